@@ -1,0 +1,23 @@
+#pragma once
+// A waiter on a virtual clock: sleeping advances the clock instantly, so protocol tests
+// run in microseconds and can assert the exact time the protocol would have waited.
+
+#include "device/Waiter.h"
+
+namespace tarq {
+
+class VirtualWaiter : public Waiter {
+public:
+    void sleep(int ms) override;
+    void pump() override;
+
+    long long elapsedMs() const { return elapsed_; }
+    int pumps() const { return pumps_; }
+    void reset() { elapsed_ = 0; pumps_ = 0; }
+
+private:
+    long long elapsed_ = 0;
+    int pumps_ = 0;
+};
+
+} // namespace tarq
