@@ -1,0 +1,45 @@
+#pragma once
+// The two small interfaces through which the core reaches HID interfaces. Backends:
+// device/hidraw (Linux), device/win (Windows), device/emulator (the emulated mouse).
+//
+// Report buffers: byte 0 is the report ID and the length includes it, on every backend.
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tarq {
+
+// What an opened interface tells about itself. A value the backend could not read is 0,
+// so an interface whose capabilities are unknown never matches the mouse.
+struct HidAttributes {
+    uint16_t vendorId = 0;
+    uint16_t productId = 0;
+    uint16_t version = 0;          // USB release number (bcdDevice)
+    int featureReportLength = 0;   // feature report byte length, report-ID byte included
+};
+
+class HidDevice {
+public:
+    virtual ~HidDevice() = default;
+    virtual HidAttributes attributes() = 0;
+    // Send a feature report; report[0] is the report ID.
+    virtual bool setFeature(std::span<const uint8_t> report) = 0;
+    // Fetch a feature report into report; report[0] selects the report ID.
+    virtual bool getFeature(std::span<uint8_t> report) = 0;
+    // Why the last call failed (path and system message), for logs and messages.
+    virtual std::string lastError() const { return {}; }
+};
+
+class HidBus {
+public:
+    virtual ~HidBus() = default;
+    // Paths of the present HID interfaces, in the system's enumeration order.
+    virtual std::vector<std::string> interfacePaths() = 0;
+    // Open one interface; nullptr when it cannot be opened (held exclusively, gone, no rights).
+    virtual std::unique_ptr<HidDevice> open(const std::string& path) = 0;
+};
+
+} // namespace tarq

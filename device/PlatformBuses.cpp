@@ -1,0 +1,30 @@
+#include "device/PlatformBuses.h"
+
+#if defined(_WIN32)
+#include "device/win/WinDriverBus.h"
+#include "device/win/WinHidBus.h"
+#else
+#include "device/hidraw/HidrawBus.h"
+#endif
+
+namespace tarq {
+
+std::unique_ptr<HidBus> CreateSystemHidBus()
+{
+#if defined(_WIN32)
+    return std::make_unique<WinHidBus>();
+#else
+    return std::make_unique<HidrawBus>();
+#endif
+}
+
+std::unique_ptr<DriverBus> CreateSystemDriverBus()
+{
+#if defined(_WIN32)
+    return std::make_unique<WinDriverBus>();
+#else
+    return nullptr;
+#endif
+}
+
+} // namespace tarq

@@ -1,0 +1,50 @@
+#pragma once
+// An emulated HID bus: the mouse's configuration interface, its pointer interface of the same
+// identity with another report length, unrelated devices and interfaces that refuse to open.
+// Interfaces can be plugged and unplugged while the program runs.
+
+#include "device/HidBus.h"
+#include "device/emulator/EmulatedMouse.h"
+
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace tarq {
+
+class EmulatedHidBus : public HidBus {
+public:
+    struct Interface {
+        std::string path;
+        HidAttributes attributes;
+        bool openable = true;
+        bool present = true;
+        std::shared_ptr<EmulatedMouse> firmware; // null: a device that never answers reports
+    };
+
+    // A bus with the emulated mouse plugged in: its configuration interface (8-byte feature
+    // reports), its pointer interface (no feature reports) and a keyboard.
+    static std::unique_ptr<EmulatedHidBus> withMouse(std::shared_ptr<EmulatedMouse> mouse);
+
+    Interface& add(Interface iface);
+    Interface* find(const std::string& path);
+
+    // Plug or unplug every interface backed by this firmware (the whole USB device).
+    void setMousePresent(const std::shared_ptr<EmulatedMouse>& mouse, bool present);
+
+    std::vector<std::string> interfacePaths() override;
+    std::unique_ptr<HidDevice> open(const std::string& path) override;
+
+    int opens() const { return opens_; }
+
+private:
+    std::mutex mutex_; // the key-test worker may talk to an open device while the UI enumerates
+    std::vector<Interface> interfaces_;
+    int opens_ = 0;
+};
+
+// The mouse's configuration interface: vendor ID, product ID and version of this build.
+EmulatedHidBus::Interface MouseConfigInterface(std::shared_ptr<EmulatedMouse> mouse, std::string path = "emulated:mouse-config");
+
+} // namespace tarq

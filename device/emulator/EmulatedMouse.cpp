@@ -1,0 +1,150 @@
+#include "device/emulator/EmulatedMouse.h"
+
+#include "device/FeatureProtocol.h"
+
+#include <algorithm>
+
+namespace tarq {
+
+EmulatedMouse::EmulatedMouse()
+{
+    memory_.fill(0xFF); // erased memory until an image is loaded
+}
+
+void EmulatedMouse::loadMemory(std::span<const uint8_t> bytes)
+{
+    std::copy_n(bytes.begin(), std::min(bytes.size(), memory_.size()), memory_.begin());
+}
+
+std::vector<std::array<uint8_t, 8>> EmulatedMouse::requestsSent() const
+{
+    std::vector<std::array<uint8_t, 8>> out;
+    for (const Report& r : log)
+        if (r.isSet)
+            out.push_back(r.bytes);
+    return out;
+}
+
+void EmulatedMouse::countReport()
+{
+    if (faults.latencyMs > 0 && sleeper)
+        sleeper(faults.latencyMs);
+    ++reportsSeen_;
+    if (faults.unplugAfterReports >= 0 && reportsSeen_ > faults.unplugAfterReports)
+        plugged_ = false;
+}
+
+bool EmulatedMouse::setFeature(std::span<const uint8_t> report)
+{
+    countReport();
+    if (!plugged_ || report.size() < 8)
+        return false;
+    if (keepLog) {
+        Report r{true, {}};
+        std::copy_n(report.begin(), 8, r.bytes.begin());
+        log.push_back(r);
+    }
+    if (report[report::kId] != kConfigReportId)
+        return false;
+    execute(report);
+    return true;
+}
+
+bool EmulatedMouse::getFeature(std::span<uint8_t> report)
+{
+    countReport();
+    if (!plugged_ || report.size() < 8)
+        return false;
+    std::array<uint8_t, 8> answer{};
+    answer[0] = kConfigReportId;
+    const bool answering = replyPending_ && !faults.noAnswer && pollsSinceRequest_ >= faults.answerAfterPolls;
+    ++pollsSinceRequest_;
+    if (answering) {
+        answer = reply_;
+        answer[report::kStatus] = faults.wrongAck ? faults.wrongAck : report::kAcknowledged;
+    }
+    std::copy(answer.begin(), answer.end(), report.begin());
+    if (keepLog)
+        log.push_back({false, answer});
+    return true;
+}
+
+void EmulatedMouse::execute(std::span<const uint8_t> rq)
+{
+    reply_ = {kConfigReportId, 0, 0, 0, 0, 0, 0, 0};
+    replyPending_ = true;
+    pollsSinceRequest_ = 0;
+    const uint32_t address = rq[2] | (rq[3] << 8);
+    const uint32_t length = rq[4] | (rq[5] << 8);
+
+    switch (rq[report::kCommand]) {
+    case CmdOpen:
+        reply_[1] = faults.openState;
+        break;
+    case CmdStatus:
+        reply_[1] = faults.statusState;
+        if (rq[2] == status::kDriverQuery1 && rq[3] == status::kDriverQuery2) {
+            reply_[2] = faults.driverModeBit ? status::kDriverModeBit : 0;
+            reply_[3] = static_cast<uint8_t>(ledTypeBits & 0xC0);
+        } else {
+            reply_[2] = faults.configNotReady ? 0 : status::kConfigReadyBit;
+            reply_[3] = chipByte;
+            reply_[5] = static_cast<uint8_t>(buttonState & 0xFF);
+            reply_[6] = static_cast<uint8_t>(buttonState >> 8);
+        }
+        break;
+    case CmdReadWindow:
+    case CmdWriteWindow:
+        windowAddress_ = address;
+        windowLength_ = length;
+        windowPos_ = 0;
+        lostChunkRequests_ = 0;
+        break;
+    case CmdReadChunk:
+        if (faults.lostReadChunk >= 0 && windowPos_ == static_cast<uint32_t>(faults.lostReadChunk) * kChunkBytes) {
+            // Every attempt at this chunk goes unanswered; after the host's last attempt the
+            // firmware has moved on, so the following chunks stay in step.
+            replyPending_ = false;
+            if (++lostChunkRequests_ == 5)
+                windowPos_ += kChunkBytes;
+            break;
+        }
+        for (size_t i = 0; i < kChunkBytes; ++i) {
+            const uint32_t a = windowAddress_ + windowPos_ + i;
+            reply_[1 + i] = (windowPos_ + i < windowLength_ && a < kMemorySize) ? memory_[a] : 0xFF;
+        }
+        windowPos_ += kChunkBytes;
+        break;
+    case CmdWriteChunk: {
+        bool changed = false;
+        for (size_t i = 0; i < kChunkBytes; ++i) {
+            const uint32_t a = windowAddress_ + windowPos_ + i;
+            if (windowPos_ + i >= windowLength_ || a >= kMemorySize)
+                continue; // bytes past the window are padding
+            if (faults.refusedAddresses.count(static_cast<uint16_t>(a)))
+                continue;
+            changed |= memory_[a] != rq[2 + i];
+            memory_[a] = rq[2 + i];
+        }
+        windowPos_ += kChunkBytes;
+        if (changed && onMemoryWritten)
+            onMemoryWritten();
+        break;
+    }
+    case CmdSetCpiLed:
+        std::copy_n(rq.begin() + 2, 4, cpiLedRecord.begin());
+        break;
+    case CmdDriverId:
+        reply_[1] = static_cast<uint8_t>(driverIdentifier >> 8);
+        reply_[2] = static_cast<uint8_t>(driverIdentifier & 0xFF);
+        break;
+    case CmdClose:
+    case CmdReload:
+        break;
+    default:
+        replyPending_ = false; // an unknown command is never acknowledged
+        break;
+    }
+}
+
+} // namespace tarq

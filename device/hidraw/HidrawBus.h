@@ -1,0 +1,27 @@
+#pragma once
+// Linux backend of the HID bus: the hidraw nodes listed in sysfs.
+//
+// Identity comes from HIDIOCGRAWINFO, the USB release number from the USB device's bcdDevice
+// in sysfs, and the feature report length from the report descriptor (HIDIOCGRDESC), computed
+// as Windows computes it. Where an ioctl is not available (a test tree of plain files) the
+// same facts are read from sysfs: the uevent's HID_ID and the report_descriptor file.
+
+#include "device/HidBus.h"
+
+#include <string>
+
+namespace tarq {
+
+class HidrawBus : public HidBus {
+public:
+    explicit HidrawBus(std::string sysRoot = "/sys", std::string devRoot = "/dev");
+
+    std::vector<std::string> interfacePaths() override;
+    std::unique_ptr<HidDevice> open(const std::string& path) override;
+
+private:
+    std::string sysRoot_;
+    std::string devRoot_;
+};
+
+} // namespace tarq

@@ -1,0 +1,81 @@
+#include "device/win/WinHidBus.h"
+
+#include "device/win/WinSetupApi.h"
+
+#include <vector>
+
+namespace tarq {
+namespace {
+
+class WinHidDevice : public HidDevice {
+public:
+    WinHidDevice(HANDLE handle, std::string path) : handle_(handle), path_(std::move(path)) {}
+    ~WinHidDevice() override { CloseHandle(handle_); }
+    WinHidDevice(const WinHidDevice&) = delete;
+    WinHidDevice& operator=(const WinHidDevice&) = delete;
+
+    HidAttributes attributes() override
+    {
+        HidAttributes result;
+        const win::HidApi& hid = win::Hid();
+        if (!hid.loaded())
+            return result;
+        win::HiddAttributes attributes{};
+        attributes.Size = sizeof attributes;
+        if (hid.HidD_GetAttributes(handle_, &attributes)) {
+            result.vendorId = attributes.VendorID;
+            result.productId = attributes.ProductID;
+            result.version = attributes.VersionNumber;
+        }
+        void* preparsed = nullptr;
+        win::HidpCaps caps{};
+        if (hid.HidD_GetPreparsedData(handle_, &preparsed)) {
+            hid.HidP_GetCaps(preparsed, &caps);
+            hid.HidD_FreePreparsedData(preparsed);
+        }
+        result.featureReportLength = caps.FeatureReportByteLength;
+        return result;
+    }
+
+    bool setFeature(std::span<const uint8_t> report) override
+    {
+        std::vector<uint8_t> buffer(report.begin(), report.end());
+        const win::HidApi& hid = win::Hid();
+        if (!hid.HidD_SetFeature || !hid.HidD_SetFeature(handle_, buffer.data(), static_cast<ULONG>(buffer.size()))) {
+            error_ = win::LastErrorText(path_, "HidD_SetFeature");
+            return false;
+        }
+        return true;
+    }
+
+    bool getFeature(std::span<uint8_t> report) override
+    {
+        const win::HidApi& hid = win::Hid();
+        if (!hid.HidD_GetFeature || !hid.HidD_GetFeature(handle_, report.data(), static_cast<ULONG>(report.size()))) {
+            error_ = win::LastErrorText(path_, "HidD_GetFeature");
+            return false;
+        }
+        return true;
+    }
+
+    std::string lastError() const override { return error_; }
+
+private:
+    HANDLE handle_;
+    std::string path_;
+    std::string error_;
+};
+
+} // namespace
+
+std::vector<std::string> WinHidBus::interfacePaths() { return win::InterfacePaths(win::HidClassGuid()); }
+
+std::unique_ptr<HidDevice> WinHidBus::open(const std::string& path)
+{
+    HANDLE handle = win::OpenPath(path);
+    if (handle == INVALID_HANDLE_VALUE)
+        return nullptr;
+    return std::make_unique<WinHidDevice>(handle, path);
+}
+
+} // namespace tarq

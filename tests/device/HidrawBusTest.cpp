@@ -1,0 +1,93 @@
+#include "device/hidraw/HidrawBus.h"
+
+#include "device/MouseIdentity.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace tarq {
+namespace {
+
+// A sysfs and /dev tree of plain files laid out as the kernel lays out a USB mouse with a
+// vendor interface, its pointer interface, and a node whose device file is missing.
+class HidrawTree : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        root = fs::temp_directory_path() / ("tarq-hidraw-" + std::to_string(::getpid()) + "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(root);
+        fs::create_directories(root / "dev");
+        const std::vector<uint8_t> vendor = {0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01, 0x85, 0x04, 0x09, 0x02,
+                                             0x75, 0x08, 0x95, 0x07, 0xB1, 0x02, 0xC0};
+        const std::vector<uint8_t> pointer = {0x05, 0x01, 0x09, 0x02, 0xA1, 0x01, 0x75, 0x08, 0x95, 0x03, 0x81, 0x06, 0xC0};
+        addNode("hidraw10", "1-2:1.1", vendor, true);
+        addNode("hidraw2", "1-2:1.0", pointer, true);
+        addNode("hidraw3", "1-2:1.2", pointer, false);
+        writeFile(root / "sys/devices/usb1/1-2/bcdDevice", "0104\n");
+    }
+    void TearDown() override { fs::remove_all(root); }
+
+    void addNode(const std::string& name, const std::string& usbInterface, const std::vector<uint8_t>& descriptor, bool deviceFile)
+    {
+        const fs::path hid = root / "sys/devices/usb1/1-2" / usbInterface / ("0003:1209:0001." + name);
+        fs::create_directories(hid);
+        char uevent[64];
+        std::snprintf(uevent, sizeof uevent, "DRIVER=hid-generic\nHID_ID=0003:%08X:%08X\n", kMouseVendorId, kMouseProductId);
+        writeFile(hid / "uevent", uevent);
+        writeFile(hid / "report_descriptor", std::string(descriptor.begin(), descriptor.end()));
+        fs::create_directories(root / "sys/class/hidraw" / name);
+        fs::create_directory_symlink(hid, root / "sys/class/hidraw" / name / "device");
+        if (deviceFile)
+            writeFile(root / "dev" / name, "");
+    }
+
+    static void writeFile(const fs::path& p, const std::string& text)
+    {
+        fs::create_directories(p.parent_path());
+        std::ofstream(p, std::ios::binary) << text;
+    }
+
+    fs::path root;
+};
+
+TEST_F(HidrawTree, EnumeratesNodesInNumericOrder)
+{
+    HidrawBus bus((root / "sys").string(), (root / "dev").string());
+    const auto paths = bus.interfacePaths();
+    ASSERT_EQ(paths.size(), 3u);
+    EXPECT_EQ(fs::path(paths[0]).filename(), "hidraw2");
+    EXPECT_EQ(fs::path(paths[1]).filename(), "hidraw3");
+    EXPECT_EQ(fs::path(paths[2]).filename(), "hidraw10");
+}
+
+TEST_F(HidrawTree, ReadsIdentityVersionAndFeatureLength)
+{
+    HidrawBus bus((root / "sys").string(), (root / "dev").string());
+    auto vendor = bus.open((root / "dev/hidraw10").string());
+    ASSERT_NE(vendor, nullptr);
+    const HidAttributes a = vendor->attributes();
+    EXPECT_EQ(a.vendorId, kMouseVendorId);
+    EXPECT_EQ(a.productId, kMouseProductId);
+    EXPECT_EQ(a.version, 0x0104);
+    EXPECT_EQ(a.featureReportLength, 8); // 7 data bytes and the report-ID byte
+    EXPECT_EQ(bus.open((root / "dev/hidraw2").string())->attributes().featureReportLength, 0);
+    EXPECT_EQ(bus.open((root / "dev/hidraw3").string()), nullptr);
+
+    // Feature reports on something that is not a hidraw node fail with a reason.
+    std::array<uint8_t, 8> report{4, 1};
+    EXPECT_FALSE(vendor->setFeature(report));
+    EXPECT_NE(vendor->lastError().find("hidraw10"), std::string::npos);
+}
+
+TEST(HidrawBus, MissingSysfsGivesNoInterfaces)
+{
+    HidrawBus bus("/nonexistent-sys", "/nonexistent-dev");
+    EXPECT_TRUE(bus.interfacePaths().empty());
+}
+
+} // namespace
+} // namespace tarq
