@@ -1,0 +1,82 @@
+#include "device/DeviceMonitor.h"
+
+namespace tarq {
+namespace {
+
+// The wait before each open after a count increase: lets a freshly plugged device settle.
+constexpr int kSettleWaits = 3;
+
+struct BusyGuard {
+    bool& flag;
+    explicit BusyGuard(bool& f) : flag(f) { flag = true; }
+    ~BusyGuard() { flag = false; }
+};
+
+} // namespace
+
+DeviceMonitor::DeviceMonitor(DeviceLink& link, Hooks hooks) : link_(link), hooks_(std::move(hooks)) {}
+
+void DeviceMonitor::DevTimerTimer()
+{
+    if (DeviceCheckBusy)
+        return;
+    BusyGuard busy(DeviceCheckBusy);
+
+    // Devices that are still arriving change the count between two calls; only a count that
+    // is stable in at least two of five pairs is acted on.
+    int stablePairs = 0;
+    int current = 0;
+    for (int pair = 0; pair < kCountPairs; ++pair) {
+        const int first = link_.CountHidInterfaces();
+        const int second = link_.CountHidInterfaces();
+        if (first == second)
+            ++stablePairs;
+        current = first;
+    }
+    if (current == LastInterfaceCount || stablePairs < kStablePairsNeeded)
+        return;
+
+    if (current < LastInterfaceCount)
+        countWentDown();
+    else
+        countWentUp();
+    LastInterfaceCount = current;
+}
+
+void DeviceMonitor::countWentDown()
+{
+    int version = link_.DeviceVersion;
+    if (link_.OpenMouseInterface(link_.CurrentVendorId, link_.CurrentProductId, version)) {
+        link_.DeviceVersion = version;
+        return;
+    }
+    if (hooks_.deviceLost)
+        hooks_.deviceLost();
+    link_.CloseMouse();
+}
+
+void DeviceMonitor::countWentUp()
+{
+    if (link_.mouseOpen())
+        return; // another device arrived; the open mouse is left alone
+    for (const DeviceIdEntry& entry : link_.DeviceIdTable) {
+        if (entry.vendorId == 0 || entry.productId == 0)
+            continue;
+        if (hooks_.waitPumping)
+            hooks_.waitPumping(kSettleWaits);
+        link_.DeviceVersion = kMouseVersion;
+        int version = link_.DeviceVersion;
+        if (link_.OpenMouseInterface(entry.vendorId, entry.productId, version)) {
+            link_.DeviceVersion = version;
+            link_.CurrentVendorId = entry.vendorId;
+            link_.CurrentProductId = entry.productId;
+            if (hooks_.readDevInfo)
+                hooks_.readDevInfo();
+            return;
+        }
+        if (hooks_.deviceLost)
+            hooks_.deviceLost();
+    }
+}
+
+} // namespace tarq
