@@ -127,8 +127,7 @@ void EmulatedMouse::execute(std::span<const uint8_t> rq)
             memory_[a] = rq[2 + i];
         }
         windowPos_ += kChunkBytes;
-        if (changed && onMemoryWritten)
-            onMemoryWritten();
+        memoryDirty_ |= changed;
         break;
     }
     case CmdSetCpiLed:
@@ -140,6 +139,10 @@ void EmulatedMouse::execute(std::span<const uint8_t> rq)
         break;
     case CmdClose:
     case CmdReload:
+        if (memoryDirty_ && onMemoryCommitted) {
+            memoryDirty_ = false;
+            onMemoryCommitted();
+        }
         break;
     default:
         replyPending_ = false; // an unknown command is never acknowledged

@@ -51,8 +51,9 @@ public:
     // How latency is spent: a real sleep in the benchmark, the virtual clock in tests.
     std::function<void(int ms)> sleeper;
 
-    // Called once whenever memory changes through a write chunk (e.g. to save it to a file).
-    std::function<void()> onMemoryWritten;
+    // Called when an exchange that changed the memory ends (CmdReload or CmdClose), so that a
+    // keeper of the memory (the demo's file) saves once per transfer, not once per chunk.
+    std::function<void()> onMemoryCommitted;
 
     // Host side: the reports move through these. Both fail when unplugged.
     bool setFeature(std::span<const uint8_t> report);
@@ -81,6 +82,7 @@ private:
     uint32_t windowLength_ = 0;
     uint32_t windowPos_ = 0;
     int lostChunkRequests_ = 0;
+    bool memoryDirty_ = false;
 };
 
 } // namespace tarq

@@ -1,0 +1,45 @@
+#pragma once
+// The emulated mouse and companion driver that --demo plugs in: the mouse's memory and the
+// driver's store live in files of the data folder, so Apply and Read survive a restart.
+
+#include "device/emulator/EmulatedDriver.h"
+#include "device/emulator/EmulatedHidBus.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tarq {
+
+struct DemoFiles {
+    std::string mouseMemory;   // 2048 bytes; the first default image when missing or short
+    std::string driverStore;   // 102400 bytes; zeros when missing
+    // Writes a whole file (atomically: the caller passes the program's safe-save helper).
+    std::function<bool(const std::string& path, std::span<const uint8_t> bytes)> save;
+};
+
+class DemoDevices {
+public:
+    explicit DemoDevices(DemoFiles files);
+
+    EmulatedHidBus& hidBus() { return *hidBus_; }
+    EmulatedDriverBus& driverBus() { return *driverBus_; }
+    EmulatedMouse& mouse() { return *mouse_; }
+    EmulatedDriver& driver() { return *driver_; }
+
+    // Pull the mouse's plug or put it back, as a person at the desk would.
+    void setMousePlugged(bool plugged);
+    bool mousePlugged() const { return mouse_->plugged(); }
+
+private:
+    DemoFiles files_;
+    std::shared_ptr<EmulatedMouse> mouse_;
+    std::unique_ptr<EmulatedHidBus> hidBus_;
+    std::shared_ptr<EmulatedDriver> driver_;
+    std::unique_ptr<EmulatedDriverBus> driverBus_;
+};
+
+} // namespace tarq
