@@ -1,0 +1,83 @@
+#include "ui/language/LanguageSwitch.h"
+
+#include "ui/language/LanguageApply.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QWidget>
+
+namespace tarq {
+
+namespace {
+
+constexpr int kPageCopies = 4;
+
+// The macro page's delay group and its captions. They are hidden before the layout pass;
+// RefreshAPPage shows again whichever of the delay and insert groups the macro page needs.
+constexpr const char* kDelayControls[] = {
+    "Gb_Delay", "lbl_Record_Delay", "lbl_Delay_Setting", "lbl_No_Delay",
+    "lbl_MS", "lbl_Stop_Release", "lbl_Stop_Over",
+};
+
+template <typename T = QWidget>
+T* Find(QWidget* root, const QString& name)
+{
+    if (root->objectName() == name)
+        return qobject_cast<T*>(root);
+    return root->findChild<T*>(name);
+}
+
+} // namespace
+
+std::optional<LanguageTexts> SwitchLanguage(QWidget* root, int languageIndex,
+                                            const LanguageSwitchHooks& hooks)
+{
+    if (!root || !LanguageShipped(languageIndex))
+        return std::nullopt;
+
+    // 1. Button pictures and the hidden language radio button.
+    for (int language = 1; language <= kLanguageCount; ++language) {
+        const QString picture = language == languageIndex ? QStringLiteral("SetS_03")
+                                                          : QStringLiteral("SetS_01");
+        for (int copy = 1; copy <= kPageCopies; ++copy) {
+            if (hooks.setPicture)
+                hooks.setPicture(QStringLiteral("Img_Lang%1_%2").arg(language).arg(copy), picture);
+        }
+    }
+    if (auto* radio = Find<QAbstractButton>(root, QStringLiteral("rb_Lang%1").arg(languageIndex)))
+        radio->setChecked(true);
+
+    // 2. The insert list is refilled by the language pass; remember where it stood.
+    auto* insertList = Find<QComboBox>(root, QStringLiteral("CB_Insert"));
+    const int insertIndex = insertList ? insertList->currentIndex() : -1;
+    for (const char* name : kDelayControls) {
+        if (QWidget* w = Find(root, QString::fromLatin1(name)))
+            w->hide();
+    }
+
+    // 3. Layout pass, ending with the language texts.
+    if (hooks.layoutPass)
+        hooks.layoutPass(languageIndex);
+    LanguageTexts texts = ApplyLanguage(root, languageIndex);
+
+    // 4. Insert list index and title.
+    if (insertList && insertIndex < insertList->count())
+        insertList->setCurrentIndex(insertIndex);
+    if (hooks.setTitle)
+        hooks.setTitle(ToQString(texts.title));
+
+    // 5. The current page again.
+    if (hooks.refreshPage)
+        hooks.refreshPage();
+
+    // 6. Rolling caption of the language's first button.
+    const QString firstButton = QStringLiteral("Btn_Lang%1_1").arg(languageIndex);
+    if (hooks.restartRolling) {
+        auto* label = Find<QLabel>(root, firstButton);
+        hooks.restartRolling(firstButton, label ? label->text() : QString());
+    }
+    return texts;
+}
+
+} // namespace tarq

@@ -1,0 +1,47 @@
+#pragma once
+// The language buttons: Btn_Lang1_0Click, Btn_Lang2_0Click and Btn_Lang3_0Click (all four
+// page copies of a language button call the same handler) switch the whole window to another
+// language. The controls are found below the form's root widget by object name; the steps that
+// belong to other parts of the window (layout pass, page refresh, rolling caption, title) are
+// handed in as hooks, so this file needs nothing of the form but its widget tree.
+
+#include "ui/language/LanguageText.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace tarq {
+
+struct LanguageSwitchHooks {
+    // Puts a skin picture into a picture control ("Img_Lang2_3", "SetS_03").
+    std::function<void(const QString& control, const QString& picture)> setPicture;
+    // LanguageIndex := the language, then the layout pass for it (pictures, layout section).
+    // The language texts are applied by the switch right after it.
+    std::function<void(int languageIndex)> layoutPass;
+    // The application title of the new language.
+    std::function<void(const QString& title)> setTitle;
+    // RefreshAPPage: shows the page of the current view again.
+    std::function<void()> refreshPage;
+    // Restarts the rolling-caption state with the named caption label and its new caption.
+    std::function<void(const QString& label, const QString& caption)> restartRolling;
+};
+
+// Switches to language 1..3 in the order the window relies on:
+//  1. "SetS_03" into the four pictures of the language's button, "SetS_01" into those of the
+//     other two; the hidden radio button rb_Lang<n> is checked;
+//  2. the item index of CB_Insert is remembered; Gb_Delay and the delay captions are hidden;
+//  3. the layout pass for the language, then ApplyLanguage;
+//  4. the CB_Insert index is restored; the application title becomes the language's Title;
+//  5. RefreshAPPage;
+//  6. the rolling-caption state restarts with the caption of the language's first button.
+// A language the program does not carry is refused (nothing changes, nothing is returned):
+// switching to it would blank every caption. Returns the texts of the new language, which the
+// form keeps as its text fields.
+std::optional<LanguageTexts> SwitchLanguage(QWidget* root, int languageIndex,
+                                            const LanguageSwitchHooks& hooks);
+
+} // namespace tarq
