@@ -174,6 +174,20 @@ std::string RepeatEndLine()
     return "8 00FC";
 }
 
+size_t MacroEventSize(uint8_t code)
+{
+    using namespace macro_event;
+    if (IsButtonByte(code) || code == kRepeatEnd)
+        return 1;
+    switch (code) {
+    case kModifierDown: case kModifierUp: case kKeyDown: case kKeyUp:
+    case kDelay: case kRepeatStart: case kMoveX: case kMoveY:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
 std::string_view ModifierKeyName(uint8_t modifierBit)
 {
     switch (modifierBit) {

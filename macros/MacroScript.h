@@ -90,6 +90,9 @@ std::string MoveYLine(int8_t d);
 std::string RepeatStartLine(uint8_t n);
 std::string RepeatEndLine();
 
+// The size of the record that starts with this byte: 1 or 2, or 0 for no record.
+size_t MacroEventSize(uint8_t code);
+
 // The generic name of a single modifier bit; empty for any other mask.
 std::string_view ModifierKeyName(uint8_t modifierBit);
 std::string_view MouseButtonName(MouseButton button);
