@@ -1,0 +1,69 @@
+#include "settings/KeyCode.h"
+
+namespace tarq {
+
+namespace {
+
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+int HexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+void AppendHexByte(std::string& out, uint8_t b)
+{
+    out += kHexDigits[b >> 4];
+    out += kHexDigits[b & 0x0F];
+}
+
+} // namespace
+
+std::string KeyCodeText(const KeyCode& code)
+{
+    std::string text;
+    text.reserve(6);
+    AppendHexByte(text, code.type);
+    AppendHexByte(text, code.data1);
+    AppendHexByte(text, code.data2);
+    return text;
+}
+
+std::optional<KeyCode> ParseKeyCode(std::string_view text)
+{
+    if (text.size() != 6)
+        return std::nullopt;
+    std::array<uint8_t, 3> bytes{};
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const int hi = HexValue(text[2 * i]);
+        const int lo = HexValue(text[2 * i + 1]);
+        if (hi < 0 || lo < 0)
+            return std::nullopt;
+        bytes[i] = static_cast<uint8_t>(hi << 4 | lo);
+    }
+    return KeyCode{bytes[0], bytes[1], bytes[2]};
+}
+
+std::string KeyCodeTextFromBytes(std::span<const uint8_t, 3> bytes)
+{
+    return KeyCodeText({bytes[0], bytes[1], bytes[2]});
+}
+
+bool KeyCodeTextToBytes(std::string_view text, std::span<uint8_t, 3> bytes)
+{
+    const std::optional<KeyCode> code = ParseKeyCode(text);
+    if (!code)
+        return false;
+    bytes[0] = code->type;
+    bytes[1] = code->data1;
+    bytes[2] = code->data2;
+    return true;
+}
+
+} // namespace tarq
