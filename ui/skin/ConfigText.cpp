@@ -41,7 +41,12 @@ std::string Joined(std::string_view a, std::string_view b)
 
 std::string ConfigProblem::Describe() const
 {
-    return resource + " [" + section + "] " + key + ": " + message;
+    std::string text = resource;
+    if (!section.empty())
+        text += " [" + section + "]";
+    if (!key.empty())
+        text += " " + key;
+    return text + ": " + message;
 }
 
 std::optional<int> ParseConfigInt(std::string_view text)

@@ -21,7 +21,7 @@ struct ConfigProblem {
     std::string key;        // "M_L_W"
     std::string message;    // "missing", "not a whole number: \"19O\""
 
-    // "ORG1 [org1] M_L_W: missing"
+    // "ORG1 [org1] M_L_W: missing"; parts left empty are left out ("L1_Back2: picture missing").
     std::string Describe() const;
 };
 

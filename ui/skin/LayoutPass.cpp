@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+
 #include "ui/skin/LayoutContext.h"
 #include "ui/skin/Resources.h"
 #include "ui/skin/SkinWindow.h"
@@ -444,12 +446,17 @@ LayoutResult ApplyLayout(QWidget* root, const ConfigText& layout, const QString&
 
     // The language's pictures: background, the current page's picture and the gun page.
     const int lang = options.languageIndex;
+    std::vector<ConfigProblem> pictureProblems;
     const auto picture = [&](const QString& control, const QString& base) {
         const QString name = LanguagePicture(lang, base);
-        if (!HasResource(name))
-            c.Reader().AddProblem("", name.toStdString() + ": picture missing");
-        else
+        if (HasResource(name)) {
             SetPicture(root, control, name);
+            return;
+        }
+        const ConfigProblem missing{name.toStdString(), "", "", "picture missing"};
+        if (std::none_of(pictureProblems.begin(), pictureProblems.end(),
+                         [&](const ConfigProblem& p) { return p.resource == missing.resource; }))
+            pictureProblems.push_back(missing);
     };
     for (int n = 1; n <= 5; ++n)
         picture(QStringLiteral("Img_Base_%1").arg(n), QStringLiteral("BackGround"));
@@ -469,7 +476,9 @@ LayoutResult ApplyLayout(QWidget* root, const ConfigText& layout, const QString&
 
     LayoutResult result;
     result.style = c.Style();
-    result.problems = c.Reader().Problems();
+    result.problems = std::move(pictureProblems);
+    const auto& keyProblems = c.Reader().Problems();
+    result.problems.insert(result.problems.end(), keyProblems.begin(), keyProblems.end());
     return result;
 }
 
