@@ -153,12 +153,13 @@ bool MacroBodyChecksumOk(std::span<const uint8_t, macro_body::kSize> body)
 {
     using namespace macro_body;
     const size_t length = body[kLengthOffset];
+    if (length == 0)
+        return true;   // an empty body has nothing to protect
     const size_t checksumAt = length + 1;
     if (checksumAt >= kSize)
         return false;
     // Bytes 1..L: the length byte and the events.
-    const auto covered = length == 0 ? std::span<const uint8_t>{} : body.subspan(kLengthOffset, length);
-    return SectionChecksum(covered) == body[checksumAt];
+    return SectionChecksum(body.subspan(kLengthOffset, length)) == body[checksumAt];
 }
 
 uint8_t MacroCodeType(uint8_t releaseByte)

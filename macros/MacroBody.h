@@ -116,7 +116,7 @@ std::string MacroBodyHexDump(std::span<const uint8_t, macro_body::kSize> body);
 std::string DriverMacroBodyHexDump(std::span<const uint8_t, driver_macro_body::kSize> body);
 
 // Whether the checksum at L + 1 matches bytes 1..L. A length that puts the checksum outside
-// the body fails.
+// the body fails; a length of 0 (an empty body) passes.
 bool MacroBodyChecksumOk(std::span<const uint8_t, macro_body::kSize> body);
 
 // The release byte as the type byte of a key-function code: 0x0E plays until release,

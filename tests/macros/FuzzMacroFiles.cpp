@@ -1,0 +1,33 @@
+// Fuzzes the readers of the macro files: any bytes give a library, never a crash.
+
+#include "macros/MacroFiles.h"
+
+#include <cstdlib>
+
+using namespace tarq;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::span<const uint8_t> file(data, size);
+
+    PcMacroLibrary library = ReadMacroLibraryFile(file);
+    if (WriteMacroLibraryFile(library).size() != kMacroFileSize)
+        std::abort();
+    for (const MacroRecord& record : library)
+        LoadMacroScript(record.body);
+    ImportOneMacro(library, file);
+
+    DriverMacroLibrary drivers = ReadDriverMacroFile(file);
+    if (drivers.size() != size / kDriverMacroRecordSize)
+        std::abort();
+    for (const DriverMacroRecord& record : drivers)
+        LoadDriverMacroScript(record.body);
+    ImportOneDriverMacro(drivers, file);
+
+    std::array<uint8_t, kConfigImageSize> image{};
+    ApplyBaseMacroFile(file, image);
+    BaseMacroPages pages = UnpackBaseMacroPages(image);
+    for (const MacroRecord& page : pages)
+        LoadMacroScript(page.body);
+    return 0;
+}
