@@ -66,4 +66,23 @@ bool KeyCodeTextToBytes(std::string_view text, std::span<uint8_t, 3> bytes)
     return true;
 }
 
+ButtonKeyCodes ReadButtonKeyCodes(const DataBuf& buf, int keyMode)
+{
+    ButtonKeyCodes codes;
+    for (int button = 1; button <= static_cast<int>(codes.size()); ++button) {
+        const size_t at = databuf::KeyCodeOffset(keyMode == 2 ? 2 : 1, button);
+        codes[button - 1] =
+            KeyCodeTextFromBytes(std::span<const uint8_t>(buf).subspan(at).first<3>());
+    }
+    return codes;
+}
+
+bool WriteButtonKeyCode(DataBuf& buf, int keyMode, int button, std::string_view text)
+{
+    if ((keyMode != 1 && keyMode != 2) || button < 1 || button > static_cast<int>(databuf::kButtonCount))
+        return false;
+    const size_t at = databuf::KeyCodeOffset(keyMode, button);
+    return KeyCodeTextToBytes(text, std::span<uint8_t>(buf).subspan(at).first<3>());
+}
+
 } // namespace tarq

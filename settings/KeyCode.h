@@ -63,6 +63,15 @@ std::optional<KeyCode> ParseKeyCode(std::string_view text);
 std::string KeyCodeTextFromBytes(std::span<const uint8_t, 3> bytes);
 bool KeyCodeTextToBytes(std::string_view text, std::span<uint8_t, 3> bytes);
 
+// The nine code texts of key mode 1 (office) or 2 (game) in the profile section of DataBuf:
+// what `OfficeKeyCodes` and `GameKeyCodes` hold.
+using ButtonKeyCodes = std::array<std::string, databuf::kButtonCount>;
+ButtonKeyCodes ReadButtonKeyCodes(const DataBuf& buf, int keyMode);
+
+// Stores the code text of button 1-9 of a key mode; false (and nothing written) for a text
+// that is not a code or a button or key mode out of range.
+bool WriteButtonKeyCode(DataBuf& buf, int keyMode, int button, std::string_view text);
+
 // Macro addresses carried by types 0x06 and 0x0E.
 inline constexpr uint16_t kFireKeyAddress = layout::kFireKey.image.address;   // "0600F0"
 inline constexpr size_t kMacroPageNameSize = 32;

@@ -1,6 +1,7 @@
 // The default images and the empty macro library are compiled into the program under their
 // resource names, with the bytes of the core tables.
 #include "config/DefaultImages.h"
+#include "ui/skin/Resources.h"
 
 #include <QFile>
 #include <QTest>
@@ -22,6 +23,16 @@ private slots:
         QFile library(":/PCMacroData");
         QVERIFY(library.open(QIODevice::ReadOnly));
         QCOMPARE(library.readAll(), QByteArray(qsizetype(tarq::kEmptyMacroLibrarySize), '\0'));
+    }
+
+    // The program looks resources up by name without regard to case.
+    void resourcesAreFoundByNameInAnyCase()
+    {
+        const auto& image = tarq::DefaultImage(2);
+        QCOMPARE(tarq::ResourceBytes(QStringLiteral("tarq54xdata_cfg2")),
+                 QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size())));
+        QCOMPARE(tarq::ResourceBytes(QStringLiteral("PCMacroData")).size(),
+                 qsizetype(tarq::kEmptyMacroLibrarySize));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "settings/KeyCode.h"
 #include "settings/UnicodeHex.h"
+#include "config/DefaultImages.h"
 
 #include <gtest/gtest.h>
 
@@ -38,6 +39,29 @@ TEST(KeyCode, MacroAddresses)
     EXPECT_EQ(KeyCodeText(MacroKeyCode(kFireKeyAddress, false)), "0600F0");
     EXPECT_EQ(KeyCodeText(MacroKeyCode(kFireKeyAddress, true)), "0E00F0");
     EXPECT_EQ(KeyCodeText(MacroKeyCode(BaseMacroCodeAddress(5), true)), "0E0621");
+}
+
+TEST(KeyCode, ButtonCodesOfBothKeyModesInDataBuf)
+{
+    DataBuf buf{};
+    std::copy_n(DefaultImage(1).begin() + layout::kProfile.image.address, layout::kProfile.image.length,
+                buf.begin() + layout::kProfile.dataBufOffset);
+    const ButtonKeyCodes defaults{"010100", "010400", "010200", "010800", "011000",
+                                  "050000", "070000", "080000", "0600F0"};
+    EXPECT_EQ(ReadButtonKeyCodes(buf, 1), defaults);
+    EXPECT_EQ(ReadButtonKeyCodes(buf, 2), defaults);
+
+    EXPECT_TRUE(WriteButtonKeyCode(buf, 2, 9, "0a0b00"));
+    EXPECT_EQ(buf[databuf::kProfileChecksum - 3], 0x0A);
+    EXPECT_EQ(ReadButtonKeyCodes(buf, 2)[8], "0A0B00");
+    EXPECT_EQ(ReadButtonKeyCodes(buf, 1), defaults);
+
+    const DataBuf before = buf;
+    EXPECT_FALSE(WriteButtonKeyCode(buf, 1, 10, "010100"));
+    EXPECT_FALSE(WriteButtonKeyCode(buf, 3, 1, "010100"));
+    EXPECT_FALSE(WriteButtonKeyCode(buf, 1, 0, "010100"));
+    EXPECT_FALSE(WriteButtonKeyCode(buf, 1, 1, "01010"));
+    EXPECT_EQ(buf, before);
 }
 
 TEST(UnicodeHex, EncodesUtf16CodeUnits)
