@@ -54,6 +54,8 @@ inline constexpr std::array kUninterpretedRanges{
 // Macro areas, copied as whole blocks to and from their own buffers.
 inline constexpr size_t kBaseMacroPageSize = 256;     // 32-byte name + 224-byte macro body
 inline constexpr size_t kBaseMacroPageCount = 6;
+inline constexpr size_t kMacroPageNameSize = 32;
+inline constexpr size_t kMacroPageBodySize = 224;
 inline constexpr ImageRange kBaseMacroPages1To4{0x100, 4 * kBaseMacroPageSize};
 inline constexpr ImageRange kFireMacroArea{0x500, 256};     // ten 24-byte records + 16 spare
 inline constexpr ImageRange kBaseMacroPages5To6{0x600, 2 * kBaseMacroPageSize};
@@ -169,6 +171,8 @@ constexpr bool RangesTileTheImage()
 
 static_assert(sizeof(DeviceImage) == 2048);
 static_assert(sizeof(DataBuf) == 202);
+static_assert(kMacroPageNameSize + kMacroPageBodySize == kBaseMacroPageSize);
+static_assert(kMacroPageBodySize == 224 && kFireMacroArea.length == 256);
 static_assert(BlocksAreContiguousInDataBuf());
 static_assert(RangesTileTheImage());
 static_assert(databuf::kSectionAChecksum + 1 == kSectionB.dataBufOffset);

@@ -74,13 +74,12 @@ bool WriteButtonKeyCode(DataBuf& buf, int keyMode, int button, std::string_view 
 
 // Macro addresses carried by types 0x06 and 0x0E.
 inline constexpr uint16_t kFireKeyAddress = layout::kFireKey.image.address;   // "0600F0"
-inline constexpr size_t kMacroPageNameSize = 32;
 
 // Image address of byte 1 of the body of base macro page 1-6 (0x0121 ... 0x0421, 0x0621,
 // 0x0721): where the codes of EEPROM-mode macros point.
 constexpr uint16_t BaseMacroCodeAddress(int page)
 {
-    return static_cast<uint16_t>(layout::BaseMacroPageAddress(page) + kMacroPageNameSize + 1);
+    return static_cast<uint16_t>(layout::BaseMacroPageAddress(page) + layout::kMacroPageNameSize + 1);
 }
 
 // Address of macro `index` (0-based) of the driver's macro list: 0x0120 + 2048 * index.
