@@ -20,7 +20,7 @@ QFont Font(int pixelSize, bool bold)
     return font;
 }
 
-void Card(QPainter& p, const QRectF& r, const QString& title)
+void Card(QPainter& p, const QRectF& r, bool tick)
 {
     p.save();
     QLinearGradient fill(r.topLeft(), r.bottomLeft());
@@ -29,14 +29,10 @@ void Card(QPainter& p, const QRectF& r, const QString& title)
     p.setPen(QPen(kBorder, 1));
     p.setBrush(fill);
     p.drawRoundedRect(r.adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
-    // Accent tick beside where the card's title caption sits.
-    p.setPen(Qt::NoPen);
-    p.setBrush(kAccent);
-    p.drawRoundedRect(QRectF(r.left() + 8, r.top() + 12, 3, 18), 1.5, 1.5);
-    if (!title.isEmpty()) {
-        p.setPen(kDim);
-        p.setFont(Font(10, true));
-        p.drawText(r.adjusted(0, 8, -14, 0), Qt::AlignRight | Qt::AlignTop, title);
+    if (tick) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(kAccent);
+        p.drawRoundedRect(QRectF(r.left() + 8, r.top() + 10, 3, 18), 1.5, 1.5);
     }
     p.restore();
 }

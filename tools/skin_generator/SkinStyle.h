@@ -31,8 +31,9 @@ QImage Blank(int width, int height);
 // Font of the bundled DejaVu family (registered by main) at a pixel size.
 QFont Font(int pixelSize, bool bold = false);
 
-// A card: rounded panel with a thin border and an accent tick at its title corner.
-void Card(QPainter& p, const QRectF& r, const QString& title = {});
+// A card: rounded panel with a thin border and, when `tick`, an accent tick where its title
+// caption sits.
+void Card(QPainter& p, const QRectF& r, bool tick = true);
 
 // A rounded button face in one of three states: 0 normal, 1 pointer over, 2 pressed.
 void ButtonFace(QPainter& p, const QRectF& r, int state, qreal radius = 6);

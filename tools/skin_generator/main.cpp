@@ -182,7 +182,7 @@ void MouseFromAbove(QPainter& p, const Layout& layout)
 void Pages(const Layout& layout)
 {
     Page(layout, 1, [&](QPainter& p) {
-        Card(p, QRectF(40, 106, 580, 474));
+        Card(p, QRectF(40, 106, 520, 474), false);
         MouseFromAbove(p, layout);
         // Number badges left of each enabled button label.
         p.setFont(Font(11, true));
@@ -199,7 +199,7 @@ void Pages(const Layout& layout)
             p.drawText(badge, Qt::AlignCenter, QString::number(n));
         }
         // Separator above the long-press options.
-        p.fillRect(QRectF(60, 448, 540, 1), kBorder);
+        p.fillRect(QRectF(60, 448, 480, 1), kBorder);
     });
     Page(layout, 2, [&](QPainter& p) {
         Card(p, QRectF(40, 106, 450, 130));
@@ -222,8 +222,8 @@ void Pages(const Layout& layout)
         p.fillRect(QRectF(716, 280, 258, 1), kBorder);
     });
     Page(layout, 5, [&](QPainter& p) {
-        Card(p, QRectF(30, 96, 350, 484));
-        Card(p, QRectF(400, 106, 590, 474));
+        Card(p, QRectF(30, 96, 350, 484), false);
+        Card(p, QRectF(400, 106, 590, 474), false);
         // Row lines of the fire macro table and its column numbers.
         for (int y : {194, 244, 294, 344, 394, 444})
             p.fillRect(QRectF(416, y, 558, 1), kBorder);
@@ -372,11 +372,11 @@ void Guns()
                 p.setBrush(s ? QColor(0, 72, 104) : kControl);
                 p.drawRoundedRect(QRectF(1, 1, 198, 54), 7, 7);
                 // A faint rifle outline, longer barrels for the later presets.
-                const qreal barrel = 38 + gun * 4;
+                const qreal stock = 10 + 3 * gun;
                 QPainterPath rifle;
                 rifle.addRoundedRect(QRectF(118, 22, 44, 10), 2, 2);                 // receiver
-                rifle.addRect(QRectF(162, 25, std::min<qreal>(barrel, 34), 4));       // barrel
-                rifle.addRoundedRect(QRectF(100, 24, 20, 14), 3, 3);                 // stock
+                rifle.addRect(QRectF(162, 25, 32, 4));                               // barrel
+                rifle.addRoundedRect(QRectF(120 - stock, 24, stock + 2, 14), 3, 3);  // stock
                 rifle.addRect(QRectF(130, 32, 7, 12));                               // magazine
                 rifle.addRect(QRectF(146, 32, 5, 8));                                // grip
                 p.setPen(Qt::NoPen);
