@@ -1,13 +1,111 @@
+// Program entry: one running copy, the main form, then the loading screen, then the event loop.
+//
+//   tarq362a                      start the program (a second start raises the first window)
+//   tarq362a --render-pages DIR   save every page as a PNG file in DIR and end
+//   tarq362a --quit-after-show    print the start-up time and memory once the window shows, end
+
 #include <QApplication>
-#include <QWidget>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTimer>
+
+#include <cstdio>
+
+#include "app/Main.h"
+#include "app/PageRenderer.h"
+#include "app/SingleInstance.h"
+
+namespace {
+
+bool HasArgument(int argc, char** argv, const char* wanted)
+{
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], wanted) == 0)
+            return true;
+    return false;
+}
+
+// Resident memory of this process in kB, from the kernel's own accounting; 0 where unknown.
+long ResidentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+
+    // Rendering needs no display.
+    if (HasArgument(argc, argv, "--render-pages") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName("TARQ362A Gaming Mouse");
-    QWidget window;
-    window.setWindowTitle("TARQ362A Gaming Mouse v1.0");
-    window.resize(1030, 662);
-    window.show();
+    QApplication::setApplicationName(QString::fromLatin1(tarq::TForm1::kApplicationTitle));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Configuration utility for the TARQ362A gaming mouse"));
+    parser.addHelpOption();
+    const QCommandLineOption renderOption(QStringLiteral("render-pages"),
+                                          QStringLiteral("Save every page as a PNG file in <dir> and end."),
+                                          QStringLiteral("dir"));
+    const QCommandLineOption quitOption(QStringLiteral("quit-after-show"),
+                                        QStringLiteral("Print the start-up time and memory once the window shows, then end."));
+    const QCommandLineOption demoOption(QStringLiteral("demo"),
+                                        QStringLiteral("Run with the built-in emulated mouse."));
+    parser.addOptions({renderOption, quitOption, demoOption});
+    parser.process(app);
+
+    if (parser.isSet(renderOption)) {
+        tarq::TForm1 form;
+        QString error;
+        const QStringList files = tarq::RenderPages(form, parser.value(renderOption), &error);
+        for (const QString& file : files)
+            std::printf("%s\n", qPrintable(file));
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "tarq362a: %s\n", qPrintable(error));
+            return 1;
+        }
+        return 0;
+    }
+
+    // One running copy: a second start brings the first window forward and ends. The socket
+    // name can be set for tests that run copies side by side.
+    const QString instanceName = qEnvironmentVariableIsEmpty("TARQ_INSTANCE_NAME")
+        ? tarq::SingleInstance::ServerName(QString::fromLatin1(tarq::TForm1::kWindowTitle))
+        : qEnvironmentVariable("TARQ_INSTANCE_NAME");
+    if (tarq::SingleInstance::AskRunningToShow(instanceName)) {
+        std::printf("tarq362a: already running; its window was brought to the front\n");
+        return 0;
+    }
+    tarq::TForm1* mainForm = nullptr;
+    tarq::SingleInstance instance;
+    instance.Listen(instanceName, [&mainForm] {
+        if (mainForm)
+            mainForm->BringToFront();
+    });
+
+    tarq::TForm1 form;
+    mainForm = &form;
+    form.CreateLoadingScreen();
+
+    if (parser.isSet(quitOption)) {
+        QObject::connect(&form, &tarq::TForm1::FirstShown, &app, [&] {
+            std::printf("first window shown after %lld ms; resident memory %ld kB\n",
+                        static_cast<long long>(sinceStart.elapsed()), ResidentKilobytes());
+            std::fflush(stdout);
+            QTimer::singleShot(0, &app, &QApplication::quit);
+        });
+    }
+    form.show();
     return app.exec();
 }

@@ -1,0 +1,24 @@
+#pragma once
+// Where the program keeps its files. AppFolder is the folder of the program file when the
+// program may write there, otherwise the per-user application data folder, so an installed
+// copy can still keep its macro library. Data files live in DataFolder (the org key Path)
+// followed directly by the file name, or in AppFolder when DataFolder is empty.
+
+#include <QString>
+
+namespace tarq {
+
+// True when a file can be created in `folder` (tried, not guessed from permission bits).
+bool FolderIsWritable(const QString& folder);
+
+// `programFolder` when writable, otherwise `userFolder` (created if needed); both end in '/'.
+QString ChooseAppFolder(const QString& programFolder, const QString& userFolder);
+
+// AppFolder of the running program.
+QString ResolveAppFolder();
+
+// The path of a data file: DataFolder + name, or AppFolder + name when DataFolder is empty.
+// Nothing is inserted between the folder and the name.
+QString DataFilePath(const QString& dataFolder, const QString& appFolder, const QString& fileName);
+
+} // namespace tarq

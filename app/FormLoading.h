@@ -1,0 +1,35 @@
+#pragma once
+// TFormLoadingUI, the loading screen: a small dark, translucent, borderless window that stays
+// on top of the main window while data moves to or from the mouse, with a running animation.
+
+#include <QTimer>
+#include <QWidget>
+
+namespace tarq {
+
+class TFormLoadingUI : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 206;
+    static constexpr int kHeight = 196;
+    static constexpr int kCreationDrop = 40;   // placed this much below centre when created
+
+    // Creates the screen over `mainWindow`: centred, 40 pixels low, topmost, animating.
+    explicit TFormLoadingUI(QWidget* mainWindow);
+
+    // Centres the screen over the main window (halves rounded toward zero).
+    void CentreOver(const QWidget* mainWindow, int drop = 0);
+
+    // The animation's current frame (0..kFrames-1); it advances while the screen exists.
+    int Frame() const { return frame_; }
+    static constexpr int kFrames = 12;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QTimer WaitGif;
+    int frame_ = 0;
+};
+
+} // namespace tarq

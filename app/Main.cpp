@@ -1,0 +1,356 @@
+#include "app/Main.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QButtonGroup>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusTipEvent>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWindow>
+
+#include "app/AppFolders.h"
+#include "app/FormLoading.h"
+#include "ui/HexEdit.h"
+#include "ui/ListItemHeight.h"
+#include "ui/Navigation.h"
+#include "ui/SkinLabel.h"
+#include "ui/pages/PageKit.h"
+#include "ui/pages/Pages.h"
+
+namespace tarq {
+
+namespace {
+
+constexpr int kDevTimerMs = 3000;
+constexpr int kDevTimerFirstMs = 20;
+constexpr int kLabelRunMs = 200;
+constexpr int kTestTimerMs = 1000;
+constexpr int kPumpSleepMs = 10;
+constexpr int kSkinnedPages = 5;
+constexpr int kPages = 6;
+constexpr QSize kDefaultSkin{1030, 662};
+
+// The numeric edits whose text is centred.
+const char* const kCentredEdits[] = {
+    "Edt_Repeat1", "Edt_DelayTime1", "Edt_Delay", "Edt_InsertDelay", "edt_Repeat",
+    "edt_XAxisValue", "edt_YAxisValue", "Edt_FireCnt1", "Edt_FireCnt2", "Edt_FireCnt3",
+    "Edt_FireTime1", "Edt_FireTime2", "Edt_FireTime3", "Edt_FireX1", "Edt_FireX2", "Edt_FireX3",
+    "Edt_FireY1", "Edt_FireY2", "Edt_FireY3", "Edt_FireY1Offset", "Edt_FireY2Offset",
+    "Edt_FireY3Offset"};
+
+// The views' hidden radio buttons and the languages' ones.
+const char* const kViewRadios[] = {"rb_1", "rb_2", "rb_4", "rb_5", "rb_6", "rb_7"};
+const char* const kLanguageRadios[] = {"rb_Lang1", "rb_Lang2", "rb_Lang3"};
+
+QPalette SkinPalette()
+{
+    QPalette p;
+    const QColor text(222, 226, 232);
+    const QColor field(22, 25, 31);
+    p.setColor(QPalette::Window, QColor(18, 20, 25));
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, field);
+    p.setColor(QPalette::AlternateBase, QColor(30, 34, 41));
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, QColor(40, 44, 52));
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::Highlight, QColor(0, 160, 227));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(114, 113, 113));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(114, 113, 113));
+    return p;
+}
+
+// The application's palette with every role set, so nothing of the window's see-through key
+// colour reaches a page that uses it.
+QPalette SystemPalette()
+{
+    const QPalette system = QApplication::palette();
+    QPalette p;
+    for (int group = 0; group < QPalette::NColorGroups; ++group)
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            p.setColor(g, r, system.color(g, r));
+        }
+    return p;
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), nav_(std::make_unique<Navigation>(*this))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromLatin1(kWindowTitle));
+    ShowStandardMessage = [this](const QString& text) {
+        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok, this);
+        box.exec();
+    };
+    ShowDialogMessage = [this](const QString& text) {
+        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok, this);
+        box.setFont(QFont(FontName));
+        box.exec();
+    };
+
+    DevTimer.setObjectName(QStringLiteral("DevTimer"));
+    DevTimer.setInterval(kDevTimerMs);
+    DevTimerFirst.setObjectName(QStringLiteral("DevTimerFirst"));
+    DevTimerFirst.setInterval(kDevTimerFirstMs);
+    LabelRun.setObjectName(QStringLiteral("LabelRun"));
+    LabelRun.setInterval(kLabelRunMs);
+    TestTimer.setObjectName(QStringLiteral("TestTimer"));
+    TestTimer.setInterval(kTestTimerMs);
+    connect(&DevTimer, &QTimer::timeout, this, &TForm1::DevTimerTimer);
+    connect(&DevTimerFirst, &QTimer::timeout, this, &TForm1::DevTimerTimer);
+
+    BuildControls();
+    nav_->Wire();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+QWidget* TForm1::FindControl(const QString& name) const
+{
+    // Controls are created once, with the form; an index built on first use makes the
+    // composed-name lookups of the handlers cheap.
+    if (controls_.isEmpty())
+        IndexControls();
+    return controls_.value(name);
+}
+
+void TForm1::IndexControls() const
+{
+    for (QWidget* w : findChildren<QWidget*>())
+        if (!w->objectName().isEmpty() && !controls_.contains(w->objectName()))
+            controls_.insert(w->objectName(), w);
+}
+
+void TForm1::BuildControls()
+{
+    for (int p = 1; p <= kPages; ++p) {
+        auto* page = new QFrame(this);
+        page->setObjectName(QStringLiteral("gbPage") + QString::number(p));
+        page->setGeometry(QRect(QPoint(0, 0), p == kPages ? QSize(1000, 600) : kDefaultSkin));
+        if (p <= kSkinnedPages)
+            page->setPalette(SkinPalette());
+        else {
+            // The engineer page is a plain form in the system's colours.
+            page->setPalette(SystemPalette());
+            page->setAutoFillBackground(true);
+        }
+        if (p <= 4)
+            pages::BuildFrame(page, p);
+    }
+    auto page = [this](int p) { return findChild<QWidget*>(QStringLiteral("gbPage") + QString::number(p)); };
+    pages::BuildButtonPage(page(1));
+    pages::BuildAdvancedPage(page(2));
+    pages::BuildDpiControls(page(2));
+    pages::BuildLightPage(page(3));
+    pages::BuildMacroPage(page(4), this);
+    pages::BuildGunPage(page(5), this);
+    pages::BuildEngineerPage(page(6));
+    pages::BuildMenus(this);
+
+    // Hidden radio buttons holding the view and the language; the engineer view is selected
+    // until an image is shown.
+    auto* views = new QButtonGroup(this);
+    for (const char* name : kViewRadios)
+        pages::HiddenRadio(this, name, views);
+    findChild<QRadioButton*>("rb_7")->setChecked(true);
+    auto* languages = new QButtonGroup(this);
+    for (const char* name : kLanguageRadios)
+        pages::HiddenRadio(this, name, languages);
+    findChild<QRadioButton*>("rb_Lang1")->setChecked(true);
+
+    // Pop-ups above every page; the busy overlays above everything on their page.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->objectName().startsWith(QLatin1String("gbPage")))
+            child->raise();
+    for (int copy = 1; copy <= 4; ++copy)
+        if (QWidget* overlay = findChild<QWidget*>(QStringLiteral("Disable_All_") + QString::number(copy)))
+            overlay->raise();
+
+    if (auto* testKeys = findChild<QPushButton*>("btn_TestKeys"))
+        testKeys->setStatusTip(QString::fromUtf8(
+            "\xE6\x8C\x89\xE6\xAD\xA4\xE6\x8C\x89\xE9\x92\xAE""5\xE7\xA7\x92\xE5\x86\x85\xEF\xBC\x8C"
+            "\xE5\x86\x8D\xE6\x8C\x89\xE9\xBC\xA0\xE6\xA0\x87\xE7\x9A\x84\xE4\xBB\xBB\xE6\x84\x8F"
+            "\xE6\x8C\x89\xE9\x94\xAE\xEF\xBC\x8C\xE5\x88\x99\xE8\xBD\xAF\xE4\xBB\xB6\xE4\xB8\x8A"
+            "\xE5\xAF\xB9\xE5\xBA\x94\xE7\x9A\x84\xE9\xBC\xA0\xE6\xA0\x87\xE7\x9C\x9F\xE5\xAE\x9E"
+            "\xE7\xA1\xAC\xE4\xBB\xB6\xE6\x8C\x89\xE9\x94\xAE\xE4\xBD\x8D\xE7\xBD\xAE\xE5\xB0\x86"
+            "\xE4\xBC\x9A\xE9\x97\xAA\xE7\x83\x81\xEF\xBC\x8C\xE8\xAE\xA9\xE5\xB7\xA5\xE5\x8E\x82"
+            "\xE5\xAE\xB9\xE6\x98\x93\xE7\x9F\xA5\xE9\x81\x93\xE9\xBC\xA0\xE6\xA0\x87\xE7\x9A\x84"
+            "\xE5\x90\x84\xE4\xB8\xAA\xE6\x8C\x89\xE9\x94\xAE\xE5\xAF\xB9\xE5\xBA\x94\xE7\x9A\x84"
+            "\xE7\xA1\xAC\xE4\xBB\xB6\xE4\xBD\x8D\xE7\xBD\xAE\xE3\x80\x82"));
+
+    // Dragging the borderless window by any page background.
+    for (int p = 1; p <= kSkinnedPages; ++p)
+        if (QWidget* base = findChild<QWidget*>(QStringLiteral("Img_Base_") + QString::number(p)))
+            base->installEventFilter(this);
+}
+
+// The start-up sequence, in its fixed order.
+void TForm1::FormCreate()
+{
+    // 1. The notification-area icon shows the application icon for the life of the program.
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        trayIcon_ = new QSystemTrayIcon(QApplication::windowIcon(), this);
+        trayIcon_->show();
+    }
+
+    // 2. Shared state.
+    DevTimer.stop();
+    DevTimerFirst.stop();
+    NoDeviceView = false;
+    EepromMode = true;
+    ResetEditingFlags();
+
+    // 3. Background, skin size and window size.
+    LoadBackground();
+    SizeWindowToSkin();
+
+    // 4. Centred on the screen.
+    CentreOnScreen();
+
+    // 5. Borderless, maroon see-through key, double buffering (Qt paints buffered anyway).
+    ApplyWindowAppearance();
+
+    // 6. Folders, hint line, first page.
+    AppFolder = ResolveAppFolder();
+    DataFolder.clear();
+    nav_->ShowOnlyPage(1);
+
+    // 7. Skin pictures, then the org configuration (data folder, mode, accepted codes, options).
+    LoadSkinImages();
+    ReadOrgConfiguration();
+
+    // 8. Macro library; 9. fire macro file and the engineer captions.
+    LoadMacroLibrary();
+    LoadFireMacroFile();
+    ApplyEngineerCaptions();
+
+    // 10. Language 1 and its layout; the list item height of the macro lists.
+    LanguageIndex = 1;
+    ApplyLayout();
+    for (const char* list : {"LB_PCMacroName", "LB_MacroName", "LB_macro", "LB_FireMacroName", "LB_FireMacro"})
+        if (auto* w = control<QListWidget>(list))
+            SetItemHeight(w, Style.macroNameHeight);
+
+    // 11. The expected codes from the first default image; the language's title.
+    ReadDefaultImage();
+
+    // 12. Device link reset; 13. the no-device state and the system pointer settings.
+    ResetDeviceLink();
+    RefreshErrorAP();
+    RefreshMouseSystemParameterA();
+    RefreshMouseSystemParameterB();
+
+    // 14. Centred numeric edits.
+    CentreNumericEdits();
+
+    // 15. The current language's button handler.
+    SwitchLanguage(LanguageIndex);
+
+    // 16.
+    update();
+}
+
+void TForm1::CentreOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    move(area.left() + (area.width() - SkinWidth) / 2, area.top() + (area.height() - SkinHeight) / 2);
+}
+
+void TForm1::CentreNumericEdits()
+{
+    for (const char* name : kCentredEdits)
+        if (auto* edit = control<QLineEdit>(name))
+            edit->setAlignment(Qt::AlignCenter);
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    FormCloseQuery();
+    if (loading_)
+        loading_->hide();
+    if (trayIcon_)
+        trayIcon_->hide();
+    event->accept();
+}
+
+void TForm1::FormCloseQuery()
+{
+    // Nothing is written at shutdown; the mouse is only marked absent.
+    HidHandleValid = false;
+    DevTimer.stop();
+    DevTimerFirst.stop();
+    LabelRun.stop();
+}
+
+bool TForm1::event(QEvent* event)
+{
+    if (event->type() == QEvent::StatusTip) {
+        ShowHint(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        // Reported once the show has been painted, not merely requested.
+        QTimer::singleShot(0, this, &TForm1::FirstShown);
+    }
+}
+
+void TForm1::ShowHint(const QString& hint)
+{
+    if (auto* line = control<QLabel>("lbl_Content"))
+        line->setText(hint);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    // A press on a page background closes the pop-ups and drags the window.
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton)
+            break;
+        nav_->HideAllMenu();
+        if (windowHandle() && windowHandle()->startSystemMove())
+            break;
+        dragging_ = true;
+        dragOffset_ = mouse->globalPosition().toPoint() - frameGeometry().topLeft();
+        break;
+    }
+    case QEvent::MouseMove:
+        if (dragging_)
+            move(static_cast<QMouseEvent*>(event)->globalPosition().toPoint() - dragOffset_);
+        break;
+    case QEvent::MouseButtonRelease:
+        dragging_ = false;
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace tarq

@@ -1,0 +1,166 @@
+#pragma once
+// TForm1, the main window: one borderless skinned surface that owns the shared state of the
+// program, every control of every page, the timers and the window helpers that device
+// operations use (busy overlays, loading screen, pumped waits).
+//
+// Creating the form runs its start-up sequence (FormCreate). Steps that belong to other
+// subsystems are named methods below; each is filled by the subsystem that owns it.
+
+#include <QColor>
+#include <QHash>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+#include "ui/skin/LayoutPass.h"
+#include "ui/skin/OrgConfiguration.h"
+
+class QSystemTrayIcon;
+
+namespace tarq {
+
+class Navigation;
+class TFormLoadingUI;
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr const char* kWindowTitle = "TARQ362A Gaming Mouse v1.0";
+    static constexpr const char* kApplicationTitle = "TARQ362A Gaming Mouse";
+
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The control with this object name, or nullptr when there is none or it is of another
+    // class. Every operation addresses controls this way, often by a composed name
+    // ("Img_" + name + "_" + number).
+    template <class T = QWidget>
+    T* control(const QString& name) const
+    {
+        return qobject_cast<T*>(FindControl(name));
+    }
+    QWidget* FindControl(const QString& name) const;
+
+    // ---- shared state ----
+    QString AppFolder;          // folder of the program (or the per-user data folder), with '/'
+    QString DataFolder;         // org key Path; empty means AppFolder
+    bool EepromMode = true;
+    int LanguageIndex = 1;
+    int SkinWidth = 0;
+    int SkinHeight = 0;
+    bool NoDeviceView = false;
+    int ExpectedVendorCode = 0;
+    int ExpectedProductCode = 0;
+    OrgConfiguration Org;       // every org key, normalised
+    LayoutStyle Style;          // layout values read after the layout pass
+    bool ComboKey3Enable = true;   // layout key ComboKey3_Enable
+    bool MacroInsertMode = false;  // the macro editor's insert panel is open
+
+    // Device link state as far as the window needs it: whether the mouse is open.
+    bool HidHandleValid = false;
+
+    // Texts of the current language by Str ID, its font and title.
+    QHash<int, QString> Texts;
+    QString FontName;
+    QString Title;
+    QString Text(int strId) const { return Texts.value(strId); }
+
+    // Timers: the device check (DevTimerFirst every 20 ms until the first search has acted,
+    // then DevTimer every 3000 ms), the rolling caption and the key test countdown.
+    QTimer DevTimer;
+    QTimer DevTimerFirst;
+    QTimer LabelRun;
+    QTimer TestTimer;
+
+    Navigation& Nav() { return *nav_; }
+
+    // ---- window helpers ----
+    void ShowBusyOverlays();
+    void HideBusyOverlays();
+    // The loading screen is the second form; it is created after the main form.
+    void CreateLoadingScreen();
+    TFormLoadingUI* LoadingScreen() const { return loading_.get(); }
+    void ShowLoadingScreen();
+    void HideLoadingScreen();
+    // n times: sleep 10 ms, then process pending events.
+    void WaitPumping(int n);
+    // Restores a minimised window and brings it to the front (a second start asks for this).
+    void BringToFront();
+
+    // ---- handlers of the window ----
+    void Btn_Exit_0Click() { close(); }
+    void Btn_CloseClick() { close(); }
+    void Btn_Minimize_0Click();
+    void ShowHint(const QString& hint);
+    void FormCloseQuery();
+
+    // How messages reach the user; tests replace them to see the text instead of a modal box.
+    std::function<void(const QString&)> ShowStandardMessage;    // message box, one OK button
+    std::function<void(const QString&)> ShowDialogMessage;      // RefreshFormMessagDialog
+
+    // ---- skin and layout ----
+    void LoadBackground();
+    void SizeWindowToSkin();
+    void SizeWindowForEngineer();
+    void LoadSkinImages();
+    void ReadOrgConfiguration();
+    void ApplyLayout();
+    // Puts a skin picture into a picture control by name; false when there is no such control.
+    bool SetPicture(const QString& control, const QString& picture);
+
+    // ---- steps filled by other subsystems ----
+    void ResetEditingFlags();
+    void LoadMacroLibrary();
+    void LoadFireMacroFile();
+    void ApplyEngineerCaptions();
+    void ApplyLanguage();
+    void ReadDefaultImage();
+    void ResetDeviceLink();
+    void RefreshErrorAP();
+    void InitNoDevice();
+    void RefreshMouseSystemParameterA();
+    void RefreshMouseSystemParameterB();
+    void DevTimerTimer();
+    void Btn_Lang1_0Click() { SwitchLanguage(1); }
+    void Btn_Lang2_0Click() { SwitchLanguage(2); }
+    void Btn_Lang3_0Click() { SwitchLanguage(3); }
+    void RefreshProfile1Keys();
+    void RefreshProfile2Keys();
+    void TLRefreshProfile1Keys();
+    void TLRefreshProfile2Keys();
+    void Img_Base_5DblClick();
+    void Img_Logo4DblClick();
+
+signals:
+    // The first show of the window has been processed (start-up measurement).
+    void FirstShown();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    void BuildControls();
+    void CentreOnScreen();
+    void ApplyWindowAppearance();
+    void CentreNumericEdits();
+    void SwitchLanguage(int language);
+    void ApplyPopupStyle();
+    void IndexControls() const;
+
+    std::unique_ptr<Navigation> nav_;
+    std::unique_ptr<TFormLoadingUI> loading_;
+    QSystemTrayIcon* trayIcon_ = nullptr;   // owned by the form
+    mutable QHash<QString, QWidget*> controls_;
+    QPoint dragOffset_;
+    bool dragging_ = false;
+    bool shownOnce_ = false;
+};
+
+} // namespace tarq

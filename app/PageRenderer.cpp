@@ -1,0 +1,80 @@
+#include "app/PageRenderer.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QWidget>
+
+#include <functional>
+
+#include "app/Main.h"
+#include "ui/Navigation.h"
+#include "ui/SkinLabel.h"
+
+namespace tarq {
+
+namespace {
+
+struct Shot {
+    const char* file;
+    std::function<void(TForm1&)> show;
+};
+
+} // namespace
+
+QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
+{
+    QStringList written;
+    if (!QDir().mkpath(folder)) {
+        if (error)
+            *error = QStringLiteral("cannot create the folder %1").arg(folder);
+        return written;
+    }
+    Navigation& nav = form.Nav();
+    // A page change without the checks that need a mouse.
+    auto change = [&nav](View view) {
+        nav.HideAllMenu();
+        nav.ButtonTypeB_1IconInit();
+        nav.ShowView(view);
+    };
+    const Shot shots[] = {
+        {"01-buttons-office", [&](TForm1&) { change(View::Office); }},
+        {"02-buttons-game", [&](TForm1&) { change(View::Game); }},
+        {"03-buttons-menu", [&](TForm1& f) {
+             change(View::Office);
+             nav.ShowPnlMain_OnClick(f.control<TSkinLabel>("Key4"));
+         }},
+        {"04-advanced", [&](TForm1&) { change(View::Advanced); }},
+        {"05-light", [&](TForm1&) { change(View::Light); }},
+        {"06-macro", [&](TForm1&) { change(View::Macro); }},
+        {"07-gun", [&](TForm1&) { nav.ShowOnlyPage(5); }},
+        {"08-gun-editor", [&](TForm1& f) { f.Img_Base_5DblClick(); }},
+        {"09-engineer", [&](TForm1&) { change(View::Engineer); }},
+        {"10-engineer-tab", [&](TForm1& f) {
+             if (auto* tabs = f.control<QTabWidget>("Pg_Parameter"))
+                 tabs->setCurrentIndex(1);
+         }},
+    };
+
+    // The pages are shown as they are without a mouse; the no-device flag would only keep the
+    // renderer from changing pages, so it is lifted while the pictures are taken.
+    const bool noDevice = form.NoDeviceView;
+    form.NoDeviceView = false;
+    form.show();
+    for (const Shot& shot : shots) {
+        shot.show(form);
+        QApplication::processEvents();
+        const QString path = QDir(folder).filePath(QString::fromLatin1(shot.file) + ".png");
+        if (!form.grab().save(path, "PNG")) {
+            if (error)
+                *error = QStringLiteral("cannot write %1").arg(path);
+            break;
+        }
+        written << path;
+    }
+    form.NoDeviceView = noDevice;
+    return written;
+}
+
+} // namespace tarq

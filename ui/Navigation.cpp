@@ -1,0 +1,478 @@
+#include "ui/Navigation.h"
+
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QUrl>
+
+#include "app/Main.h"
+#include "ui/SkinLabel.h"
+
+namespace tarq {
+
+namespace {
+
+constexpr int kCopies = 4;                 // pages 1-4 each carry the frame and page buttons
+constexpr int kPages = 6;
+constexpr int kMenuHeightShort = 170;      // the eighth entry of Pnl_Main and Pnl_Special cut off
+constexpr int kMenuHeightFull = 194;
+constexpr int kRollingWrap = 20;           // the rolling counter restarts at 2 after this
+constexpr int kRollingGap = 4;             // spaces put between the end and the start once per hover
+
+struct ViewInfo {
+    View view;
+    const char* radio;
+    int page;
+    const char* ownButton;   // page button name without Btn_/Img_ and copy number
+};
+
+constexpr ViewInfo kViews[] = {
+    {View::Office, "rb_1", 1, "Main_"},
+    {View::Game, "rb_2", 1, "Second_"},
+    {View::Advanced, "rb_4", 2, "Adv_"},
+    {View::Light, "rb_5", 3, "Breath_"},
+    {View::Macro, "rb_6", 4, "Macro_"},
+    {View::Engineer, "rb_7", 6, "Engineer_"},
+};
+
+const ViewInfo& InfoOf(View view)
+{
+    for (const ViewInfo& info : kViews)
+        if (info.view == view)
+            return info;
+    return kViews[0];
+}
+
+const char* const kPageButtons[] = {"Main_", "Second_", "Adv_", "Breath_", "Macro_", "Engineer_"};
+const char* const kMenus[] = {"Pnl_Main", "Pnl_MseKey", "Pnl_Special", "Pnl_CPIKey", "Pnl_Media",
+                              "Pnl_WWW", "Pnl_MyPC", "LB_Name", "LB_Script", "Pnl_PCMacro",
+                              "Pnl_DevContent"};
+const char* const kDelayCaptions[] = {"lbl_Record_Delay", "lbl_Delay_Setting", "lbl_No_Delay",
+                                      "lbl_MS", "lbl_Stop_Release", "lbl_Stop_Over"};
+
+QString PageName(int page) { return QStringLiteral("gbPage") + QString::number(page); }
+
+} // namespace
+
+Navigation::Navigation(TForm1& form) : QObject(&form), form_(form) {}
+
+// ---------------------------------------------------------------- views and pages
+
+View Navigation::CurrentView() const
+{
+    for (const ViewInfo& info : kViews)
+        if (auto* radio = form_.control<QRadioButton>(info.radio); radio && radio->isChecked())
+            return info.view;
+    return View::Engineer;
+}
+
+int Navigation::PageOf(View view) { return InfoOf(view).page; }
+
+QString Navigation::OwnButton(View view) const { return InfoOf(view).ownButton; }
+
+void Navigation::ChangeView(View view)
+{
+    if (!form_.HidHandleValid) {
+        form_.ShowStandardMessage(form_.Text(20));
+        return;
+    }
+    if (form_.NoDeviceView)
+        return;
+    HideAllMenu();
+    ButtonTypeB_1IconInit();
+    ShowView(view);
+}
+
+void Navigation::ShowView(View view)
+{
+    const ViewInfo& info = InfoOf(view);
+    if (view == View::Engineer) {
+        form_.Img_Base_5DblClick();
+        form_.Img_Logo4DblClick();
+    }
+    if (auto* radio = form_.control<QRadioButton>(info.radio))
+        radio->setChecked(true);
+    ApplyViewSteps(view);
+
+    ShowOnlyPage(info.page);
+    if (view == View::Engineer)
+        form_.SizeWindowForEngineer();
+    else
+        form_.SizeWindowToSkin();
+
+    switch (view) {
+    case View::Office: form_.RefreshProfile1Keys(); break;
+    case View::Game: form_.RefreshProfile2Keys(); break;
+    case View::Engineer:
+        form_.TLRefreshProfile1Keys();
+        form_.TLRefreshProfile2Keys();
+        break;
+    default: break;
+    }
+
+    SetPictures(info.ownButton, QStringLiteral("SetS_03"));
+    if (info.page <= kCopies) {
+        const QString picture = QStringLiteral("L%1_Back%2").arg(form_.LanguageIndex).arg(info.page);
+        SetPicture(QStringLiteral("Img_P") + QString::number(info.page), picture);
+    }
+}
+
+void Navigation::ApplyViewSteps(View view)
+{
+    auto* keyMode = form_.control<QComboBox>("cb_KeyMode");
+    auto setOption3 = [this](bool shown) {
+        for (const char* name : {"IB_ComboKey3", "Img_ComboKey3"})
+            if (QWidget* w = form_.control(name))
+                w->setVisible(shown);
+    };
+    switch (view) {
+    case View::Office:
+        if (keyMode)
+            keyMode->setCurrentIndex(0);
+        SetMenuHeights(kMenuHeightShort);
+        setOption3(false);
+        break;
+    case View::Game: {
+        if (keyMode)
+            keyMode->setCurrentIndex(1);
+        const bool gun = form_.Org.gdEnable;
+        SetMenuHeights(gun ? kMenuHeightFull : kMenuHeightShort);
+        setOption3(gun && form_.ComboKey3Enable);
+        break;
+    }
+    case View::Macro: {
+        const bool insert = form_.MacroInsertMode;
+        if (QWidget* delay = form_.control("Gb_Delay"))
+            delay->setVisible(!insert);
+        for (const char* name : kDelayCaptions)
+            if (QWidget* caption = form_.control(name))
+                caption->setVisible(!insert);
+        for (const char* name : {"Gb_Insert", "Img_InsertBase"})
+            if (QWidget* w = form_.control(name))
+                w->setVisible(insert);
+        break;
+    }
+    case View::Engineer:
+        SetMenuHeights(kMenuHeightFull);
+        break;
+    default:
+        break;
+    }
+}
+
+void Navigation::SetMenuHeights(int height)
+{
+    for (const char* name : {"Pnl_Main", "Pnl_Special"})
+        if (QWidget* menu = form_.control(name))
+            menu->resize(menu->width(), height);
+}
+
+void Navigation::ShowOnlyPage(int page)
+{
+    // Show the new page before hiding the old ones, so the window never flashes empty.
+    if (QWidget* shown = form_.control(PageName(page)))
+        shown->show();
+    for (int p = 1; p <= kPages; ++p)
+        if (p != page)
+            if (QWidget* other = form_.control(PageName(p)))
+                other->hide();
+}
+
+void Navigation::ButtonTypeB_1IconInit()
+{
+    for (const char* button : kPageButtons)
+        SetPictures(button, QStringLiteral("SetS_01"));
+}
+
+void Navigation::RefreshAPPage()
+{
+    if (form_.NoDeviceView) {
+        ShowOnlyPage(1);
+        return;
+    }
+    const View view = CurrentView();
+    if (view == View::Macro)
+        ApplyViewSteps(view);
+    ShowOnlyPage(PageOf(view));
+}
+
+// ---------------------------------------------------------------- pop-ups
+
+void Navigation::HideAllMenu()
+{
+    for (const char* name : kMenus)
+        if (QWidget* menu = form_.control(name))
+            menu->hide();
+}
+
+void Navigation::ShowPnlMain_OnClick(TSkinLabel* label)
+{
+    const QString name = label->objectName();
+    const QChar last = name.isEmpty() ? QChar() : name.back();
+    MenuKeyNumber = last.isDigit() ? last.digitValue() : -1;
+
+    SetPicture(QStringLiteral("Img_") + name, QStringLiteral("KeyS_01"));
+    RestoreHoveredCaption();
+
+    HideAllMenu();
+    QWidget* menu = form_.control("Pnl_Main");
+    if (!menu)
+        return;
+    if (QWidget* entry = form_.control("Key_FireMacro"))
+        entry->show();
+    for (const char* name : {"Key_TLFireMacro", "ST_TLFireMacro"})
+        if (QWidget* w = form_.control(name))
+            w->hide();
+    Origin = MenuOrigin::ButtonPage;
+
+    // A corner of the menu at the label's centre; it opens to the left of or above the centre
+    // when it would otherwise reach the right or bottom edge of the skin.
+    const QRect r(label->mapTo(&form_, QPoint(0, 0)), label->size());
+    const int cx = r.left() + r.width() / 2;
+    const int cy = r.top() + r.height() / 2;
+    const int x = r.left() + r.width() + menu->width() < form_.SkinWidth ? cx : cx - menu->width();
+    const int y = r.top() + r.height() + menu->height() < form_.SkinHeight ? cy : cy - menu->height();
+    menu->move(x, y);
+    menu->raise();
+    menu->show();
+}
+
+void Navigation::TLShowPnlMain_OnClick(QPushButton* button)
+{
+    const QString name = button->objectName();
+    EngineerKeyNumber = name.right(3).toInt();
+
+    HideAllMenu();
+    QWidget* menu = form_.control("Pnl_Main");
+    auto* tabs = form_.control<QTabWidget>("Pg_Parameter");
+    if (!menu || !tabs)
+        return;
+    if (QWidget* entry = form_.control("Key_FireMacro"))
+        entry->hide();
+    for (const char* name : {"Key_TLFireMacro", "ST_TLFireMacro"})
+        if (QWidget* w = form_.control(name))
+            w->show();
+    Origin = MenuOrigin::EngineerPage;
+
+    const QRect b = button->geometry();
+    const int x = b.left() + menu->width() > tabs->width() ? b.left() + b.width() - menu->width() + 10
+                                                           : b.left() + 10;
+    QWidget* group = form_.control(EngineerKeyNumber < 200 ? "gbKeyMode1" : "gbKeyMode2");
+    const int groupTop = group ? group->y() : 0;
+    const int y = b.top() + tabs->y() + groupTop - menu->height() + 38;
+    menu->move(x, y);
+    menu->raise();
+    menu->show();
+}
+
+// ---------------------------------------------------------------- pointer feedback
+
+QString Navigation::PictureOf(const TSkinLabel* label) const
+{
+    QString name = label->objectName();
+    if (name.startsWith(QLatin1String("Btn_")))
+        name.remove(0, 4);
+    return QStringLiteral("Img_") + name;
+}
+
+QString Navigation::FamilyBase(const TSkinLabel* label)
+{
+    // "Btn_Apply_3" -> "Apply_": the copy suffix is the last character.
+    QString name = label->objectName().mid(4);
+    name.chop(1);
+    return name;
+}
+
+void Navigation::SetPicture(const QString& control, const QString& picture)
+{
+    form_.SetPicture(control, picture);
+}
+
+void Navigation::SetPictures(const QString& pictureBase, const QString& picture)
+{
+    for (int copy = 1; copy <= kCopies; ++copy)
+        SetPicture(QStringLiteral("Img_") + pictureBase + QString::number(copy), picture);
+}
+
+void Navigation::BeginHover(TSkinLabel* label)
+{
+    HoveredLabel = label->objectName();
+    HoveredCaption = label->text();
+    RollingCaption = HoveredCaption;
+    RollingCount = 0;
+    if (label->isEnabled())
+        form_.LabelRun.start();
+}
+
+void Navigation::RestoreHoveredCaption()
+{
+    if (auto* hovered = form_.control<QLabel>(HoveredLabel))
+        hovered->setText(HoveredCaption);
+}
+
+void Navigation::EndHover()
+{
+    form_.LabelRun.stop();
+}
+
+void Navigation::ButtonTypeAMouseEnter(TSkinLabel* label)
+{
+    SetPictures(FamilyBase(label), QStringLiteral("BtnS_02"));
+    BeginHover(label);
+}
+
+void Navigation::ButtonTypeAMouseLeave(TSkinLabel* label)
+{
+    EndHover();
+    SetPictures(FamilyBase(label), QStringLiteral("BtnS_01"));
+    RestoreHoveredCaption();
+}
+
+void Navigation::ButtonTypeBMouseEnter(TSkinLabel* label)
+{
+    SetPicture(PictureOf(label), QStringLiteral("SetS_02"));
+    BeginHover(label);
+}
+
+void Navigation::ButtonTypeBMouseLeave(TSkinLabel* label)
+{
+    EndHover();
+    SetPicture(PictureOf(label), QStringLiteral("SetS_01"));
+    if (!form_.NoDeviceView)
+        SetPictures(OwnButton(CurrentView()), QStringLiteral("SetS_03"));
+    RestoreHoveredCaption();
+}
+
+void Navigation::ButtonTypeCMouseEnter(TSkinLabel* label)
+{
+    SetPicture(PictureOf(label), QStringLiteral("KeyS_02"));
+    BeginHover(label);
+}
+
+void Navigation::ButtonTypeCMouseLeave(TSkinLabel* label)
+{
+    EndHover();
+    SetPicture(PictureOf(label), QStringLiteral("KeyS_01"));
+    RestoreHoveredCaption();
+}
+
+void Navigation::ButtonTypeDMouseEnter(TSkinLabel* label)
+{
+    SetPicture(PictureOf(label), QStringLiteral("SetS_02"));
+    BeginHover(label);
+}
+
+void Navigation::ButtonTypeDMouseLeave(TSkinLabel* label)
+{
+    EndHover();
+    SetPicture(PictureOf(label), QStringLiteral("SetS_01"));
+    SetPictures(QStringLiteral("Lang%1_").arg(form_.LanguageIndex), QStringLiteral("SetS_03"));
+    RestoreHoveredCaption();
+}
+
+void Navigation::ButtonTypeGMouseEnter(TSkinLabel* label)
+{
+    SetPicture(PictureOf(label), QStringLiteral("MacroBtnS_02"));
+    BeginHover(label);
+}
+
+void Navigation::ButtonTypeGMouseLeave(TSkinLabel* label)
+{
+    EndHover();
+    SetPicture(PictureOf(label), QStringLiteral("MacroBtnS_01"));
+    RestoreHoveredCaption();
+}
+
+void Navigation::ButtonTypeIMouseEnter(TSkinLabel* label)
+{
+    SetPictures(FamilyBase(label), QStringLiteral("ExitS_02"));
+    BeginHover(label);
+}
+
+void Navigation::ButtonTypeIMouseLeave(TSkinLabel* label)
+{
+    EndHover();
+    SetPictures(FamilyBase(label), QStringLiteral("ExitS_01"));
+    RestoreHoveredCaption();
+}
+
+void Navigation::ButtonTypeJMouseEnter(TSkinLabel* label)
+{
+    SetPictures(FamilyBase(label), QStringLiteral("MiniS_02"));
+    BeginHover(label);
+}
+
+void Navigation::ButtonTypeJMouseLeave(TSkinLabel* label)
+{
+    EndHover();
+    SetPictures(FamilyBase(label), QStringLiteral("MiniS_01"));
+    RestoreHoveredCaption();
+}
+
+void Navigation::ButtonTypeHMouseEnter(TSkinLabel* label)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::Window, form_.Style.macroSelected);
+    label->setPalette(palette);
+}
+
+void Navigation::ButtonTypeHMouseLeave(TSkinLabel* label)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, form_.Style.textButtonFont);
+    palette.setColor(QPalette::Window, form_.Style.textButtonBack);
+    label->setPalette(palette);
+}
+
+void Navigation::LabelRunTimer()
+{
+    if (!form_.Org.trEnable || RollingCaption.isEmpty())
+        return;
+    if (++RollingCount > kRollingWrap)
+        RollingCount = 2;
+    const QChar first = RollingCaption.front();
+    RollingCaption.remove(0, 1);
+    if (RollingCount == 1)
+        RollingCaption += QString(kRollingGap, QLatin1Char(' '));
+    RollingCaption += first;
+    if (auto* hovered = form_.control<QLabel>(HoveredLabel))
+        hovered->setText(RollingCaption);
+}
+
+// ---------------------------------------------------------------- web button and messages
+
+void Navigation::Btn_Web_0MouseEnter()
+{
+    if (form_.HidHandleValid)
+        SetPictures(QStringLiteral("Web_"), QStringLiteral("WebS_03"));
+}
+
+void Navigation::Btn_Web_0MouseLeave()
+{
+    if (form_.HidHandleValid)
+        SetPictures(QStringLiteral("Web_"), QStringLiteral("WebS_01"));
+}
+
+void Navigation::Btn_Web_0Click()
+{
+    SetPictures(QStringLiteral("Web_"), QStringLiteral("WebS_02"));
+    if (form_.Org.webEnable)
+        QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(form_.Org.web)));
+}
+
+void Navigation::RefreshFormMessagDialog(const QString& text)
+{
+    // Callers break lines with carriage returns.
+    QString shown = text;
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    form_.ShowDialogMessage(shown);
+}
+
+} // namespace tarq

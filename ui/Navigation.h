@@ -1,0 +1,112 @@
+#pragma once
+// Pages and navigation of the main window: the views and the page change, showing the
+// current page again, the pointer feedback of the skinned buttons with the rolling caption,
+// opening the function menu at a button label or an engineer-page key button, closing every
+// pop-up, the web button and the program's message dialog.
+
+#include <QObject>
+#include <QString>
+
+class QPushButton;
+class QWidget;
+
+namespace tarq {
+
+class TForm1;
+class TSkinLabel;
+
+// The views, one per hidden radio button.
+enum class View { Office, Game, Advanced, Light, Macro, Engineer };
+
+enum class MenuOrigin { None, ButtonPage, EngineerPage };
+
+class Navigation : public QObject {
+    Q_OBJECT
+public:
+    explicit Navigation(TForm1& form);
+
+    // Connects the page buttons, pointer handlers, menus openers and backgrounds.
+    void Wire();
+
+    // --- views and pages ---
+    View CurrentView() const;
+    static int PageOf(View view);
+    void Btn_Main_0Click() { ChangeView(View::Office); }
+    void Btn_Second_0Click() { ChangeView(View::Game); }
+    void Btn_Adv_0Click() { ChangeView(View::Advanced); }
+    void Btn_Breath_0Click() { ChangeView(View::Light); }
+    void Btn_Macro_0Click() { ChangeView(View::Macro); }
+    void Btn_Engineer_0Click() { ChangeView(View::Engineer); }
+    // A page button: refused without a mouse (Str020) or in the no-device state.
+    void ChangeView(View view);
+    // The steps of a page change after its checks; the page renderer uses it directly.
+    void ShowView(View view);
+    void ButtonTypeB_1IconInit();
+    void RefreshAPPage();
+    // Only this page group visible (1..6).
+    void ShowOnlyPage(int page);
+
+    // --- pop-ups ---
+    void HideAllMenu();
+    void ClearAP() { HideAllMenu(); }
+    void ShowPnlMain_OnClick(TSkinLabel* label);
+    void TLShowPnlMain_OnClick(QPushButton* button);
+
+    // --- pointer feedback ---
+    void ButtonTypeAMouseEnter(TSkinLabel* label);
+    void ButtonTypeAMouseLeave(TSkinLabel* label);
+    void ButtonTypeBMouseEnter(TSkinLabel* label);
+    void ButtonTypeBMouseLeave(TSkinLabel* label);
+    void ButtonTypeCMouseEnter(TSkinLabel* label);
+    void ButtonTypeCMouseLeave(TSkinLabel* label);
+    void ButtonTypeDMouseEnter(TSkinLabel* label);
+    void ButtonTypeDMouseLeave(TSkinLabel* label);
+    void ButtonTypeGMouseEnter(TSkinLabel* label);
+    void ButtonTypeGMouseLeave(TSkinLabel* label);
+    void ButtonTypeIMouseEnter(TSkinLabel* label);
+    void ButtonTypeIMouseLeave(TSkinLabel* label);
+    void ButtonTypeJMouseEnter(TSkinLabel* label);
+    void ButtonTypeJMouseLeave(TSkinLabel* label);
+    void ButtonTypeHMouseEnter(TSkinLabel* label);
+    void ButtonTypeHMouseLeave(TSkinLabel* label);
+    void LabelRunTimer();
+
+    // --- web button and messages ---
+    void Btn_Web_0MouseEnter();
+    void Btn_Web_0MouseLeave();
+    void Btn_Web_0Click();
+    void RefreshFormMessagDialog(const QString& text);
+
+    // --- state read by the assignment editor ---
+    int MenuKeyNumber = -1;
+    int EngineerKeyNumber = 0;
+    MenuOrigin Origin = MenuOrigin::None;
+
+    // --- hover state ---
+    QString HoveredLabel;
+    QString HoveredCaption;
+    QString RollingCaption;
+    int RollingCount = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Picture control of a caption label: Img_ + the name without Btn_.
+    QString PictureOf(const TSkinLabel* label) const;
+    // "Apply_" for "Btn_Apply_3": the button name without prefix and copy number.
+    static QString FamilyBase(const TSkinLabel* label);
+    void SetPictures(const QString& pictureBase, const QString& picture);   // all four copies
+    void SetPicture(const QString& control, const QString& picture);
+    // Enter and leave steps shared by the captioned families.
+    void BeginHover(TSkinLabel* label);
+    void EndHover();
+    void RestoreHoveredCaption();
+    void ApplyViewSteps(View view);
+    void SetMenuHeights(int height);
+    QString OwnButton(View view) const;
+
+    TForm1& form_;
+};
+
+} // namespace tarq

@@ -1,0 +1,185 @@
+// Connections of the navigation: which control calls which handler.
+
+#include "ui/Navigation.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "app/Main.h"
+#include "ui/SkinLabel.h"
+
+namespace tarq {
+
+namespace {
+
+constexpr int kCopies = 4;
+
+using Handler = void (Navigation::*)(TSkinLabel*);
+
+struct PageButton {
+    const char* button;          // skinned copies Btn_<button>1..4
+    const char* engineerButton;  // the push button of the engineer page
+    void (Navigation::*click)();
+};
+
+constexpr PageButton kPageButtons[] = {
+    {"Main_", "Btn_Main_6", &Navigation::Btn_Main_0Click},
+    {"Second_", "Btn_Switch_6", &Navigation::Btn_Second_0Click},
+    {"Adv_", "Btn_Adv_6", &Navigation::Btn_Adv_0Click},
+    {"Breath_", "Btn_Breath_6", &Navigation::Btn_Breath_0Click},
+    {"Macro_", "Btn_Macro_6", &Navigation::Btn_Macro_0Click},
+    {"Engineer_", "Btn_Engineer_6", &Navigation::Btn_Engineer_0Click},
+};
+
+// Frame buttons whose pictures change on all four copies together (family A).
+const char* const kFamilyA[] = {"Confirm_", "Apply_", "Read_", "Confirm1_", "Confirm2_",
+                                "Confirm3_", "Save_", "Load_"};
+const char* const kFamilyG[] = {"Btn_OK", "Btn_Cancel", "Btn_FireOK", "Btn_FireCancel"};
+const char* const kFamilyH[] = {"Btn_Del", "Btn_Insert", "Btn_Edit", "Btn_FireDel",
+                                "Btn_FireInsert", "Btn_FireEdit", "Btn_NewMacro",
+                                "Btn_ImportOne", "Btn_Export", "Btn_Import", "Btn_ExportOne",
+                                "Btn_NewName", "Btn_DelPCMacro"};
+
+} // namespace
+
+void Navigation::Wire()
+{
+    auto hover = [this](TSkinLabel* label, Handler enter, Handler leave) {
+        if (!label)
+            return;
+        connect(label, &TSkinLabel::mouseEntered, this, [this, label, enter] { (this->*enter)(label); });
+        connect(label, &TSkinLabel::mouseLeft, this, [this, label, leave] { (this->*leave)(label); });
+    };
+    auto copies = [this](const QString& button, int copy) {
+        return form_.control<TSkinLabel>(QStringLiteral("Btn_") + button + QString::number(copy));
+    };
+
+    for (const PageButton& b : kPageButtons) {
+        for (int copy = 1; copy <= kCopies; ++copy) {
+            TSkinLabel* label = copies(b.button, copy);
+            hover(label, &Navigation::ButtonTypeBMouseEnter, &Navigation::ButtonTypeBMouseLeave);
+            if (label)
+                connect(label, &TSkinLabel::clicked, this, b.click);
+        }
+        if (auto* push = form_.control<QPushButton>(b.engineerButton))
+            connect(push, &QPushButton::clicked, this, b.click);
+    }
+
+    for (int copy = 1; copy <= kCopies; ++copy) {
+        for (const char* button : kFamilyA)
+            hover(copies(button, copy), &Navigation::ButtonTypeAMouseEnter, &Navigation::ButtonTypeAMouseLeave);
+
+        for (int language = 1; language <= 3; ++language) {
+            TSkinLabel* label = copies(QStringLiteral("Lang%1_").arg(language), copy);
+            hover(label, &Navigation::ButtonTypeDMouseEnter, &Navigation::ButtonTypeDMouseLeave);
+            if (!label)
+                continue;
+            void (TForm1::*click)() = language == 1 ? &TForm1::Btn_Lang1_0Click
+                                    : language == 2 ? &TForm1::Btn_Lang2_0Click
+                                                    : &TForm1::Btn_Lang3_0Click;
+            connect(label, &TSkinLabel::clicked, &form_, click);
+        }
+
+        if (TSkinLabel* exit = copies("Exit_", copy)) {
+            hover(exit, &Navigation::ButtonTypeIMouseEnter, &Navigation::ButtonTypeIMouseLeave);
+            connect(exit, &TSkinLabel::clicked, &form_, &TForm1::Btn_Exit_0Click);
+        }
+        if (TSkinLabel* mini = copies("Mini_", copy)) {
+            hover(mini, &Navigation::ButtonTypeJMouseEnter, &Navigation::ButtonTypeJMouseLeave);
+            connect(mini, &TSkinLabel::clicked, &form_, &TForm1::Btn_Minimize_0Click);
+        }
+        if (TSkinLabel* web = copies("Web_", copy)) {
+            connect(web, &TSkinLabel::mouseEntered, this, &Navigation::Btn_Web_0MouseEnter);
+            connect(web, &TSkinLabel::mouseLeft, this, &Navigation::Btn_Web_0MouseLeave);
+            connect(web, &TSkinLabel::clicked, this, &Navigation::Btn_Web_0Click);
+        }
+    }
+
+    for (int k = 1; k <= 9; ++k) {
+        TSkinLabel* key = form_.control<TSkinLabel>(QStringLiteral("Key") + QString::number(k));
+        hover(key, &Navigation::ButtonTypeCMouseEnter, &Navigation::ButtonTypeCMouseLeave);
+        if (key)
+            connect(key, &TSkinLabel::clicked, this, [this, key] { ShowPnlMain_OnClick(key); });
+        for (int mode = 1; mode <= 2; ++mode) {
+            const QString name = QStringLiteral("btn_Key") + QString::number(mode * 100 + k);
+            if (auto* button = form_.control<QPushButton>(name))
+                connect(button, &QPushButton::clicked, this,
+                        [this, button] { TLShowPnlMain_OnClick(button); });
+        }
+    }
+
+    for (const char* name : kFamilyG)
+        hover(form_.control<TSkinLabel>(name), &Navigation::ButtonTypeGMouseEnter,
+              &Navigation::ButtonTypeGMouseLeave);
+    for (const char* name : kFamilyH)
+        hover(form_.control<TSkinLabel>(name), &Navigation::ButtonTypeHMouseEnter,
+              &Navigation::ButtonTypeHMouseLeave);
+
+    // The macro page's new-macro and insert-record buttons roll their captions like the
+    // families above, with their own pictures.
+    for (const char* name : {"Btn_New", "Btn_InsertStart"}) {
+        TSkinLabel* label = form_.control<TSkinLabel>(name);
+        if (!label)
+            continue;
+        connect(label, &TSkinLabel::mouseEntered, this, [this, label] {
+            SetPicture(PictureOf(label), QStringLiteral("MacroS_02"));
+            BeginHover(label);
+        });
+        connect(label, &TSkinLabel::mouseLeft, this, [this, label] {
+            EndHover();
+            SetPicture(PictureOf(label), QStringLiteral("MacroS_01"));
+            RestoreHoveredCaption();
+        });
+    }
+
+    if (auto* close = form_.control<TSkinLabel>("Btn_Close"))
+        connect(close, &TSkinLabel::clicked, &form_, &TForm1::Btn_CloseClick);
+
+    // Clicks on the page backgrounds close the pop-ups.
+    for (int page = 1; page <= 5; ++page)
+        if (auto* base = form_.control<TSkinLabel>(QStringLiteral("Img_Base_") + QString::number(page)))
+            connect(base, &TSkinLabel::clicked, this, &Navigation::ClearAP);
+    if (auto* picture = form_.control<TSkinLabel>("Img_P1"))
+        connect(picture, &TSkinLabel::clicked, this, &Navigation::ClearAP);
+    for (const char* page : {"gbPage1", "gbPage6"})
+        if (QWidget* w = form_.control(page))
+            w->installEventFilter(this);
+
+    if (auto* base5 = form_.control<TSkinLabel>("Img_Base_5"))
+        connect(base5, &TSkinLabel::doubleClicked, &form_, &TForm1::Img_Base_5DblClick);
+    if (auto* logo = form_.control<TSkinLabel>("Img_Logo4"))
+        connect(logo, &TSkinLabel::doubleClicked, &form_, &TForm1::Img_Logo4DblClick);
+
+    // The engineer page closes the pop-ups on a click on its captions and groups, when one of
+    // its combo boxes takes the focus and when its tab changes.
+    if (QWidget* engineer = form_.control("gbPage6")) {
+        for (TSkinLabel* caption : engineer->findChildren<TSkinLabel*>())
+            if (caption->objectName() != QLatin1String("Btn_Close"))
+                connect(caption, &TSkinLabel::clicked, this, &Navigation::HideAllMenu);
+        for (QGroupBox* group : engineer->findChildren<QGroupBox*>())
+            group->installEventFilter(this);
+        for (QComboBox* combo : engineer->findChildren<QComboBox*>())
+            combo->installEventFilter(this);
+    }
+    if (auto* tabs = form_.control<QTabWidget>("Pg_Parameter"))
+        connect(tabs, &QTabWidget::currentChanged, this, &Navigation::HideAllMenu);
+
+    connect(&form_.LabelRun, &QTimer::timeout, this, &Navigation::LabelRunTimer);
+}
+
+bool Navigation::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool click = event->type() == QEvent::MouseButtonRelease
+                       && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    if (click && (qobject_cast<QGroupBox*>(watched) || watched->objectName().startsWith(QLatin1String("gbPage"))))
+        HideAllMenu();
+    if (event->type() == QEvent::FocusIn && qobject_cast<QComboBox*>(watched))
+        HideAllMenu();
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace tarq

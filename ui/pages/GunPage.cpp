@@ -1,0 +1,183 @@
+// Page 5: the seven guns, the parameter columns of the selected gun, Confirm and Cancel, and
+// the fire macro editor at the right edge (hidden until it is asked for).
+
+#include "ui/pages/Pages.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QWidget>
+
+#include "ui/HexEdit.h"
+#include "ui/Shapes.h"
+#include "ui/SkinLabel.h"
+#include "ui/pages/DefaultTexts.h"
+#include "ui/pages/PageKit.h"
+
+namespace tarq::pages {
+
+namespace {
+
+constexpr int kGuns = 7;
+constexpr int kGunX = 40;
+constexpr int kGunY = 104;
+constexpr int kGunSpacing = 64;
+constexpr int kColumns = 3;
+constexpr int kCaptionX = 200;
+constexpr int kColumnX[kColumns] = {400, 480, 560};
+constexpr int kColumnWidth = 64;
+constexpr int kRowY[] = {112, 152, 192, 232, 272, 312};   // release, count, Y, offset, delay, colour
+constexpr int kEditorX = 650;
+constexpr int kFireMacros = 10;
+
+QFrame* Panel(QWidget* parent, const QString& name, QRect rect)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setGeometry(rect);
+    return frame;
+}
+
+void Choice(QWidget* parent, const QString& marker, const QString& label, const QString& radio,
+            const QString& text, QPoint pos, bool selected, QButtonGroup* group)
+{
+    Picture(parent, marker, pos, selected ? "RdS_E" : "RdS_D");
+    Caption(parent, label, text, QRect(pos.x() + 24, pos.y() - 3, 250, 24));
+    HiddenRadio(parent, radio, group)->setChecked(selected);
+}
+
+void BuildGuns(QWidget* page)
+{
+    auto* guns = new QButtonGroup(page);
+    for (int g = 1; g <= kGuns; ++g) {
+        const QPoint pos(kGunX, kGunY + (g - 1) * kGunSpacing);
+        const QString gun = QString::number(g);
+        SkinButton(page, "Fire" + gun, DefaultText(599 + g), pos,
+                   "Gun" + gun + (g == 1 ? "_02" : "_01"));
+        HiddenRadio(page, "rb_Fire" + gun, guns)->setChecked(g == 1);
+    }
+    // Mode icons of guns 6 (1, 2) and 7 (3-5), over the columns they stand for.
+    for (int m = 1; m <= 5; ++m) {
+        const int column = m <= 2 ? m - 1 : m - 3;
+        Picture(page, Numbered("Img_GunMode", m), {kColumnX[column], 356}, Numbered("GunMode", m))
+            ->hide();
+    }
+}
+
+void BuildParameterColumns(QWidget* page)
+{
+    const char* captions[] = {"lbl_Fire_Marco_Stop_Release", "lbl_Fire_Marco_Count",
+                              "lbl_Fire_Marco_Y", "lbl_Fire_Marco_Y_Offset",
+                              "lbl_Fire_Marco_Delay", "lbl_Fire_Marco_Color"};
+    for (int row = 0; row < 6; ++row)
+        Caption(page, captions[row], DefaultText(843 + row), QRect(kCaptionX, kRowY[row], 190, 24));
+
+    for (int c = 1; c <= kColumns; ++c) {
+        const int x = kColumnX[c - 1];
+        const QString n = QString::number(c);
+        TSkinLabel* mark = Picture(page, "Img_FireRKFS" + n, {x + 23, kRowY[0] + 3}, "CbS_D");
+        Caption(page, "lbl_FireRKFS" + n, {}, mark->geometry())->raise();
+        HiddenCheck(page, "cb_FireRKFS" + n);
+        IntEdit(page, "Edt_FireCnt" + n, QRect(x, kRowY[1], kColumnWidth, 24), 3, "0");
+        Edit(page, "Edt_FireY" + n, QRect(x, kRowY[2], kColumnWidth, 24), "0")->setMaxLength(4);
+        Edit(page, "Edt_FireY" + n + "Offset", QRect(x, kRowY[3], kColumnWidth, 24), "0")->setReadOnly(true);
+        IntEdit(page, "Edt_FireTime" + n, QRect(x, kRowY[4], kColumnWidth, 24), 4, "0");
+        // The horizontal moves are kept but have no place on the built-in skin.
+        Edit(page, "Edt_FireX" + n, QRect(3550 + (c - 1) * 90, kRowY[2], kColumnWidth, 24), "0");
+        TSkinLabel* frame = Picture(page, "Img_FireColor" + n, {x + 14, kRowY[5] + 1}, "Col_F");
+        Swatch(page, "cs_FireColor" + n, frame->geometry().adjusted(4, 4, -4, -4));
+        Caption(page, "IB_FireColor" + n, {}, frame->geometry())->raise();
+    }
+
+    // Gun 1, selected at start, uses one column.
+    for (int c = 2; c <= kColumns; ++c) {
+        const QString n = QString::number(c);
+        for (const QString& name : {"Img_FireRKFS" + n, "lbl_FireRKFS" + n, "Edt_FireCnt" + n,
+                                    "Edt_FireY" + n, "Edt_FireY" + n + "Offset", "Edt_FireTime" + n,
+                                    "Img_FireColor" + n, "cs_FireColor" + n, "IB_FireColor" + n})
+            page->findChild<QWidget*>(name)->hide();
+    }
+
+    SkinButton(page, "FireConfirm", DefaultText(620), {kColumnX[0] - 20, 560}, "BtnS_01");
+    SkinButton(page, "FireExit", DefaultText(621), {kColumnX[0] + 120, 560}, "BtnS_01");
+}
+
+void BuildFireEditor(QWidget* page, QWidget* form)
+{
+    auto* names = List(page, "LB_FireMacroName", QRect(kEditorX, 104, 120, 230));
+    for (int k = 1; k <= kFireMacros; ++k)
+        names->addItem("Fire Macro" + QString::number(k));
+    List(page, "LB_FireMacro", QRect(kEditorX + 130, 104, 220, 230));
+    SkinButton(page, "FireStart", DefaultText(400), {kEditorX, 344}, "MacroS_01");
+
+    const QRect box(kEditorX, 384, 350, 170);
+    Picture(page, "Img_FireDelay", box.topLeft(), "InsertDelayBase");
+    QFrame* delay = Panel(page, "GB_FireDelay", box);
+    auto* delayModes = new QButtonGroup(delay);
+    auto* releaseModes = new QButtonGroup(delay);
+    Choice(delay, "LED_FireRecDelay", "IB_FireRecDelay", "rb_FireRecDelay", DefaultText(414),
+           {14, 14}, true, delayModes);
+    Choice(delay, "LED_FireDelayTime", "IB_FireDelayTime", "rb_FireDelayTime", DefaultText(415),
+           {14, 42}, false, delayModes);
+    Choice(delay, "LED_FireNoDelay", "IB_FireNoDelay", "rb_FireNoDelay", DefaultText(416),
+           {14, 70}, false, delayModes);
+    delay->findChild<QWidget*>("IB_FireDelayTime")->resize(120, 24);
+    Edit(delay, "Edt_FireDelay", QRect(170, 39, 56, 24), "50")->setMaxLength(5);
+    delay->findChild<QWidget*>("Edt_FireDelay")->setEnabled(false);
+    Choice(delay, "Img_FireReleaseStop", "IB_FireReleaseStop", "rb_FireReleaseStop",
+           DefaultText(436), {14, 108}, false, releaseModes);
+    Choice(delay, "Img_FireReleaseContiue", "IB_FireReleaseContiue", "rb_FireReleaseContinue",
+           DefaultText(437), {14, 136}, true, releaseModes);
+
+    Picture(page, "Img_FireInsert", box.topLeft(), "InsertDelayBase")->hide();
+    QFrame* insert = Panel(page, "Gb_InsertFire", box);
+    Combo(insert, "CB_InsertFire", QRect(14, 12, 220, 24),
+          {DefaultText(410), DefaultText(411), DefaultText(446), DefaultText(447),
+           DefaultText(440), DefaultText(441), DefaultText(442), DefaultText(443)});
+    Caption(insert, "lbl_FireDelay", DefaultText(417), QRect(14, 48, 110, 24));
+    IntEdit(insert, "Edt_InsertFireDelay", QRect(130, 48, 56, 24), 4, "50");
+    Caption(insert, "lbl_Fires_A", DefaultText(418), QRect(192, 48, 40, 24));
+    Caption(insert, "lbl_FireRepeat", DefaultText(448), QRect(14, 48, 110, 24))->hide();
+    IntEdit(insert, "edt_FireRepeat", QRect(130, 48, 56, 24), 3, "10")->hide();
+    Caption(insert, "lbl_FireXAxisValue", DefaultText(444), QRect(14, 48, 110, 24))->hide();
+    Edit(insert, "edt_FireXAxisValue", QRect(130, 48, 56, 24), "12")->hide();
+    Caption(insert, "lbl_FireYAxisValue", DefaultText(445), QRect(14, 48, 110, 24))->hide();
+    Edit(insert, "edt_FireYAxisValue", QRect(130, 48, 56, 24), "12")->hide();
+    SkinButton(insert, "FireOK", DefaultText(420), {40, 120}, "MacroBtnS_01");
+    SkinButton(insert, "FireCancel", DefaultText(422), {180, 120}, "MacroBtnS_01");
+    insert->hide();
+
+    // The editor is shown by a double-click on the page background or by the engineer page.
+    for (const char* name : {"LB_FireMacroName", "LB_FireMacro", "Img_FireStart", "Btn_FireStart",
+                             "Img_FireDelay", "GB_FireDelay"})
+        page->findChild<QWidget*>(name)->hide();
+
+    auto* popup = Panel(form, "Pnl_DevFireContent", QRect(0, 0, 114, 62));
+    popup->setFrameShape(QFrame::Box);
+    const QPair<const char*, int> items[] = {{"Btn_FireEdit", 435}, {"Btn_FireDel", 408},
+                                             {"Btn_FireInsert", 409}};
+    int top = 1;
+    for (const auto& [button, strId] : items) {
+        TSkinLabel* label = Caption(popup, button, DefaultText(strId), QRect(1, top, 112, 20));
+        label->setIndent(6);
+        label->setAutoFillBackground(true);
+        top += 20;
+    }
+    popup->hide();
+}
+
+} // namespace
+
+void BuildGunPage(QWidget* page, QWidget* form)
+{
+    Picture(page, "Img_Base_5", {0, 0}, "L1_BackGround");
+    Picture(page, "Img_P5", {0, 0}, "L1_Back5");
+    BuildGuns(page);
+    BuildParameterColumns(page);
+    BuildFireEditor(page, form);
+}
+
+} // namespace tarq::pages

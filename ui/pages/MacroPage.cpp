@@ -1,0 +1,163 @@
+// Page 4: the macro list, the event list, the record and new-macro buttons, the delay and
+// release-mode box, the insert panel, and the two context panels that open on the form.
+
+#include "ui/pages/Pages.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFrame>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QWidget>
+
+#include "ui/HexEdit.h"
+#include "ui/SkinLabel.h"
+#include "ui/pages/DefaultTexts.h"
+#include "ui/pages/PageKit.h"
+
+namespace tarq::pages {
+
+namespace {
+
+constexpr int kPanelX = 640;
+constexpr int kPanelY = 178;
+constexpr QSize kPanelSize{330, 230};
+constexpr int kTextButtonHeight = 20;
+constexpr int kContextWidth = 120;
+
+QFrame* Panel(QWidget* parent, const QString& name, QRect rect)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setGeometry(rect);
+    return frame;
+}
+
+// A choice of a skinned radio group: its marker picture, its click label and its hidden radio.
+void Choice(QWidget* parent, const QString& marker, const QString& label, const QString& radio,
+            const QString& text, QPoint pos, bool selected, QButtonGroup* group)
+{
+    Picture(parent, marker, pos, selected ? "RdS_E" : "RdS_D");
+    Caption(parent, label, text, QRect(pos.x() + 24, pos.y() - 3, 180, 24));
+    HiddenRadio(parent, radio, group)->setChecked(selected);
+}
+
+// A caption that lies over a click label of the delay box and lets its clicks through.
+void OverlayCaption(QWidget* page, const QString& name, const QString& text, QRect rect)
+{
+    Caption(page, name, text, rect)->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+// A context panel of text buttons, one under the other.
+void ContextPanel(QWidget* form, const QString& name, const QList<QPair<QString, int>>& items)
+{
+    QFrame* panel = Panel(form, name,
+                          QRect(0, 0, kContextWidth, int(items.size()) * kTextButtonHeight + 2));
+    panel->setFrameShape(QFrame::Box);
+    int top = 1;
+    for (const auto& [button, strId] : items) {
+        TSkinLabel* label = Caption(panel, button, DefaultText(strId),
+                                    QRect(1, top, kContextWidth - 2, kTextButtonHeight));
+        label->setIndent(6);
+        label->setAutoFillBackground(true);
+        top += kTextButtonHeight;
+    }
+    panel->hide();
+}
+
+void BuildDelayBox(QWidget* page)
+{
+    const QRect box(QPoint(kPanelX, kPanelY), kPanelSize);
+    QFrame* delay = Panel(page, "Gb_Delay", box);
+    auto* delayModes = new QButtonGroup(delay);
+    auto* releaseModes = new QButtonGroup(delay);
+    Choice(delay, "LED_RecDelay", "IB_RecDelay", "rb_RecDelay", {}, {14, 16}, true, delayModes);
+    Choice(delay, "LED_DelayTime", "IB_DelayTime", "rb_DelayTime", {}, {14, 50}, false, delayModes);
+    Choice(delay, "LED_NoDelay", "IB_NoDelay", "rb_NoDelay", {}, {14, 84}, false, delayModes);
+    IntEdit(delay, "Edt_Delay", QRect(180, 46, 56, 24), 3, "50")->setReadOnly(true);
+    Choice(delay, "Img_ReleaseStop", "IB_ReleaseStop", "rb_ReleaseStop", {}, {14, 134}, false,
+           releaseModes);
+    Choice(delay, "Img_ReleaseContiue", "IB_ReleaseContiue", "rb_ReleaseContinue", {}, {14, 168},
+           true, releaseModes);
+
+    // The visible texts of the box are page captions of their own, so the language pass and the
+    // layout can place them; they let clicks through to the choices underneath.
+    const QPoint o = box.topLeft();
+    OverlayCaption(page, "lbl_Record_Delay", DefaultText(837), QRect(o + QPoint(38, 13), QSize(140, 24)));
+    OverlayCaption(page, "lbl_Delay_Setting", DefaultText(838), QRect(o + QPoint(38, 47), QSize(140, 24)));
+    OverlayCaption(page, "lbl_MS", DefaultText(840), QRect(o + QPoint(242, 47), QSize(40, 24)));
+    OverlayCaption(page, "lbl_No_Delay", DefaultText(839), QRect(o + QPoint(38, 81), QSize(140, 24)));
+    OverlayCaption(page, "lbl_Stop_Release", DefaultText(841), QRect(o + QPoint(38, 131), QSize(280, 24)));
+    OverlayCaption(page, "lbl_Stop_Over", DefaultText(842), QRect(o + QPoint(38, 165), QSize(280, 24)));
+}
+
+void BuildInsertPanel(QWidget* page)
+{
+    Picture(page, "Img_InsertBase", {kPanelX, kPanelY}, "InsertDelayBase")->hide();
+    QFrame* insert = Panel(page, "Gb_Insert", QRect(QPoint(kPanelX, kPanelY), kPanelSize));
+    Combo(insert, "CB_Insert", QRect(16, 14, 220, 24),
+          {DefaultText(410), DefaultText(411), DefaultText(412), DefaultText(413),
+           DefaultText(446), DefaultText(447), DefaultText(440), DefaultText(441),
+           DefaultText(442), DefaultText(443)});
+
+    Caption(insert, "lbl_Delay", DefaultText(417), QRect(16, 52, 100, 24));
+    IntEdit(insert, "Edt_InsertDelay", QRect(120, 52, 56, 24), 4, "50");
+    Caption(insert, "lbl_s_A", DefaultText(418), QRect(182, 52, 40, 24));
+
+    // Insert-recording choices (items 2 and 3).
+    auto* modes = new QButtonGroup(insert);
+    Choice(insert, "LED_InsertRecDelay", "IB_InsertRecDelay", "rb_InsertRecDelay", DefaultText(414),
+           {16, 92}, true, modes);
+    Choice(insert, "LED_InsertDelayTime", "IB_InsertDelayTime", "rb_InsertDelayTime",
+           DefaultText(415), {16, 120}, false, modes);
+    Choice(insert, "LED_InsertNoDelay", "IB_InsertNoDelay", "rb_InsertNoDelay", DefaultText(416),
+           {16, 148}, false, modes);
+    SkinButton(insert, "InsertStart", DefaultText(400), {210, 90}, "MacroS_01");
+
+    // Repeat count and pointer moves (items 4-9) share one row.
+    Caption(insert, "lbl_Repeat", DefaultText(448), QRect(16, 92, 120, 24));
+    IntEdit(insert, "edt_Repeat", QRect(140, 92, 56, 24), 3, "1");
+    Caption(insert, "lbl_XAxisValue", DefaultText(444), QRect(16, 92, 120, 24));
+    Edit(insert, "edt_XAxisValue", QRect(140, 92, 56, 24), "0")->setMaxLength(4);
+    Caption(insert, "lbl_YAxisValue", DefaultText(445), QRect(16, 92, 120, 24));
+    Edit(insert, "edt_YAxisValue", QRect(140, 92, 56, 24), "0")->setMaxLength(4);
+
+    SkinButton(insert, "OK", DefaultText(420), {50, 190}, "MacroBtnS_01");
+    SkinButton(insert, "Cancel", DefaultText(422), {180, 190}, "MacroBtnS_01");
+
+    // Item 0 is what the panel opens with: only the delay row.
+    for (const char* name : {"LED_InsertRecDelay", "IB_InsertRecDelay", "LED_InsertDelayTime",
+                             "IB_InsertDelayTime", "LED_InsertNoDelay", "IB_InsertNoDelay",
+                             "Img_InsertStart", "Btn_InsertStart", "lbl_Repeat", "edt_Repeat",
+                             "lbl_XAxisValue", "edt_XAxisValue", "lbl_YAxisValue",
+                             "edt_YAxisValue"})
+        insert->findChild<QWidget*>(name)->hide();
+    insert->hide();
+}
+
+} // namespace
+
+void BuildMacroPage(QWidget* page, QWidget* form)
+{
+    Caption(page, "lbl_Marco_List", DefaultText(835), QRect(70, 104, 220, 24));
+    List(page, "LB_PCMacroName", QRect(70, 132, 230, 440));
+    List(page, "LB_MacroName", QRect(70, 132, 230, 440))->hide();
+    Caption(page, "lbl_Marco_Content", DefaultText(836), QRect(320, 104, 290, 24));
+    List(page, "LB_macro", QRect(320, 132, 290, 440));
+
+    SkinButton(page, "New", DefaultText(432), {kPanelX, 132}, "MacroS_01");
+    SkinButton(page, "Start", DefaultText(400), {kPanelX + 130, 132}, "MacroS_01");
+
+    BuildDelayBox(page);
+    BuildInsertPanel(page);
+    HiddenMemo(page, "mmo_macro");
+    HiddenMemo(page, "mmo_wrscript");
+
+    ContextPanel(form, "Pnl_PCMacro",
+                 {{"Btn_NewMacro", 432}, {"Btn_NewName", 402}, {"Btn_DelPCMacro", 433},
+                  {"Btn_ImportOne", 406}, {"Btn_Import", 407}, {"Btn_ExportOne", 404},
+                  {"Btn_Export", 405}});
+    ContextPanel(form, "Pnl_DevContent", {{"Btn_Edit", 435}, {"Btn_Del", 408}, {"Btn_Insert", 409}});
+}
+
+} // namespace tarq::pages

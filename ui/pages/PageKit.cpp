@@ -1,0 +1,172 @@
+#include "ui/pages/PageKit.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+#include "ui/HexEdit.h"
+#include "ui/Shapes.h"
+#include "ui/SkinLabel.h"
+
+namespace tarq::pages {
+
+namespace {
+
+template <class T>
+T* Named(QWidget* parent, const QString& name)
+{
+    auto* widget = new T(parent);   // owned by its parent
+    widget->setObjectName(name);
+    return widget;
+}
+
+} // namespace
+
+TSkinLabel* Picture(QWidget* parent, const QString& name, QPoint pos, const QString& picture)
+{
+    auto* label = Named<TSkinLabel>(parent, name);
+    label->move(pos);
+    if (!picture.isEmpty())
+        label->setPicture(picture);
+    return label;
+}
+
+TSkinLabel* Caption(QWidget* parent, const QString& name, const QString& text, QRect rect,
+                    Qt::Alignment align)
+{
+    auto* label = Named<TSkinLabel>(parent, name);
+    label->setAutoSizeToPicture(false);
+    label->setText(text);
+    label->setAlignment(align);
+    label->setGeometry(rect);
+    return label;
+}
+
+TSkinLabel* SkinButton(QWidget* parent, const QString& button, const QString& caption,
+                       QPoint pos, const QString& picture)
+{
+    TSkinLabel* image = Picture(parent, QStringLiteral("Img_") + button, pos, picture);
+    TSkinLabel* label = Caption(parent, QStringLiteral("Btn_") + button, caption, image->geometry(),
+                                Qt::AlignCenter);
+    label->raise();
+    return label;
+}
+
+QRadioButton* HiddenRadio(QWidget* parent, const QString& name, QButtonGroup* group)
+{
+    auto* radio = Named<QRadioButton>(parent, name);
+    radio->hide();
+    if (group)
+        group->addButton(radio);
+    return radio;
+}
+
+QCheckBox* HiddenCheck(QWidget* parent, const QString& name)
+{
+    auto* check = Named<QCheckBox>(parent, name);
+    check->hide();
+    return check;
+}
+
+QRadioButton* Radio(QWidget* parent, const QString& name, const QString& text, QRect rect,
+                    QButtonGroup* group)
+{
+    auto* radio = Named<QRadioButton>(parent, name);
+    radio->setText(text);
+    radio->setGeometry(rect);
+    if (group)
+        group->addButton(radio);
+    return radio;
+}
+
+QCheckBox* Check(QWidget* parent, const QString& name, const QString& text, QRect rect)
+{
+    auto* check = Named<QCheckBox>(parent, name);
+    check->setText(text);
+    check->setGeometry(rect);
+    return check;
+}
+
+QPushButton* PushButton(QWidget* parent, const QString& name, const QString& text, QRect rect)
+{
+    auto* button = Named<QPushButton>(parent, name);
+    button->setText(text);
+    button->setGeometry(rect);
+    return button;
+}
+
+QGroupBox* Group(QWidget* parent, const QString& name, const QString& title, QRect rect)
+{
+    auto* group = Named<QGroupBox>(parent, name);
+    group->setTitle(title);
+    group->setGeometry(rect);
+    return group;
+}
+
+QComboBox* Combo(QWidget* parent, const QString& name, QRect rect, const QStringList& items)
+{
+    auto* combo = Named<QComboBox>(parent, name);
+    combo->addItems(items);
+    combo->setGeometry(rect);
+    return combo;
+}
+
+QSlider* Slider(QWidget* parent, const QString& name, QRect rect, int minimum, int maximum)
+{
+    auto* slider = Named<QSlider>(parent, name);
+    slider->setOrientation(Qt::Horizontal);
+    slider->setRange(minimum, maximum);
+    slider->setPageStep(100);
+    slider->setSingleStep(100);
+    slider->setGeometry(rect);
+    return slider;
+}
+
+QListWidget* List(QWidget* parent, const QString& name, QRect rect)
+{
+    auto* list = Named<QListWidget>(parent, name);
+    list->setGeometry(rect);
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+QPlainTextEdit* HiddenMemo(QWidget* parent, const QString& name)
+{
+    auto* memo = Named<QPlainTextEdit>(parent, name);
+    memo->hide();
+    return memo;
+}
+
+TKVRNEdit* Edit(QWidget* parent, const QString& name, QRect rect, const QString& text)
+{
+    auto* edit = Named<TKVRNEdit>(parent, name);
+    edit->setGeometry(rect);
+    edit->setText(text);
+    return edit;
+}
+
+TIntEdit* IntEdit(QWidget* parent, const QString& name, QRect rect, int maxLength,
+                  const QString& text)
+{
+    auto* edit = Named<TIntEdit>(parent, name);
+    edit->setGeometry(rect);
+    edit->setMaxLength(maxLength);
+    edit->setText(text);
+    return edit;
+}
+
+TRectShape* Swatch(QWidget* parent, const QString& name, QRect rect)
+{
+    auto* swatch = Named<TRectShape>(parent, name);
+    swatch->setGeometry(rect);
+    swatch->setShadow(false);
+    return swatch;
+}
+
+} // namespace tarq::pages

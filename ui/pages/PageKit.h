@@ -1,0 +1,71 @@
+#pragma once
+// Small builders for the controls of the pages: each creates one control with its name as
+// objectName, its caption and its place, so the page files read as lists of controls.
+//
+// Places given here are where a control sits before the layout pass runs and where it stays
+// when the layout configuration does not name it.
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QWidget;
+
+namespace tarq {
+
+class TIntEdit;
+class TKVRNEdit;
+class TRectShape;
+class TSkinLabel;
+
+namespace pages {
+
+// A picture control; it takes the size of its picture.
+TSkinLabel* Picture(QWidget* parent, const QString& name, QPoint pos, const QString& picture = {});
+
+// A transparent caption label.
+TSkinLabel* Caption(QWidget* parent, const QString& name, const QString& text, QRect rect,
+                    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+
+// A skinned button: the picture Img_<button> with the caption label Btn_<button> lying on it
+// at the same place and size. Returns the caption label.
+TSkinLabel* SkinButton(QWidget* parent, const QString& button, const QString& caption,
+                       QPoint pos, const QString& picture);
+
+// A radio button or check box that only holds a state behind a skinned picture.
+QRadioButton* HiddenRadio(QWidget* parent, const QString& name, QButtonGroup* group = nullptr);
+QCheckBox* HiddenCheck(QWidget* parent, const QString& name);
+
+QRadioButton* Radio(QWidget* parent, const QString& name, const QString& text, QRect rect,
+                    QButtonGroup* group = nullptr);
+QCheckBox* Check(QWidget* parent, const QString& name, const QString& text, QRect rect);
+QPushButton* PushButton(QWidget* parent, const QString& name, const QString& text, QRect rect);
+QGroupBox* Group(QWidget* parent, const QString& name, const QString& title, QRect rect);
+QComboBox* Combo(QWidget* parent, const QString& name, QRect rect, const QStringList& items = {});
+QSlider* Slider(QWidget* parent, const QString& name, QRect rect, int minimum, int maximum);
+QListWidget* List(QWidget* parent, const QString& name, QRect rect);
+QPlainTextEdit* HiddenMemo(QWidget* parent, const QString& name);
+
+// Edits: a plain aligned edit, and a digits-only edit limited to `maxLength` characters.
+TKVRNEdit* Edit(QWidget* parent, const QString& name, QRect rect, const QString& text = {});
+TIntEdit* IntEdit(QWidget* parent, const QString& name, QRect rect, int maxLength,
+                  const QString& text = {});
+
+TRectShape* Swatch(QWidget* parent, const QString& name, QRect rect);
+
+// "Img_Main_2" for ("Img_Main_", 2).
+inline QString Numbered(const QString& prefix, int n) { return prefix + QString::number(n); }
+
+} // namespace pages
+} // namespace tarq

@@ -1,0 +1,28 @@
+#pragma once
+// The builders of the window's pages. Each creates the controls of one page with their names
+// (objectName), captions in language 1 and starting places; behaviour is connected elsewhere.
+
+class QWidget;
+
+namespace tarq::pages {
+
+// The background, page picture, frame buttons, page buttons, web button and busy overlay that
+// every one of pages 1-4 carries, with the copy number `copy` (1..4) as the name suffix.
+void BuildFrame(QWidget* page, int copy);
+
+void BuildButtonPage(QWidget* page);                   // page 1: button labels, long-press options
+void BuildAdvancedPage(QWidget* page);                 // page 2: fire key and pointer settings
+void BuildDpiControls(QWidget* page);                  // page 2: DPI levels and AIM
+void BuildLightPage(QWidget* page);                    // page 3
+void BuildMacroPage(QWidget* page, QWidget* form);     // page 4, its pop-ups on the form
+void BuildGunPage(QWidget* page, QWidget* form);       // page 5 with the fire macro editor
+void BuildEngineerPage(QWidget* page);                 // page 6: banner, buttons, operator tab
+void BuildEngineerTab(QWidget* tabs);                  // page 6: the engineer tab
+void BuildMenus(QWidget* form);                        // the button-function menus and lists
+
+// Every control name a builder creates with a copy suffix, without the suffix: the frame and
+// page buttons ("Apply_", "Main_", ...), in layout order.
+extern const char* const kFrameButtons[];
+extern const int kFrameButtonCount;
+
+} // namespace tarq::pages
