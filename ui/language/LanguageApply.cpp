@@ -191,6 +191,15 @@ void RetranslateKeyLabels(QWidget* root, const std::array<LanguageTexts, kLangua
     RetranslateKeyLabels(ControlIndex(root), all, target);
 }
 
+QHash<int, QString> TextFields(const LanguageTexts& texts)
+{
+    QHash<int, QString> fields;
+    fields.reserve(static_cast<qsizetype>(texts.strings.size()));
+    for (const auto& [id, text] : texts.strings)
+        fields.insert(id, ToQString(text));
+    return fields;
+}
+
 uint32_t SystemLocaleId()
 {
     const QLocale locale = QLocale::system();

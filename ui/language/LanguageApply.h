@@ -7,6 +7,7 @@
 #include "ui/language/EngineerCaptions.h"
 #include "ui/language/LanguageText.h"
 
+#include <QHash>
 #include <QString>
 
 #include <array>
@@ -49,6 +50,9 @@ uint32_t SystemLocaleId();
 // Captions and font of the engineer page (gbPage6) from the caption table column chosen by
 // `captions`; run once at start-up.
 void ApplyEngineerCaptions(QWidget* root, const EngineerCaptions& captions);
+
+// The texts of a language as the form keeps them: Str ID -> text.
+QHash<int, QString> TextFields(const LanguageTexts& texts);
 
 // Converts a UTF-8 text of the core to a widget text.
 inline QString ToQString(std::string_view utf8)

@@ -30,11 +30,10 @@ T* Find(QWidget* root, const QString& name)
 
 } // namespace
 
-std::optional<LanguageTexts> SwitchLanguage(QWidget* root, int languageIndex,
-                                            const LanguageSwitchHooks& hooks)
+bool SwitchLanguage(QWidget* root, int languageIndex, const LanguageSwitchHooks& hooks)
 {
     if (!root || !LanguageShipped(languageIndex))
-        return std::nullopt;
+        return false;
 
     // 1. Button pictures and the hidden language radio button.
     for (int language = 1; language <= kLanguageCount; ++language) {
@@ -57,15 +56,14 @@ std::optional<LanguageTexts> SwitchLanguage(QWidget* root, int languageIndex,
     }
 
     // 3. Layout pass, ending with the language texts.
-    if (hooks.layoutPass)
-        hooks.layoutPass(languageIndex);
-    LanguageTexts texts = ApplyLanguage(root, languageIndex);
+    const QString title = hooks.applyLayout ? hooks.applyLayout(languageIndex)
+                                            : ToQString(ApplyLanguage(root, languageIndex).title);
 
     // 4. Insert list index and title.
     if (insertList && insertIndex < insertList->count())
         insertList->setCurrentIndex(insertIndex);
     if (hooks.setTitle)
-        hooks.setTitle(ToQString(texts.title));
+        hooks.setTitle(title);
 
     // 5. The current page again.
     if (hooks.refreshPage)
@@ -77,7 +75,7 @@ std::optional<LanguageTexts> SwitchLanguage(QWidget* root, int languageIndex,
         auto* label = Find<QLabel>(root, firstButton);
         hooks.restartRolling(firstButton, label ? label->text() : QString());
     }
-    return texts;
+    return true;
 }
 
 } // namespace tarq

@@ -5,12 +5,9 @@
 // belong to other parts of the window (layout pass, page refresh, rolling caption, title) are
 // handed in as hooks, so this file needs nothing of the form but its widget tree.
 
-#include "ui/language/LanguageText.h"
-
 #include <QString>
 
 #include <functional>
-#include <optional>
 
 class QWidget;
 
@@ -19,9 +16,9 @@ namespace tarq {
 struct LanguageSwitchHooks {
     // Puts a skin picture into a picture control ("Img_Lang2_3", "SetS_03").
     std::function<void(const QString& control, const QString& picture)> setPicture;
-    // LanguageIndex := the language, then the layout pass for it (pictures, layout section).
-    // The language texts are applied by the switch right after it.
-    std::function<void(int languageIndex)> layoutPass;
+    // LanguageIndex := the language, then ApplyLayout for it, which ends with ApplyLanguage;
+    // returns the new language's Title. Without this hook the switch runs ApplyLanguage alone.
+    std::function<QString(int languageIndex)> applyLayout;
     // The application title of the new language.
     std::function<void(const QString& title)> setTitle;
     // RefreshAPPage: shows the page of the current view again.
@@ -34,14 +31,12 @@ struct LanguageSwitchHooks {
 //  1. "SetS_03" into the four pictures of the language's button, "SetS_01" into those of the
 //     other two; the hidden radio button rb_Lang<n> is checked;
 //  2. the item index of CB_Insert is remembered; Gb_Delay and the delay captions are hidden;
-//  3. the layout pass for the language, then ApplyLanguage;
+//  3. LanguageIndex := the language; ApplyLayout, ending with ApplyLanguage;
 //  4. the CB_Insert index is restored; the application title becomes the language's Title;
 //  5. RefreshAPPage;
 //  6. the rolling-caption state restarts with the caption of the language's first button.
-// A language the program does not carry is refused (nothing changes, nothing is returned):
-// switching to it would blank every caption. Returns the texts of the new language, which the
-// form keeps as its text fields.
-std::optional<LanguageTexts> SwitchLanguage(QWidget* root, int languageIndex,
-                                            const LanguageSwitchHooks& hooks);
+// A language the program does not carry is refused and nothing changes: switching to it would
+// blank every caption. Returns whether the switch ran.
+bool SwitchLanguage(QWidget* root, int languageIndex, const LanguageSwitchHooks& hooks);
 
 } // namespace tarq
