@@ -316,6 +316,14 @@ void TForm1::showEvent(QShowEvent* event)
         shownOnce_ = true;
         // Reported once the show has been painted, not merely requested.
         QTimer::singleShot(0, this, &TForm1::FirstShown);
+        // What the skin or configuration lacked is told plainly, once, over the window.
+        if (!StartupProblems.isEmpty())
+            QTimer::singleShot(0, this, [this] {
+                for (const QString& line : StartupProblems)
+                    qWarning("tarq362a: %s", qPrintable(line));
+                ShowDialogMessage(QStringLiteral("Some settings of the program could not be read:\n")
+                                  + StartupProblems.join(QLatin1Char('\n')));
+            });
     }
 }
 

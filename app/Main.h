@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -58,6 +59,9 @@ public:
     LayoutStyle Style;          // layout values read after the layout pass
     bool ComboKey3Enable = true;   // layout key ComboKey3_Enable
     bool MacroInsertMode = false;  // the macro editor's insert panel is open
+    // Resources or keys the skin, layout or org configuration lacked at start-up, one line each
+    // ("ORG1 [org1] M_L_W: missing"); shown once the window is up.
+    QStringList StartupProblems;
 
     // Device link state as far as the window needs it: whether the mouse is open.
     bool HidHandleValid = false;
@@ -152,6 +156,7 @@ private:
     void CentreNumericEdits();
     void SwitchLanguage(int language);
     void ApplyPopupStyle();
+    void FitUnkeyedControls();
     void IndexControls() const;
 
     std::unique_ptr<Navigation> nav_;

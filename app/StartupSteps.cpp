@@ -14,20 +14,17 @@
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 #include "ui/SkinPictures.h"
-#include "ui/pages/DefaultTexts.h"
+#include "ui/language/LanguageApply.h"
+#include "ui/language/LanguageSwitch.h"
+#include "ui/skin/ConfigText.h"
+#include "ui/skin/Resources.h"
+#include "ui/skin/SkinWindow.h"
 
 namespace tarq {
 
 namespace {
 
 constexpr int kOverlays = 4;
-constexpr int kSkinnedPages = 5;
-constexpr QSize kEngineerSize{1000, 600};
-const QColor kTransparencyKey{128, 0, 0};
-
-const char* const kMenuPanels[] = {"Pnl_Main", "Pnl_MseKey", "Pnl_Special", "Pnl_CPIKey",
-                                   "Pnl_Media", "Pnl_WWW", "Pnl_MyPC"};
-const char* const kTextButtonPanels[] = {"Pnl_PCMacro", "Pnl_DevContent", "Pnl_DevFireContent"};
 
 void SetColour(QWidget* w, QPalette::ColorRole role, const QColor& colour)
 {
@@ -42,103 +39,96 @@ void SetColour(QWidget* w, QPalette::ColorRole role, const QColor& colour)
 
 void TForm1::LoadBackground()
 {
-    SetPicture(QStringLiteral("Img_Base_1"), QStringLiteral("L1_BackGround"));
-    const QWidget* base = control("Img_Base_1");
-    const QSize skin = base && base->width() > 1 ? base->size() : QSize(1030, 662);
+    QSize skin = tarq::LoadBackground(this);
+    if (skin.isEmpty()) {
+        // Without its background the window still opens, drawn in the skin's colours.
+        SetPicture(QStringLiteral("Img_Base_1"), QStringLiteral("L1_BackGround"));
+        skin = control("Img_Base_1")->size();
+        StartupProblems << QStringLiteral("L1_BackGround: picture missing");
+        for (int n = 1; n <= kOverlays; ++n)
+            if (QWidget* overlay = control(QStringLiteral("Disable_All_") + QString::number(n)))
+                overlay->resize(skin);
+    }
     SkinWidth = skin.width();
     SkinHeight = skin.height();
-    for (int n = 1; n <= kOverlays; ++n)
-        if (QWidget* overlay = control(QStringLiteral("Disable_All_") + QString::number(n)))
-            overlay->resize(skin);
 }
 
 void TForm1::SizeWindowToSkin()
 {
-    const QSize skin(SkinWidth, SkinHeight);
-    setFixedSize(skin);
-    for (int p = 1; p <= kSkinnedPages; ++p)
-        if (QWidget* page = control(QStringLiteral("gbPage") + QString::number(p)))
-            page->resize(skin);
-    if (QWidget* engineer = control("gbPage6"))
-        engineer->resize(kEngineerSize);
-    // The corners of the skin are see-through.
-    const auto* base = control<QLabel>("Img_Base_1");
-    if (base && !base->pixmap().isNull())
-        setMask(base->pixmap().createMaskFromColor(kTransparencyKey, Qt::MaskInColor));
+    tarq::SizeWindowToSkin(this, QSize(SkinWidth, SkinHeight));
 }
 
 void TForm1::SizeWindowForEngineer()
 {
-    clearMask();
-    setFixedSize(kEngineerSize);
-    for (int p = 1; p <= kSkinnedPages; ++p)
-        if (QWidget* page = control(QStringLiteral("gbPage") + QString::number(p)))
-            page->resize(SkinWidth, SkinHeight);
-    if (QWidget* engineer = control("gbPage6"))
-        engineer->resize(kEngineerSize);
+    tarq::SizeWindowForEngineer(this, QSize(SkinWidth, SkinHeight));
 }
 
 void TForm1::ApplyWindowAppearance()
 {
     setWindowFlag(Qt::FramelessWindowHint, true);
-    SetColour(this, QPalette::Window, kTransparencyKey);
+    ApplyTransparencyKey(this);
 }
 
 void TForm1::LoadSkinImages()
 {
-    for (int p = 1; p <= kSkinnedPages; ++p)
-        SetPicture(QStringLiteral("Img_Base_") + QString::number(p), QStringLiteral("L1_BackGround"));
+    tarq::LoadSkinImages(this);
 }
 
 void TForm1::ReadOrgConfiguration()
 {
-    Org = OrgConfiguration{};
+    const OrgReadResult result = ReadOrgConfigurationResource();
+    Org = result.org;
+    for (const ConfigProblem& problem : result.problems)
+        StartupProblems << QString::fromStdString(problem.Describe());
     DataFolder = QString::fromStdString(Org.path);
     EepromMode = Org.EepromMode();
 }
 
 void TForm1::ApplyLayout()
 {
-    Style = LayoutStyle{};
-    Style.menuFont = QColor(222, 226, 232);
-    Style.menuBack = QColor(24, 27, 33);
-    Style.menuBorder = QColor(70, 76, 90);
-    Style.menuHoverFont = Qt::white;
-    Style.menuHoverBack = QColor(0, 160, 227);
-    Style.macroFont = QColor(222, 226, 232);
-    Style.macroListBack = QColor(22, 25, 31);
-    Style.macroListBorder = QColor(70, 76, 90);
-    Style.textButtonFont = QColor(222, 226, 232);
-    Style.textButtonBack = QColor(34, 38, 46);
-    Style.macroSelected = QColor(0, 160, 227);
+    LayoutOptions options;
+    options.languageIndex = LanguageIndex;
+    options.currentPage = NoDeviceView ? 1 : Navigation::PageOf(nav_->CurrentView());
+    options.gameMode = nav_->CurrentView() == View::Game;
+    options.org = Org;
+    const LayoutResult result = tarq::ApplyLayout(this, options);
+    Style = result.style;
+    for (const QString& line : result.ProblemLines())
+        if (!StartupProblems.contains(line))
+            StartupProblems << line;
+
+    // The layout key the page change needs later: whether the third long-press option exists.
+    const QString resource = QStringLiteral("ORG%1").arg(LanguageIndex);
+    const ConfigText layout = ConfigText::Parse(ResourceBytes(resource).toStdString());
+    ComboKey3Enable = layout.Value(QStringLiteral("org%1").arg(LanguageIndex).toStdString(),
+                                   "ComboKey3_Enable") == std::optional<std::string>("1");
+
     ApplyPopupStyle();
+    FitUnkeyedControls();
     ApplyLanguage();
+}
+
+// Controls the layout configuration has no keys for follow the controls it places.
+void TForm1::FitUnkeyedControls()
+{
+    // The event list is as tall as the macro list beside it.
+    auto* names = control("LB_PCMacroName");
+    if (QWidget* events = control("LB_macro"); names && events)
+        events->resize(events->width(), names->height());
+
+    // The breathing speed slider runs just above its step bar, over the same width.
+    QWidget* first = control("Img_MCULEDStep_1");
+    auto* slider = control("slider_Breath_Speed");
+    if (first && slider && slider->parentWidget() == first->parentWidget()) {
+        constexpr int kSliderHeight = 18;
+        constexpr int kSliderWidth = 225;   // the width the slider's mouse-up rule measures
+        slider->setGeometry(first->x(), first->y() - kSliderHeight - 6, kSliderWidth, kSliderHeight);
+    }
 }
 
 void TForm1::ApplyPopupStyle()
 {
-    for (const char* name : kMenuPanels) {
-        auto* panel = control<QFrame>(name);
-        if (!panel)
-            continue;
-        panel->setAutoFillBackground(true);
-        SetColour(panel, QPalette::Window, Style.menuBack);
-        panel->setFrameShape(QFrame::Box);
-        SetColour(panel, QPalette::WindowText, Style.menuBorder);
-        for (QLabel* entry : panel->findChildren<QLabel*>())
-            SetColour(entry, QPalette::WindowText, Style.menuFont);
-    }
-    for (const char* name : kTextButtonPanels) {
-        auto* panel = control<QFrame>(name);
-        if (!panel)
-            continue;
-        panel->setAutoFillBackground(true);
-        SetColour(panel, QPalette::Window, Style.menuBorder);
-        for (QLabel* button : panel->findChildren<QLabel*>()) {
-            SetColour(button, QPalette::Window, Style.textButtonBack);
-            SetColour(button, QPalette::WindowText, Style.textButtonFont);
-        }
-    }
+    // The two pop-up lists of the menus take the menus' colours.
     for (const char* name : {"LB_Name", "LB_Script"})
         if (QWidget* list = control(name)) {
             SetColour(list, QPalette::Base, Style.menuBack);
@@ -150,51 +140,46 @@ void TForm1::ApplyPopupStyle()
 
 void TForm1::ApplyLanguage()
 {
-    Texts.clear();
-    for (int id = 0; id <= 999; ++id)
-        if (const QString text = pages::DefaultText(id); !text.isEmpty())
-            Texts.insert(id, text);
-    FontName = QStringLiteral("Calibri");
-    Title = QStringLiteral("USB Gaming Mouse");
+    const LanguageTexts texts = tarq::ApplyLanguage(this, LanguageIndex);
+    Texts = TextFields(texts);
+    FontName = ToQString(texts.fontName);
+    Title = ToQString(texts.title);
+}
+
+void TForm1::ApplyEngineerCaptions()
+{
+    tarq::ApplyEngineerCaptions(this, EngineerCaptions(SystemLocaleId()));
 }
 
 void TForm1::SwitchLanguage(int language)
 {
-    for (int l = 1; l <= 3; ++l)
-        for (int copy = 1; copy <= kOverlays; ++copy)
-            SetPicture(QStringLiteral("Img_Lang%1_%2").arg(l).arg(copy),
-                       l == language ? QStringLiteral("SetS_03") : QStringLiteral("SetS_01"));
-    if (auto* radio = control<QRadioButton>(QStringLiteral("rb_Lang") + QString::number(language)))
-        radio->setChecked(true);
-
-    auto* insertList = control<QComboBox>("CB_Insert");
-    const int insertIndex = insertList ? insertList->currentIndex() : -1;
-    for (const char* name : {"Gb_Delay", "lbl_Record_Delay", "lbl_Delay_Setting", "lbl_No_Delay",
-                             "lbl_MS", "lbl_Stop_Release", "lbl_Stop_Over"})
-        if (QWidget* w = control(name))
-            w->hide();
-
-    LanguageIndex = language;
-    ApplyLayout();
-
-    if (insertList && insertIndex >= 0 && insertIndex < insertList->count())
-        insertList->setCurrentIndex(insertIndex);
-    nav_->RefreshAPPage();
-
-    const QString firstButton = QStringLiteral("Btn_Lang%1_1").arg(language);
-    Navigation& nav = *nav_;
-    nav.HoveredLabel = firstButton;
-    nav.HoveredCaption = control<QLabel>(firstButton) ? control<QLabel>(firstButton)->text() : QString();
-    nav.RollingCaption = nav.HoveredCaption;
-    nav.RollingCount = 0;
+    LanguageSwitchHooks hooks;
+    hooks.setPicture = [this](const QString& control, const QString& picture) {
+        SetPicture(control, picture);
+    };
+    hooks.applyLayout = [this](int index) {
+        LanguageIndex = index;
+        ApplyLayout();
+        return Title;
+    };
+    hooks.setTitle = [this](const QString& title) { Title = title; };
+    hooks.refreshPage = [this] { nav_->RefreshAPPage(); };
+    hooks.restartRolling = [this](const QString& label, const QString& caption) {
+        Navigation& nav = *nav_;
+        nav.HoveredLabel = label;
+        nav.HoveredCaption = caption;
+        nav.RollingCaption = caption;
+        nav.RollingCount = 0;
+    };
+    tarq::SwitchLanguage(this, language, hooks);
 }
 
 // ---------------------------------------------------------------- engineer page and gun page
 
 void TForm1::Img_Base_5DblClick()
 {
-    for (const char* name : {"Btn_FireStart", "Img_FireStart", "LB_FireMacroName", "LB_FireMacro",
-                             "GB_FireDelay", "Img_FireDelay"})
+    for (const char* name : {"Gb_FireEditor", "Btn_FireStart", "Img_FireStart", "LB_FireMacroName",
+                             "LB_FireMacro", "GB_FireDelay", "Img_FireDelay"})
         if (QWidget* w = control(name))
             w->show();
 }
@@ -240,7 +225,6 @@ void TForm1::InitNoDevice()
 void TForm1::ResetEditingFlags() { MacroInsertMode = false; }
 void TForm1::LoadMacroLibrary() {}
 void TForm1::LoadFireMacroFile() {}
-void TForm1::ApplyEngineerCaptions() {}
 void TForm1::ReadDefaultImage() {}
 void TForm1::ResetDeviceLink() { HidHandleValid = false; }
 void TForm1::RefreshMouseSystemParameterA() {}

@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QRegularExpression>
 
+#include "ui/skin/Resources.h"
+
 
 namespace tarq {
 namespace {
@@ -121,11 +123,6 @@ QPixmap MouseTopView(QSize size)
     return pixmap;
 }
 
-QPixmap CarriedPicture(const QString& name)
-{
-    return {};   // SKIN-HOOK: ResourcePixmap(name) once the resource lookup is built
-}
-
 } // namespace
 
 QPixmap FallbackSkinPicture(const QString& name)
@@ -172,7 +169,7 @@ QPixmap FallbackSkinPicture(const QString& name)
 QPixmap SkinPicture(const QString& name)
 {
     static QHash<QString, QPixmap> fallbacks;
-    const QPixmap carried = CarriedPicture(name);
+    const QPixmap carried = ResourcePixmap(name);
     if (!carried.isNull())
         return carried;
     const QString key = name.toUpper();

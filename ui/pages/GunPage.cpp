@@ -25,12 +25,15 @@ constexpr int kGuns = 7;
 constexpr int kGunX = 40;
 constexpr int kGunY = 104;
 constexpr int kGunSpacing = 64;
+constexpr int kGunCaptionIndent = 16;
 constexpr int kColumns = 3;
 constexpr int kCaptionX = 200;
 constexpr int kColumnX[kColumns] = {400, 480, 560};
 constexpr int kColumnWidth = 64;
 constexpr int kRowY[] = {112, 152, 192, 232, 272, 312};   // release, count, Y, offset, delay, colour
-constexpr int kEditorX = 650;
+// The fire macro editor is a card at the right of the page, above Confirm and Cancel.
+constexpr QRect kEditorCard{716, 100, 278, 416};
+constexpr int kEditorX = kEditorCard.x() + 4;
 constexpr int kFireMacros = 10;
 
 QFrame* Panel(QWidget* parent, const QString& name, QRect rect)
@@ -55,8 +58,11 @@ void BuildGuns(QWidget* page)
     for (int g = 1; g <= kGuns; ++g) {
         const QPoint pos(kGunX, kGunY + (g - 1) * kGunSpacing);
         const QString gun = QString::number(g);
-        SkinButton(page, "Fire" + gun, DefaultText(599 + g), pos,
-                   "Gun" + gun + (g == 1 ? "_02" : "_01"));
+        TSkinLabel* caption = SkinButton(page, "Fire" + gun, DefaultText(599 + g), pos,
+                                         "Gun" + gun + (g == 1 ? "_02" : "_01"));
+        // The gun is drawn at the right of its picture; the name stands left of it.
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        caption->setIndent(kGunCaptionIndent);
         HiddenRadio(page, "rb_Fire" + gun, guns)->setChecked(g == 1);
     }
     // Mode icons of guns 6 (1, 2) and 7 (3-5), over the columns they stand for.
@@ -107,52 +113,55 @@ void BuildParameterColumns(QWidget* page)
 
 void BuildFireEditor(QWidget* page, QWidget* form)
 {
-    auto* names = List(page, "LB_FireMacroName", QRect(kEditorX, 104, 120, 230));
+    QFrame* card = Panel(page, "Gb_FireEditor", kEditorCard);
+    card->setFrameShape(QFrame::StyledPanel);
+    card->setAutoFillBackground(true);
+    auto* names = List(page, "LB_FireMacroName", QRect(kEditorX, 104, 100, 170));
     for (int k = 1; k <= kFireMacros; ++k)
         names->addItem("Fire Macro" + QString::number(k));
-    List(page, "LB_FireMacro", QRect(kEditorX + 130, 104, 220, 230));
-    SkinButton(page, "FireStart", DefaultText(400), {kEditorX, 344}, "MacroS_01");
+    List(page, "LB_FireMacro", QRect(kEditorX + 106, 104, 164, 170));
+    SkinButton(page, "FireStart", DefaultText(400), {kEditorX, 278}, "MacroS_01");
 
-    const QRect box(kEditorX, 384, 350, 170);
+    const QRect box(kEditorX, 314, 270, 200);
     Picture(page, "Img_FireDelay", box.topLeft(), "InsertDelayBase");
     QFrame* delay = Panel(page, "GB_FireDelay", box);
     auto* delayModes = new QButtonGroup(delay);
     auto* releaseModes = new QButtonGroup(delay);
     Choice(delay, "LED_FireRecDelay", "IB_FireRecDelay", "rb_FireRecDelay", DefaultText(414),
-           {14, 14}, true, delayModes);
+           {12, 12}, true, delayModes);
     Choice(delay, "LED_FireDelayTime", "IB_FireDelayTime", "rb_FireDelayTime", DefaultText(415),
-           {14, 42}, false, delayModes);
+           {12, 40}, false, delayModes);
     Choice(delay, "LED_FireNoDelay", "IB_FireNoDelay", "rb_FireNoDelay", DefaultText(416),
-           {14, 70}, false, delayModes);
+           {12, 68}, false, delayModes);
     delay->findChild<QWidget*>("IB_FireDelayTime")->resize(120, 24);
-    Edit(delay, "Edt_FireDelay", QRect(170, 39, 56, 24), "50")->setMaxLength(5);
+    Edit(delay, "Edt_FireDelay", QRect(170, 37, 56, 24), "50")->setMaxLength(5);
     delay->findChild<QWidget*>("Edt_FireDelay")->setEnabled(false);
     Choice(delay, "Img_FireReleaseStop", "IB_FireReleaseStop", "rb_FireReleaseStop",
-           DefaultText(436), {14, 108}, false, releaseModes);
+           DefaultText(436), {12, 102}, false, releaseModes);
     Choice(delay, "Img_FireReleaseContiue", "IB_FireReleaseContiue", "rb_FireReleaseContinue",
-           DefaultText(437), {14, 136}, true, releaseModes);
+           DefaultText(437), {12, 130}, true, releaseModes);
 
     Picture(page, "Img_FireInsert", box.topLeft(), "InsertDelayBase")->hide();
     QFrame* insert = Panel(page, "Gb_InsertFire", box);
-    Combo(insert, "CB_InsertFire", QRect(14, 12, 220, 24),
+    Combo(insert, "CB_InsertFire", QRect(12, 12, 220, 24),
           {DefaultText(410), DefaultText(411), DefaultText(446), DefaultText(447),
            DefaultText(440), DefaultText(441), DefaultText(442), DefaultText(443)});
-    Caption(insert, "lbl_FireDelay", DefaultText(417), QRect(14, 48, 110, 24));
-    IntEdit(insert, "Edt_InsertFireDelay", QRect(130, 48, 56, 24), 4, "50");
-    Caption(insert, "lbl_Fires_A", DefaultText(418), QRect(192, 48, 40, 24));
-    Caption(insert, "lbl_FireRepeat", DefaultText(448), QRect(14, 48, 110, 24))->hide();
-    IntEdit(insert, "edt_FireRepeat", QRect(130, 48, 56, 24), 3, "10")->hide();
-    Caption(insert, "lbl_FireXAxisValue", DefaultText(444), QRect(14, 48, 110, 24))->hide();
-    Edit(insert, "edt_FireXAxisValue", QRect(130, 48, 56, 24), "12")->hide();
-    Caption(insert, "lbl_FireYAxisValue", DefaultText(445), QRect(14, 48, 110, 24))->hide();
-    Edit(insert, "edt_FireYAxisValue", QRect(130, 48, 56, 24), "12")->hide();
-    SkinButton(insert, "FireOK", DefaultText(420), {40, 120}, "MacroBtnS_01");
-    SkinButton(insert, "FireCancel", DefaultText(422), {180, 120}, "MacroBtnS_01");
+    Caption(insert, "lbl_FireDelay", DefaultText(417), QRect(12, 48, 110, 24));
+    IntEdit(insert, "Edt_InsertFireDelay", QRect(128, 48, 56, 24), 4, "50");
+    Caption(insert, "lbl_Fires_A", DefaultText(418), QRect(190, 48, 40, 24));
+    Caption(insert, "lbl_FireRepeat", DefaultText(448), QRect(12, 48, 110, 24))->hide();
+    IntEdit(insert, "edt_FireRepeat", QRect(128, 48, 56, 24), 3, "10")->hide();
+    Caption(insert, "lbl_FireXAxisValue", DefaultText(444), QRect(12, 48, 110, 24))->hide();
+    Edit(insert, "edt_FireXAxisValue", QRect(128, 48, 56, 24), "12")->hide();
+    Caption(insert, "lbl_FireYAxisValue", DefaultText(445), QRect(12, 48, 110, 24))->hide();
+    Edit(insert, "edt_FireYAxisValue", QRect(128, 48, 56, 24), "12")->hide();
+    SkinButton(insert, "FireOK", DefaultText(420), {30, 110}, "MacroBtnS_01");
+    SkinButton(insert, "FireCancel", DefaultText(422), {160, 110}, "MacroBtnS_01");
     insert->hide();
 
     // The editor is shown by a double-click on the page background or by the engineer page.
-    for (const char* name : {"LB_FireMacroName", "LB_FireMacro", "Img_FireStart", "Btn_FireStart",
-                             "Img_FireDelay", "GB_FireDelay"})
+    for (const char* name : {"Gb_FireEditor", "LB_FireMacroName", "LB_FireMacro", "Img_FireStart",
+                             "Btn_FireStart", "Img_FireDelay", "GB_FireDelay"})
         page->findChild<QWidget*>(name)->hide();
 
     auto* popup = Panel(form, "Pnl_DevFireContent", QRect(0, 0, 114, 62));

@@ -22,6 +22,7 @@ namespace {
 constexpr int kPanelX = 640;
 constexpr int kPanelY = 178;
 constexpr QSize kPanelSize{330, 230};
+constexpr QRect kDelayBox{620, 100, 390, 480};
 constexpr int kTextButtonHeight = 20;
 constexpr int kContextWidth = 120;
 
@@ -67,28 +68,29 @@ void ContextPanel(QWidget* form, const QString& name, const QList<QPair<QString,
 
 void BuildDelayBox(QWidget* page)
 {
-    const QRect box(QPoint(kPanelX, kPanelY), kPanelSize);
+    // The box spans the whole right column, so the layout can place its choices anywhere there.
+    const QRect box(kDelayBox);
     QFrame* delay = Panel(page, "Gb_Delay", box);
     auto* delayModes = new QButtonGroup(delay);
     auto* releaseModes = new QButtonGroup(delay);
-    Choice(delay, "LED_RecDelay", "IB_RecDelay", "rb_RecDelay", {}, {14, 16}, true, delayModes);
-    Choice(delay, "LED_DelayTime", "IB_DelayTime", "rb_DelayTime", {}, {14, 50}, false, delayModes);
-    Choice(delay, "LED_NoDelay", "IB_NoDelay", "rb_NoDelay", {}, {14, 84}, false, delayModes);
-    IntEdit(delay, "Edt_Delay", QRect(180, 46, 56, 24), 3, "50")->setReadOnly(true);
-    Choice(delay, "Img_ReleaseStop", "IB_ReleaseStop", "rb_ReleaseStop", {}, {14, 134}, false,
+    Choice(delay, "Img_RecDelay", "IB_RecDelay", "rb_RecDelay", {}, {34, 94}, true, delayModes);
+    Choice(delay, "Img_DelayTime", "IB_DelayTime", "rb_DelayTime", {}, {34, 128}, false, delayModes);
+    Choice(delay, "Img_NoDelay", "IB_NoDelay", "rb_NoDelay", {}, {34, 162}, false, delayModes);
+    IntEdit(delay, "Edt_Delay", QRect(200, 124, 56, 24), 3, "50")->setReadOnly(true);
+    Choice(delay, "Img_ReleaseStop", "IB_ReleaseStop", "rb_ReleaseStop", {}, {34, 212}, false,
            releaseModes);
-    Choice(delay, "Img_ReleaseContiue", "IB_ReleaseContiue", "rb_ReleaseContinue", {}, {14, 168},
+    Choice(delay, "Img_ReleaseContiue", "IB_ReleaseContiue", "rb_ReleaseContinue", {}, {34, 246},
            true, releaseModes);
 
     // The visible texts of the box are page captions of their own, so the language pass and the
     // layout can place them; they let clicks through to the choices underneath.
     const QPoint o = box.topLeft();
-    OverlayCaption(page, "lbl_Record_Delay", DefaultText(837), QRect(o + QPoint(38, 13), QSize(140, 24)));
-    OverlayCaption(page, "lbl_Delay_Setting", DefaultText(838), QRect(o + QPoint(38, 47), QSize(140, 24)));
-    OverlayCaption(page, "lbl_MS", DefaultText(840), QRect(o + QPoint(242, 47), QSize(40, 24)));
-    OverlayCaption(page, "lbl_No_Delay", DefaultText(839), QRect(o + QPoint(38, 81), QSize(140, 24)));
-    OverlayCaption(page, "lbl_Stop_Release", DefaultText(841), QRect(o + QPoint(38, 131), QSize(280, 24)));
-    OverlayCaption(page, "lbl_Stop_Over", DefaultText(842), QRect(o + QPoint(38, 165), QSize(280, 24)));
+    OverlayCaption(page, "lbl_Record_Delay", DefaultText(837), QRect(o + QPoint(58, 91), QSize(140, 24)));
+    OverlayCaption(page, "lbl_Delay_Setting", DefaultText(838), QRect(o + QPoint(58, 125), QSize(140, 24)));
+    OverlayCaption(page, "lbl_MS", DefaultText(840), QRect(o + QPoint(262, 125), QSize(40, 24)));
+    OverlayCaption(page, "lbl_No_Delay", DefaultText(839), QRect(o + QPoint(58, 159), QSize(140, 24)));
+    OverlayCaption(page, "lbl_Stop_Release", DefaultText(841), QRect(o + QPoint(58, 209), QSize(280, 24)));
+    OverlayCaption(page, "lbl_Stop_Over", DefaultText(842), QRect(o + QPoint(58, 243), QSize(280, 24)));
 }
 
 void BuildInsertPanel(QWidget* page)
@@ -106,11 +108,11 @@ void BuildInsertPanel(QWidget* page)
 
     // Insert-recording choices (items 2 and 3).
     auto* modes = new QButtonGroup(insert);
-    Choice(insert, "LED_InsertRecDelay", "IB_InsertRecDelay", "rb_InsertRecDelay", DefaultText(414),
+    Choice(insert, "Img_InsertRecDelay", "IB_InsertRecDelay", "rb_InsertRecDelay", DefaultText(414),
            {16, 92}, true, modes);
-    Choice(insert, "LED_InsertDelayTime", "IB_InsertDelayTime", "rb_InsertDelayTime",
+    Choice(insert, "Img_InsertDelayTime", "IB_InsertDelayTime", "rb_InsertDelayTime",
            DefaultText(415), {16, 120}, false, modes);
-    Choice(insert, "LED_InsertNoDelay", "IB_InsertNoDelay", "rb_InsertNoDelay", DefaultText(416),
+    Choice(insert, "Img_InsertNoDelay", "IB_InsertNoDelay", "rb_InsertNoDelay", DefaultText(416),
            {16, 148}, false, modes);
     SkinButton(insert, "InsertStart", DefaultText(400), {210, 90}, "MacroS_01");
 
@@ -126,8 +128,8 @@ void BuildInsertPanel(QWidget* page)
     SkinButton(insert, "Cancel", DefaultText(422), {180, 190}, "MacroBtnS_01");
 
     // Item 0 is what the panel opens with: only the delay row.
-    for (const char* name : {"LED_InsertRecDelay", "IB_InsertRecDelay", "LED_InsertDelayTime",
-                             "IB_InsertDelayTime", "LED_InsertNoDelay", "IB_InsertNoDelay",
+    for (const char* name : {"Img_InsertRecDelay", "IB_InsertRecDelay", "Img_InsertDelayTime",
+                             "IB_InsertDelayTime", "Img_InsertNoDelay", "IB_InsertNoDelay",
                              "Img_InsertStart", "Btn_InsertStart", "lbl_Repeat", "edt_Repeat",
                              "lbl_XAxisValue", "edt_XAxisValue", "lbl_YAxisValue",
                              "edt_YAxisValue"})
