@@ -30,7 +30,18 @@ TFormLoadingUI::TFormLoadingUI(QWidget* mainWindow)
         frame_ = (frame_ + 1) % kFrames;
         update();
     });
+}
+
+void TFormLoadingUI::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
     WaitGif.start();
+}
+
+void TFormLoadingUI::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    WaitGif.stop();
 }
 
 void TFormLoadingUI::CentreOver(const QWidget* mainWindow, int drop)

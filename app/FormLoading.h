@@ -26,6 +26,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The animation runs only while the screen is seen, so a hidden screen costs no wake-ups.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     QTimer WaitGif;
