@@ -19,6 +19,9 @@
 
 #include "app/AppFolders.h"
 #include "app/FormLoading.h"
+#include "config/SettingsMapping.h"
+#include "device/DeviceCommands.h"
+#include "device/DeviceSession.h"
 #include "ui/HexEdit.h"
 #include "ui/ListItemHeight.h"
 #include "ui/Navigation.h"
@@ -87,8 +90,9 @@ QPalette SystemPalette()
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), nav_(std::make_unique<Navigation>(*this))
+TForm1::TForm1(QWidget* parent, DeviceOptions devices)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), nav_(std::make_unique<Navigation>(*this)),
+      deviceOptions_(devices), settings_(std::make_unique<SettingsMapping>(*this))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kWindowTitle));
@@ -294,7 +298,8 @@ void TForm1::closeEvent(QCloseEvent* event)
 void TForm1::FormCloseQuery()
 {
     // Nothing is written at shutdown; the mouse is only marked absent.
-    HidHandleValid = false;
+    if (device_)
+        device_->Link.HidHandle.reset();
     DevTimer.stop();
     DevTimerFirst.stop();
     LabelRun.stop();

@@ -16,6 +16,9 @@
 #include <functional>
 #include <memory>
 
+#include "config/ConfigImage.h"
+#include "device/CpiAndLedRecord.h"
+#include "settings/KeyCode.h"
 #include "ui/skin/LayoutPass.h"
 #include "ui/skin/OrgConfiguration.h"
 
@@ -23,8 +26,23 @@ class QSystemTrayIcon;
 
 namespace tarq {
 
+class DeviceCommands;
+class DeviceSession;
+class DriverBus;
+class HidBus;
 class Navigation;
+class SettingsMapping;
 class TFormLoadingUI;
+
+// Where the form finds the mouse. By default the system's HID interfaces; --demo plugs in the
+// emulated mouse (and its companion driver), whose memory is kept in the data folder; tests
+// hand in their own emulated buses.
+struct DeviceOptions {
+    bool demo = false;
+    bool driverMode = false;        // --demo-driver: driver mode whatever the org configuration says
+    HidBus* hidBus = nullptr;       // not owned; used instead of the system's
+    DriverBus* driverBus = nullptr; // not owned
+};
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -32,7 +50,7 @@ public:
     static constexpr const char* kWindowTitle = "TARQ362A Gaming Mouse v1.0";
     static constexpr const char* kApplicationTitle = "TARQ362A Gaming Mouse";
 
-    explicit TForm1(QWidget* parent = nullptr);
+    explicit TForm1(QWidget* parent = nullptr, DeviceOptions devices = {});
     ~TForm1() override;
 
     // The control with this object name, or nullptr when there is none or it is of another
@@ -63,8 +81,8 @@ public:
     // ("ORG1 [org1] M_L_W: missing"); shown once the window is up.
     QStringList StartupProblems;
 
-    // Device link state as far as the window needs it: whether the mouse is open.
-    bool HidHandleValid = false;
+    // Whether the mouse's configuration interface is open (the device link's HID handle).
+    bool HidHandleValid() const;
 
     // Texts of the current language by Str ID, its font and title.
     QHash<int, QString> Texts;
@@ -80,6 +98,24 @@ public:
     QTimer TestTimer;
 
     Navigation& Nav() { return *nav_; }
+
+    // ---- the configuration being shown and edited ----
+    tarq::DeviceImage DeviceImage{};   // mirror of the mouse's configuration memory
+    tarq::DataBuf DataBuf{};           // its unpacked parameter sections
+    ImageMacroAreas MacroAreas;        // base macro pages 1-6 and the fire macro area
+    ButtonKeyCodes OfficeKeyCodes;     // code texts of the nine buttons in key mode 1
+    ButtonKeyCodes GameKeyCodes;       // ... and in key mode 2
+    std::array<tarq::DeviceImage, 3> DefaultImages{}; // "TARQ54XData_Cfg1" ... "Cfg3"
+    CpiAndLedRecord CpiAndLed{};       // driver mode: current DPI and LED record
+    std::vector<std::vector<uint8_t>> AssignedDriverMacros; // driver macro records, 2048 bytes each
+    QString LedTypeName;               // "MCULED", "RBLED", "SyncLED", "BreLED" or empty
+    int AimDpiIndex = 0;
+
+    // The device link, protocol, driver channel and device check; the transfer commands.
+    DeviceSession& Device() { return *device_; }
+    DeviceCommands& Commands() { return *commands_; }
+    // Controls to and from DataBuf.
+    SettingsMapping& Settings() { return *settings_; }
 
     // ---- window helpers ----
     void ShowBusyOverlays();
@@ -127,6 +163,7 @@ public:
     void InitNoDevice();
     void RefreshMouseSystemParameterA();
     void RefreshMouseSystemParameterB();
+    void ApplyPointerSettings();
     void DevTimerTimer();
     void Btn_Lang1_0Click() { SwitchLanguage(1); }
     void Btn_Lang2_0Click() { SwitchLanguage(2); }
@@ -158,8 +195,13 @@ private:
     void ApplyPopupStyle();
     void FitUnkeyedControls();
     void IndexControls() const;
+    void AddDemoPlug();
 
     std::unique_ptr<Navigation> nav_;
+    DeviceOptions deviceOptions_;
+    std::unique_ptr<DeviceSession> device_;
+    std::unique_ptr<DeviceCommands> commands_;
+    std::unique_ptr<SettingsMapping> settings_;
     std::unique_ptr<TFormLoadingUI> loading_;
     QSystemTrayIcon* trayIcon_ = nullptr;   // owned by the form
     mutable QHash<QString, QWidget*> controls_;

@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include "config/SettingsMapping.h"
+#include "device/DeviceCommands.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 #include "ui/SkinPictures.h"
@@ -213,26 +215,19 @@ void TForm1::RefreshErrorAP()
     }
 }
 
-// Until the default image is unpacked and shown here, the view it would select is office.
-void TForm1::InitNoDevice()
-{
-    if (auto* office = control<QRadioButton>("rb_1"))
-        office->setChecked(true);
-}
+void TForm1::InitNoDevice() { commands_->InitNoDevice(); }
 
 // ---------------------------------------------------------------- hooks of other subsystems
 
 void TForm1::ResetEditingFlags() { MacroInsertMode = false; }
 void TForm1::LoadMacroLibrary() {}
 void TForm1::LoadFireMacroFile() {}
-void TForm1::ReadDefaultImage() {}
-void TForm1::ResetDeviceLink() { HidHandleValid = false; }
 void TForm1::RefreshMouseSystemParameterA() {}
 void TForm1::RefreshMouseSystemParameterB() {}
-void TForm1::DevTimerTimer() {}
-void TForm1::RefreshProfile1Keys() {}
-void TForm1::RefreshProfile2Keys() {}
-void TForm1::TLRefreshProfile1Keys() {}
-void TForm1::TLRefreshProfile2Keys() {}
+void TForm1::ApplyPointerSettings() {}
+void TForm1::RefreshProfile1Keys() { settings_->RefreshProfile1Keys(); }
+void TForm1::RefreshProfile2Keys() { settings_->RefreshProfile2Keys(); }
+void TForm1::TLRefreshProfile1Keys() { settings_->TLRefreshProfile1Keys(); }
+void TForm1::TLRefreshProfile2Keys() { settings_->TLRefreshProfile2Keys(); }
 
 } // namespace tarq

@@ -1,5 +1,6 @@
 #include "device/DriverChannel.h"
 
+#include "config/ImageSections.h"
 #include "device/DriverIoctl.h"
 
 #include <algorithm>
@@ -120,6 +121,50 @@ const char* LedTypeName(uint8_t ledTypeBits)
     case 0x80: return "RBLED";
     default: return "MCULED";
     }
+}
+
+void ReadDriverSections(DriverChannel& driver, DataBuf& buf)
+{
+    const auto readBlock = [&](uint32_t offset, const ParameterBlock& block) {
+        const std::vector<uint8_t> bytes = driver.ReadStoreRange(offset, block.image.length);
+        std::copy(bytes.begin(), bytes.end(), BlockBytes(buf, block).begin());
+    };
+    readBlock(store::kSectionA, layout::kSectionA);
+    CheckParameterASection(buf);
+    readBlock(store::kSectionB, layout::kSectionB);
+    CheckParameterBSection(buf);
+    readBlock(store::kProfile, layout::kProfile);
+    CheckProfileSection(buf);
+    const std::vector<uint8_t> fireKey =
+        driver.ReadStoreRange(store::kFireKeyBlock, store::kFireKeyBlockLead + layout::kFireKey.image.length);
+    std::copy(fireKey.begin() + store::kFireKeyBlockLead, fireKey.end(), BlockBytes(buf, layout::kFireKey).begin());
+}
+
+std::vector<DriverMacroRecordBytes> ReadAssignedDriverMacros(DriverChannel& driver, const std::vector<std::string>& keyCodes)
+{
+    std::vector<DriverMacroRecordBytes> records;
+    const int count = AssignedDriverMacroRecordCount(HighestDriverMacroAddress(keyCodes));
+    if (count == 0)
+        return records;
+    const std::vector<uint8_t> bytes = driver.ReadStoreRange(store::kMacroRecords, count * store::kMacroRecordSize);
+    for (int k = 0; k < count; ++k)
+        records.emplace_back(bytes.begin() + k * store::kMacroRecordSize, bytes.begin() + (k + 1) * store::kMacroRecordSize);
+    return records;
+}
+
+void WriteDriverSettings(DriverChannel& driver, const DataBuf& buf, const std::vector<DriverMacroRecordBytes>& assignedMacros)
+{
+    driver.WriteStoreRange(store::kSectionB, BlockBytes(buf, layout::kSectionB));
+    driver.WriteStoreRange(store::kSectionA, BlockBytes(buf, layout::kSectionA));
+    std::vector<uint8_t> fireKey(store::kFireKeyBlockLead, 0);
+    const auto section = BlockBytes(buf, layout::kFireKey);
+    fireKey.insert(fireKey.end(), section.begin(), section.end());
+    driver.WriteStoreRange(store::kFireKeyBlock, fireKey);
+    driver.WriteStoreRange(store::kProfile, BlockBytes(buf, layout::kProfile));
+    std::vector<uint8_t> macros;
+    for (const DriverMacroRecordBytes& record : assignedMacros)
+        macros.insert(macros.end(), record.begin(), record.end());
+    driver.WriteStoreRange(store::kMacroRecords, macros);
 }
 
 int AssignedDriverMacroRecordCount(int highestMacroAddress)

@@ -2,6 +2,7 @@
 // Driver mode: the companion driver's settings store, reached by I/O control requests on the
 // driver handle, and the short exchanges with the mouse that go with it.
 
+#include "config/ImageLayout.h"
 #include "device/CpiAndLedRecord.h"
 #include "device/DeviceLink.h"
 #include "device/FeatureProtocol.h"
@@ -70,6 +71,19 @@ const char* LedTypeName(uint8_t ledTypeBits);
 // How many assigned driver macro records the store holds for the highest macro address used
 // by the profiles (0 when no code carries one): the first body starts at 288.
 int AssignedDriverMacroRecordCount(int highestMacroAddress);
+
+// Parameter sections A and B and the profile section from the store into DataBuf, each with
+// its check, then the fire-key section (unchecked) from the fire-key block.
+void ReadDriverSections(DriverChannel& driver, DataBuf& buf);
+
+// The assigned driver macro records the profile codes point at, in store order.
+using DriverMacroRecordBytes = std::vector<uint8_t>;
+std::vector<DriverMacroRecordBytes> ReadAssignedDriverMacros(DriverChannel& driver, const std::vector<std::string>& keyCodes);
+
+// The store writes of a driver-mode Apply: section B, section A, the fire-key block, the
+// profile section and every assigned macro record (a write of length 0 when there is none).
+// The driver's results are not examined: the next read shows what it kept.
+void WriteDriverSettings(DriverChannel& driver, const DataBuf& buf, const std::vector<DriverMacroRecordBytes>& assignedMacros);
 
 // The highest macro address in the key-function codes (six hex digits each): types "06" and
 // "0E" carry one in their last four digits, except "0600F0".

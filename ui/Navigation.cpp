@@ -78,7 +78,7 @@ QString Navigation::OwnButton(View view) const { return InfoOf(view).ownButton; 
 
 void Navigation::ChangeView(View view)
 {
-    if (!form_.HidHandleValid) {
+    if (!form_.HidHandleValid()) {
         form_.ShowStandardMessage(form_.Text(20));
         return;
     }
@@ -450,13 +450,13 @@ void Navigation::LabelRunTimer()
 
 void Navigation::Btn_Web_0MouseEnter()
 {
-    if (form_.HidHandleValid)
+    if (form_.HidHandleValid())
         SetPictures(QStringLiteral("Web_"), QStringLiteral("WebS_03"));
 }
 
 void Navigation::Btn_Web_0MouseLeave()
 {
-    if (form_.HidHandleValid)
+    if (form_.HidHandleValid())
         SetPictures(QStringLiteral("Web_"), QStringLiteral("WebS_01"));
 }
 

@@ -16,6 +16,7 @@
 #include "app/AppFolders.h"
 #include "app/FormLoading.h"
 #include "app/Main.h"
+#include "support/FormWithMouse.h"
 #include "app/SingleInstance.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
@@ -175,9 +176,10 @@ void MainFormTest::loadingScreenIsPlacedOverTheWindow()
 
 void MainFormTest::busyOverlaysSwallowClicks()
 {
-    TForm1 form;
+    tarq::testing::FormWithMouse device;
+    TForm1& form = *device.form;
     form.show();
-    form.HidHandleValid = true;
+    QVERIFY(device.OpenMouse());
     QWidget* page = form.control("gbPage1");
     QWidget* key = form.control("Key1");
     const QPoint at = key->geometry().center();
@@ -233,9 +235,10 @@ void MainFormTest::hintOfTheControlUnderThePointerShowsInTheHintLine()
 
 void MainFormTest::exitAndMinimise()
 {
-    TForm1 form;
+    tarq::testing::FormWithMouse device;
+    TForm1& form = *device.form;
     form.show();
-    form.HidHandleValid = true;
+    QVERIFY(device.OpenMouse());
     QTest::mouseClick(form.control("Btn_Mini_3"), Qt::LeftButton);
     QTRY_VERIFY(form.isMinimized());
     form.BringToFront();
@@ -243,7 +246,7 @@ void MainFormTest::exitAndMinimise()
 
     QTest::mouseClick(form.control("Btn_Exit_2"), Qt::LeftButton);
     QVERIFY(!form.isVisible());
-    QVERIFY(!form.HidHandleValid);   // the mouse is let go; nothing is written
+    QVERIFY(!form.HidHandleValid());   // the mouse is let go; nothing is written
 }
 
 void MainFormTest::appFolderFallsBackWhenTheProgramFolderIsNotWritable()

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "app/Main.h"
+#include "support/FormWithMouse.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 
@@ -46,10 +47,11 @@ QStringList Four(const QString& picture) { return {picture, picture, picture, pi
 
 // A form with the mouse open and the connected state shown, in the given view.
 struct Connected {
-    TForm1 form;
+    tarq::testing::FormWithMouse device;
+    TForm1& form = *device.form;
     explicit Connected(View view = View::Office)
     {
-        form.HidHandleValid = true;
+        device.OpenMouse();
         form.NoDeviceView = false;
         form.show();
         form.Nav().ChangeView(view);
@@ -194,7 +196,8 @@ void NavigationTest::textButtonsChangeColours()
 
 void NavigationTest::webButtonFollowsTheMouseAndOpensItsAddress()
 {
-    TForm1 form;
+    tarq::testing::FormWithMouse device;
+    TForm1& form = *device.form;
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler("https", &catcher, "open");
     QWidget* web = form.control("Btn_Web_2");
@@ -212,7 +215,7 @@ void NavigationTest::webButtonFollowsTheMouseAndOpensItsAddress()
     QTest::mouseClick(web, Qt::LeftButton);
     QCOMPARE(catcher.opened, QList<QUrl>{QUrl("https://example.org/mouse")});
 
-    form.HidHandleValid = true;
+    QVERIFY(device.OpenMouse());
     Enter(web);
     QCOMPARE(Pictures(form, "Web_"), Four("WebS_03"));
     Leave(web);
@@ -281,10 +284,11 @@ void NavigationTest::pageButtonWithoutMouseShowsStr020AndChangesNothing()
 
 void NavigationTest::pageButtonInNoDeviceStateDoesNothing()
 {
-    TForm1 form;
+    tarq::testing::FormWithMouse device;
+    TForm1& form = *device.form;
     QStringList messages;
     form.ShowStandardMessage = [&messages](const QString& text) { messages << text; };
-    form.HidHandleValid = true;   // open, but its identification was refused
+    QVERIFY(device.OpenMouse());   // open, but its identification was refused
     form.NoDeviceView = true;
     form.show();
     QTest::mouseClick(form.control("Btn_Breath_4"), Qt::LeftButton);

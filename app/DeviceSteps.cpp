@@ -1,0 +1,101 @@
+// The form's device steps: the default images, the device link with its buses (the system's,
+// the demo's emulated mouse, or a test's), the device check, and the demo's plug.
+
+#include "app/Main.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QShortcut>
+#include <QSystemTrayIcon>
+
+#include "config/DefaultImages.h"
+#include "device/DeviceCommands.h"
+#include "device/DeviceSession.h"
+#include "platform/AtomicSave.h"
+#include "ui/skin/Resources.h"
+
+namespace tarq {
+
+namespace {
+
+constexpr const char* kDemoMouseFile = "Demo_Mouse_Memory.bin";
+constexpr const char* kDemoDriverFile = "Demo_Driver_Store.bin";
+
+} // namespace
+
+bool TForm1::HidHandleValid() const { return device_ && device_->Link.mouseOpen(); }
+
+// Step 11: the built-in default images, and the manufacturer and product codes a mouse must
+// carry (those of the first image).
+void TForm1::ReadDefaultImage()
+{
+    for (int n = 1; n <= kDefaultImageCount; ++n) {
+        const QByteArray bytes = ResourceBytes(QString::fromLatin1(DefaultImageResourceName(n).data(),
+                                                                   static_cast<qsizetype>(DefaultImageResourceName(n).size())));
+        // The resources are built from the same table; the table is the fallback if one is missing.
+        if (bytes.size() >= static_cast<qsizetype>(kDeviceImageSize))
+            std::copy_n(bytes.begin(), kDeviceImageSize, DefaultImages[n - 1].begin());
+        else
+            DefaultImages[n - 1] = DefaultImage(n);
+    }
+    ExpectedVendorCode = DefaultImages[0][databuf::kVendorCode - layout::kSectionB.dataBufOffset + layout::kSectionB.image.address];
+    ExpectedProductCode = DefaultImages[0][databuf::kProductCode - layout::kSectionB.dataBufOffset + layout::kSectionB.image.address];
+}
+
+// Step 12: the device link starts with no mouse open and this build's identity in its table.
+void TForm1::ResetDeviceLink()
+{
+    if (!device_) {
+        if (deviceOptions_.hidBus) {
+            device_ = DeviceSession::ForBuses(*deviceOptions_.hidBus, deviceOptions_.driverBus);
+        } else if (deviceOptions_.demo) {
+            const QString folder = DataFolder.isEmpty() ? AppFolder : DataFolder;
+            DemoFiles files;
+            files.mouseMemory = (folder + QLatin1String(kDemoMouseFile)).toStdString();
+            files.driverStore = (folder + QLatin1String(kDemoDriverFile)).toStdString();
+            files.save = [](const std::string& path, std::span<const uint8_t> bytes) {
+                QString error;
+                const bool saved = SaveFileAtomically(QString::fromStdString(path), bytes, &error);
+                if (!saved)
+                    qWarning("tarq362a: %s", qPrintable(error));
+                return saved;
+            };
+            device_ = DeviceSession::ForDemo(std::move(files));
+            AddDemoPlug();
+        } else {
+            device_ = DeviceSession::ForSystem();
+        }
+        if (deviceOptions_.driverMode)
+            EepromMode = false;
+        commands_ = std::make_unique<DeviceCommands>(*this);
+        commands_->Wire();
+    }
+    device_->Link.ResetLink();
+}
+
+void TForm1::DevTimerTimer() { commands_->DevTimerTimer(); }
+
+// The demo's plug: a tray menu entry and Ctrl+Shift+U pull the emulated mouse out or put it
+// back, so the device-lost path can be seen without hardware.
+void TForm1::AddDemoPlug()
+{
+    auto toggle = [this] {
+        if (DemoDevices* demo = device_->Demo())
+            demo->setMousePlugged(!demo->mousePlugged());
+    };
+    auto* shortcut = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+U")), this);
+    connect(shortcut, &QShortcut::activated, this, toggle);
+    if (!trayIcon_)
+        return;
+    auto* menu = new QMenu(this);
+    QAction* plug = menu->addAction(QStringLiteral("Unplug the emulated mouse"));
+    connect(plug, &QAction::triggered, this, toggle);
+    connect(menu, &QMenu::aboutToShow, this, [this, plug] {
+        const bool plugged = device_->Demo() && device_->Demo()->mousePlugged();
+        plug->setText(plugged ? QStringLiteral("Unplug the emulated mouse") : QStringLiteral("Plug in the emulated mouse"));
+    });
+    trayIcon_->setContextMenu(menu);
+}
+
+} // namespace tarq

@@ -1,0 +1,77 @@
+#pragma once
+// The device side of the main form: the device check run by the two device timers, the
+// no-device state, reading the mouse (or the companion driver) after it is found, and the
+// user's transfer commands: Read, Apply, Confirm, the resets, Save and Load Profile.
+//
+// Handlers keep the names the form's controls are wired to. Byte rules and command sequences
+// are in the core (device/ImageTransfer.h, device/DriverChannel.h, config/); this class
+// decides what the user sees.
+
+#include "device/DeviceMonitor.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace tarq {
+
+class TForm1;
+
+class DeviceCommands {
+public:
+    explicit DeviceCommands(TForm1& form);
+    ~DeviceCommands();
+
+    // Connects the Read, Apply, Confirm, reset, Default, Save and Load controls.
+    void Wire();
+
+    // ---- connection monitoring ----
+    void DevTimerTimer();
+    void DeviceLost();
+    void RefreshErrorAP();
+    void InitNoDevice();
+    void ReadDevInfo();
+    void ReadDriverDevInfo();
+    DeviceMonitor& Monitor() { return *monitor_; }
+
+    // ---- user commands ----
+    void Btn_Read_0Click();
+    void Btn_Apply_0Click();
+    void Btn_Confirm_0Click();
+    void Btn_Confirm1_1Click();
+    void Btn_Confirm2_1Click();
+    void Btn_Confirm3_1Click();
+    void Btn_DefaultClick();
+    void Btn_Save_0Click();
+    void Btn_Load_0Click();
+
+    // ---- operations ----
+    void Btn_Read();
+    void DownloadParameter();
+    void DownloadDriverParameter();
+    void TLDefaultParameter(const QString& fileName);
+    void TLDefaultDriverParameter(const QString& fileName);
+    void MemoToDataBuf_OnClick();
+    // Unpacks DeviceImage into DataBuf (with the section checks) and the macro areas.
+    void UnpackDeviceImage();
+
+    // The file dialogs; tests replace them. An empty result means cancelled.
+    std::function<QString()> ChooseSaveFile;
+    std::function<QString()> ChooseLoadFile;
+
+    // A data file: DataFolder followed directly by the name, or AppFolder when it is empty.
+    QString DataFile(const QString& name) const;
+
+private:
+    bool RefuseWithoutDevice();
+    void ShowPressed(const QString& button);
+    void FinishCommand(bool hideOverlays);
+    void SaveCpiAndLedRecordFile();
+    void LoadCpiAndLedRecord();
+
+    TForm1& form_;
+    std::unique_ptr<DeviceMonitor> monitor_;
+};
+
+} // namespace tarq

@@ -1,0 +1,35 @@
+#include "device/DeviceSession.h"
+
+#include "device/PlatformBuses.h"
+
+namespace tarq {
+
+DeviceSession::DeviceSession(std::unique_ptr<HidBus> ownedHid, std::unique_ptr<DriverBus> ownedDriver,
+                             std::unique_ptr<DemoDevices> demo, HidBus& hid, DriverBus* driver)
+    : ownedHid_(std::move(ownedHid)), ownedDriver_(std::move(ownedDriver)), demo_(std::move(demo)), Link(hid, driver)
+{
+}
+
+std::unique_ptr<DeviceSession> DeviceSession::ForSystem()
+{
+    auto hid = CreateSystemHidBus();
+    auto driver = CreateSystemDriverBus();
+    HidBus& hidRef = *hid;
+    DriverBus* driverPtr = driver.get();
+    return std::unique_ptr<DeviceSession>(new DeviceSession(std::move(hid), std::move(driver), nullptr, hidRef, driverPtr));
+}
+
+std::unique_ptr<DeviceSession> DeviceSession::ForDemo(DemoFiles files)
+{
+    auto demo = std::make_unique<DemoDevices>(std::move(files));
+    HidBus& hid = demo->hidBus();
+    DriverBus* driver = &demo->driverBus();
+    return std::unique_ptr<DeviceSession>(new DeviceSession(nullptr, nullptr, std::move(demo), hid, driver));
+}
+
+std::unique_ptr<DeviceSession> DeviceSession::ForBuses(HidBus& hidBus, DriverBus* driverBus)
+{
+    return std::unique_ptr<DeviceSession>(new DeviceSession(nullptr, nullptr, nullptr, hidBus, driverBus));
+}
+
+} // namespace tarq

@@ -1,0 +1,36 @@
+#pragma once
+// The real main form on an emulated bus with the emulated mouse plugged in (its memory the
+// first default image), for tests that need a mouse to be open or to be found.
+
+#include "app/Main.h"
+#include "config/DefaultImages.h"
+#include "device/DeviceSession.h"
+#include "device/emulator/EmulatedDriver.h"
+#include "device/emulator/EmulatedHidBus.h"
+
+#include <memory>
+
+namespace tarq::testing {
+
+struct FormWithMouse {
+    explicit FormWithMouse(bool driverMode = false)
+    {
+        mouse->loadMemory(DefaultImage(1));
+        form = std::make_unique<TForm1>(nullptr, DeviceOptions{false, driverMode, bus.get(), &driverBus});
+    }
+
+    // Opens the mouse the way the device check does, without reading it.
+    bool OpenMouse()
+    {
+        int version = kMouseVersion;
+        return form->Device().Link.OpenMouseInterface(kMouseVendorId, kMouseProductId, version);
+    }
+
+    std::shared_ptr<EmulatedMouse> mouse = std::make_shared<EmulatedMouse>();
+    std::unique_ptr<EmulatedHidBus> bus = EmulatedHidBus::withMouse(mouse);
+    std::shared_ptr<EmulatedDriver> driver = std::make_shared<EmulatedDriver>();
+    EmulatedDriverBus driverBus{driver, mouse->driverIdentifier};
+    std::unique_ptr<TForm1> form;
+};
+
+} // namespace tarq::testing
