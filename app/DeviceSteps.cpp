@@ -48,7 +48,7 @@ void TForm1::ResetDeviceLink()
 {
     if (!device_) {
         if (deviceOptions_.hidBus) {
-            device_ = DeviceSession::ForBuses(*deviceOptions_.hidBus, deviceOptions_.driverBus);
+            device_ = DeviceSession::ForBuses(*deviceOptions_.hidBus, deviceOptions_.driverBus, deviceOptions_.waiter);
         } else if (deviceOptions_.demo) {
             const QString folder = DataFolder.isEmpty() ? AppFolder : DataFolder;
             DemoFiles files;

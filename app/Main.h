@@ -33,6 +33,7 @@ class HidBus;
 class Navigation;
 class SettingsMapping;
 class TFormLoadingUI;
+class Waiter;
 
 // Where the form finds the mouse. By default the system's HID interfaces; --demo plugs in the
 // emulated mouse (and its companion driver), whose memory is kept in the data folder; tests
@@ -42,6 +43,7 @@ struct DeviceOptions {
     bool driverMode = false;        // --demo-driver: driver mode whatever the org configuration says
     HidBus* hidBus = nullptr;       // not owned; used instead of the system's
     DriverBus* driverBus = nullptr; // not owned
+    Waiter* waiter = nullptr;       // not owned; how transfers wait (tests: a virtual clock)
 };
 
 class TForm1 : public QWidget {

@@ -1,6 +1,8 @@
 // Program entry: one running copy, the main form, then the loading screen, then the event loop.
 //
 //   tarq362a                      start the program (a second start raises the first window)
+//   tarq362a --demo               the same with the emulated mouse plugged in
+//   tarq362a --demo-driver        the emulated mouse with its companion driver (driver mode)
 //   tarq362a --render-pages DIR   save every page as a PNG file in DIR and end
 //   tarq362a --quit-after-show    print the start-up time and memory once the window shows, end
 
@@ -61,8 +63,10 @@ int main(int argc, char** argv)
     const QCommandLineOption quitOption(QStringLiteral("quit-after-show"),
                                         QStringLiteral("Print the start-up time and memory once the window shows, then end."));
     const QCommandLineOption demoOption(QStringLiteral("demo"),
-                                        QStringLiteral("Run with the built-in emulated mouse."));
-    parser.addOptions({renderOption, quitOption, demoOption});
+                                        QStringLiteral("Run with the built-in emulated mouse (Ctrl+Shift+U or the tray menu unplugs it)."));
+    const QCommandLineOption demoDriverOption(QStringLiteral("demo-driver"),
+                                              QStringLiteral("As --demo, with the settings kept by the emulated companion driver."));
+    parser.addOptions({renderOption, quitOption, demoOption, demoDriverOption});
     parser.process(app);
 
     if (parser.isSet(renderOption)) {
@@ -94,7 +98,10 @@ int main(int argc, char** argv)
             mainForm->BringToFront();
     });
 
-    tarq::TForm1 form;
+    tarq::DeviceOptions devices;
+    devices.demo = parser.isSet(demoOption) || parser.isSet(demoDriverOption);
+    devices.driverMode = parser.isSet(demoDriverOption);
+    tarq::TForm1 form(nullptr, devices);
     mainForm = &form;
     form.CreateLoadingScreen();
 

@@ -5,8 +5,9 @@
 namespace tarq {
 
 DeviceSession::DeviceSession(std::unique_ptr<HidBus> ownedHid, std::unique_ptr<DriverBus> ownedDriver,
-                             std::unique_ptr<DemoDevices> demo, HidBus& hid, DriverBus* driver)
-    : ownedHid_(std::move(ownedHid)), ownedDriver_(std::move(ownedDriver)), demo_(std::move(demo)), Link(hid, driver)
+                             std::unique_ptr<DemoDevices> demo, HidBus& hid, DriverBus* driver, Waiter* waiter)
+    : ownedHid_(std::move(ownedHid)), ownedDriver_(std::move(ownedDriver)), demo_(std::move(demo)), Link(hid, driver),
+      ProtocolWaiter(waiter ? *waiter : static_cast<Waiter&>(RealWaiter))
 {
 }
 
@@ -27,9 +28,9 @@ std::unique_ptr<DeviceSession> DeviceSession::ForDemo(DemoFiles files)
     return std::unique_ptr<DeviceSession>(new DeviceSession(nullptr, nullptr, std::move(demo), hid, driver));
 }
 
-std::unique_ptr<DeviceSession> DeviceSession::ForBuses(HidBus& hidBus, DriverBus* driverBus)
+std::unique_ptr<DeviceSession> DeviceSession::ForBuses(HidBus& hidBus, DriverBus* driverBus, Waiter* waiter)
 {
-    return std::unique_ptr<DeviceSession>(new DeviceSession(nullptr, nullptr, nullptr, hidBus, driverBus));
+    return std::unique_ptr<DeviceSession>(new DeviceSession(nullptr, nullptr, nullptr, hidBus, driverBus, waiter));
 }
 
 } // namespace tarq

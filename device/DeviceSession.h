@@ -24,12 +24,14 @@ public:
     static std::unique_ptr<DeviceSession> ForSystem();
     // The emulated mouse and driver of --demo.
     static std::unique_ptr<DeviceSession> ForDemo(DemoFiles files);
-    // Buses owned by the caller (tests); driverBus may be null.
-    static std::unique_ptr<DeviceSession> ForBuses(HidBus& hidBus, DriverBus* driverBus);
+    // Buses owned by the caller (tests); driverBus may be null. A waiter given here (a virtual
+    // clock in tests) replaces the one that really sleeps.
+    static std::unique_ptr<DeviceSession> ForBuses(HidBus& hidBus, DriverBus* driverBus, Waiter* waiter = nullptr);
 
     DeviceLink Link;
-    QtWaiter Waiter;
-    FeatureProtocol Protocol{Link, Waiter};
+    QtWaiter RealWaiter;
+    Waiter& ProtocolWaiter;
+    FeatureProtocol Protocol{Link, ProtocolWaiter};
     DriverChannel Driver{Link};
 
     // The demo's devices, to pull the plug from the tray menu; null otherwise.
@@ -37,7 +39,7 @@ public:
 
 private:
     DeviceSession(std::unique_ptr<HidBus> ownedHid, std::unique_ptr<DriverBus> ownedDriver,
-                  std::unique_ptr<DemoDevices> demo, HidBus& hid, DriverBus* driver);
+                  std::unique_ptr<DemoDevices> demo, HidBus& hid, DriverBus* driver, Waiter* waiter = nullptr);
 };
 
 } // namespace tarq

@@ -1,12 +1,14 @@
 #pragma once
 // The real main form on an emulated bus with the emulated mouse plugged in (its memory the
-// first default image), for tests that need a mouse to be open or to be found.
+// first default image), for tests that need a mouse to be open or to be found. Transfers wait
+// on a virtual clock, so a verified write takes microseconds instead of five seconds.
 
 #include "app/Main.h"
 #include "config/DefaultImages.h"
 #include "device/DeviceSession.h"
 #include "device/emulator/EmulatedDriver.h"
 #include "device/emulator/EmulatedHidBus.h"
+#include "device/emulator/VirtualWaiter.h"
 
 #include <memory>
 
@@ -16,7 +18,8 @@ struct FormWithMouse {
     explicit FormWithMouse(bool driverMode = false)
     {
         mouse->loadMemory(DefaultImage(1));
-        form = std::make_unique<TForm1>(nullptr, DeviceOptions{false, driverMode, bus.get(), &driverBus});
+        mouse->sleeper = [this](int ms) { waiter.sleep(ms); };
+        form = std::make_unique<TForm1>(nullptr, DeviceOptions{false, driverMode, bus.get(), &driverBus, &waiter});
     }
 
     // Opens the mouse the way the device check does, without reading it.
@@ -26,6 +29,7 @@ struct FormWithMouse {
         return form->Device().Link.OpenMouseInterface(kMouseVendorId, kMouseProductId, version);
     }
 
+    VirtualWaiter waiter;
     std::shared_ptr<EmulatedMouse> mouse = std::make_shared<EmulatedMouse>();
     std::unique_ptr<EmulatedHidBus> bus = EmulatedHidBus::withMouse(mouse);
     std::shared_ptr<EmulatedDriver> driver = std::make_shared<EmulatedDriver>();
