@@ -13,6 +13,7 @@
 
 #include "app/Main.h"
 #include "ui/SkinLabel.h"
+#include "ui/skin/SkinWindow.h"
 
 namespace tarq {
 
@@ -118,7 +119,7 @@ void Navigation::ShowView(View view)
 
     SetPictures(info.ownButton, QStringLiteral("SetS_03"));
     if (info.page <= kCopies) {
-        const QString picture = QStringLiteral("L%1_Back%2").arg(form_.LanguageIndex).arg(info.page);
+        const QString picture = LanguagePicture(form_.LanguageIndex, QStringLiteral("Back%1").arg(info.page));
         SetPicture(QStringLiteral("Img_P") + QString::number(info.page), picture);
     }
 }
