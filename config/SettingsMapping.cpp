@@ -1,9 +1,43 @@
 #include "config/SettingsMapping.h"
 
+#include <QComboBox>
+#include <QSignalBlocker>
+
 #include "app/Main.h"
+#include "macros/MacroName.h"
+#include "settings/ShownControls.h"
+#include "ui/Navigation.h"
+#include "ui/language/EngineerCaptions.h"
+#include "ui/language/LanguageApply.h"
 
 namespace tarq {
 namespace {
+
+using shown::Numbered;
+
+constexpr int kAimTextId = 222;       // "AIM"
+constexpr int kFireKeyTextId = 220;   // "Fire Key"
+constexpr int kSliderStep = 100;      // a DPI slider value v means value index v / 100
+constexpr int kContinuousFireIndex = 255;
+constexpr int kContinuousFireRepeatShown = 3;
+constexpr char kChannels[] = {'R', 'G', 'B'};
+constexpr LedType kLedTypeOrder[] = {LedType::Mcu, LedType::RedBlue, LedType::SevenColourSync,
+                                     LedType::SevenColourBreathing};
+const QString kNoModeItem = QStringLiteral("------");
+
+QString Channel(const QString& prefix, int n, int channel)
+{
+    return prefix + QString::number(n) + QLatin1Char(kChannels[channel]);
+}
+
+QString LedTypeRadio(LedType type) { return QStringLiteral("rb_") + LightDisplay::LedTypeName(type); }
+
+std::string NameText(std::span<const uint8_t> record)
+{
+    MacroName name{};
+    std::copy_n(record.begin(), std::min(record.size(), name.size()), name.begin());
+    return QString::fromStdU16String(MacroNameToUtf16(name)).toStdString();
+}
 
 // Key-function names over the form's state.
 class FormKeyNames : public KeyCodeNameSource {
@@ -11,17 +45,61 @@ public:
     explicit FormKeyNames(const TForm1& form) : form_(form) {}
     std::string LanguageText(int strId) const override { return form_.Text(strId).toStdString(); }
     bool EepromMode() const override { return form_.EepromMode; }
-    std::string BaseMacroName(int) const override { return {}; }
-    std::optional<std::string> DriverMacroName(int) const override { return std::nullopt; }
+
+    std::string BaseMacroName(int page) const override
+    {
+        const auto& pages = form_.MacroAreas.basePages;
+        if (page < 1 || page > static_cast<int>(pages.size()))
+            return {};
+        return NameText(std::span(pages[page - 1]).first(layout::kMacroPageNameSize));
+    }
+
+    std::optional<std::string> DriverMacroName(int index) const override
+    {
+        const auto& records = form_.AssignedDriverMacros;
+        if (index < 0 || index >= static_cast<int>(records.size()))
+            return std::nullopt;
+        return NameText(records[index]);
+    }
+
+    // The gun key list is not loaded by this program yet.
     std::optional<GunKeyList> LoadedGunKeyList() const override { return std::nullopt; }
 
 private:
     const TForm1& form_;
 };
 
+// nullopt when neither button of the pair is checked: the bit then keeps its value.
+std::optional<bool> RadioPair(const TForm1& form, const QString& on, const QString& off)
+{
+    if (shown::IsChecked(form, on))
+        return true;
+    if (shown::IsChecked(form, off))
+        return false;
+    return std::nullopt;
+}
+
+// The engineer-page names of the MCU modes, as the current-mode box lists them.
+QStringList McuModeNames()
+{
+    const EngineerCaptions captions(SystemLocaleId());
+    QStringList names;
+    for (const EngineerListBinding& list : EngineerListBindings())
+        if (list.control == "cb_MCULEDCurrentMode")
+            for (uint8_t id : list.ids) {
+                const std::string_view text = captions.CaptionText(id);
+                names << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+            }
+    return names;
+}
+
 } // namespace
 
-SettingsMapping::SettingsMapping(TForm1& form) : form_(form), names_(std::make_unique<FormKeyNames>(form)) {}
+SettingsMapping::SettingsMapping(TForm1& form)
+    : form_(form), names_(std::make_unique<FormKeyNames>(form)), dpi_(form), light_(form)
+{
+}
+
 SettingsMapping::~SettingsMapping() = default;
 
 const KeyCodeNameSource& SettingsMapping::Names() const { return *names_; }
@@ -34,8 +112,53 @@ ButtonNames SettingsMapping::NamesOf(const ButtonKeyCodes& codes) const
     return names;
 }
 
-EngineerSettings SettingsMapping::ReadControls() const { return shown_; }
-void SettingsMapping::WriteControls(const EngineerSettings& s) { shown_ = s; }
+// ---------------------------------------------------------------- controls to DataBuf
+
+EngineerSettings SettingsMapping::ReadControls() const
+{
+    const TForm1& f = form_;
+    EngineerSettings s;
+    s.ledOnOffChord = RadioPair(f, "rb_B4CPIOn", "rb_B4CPIOff");
+    s.recoilFnLeft = RadioPair(f, "rb_FireFnOn", "rb_FireFnOff");
+    s.ledModeChord = RadioPair(f, "rb_LCPIOn", "rb_LCPIOff");
+    s.keepKeyMode = RadioPair(f, "rb_Save", "rb_NoSave");
+    s.orientationIndex = shown::IndexOf(f, "cb_SensorOri");
+    for (LedType type : kLedTypeOrder)
+        if (shown::IsChecked(f, LedTypeRadio(type))) {
+            s.ledType = type;
+            break;
+        }
+    s.longPressMiddle = shown::IsChecked(f, "cb_MidPress");
+    s.longPressDpi = shown::IsChecked(f, "cb_CPIPress");
+    s.longPressGunKey = shown::IsChecked(f, "cb_GunPress");
+    s.smooth = shown::IsChecked(f, "cb_Smooth");
+    s.dpiLevelCountIndex = shown::IndexOf(f, "cb_CPIStep");
+    s.mcuLedFullBrightness = RadioPair(f, "rb_MCULED3Control", "rb_MCULED6Control");
+    s.mcuLedCount = shown::NumberOf(f, "edt_MCULEDNum");
+    for (int n = 1; n <= kDpiLevelSlots; ++n) {
+        s.mcuModesOffered[n - 1] = shown::IsChecked(f, Numbered("cb_Mode", n));
+        s.dpiValueIndexes[n - 1] = shown::IndexOf(f, Numbered("cb_CPI", n));
+        for (int c = 0; c < 3; ++c)
+            s.dpiColours[n - 1][c] = shown::NumberOf(f, Channel("edt_CPI", n, c));
+    }
+    s.currentDpiLevel = shown::IndexOf(f, "cb_CurrentCPI");
+    s.mcuLedCurrentMode = shown::IndexOf(f, "cb_MCULEDCurrentMode");
+    s.rbLedCurrentMode = shown::IndexOf(f, "cb_RBLEDCurrentMode");
+    s.mcuLedStep = shown::NumberOf(f, "edt_MCULEDCrtStep");
+    s.ledOn = RadioPair(f, "rb_LEDOn", "rb_LEDOff");
+    s.keyModeIndex = shown::IndexOf(f, "cb_KeyMode");
+    s.vendorCode = shown::NumberOf(f, "edt_VendorID");
+    s.productCode = shown::NumberOf(f, "edt_ProductID");
+    for (int m = 1; m <= kFireMacroSlots; ++m) {
+        s.yOffsets[m - 1] = shown::NumberOf(f, Numbered("edt_YOffset", m));
+        for (int c = 0; c < 3; ++c)
+            s.fireMacroColours[m - 1][c] = shown::NumberOf(f, Channel("edt_FireMacroColor", m, c));
+    }
+    s.fireContinuous = shown::IsChecked(f, "cb_IsFireContinue");
+    s.fireCountIndex = shown::IndexOf(f, "cb_FireCount");
+    s.fireInterval = shown::NumberOf(f, "edt_FireTime");
+    return s;
+}
 
 void SettingsMapping::UIToDataBuf() { SettingsToDataBuf(ReadControls(), form_.DataBuf); }
 
@@ -44,11 +167,11 @@ void SettingsMapping::AIMKeyToDataBuf()
     AimKeyInputs in;
     in.officeNames = NamesOf(form_.OfficeKeyCodes);
     in.gameNames = NamesOf(form_.GameKeyCodes);
-    in.aimText = form_.Text(222).toStdString();
-    in.fireKeyText = form_.Text(220).toStdString();
+    in.aimText = form_.Text(kAimTextId).toStdString();
+    in.fireKeyText = form_.Text(kFireKeyTextId).toStdString();
     in.aimDpiIndex = static_cast<uint8_t>(form_.AimDpiIndex);
     in.driverMode = !form_.EepromMode;
-    in.fireContinuous = ReadControls().fireContinuous;
+    in.fireContinuous = shown::IsChecked(form_, "cb_IsFireContinue");
     AimKeysToDataBuf(in, form_.DataBuf);
 }
 
@@ -58,6 +181,29 @@ void SettingsMapping::DriverModeRefresh()
     tarq::DriverModeRefresh(ReadControls(), form_.DataBuf);
 }
 
+CpiAndLedInputs SettingsMapping::RecordInputs() const
+{
+    CpiAndLedInputs in;
+    if (shown::IsChecked(form_, "rb_MCULED")) {
+        in.ledKind = CpiAndLedInputs::LedKind::Mcu;
+        in.ledModeIndex = shown::IndexOf(form_, "cb_MCULEDCurrentMode");
+    } else if (shown::IsChecked(form_, "rb_RBLED")) {
+        in.ledKind = CpiAndLedInputs::LedKind::Rb;
+        in.ledModeIndex = shown::IndexOf(form_, "cb_RBLEDCurrentMode");
+    }
+    in.ledOn = RadioPair(form_, "rb_LEDOn", "rb_LEDOff").value_or(true);
+    in.currentDpiLevel = shown::IndexOf(form_, "cb_CurrentCPI");
+    in.smooth = shown::IsChecked(form_, "cb_Smooth");
+    // The value box of the current level; no level gives no value (0xFF).
+    in.dpiValueIndexOfCurrentLevel = in.currentDpiLevel >= 0 && in.currentDpiLevel < kDpiLevelSlots
+        ? shown::IndexOf(form_, Numbered("cb_CPI", in.currentDpiLevel + 1))
+        : -1;
+    in.ledStep = shown::NumberOf(form_, "edt_MCULEDCrtStep");
+    return in;
+}
+
+// ---------------------------------------------------------------- DataBuf to controls
+
 void SettingsMapping::DataBufToUI()
 {
     form_.OfficeKeyCodes = ReadButtonKeyCodes(form_.DataBuf, 1);
@@ -65,17 +211,239 @@ void SettingsMapping::DataBufToUI()
     RefreshUI();
 }
 
-void SettingsMapping::RefreshUI() { WriteControls(SettingsFromDataBuf(form_.DataBuf, shown_)); }
+void SettingsMapping::RefreshUI()
+{
+    const DataBuf& buf = form_.DataBuf;
+    // Values the controls cannot take from this image (an LED count nibble of 10-15, the
+    // mode and step of LED types that have none) stay as the controls show them.
+    const EngineerSettings s = SettingsFromDataBuf(buf, ReadControls());
 
-void SettingsMapping::TLRefreshMCULEDMode() {}
-void SettingsMapping::TLRefreshAIMKey() {}
-void SettingsMapping::TLRefreshProfile1Keys() {}
-void SettingsMapping::TLRefreshProfile2Keys() {}
-void SettingsMapping::RefreshAIMKey() {}
-void SettingsMapping::RefreshProfile1Keys() {}
-void SettingsMapping::RefreshProfile2Keys() {}
-void SettingsMapping::ShowLedType(const QString&) {}
-void SettingsMapping::ShowCpiAndLedRecord(const CpiAndLedRecord&) {}
-CpiAndLedInputs SettingsMapping::RecordInputs() const { return {}; }
+    ShowSwitchControls(s);
+    ShowLedTypeFromImage(s);
+    ShowDpiLevelCount(s.dpiLevelCountIndex);
+    ShowMcuLedControls(s);
+    ShowDpiControls(s);
+    ShowLedStateControls(s);
+    TLRefreshAIMKey();
+    TLRefreshProfile1Keys();
+    TLRefreshProfile2Keys();
+    ShowFireTables(s);
+
+    dpi_.ShowLevels(buf);
+    dpi_.ShowSwatches(buf, LightDisplay::LedTypeFromName(form_.LedTypeName) == LedType::Mcu);
+    ShowAdvancedFireKey();
+    light_.ShowSwitches(buf);
+    light_.ShowLedElements(buf);
+    RefreshAIMKey();
+    ShowLongPressPictures();
+    ShowKeyModePage();
+}
+
+void SettingsMapping::ShowSwitchControls(const EngineerSettings& s)
+{
+    shown::CheckOneOf(form_, s.ledOnOffChord.value_or(false), "rb_B4CPIOn", "rb_B4CPIOff");
+    shown::CheckOneOf(form_, s.recoilFnLeft.value_or(false), "rb_FireFnOn", "rb_FireFnOff");
+    shown::CheckOneOf(form_, s.ledModeChord.value_or(false), "rb_LCPIOn", "rb_LCPIOff");
+    shown::CheckOneOf(form_, s.keepKeyMode.value_or(true), "rb_Save", "rb_NoSave");
+    shown::SetIndex(form_, "cb_SensorOri", s.orientationIndex);
+    shown::SetChecked(form_, "cb_MidPress", s.longPressMiddle);
+    shown::SetChecked(form_, "cb_CPIPress", s.longPressDpi);
+    shown::SetChecked(form_, "cb_GunPress", s.longPressGunKey);
+    shown::SetChecked(form_, "cb_Smooth", s.smooth);
+}
+
+void SettingsMapping::RunLedTypeClick(LedType type)
+{
+    light_.ShowLedTypeControls(type);
+    dpi_.ShowSwatchesVisible(type == LedType::Mcu);
+}
+
+void SettingsMapping::ShowLedTypeFromImage(const EngineerSettings& s)
+{
+    // In driver mode the mouse itself reports its LED type when it is found; the store's
+    // section A does not override it.
+    if (!form_.EepromMode && LightDisplay::LedTypeFromName(form_.LedTypeName)) {
+        ShowLedType(form_.LedTypeName);
+        return;
+    }
+    const LedType type = s.ledType.value_or(LedType::Mcu);
+    ShowLedType(LightDisplay::LedTypeName(type));
+}
+
+void SettingsMapping::ShowLedType(const QString& ledTypeName)
+{
+    form_.LedTypeName = ledTypeName;
+    const std::optional<LedType> type = LightDisplay::LedTypeFromName(ledTypeName);
+    if (!type)
+        return;
+    shown::SetChecked(form_, LedTypeRadio(*type), true);
+    RunLedTypeClick(*type);
+}
+
+void SettingsMapping::ShowDpiLevelCount(int countIndex)
+{
+    shown::SetIndex(form_, "cb_CPIStep", countIndex);
+    shown::SetIndex(form_, "cbb_DPICount", countIndex);
+    dpi_.cb_CPIStepChange();
+}
+
+void SettingsMapping::ShowMcuLedControls(const EngineerSettings& s)
+{
+    shown::CheckOneOf(form_, s.mcuLedFullBrightness.value_or(true), "rb_MCULED3Control", "rb_MCULED6Control");
+    shown::SetNumber(form_, "edt_MCULEDNum", s.mcuLedCount);
+    for (int n = 1; n <= kDpiLevelSlots; ++n)
+        shown::SetChecked(form_, Numbered("cb_Mode", n), s.mcuModesOffered[n - 1]);
+    TLRefreshMCULEDMode();
+}
+
+void SettingsMapping::TLRefreshMCULEDMode()
+{
+    auto* box = form_.control<QComboBox>("cb_MCULEDCurrentMode");
+    const QStringList names = McuModeNames();
+    QStringList items;
+    for (int n = 1; n <= LightDisplay::kModes; ++n) {
+        const bool offered = shown::IsChecked(form_, Numbered("cb_Mode", n));
+        items << (offered ? names.value(n - 1) : kNoModeItem);
+        light_.ShowMcuModeOffered(n, offered);
+    }
+    if (box) {
+        const QSignalBlocker quiet(box);
+        box->clear();
+        box->addItems(items);
+        box->setCurrentIndex(0);
+    }
+}
+
+void SettingsMapping::ShowDpiControls(const EngineerSettings& s)
+{
+    for (int n = 1; n <= kDpiLevelSlots; ++n) {
+        shown::SetIndex(form_, Numbered("cb_CPI", n), s.dpiValueIndexes[n - 1]);
+        for (int c = 0; c < 3; ++c)
+            shown::SetNumber(form_, Channel("edt_CPI", n, c), s.dpiColours[n - 1][c]);
+    }
+    shown::SetIndex(form_, "cb_CurrentCPI", s.currentDpiLevel);
+}
+
+void SettingsMapping::ShowLedStateControls(const EngineerSettings& s)
+{
+    // The mode and step go to the boxes of the LED type shown; the other types have none.
+    const uint8_t led = form_.DataBuf[databuf::kLedState];
+    const int mode = (led & ledstate::kModeMask) - 1;
+    if (shown::IsChecked(form_, "rb_RBLED")) {
+        shown::SetIndex(form_, "cb_RBLEDCurrentMode", mode);
+    } else if (shown::IsChecked(form_, "rb_MCULED")) {
+        shown::SetIndex(form_, "cb_MCULEDCurrentMode", mode);
+        shown::SetNumber(form_, "edt_MCULEDCrtStep", led >> ledstate::kSpeedShift);
+    }
+    shown::CheckOneOf(form_, s.ledOn.value_or(true), "rb_LEDOn", "rb_LEDOff");
+    shown::SetIndex(form_, "cb_KeyMode", s.keyModeIndex);
+    shown::SetNumber(form_, "edt_VendorID", s.vendorCode);
+    shown::SetNumber(form_, "edt_ProductID", s.productCode);
+}
+
+void SettingsMapping::ShowFireTables(const EngineerSettings& s)
+{
+    for (int m = 1; m <= kFireMacroSlots; ++m) {
+        shown::SetNumber(form_, Numbered("edt_YOffset", m), s.yOffsets[m - 1]);
+        for (int c = 0; c < 3; ++c)
+            shown::SetNumber(form_, Channel("edt_FireMacroColor", m, c), s.fireMacroColours[m - 1][c]);
+    }
+    shown::SetIndex(form_, "cb_FireCount", s.fireCountIndex);
+    shown::SetNumber(form_, "edt_FireTime", s.fireInterval);
+}
+
+void SettingsMapping::ShowAdvancedFireKey()
+{
+    const int count = form_.DataBuf[databuf::kFireKeyCount];
+    const bool continuous = count == 0xFF;
+    form_.SetPicture("Img_FireContinue", shown::CheckPicture(continuous));
+    shown::SetChecked(form_, "cb_IsFireContinue", continuous);
+    // Continuous fire has no shot count: the repeat edit shows a placeholder and is greyed.
+    shown::SetNumber(form_, "Edt_Repeat1", continuous ? kContinuousFireRepeatShown : count + 1);
+    shown::SetEnabled(form_, "Edt_Repeat1", !continuous);
+    shown::SetIndex(form_, "cb_FireCount", continuous ? kContinuousFireIndex : count);
+    shown::SetNumber(form_, "Edt_DelayTime1", form_.DataBuf[databuf::kFireKeyInterval]);
+}
+
+void SettingsMapping::ShowLongPressPictures()
+{
+    const uint8_t flags = form_.DataBuf[databuf::kFlags1];
+    const uint8_t bits[] = {flags1::kLongPressMiddle, flags1::kLongPressDpi, flags1::kLongPressGunKey};
+    for (int n = 1; n <= 3; ++n)
+        form_.SetPicture(Numbered("Img_ComboKey", n), shown::CheckPicture(flags & bits[n - 1]));
+}
+
+void SettingsMapping::ShowKeyModePage()
+{
+    const bool game = form_.DataBuf[databuf::kKeyMode] & kGameModeBit;
+    Navigation& nav = form_.Nav();
+    nav.ButtonTypeB_1IconInit();
+    // The view's own steps: its radio button, the menu heights, the gun-key option, the button
+    // labels of the key mode, and the first user page alone.
+    nav.ShowView(game ? View::Game : View::Office);
+}
+
+// ---------------------------------------------------------------- buttons and AIM
+
+std::optional<int> SettingsMapping::AimDpiIndexOfProfile() const
+{
+    return AimDpiIndexOfButtons(form_.DataBuf, NamesOf(form_.OfficeKeyCodes), NamesOf(form_.GameKeyCodes),
+                                form_.Text(kAimTextId).toStdString());
+}
+
+void SettingsMapping::TLRefreshAIMKey()
+{
+    if (const std::optional<int> index = AimDpiIndexOfProfile())
+        shown::SetIndex(form_, "cb_AIMKeyValue", *index);
+}
+
+void SettingsMapping::RefreshAIMKey()
+{
+    const std::optional<int> index = AimDpiIndexOfProfile();
+    if (!index)
+        return;
+    form_.AimDpiIndex = *index;
+    if (const QString text = dpi_.DpiText(*index); !text.isEmpty())
+        shown::SetText(form_, "lbl_AIMKeyValue", text);
+    shown::SetSlider(form_, "slider_DPI8", *index * kSliderStep);
+}
+
+void SettingsMapping::ShowKeyNames(const ButtonKeyCodes& codes, const QString& prefix, int firstNumber)
+{
+    const ButtonNames names = NamesOf(codes);
+    for (int k = 0; k < static_cast<int>(names.size()); ++k)
+        shown::SetText(form_, prefix + QString::number(firstNumber + k), QString::fromStdString(names[k]));
+}
+
+void SettingsMapping::TLRefreshProfile1Keys() { ShowKeyNames(form_.OfficeKeyCodes, "btn_Key", 101); }
+void SettingsMapping::TLRefreshProfile2Keys() { ShowKeyNames(form_.GameKeyCodes, "btn_Key", 201); }
+void SettingsMapping::RefreshProfile1Keys() { ShowKeyNames(form_.OfficeKeyCodes, "Key", 1); }
+void SettingsMapping::RefreshProfile2Keys() { ShowKeyNames(form_.GameKeyCodes, "Key", 1); }
+
+// ---------------------------------------------------------------- driver-mode record
+
+void SettingsMapping::ShowCpiAndLedRecord(const CpiAndLedRecord& record)
+{
+    const int mode = LedMode(record) - 1;
+    if (shown::IsChecked(form_, "rb_MCULED")) {
+        shown::SetIndex(form_, "cb_MCULEDCurrentMode", mode);
+        light_.cb_MCULEDCurrentModeChange();
+    } else if (shown::IsChecked(form_, "rb_RBLED")) {
+        shown::SetIndex(form_, "cb_RBLEDCurrentMode", mode);
+        light_.cb_RBLEDCurrentModeChange();
+    }
+    // The record is what the mouse runs: an LED switched off shows as off, so that the next
+    // Apply does not switch it back on.
+    const bool on = !LedOff(record);
+    shown::CheckOneOf(form_, on, "rb_LEDOn", "rb_LEDOff");
+    light_.ShowLedOnOff(on);
+
+    shown::SetNumber(form_, "edt_MCULEDCrtStep", LedStep(record));
+    light_.ShowSpeedStep(LedStep(record));
+
+    shown::SetIndex(form_, "cb_CurrentCPI", CurrentDpiLevel(record));
+    dpi_.SetCurrentDpiLevel(CurrentDpiLevel(record));
+    shown::SetChecked(form_, "cb_Smooth", Smoothing(record));
+}
 
 } // namespace tarq

@@ -3,17 +3,21 @@
 // parameter sections A and B and of the fire tables. UIToDataBuf reads them before every
 // write; DataBufToUI sets them, and the user pages they drive, after every read. The byte
 // rules are in config/EngineerSettings.h; this class only moves values between controls and
-// that struct.
+// that struct, and runs the DPI and lighting display steps (settings/DpiDisplay.h,
+// settings/LightDisplay.h) that showing an image needs. Showing never writes DataBuf.
 
 #include "config/AimKeys.h"
 #include "config/EngineerSettings.h"
 #include "device/CpiAndLedRecord.h"
+#include "settings/DpiDisplay.h"
 #include "settings/KeyCodeNames.h"
+#include "settings/LightDisplay.h"
 
 #include <QString>
 
 #include <array>
 #include <memory>
+#include <optional>
 
 namespace tarq {
 
@@ -34,6 +38,9 @@ public:
 
     // ---- DataBuf to controls ----
     void DataBufToUI();
+    // The whole display refresh, in order: engineer-page controls (steps 1-19), then the DPI
+    // page, the fire key, the Light page, the AIM slider, the long-press options and the key
+    // mode page (steps 20-27).
     void RefreshUI();
     void TLRefreshMCULEDMode();
     void TLRefreshAIMKey();
@@ -43,7 +50,8 @@ public:
     void RefreshProfile1Keys();
     void RefreshProfile2Keys();
 
-    // Driver-mode read: tick the LED type's radio button and run its click handler.
+    // Driver-mode read: tick the LED type's radio button and run its click handler. Sets
+    // LedTypeName; a name that is no LED type changes nothing else.
     void ShowLedType(const QString& ledTypeName);
     // Driver-mode read: the DPI and LED controls from the record (current level, smoothing,
     // LED mode, on/off, step and the breathing slider).
@@ -55,12 +63,33 @@ public:
     const KeyCodeNameSource& Names() const;
     ButtonNames NamesOf(const ButtonKeyCodes& codes) const;
 
+    // The DPI levels and the lighting controls, with the form-level display state they keep
+    // (level count, current level, shown speed step and LED count).
+    DpiDisplay& Dpi() { return dpi_; }
+    LightDisplay& Light() { return light_; }
+
 private:
-    void WriteControls(const EngineerSettings& s);
+    // Steps of RefreshUI, grouped by the controls they set.
+    void ShowSwitchControls(const EngineerSettings& s);            // steps 1-3
+    void ShowLedTypeFromImage(const EngineerSettings& s);          // step 4
+    void ShowDpiLevelCount(int countIndex);                        // step 5
+    void ShowMcuLedControls(const EngineerSettings& s);            // steps 6-8
+    void ShowDpiControls(const EngineerSettings& s);               // steps 9-11
+    void ShowLedStateControls(const EngineerSettings& s);          // steps 12-15
+    void ShowFireTables(const EngineerSettings& s);                // steps 17-19
+    void ShowAdvancedFireKey();                                    // step 22
+    void ShowLongPressPictures();                                  // step 26
+    void ShowKeyModePage();                                        // step 27
+    // The LED type radio button's click handler: that type's controls, and the DPI colour
+    // swatches for the MCU LED only.
+    void RunLedTypeClick(LedType type);
+    std::optional<int> AimDpiIndexOfProfile() const;
+    void ShowKeyNames(const ButtonKeyCodes& codes, const QString& prefix, int firstNumber);
 
     TForm1& form_;
     std::unique_ptr<KeyCodeNameSource> names_;
-    EngineerSettings shown_; // what the controls showed last, for bytes they cannot show
+    DpiDisplay dpi_;
+    LightDisplay light_;
 };
 
 } // namespace tarq
