@@ -34,10 +34,10 @@ constexpr const char* kModeChordElements[] = {"gbLCPI", "lbl_LLED_Status", "Img_
 constexpr const char* kMcuOnlyElements[] = {
     // engineer page: brightness, current mode and speed, per-level colours
     "gbMCULEDControlMode", "gbMCULEDCurrent", "gbMCULEDCPIColor",
-    // Light page: brightness with its ALL and HALF texts, the breathing speed
-    "lbl_Led_Light", "Img_MCULED3Control", "lbl_MCULED3Control", "lbl_SaveKeyMode",
-    "Img_MCULED6Control", "lbl_MCULED6Control", "lbl_NoSaveKeyMode", "lbl_LED_Effect_Setting",
-    "lbl_LED_Effect_Slow", "slider_Breath_Speed", "lbl_LED_Effect_Fast"};
+    // Light page: the brightness pictures and the breathing speed. The brightness heading and
+    // the ALL and HALF texts stay: layouts may put the key-mode memory pictures under them.
+    "Img_MCULED3Control", "lbl_MCULED3Control", "Img_MCULED6Control", "lbl_MCULED6Control",
+    "lbl_LED_Effect_Setting", "lbl_LED_Effect_Slow", "slider_Breath_Speed", "lbl_LED_Effect_Fast"};
 
 } // namespace
 
