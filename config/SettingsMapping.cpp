@@ -1,5 +1,6 @@
 #include "config/SettingsMapping.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QSignalBlocker>
 
@@ -101,6 +102,19 @@ SettingsMapping::SettingsMapping(TForm1& form)
 }
 
 SettingsMapping::~SettingsMapping() = default;
+
+void SettingsMapping::Wire()
+{
+    for (int n = 1; n <= LightDisplay::kModes; ++n)
+        if (auto* offered = form_.control<QAbstractButton>(Numbered("cb_Mode", n)))
+            QObject::connect(offered, &QAbstractButton::clicked, &form_, [this] { TLRefreshMCULEDMode(); });
+    if (auto* box = form_.control<QComboBox>("cb_MCULEDCurrentMode"))
+        QObject::connect(box, &QComboBox::activated, &form_, [this] { light_.cb_MCULEDCurrentModeChange(); });
+    if (auto* box = form_.control<QComboBox>("cb_RBLEDCurrentMode"))
+        QObject::connect(box, &QComboBox::activated, &form_, [this] { light_.cb_RBLEDCurrentModeChange(); });
+    if (auto* box = form_.control<QComboBox>("cb_CPIStep"))
+        QObject::connect(box, &QComboBox::activated, &form_, [this] { dpi_.cb_CPIStepChange(); });
+}
 
 const KeyCodeNameSource& SettingsMapping::Names() const { return *names_; }
 

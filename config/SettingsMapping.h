@@ -28,6 +28,11 @@ public:
     explicit SettingsMapping(TForm1& form);
     ~SettingsMapping();
 
+    // Connects the user's changes of the controls whose handlers live here: the MCU modes
+    // offered (TLRefreshMCULEDMode), the current-mode boxes, the level count box. Call once the
+    // controls exist.
+    void Wire();
+
     // ---- controls to DataBuf ----
     EngineerSettings ReadControls() const;
     void UIToDataBuf();

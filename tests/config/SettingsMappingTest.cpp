@@ -143,6 +143,7 @@ private slots:
     void fireKeyCountShowsOnTheAdvancedPage();
     void ledTypeShowsOnlyItsOwnControls();
     void offeredMcuModesNarrowTheModeList();
+    void engineerChangesUpdateTheUserPages();
     void aimButtonsSetTheAimValueOnlyWhenPresent();
     void buttonNamesComeFromCodesAndMacroNames();
     void driverRecordShowsAndReadsBack();
@@ -327,6 +328,41 @@ void SettingsMappingTest::offeredMcuModesNarrowTheModeList()
     QCOMPARE(box->currentIndex(), 1);   // mode 2 stays current
     Settings().UIToDataBuf();
     QCOMPARE(Form().DataBuf, buf);
+    Show(DefaultDataBuf());
+}
+
+void SettingsMappingTest::engineerChangesUpdateTheUserPages()
+{
+    TForm1& f = Form();
+    Settings().Wire();
+    Show(DefaultDataBuf());
+    const DataBuf before = f.DataBuf;
+
+    auto* offered = f.control<QCheckBox>("cb_Mode3");   // mode 3 no longer offered
+    offered->setChecked(false);
+    emit offered->clicked(false);
+    QCOMPARE(f.control<QComboBox>("cb_MCULEDCurrentMode")->itemText(2), QStringLiteral("------"));
+    QVERIFY(Hidden(f, "Img_MCULEDMode3"));
+
+    auto* mode = f.control<QComboBox>("cb_MCULEDCurrentMode");
+    mode->setCurrentIndex(4);
+    emit mode->activated(4);
+    QCOMPARE(Picture(f, "Img_MCULEDMode5"), QStringLiteral("RdS_E"));
+    QCOMPARE(Picture(f, "Img_MCULEDMode2"), QStringLiteral("RdS_D"));
+
+    // Four levels: the highest becomes current, levels 5-7 go out of use on both pages.
+    auto* step = f.control<QComboBox>("cb_CPIStep");
+    step->setCurrentIndex(2);
+    emit step->activated(2);
+    QCOMPARE(Settings().Dpi().DpiLevelCount(), 4);
+    QCOMPARE(Index(f, "cbb_DPICount"), 2);
+    QCOMPARE(f.control<QComboBox>("cb_CurrentCPI")->count(), 4);
+    QCOMPARE(Index(f, "cb_CurrentCPI"), 3);
+    QCOMPARE(Picture(f, "Img_DPI4"), QStringLiteral("CbS_E"));
+    QVERIFY(Hidden(f, "cb_CPI5") && !Hidden(f, "cb_CPI4"));
+    QVERIFY(!f.control("slider_DPI5")->isEnabled() && f.control("slider_DPI4")->isEnabled());
+
+    QCOMPARE(f.DataBuf, before);   // the controls change, DataBuf waits for the next write
     Show(DefaultDataBuf());
 }
 
