@@ -119,6 +119,7 @@ TForm1::TForm1(QWidget* parent, DeviceOptions devices)
 
     BuildControls();
     nav_->Wire();
+    settings_->Wire();
     FormCreate();
 }
 
