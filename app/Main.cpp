@@ -96,15 +96,8 @@ TForm1::TForm1(QWidget* parent, DeviceOptions devices)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kWindowTitle));
-    ShowStandardMessage = [this](const QString& text) {
-        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok, this);
-        box.exec();
-    };
-    ShowDialogMessage = [this](const QString& text) {
-        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok, this);
-        box.setFont(QFont(FontName));
-        box.exec();
-    };
+    ShowStandardMessage = [this](const QString& text) { ShowMessageBox(text, QFont()); };
+    ShowDialogMessage = [this](const QString& text) { ShowMessageBox(text, QFont(FontName)); };
 
     DevTimer.setObjectName(QStringLiteral("DevTimer"));
     DevTimer.setInterval(kDevTimerMs);
@@ -124,6 +117,22 @@ TForm1::TForm1(QWidget* parent, DeviceOptions devices)
 }
 
 TForm1::~TForm1() = default;
+
+// Messages sit on the skin's dark surface with the accent colour on their one button, so a
+// message never looks like it came from another program.
+void TForm1::ShowMessageBox(const QString& text, const QFont& font)
+{
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok, this);
+    box.setFont(font);
+    box.setStyleSheet(QStringLiteral(
+        "QMessageBox { background: #161b24; border: 1px solid #00a0e3; }"
+        "QMessageBox QLabel { color: #ebf0f5; font-size: 13px; padding: 6px 4px; }"
+        "QPushButton { color: #ebf0f5; background: #1f2632; border: 1px solid #00a0e3; border-radius: 4px;"
+        " min-width: 84px; padding: 6px 14px; }"
+        "QPushButton:hover { background: #0b3a52; }"
+        "QPushButton:pressed { background: #00a0e3; color: #0b0e13; }"));
+    box.exec();
+}
 
 QWidget* TForm1::FindControl(const QString& name) const
 {

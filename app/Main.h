@@ -198,6 +198,7 @@ private:
     void FitUnkeyedControls();
     void IndexControls() const;
     void AddDemoPlug();
+    void ShowMessageBox(const QString& text, const QFont& font);
 
     std::unique_ptr<Navigation> nav_;
     DeviceOptions deviceOptions_;

@@ -108,7 +108,7 @@ void DeviceCommands::DeviceLost()
     form_.ShowBusyOverlays();
     form_.DevTimerFirst.stop();
     form_.DevTimer.start();
-    form_.ShowDialogMessage(form_.Text(100) + QStringLiteral("\r\r") + form_.Text(101));
+    form_.Nav().RefreshFormMessagDialog(form_.Text(100) + QStringLiteral("\r\r") + form_.Text(101));
 }
 
 void DeviceCommands::InitNoDevice()
@@ -319,7 +319,7 @@ void DeviceCommands::DownloadParameter()
     form_.ApplyPointerSettings();
     const WriteOutcome outcome = WriteImageToMouse(form_.Device().Protocol, form_.DeviceImage, false);
     if (outcome.verify.mismatch())
-        form_.ShowDialogMessage(form_.Text(109));
+        form_.Nav().RefreshFormMessagDialog(form_.Text(109));
     FinishCommand(true);
 }
 
@@ -398,7 +398,7 @@ void DeviceCommands::MemoToDataBuf_OnClick()
     // shown but not written.
     const WriteOutcome outcome = WriteImageToMouse(form_.Device().Protocol, form_.DeviceImage, true);
     if (outcome.verify.mismatch())
-        form_.ShowDialogMessage(form_.Text(109));
+        form_.Nav().RefreshFormMessagDialog(form_.Text(109));
     FinishCommand(true);
 }
 
@@ -442,7 +442,7 @@ void DeviceCommands::Btn_Save_0Click()
         saved = SaveFileAtomically(target, store, &error);
     }
     if (!saved)
-        form_.ShowDialogMessage(QStringLiteral("The profile could not be saved.\r\r") + error);
+        form_.Nav().RefreshFormMessagDialog(QStringLiteral("The profile could not be saved.\r\r") + error);
 }
 
 void DeviceCommands::Btn_Load_0Click()
@@ -458,7 +458,7 @@ void DeviceCommands::Btn_Load_0Click()
     const std::optional<QByteArray> file = ReadFilePrefix(chosen, limit);
     if (!file || (form_.EepromMode && file->size() < static_cast<qint64>(kImageBytes))) {
         // Loading part of an image would mix two configurations without the user seeing it.
-        form_.ShowDialogMessage(QStringLiteral("This file is not a profile:\r\r") + chosen);
+        form_.Nav().RefreshFormMessagDialog(QStringLiteral("This file is not a profile:\r\r") + chosen);
         return;
     }
     if (form_.EepromMode) {

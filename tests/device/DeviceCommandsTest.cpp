@@ -101,7 +101,7 @@ void DeviceCommandsTest::withoutAMouseTheConnectMessageShowsOnce()
     f.bus->setMousePresent(f.mouse, false);
     f.Tick();
     f.Tick();
-    QCOMPARE(f.messages, QStringList{f.form->Text(100) + "\r\r" + f.form->Text(101)});
+    QCOMPARE(f.messages, QStringList{f.form->Text(100) + "\n\n" + f.form->Text(101)});
     QVERIFY(f.form->Text(100).startsWith("Please Connect"));
     QVERIFY(f.form->NoDeviceView);
     QVERIFY(!f.form->control("Disable_All_1")->isHidden());
