@@ -1,5 +1,7 @@
 #include "device/DeviceLink.h"
 
+#include "config/HexText.h"
+
 namespace tarq {
 
 DeviceLink::DeviceLink(HidBus& hidBus, DriverBus* driverBus)
@@ -54,12 +56,9 @@ int DriverPathIdentifier(const std::string& path)
         return -1;
     int value = 0;
     for (size_t i = kFirst; i < kFirst + kDigits; ++i) {
-        const char c = path[i];
-        int digit;
-        if (c >= '0' && c <= '9') digit = c - '0';
-        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-        else return -1;
+        const int digit = HexDigitValue(path[i]);
+        if (digit < 0)
+            return -1;
         value = value * 16 + digit;
     }
     return value;

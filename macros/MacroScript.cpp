@@ -1,5 +1,6 @@
 #include "macros/MacroScript.h"
 
+#include "config/HexText.h"
 #include "settings/HidUsageNames.h"
 
 #include <algorithm>
@@ -15,14 +16,11 @@ constexpr size_t kCodeTailLength = kCodeTag.size() + 4;
 // A line starts with its type digit and a blank.
 constexpr size_t kLineLeadLength = 2;
 
-char HexDigit(unsigned v)
-{
-    return "0123456789ABCDEF"[v & 0x0F];
-}
-
 std::string Hex2(uint8_t b)
 {
-    return {HexDigit(b >> 4), HexDigit(b)};
+    std::string out;
+    AppendHexByte(out, b);
+    return out;
 }
 
 std::optional<unsigned> ParseHex(std::string_view digits)
@@ -31,16 +29,10 @@ std::optional<unsigned> ParseHex(std::string_view digits)
         return std::nullopt;
     unsigned v = 0;
     for (char c : digits) {
-        unsigned d;
-        if (c >= '0' && c <= '9')
-            d = unsigned(c - '0');
-        else if (c >= 'A' && c <= 'F')
-            d = unsigned(c - 'A' + 10);
-        else if (c >= 'a' && c <= 'f')
-            d = unsigned(c - 'a' + 10);
-        else
+        const int d = HexDigitValue(c);
+        if (d < 0)
             return std::nullopt;
-        v = v * 16 + d;
+        v = v * 16 + unsigned(d);
     }
     return v;
 }

@@ -1,27 +1,11 @@
 #include "settings/KeyCode.h"
 
+#include "config/HexText.h"
+
 namespace tarq {
 
 namespace {
 
-constexpr char kHexDigits[] = "0123456789ABCDEF";
-
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
-void AppendHexByte(std::string& out, uint8_t b)
-{
-    out += kHexDigits[b >> 4];
-    out += kHexDigits[b & 0x0F];
-}
 
 } // namespace
 
@@ -41,8 +25,8 @@ std::optional<KeyCode> ParseKeyCode(std::string_view text)
         return std::nullopt;
     std::array<uint8_t, 3> bytes{};
     for (size_t i = 0; i < bytes.size(); ++i) {
-        const int hi = HexValue(text[2 * i]);
-        const int lo = HexValue(text[2 * i + 1]);
+        const int hi = HexDigitValue(text[2 * i]);
+        const int lo = HexDigitValue(text[2 * i + 1]);
         if (hi < 0 || lo < 0)
             return std::nullopt;
         bytes[i] = static_cast<uint8_t>(hi << 4 | lo);

@@ -1,5 +1,7 @@
 #include "settings/UnicodeHex.h"
 
+#include "config/HexText.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -9,16 +11,6 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
 
 void AppendUtf8(std::string& out, char32_t cp)
 {
@@ -113,13 +105,12 @@ std::string Utf16ToUtf8(std::u16string_view utf16)
 
 std::string StrToUnicodeHex(std::u16string_view text)
 {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     std::string hex;
     const size_t units = std::min(text.size(), kUnicodeHexMaxUnits);
     for (size_t i = 0; i < units && text[i] != 0; ++i) {
         const char16_t u = text[i];
         for (int shift = 12; shift >= 0; shift -= 4)
-            hex += kDigits[(u >> shift) & 0x0F];
+            hex += HexDigitChar(u >> shift);
     }
     return hex;
 }
@@ -136,7 +127,7 @@ std::u16string UnicodeHexToU16(std::string_view hex)
         int unit = 0;
         bool valid = true;
         for (size_t i = end - 4; i < end; ++i) {
-            const int v = HexValue(hex[i]);
+            const int v = HexDigitValue(hex[i]);
             valid = valid && v >= 0;
             unit = unit << 4 | (v & 0x0F);
         }
