@@ -36,20 +36,12 @@ constexpr QRect kEditorCard{716, 100, 278, 416};
 constexpr int kEditorX = kEditorCard.x() + 4;
 constexpr int kFireMacros = 10;
 
-QFrame* Panel(QWidget* parent, const QString& name, QRect rect)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setGeometry(rect);
-    return frame;
-}
+constexpr int kChoiceCaptionWidth = 250;
 
 void Choice(QWidget* parent, const QString& marker, const QString& label, const QString& radio,
             const QString& text, QPoint pos, bool selected, QButtonGroup* group)
 {
-    Picture(parent, marker, pos, selected ? "RdS_E" : "RdS_D");
-    Caption(parent, label, text, QRect(pos.x() + 24, pos.y() - 3, 250, 24));
-    HiddenRadio(parent, radio, group)->setChecked(selected);
+    SkinChoice(parent, {marker, label, radio}, text, pos, kChoiceCaptionWidth, selected, group);
 }
 
 void BuildGuns(QWidget* page)

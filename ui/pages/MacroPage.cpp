@@ -26,21 +26,12 @@ constexpr QRect kDelayBox{620, 100, 390, 480};
 constexpr int kTextButtonHeight = 20;
 constexpr int kContextWidth = 120;
 
-QFrame* Panel(QWidget* parent, const QString& name, QRect rect)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setGeometry(rect);
-    return frame;
-}
+constexpr int kChoiceCaptionWidth = 180;
 
-// A choice of a skinned radio group: its marker picture, its click label and its hidden radio.
 void Choice(QWidget* parent, const QString& marker, const QString& label, const QString& radio,
             const QString& text, QPoint pos, bool selected, QButtonGroup* group)
 {
-    Picture(parent, marker, pos, selected ? "RdS_E" : "RdS_D");
-    Caption(parent, label, text, QRect(pos.x() + 24, pos.y() - 3, 180, 24));
-    HiddenRadio(parent, radio, group)->setChecked(selected);
+    SkinChoice(parent, {marker, label, radio}, text, pos, kChoiceCaptionWidth, selected, group);
 }
 
 // A caption that lies over a click label of the delay box and lets its clicks through.

@@ -1,5 +1,7 @@
 #include "ui/pages/PageKit.h"
 
+#include <QFrame>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -167,6 +169,23 @@ TRectShape* Swatch(QWidget* parent, const QString& name, QRect rect)
     swatch->setGeometry(rect);
     swatch->setShadow(false);
     return swatch;
+}
+
+QFrame* Panel(QWidget* parent, const QString& name, QRect rect)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setGeometry(rect);
+    return frame;
+}
+
+void SkinChoice(QWidget* parent, const ChoiceNames& names, const QString& text, QPoint pos, int captionWidth,
+                bool selected, QButtonGroup* group)
+{
+    constexpr int kCaptionIndent = 24, kCaptionRaise = 3, kCaptionHeight = 24;
+    Picture(parent, names.marker, pos, selected ? "RdS_E" : "RdS_D");
+    Caption(parent, names.label, text, QRect(pos.x() + kCaptionIndent, pos.y() - kCaptionRaise, captionWidth, kCaptionHeight));
+    HiddenRadio(parent, names.radio, group)->setChecked(selected);
 }
 
 } // namespace tarq::pages

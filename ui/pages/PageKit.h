@@ -11,6 +11,7 @@
 #include <QStringList>
 
 class QButtonGroup;
+class QFrame;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -45,6 +46,19 @@ TSkinLabel* SkinButton(QWidget* parent, const QString& button, const QString& ca
 
 // A radio button or check box that only holds a state behind a skinned picture.
 QRadioButton* HiddenRadio(QWidget* parent, const QString& name, QButtonGroup* group = nullptr);
+
+// A plain container frame with a name.
+QFrame* Panel(QWidget* parent, const QString& name, QRect rect);
+
+// One choice of a skinned radio group: its marker picture ("RdS_E" when selected), its click
+// label beside it and the hidden radio button that holds the state.
+struct ChoiceNames {
+    QString marker;
+    QString label;
+    QString radio;
+};
+void SkinChoice(QWidget* parent, const ChoiceNames& names, const QString& text, QPoint pos, int captionWidth,
+                bool selected, QButtonGroup* group);
 QCheckBox* HiddenCheck(QWidget* parent, const QString& name);
 
 QRadioButton* Radio(QWidget* parent, const QString& name, const QString& text, QRect rect,
