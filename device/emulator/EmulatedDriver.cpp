@@ -32,6 +32,8 @@ EmulatedDriver::EmulatedDriver() : store_(kDriverStoreSize, 0) {}
 bool EmulatedDriver::ioControl(uint32_t code, std::span<const uint8_t> in, std::span<uint8_t> out, size_t& returned)
 {
     returned = 0;
+    const bool hasHeader = in.size() >= kStoreRequestHeader;
+    requests.push_back({code, hasHeader ? le32(in, 0) : 0, hasHeader ? le32(in, 4) : 0});
     if (rejectRequests)
         return false;
     switch (code) {

@@ -19,6 +19,14 @@ public:
     std::array<uint8_t, 4> cpiLedRecord{};
     bool rejectRequests = false; // every request fails (a driver that is loaded but broken)
 
+    // Every request received: its code and, for the store requests, offset and length.
+    struct Request {
+        uint32_t code;
+        uint32_t offset;
+        uint32_t length;
+    };
+    std::vector<Request> requests;
+
     // Called after every store write (e.g. to keep the store in a file).
     std::function<void()> onStoreWritten;
 

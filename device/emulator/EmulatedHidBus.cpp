@@ -85,7 +85,7 @@ std::vector<std::string> EmulatedHidBus::interfacePaths()
     std::lock_guard lock(mutex_);
     std::vector<std::string> paths;
     for (const Interface& i : interfaces_)
-        if (i.present)
+        if (present(i))
             paths.push_back(i.path);
     return paths;
 }
@@ -94,7 +94,7 @@ std::unique_ptr<HidDevice> EmulatedHidBus::open(const std::string& path)
 {
     std::lock_guard lock(mutex_);
     for (const Interface& i : interfaces_) {
-        if (i.path != path || !i.present || !i.openable)
+        if (i.path != path || !present(i) || !i.openable)
             continue;
         ++opens_;
         return std::make_unique<EmulatedHidDevice>(i.attributes, i.firmware, i.path);

@@ -39,6 +39,9 @@ public:
     int opens() const { return opens_; }
 
 private:
+    // A mouse that pulled its own plug (a fault of the firmware model) is gone from the bus too.
+    static bool present(const Interface& i) { return i.present && (!i.firmware || i.firmware->plugged()); }
+
     std::mutex mutex_; // the key-test worker may talk to an open device while the UI enumerates
     std::vector<Interface> interfaces_;
     int opens_ = 0;

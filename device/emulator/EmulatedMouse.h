@@ -60,6 +60,7 @@ public:
     bool getFeature(std::span<uint8_t> report);
 
     bool plugged() const { return plugged_; }
+    int reportsSeen() const { return reportsSeen_; }
     void setPlugged(bool plugged) { plugged_ = plugged; }
 
     // Everything the host sent and received, in order.

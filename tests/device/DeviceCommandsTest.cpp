@@ -2,6 +2,7 @@
 // reading the mouse, losing it, the identity checks, Apply with verification, resets and
 // profile files, and the driver mode.
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include "config/SectionChecksum.h"
 #include "device/DeviceCommands.h"
 #include "device/DriverChannel.h"
+#include "device/DriverIoctl.h"
 #include "support/FormWithMouse.h"
 
 using namespace tarq;
@@ -73,6 +75,10 @@ private slots:
     void loadProfileChecksTheFileAndTheChip();
     void saveProfileRereadsTheMouse();
     void driverModeReadsAndWritesTheStore();
+    void engineerPageChangeWritesExactlyItsBytes();
+    void damagedProfileIsShownRepairedButWrittenAsLoaded();
+    void driverRecordComesFromTheDriverOnceThenFromItsFile();
+    void unplugDuringAVerifiedWriteRecovers();
 };
 
 void DeviceCommandsTest::firstTickFindsAndReadsTheMouse()
@@ -302,6 +308,88 @@ void DeviceCommandsTest::driverModeReadsAndWritesTheStore()
     QCOMPARE(store[store::kFireKeyBlock + 1], uint8_t{0});
     QCOMPARE(store[store::kFireKeyBlock + 2], shown[databuf::kFireKeyLength]);
     QCOMPARE(store[store::kProfile + 3], uint8_t{0x06}); // button 2 goes back as the plain fire key
+}
+
+void DeviceCommandsTest::engineerPageChangeWritesExactlyItsBytes()
+{
+    Fixture f;
+    f.Tick();
+    auto* orientation = f.form->control<QComboBox>("cb_SensorOri");
+    QVERIFY(orientation);
+    orientation->setCurrentIndex(0); // "0°": orientation code 7
+    f.commands().Btn_Apply_0Click();
+    QVERIFY(f.messages.isEmpty());
+
+    std::vector<uint8_t> expected(f.form->DefaultImages[0].begin(), f.form->DefaultImages[0].end());
+    expected[0] = static_cast<uint8_t>((expected[0] & 0x8F) | (7 << 4));
+    expected[0x2F] = SectionChecksum(std::span<const uint8_t>(expected.data(), 0x2F));
+    QCOMPARE(f.memory(), expected); // every other byte, gaps included, as it was
+}
+
+void DeviceCommandsTest::damagedProfileIsShownRepairedButWrittenAsLoaded()
+{
+    Fixture f;
+    f.Tick();
+    std::vector<uint8_t> profile(f.form->DefaultImages[0].begin(), f.form->DefaultImages[0].end());
+    profile[0x2F] ^= 0x01; // section A checksum off by one
+    const QString path = f.dir.filePath("damaged.bin");
+    WriteFile(path, Bytes(profile));
+    f.commands().ChooseLoadFile = [&] { return path; };
+    f.commands().Btn_Load_0Click();
+    QCOMPARE(f.memory(), profile);
+    DataBuf replaced{};
+    FillDefaultParameterA(replaced);
+    QVERIFY(std::equal(replaced.begin(), replaced.begin() + 48, f.form->DataBuf.begin()));
+    QCOMPARE(f.form->control<QComboBox>("cb_CPIStep")->currentText(), QStringLiteral("4"));
+}
+
+void DeviceCommandsTest::driverRecordComesFromTheDriverOnceThenFromItsFile()
+{
+    Fixture f(true);
+    f.driver->cpiLedRecord = {0x01, 0x02, 0x00, 0x05};
+    f.Tick();
+    const auto asked = [&] {
+        return std::count_if(f.driver->requests.begin(), f.driver->requests.end(),
+                             [](const EmulatedDriver::Request& r) { return r.code == IoctlGetCpiLed; });
+    };
+    QCOMPARE(asked(), 2); // the read fetches the record twice, both before the file exists
+    QCOMPARE(f.form->CpiAndLed, (CpiAndLedRecord{0x01, 0x02, 0x00, 0x05}));
+
+    f.driver->cpiLedRecord = {0x03, 0x03, 0x03, 0x03};
+    f.driver->requests.clear();
+    f.commands().Btn_Read_0Click();
+    QCOMPARE(asked(), 0);
+    QCOMPARE(f.form->CpiAndLed, (CpiAndLedRecord{0x01, 0x02, 0x00, 0x05}));
+
+    // Apply with no assigned macros still sends the macro write, with length 0.
+    f.driver->requests.clear();
+    f.commands().Btn_Apply_0Click();
+    const auto macroWrite = std::find_if(f.driver->requests.begin(), f.driver->requests.end(), [](const EmulatedDriver::Request& r) {
+        return r.code == IoctlWriteStore && r.offset == store::kMacroRecords;
+    });
+    QVERIFY(macroWrite != f.driver->requests.end());
+    QCOMPARE(macroWrite->length, 0u);
+}
+
+void DeviceCommandsTest::unplugDuringAVerifiedWriteRecovers()
+{
+    Fixture f;
+    f.Tick();
+    QVERIFY(WriteButtonKeyCode(f.form->DataBuf, 1, 3, "020004"));
+    f.mouse->faults.unplugAfterReports = f.mouse->reportsSeen() + 200; // in the middle of the write
+    f.commands().Btn_Apply_0Click();
+    QVERIFY(f.messages.isEmpty()); // neither success nor a verification failure is claimed
+    f.Tick();
+    QCOMPARE(f.messages, QStringList{f.form->Text(100) + "\n\n" + f.form->Text(101)});
+    QVERIFY(f.form->NoDeviceView);
+    QVERIFY(!f.form->HidHandleValid());
+
+    f.mouse->faults.unplugAfterReports = -1;
+    f.bus->setMousePresent(f.mouse, true);
+    f.Tick();
+    QVERIFY(f.form->HidHandleValid());
+    QVERIFY(!f.form->NoDeviceView);
+    QCOMPARE(f.image(), f.memory());
 }
 
 QTEST_MAIN(DeviceCommandsTest)
