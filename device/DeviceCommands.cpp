@@ -348,9 +348,23 @@ void DeviceCommands::Btn_Confirm_0Click()
     form_.close();
 }
 
-void DeviceCommands::Btn_Confirm1_1Click() { ShowPressed(QStringLiteral("Confirm1_")); form_.WaitPumping(kSettleBeforeCommand); if (!RefuseWithoutDevice()) form_.EepromMode ? TLDefaultParameter(ResetFile(true, 1)) : TLDefaultDriverParameter(ResetFile(false, 1)); }
-void DeviceCommands::Btn_Confirm2_1Click() { ShowPressed(QStringLiteral("Confirm2_")); form_.WaitPumping(kSettleBeforeCommand); if (!RefuseWithoutDevice()) form_.EepromMode ? TLDefaultParameter(ResetFile(true, 2)) : TLDefaultDriverParameter(ResetFile(false, 2)); }
-void DeviceCommands::Btn_Confirm3_1Click() { ShowPressed(QStringLiteral("Confirm3_")); form_.WaitPumping(kSettleBeforeCommand); if (!RefuseWithoutDevice()) form_.EepromMode ? TLDefaultParameter(ResetFile(true, 3)) : TLDefaultDriverParameter(ResetFile(false, 3)); }
+void DeviceCommands::Btn_Confirm1_1Click() { ResetToDefaults(1); }
+void DeviceCommands::Btn_Confirm2_1Click() { ResetToDefaults(2); }
+void DeviceCommands::Btn_Confirm3_1Click() { ResetToDefaults(3); }
+
+// Confirm 1-3: the reset file of that number from the data folder (the built-in image when it
+// is missing, in EEPROM mode).
+void DeviceCommands::ResetToDefaults(int number)
+{
+    ShowPressed(QStringLiteral("Confirm%1_").arg(number));
+    form_.WaitPumping(kSettleBeforeCommand);
+    if (RefuseWithoutDevice())
+        return;
+    if (form_.EepromMode)
+        TLDefaultParameter(ResetFile(true, number));
+    else
+        TLDefaultDriverParameter(ResetFile(false, number));
+}
 
 void DeviceCommands::Btn_DefaultClick()
 {

@@ -65,6 +65,7 @@ public:
 
 private:
     bool RefuseWithoutDevice();
+    void ResetToDefaults(int number);
     void ShowPressed(const QString& button);
     void FinishCommand(bool hideOverlays);
     void SaveCpiAndLedRecordFile();
