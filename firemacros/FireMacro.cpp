@@ -17,16 +17,6 @@ void CheckRecordNumber(size_t bufferSize, int m)
         throw std::out_of_range("fire macro record " + std::to_string(m) + " is not in the buffer");
 }
 
-MacroBuildStatus BuildStatusOf(ScriptEncodeStatus s)
-{
-    switch (s) {
-    case ScriptEncodeStatus::Ok: return MacroBuildStatus::Ok;
-    case ScriptEncodeStatus::TooLong: return MacroBuildStatus::TooLong;
-    case ScriptEncodeStatus::BadLine: return MacroBuildStatus::BadLine;
-    }
-    return MacroBuildStatus::BadLine;
-}
-
 } // namespace
 
 std::span<uint8_t, fire_record::kSize> FireMacroRecordOf(std::span<uint8_t> buffer, int m)
@@ -84,18 +74,17 @@ bool RenewFireMacroChecksum(std::span<uint8_t, fire_record::kSize> record)
 EncodedFireMacro EncodeFireMacro(std::span<const std::string> script, ReleaseMode mode)
 {
     using namespace fire_record;
+    EncodedForBody encoded = EncodeForBody(script, LongDelay::Split, kMaxEvents);
     EncodedFireMacro out;
-    const EncodedEvents events = EncodeScriptEvents(script, LongDelay::Split, kMaxEvents);
-    out.status = BuildStatusOf(events.status);
-    out.eventBytes = events.bytes.size() + (events.status == ScriptEncodeStatus::TooLong);
-    out.badLine = events.badLine;
-    if (!out.ok() || events.bytes.empty())
+    static_cast<MacroBuildResult&>(out) = std::move(encoded.result);
+    const std::vector<uint8_t>& events = encoded.events;
+    if (!out.ok() || events.empty())
         return out;
 
-    const size_t n = events.bytes.size();
+    const size_t n = events.size();
     out.record[kModeOffset] = uint8_t(mode);
     out.record[kLengthOffset] = uint8_t(n + 1);
-    std::copy(events.bytes.begin(), events.bytes.end(), out.record.begin() + kEventsOffset);
+    std::copy(events.begin(), events.end(), out.record.begin() + kEventsOffset);
     RenewFireMacroChecksum(out.record);
     out.hexDump = HexBytes(std::span(out.record).first(n + 3));
     return out;

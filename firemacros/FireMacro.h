@@ -70,13 +70,9 @@ std::optional<size_t> FireMacroEventCount(std::span<const uint8_t, fire_record::
 // Does nothing and returns false for an empty record or a length past the record.
 bool RenewFireMacroChecksum(std::span<uint8_t, fire_record::kSize> record);
 
-struct EncodedFireMacro {
-    MacroBuildStatus status = MacroBuildStatus::Ok;
+// With TooLong, eventBytes is at least 22; the dump holds the record's n + 3 bytes.
+struct EncodedFireMacro : MacroBuildResult {
     FireMacroRecord record{};   // all zero for a script without events
-    size_t eventBytes = 0;      // with TooLong: at least 22
-    int badLine = -1;
-    std::string hexDump;        // the record's n + 3 bytes, for the diagnostic memo
-    bool ok() const { return status == MacroBuildStatus::Ok; }
 };
 
 // A script as a fresh record. Long delays become several records. A script that needs more

@@ -14,16 +14,6 @@ namespace {
 constexpr DelayMerge kBodyDelayMerge{5, kMaxDelayRecordMs};
 constexpr DelayMerge kDriverDelayMerge{5, INT_MAX};
 
-MacroBuildStatus BuildStatusOf(ScriptEncodeStatus s)
-{
-    switch (s) {
-    case ScriptEncodeStatus::Ok: return MacroBuildStatus::Ok;
-    case ScriptEncodeStatus::TooLong: return MacroBuildStatus::TooLong;
-    case ScriptEncodeStatus::BadLine: return MacroBuildStatus::BadLine;
-    }
-    return MacroBuildStatus::BadLine;
-}
-
 LoadedMacroScript ScriptFromEvents(uint8_t modeByte, std::span<const uint8_t> bytes,
                                    size_t eventCount, DelayMerge merge)
 {
@@ -46,21 +36,35 @@ uint16_t DriverLength(std::span<const uint8_t, driver_macro_body::kSize> body)
 
 } // namespace
 
+EncodedForBody EncodeForBody(std::span<const std::string> script, LongDelay longDelay, size_t capacity)
+{
+    EncodedEvents events = EncodeScriptEvents(script, longDelay, capacity);
+    EncodedForBody out;
+    switch (events.status) {
+    case ScriptEncodeStatus::Ok: out.result.status = MacroBuildStatus::Ok; break;
+    case ScriptEncodeStatus::TooLong: out.result.status = MacroBuildStatus::TooLong; break;
+    case ScriptEncodeStatus::BadLine: out.result.status = MacroBuildStatus::BadLine; break;
+    }
+    out.result.eventBytes = events.bytes.size() + (events.status == ScriptEncodeStatus::TooLong);
+    out.result.badLine = events.badLine;
+    out.events = std::move(events.bytes);
+    return out;
+}
+
 BuiltMacroBody BuildMacroBody(std::span<const std::string> script, ReleaseMode mode)
 {
     using namespace macro_body;
+    EncodedForBody encoded = EncodeForBody(script, LongDelay::Cut, kMaxEvents);
     BuiltMacroBody out;
-    EncodedEvents events = EncodeScriptEvents(script, LongDelay::Cut, kMaxEvents);
-    out.status = BuildStatusOf(events.status);
-    out.eventBytes = events.bytes.size() + (events.status == ScriptEncodeStatus::TooLong);
-    out.badLine = events.badLine;
-    if (!out.ok() || events.bytes.empty())
+    static_cast<MacroBuildResult&>(out) = std::move(encoded.result);
+    const std::vector<uint8_t>& events = encoded.events;
+    if (!out.ok() || events.empty())
         return out;
 
-    const size_t n = events.bytes.size();
+    const size_t n = events.size();
     out.body[kModeOffset] = uint8_t(mode);
     out.body[kLengthOffset] = uint8_t(n + 1);
-    std::copy(events.bytes.begin(), events.bytes.end(), out.body.begin() + kEventsOffset);
+    std::copy(events.begin(), events.end(), out.body.begin() + kEventsOffset);
     const size_t checksumAt = kEventsOffset + n;
     out.body[checksumAt] = SectionChecksum(std::span(out.body).subspan(kLengthOffset, n + 1));
     out.hexDump = HexBytes(std::span(out.body).first(checksumAt + 1));
@@ -70,20 +74,19 @@ BuiltMacroBody BuildMacroBody(std::span<const std::string> script, ReleaseMode m
 BuiltDriverMacroBody BuildDriverMacroBody(std::span<const std::string> script, ReleaseMode mode)
 {
     using namespace driver_macro_body;
+    EncodedForBody encoded = EncodeForBody(script, LongDelay::Split, kMaxEvents);
     BuiltDriverMacroBody out;
-    EncodedEvents events = EncodeScriptEvents(script, LongDelay::Split, kMaxEvents);
-    out.status = BuildStatusOf(events.status);
-    out.eventBytes = events.bytes.size() + (events.status == ScriptEncodeStatus::TooLong);
-    out.badLine = events.badLine;
-    if (!out.ok() || events.bytes.empty())
+    static_cast<MacroBuildResult&>(out) = std::move(encoded.result);
+    const std::vector<uint8_t>& events = encoded.events;
+    if (!out.ok() || events.empty())
         return out;
 
-    const size_t n = events.bytes.size();
+    const size_t n = events.size();
     const size_t length = n + 1;
     out.body[kModeOffset] = uint8_t(mode);
     out.body[kLengthHighOffset] = uint8_t(length >> 8);
     out.body[kLengthLowOffset] = uint8_t(length & 0xFF);
-    std::copy(events.bytes.begin(), events.bytes.end(), out.body.begin() + kEventsOffset);
+    std::copy(events.begin(), events.end(), out.body.begin() + kEventsOffset);
     // The driver's checksum covers the two length bytes and every event byte but the last.
     const size_t checksumAt = kEventsOffset + n;
     out.body[checksumAt] = SectionChecksum(std::span(out.body).subspan(kLengthHighOffset, n + 1));

@@ -68,22 +68,29 @@ enum class MacroBuildStatus {
     BadLine,   // a script line could not be read; nothing was built
 };
 
-struct BuiltMacroBody {
+// What building a body or record from a script reports, whatever it builds.
+struct MacroBuildResult {
     MacroBuildStatus status = MacroBuildStatus::Ok;
-    MacroBody body{};        // all zero for an empty script
     size_t eventBytes = 0;   // with TooLong: at least capacity + 1
     int badLine = -1;        // with BadLine: the script index of the line
     std::string hexDump;     // mode, length, events and checksum, for the diagnostic memo
     bool ok() const { return status == MacroBuildStatus::Ok; }
 };
 
-struct BuiltDriverMacroBody {
-    MacroBuildStatus status = MacroBuildStatus::Ok;
+// The events of a script encoded for a body of `capacity` event bytes, and the result to
+// report; the caller lays the bytes into its body when the result is Ok.
+struct EncodedForBody {
+    MacroBuildResult result;
+    std::vector<uint8_t> events;
+};
+EncodedForBody EncodeForBody(std::span<const std::string> script, LongDelay longDelay, size_t capacity);
+
+struct BuiltMacroBody : MacroBuildResult {
+    MacroBody body{};        // all zero for an empty script
+};
+
+struct BuiltDriverMacroBody : MacroBuildResult {
     DriverMacroBody body{};
-    size_t eventBytes = 0;
-    int badLine = -1;
-    std::string hexDump;
-    bool ok() const { return status == MacroBuildStatus::Ok; }
 };
 
 // The script (line 0 is the header and is skipped) as a 224-byte body. A delay line longer
