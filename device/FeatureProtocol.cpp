@@ -31,8 +31,12 @@ int TranslateChipByte(uint8_t chipByte)
 
 FeatureProtocol::FeatureProtocol(DeviceLink& link, Waiter& waiter) : link_(link), waiter_(waiter) {}
 
+// The window's events are processed between reports, and closing the window lets the mouse
+// go; a transfer under way then runs out its attempts against no device instead of using it.
 bool FeatureProtocol::set()
 {
+    if (!link_.HidHandle)
+        return false;
     ++reportsSent_;
     const size_t length = std::min<size_t>(ReportBuffer.size(), static_cast<size_t>(std::max(link_.FeatureReportLength, 0)));
     return link_.HidHandle->setFeature(std::span<const uint8_t>(ReportBuffer.data(), length ? length : ReportBuffer.size()));
@@ -40,6 +44,8 @@ bool FeatureProtocol::set()
 
 bool FeatureProtocol::get()
 {
+    if (!link_.HidHandle)
+        return false;
     const size_t length = std::min<size_t>(ReportBuffer.size(), static_cast<size_t>(std::max(link_.FeatureReportLength, 0)));
     return link_.HidHandle->getFeature(std::span<uint8_t>(ReportBuffer.data(), length ? length : ReportBuffer.size()));
 }

@@ -178,6 +178,28 @@ TEST_F(FeatureProtocolTest, UnplugMidTransferEndsWithoutHanging)
     EXPECT_FALSE(protocol.SendCommand(CmdClose));
 }
 
+TEST_F(FeatureProtocolTest, MouseLetGoDuringATransferIsNotUsed)
+{
+    // Closing the window while a transfer pumps events lets the mouse go.
+    int chunks = 0;
+    protocol.ShowProgress = [&] {
+        if (++chunks == 3)
+            link.CloseMouse();
+    };
+    std::vector<uint8_t> image(60, 0);
+    EXPECT_TRUE(protocol.ReadMemoryShowingProgress(0, 60, image));
+    EXPECT_TRUE(std::equal(image.begin(), image.begin() + 12, mouse->memory().begin()));
+    EXPECT_EQ(std::vector<uint8_t>(image.begin() + 12, image.end()), std::vector<uint8_t>(48, 0xFF));
+
+    int version = kMouseVersion;
+    ASSERT_TRUE(link.OpenMouseInterface(kMouseVendorId, kMouseProductId, version));
+    chunks = 0;
+    const std::vector<uint8_t> ones(60, 0x11);
+    EXPECT_TRUE(protocol.WriteMemory(0, 60, ones)); // the later chunks go nowhere
+    EXPECT_EQ(mouse->memory()[0], 0x11);
+    EXPECT_NE(mouse->memory()[59], 0x11);
+}
+
 TEST_F(FeatureProtocolTest, StatusWordIsTheButtonMask)
 {
     mouse->buttonState = 0x0104;
