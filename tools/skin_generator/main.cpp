@@ -218,7 +218,7 @@ void Pages(const Layout& layout)
     Page(layout, 4, [&](QPainter& p) {
         Card(p, QRectF(40, 106, 300, 474));
         Card(p, QRectF(350, 106, 340, 474));
-        Card(p, QRectF(700, 106, 290, 474));
+        Card(p, QRectF(700, 106, 290, 474), false); // the delay and release choices carry no heading
         p.fillRect(QRectF(716, 280, 258, 1), kBorder);
     });
     Page(layout, 5, [&](QPainter& p) {
