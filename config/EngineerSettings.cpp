@@ -144,14 +144,14 @@ EngineerSettings SettingsFromDataBuf(const DataBuf& buf, const EngineerSettings&
     }
     s.currentDpiLevel = buf[databuf::kCurrentDpiLevel];
 
-    const uint8_t led = buf[databuf::kLedState];
+    const LedStateFields led = ReadLedState(buf);
     if (s.ledType == LedType::RedBlue) {
-        s.rbLedCurrentMode = (led & ledstate::kModeMask) - 1;
+        s.rbLedCurrentMode = led.modeIndex;
     } else if (s.ledType == LedType::Mcu) {
-        s.mcuLedCurrentMode = (led & ledstate::kModeMask) - 1;
-        s.mcuLedStep = led >> ledstate::kSpeedShift;
+        s.mcuLedCurrentMode = led.modeIndex;
+        s.mcuLedStep = led.step;
     }
-    s.ledOn = (led & ledstate::kLedOff) == 0;
+    s.ledOn = !led.off;
     s.keyModeIndex = (buf[databuf::kKeyMode] & kGameModeBit) ? 1 : 0;
     s.vendorCode = buf[databuf::kVendorCode];
     s.productCode = buf[databuf::kProductCode];

@@ -52,6 +52,12 @@ void WriteLedType(DataBuf& buf, LedType type)
     }
 }
 
+LedStateFields ReadLedState(const DataBuf& buf)
+{
+    const uint8_t led = buf[databuf::kLedState];
+    return {(led & ledstate::kModeMask) - 1, led >> ledstate::kSpeedShift, (led & ledstate::kLedOff) != 0};
+}
+
 FireKeySetting ReadFireKey(const DataBuf& buf)
 {
     FireKeySetting setting;

@@ -48,6 +48,15 @@ inline constexpr uint8_t kLedOff = 0x08;
 inline constexpr int kSpeedShift = 5;                // MCU LED speed step 0-7
 } // namespace ledstate
 
+// Byte 50 read apart: the current LED mode as a list index (mode - 1, -1 for none), the speed
+// step and the off bit.
+struct LedStateFields {
+    int modeIndex = -1;
+    int step = 0;
+    bool off = false;
+};
+LedStateFields ReadLedState(const DataBuf& buf);
+
 // Section B byte 52 (databuf::kKeyMode): bit 7 set in game mode (key mode 2).
 inline constexpr uint8_t kGameModeBit = 0x80;
 

@@ -341,13 +341,12 @@ void SettingsMapping::ShowDpiControls(const EngineerSettings& s)
 void SettingsMapping::ShowLedStateControls(const EngineerSettings& s)
 {
     // The mode and step go to the boxes of the LED type shown; the other types have none.
-    const uint8_t led = form_.DataBuf[databuf::kLedState];
-    const int mode = (led & ledstate::kModeMask) - 1;
+    const LedStateFields led = ReadLedState(form_.DataBuf);
     if (shown::IsChecked(form_, "rb_RBLED")) {
-        shown::SetIndex(form_, "cb_RBLEDCurrentMode", mode);
+        shown::SetIndex(form_, "cb_RBLEDCurrentMode", led.modeIndex);
     } else if (shown::IsChecked(form_, "rb_MCULED")) {
-        shown::SetIndex(form_, "cb_MCULEDCurrentMode", mode);
-        shown::SetNumber(form_, "edt_MCULEDCrtStep", led >> ledstate::kSpeedShift);
+        shown::SetIndex(form_, "cb_MCULEDCurrentMode", led.modeIndex);
+        shown::SetNumber(form_, "edt_MCULEDCrtStep", led.step);
     }
     shown::CheckOneOf(form_, s.ledOn.value_or(true), "rb_LEDOn", "rb_LEDOff");
     shown::SetIndex(form_, "cb_KeyMode", s.keyModeIndex);

@@ -43,6 +43,16 @@ void AppendRecord(std::vector<uint8_t>& out, const Record& record)
     out.insert(out.end(), record.body.begin(), record.body.end());
 }
 
+template <typename Records>
+std::vector<uint8_t> RecordsToBytes(const Records& records, size_t recordSize)
+{
+    std::vector<uint8_t> out;
+    out.reserve(std::size(records) * recordSize);
+    for (const auto& record : records)
+        AppendRecord(out, record);
+    return out;
+}
+
 char Lower(char c)
 {
     return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
@@ -82,11 +92,7 @@ PcMacroLibrary ReadMacroLibraryFile(std::span<const uint8_t> file)
 
 std::vector<uint8_t> WriteMacroLibraryFile(const PcMacroLibrary& library)
 {
-    std::vector<uint8_t> out;
-    out.reserve(kMacroFileSize);
-    for (const MacroRecord& record : library)
-        AppendRecord(out, record);
-    return out;
+    return RecordsToBytes(library, kMacroRecordSize);
 }
 
 DriverMacroLibrary ReadDriverMacroFile(std::span<const uint8_t> file)
@@ -101,11 +107,7 @@ DriverMacroLibrary ReadDriverMacroFile(std::span<const uint8_t> file)
 
 std::vector<uint8_t> WriteDriverMacroFile(const DriverMacroLibrary& library)
 {
-    std::vector<uint8_t> out;
-    out.reserve(library.size() * kDriverMacroRecordSize);
-    for (const DriverMacroRecord& record : library)
-        AppendRecord(out, record);
-    return out;
+    return RecordsToBytes(library, kDriverMacroRecordSize);
 }
 
 MacroRecord ReadSingleMacroFile(std::span<const uint8_t> file)
@@ -115,10 +117,7 @@ MacroRecord ReadSingleMacroFile(std::span<const uint8_t> file)
 
 std::vector<uint8_t> WriteSingleMacroFile(const MacroRecord& record)
 {
-    std::vector<uint8_t> out;
-    out.reserve(kMacroRecordSize);
-    AppendRecord(out, record);
-    return out;
+    return RecordsToBytes(std::span(&record, 1), kMacroRecordSize);
 }
 
 DriverMacroRecord ReadSingleDriverMacroFile(std::span<const uint8_t> file)
@@ -128,10 +127,7 @@ DriverMacroRecord ReadSingleDriverMacroFile(std::span<const uint8_t> file)
 
 std::vector<uint8_t> WriteSingleDriverMacroFile(const DriverMacroRecord& record)
 {
-    std::vector<uint8_t> out;
-    out.reserve(kDriverMacroRecordSize);
-    AppendRecord(out, record);
-    return out;
+    return RecordsToBytes(std::span(&record, 1), kDriverMacroRecordSize);
 }
 
 MacroImportResult ImportOneMacro(PcMacroLibrary& library, std::span<const uint8_t> file)
