@@ -1,6 +1,7 @@
 #include "app/SingleInstance.h"
 
 #include <QDeadlineTimer>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QThread>
 #include <QTimer>
@@ -94,37 +95,74 @@ InstanceProbe ProbeRunningInstance(const InstancePaths& paths, int deadlineMs)
     }
 }
 
+// The listening end: answers each request line and reports show requests.
+class InstanceServer : public QObject {
+    Q_OBJECT
+public:
+    InstanceServer() : server_(new QLocalServer(this))
+    {
+        // The folder is private to the user, so the socket needs no permissions of its own
+        // (and Qt's access options would rename the socket into place, over whatever is there).
+        server_->setSocketOptions(QLocalServer::NoOptions);
+        connect(server_, &QLocalServer::newConnection, this, [this] {
+            while (QLocalSocket* socket = server_->nextPendingConnection())
+                Serve(socket);
+        });
+    }
+
+    bool Listen(const QString& path, QString* error)
+    {
+        if (server_->listen(path))
+            return true;
+        *error = path + QStringLiteral(": ") + server_->errorString();
+        return false;
+    }
+
+signals:
+    void showRequested();
+
+private:
+    void Serve(QLocalSocket* socket)
+    {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        QTimer::singleShot(kIdleConnectionMs, socket, [socket] {
+            socket->abort();
+            socket->deleteLater();
+        });
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            if (!socket->canReadLine()) {
+                if (socket->bytesAvailable() > kMaxLine)
+                    socket->abort();
+                return;
+            }
+            const QByteArray request = socket->readLine(kMaxLine + 1);
+            const bool show = request == kShowRequest;
+            if (show || request == kPingRequest) {
+                socket->write(kAnswer);
+                socket->flush();
+            }
+            socket->disconnectFromServer();
+            if (show)
+                emit showRequested();
+        });
+    }
+
+    QLocalServer* server_;
+};
+
 SingleInstance::SingleInstance(QObject* parent) : QObject(parent)
 {
-    // The folder is private to the user, so the socket needs no permissions of its own (and
-    // Qt's access options would rename the socket into place, over whatever is there).
-    server_.setSocketOptions(QLocalServer::NoOptions);
-    connect(&server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = server_.nextPendingConnection())
-            Serve(socket);
-    });
+    serverThread_.setObjectName(QStringLiteral("SingleInstance"));
 }
 
-void SingleInstance::Serve(QLocalSocket* socket)
+SingleInstance::~SingleInstance()
 {
-    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    QTimer::singleShot(kIdleConnectionMs, socket, [socket] { socket->abort(); socket->deleteLater(); });
-    connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-        if (!socket->canReadLine()) {
-            if (socket->bytesAvailable() > kMaxLine)
-                socket->abort();
-            return;
-        }
-        const QByteArray request = socket->readLine(kMaxLine + 1);
-        const bool show = request == kShowRequest;
-        if (show || request == kPingRequest) {
-            socket->write(kAnswer);
-            socket->flush();
-        }
-        socket->disconnectFromServer();
-        if (show && onShowRequest_)
-            onShowRequest_();
-    });
+    if (!serverThread_.isRunning())
+        return;
+    // The server and its sockets end on their own thread, as it finishes.
+    connect(&serverThread_, &QThread::finished, server_, &QObject::deleteLater);
+    serverThread_.quit();
+    serverThread_.wait();
 }
 
 SingleInstance::Outcome SingleInstance::Start(const InstancePaths& paths, int deadlineMs,
@@ -144,11 +182,9 @@ SingleInstance::Outcome SingleInstance::Start(const InstancePaths& paths, int de
             // Whatever is at the socket path (the socket of a copy that crashed, or a stray
             // file) belongs to no running copy now that the lock is ours.
             QLocalServer::removeServer(paths.socket);
-            onShowRequest_ = std::move(onShowRequest);
-            if (!server_.listen(paths.socket)) {
+            if (!Listen(paths.socket, std::move(onShowRequest))) {
                 // The lock stays taken: later starts then report an unresponsive copy instead
                 // of opening more windows.
-                error_ = paths.socket + QStringLiteral(": ") + server_.errorString();
                 return Outcome::Unavailable;
             }
             return Outcome::First;
@@ -170,4 +206,22 @@ SingleInstance::Outcome SingleInstance::Start(const InstancePaths& paths, int de
     }
 }
 
+bool SingleInstance::Listen(const QString& socketPath, std::function<void()> onShowRequest)
+{
+    onShowRequest_ = std::move(onShowRequest);
+    server_ = new InstanceServer;
+    connect(server_, &InstanceServer::showRequested, this, [this] {
+        if (onShowRequest_)
+            onShowRequest_();
+    });
+    server_->moveToThread(&serverThread_);
+    serverThread_.start();
+    bool listening = false;
+    QMetaObject::invokeMethod(server_, [&] { listening = server_->Listen(socketPath, &error_); },
+                              Qt::BlockingQueuedConnection);
+    return listening;
+}
+
 } // namespace tarq
+
+#include "SingleInstance.moc"

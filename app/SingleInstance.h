@@ -6,9 +6,9 @@
 // and the system drops the lock when a copy ends, so a crash leaves nothing that blocks a start.
 // Every exchange with a running copy has one overall deadline.
 
-#include <QLocalServer>
 #include <QObject>
 #include <QString>
+#include <QThread>
 
 #include <functional>
 
@@ -37,6 +37,8 @@ enum class InstanceProbe { None, Running, Unresponsive };
 InstanceProbe ProbeRunningInstance(int deadlineMs);
 InstanceProbe ProbeRunningInstance(const InstancePaths& paths, int deadlineMs);
 
+class InstanceServer;
+
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -48,6 +50,7 @@ public:
     };
 
     explicit SingleInstance(QObject* parent = nullptr);
+    ~SingleInstance() override;
 
     // Becomes the first copy, or asks the running one to show its window, within `deadlineMs`.
     // As the first copy, `onShowRequest` runs for each later start.
@@ -55,10 +58,14 @@ public:
     QString ErrorText() const { return error_; }
 
 private:
-    void Serve(class QLocalSocket* socket);
+    bool Listen(const QString& socketPath, std::function<void()> onShowRequest);
 
     InstanceLock lock_;
-    QLocalServer server_;
+    // Later starts are answered on a thread of their own, so an answer never waits for the
+    // window's start-up or for a long step on the window's thread; show requests come back
+    // to this object's thread.
+    QThread serverThread_;
+    InstanceServer* server_ = nullptr;   // lives on serverThread_
     std::function<void()> onShowRequest_;
     QString error_;
 };
