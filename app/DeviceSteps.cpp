@@ -10,7 +10,7 @@
 #include <QSystemTrayIcon>
 
 #include "config/DefaultImages.h"
-#include "device/DeviceCommands.h"
+#include "device/ui/DeviceCommands.h"
 #include "device/DeviceSession.h"
 #include "platform/AtomicSave.h"
 #include "ui/skin/Resources.h"

@@ -19,8 +19,8 @@
 
 #include "app/AppFolders.h"
 #include "app/FormLoading.h"
-#include "config/SettingsMapping.h"
-#include "device/DeviceCommands.h"
+#include "config/ui/SettingsMapping.h"
+#include "device/ui/DeviceCommands.h"
 #include "device/DeviceSession.h"
 #include "ui/HexEdit.h"
 #include "ui/ListItemHeight.h"

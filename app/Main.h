@@ -20,7 +20,7 @@
 #include "device/CpiAndLedRecord.h"
 #include "settings/KeyCode.h"
 #include "ui/skin/LayoutPass.h"
-#include "ui/skin/OrgConfiguration.h"
+#include "skin/OrgConfiguration.h"
 
 class QSystemTrayIcon;
 

@@ -11,14 +11,14 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
-#include "config/SettingsMapping.h"
-#include "device/DeviceCommands.h"
+#include "config/ui/SettingsMapping.h"
+#include "device/ui/DeviceCommands.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 #include "ui/SkinPictures.h"
 #include "ui/language/LanguageApply.h"
 #include "ui/language/LanguageSwitch.h"
-#include "ui/skin/ConfigText.h"
+#include "skin/ConfigText.h"
 #include "ui/skin/Resources.h"
 #include "ui/skin/SkinWindow.h"
 

@@ -15,7 +15,7 @@
 
 #include "app/Main.h"
 #include "config/DefaultImages.h"
-#include "device/DeviceCommands.h"
+#include "device/ui/DeviceCommands.h"
 #include "device/DeviceSession.h"
 #include "device/emulator/EmulatedHidBus.h"
 

@@ -14,7 +14,7 @@
 #include "config/ConfigImage.h"
 #include "config/DefaultImages.h"
 #include "config/ImageSections.h"
-#include "config/SettingsMapping.h"
+#include "config/ui/SettingsMapping.h"
 #include "macros/MacroName.h"
 #include "support/FormWithMouse.h"
 #include "ui/Shapes.h"

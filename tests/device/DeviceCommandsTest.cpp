@@ -11,7 +11,7 @@
 
 #include "config/ImageSections.h"
 #include "config/SectionChecksum.h"
-#include "device/DeviceCommands.h"
+#include "device/ui/DeviceCommands.h"
 #include "device/DriverChannel.h"
 #include "device/DriverIoctl.h"
 #include "support/FormWithMouse.h"

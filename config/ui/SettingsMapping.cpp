@@ -1,4 +1,4 @@
-#include "config/SettingsMapping.h"
+#include "config/ui/SettingsMapping.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -6,9 +6,9 @@
 
 #include "app/Main.h"
 #include "macros/MacroName.h"
-#include "settings/ShownControls.h"
+#include "settings/ui/ShownControls.h"
 #include "ui/Navigation.h"
-#include "ui/language/EngineerCaptions.h"
+#include "language/EngineerCaptions.h"
 #include "ui/language/LanguageApply.h"
 
 namespace tarq {

@@ -1,9 +1,9 @@
-#include "settings/LightDisplay.h"
+#include "settings/ui/LightDisplay.h"
 
 #include <algorithm>
 #include <array>
 
-#include "settings/ShownControls.h"
+#include "settings/ui/ShownControls.h"
 
 namespace tarq {
 

@@ -1,8 +1,8 @@
-#include "device/DeviceCommands.h"
+#include "device/ui/DeviceCommands.h"
 
 #include "app/Main.h"
 #include "config/ImageSections.h"
-#include "config/SettingsMapping.h"
+#include "config/ui/SettingsMapping.h"
 #include "device/DeviceSession.h"
 #include "device/DriverChannel.h"
 #include "device/ImageTransfer.h"

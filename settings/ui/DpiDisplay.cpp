@@ -1,4 +1,4 @@
-#include "settings/DpiDisplay.h"
+#include "settings/ui/DpiDisplay.h"
 
 #include <QComboBox>
 #include <QPalette>
@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "config/ParameterFields.h"
-#include "settings/ShownControls.h"
+#include "settings/ui/ShownControls.h"
 #include "ui/Shapes.h"
 
 namespace tarq {

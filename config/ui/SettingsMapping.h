@@ -3,15 +3,15 @@
 // parameter sections A and B and of the fire tables. UIToDataBuf reads them before every
 // write; DataBufToUI sets them, and the user pages they drive, after every read. The byte
 // rules are in config/EngineerSettings.h; this class only moves values between controls and
-// that struct, and runs the DPI and lighting display steps (settings/DpiDisplay.h,
-// settings/LightDisplay.h) that showing an image needs. Showing never writes DataBuf.
+// that struct, and runs the DPI and lighting display steps (settings/ui/DpiDisplay.h,
+// settings/ui/LightDisplay.h) that showing an image needs. Showing never writes DataBuf.
 
 #include "config/AimKeys.h"
 #include "config/EngineerSettings.h"
 #include "device/CpiAndLedRecord.h"
-#include "settings/DpiDisplay.h"
+#include "settings/ui/DpiDisplay.h"
 #include "settings/KeyCodeNames.h"
-#include "settings/LightDisplay.h"
+#include "settings/ui/LightDisplay.h"
 
 #include <QString>
 
