@@ -1,14 +1,17 @@
 #include "device/ui/DeviceCommands.h"
 
-#include "app/Main.h"
+#include "app/BusyScope.h"
+#include "app/FormState.h"
 #include "config/ImageSections.h"
 #include "config/ui/SettingsMapping.h"
 #include "device/DeviceSession.h"
 #include "device/DriverChannel.h"
 #include "device/ImageTransfer.h"
 #include "platform/AtomicSave.h"
+#include "ui/Controls.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
+#include "ui/WindowServices.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -47,19 +50,21 @@ std::span<const uint8_t> Bytes(const QByteArray& a)
 
 } // namespace
 
-DeviceCommands::DeviceCommands(TForm1& form) : form_(form)
+DeviceCommands::DeviceCommands(FormState& state, Controls& controls, WindowServices& window,
+                               DeviceSession& device, Navigation& nav, SettingsMapping& settings)
+    : state_(state), controls_(controls), window_(window), device_(device), nav_(nav), settings_(settings)
 {
-    monitor_ = std::make_unique<DeviceMonitor>(form_.Device().Link, DeviceMonitor::Hooks{
-        [this](int n) { form_.WaitPumping(n); },
+    monitor_ = std::make_unique<DeviceMonitor>(device_.Link, DeviceMonitor::Hooks{
+        [this](int n) { window_.WaitPumping(n); },
         [this] { DeviceLost(); },
         [this] { ReadDevInfo(); },
     });
-    form_.Device().Protocol.ShowProgress = [this] { form_.ShowLoadingScreen(); };
+    device_.Protocol.ShowProgress = [this] { window_.ShowLoadingScreen(); };
     ChooseSaveFile = [this] {
-        return QFileDialog::getSaveFileName(&form_, QString(), QString(), QStringLiteral("SaveFile(*.bin)"));
+        return QFileDialog::getSaveFileName(window_.Window(), QString(), QString(), QStringLiteral("SaveFile(*.bin)"));
     };
     ChooseLoadFile = [this] {
-        return QFileDialog::getOpenFileName(&form_, QString(), QString(), QStringLiteral("LoadFile(*.bin)"));
+        return QFileDialog::getOpenFileName(window_.Window(), QString(), QString(), QStringLiteral("LoadFile(*.bin)"));
     };
 }
 
@@ -76,21 +81,20 @@ void DeviceCommands::Wire()
     };
     for (const Command& c : commands)
         for (int copy = 1; copy <= kCopies; ++copy)
-            if (auto* label = form_.control<TSkinLabel>(QLatin1String(c.button) + QString::number(copy)))
-                QObject::connect(label, &TSkinLabel::clicked, &form_, [this, h = c.handler] { (this->*h)(); });
+            if (auto* label = controls_.get<TSkinLabel>(QLatin1String(c.button) + QString::number(copy)))
+                QObject::connect(label, &TSkinLabel::clicked, label, [this, h = c.handler] { (this->*h)(); });
 
     const Command engineer[] = {
         {"Btn_Load_6", &DeviceCommands::Btn_Load_0Click}, {"Btn_Save_6", &DeviceCommands::Btn_Save_0Click},
         {"btn_Write", &DeviceCommands::Btn_Apply_0Click}, {"Btn_Default", &DeviceCommands::Btn_DefaultClick},
     };
     for (const Command& c : engineer)
-        if (auto* button = form_.control<QPushButton>(c.button))
-            QObject::connect(button, &QPushButton::clicked, &form_, [this, h = c.handler] { (this->*h)(); });
-}
+        if (auto* button = controls_.get<QPushButton>(c.button))
+            QObject::connect(button, &QPushButton::clicked, button, [this, h = c.handler] { (this->*h)(); });
 
-QString DeviceCommands::DataFile(const QString& name) const
-{
-    return (form_.DataFolder.isEmpty() ? form_.AppFolder : form_.DataFolder) + name;
+    // The device check: fast until the first search has acted, then every three seconds.
+    QObject::connect(&state_.DevTimer, &QTimer::timeout, &state_.DevTimer, [this] { DevTimerTimer(); });
+    QObject::connect(&state_.DevTimerFirst, &QTimer::timeout, &state_.DevTimerFirst, [this] { DevTimerTimer(); });
 }
 
 // ---------------------------------------------------------------- connection monitoring
@@ -99,52 +103,68 @@ void DeviceCommands::DevTimerTimer() { monitor_->DevTimerTimer(); }
 
 void DeviceCommands::DeviceLost()
 {
-    form_.Nav().HideAllMenu();
-    form_.RefreshErrorAP();
+    nav_.HideAllMenu();
+    RefreshErrorAP();
     for (const char* list : {"LB_macro", "LB_ScriptName", "LB_Script"})
-        if (auto* w = form_.control<QListWidget>(list))
+        if (auto* w = controls_.get<QListWidget>(list))
             w->clear();
-    form_.LedTypeName.clear();
-    form_.ShowBusyOverlays();
-    form_.DevTimerFirst.stop();
-    form_.DevTimer.start();
-    form_.Nav().RefreshFormMessagDialog(form_.Text(100) + QStringLiteral("\r\r") + form_.Text(101));
+    state_.LedTypeName.clear();
+    // The pages stay covered until a mouse is found again.
+    window_.ShowBusyOverlays();
+    state_.DevTimerFirst.stop();
+    state_.DevTimer.start();
+    nav_.RefreshFormMessagDialog(state_.Text(100) + QStringLiteral("\r\r") + state_.Text(101));
+}
+
+// The no-device state: the first default image on every page, the first page alone, and the
+// page buttons drawn as unavailable.
+void DeviceCommands::RefreshErrorAP()
+{
+    InitNoDevice();
+    state_.NoDeviceView = true;
+    nav_.ShowOnlyPage(1);
+    for (int copy = 1; copy <= kCopies; ++copy) {
+        const QString n = QString::number(copy);
+        window_.SetPicture("Img_Main_" + n, QStringLiteral("SetS_03"));
+        for (const char* button : {"Img_Second_", "Img_Adv_", "Img_Breath_", "Img_Macro_", "Img_Engineer_"})
+            window_.SetPicture(QLatin1String(button) + n, QStringLiteral("SetS_01"));
+    }
 }
 
 void DeviceCommands::InitNoDevice()
 {
-    form_.DeviceImage = form_.DefaultImages[0];
+    state_.DeviceImage = state_.DefaultImages[0];
     for (const char* list : {"LB_MacroName", "LB_macro"})
-        if (auto* w = form_.control<QListWidget>(list))
+        if (auto* w = controls_.get<QListWidget>(list))
             w->clear();
     for (const char* memo : {"mmo_macro", "mmo_wrscript"}) {
-        if (auto* plain = form_.control<QPlainTextEdit>(memo))
+        if (auto* plain = controls_.get<QPlainTextEdit>(memo))
             plain->clear();
-        else if (auto* rich = form_.control<QTextEdit>(memo))
+        else if (auto* rich = controls_.get<QTextEdit>(memo))
             rich->clear();
     }
     UnpackDeviceImage();
-    form_.Settings().DataBufToUI();
+    settings_.DataBufToUI();
 }
 
 void DeviceCommands::UnpackDeviceImage()
 {
-    UnpackImage(form_.DeviceImage, form_.DataBuf, form_.MacroAreas);
+    UnpackImage(state_.DeviceImage, state_.DataBuf, state_.MacroAreas);
 }
 
 void DeviceCommands::ReadDevInfo()
 {
-    if (!form_.EepromMode) {
+    if (!state_.EepromMode) {
         ReadDriverDevInfo();
         return;
     }
-    FeatureProtocol& protocol = form_.Device().Protocol;
-    const Identity id = IdentifyMouse(protocol, {form_.ExpectedVendorCode, form_.ExpectedProductCode},
-                                      {form_.Org.revManuId, form_.Org.revProId});
+    FeatureProtocol& protocol = device_.Protocol;
+    const Identity id = IdentifyMouse(protocol, {state_.ExpectedVendorCode, state_.ExpectedProductCode},
+                                      {state_.Org.revManuId, state_.Org.revProId});
     if (id.result == IdentifyResult::Accepted || id.result == IdentifyResult::Foreign) {
-        if (auto* edit = form_.control<QLineEdit>("edt_VendorID_Rd"))
+        if (auto* edit = controls_.get<QLineEdit>("edt_VendorID_Rd"))
             edit->setText(QString::number(id.manufacturer));
-        if (auto* edit = form_.control<QLineEdit>("edt_ProductID_Rd"))
+        if (auto* edit = controls_.get<QLineEdit>("edt_ProductID_Rd"))
             edit->setText(QString::number(id.product));
     }
     switch (id.result) {
@@ -153,94 +173,85 @@ void DeviceCommands::ReadDevInfo()
     case IdentifyResult::Accepted:
         Btn_Read();
         return;
-    case IdentifyResult::Foreign:
-        form_.DevTimer.stop();
-        form_.ShowStandardMessage(form_.Text(107));
-        form_.DevTimerFirst.stop();
-        form_.DevTimer.start();
+    case IdentifyResult::Foreign: {
+        const BusyScope paused(state_, window_, BusyScope::TimerOnly);
+        window_.ShowStandardMessage(state_.Text(107));
         return;
+    }
     case IdentifyResult::NotReady:
         // The mouse stays plugged in but unusable until the interface count changes again.
-        form_.Device().Link.HidHandle.reset();
-        form_.ShowStandardMessage(form_.Text(20));
-        form_.DevTimer.start();
+        device_.Link.HidHandle.reset();
+        window_.ShowStandardMessage(state_.Text(20));
+        state_.DevTimer.start();
         return;
     }
 }
 
 void DeviceCommands::LoadCpiAndLedRecord()
 {
-    const std::optional<QByteArray> file = ReadFilePrefix(DataFile(QLatin1String(kRecordFile)), 4);
+    const std::optional<QByteArray> file = ReadFilePrefix(state_.DataFile(QLatin1String(kRecordFile)), 4);
     if (file) {
-        form_.CpiAndLed = *RecordFromFile(Bytes(*file));
+        state_.CpiAndLed = *RecordFromFile(Bytes(*file));
         return;
     }
-    form_.Device().Driver.FetchCpiAndLedRecord(form_.CpiAndLed);
+    device_.Driver.FetchCpiAndLedRecord(state_.CpiAndLed);
 }
 
 void DeviceCommands::SaveCpiAndLedRecordFile()
 {
     QString error;
-    if (!SaveFileAtomically(DataFile(QLatin1String(kRecordFile)), form_.CpiAndLed, &error))
+    if (!SaveFileAtomically(state_.DataFile(QLatin1String(kRecordFile)), state_.CpiAndLed, &error))
         qWarning("tarq362a: %s", qPrintable(error));
 }
 
 void DeviceCommands::ReadDriverDevInfo()
 {
-    DeviceSession& device = form_.Device();
-    form_.AssignedDriverMacros.clear();
+    DeviceSession& device = device_;
+    state_.AssignedDriverMacros.clear();
     const DriverHandshake handshake = DriverModeHandshake(device.Protocol);
     if (handshake.result == DriverHandshake::Result::Silent)
         return;
     if (handshake.result == DriverHandshake::Result::NotDriverMode) {
-        form_.ShowStandardMessage(form_.Text(20));
-        form_.DevTimerFirst.stop();
-        form_.DevTimer.start();
+        const BusyScope paused(state_, window_, BusyScope::TimerOnly);
+        window_.ShowStandardMessage(state_.Text(20));
         return;
     }
-    form_.LedTypeName = QLatin1String(LedTypeName(handshake.ledTypeBits));
-    form_.Settings().ShowLedType(form_.LedTypeName);
+    state_.LedTypeName = QLatin1String(LedTypeName(handshake.ledTypeBits));
+    settings_.ShowLedType(state_.LedTypeName);
 
-    form_.DevTimer.stop();
-    form_.ShowBusyOverlays();
-    form_.NoDeviceView = false;
+    const BusyScope busy(state_, window_);
+    state_.NoDeviceView = false;
 
     const bool driverOpen = device.Protocol.SendCommand(CmdDriverId)
         && device.Link.OpenDriverDevice(static_cast<uint16_t>(device.Protocol.ReportBuffer[1] << 8 | device.Protocol.ReportBuffer[2]));
     if (!driverOpen) {
-        form_.ShowStandardMessage(form_.Text(20));
-        form_.DevTimerFirst.stop();
-        form_.DevTimer.start();
-        form_.HideLoadingScreen();
+        window_.ShowStandardMessage(state_.Text(20));
+        window_.HideLoadingScreen();
         return;
     }
 
     LoadCpiAndLedRecord();
-    form_.ShowLoadingScreen();
+    window_.ShowLoadingScreen();
     LoadCpiAndLedRecord();
-    ReadDriverSections(device.Driver, form_.DataBuf);
-    form_.HideLoadingScreen();
+    ReadDriverSections(device.Driver, state_.DataBuf);
+    window_.HideLoadingScreen();
 
     // The driver plays the fire key from its own store: a continuous fire key is shown and
     // later sent as the plain fire key code.
     for (int mode = 1; mode <= 2; ++mode)
         for (int button = 1; button <= static_cast<int>(databuf::kButtonCount); ++button)
-            if (KeyCodeTextFromBytes(std::span<const uint8_t, 3>(&form_.DataBuf[databuf::KeyCodeOffset(mode, button)], 3)) == "0E00F0")
-                form_.DataBuf[databuf::KeyCodeOffset(mode, button)] = static_cast<uint8_t>(KeyCodeType::Macro);
-    form_.Settings().DataBufToUI();
-    form_.Settings().ShowLedType(form_.LedTypeName);
-    form_.Settings().ShowCpiAndLedRecord(form_.CpiAndLed);
-    if (SendCpiAndLedRecord(device.Protocol, form_.CpiAndLed))
+            if (KeyCodeTextFromBytes(std::span<const uint8_t, 3>(&state_.DataBuf[databuf::KeyCodeOffset(mode, button)], 3)) == "0E00F0")
+                state_.DataBuf[databuf::KeyCodeOffset(mode, button)] = static_cast<uint8_t>(KeyCodeType::Macro);
+    settings_.DataBufToUI();
+    settings_.ShowLedType(state_.LedTypeName);
+    settings_.ShowCpiAndLedRecord(state_.CpiAndLed);
+    if (SendCpiAndLedRecord(device.Protocol, state_.CpiAndLed))
         SaveCpiAndLedRecordFile();
 
-    std::vector<std::string> codes(form_.OfficeKeyCodes.begin(), form_.OfficeKeyCodes.end());
-    codes.insert(codes.end(), form_.GameKeyCodes.begin(), form_.GameKeyCodes.end());
-    form_.AssignedDriverMacros = ReadAssignedDriverMacros(device.Driver, codes);
-
-    form_.DevTimerFirst.stop();
-    form_.DevTimer.start();
-    form_.HideBusyOverlays();
-    form_.HideLoadingScreen();
+    std::vector<std::string> codes(state_.OfficeKeyCodes.begin(), state_.OfficeKeyCodes.end());
+    codes.insert(codes.end(), state_.GameKeyCodes.begin(), state_.GameKeyCodes.end());
+    state_.AssignedDriverMacros = ReadAssignedDriverMacros(device.Driver, codes);
+    window_.HideLoadingScreen();
 }
 
 // ---------------------------------------------------------------- user commands
@@ -248,24 +259,15 @@ void DeviceCommands::ReadDriverDevInfo()
 void DeviceCommands::ShowPressed(const QString& button)
 {
     for (int copy = 1; copy <= kCopies; ++copy)
-        form_.SetPicture(QStringLiteral("Img_") + button + QString::number(copy), QLatin1String(kPressedPicture));
+        window_.SetPicture(QStringLiteral("Img_") + button + QString::number(copy), QLatin1String(kPressedPicture));
 }
 
 bool DeviceCommands::RefuseWithoutDevice()
 {
-    if (form_.Device().Link.mouseOpen())
+    if (device_.Link.mouseOpen())
         return false;
-    form_.ShowStandardMessage(form_.Text(20));
+    window_.ShowStandardMessage(state_.Text(20));
     return true;
-}
-
-void DeviceCommands::FinishCommand(bool hideOverlays)
-{
-    form_.HideLoadingScreen();
-    form_.DevTimerFirst.stop();
-    form_.DevTimer.start();
-    if (hideOverlays)
-        form_.HideBusyOverlays();
 }
 
 void DeviceCommands::Btn_Read_0Click()
@@ -278,29 +280,28 @@ void DeviceCommands::Btn_Read_0Click()
 
 void DeviceCommands::Btn_Read()
 {
-    form_.DevTimer.stop();
-    form_.ShowBusyOverlays();
-    form_.ShowLoadingScreen();
-    ReadImageAndClose(form_.Device().Protocol, form_.DeviceImage);
+    const BusyScope busy(state_, window_);
+    window_.ShowLoadingScreen();
+    ReadImageAndClose(device_.Protocol, state_.DeviceImage);
     UnpackDeviceImage();
-    form_.Settings().DataBufToUI();
-    form_.RefreshMouseSystemParameterA();
-    form_.RefreshMouseSystemParameterB();
-    form_.Nav().ShowOnlyPage(1);
-    form_.NoDeviceView = false;
-    if (form_.Nav().CurrentView() == View::Office)
-        form_.Nav().Btn_Main_0Click();
-    form_.WaitPumping(0);
-    FinishCommand(true);
+    settings_.DataBufToUI();
+    if (hooks.refreshPointerSettings)
+        hooks.refreshPointerSettings();
+    nav_.ShowOnlyPage(1);
+    state_.NoDeviceView = false;
+    if (nav_.CurrentView() == View::Office)
+        nav_.Btn_Main_0Click();
+    window_.WaitPumping(0);
+    window_.HideLoadingScreen();
 }
 
 void DeviceCommands::Btn_Apply_0Click()
 {
     ShowPressed(QStringLiteral("Apply_"));
-    form_.WaitPumping(kSettleBeforeCommand);
+    window_.WaitPumping(kSettleBeforeCommand);
     if (RefuseWithoutDevice())
         return;
-    if (form_.EepromMode)
+    if (state_.EepromMode)
         DownloadParameter();
     else
         DownloadDriverParameter();
@@ -308,44 +309,43 @@ void DeviceCommands::Btn_Apply_0Click()
 
 void DeviceCommands::DownloadParameter()
 {
-    form_.Nav().HideAllMenu();
-    form_.DevTimer.stop();
-    form_.ShowBusyOverlays();
-    form_.ShowLoadingScreen();
-    form_.Settings().UIToDataBuf();
-    form_.Settings().AIMKeyToDataBuf();
-    PackImage(form_.DataBuf, form_.MacroAreas, form_.DeviceImage);
-    form_.ShowLoadingScreen();
-    form_.ApplyPointerSettings();
-    const WriteOutcome outcome = WriteImageToMouse(form_.Device().Protocol, form_.DeviceImage, false);
+    nav_.HideAllMenu();
+    const BusyScope busy(state_, window_);
+    window_.ShowLoadingScreen();
+    settings_.UIToDataBuf();
+    settings_.AIMKeyToDataBuf();
+    PackImage(state_.DataBuf, state_.MacroAreas, state_.DeviceImage);
+    window_.ShowLoadingScreen();
+    if (hooks.applyPointerSettings)
+        hooks.applyPointerSettings();
+    const WriteOutcome outcome = WriteImageToMouse(device_.Protocol, state_.DeviceImage, false);
     if (outcome.verify.mismatch())
-        form_.Nav().RefreshFormMessagDialog(form_.Text(109));
-    FinishCommand(true);
+        nav_.RefreshFormMessagDialog(state_.Text(109));
+    window_.HideLoadingScreen();
 }
 
 void DeviceCommands::DownloadDriverParameter()
 {
-    form_.Nav().HideAllMenu();
-    form_.DevTimer.stop();
-    form_.ShowBusyOverlays();
-    form_.ShowLoadingScreen();
-    form_.Settings().DriverModeRefresh();
+    nav_.HideAllMenu();
+    const BusyScope busy(state_, window_);
+    window_.ShowLoadingScreen();
+    settings_.DriverModeRefresh();
 
-    DeviceSession& device = form_.Device();
-    form_.CpiAndLed = BuildCpiAndLedRecord(form_.CpiAndLed, form_.Settings().RecordInputs());
-    if (SendCpiAndLedRecord(device.Protocol, form_.CpiAndLed))
+    DeviceSession& device = device_;
+    state_.CpiAndLed = BuildCpiAndLedRecord(state_.CpiAndLed, settings_.RecordInputs());
+    if (SendCpiAndLedRecord(device.Protocol, state_.CpiAndLed))
         SaveCpiAndLedRecordFile();
-    WriteDriverSettings(device.Driver, form_.DataBuf, form_.AssignedDriverMacros);
-    FinishCommand(true);
+    WriteDriverSettings(device.Driver, state_.DataBuf, state_.AssignedDriverMacros);
+    window_.HideLoadingScreen();
 }
 
 void DeviceCommands::Btn_Confirm_0Click()
 {
     Btn_Apply_0Click();
-    if (!form_.Device().Link.mouseOpen())
+    if (!device_.Link.mouseOpen())
         return;
-    form_.WaitPumping(kSettleBeforeCommand);
-    form_.close();
+    window_.WaitPumping(kSettleBeforeCommand);
+    window_.CloseWindow();
 }
 
 void DeviceCommands::Btn_Confirm1_1Click() { ResetToDefaults(1); }
@@ -357,10 +357,10 @@ void DeviceCommands::Btn_Confirm3_1Click() { ResetToDefaults(3); }
 void DeviceCommands::ResetToDefaults(int number)
 {
     ShowPressed(QStringLiteral("Confirm%1_").arg(number));
-    form_.WaitPumping(kSettleBeforeCommand);
+    window_.WaitPumping(kSettleBeforeCommand);
     if (RefuseWithoutDevice())
         return;
-    if (form_.EepromMode)
+    if (state_.EepromMode)
         TLDefaultParameter(ResetFile(true, number));
     else
         TLDefaultDriverParameter(ResetFile(false, number));
@@ -368,13 +368,13 @@ void DeviceCommands::ResetToDefaults(int number)
 
 void DeviceCommands::Btn_DefaultClick()
 {
-    QWidget* result = form_.control("Img_Result");
+    QWidget* result = controls_.get("Img_Result");
     if (result)
         result->hide();
-    form_.WaitPumping(kSettleBeforeCommand);
-    if (!form_.Device().Link.mouseOpen())
+    window_.WaitPumping(kSettleBeforeCommand);
+    if (!device_.Link.mouseOpen())
         return;
-    if (form_.EepromMode)
+    if (state_.EepromMode)
         TLDefaultParameter(ResetFile(true, 1));
     else
         TLDefaultDriverParameter(QStringLiteral("default_config1.bin"));
@@ -384,61 +384,55 @@ void DeviceCommands::Btn_DefaultClick()
 
 void DeviceCommands::TLDefaultParameter(const QString& fileName)
 {
-    form_.Nav().HideAllMenu();
-    form_.DevTimer.stop();
-    form_.ShowLoadingScreen();
-    if (const std::optional<QByteArray> file = ReadFilePrefix(DataFile(fileName), kImageBytes)) {
+    nav_.HideAllMenu();
+    const BusyScope paused(state_, window_, BusyScope::TimerOnly);
+    window_.ShowLoadingScreen();
+    if (const std::optional<QByteArray> file = ReadFilePrefix(state_.DataFile(fileName), kImageBytes)) {
         // A short reset file replaces only the bytes it has.
-        std::copy(file->begin(), file->end(), form_.DeviceImage.begin());
+        std::copy(file->begin(), file->end(), state_.DeviceImage.begin());
     } else {
-        form_.DeviceImage = form_.DefaultImages[0];
+        state_.DeviceImage = state_.DefaultImages[0];
     }
-    form_.OfficeKeyCodes = {};
-    form_.GameKeyCodes = {};
+    state_.OfficeKeyCodes = {};
+    state_.GameKeyCodes = {};
     MemoToDataBuf_OnClick();
-    form_.HideLoadingScreen();
-    form_.DevTimerFirst.stop();
-    form_.DevTimer.start();
+    window_.HideLoadingScreen();
 }
 
 void DeviceCommands::MemoToDataBuf_OnClick()
 {
     UnpackDeviceImage();
-    form_.Settings().DataBufToUI();
-    form_.DevTimer.stop();
-    form_.ShowBusyOverlays();
-    form_.ShowLoadingScreen();
+    settings_.DataBufToUI();
+    const BusyScope busy(state_, window_);
+    window_.ShowLoadingScreen();
     // What goes to the mouse is the image as it was loaded; repairs of damaged sections are
     // shown but not written.
-    const WriteOutcome outcome = WriteImageToMouse(form_.Device().Protocol, form_.DeviceImage, true);
+    const WriteOutcome outcome = WriteImageToMouse(device_.Protocol, state_.DeviceImage, true);
     if (outcome.verify.mismatch())
-        form_.Nav().RefreshFormMessagDialog(form_.Text(109));
-    FinishCommand(true);
+        nav_.RefreshFormMessagDialog(state_.Text(109));
+    window_.HideLoadingScreen();
 }
 
 void DeviceCommands::TLDefaultDriverParameter(const QString& fileName)
 {
-    form_.DevTimer.stop();
-    form_.ShowBusyOverlays();
-    form_.ShowLoadingScreen();
-    if (const std::optional<QByteArray> file = ReadFilePrefix(DataFile(fileName), store::kResetFileSize)) {
+    const BusyScope busy(state_, window_);
+    window_.ShowLoadingScreen();
+    if (const std::optional<QByteArray> file = ReadFilePrefix(state_.DataFile(fileName), store::kResetFileSize)) {
         std::vector<uint8_t> block(store::kResetFileSize, 0);
         std::copy(file->begin(), file->end(), block.begin());
-        std::copy_n(block.begin() + store::kCpiAndLedRecord, form_.CpiAndLed.size(), form_.CpiAndLed.begin());
-        if (form_.Device().Driver.WriteStoreRange(0, block)) {
-            SendRecordAfterStoreLoad(form_.Device().Protocol, form_.CpiAndLed);
+        std::copy_n(block.begin() + store::kCpiAndLedRecord, state_.CpiAndLed.size(), state_.CpiAndLed.begin());
+        if (device_.Driver.WriteStoreRange(0, block)) {
+            SendRecordAfterStoreLoad(device_.Protocol, state_.CpiAndLed);
             ReadDriverDevInfo();
         }
     }
-    form_.HideLoadingScreen();
-    form_.DevTimer.start();
-    form_.HideBusyOverlays();
+    window_.HideLoadingScreen();
 }
 
 void DeviceCommands::Btn_Save_0Click()
 {
     ShowPressed(QStringLiteral("Save_"));
-    form_.Nav().HideAllMenu();
+    nav_.HideAllMenu();
     if (RefuseWithoutDevice())
         return;
     const QString chosen = ChooseSaveFile();
@@ -448,43 +442,43 @@ void DeviceCommands::Btn_Save_0Click()
     ReadDevInfo(); // the file receives what the device holds, not unapplied edits
     QString error;
     bool saved;
-    if (form_.EepromMode) {
-        saved = SaveFileAtomically(target, form_.DeviceImage, &error);
+    if (state_.EepromMode) {
+        saved = SaveFileAtomically(target, state_.DeviceImage, &error);
     } else {
-        std::vector<uint8_t> store = form_.Device().Driver.ReadStoreRange(0, store::kProfileFileSize);
-        std::copy(form_.CpiAndLed.begin(), form_.CpiAndLed.end(), store.begin() + store::kCpiAndLedRecord);
+        std::vector<uint8_t> store = device_.Driver.ReadStoreRange(0, store::kProfileFileSize);
+        std::copy(state_.CpiAndLed.begin(), state_.CpiAndLed.end(), store.begin() + store::kCpiAndLedRecord);
         saved = SaveFileAtomically(target, store, &error);
     }
     if (!saved)
-        form_.Nav().RefreshFormMessagDialog(QStringLiteral("The profile could not be saved.\r\r") + error);
+        nav_.RefreshFormMessagDialog(QStringLiteral("The profile could not be saved.\r\r") + error);
 }
 
 void DeviceCommands::Btn_Load_0Click()
 {
     ShowPressed(QStringLiteral("Load_"));
-    form_.Nav().HideAllMenu();
+    nav_.HideAllMenu();
     if (RefuseWithoutDevice())
         return;
     const QString chosen = ChooseLoadFile();
     if (chosen.isEmpty())
         return;
-    const qint64 limit = form_.EepromMode ? kImageBytes : store::kResetFileSize;
+    const qint64 limit = state_.EepromMode ? kImageBytes : store::kResetFileSize;
     const std::optional<QByteArray> file = ReadFilePrefix(chosen, limit);
-    if (!file || (form_.EepromMode && file->size() < static_cast<qint64>(kImageBytes))) {
+    if (!file || (state_.EepromMode && file->size() < static_cast<qint64>(kImageBytes))) {
         // Loading part of an image would mix two configurations without the user seeing it.
-        form_.Nav().RefreshFormMessagDialog(QStringLiteral("This file is not a profile:\r\r") + chosen);
+        nav_.RefreshFormMessagDialog(QStringLiteral("This file is not a profile:\r\r") + chosen);
         return;
     }
-    if (form_.EepromMode) {
-        std::copy(file->begin(), file->end(), form_.DeviceImage.begin());
+    if (state_.EepromMode) {
+        std::copy(file->begin(), file->end(), state_.DeviceImage.begin());
         MemoToDataBuf_OnClick();
         return;
     }
     std::vector<uint8_t> block(store::kResetFileSize, 0);
     std::copy(file->begin(), file->end(), block.begin());
-    std::copy_n(block.begin() + store::kCpiAndLedRecord, form_.CpiAndLed.size(), form_.CpiAndLed.begin());
-    form_.Device().Driver.WriteStoreRange(0, block);
-    SendRecordAfterStoreLoad(form_.Device().Protocol, form_.CpiAndLed);
+    std::copy_n(block.begin() + store::kCpiAndLedRecord, state_.CpiAndLed.size(), state_.CpiAndLed.begin());
+    device_.Driver.WriteStoreRange(0, block);
+    SendRecordAfterStoreLoad(device_.Protocol, state_.CpiAndLed);
     ReadDriverDevInfo();
 }
 
