@@ -167,7 +167,7 @@ int RunCommandLine(const cli::ScriptRequest& request, int argc, char** argv, con
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QString::fromLatin1(TForm1::kApplicationTitle));
 
-    const bool windowRunning = probe && probe(kWindowProbeMs) != WindowState::None;
+    const bool windowRunning = probe && probe(kWindowProbeMs) != InstanceProbe::None;
     if (windowRunning && request.talksToMouse())
         return finish({ExitCode::WindowRunning,
                        "the window is running and owns the mouse; close it, or use its Read, Apply and profile "

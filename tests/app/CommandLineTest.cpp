@@ -5,14 +5,12 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUuid>
 
 #include "app/AppFolders.h"
+#include "app/SingleInstance.h"
 #include "cli/ExitCodes.h"
 #include "config/DefaultImages.h"
 
@@ -40,8 +38,8 @@ private:
     QByteArray memoryFile() const;
 
     std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<QTemporaryDir> runtime_; // private to the user, as the single-instance guard wants
     QString program_;
-    QString instanceName_;
 };
 
 void CommandLineTest::init()
@@ -51,7 +49,10 @@ void CommandLineTest::init()
     QVERIFY(dir_->isValid());
     program_ = dir_->filePath(QStringLiteral("tarq362a"));
     QVERIFY(QFile::copy(QStringLiteral(TARQ_PROGRAM), program_));
-    instanceName_ = QStringLiteral("tarq-cli-test-") + QUuid::createUuid().toString(QUuid::Id128);
+    // A run-time folder of its own: the window of whoever runs the tests is neither seen nor raised.
+    runtime_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(runtime_->isValid());
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime_->path()));
 }
 
 CommandLineTest::Run CommandLineTest::run(const QStringList& args)
@@ -59,7 +60,6 @@ CommandLineTest::Run CommandLineTest::run(const QStringList& args)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* display : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         env.remove(QString::fromLatin1(display));
-    env.insert(QStringLiteral("TARQ_INSTANCE_NAME"), instanceName_);
     env.insert(QStringLiteral("HOME"), dir_->filePath(QStringLiteral("home")));
     QProcess process;
     process.setProcessEnvironment(env);
@@ -156,22 +156,21 @@ void CommandLineTest::damagedProfileWritesNothing()
 
 void CommandLineTest::runningWindowOwnsTheMouseAndIsNotRaised()
 {
-    // Stands in for the window: it listens on the endpoint and records every request.
-    QLocalServer window;
-    QVERIFY(window.listen(instanceName_));
-    QByteArray requests;
-    connect(&window, &QLocalServer::newConnection, this, [&] {
-        while (QLocalSocket* socket = window.nextPendingConnection())
-            connect(socket, &QLocalSocket::readyRead, this, [&requests, socket] { requests += socket->readAll(); });
-    });
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // The window's end of the single-instance guard, in this process: it counts show requests.
+    QString error;
+    const InstancePaths paths = FindInstancePaths(&error);
+    QVERIFY2(paths.Valid(), qPrintable(error));
+    int showRequests = 0;
+    SingleInstance window;
+    QCOMPARE(window.Start(paths, kInstanceDeadlineMs, [&showRequests] { ++showRequests; }), SingleInstance::Outcome::First);
+
     auto runServing = [&](const QStringList& args) {
         QProcess process;
-        env.insert(QStringLiteral("TARQ_INSTANCE_NAME"), instanceName_);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("DISPLAY"));
         process.setProcessEnvironment(env);
         process.start(program_, args);
-        // The event loop keeps running, so the stand-in window takes the connection.
+        // The event loop keeps running, so the window's end answers the probe.
         QDeadlineTimer deadline(20000);
         while (process.state() != QProcess::NotRunning && !deadline.hasExpired())
             QTest::qWait(20);
@@ -195,7 +194,7 @@ void CommandLineTest::runningWindowOwnsTheMouseAndIsNotRaised()
     QCOMPARE(code, 0);
     QVERIFY2(output.contains("chip not asked"), output.constData());
     QTest::qWait(50);
-    QVERIFY2(requests.isEmpty(), requests.constData()); // no "show": the window was left alone
+    QCOMPARE(showRequests, 0); // the window was left as it was
 }
 
 void CommandLineTest::installedLayoutIsRecognised()

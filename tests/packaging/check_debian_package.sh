@@ -70,9 +70,11 @@ appstreamcli validate --no-net --explain "$root/usr/share/metainfo/$app_id.metai
 
 # ---- the unpacked program keeps its files in the per-user data folder ------------------
 home="$work/home"
-mkdir -p "$home"
+mkdir -p "$home" "$work/run"
+chmod 700 "$work/run"
+# A home and a run-time folder of its own: no window of this machine's user is seen or raised.
 run() {
-  env -i PATH=/usr/bin:/bin HOME="$home" QT_QPA_PLATFORM=offscreen TARQ_INSTANCE_NAME="tarq-pkg-test-$$" \
+  env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$work/run" QT_QPA_PLATFORM=offscreen \
     "$root/usr/bin/tarq362a" "$@"
 }
 run --demo --quit-after-show || fail "the unpacked program did not start"
