@@ -16,6 +16,7 @@
 #include "app/AppFolders.h"
 #include "app/FormLoading.h"
 #include "app/Main.h"
+#include "support/BareForm.h"
 #include "support/FormWithMouse.h"
 #include "app/SingleInstance.h"
 #include "ui/Navigation.h"
@@ -55,7 +56,7 @@ private slots:
 
 void MainFormTest::startUpLeavesPageOneAtSkinSize()
 {
-    TForm1 form;
+    tarq::testing::BareForm form;
     QCOMPARE(form.windowTitle(), QStringLiteral("TARQ362A Gaming Mouse v1.0"));
     QVERIFY(form.windowFlags() & Qt::FramelessWindowHint);
 
@@ -89,7 +90,7 @@ void MainFormTest::startUpLeavesPageOneAtSkinSize()
 
 void MainFormTest::startUpKeepsDeviceSearchForTheLoadingScreen()
 {
-    TForm1 form;
+    tarq::testing::BareForm form;
     QVERIFY(!form.State().DevTimer.isActive());
     QVERIFY(!form.State().DevTimerFirst.isActive());
     QCOMPARE(form.State().DevTimer.interval(), 3000);
@@ -100,7 +101,7 @@ void MainFormTest::startUpKeepsDeviceSearchForTheLoadingScreen()
 
 void MainFormTest::secondStartRaisesTheFirstWindow()
 {
-    TForm1 form;
+    tarq::testing::BareForm form;
     form.show();
     const QString name = UniqueInstanceName();
     SingleInstance first;
@@ -153,7 +154,7 @@ void MainFormTest::secondProgramStartEndsAndKeepsTheFirst()
 
 void MainFormTest::loadingScreenIsPlacedOverTheWindow()
 {
-    TForm1 form;
+    tarq::testing::BareForm form;
     form.move(100, 50);
     form.CreateLoadingScreen();
     TFormLoadingUI* loading = form.LoadingScreen();
@@ -200,7 +201,7 @@ void MainFormTest::busyOverlaysSwallowClicks()
 
 void MainFormTest::draggingTheBackgroundMovesTheWindow()
 {
-    TForm1 form;
+    tarq::testing::BareForm form;
     form.show();
     form.move(200, 100);
     form.Nav().ShowPnlMain_OnClick(form.control<TSkinLabel>("Key2"));
@@ -225,7 +226,7 @@ void MainFormTest::draggingTheBackgroundMovesTheWindow()
 
 void MainFormTest::hintOfTheControlUnderThePointerShowsInTheHintLine()
 {
-    TForm1 form;
+    tarq::testing::BareForm form;
     QWidget* testKeys = form.control("btn_TestKeys");
     QStatusTipEvent tip(testKeys->statusTip());
     QApplication::sendEvent(testKeys, &tip);

@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include "app/Main.h"
+#include "support/BareForm.h"
 #include "ui/language/LanguageSwitch.h"
 #include "app/PageRenderer.h"
 #include "ui/SkinLabel.h"
@@ -123,7 +124,7 @@ class LanguageFormTest : public QObject {
 private slots:
     void keyLabelsAndTextFieldsFollowTheLanguage()
     {
-        TForm1 form;
+        tarq::testing::BareForm form;
         QCOMPARE(form.State().LanguageIndex, 1);
         form.control<QLabel>("Key3")->setText("Left Click");
         form.control<QLabel>("Key4")->setText("Stop");
@@ -157,7 +158,7 @@ private slots:
 
     void insertListKeepsItsItem()
     {
-        TForm1 form;
+        tarq::testing::BareForm form;
         auto* insert = form.control<QComboBox>("CB_Insert");
         QVERIFY(insert);
         insert->setCurrentIndex(5);
@@ -168,7 +169,7 @@ private slots:
 
     void languageNotCarriedLeavesTheWindowAsItWas()
     {
-        TForm1 form;
+        tarq::testing::BareForm form;
         form.Language().Btn_Lang3_0Click();
         QCOMPARE(form.State().LanguageIndex, 1);
         QCOMPARE(Caption(form, "Btn_Apply_1"), "Apply");
@@ -189,7 +190,7 @@ private slots:
     void captionsFitInEveryLanguage()
     {
         QFETCH(int, language);
-        TForm1 form;
+        tarq::testing::BareForm form;
         QStringList messages;
         form.ShowDialogMessage = [&](const QString& text) { messages << text; };
         form.ShowStandardMessage = form.ShowDialogMessage;
@@ -222,7 +223,7 @@ private slots:
     void engineerCaptionsFitInBothColumns()
     {
         QFETCH(uint, locale);
-        TForm1 form;
+        tarq::testing::BareForm form;
         const EngineerCaptions captions(locale);
         ApplyEngineerCaptions(&form, captions);
         QCOMPARE(form.control<QAbstractButton>("Btn_Main_6")->text(), ToQString(captions.CaptionText(0)));
