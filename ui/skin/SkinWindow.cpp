@@ -1,4 +1,5 @@
 #include "ui/skin/SkinWindow.h"
+#include "config/EngineerSettings.h"
 #include "skin/LayoutKeys.h"
 
 #include <QBitmap>
@@ -149,7 +150,7 @@ void LoadSkinImages(QWidget* root)
     // Advanced page: checks off, DPI level 1 current, colour frames.
     for (const char* check : {"Img_FireContinue", "Img_IsControl", "Img_IsScreen"})
         SetPicture(root, QString::fromLatin1(check), QStringLiteral("CbS_D"));
-    for (int level = 1; level <= 7; ++level) {
+    for (int level = 1; level <= kDpiLevelSlots; ++level) {
         SetPicture(root, Numbered(QStringLiteral("Img_DPI"), level),
                    level == 1 ? QStringLiteral("CbS_E") : QStringLiteral("CbS_D"));
         SetPicture(root, QStringLiteral("Img_DPI%1Col").arg(level), QStringLiteral("Col_F"));
