@@ -30,8 +30,8 @@ void TForm1::ReadDefaultImage()
         else
             state_.DefaultImages[n - 1] = DefaultImage(n);
     }
-    state_.ExpectedVendorCode = state_.DefaultImages[0][databuf::kVendorCode - layout::kSectionB.dataBufOffset + layout::kSectionB.image.address];
-    state_.ExpectedProductCode = state_.DefaultImages[0][databuf::kProductCode - layout::kSectionB.dataBufOffset + layout::kSectionB.image.address];
+    state_.ExpectedVendorCode = state_.DefaultImages[0][layout::kDeviceCodesAddress];
+    state_.ExpectedProductCode = state_.DefaultImages[0][layout::kDeviceCodesAddress + 1];
 }
 
 // The device link starts with no mouse open and this build's identity in its table. The first

@@ -1,4 +1,5 @@
 #include "app/Main.h"
+#include "skin/LayoutKeys.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -48,7 +49,6 @@ constexpr int kLabelRunMs = 200;
 constexpr int kTestTimerMs = 1000;
 constexpr int kPumpSleepMs = 10;
 constexpr int kSkinnedPages = 5;
-constexpr int kPageCopies = 4;    // pages 1-4 each carry the frame and page buttons
 constexpr int kPages = 6;
 constexpr QSize kDefaultSkin{1030, 662};
 

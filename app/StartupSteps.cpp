@@ -1,6 +1,7 @@
 // The form's own start-up steps: the skin and layout, and the language texts and captions.
 
 #include "app/Main.h"
+#include "skin/LayoutKeys.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -21,7 +22,6 @@ namespace tarq {
 
 namespace {
 
-constexpr int kOverlays = 4;
 
 void SetColour(QWidget* w, QPalette::ColorRole role, const QColor& colour)
 {
@@ -42,7 +42,7 @@ void TForm1::LoadBackground()
         SetPicture(QStringLiteral("Img_Base_1"), QStringLiteral("L1_BackGround"));
         skin = controls_.get("Img_Base_1")->size();
         state_.StartupProblems << QStringLiteral("L1_BackGround: picture missing");
-        for (int n = 1; n <= kOverlays; ++n)
+        for (int n = 1; n <= kPageCopies; ++n)
             if (QWidget* overlay = controls_.get(QStringLiteral("Disable_All_") + QString::number(n)))
                 overlay->resize(skin);
     }

@@ -1,11 +1,13 @@
 // The small window helpers every device operation uses, and the window's own commands.
 
 #include "app/Main.h"
+#include "skin/LayoutKeys.h"
 
 #include <QApplication>
-#include <QThread>
 
 #include "app/FormLoading.h"
+#include "device/DeviceSession.h"
+#include "device/QtWaiter.h"
 #include "ui/SkinLabel.h"
 
 namespace tarq {
@@ -13,13 +15,12 @@ namespace tarq {
 namespace {
 
 constexpr int kPumpSleepMs = 10;
-constexpr int kOverlays = 4;
 
 } // namespace
 
 void TForm1::ShowBusyOverlays()
 {
-    for (int n = 1; n <= kOverlays; ++n)
+    for (int n = 1; n <= kPageCopies; ++n)
         if (QWidget* overlay = controls_.get(QStringLiteral("Disable_All_") + QString::number(n))) {
             overlay->raise();
             overlay->show();
@@ -28,7 +29,7 @@ void TForm1::ShowBusyOverlays()
 
 void TForm1::HideBusyOverlays()
 {
-    for (int n = 1; n <= kOverlays; ++n)
+    for (int n = 1; n <= kPageCopies; ++n)
         if (QWidget* overlay = controls_.get(QStringLiteral("Disable_All_") + QString::number(n)))
             overlay->hide();
 }
@@ -56,11 +57,16 @@ void TForm1::HideLoadingScreen()
     QApplication::processEvents();
 }
 
+// The waits go through the transfers' waiter, so a test's virtual clock covers them too.
 void TForm1::WaitPumping(int n)
 {
+    static QtWaiter beforeTheDeviceSession;
+    Waiter& waiter = device_ ? device_->ProtocolWaiter
+                   : deviceOptions_.waiter ? *deviceOptions_.waiter
+                                           : static_cast<Waiter&>(beforeTheDeviceSession);
     for (int i = 0; i < n; ++i) {
-        QThread::msleep(kPumpSleepMs);
-        QApplication::processEvents();
+        waiter.sleep(kPumpSleepMs);
+        waiter.pump();
     }
 }
 

@@ -5,6 +5,7 @@
 //   tarq362a-bench            all rows
 //   tarq362a-bench --quick    latency 0 only
 
+#include "config/ImageLayout.h"
 #include "device/DeviceLink.h"
 #include "device/FeatureProtocol.h"
 #include "device/SleepingWaiter.h"
@@ -21,11 +22,10 @@ using namespace tarq;
 
 namespace {
 
-constexpr uint32_t kImageSize = 2048;
 // Command answered at the first poll: 10 ms. Read chunk: 5 ms. Write chunk: 10 ms.
 constexpr double kWindowFloorMs = 10;
-const double kReadFloorMs = kWindowFloorMs + ChunkCount(kImageSize) * 5.0;
-const double kWriteFloorMs = kWindowFloorMs + ChunkCount(kImageSize) * 10.0;
+const double kReadFloorMs = kWindowFloorMs + ChunkCount(kDeviceImageSize) * 5.0;
+const double kWriteFloorMs = kWindowFloorMs + ChunkCount(kDeviceImageSize) * 10.0;
 
 struct Row {
     const char* operation;
@@ -49,7 +49,7 @@ void runRow(const Row& row, int latencyMs)
     }
     SleepingWaiter waiter;
     FeatureProtocol protocol(link, waiter);
-    std::vector<uint8_t> image(kImageSize);
+    std::vector<uint8_t> image(kDeviceImageSize);
     for (size_t i = 0; i < image.size(); ++i)
         image[i] = static_cast<uint8_t>(i * 13);
 
@@ -67,13 +67,13 @@ int main(int argc, char** argv)
     const bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
     const std::vector<Row> rows = {
         {"read 2048 bytes", kReadFloorMs,
-         [](FeatureProtocol& p, std::vector<uint8_t>& img) { return p.ReadMemory(0, kImageSize, img); }},
+         [](FeatureProtocol& p, std::vector<uint8_t>& img) { return p.ReadMemory(0, kDeviceImageSize, img); }},
         {"write 2048 bytes", kWriteFloorMs,
-         [](FeatureProtocol& p, std::vector<uint8_t>& img) { return p.WriteMemory(0, kImageSize, img); }},
+         [](FeatureProtocol& p, std::vector<uint8_t>& img) { return p.WriteMemory(0, kDeviceImageSize, img); }},
         {"write + full read-back", kWriteFloorMs + kReadFloorMs,
          [](FeatureProtocol& p, std::vector<uint8_t>& img) {
-             std::vector<uint8_t> back(kImageSize);
-             return p.WriteMemory(0, kImageSize, img) && p.ReadMemory(0, kImageSize, back) && back == img;
+             std::vector<uint8_t> back(kDeviceImageSize);
+             return p.WriteMemory(0, kDeviceImageSize, img) && p.ReadMemory(0, kDeviceImageSize, back) && back == img;
          }},
     };
     std::printf("| %-24s | %-7s | %-9s | %-9s | %-6s | %-7s | %s |\n", "operation", "latency", "time ms", "floor ms", "ratio",

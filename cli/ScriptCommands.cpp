@@ -156,7 +156,7 @@ Outcome OpenMouse(DeviceLink& link)
 MouseCodes BuiltInCodes(AcceptedCodes reserved)
 {
     const DeviceImage& image = DefaultImage(1);
-    return {{image[kDeviceCodesAddress], image[kDeviceCodesAddress + 1]}, reserved};
+    return {{image[layout::kDeviceCodesAddress], image[layout::kDeviceCodesAddress + 1]}, reserved};
 }
 
 Outcome ReadConfiguration(FeatureProtocol& protocol, const MouseCodes& codes, DeviceImage& image)
@@ -164,7 +164,7 @@ Outcome ReadConfiguration(FeatureProtocol& protocol, const MouseCodes& codes, De
     if (std::optional<Outcome> refusal = refuseUnlessAccepted(protocol, codes))
         return *refusal;
     const long long lostBefore = protocol.unacknowledgedReadChunks();
-    const bool read = protocol.ReadMemoryShowingProgress(0, kImageBytes, image);
+    const bool read = protocol.ReadMemoryShowingProgress(0, kDeviceImageSize, image);
     const bool closed = CloseExchange(protocol);
     if (!read || !closed || protocol.unacknowledgedReadChunks() != lostBefore)
         return {ExitCode::Failed, "the mouse stopped answering during the read; nothing was saved"};

@@ -3,7 +3,9 @@
 // device paths write them: upper case when written, either case when read.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace tarq {
 
@@ -17,6 +19,21 @@ constexpr int HexDigitValue(char c)
     if (c >= 'a' && c <= 'f')
         return c - 'a' + 10;
     return -1;
+}
+
+// The value of a run of hexadecimal digits; nothing when it is empty or holds anything else.
+constexpr std::optional<unsigned> ParseHex(std::string_view digits)
+{
+    if (digits.empty())
+        return std::nullopt;
+    unsigned v = 0;
+    for (char c : digits) {
+        const int d = HexDigitValue(c);
+        if (d < 0)
+            return std::nullopt;
+        v = v * 16 + unsigned(d);
+    }
+    return v;
 }
 
 // The upper-case digit of the low four bits of v.

@@ -131,6 +131,15 @@ constexpr size_t KeyCodeOffset(int keyMode, int button)
 
 } // namespace databuf
 
+namespace layout {
+// Where the image keeps the manufacturer code, then the product code (section B's bytes for
+// them): the identity check reads these two bytes from the mouse.
+inline constexpr size_t kDeviceCodesAddress =
+    databuf::kVendorCode - kSectionB.dataBufOffset + kSectionB.image.address;
+static_assert(kDeviceCodesAddress == 0x36);
+static_assert(databuf::kProductCode == databuf::kVendorCode + 1);
+} // namespace layout
+
 // The layout is checked here so that a typo in an offset fails the build.
 namespace layout::check {
 

@@ -1,5 +1,6 @@
 #include "device/DriverChannel.h"
 
+#include "config/HexText.h"
 #include "config/ImageSections.h"
 #include "device/DriverIoctl.h"
 
@@ -152,19 +153,19 @@ std::vector<DriverMacroRecordBytes> ReadAssignedDriverMacros(DriverChannel& driv
     return records;
 }
 
-void WriteDriverSettings(DriverChannel& driver, const DataBuf& buf, const std::vector<DriverMacroRecordBytes>& assignedMacros)
+bool WriteDriverSettings(DriverChannel& driver, const DataBuf& buf, const std::vector<DriverMacroRecordBytes>& assignedMacros)
 {
-    driver.WriteStoreRange(store::kSectionB, BlockBytes(buf, layout::kSectionB));
-    driver.WriteStoreRange(store::kSectionA, BlockBytes(buf, layout::kSectionA));
+    bool all = driver.WriteStoreRange(store::kSectionB, BlockBytes(buf, layout::kSectionB));
+    all = driver.WriteStoreRange(store::kSectionA, BlockBytes(buf, layout::kSectionA)) && all;
     std::vector<uint8_t> fireKey(store::kFireKeyBlockLead, 0);
     const auto section = BlockBytes(buf, layout::kFireKey);
     fireKey.insert(fireKey.end(), section.begin(), section.end());
-    driver.WriteStoreRange(store::kFireKeyBlock, fireKey);
-    driver.WriteStoreRange(store::kProfile, BlockBytes(buf, layout::kProfile));
+    all = driver.WriteStoreRange(store::kFireKeyBlock, fireKey) && all;
+    all = driver.WriteStoreRange(store::kProfile, BlockBytes(buf, layout::kProfile)) && all;
     std::vector<uint8_t> macros;
     for (const DriverMacroRecordBytes& record : assignedMacros)
         macros.insert(macros.end(), record.begin(), record.end());
-    driver.WriteStoreRange(store::kMacroRecords, macros);
+    return driver.WriteStoreRange(store::kMacroRecords, macros) && all;
 }
 
 int AssignedDriverMacroRecordCount(int highestMacroAddress)
@@ -184,10 +185,8 @@ int HighestDriverMacroAddress(const std::vector<std::string>& keyCodes)
         const std::string type = code.substr(0, 2);
         if (type != "06" && type != "0E")
             continue;
-        char* end = nullptr;
-        const long address = std::strtol(code.c_str() + 2, &end, 16);
-        if (end == code.c_str() + 6)
-            highest = std::max<int>(highest, static_cast<int>(address));
+        if (const std::optional<unsigned> address = ParseHex(std::string_view(code).substr(2, 4)))
+            highest = std::max<int>(highest, static_cast<int>(*address));
     }
     return highest;
 }

@@ -82,8 +82,8 @@ std::vector<DriverMacroRecordBytes> ReadAssignedDriverMacros(DriverChannel& driv
 
 // The store writes of a driver-mode Apply: section B, section A, the fire-key block, the
 // profile section and every assigned macro record (a write of length 0 when there is none).
-// The driver's results are not examined: the next read shows what it kept.
-void WriteDriverSettings(DriverChannel& driver, const DataBuf& buf, const std::vector<DriverMacroRecordBytes>& assignedMacros);
+// Every write is attempted; returns whether all of them succeeded.
+bool WriteDriverSettings(DriverChannel& driver, const DataBuf& buf, const std::vector<DriverMacroRecordBytes>& assignedMacros);
 
 // The highest macro address in the key-function codes (six hex digits each): types "06" and
 // "0E" carry one in their last four digits, except "0600F0".

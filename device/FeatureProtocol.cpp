@@ -1,6 +1,7 @@
 #include "device/FeatureProtocol.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace tarq {
 namespace {
@@ -39,7 +40,7 @@ bool FeatureProtocol::set()
         return false;
     ++reportsSent_;
     const size_t length = std::min<size_t>(ReportBuffer.size(), static_cast<size_t>(std::max(link_.FeatureReportLength, 0)));
-    return link_.HidHandle->setFeature(std::span<const uint8_t>(ReportBuffer.data(), length ? length : ReportBuffer.size()));
+    return reported(link_.HidHandle->setFeature(std::span<const uint8_t>(ReportBuffer.data(), length ? length : ReportBuffer.size())));
 }
 
 bool FeatureProtocol::get()
@@ -47,7 +48,15 @@ bool FeatureProtocol::get()
     if (!link_.HidHandle)
         return false;
     const size_t length = std::min<size_t>(ReportBuffer.size(), static_cast<size_t>(std::max(link_.FeatureReportLength, 0)));
-    return link_.HidHandle->getFeature(std::span<uint8_t>(ReportBuffer.data(), length ? length : ReportBuffer.size()));
+    return reported(link_.HidHandle->getFeature(std::span<uint8_t>(ReportBuffer.data(), length ? length : ReportBuffer.size())));
+}
+
+bool FeatureProtocol::reported(bool ok)
+{
+    if (!ok && !failing_)
+        std::fprintf(stderr, "tarq362a: feature report failed: %s\n", link_.HidHandle->lastError().c_str());
+    failing_ = !ok;
+    return ok;
 }
 
 void FeatureProtocol::fillRequest(uint8_t code, uint8_t p1, uint8_t p2, uint8_t p3, uint8_t p4)

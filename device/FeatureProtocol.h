@@ -100,6 +100,8 @@ private:
     void writeChunk();
     bool set();
     bool get();
+    // Logs the device's reason for a refused report to standard error, once per run of failures.
+    bool reported(bool ok);
     void fillRequest(uint8_t code, uint8_t p1, uint8_t p2, uint8_t p3, uint8_t p4);
     void showProgress();
 
@@ -107,6 +109,7 @@ private:
     Waiter& waiter_;
     long long reportsSent_ = 0;
     long long unacknowledgedReadChunks_ = 0;
+    bool failing_ = false;
 };
 
 } // namespace tarq

@@ -39,7 +39,7 @@ bool CloseExchange(FeatureProtocol& protocol)
 VerifyOutcome WriteAndVerifyImage(FeatureProtocol& protocol, std::span<const uint8_t> image)
 {
     VerifyOutcome outcome;
-    const size_t size = std::min<size_t>(image.size(), kImageBytes);
+    const size_t size = std::min<size_t>(image.size(), kDeviceImageSize);
     if (protocol.ShowProgress)
         protocol.ShowProgress();
     std::vector<uint8_t> readBack(size, 0xFF);
@@ -91,7 +91,7 @@ Identity IdentifyMouse(FeatureProtocol& protocol, AcceptedCodes expected, Accept
         return identity;
     }
     std::array<uint8_t, 2> codes{};
-    protocol.ReadMemory(kDeviceCodesAddress, 2, codes);
+    protocol.ReadMemory(layout::kDeviceCodesAddress, 2, codes);
     identity.manufacturer = codes[0];
     identity.product = codes[1];
     const auto matches = [&](AcceptedCodes c) { return c.manufacturer == codes[0] && c.product == codes[1]; };
@@ -106,7 +106,7 @@ Identity IdentifyMouse(FeatureProtocol& protocol, AcceptedCodes expected, Accept
 
 void ReadImageAndClose(FeatureProtocol& protocol, std::span<uint8_t> image)
 {
-    protocol.ReadMemoryShowingProgress(0, kImageBytes, image);
+    protocol.ReadMemoryShowingProgress(0, kDeviceImageSize, image);
     CloseExchange(protocol);
 }
 

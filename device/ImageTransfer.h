@@ -3,6 +3,7 @@
 // mouse: identifying the mouse, reading the image, and writing it with read-back verification.
 // They send and check bytes only; what the user sees about the outcome is the caller's.
 
+#include "config/ImageLayout.h"
 #include "device/FeatureProtocol.h"
 
 #include <cstdint>
@@ -11,8 +12,6 @@
 
 namespace tarq {
 
-constexpr uint32_t kImageBytes = 2048;
-constexpr uint32_t kDeviceCodesAddress = 0x36; // manufacturer code, then product code
 constexpr int kVerifyPasses = 3;
 constexpr int kChipThatStoresWrites = 0x98;
 

@@ -1,4 +1,6 @@
 #include "language/LanguageCaptions.h"
+#include "settings/FixedKeyCodes.h"
+#include "skin/LayoutKeys.h"
 
 #include <string_view>
 
@@ -7,7 +9,6 @@ namespace tarq {
 namespace {
 
 constexpr int kMenuPrefixId = 200;
-constexpr int kPageCopies = 4;
 
 struct Binding {
     std::string_view control;
@@ -23,21 +24,12 @@ constexpr Binding kFourPageButtons[] = {
     {"Btn_Macro_", 14}, {"Btn_Confirm2_", 15}, {"Btn_Confirm3_", 16}, {"Btn_Read_", 17},
 };
 
-// Entries of the button-function menus, shown with the " * " prefix.
+// Entries of the button-function menus that open a submenu or a list, shown with the " * "
+// prefix; the entries of fixed key functions follow the fixed key-code table.
 constexpr Binding kMenuEntries[] = {
     {"Key_Standard", 201}, {"Key_Special", 202}, {"Key_Media", 203}, {"Key_WWW", 204},
     {"Key_Assembly", 205}, {"Key_Macro", 206}, {"Key_MyPC", 207}, {"Key_FireMacro", 208},
-    {"Key_TLFireMacro", 208},
-    {"Key_Left", 210}, {"Key_Right", 211}, {"Key_Middle", 212}, {"Key_B4", 213}, {"Key_B5", 214},
-    {"Key_Fire", 220}, {"Key_LEDSwitch", 221}, {"Key_AIMKey", 222}, {"Key_FnFire", 223},
-    {"Key_KeyOff", 224}, {"Key_KeyMode", 225}, {"Key_LEDMode", 226},
-    {"Key_CPIKey", 230}, {"Key_CPI", 231}, {"Key_CPII", 232}, {"Key_CPID", 233},
-    {"Key_Computer", 240}, {"Key_Calculator", 241}, {"Key_EMail", 242}, {"Key_Desktop", 243},
-    {"Key_PlayPause", 250}, {"Key_Stop", 251}, {"Key_PreviousTrack", 252},
-    {"Key_NextTrack", 253}, {"Key_VolumePlus", 254}, {"Key_VolumeMinus", 255}, {"Key_Mute", 256},
-    {"Key_WWWHome", 260}, {"Key_WWWSearch", 261}, {"Key_WWWBack", 262},
-    {"Key_WWWForward", 263}, {"Key_WWWStop", 264}, {"Key_WWWRefresh", 265},
-    {"Key_WWWFavorites", 266},
+    {"Key_TLFireMacro", 208}, {"Key_CPIKey", 230},
 };
 
 // Single controls of the macro, gun, button, advanced and light pages.
@@ -120,6 +112,8 @@ std::vector<ControlCaption> LanguageCaptions(const LanguageTexts& texts)
     }
     for (const Binding& b : kMenuEntries)
         captions.push_back({std::string(b.control), MenuEntryCaption(texts, b.strId)});
+    for (const FixedKeyCode& k : kFixedKeyCodes)
+        captions.push_back({std::string(k.entry), MenuEntryCaption(texts, k.strId)});
     for (const Binding& b : kPageCaptions)
         captions.push_back({std::string(b.control), texts.Str(b.strId)});
     return captions;

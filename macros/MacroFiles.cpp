@@ -157,7 +157,7 @@ MacroImportResult ImportOneDriverMacro(DriverMacroLibrary& library, std::span<co
     return {MacroImportStatus::Imported, int(library.size() - 1)};
 }
 
-size_t ApplyBaseMacroFile(std::span<const uint8_t> file, std::span<uint8_t, kConfigImageSize> image)
+size_t ApplyBaseMacroFile(std::span<const uint8_t> file, std::span<uint8_t, kDeviceImageSize> image)
 {
     const size_t n = std::min(file.size(), kBaseMacroFileSize);
     std::copy_n(file.begin(), n, image.begin() + kBaseMacroBlockAddress);

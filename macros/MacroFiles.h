@@ -75,6 +75,6 @@ MacroImportResult ImportOneDriverMacro(DriverMacroLibrary& library, std::span<co
 
 // The engineering import: copies the file's first 1024 bytes over image 0x100-0x4FF. A
 // shorter file leaves the bytes it does not reach as they were. Returns the bytes copied.
-size_t ApplyBaseMacroFile(std::span<const uint8_t> file, std::span<uint8_t, kConfigImageSize> image);
+size_t ApplyBaseMacroFile(std::span<const uint8_t> file, std::span<uint8_t, kDeviceImageSize> image);
 
 } // namespace tarq

@@ -1,5 +1,7 @@
 #include "macros/MacroPages.h"
 
+#include "config/HexText.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -7,33 +9,14 @@ namespace tarq {
 
 namespace {
 
-constexpr std::array<uint16_t, kBaseMacroPageCount> kPageAddresses{0x100, 0x200, 0x300,
-                                                                   0x400, 0x600, 0x700};
 // The page code is the image address of the page's body byte 1.
 constexpr uint16_t kPageCodeOffset = kMacroNameSize + macro_body::kLengthOffset;
-static_assert(kPageAddresses[0] + kPageCodeOffset == 0x0121);
-static_assert(kPageAddresses.back() + kMacroRecordSize <= kConfigImageSize);
+static_assert(layout::BaseMacroPageAddress(1) + kPageCodeOffset == 0x0121);
+static_assert(layout::BaseMacroPageAddress(kBaseMacroPageCount) + kMacroRecordSize <= kDeviceImageSize);
 
 bool ValidPage(int page)
 {
     return page >= 1 && page <= kBaseMacroPageCount;
-}
-
-std::optional<unsigned> HexValue(std::string_view s)
-{
-    unsigned v = 0;
-    for (char c : s) {
-        v <<= 4;
-        if (c >= '0' && c <= '9')
-            v |= unsigned(c - '0');
-        else if (c >= 'A' && c <= 'F')
-            v |= unsigned(c - 'A' + 10);
-        else if (c >= 'a' && c <= 'f')
-            v |= unsigned(c - 'a' + 10);
-        else
-            return std::nullopt;
-    }
-    return v;
 }
 
 // The page a code plays, if any.
@@ -41,15 +24,15 @@ std::optional<int> PageOfKeyCode(std::string_view code)
 {
     if (code.size() != 6)
         return std::nullopt;
-    const auto type = HexValue(code.substr(0, 2));
-    const auto address = HexValue(code.substr(2, 4));
+    const auto type = ParseHex(code.substr(0, 2));
+    const auto address = ParseHex(code.substr(2, 4));
     if (!type || !address || (*type != 0x06 && *type != 0x0E))
         return std::nullopt;
     return BaseMacroPageFromCode(uint16_t(*address));
 }
 
-// Step 1 of the choice: when the used pages are exactly 1..k, page k + 1 is next (pageCount + 1
-// means none is free), unless exactly one page carries the macro's name.
+// The choice when the used pages are exactly 1..k: page k + 1 is next (pageCount + 1 means none
+// is free), unless exactly one page carries the macro's name. Other patterns go to ChooseInGaps.
 std::optional<int> ChooseAfterContiguousPages(const std::bitset<kBaseMacroPageCount>& used,
                                               int pageCount, std::span<const MacroName> names,
                                               const MacroName& macroName)
@@ -59,7 +42,7 @@ std::optional<int> ChooseAfterContiguousPages(const std::bitset<kBaseMacroPageCo
         ++k;
     for (int p = k; p < pageCount; ++p)
         if (used[size_t(p)])
-            return std::nullopt;   // not contiguous: step 2 decides
+            return std::nullopt;   // not contiguous: ChooseInGaps decides
 
     int candidate = k + 1;
     if (!MacroNameIsEmpty(macroName)) {
@@ -76,8 +59,8 @@ std::optional<int> ChooseAfterContiguousPages(const std::bitset<kBaseMacroPageCo
     return candidate;
 }
 
-// Step 2: the first gap that sits right before a used page, then the page numbered by the
-// count of used pages, then the lowest free page.
+// The choice among scattered pages: the first gap that sits right before a used page, then the
+// page numbered by the count of used pages, then the lowest free page.
 int ChooseInGaps(const std::bitset<kBaseMacroPageCount>& used, int pageCount)
 {
     auto inUse = [&](int page) { return page >= 1 && page <= pageCount && used[size_t(page - 1)]; };
@@ -125,12 +108,12 @@ std::optional<int> ChoosePage(std::span<const std::string> keyCodes,
 
 uint16_t BaseMacroPageAddress(int page)
 {
-    return ValidPage(page) ? kPageAddresses[size_t(page - 1)] : 0;
+    return ValidPage(page) ? layout::BaseMacroPageAddress(page) : 0;
 }
 
 uint16_t BaseMacroPageCode(int page)
 {
-    return ValidPage(page) ? uint16_t(kPageAddresses[size_t(page - 1)] + kPageCodeOffset) : 0;
+    return ValidPage(page) ? uint16_t(layout::BaseMacroPageAddress(page) + kPageCodeOffset) : 0;
 }
 
 std::optional<int> BaseMacroPageFromCode(uint16_t pageCode)
@@ -149,7 +132,7 @@ std::string MacroKeyCode(int page, uint8_t releaseByte)
     return text;
 }
 
-BaseMacroPages UnpackBaseMacroPages(std::span<const uint8_t, kConfigImageSize> image)
+BaseMacroPages UnpackBaseMacroPages(std::span<const uint8_t, kDeviceImageSize> image)
 {
     BaseMacroPages pages{};
     for (int p = 1; p <= kBaseMacroPageCount; ++p) {
@@ -162,7 +145,7 @@ BaseMacroPages UnpackBaseMacroPages(std::span<const uint8_t, kConfigImageSize> i
     return pages;
 }
 
-void PackBaseMacroPages(const BaseMacroPages& pages, std::span<uint8_t, kConfigImageSize> image)
+void PackBaseMacroPages(const BaseMacroPages& pages, std::span<uint8_t, kDeviceImageSize> image)
 {
     for (int p = 1; p <= kBaseMacroPageCount; ++p) {
         const MacroRecord& page = pages[size_t(p - 1)];

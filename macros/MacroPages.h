@@ -12,6 +12,7 @@
 //   5     0x600   0x0621
 //   6     0x700   0x0721
 
+#include "config/ImageLayout.h"
 #include "macros/MacroBody.h"
 
 #include <array>
@@ -23,10 +24,9 @@
 
 namespace tarq {
 
-constexpr int kBaseMacroPageCount = 6;
+constexpr int kBaseMacroPageCount = static_cast<int>(layout::kBaseMacroPageCount);
 // The pages of the four-page choice (the engineer button set).
 constexpr int kBaseMacroIndexPageCount = 4;
-constexpr size_t kConfigImageSize = 2048;
 
 // Pages are numbered 1..6 in every function below.
 uint16_t BaseMacroPageAddress(int page);
@@ -40,14 +40,15 @@ std::string MacroKeyCode(int page, uint8_t releaseByte);
 using BaseMacroPages = std::array<MacroRecord, kBaseMacroPageCount>;
 
 // The 1024-byte block of pages 1-4 (image 0x100-0x4FF, also the base macro file).
-constexpr uint16_t kBaseMacroBlockAddress = 0x100;
-constexpr size_t kBaseMacroBlockSize = 4 * kMacroRecordSize;
+constexpr uint16_t kBaseMacroBlockAddress = layout::kBaseMacroPages1To4.address;
+constexpr size_t kBaseMacroBlockSize = layout::kBaseMacroPages1To4.length;
+static_assert(kBaseMacroBlockSize == 4 * kMacroRecordSize);
 
 // Copies the six records out of the image into pages (ReadAndRefreshMacro), then checks
 // them (CheckMacroContentBuf).
-BaseMacroPages UnpackBaseMacroPages(std::span<const uint8_t, kConfigImageSize> image);
+BaseMacroPages UnpackBaseMacroPages(std::span<const uint8_t, kDeviceImageSize> image);
 // Packs the pages into the two image blocks (RefreshBaseMacroBuf); other bytes stay.
-void PackBaseMacroPages(const BaseMacroPages& pages, std::span<uint8_t, kConfigImageSize> image);
+void PackBaseMacroPages(const BaseMacroPages& pages, std::span<uint8_t, kDeviceImageSize> image);
 
 // Clears the body of every page 1-4 whose checksum fails; names stay, pages 5 and 6 are
 // taken as read. Returns which pages were cleared (bit p - 1 for page p).

@@ -1,6 +1,7 @@
 #include "macros/MacroScript.h"
 
 #include "config/HexText.h"
+#include "config/TextTrim.h"
 #include "settings/HidUsageNames.h"
 
 #include <algorithm>
@@ -23,28 +24,6 @@ std::string Hex2(uint8_t b)
     return out;
 }
 
-std::optional<unsigned> ParseHex(std::string_view digits)
-{
-    if (digits.empty())
-        return std::nullopt;
-    unsigned v = 0;
-    for (char c : digits) {
-        const int d = HexDigitValue(c);
-        if (d < 0)
-            return std::nullopt;
-        v = v * 16 + unsigned(d);
-    }
-    return v;
-}
-
-std::string_view Trim(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
-        s.remove_suffix(1);
-    return s;
-}
 
 // A decimal number with an optional minus sign that saturates instead of overflowing;
 // nothing when the text is not a number.

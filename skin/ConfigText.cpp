@@ -1,5 +1,7 @@
 #include "skin/ConfigText.h"
 
+#include "config/TextTrim.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -7,20 +9,6 @@
 
 namespace tarq {
 namespace {
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
-
-std::string_view Trim(std::string_view s)
-{
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
 
 std::string Lower(std::string_view s)
 {

@@ -8,6 +8,10 @@
 
 namespace tarq {
 
+// Pages 1-4 each carry a copy of the frame and page buttons and of the busy overlay; names of
+// those controls end in the copy number 1..4.
+inline constexpr int kPageCopies = 4;
+
 // The families in the order of the layout text.
 enum class LayoutFamily {
     FrameButtons = 1,

@@ -1,4 +1,5 @@
 #include "ui/Navigation.h"
+#include "skin/LayoutKeys.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
@@ -24,7 +25,6 @@ namespace tarq {
 
 namespace {
 
-constexpr int kCopies = 4;                 // pages 1-4 each carry the frame and page buttons
 constexpr int kPages = 6;
 constexpr int kMenuHeightShort = 170;      // the eighth entry of Pnl_Main and Pnl_Special cut off
 constexpr int kMenuHeightFull = 194;
@@ -130,7 +130,7 @@ void Navigation::ShowView(View view)
     }
 
     SetPictures(info.ownButton, QStringLiteral("SetS_03"));
-    if (info.page <= kCopies) {
+    if (info.page <= kPageCopies) {
         const QString picture = LanguagePicture(state_.LanguageIndex, QStringLiteral("Back%1").arg(info.page));
         SetPicture(QStringLiteral("Img_P") + QString::number(info.page), picture);
     }
@@ -309,7 +309,7 @@ void Navigation::SetPicture(const QString& control, const QString& picture)
 
 void Navigation::SetPictures(const QString& pictureBase, const QString& picture)
 {
-    for (int copy = 1; copy <= kCopies; ++copy)
+    for (int copy = 1; copy <= kPageCopies; ++copy)
         SetPicture(QStringLiteral("Img_") + pictureBase + QString::number(copy), picture);
 }
 

@@ -1,6 +1,7 @@
 // Connections of the navigation: which control calls which handler.
 
 #include "ui/Navigation.h"
+#include "skin/LayoutKeys.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -21,7 +22,6 @@ namespace tarq {
 
 namespace {
 
-constexpr int kCopies = 4;
 
 using Handler = void (Navigation::*)(TSkinLabel*);
 
@@ -64,7 +64,7 @@ void Navigation::Wire()
     };
 
     for (const PageButton& b : kPageButtons) {
-        for (int copy = 1; copy <= kCopies; ++copy) {
+        for (int copy = 1; copy <= kPageCopies; ++copy) {
             TSkinLabel* label = copies(b.button, copy);
             hover(label, &Navigation::ButtonTypeBMouseEnter, &Navigation::ButtonTypeBMouseLeave);
             if (label)
@@ -74,7 +74,7 @@ void Navigation::Wire()
             connect(push, &QPushButton::clicked, this, b.click);
     }
 
-    for (int copy = 1; copy <= kCopies; ++copy) {
+    for (int copy = 1; copy <= kPageCopies; ++copy) {
         for (const char* button : kFamilyA)
             hover(copies(button, copy), &Navigation::ButtonTypeAMouseEnter, &Navigation::ButtonTypeAMouseLeave);
 

@@ -26,10 +26,10 @@ using cli::Outcome;
 
 constexpr int kWindowProbeMs = 1000;
 // Reports of a full read, and of a write with its read-back.
-constexpr int kReadSteps = ChunkCount(kImageBytes);
-constexpr int kWriteSteps = 1 + 2 * ChunkCount(kImageBytes);
+constexpr int kReadSteps = ChunkCount(kDeviceImageSize);
+constexpr int kWriteSteps = 1 + 2 * ChunkCount(kDeviceImageSize);
 // Profile and reset files are read only as far as the image goes, as Load Profile does.
-constexpr qint64 kImageFileBytes = kImageBytes;
+constexpr qint64 kImageFileBytes = kDeviceImageSize;
 
 int finish(const Outcome& outcome)
 {
@@ -189,7 +189,7 @@ int RunCommandLine(const cli::ScriptRequest& request, int argc, char** argv, con
         if (!profile)
             return finish({ExitCode::BadFile,
                            "this file is not a profile (" + std::to_string(bytes->size()) + " bytes, a profile has " +
-                               std::to_string(kImageBytes) + "): " + request.file});
+                               std::to_string(kDeviceImageSize) + "): " + request.file});
         image = *profile;
     } else if (request.command == cli::Command::Reset) {
         const QString name = QStringLiteral("TARQ54xData_Cfg%1.bin").arg(request.resetNumber);

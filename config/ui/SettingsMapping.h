@@ -54,9 +54,9 @@ public:
 
     // ---- DataBuf to controls ----
     void DataBufToUI();
-    // The whole display refresh, in order: engineer-page controls (steps 1-19), then the DPI
-    // page, the fire key, the Light page, the AIM slider, the long-press options and the key
-    // mode page (steps 20-27).
+    // The whole display refresh, in order: the engineer-page controls (switches, LED type, DPI
+    // levels, MCU LED, LED state, AIM and key buttons, fire tables), then the DPI page, the fire
+    // key, the Light page, the AIM slider, the long-press options and the key mode page.
     void RefreshUI();
     void TLRefreshMCULEDMode();
     void TLRefreshAIMKey();
@@ -85,17 +85,17 @@ public:
     LightDisplay& Light() { return light_; }
 
 private:
-    // Steps of RefreshUI, grouped by the controls they set.
-    void ShowSwitchControls(const EngineerSettings& s);            // steps 1-3
-    void ShowLedTypeFromImage(const EngineerSettings& s);          // step 4
-    void ShowDpiLevelCount(int countIndex);                        // step 5
-    void ShowMcuLedControls(const EngineerSettings& s);            // steps 6-8
-    void ShowDpiControls(const EngineerSettings& s);               // steps 9-11
-    void ShowLedStateControls(const EngineerSettings& s);          // steps 12-15
-    void ShowFireTables(const EngineerSettings& s);                // steps 17-19
-    void ShowAdvancedFireKey();                                    // step 22
-    void ShowLongPressPictures();                                  // step 26
-    void ShowKeyModePage();                                        // step 27
+    // Parts of RefreshUI, grouped by the controls they set.
+    void ShowSwitchControls(const EngineerSettings& s);     // chords, orientation, long presses
+    void ShowLedTypeFromImage(const EngineerSettings& s);   // LED type radio and its controls
+    void ShowDpiLevelCount(int countIndex);                 // both level count boxes
+    void ShowMcuLedControls(const EngineerSettings& s);     // MCU LED count, modes, brightness
+    void ShowDpiControls(const EngineerSettings& s);        // level values, colours, current level
+    void ShowLedStateControls(const EngineerSettings& s);   // LED on/off, current modes and step
+    void ShowFireTables(const EngineerSettings& s);         // fire key, colours and Y offsets
+    void ShowAdvancedFireKey();                             // the Advanced page's fire key
+    void ShowLongPressPictures();                           // the button page's long-press boxes
+    void ShowKeyModePage();                                 // the key mode's view
     // The LED type radio button's click handler: that type's controls, and the DPI colour
     // swatches for the MCU LED only.
     void RunLedTypeClick(LedType type);

@@ -20,7 +20,7 @@ DemoDevices::DemoDevices(DemoFiles files)
     : files_(std::move(files)), mouse_(std::make_shared<EmulatedMouse>()), driver_(std::make_shared<EmulatedDriver>())
 {
     const std::vector<uint8_t> memory = readFile(files_.mouseMemory);
-    if (memory.size() >= EmulatedMouse::kMemorySize)
+    if (memory.size() >= kDeviceImageSize)
         mouse_->loadMemory(memory);
     else
         mouse_->loadMemory(DefaultImage(1));

@@ -111,7 +111,7 @@ void EmulatedMouse::execute(std::span<const uint8_t> rq)
         }
         for (size_t i = 0; i < kChunkBytes; ++i) {
             const uint32_t a = windowAddress_ + windowPos_ + i;
-            reply_[1 + i] = (windowPos_ + i < windowLength_ && a < kMemorySize) ? memory_[a] : 0xFF;
+            reply_[1 + i] = (windowPos_ + i < windowLength_ && a < kDeviceImageSize) ? memory_[a] : 0xFF;
         }
         windowPos_ += kChunkBytes;
         break;
@@ -119,7 +119,7 @@ void EmulatedMouse::execute(std::span<const uint8_t> rq)
         bool changed = false;
         for (size_t i = 0; i < kChunkBytes; ++i) {
             const uint32_t a = windowAddress_ + windowPos_ + i;
-            if (windowPos_ + i >= windowLength_ || a >= kMemorySize)
+            if (windowPos_ + i >= windowLength_ || a >= kDeviceImageSize)
                 continue; // bytes past the window are padding
             if (faults.refusedAddresses.count(static_cast<uint16_t>(a)))
                 continue;

@@ -3,6 +3,8 @@
 // of the feature-report protocol, keeps 2048 bytes of configuration memory, and can be told
 // to misbehave the ways real devices do, one fault switch at a time.
 
+#include "config/ImageLayout.h"
+
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -14,7 +16,6 @@ namespace tarq {
 
 class EmulatedMouse {
 public:
-    static constexpr size_t kMemorySize = 2048;
 
     struct Report {
         bool isSet;                    // true: set-feature from the host, false: get-feature reply
@@ -38,7 +39,7 @@ public:
 
     EmulatedMouse();
 
-    std::array<uint8_t, kMemorySize>& memory() { return memory_; }
+    std::array<uint8_t, kDeviceImageSize>& memory() { return memory_; }
     void loadMemory(std::span<const uint8_t> bytes);
 
     Faults faults;
@@ -72,7 +73,7 @@ private:
     void execute(std::span<const uint8_t> request);
     void countReport();
 
-    std::array<uint8_t, kMemorySize> memory_{};
+    std::array<uint8_t, kDeviceImageSize> memory_{};
     std::array<uint8_t, 8> reply_{};
     bool replyPending_ = false;
     int pollsSinceRequest_ = 0;

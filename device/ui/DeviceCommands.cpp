@@ -1,4 +1,5 @@
 #include "device/ui/DeviceCommands.h"
+#include "skin/LayoutKeys.h"
 
 #include "app/BusyScope.h"
 #include "app/FormState.h"
@@ -24,7 +25,6 @@
 namespace tarq {
 namespace {
 
-constexpr int kCopies = 4;
 constexpr int kSettleBeforeCommand = 11;   // WaitPumping count before a command touches the device
 constexpr const char* kRecordFile = "DriverTempCPIAndLedData.bin";
 constexpr const char* kPressedPicture = "BtnS_03";
@@ -80,7 +80,7 @@ void DeviceCommands::Wire()
         {"Btn_Save_", &DeviceCommands::Btn_Save_0Click},         {"Btn_Load_", &DeviceCommands::Btn_Load_0Click},
     };
     for (const Command& c : commands)
-        for (int copy = 1; copy <= kCopies; ++copy)
+        for (int copy = 1; copy <= kPageCopies; ++copy)
             if (auto* label = controls_.get<TSkinLabel>(QLatin1String(c.button) + QString::number(copy)))
                 QObject::connect(label, &TSkinLabel::clicked, label, [this, h = c.handler] { (this->*h)(); });
 
@@ -123,7 +123,7 @@ void DeviceCommands::RefreshErrorAP()
     InitNoDevice();
     state_.NoDeviceView = true;
     nav_.ShowOnlyPage(1);
-    for (int copy = 1; copy <= kCopies; ++copy) {
+    for (int copy = 1; copy <= kPageCopies; ++copy) {
         const QString n = QString::number(copy);
         window_.SetPicture("Img_Main_" + n, QStringLiteral("SetS_03"));
         for (const char* button : {"Img_Second_", "Img_Adv_", "Img_Breath_", "Img_Macro_", "Img_Engineer_"})
@@ -258,7 +258,7 @@ void DeviceCommands::ReadDriverDevInfo()
 
 void DeviceCommands::ShowPressed(const QString& button)
 {
-    for (int copy = 1; copy <= kCopies; ++copy)
+    for (int copy = 1; copy <= kPageCopies; ++copy)
         window_.SetPicture(QStringLiteral("Img_") + button + QString::number(copy), QLatin1String(kPressedPicture));
 }
 
@@ -335,7 +335,9 @@ void DeviceCommands::DownloadDriverParameter()
     state_.CpiAndLed = BuildCpiAndLedRecord(state_.CpiAndLed, settings_.RecordInputs());
     if (SendCpiAndLedRecord(device.Protocol, state_.CpiAndLed))
         SaveCpiAndLedRecordFile();
-    WriteDriverSettings(device.Driver, state_.DataBuf, state_.AssignedDriverMacros);
+    // What the user sees stays the same either way; a failed write is logged.
+    if (!WriteDriverSettings(device.Driver, state_.DataBuf, state_.AssignedDriverMacros))
+        qWarning("tarq362a: not every setting reached the driver: %s", device.Driver.lastError().c_str());
     window_.HideLoadingScreen();
 }
 
@@ -387,7 +389,7 @@ void DeviceCommands::TLDefaultParameter(const QString& fileName)
     nav_.HideAllMenu();
     const BusyScope paused(state_, window_, BusyScope::TimerOnly);
     window_.ShowLoadingScreen();
-    if (const std::optional<QByteArray> file = ReadFilePrefix(state_.DataFile(fileName), kImageBytes)) {
+    if (const std::optional<QByteArray> file = ReadFilePrefix(state_.DataFile(fileName), kDeviceImageSize)) {
         // A short reset file replaces only the bytes it has.
         std::copy(file->begin(), file->end(), state_.DeviceImage.begin());
     } else {
@@ -462,9 +464,9 @@ void DeviceCommands::Btn_Load_0Click()
     const QString chosen = ChooseLoadFile();
     if (chosen.isEmpty())
         return;
-    const qint64 limit = state_.EepromMode ? kImageBytes : store::kResetFileSize;
+    const qint64 limit = state_.EepromMode ? kDeviceImageSize : store::kResetFileSize;
     const std::optional<QByteArray> file = ReadFilePrefix(chosen, limit);
-    if (!file || (state_.EepromMode && file->size() < static_cast<qint64>(kImageBytes))) {
+    if (!file || (state_.EepromMode && file->size() < static_cast<qint64>(kDeviceImageSize))) {
         // Loading part of an image would mix two configurations without the user seeing it.
         nav_.RefreshFormMessagDialog(QStringLiteral("This file is not a profile:\r\r") + chosen);
         return;

@@ -1,4 +1,5 @@
 #include "settings/ui/DpiDisplay.h"
+#include "config/EngineerSettings.h"
 
 #include "app/FormState.h"
 
@@ -82,28 +83,28 @@ void DpiDisplay::SetLevelInUse(int level, bool inUse)
 
 void DpiDisplay::TLEnableLEDCPIParam(int level)
 {
-    if (level >= kFirstOptionalLevel && level <= kLevels)
+    if (level >= kFirstOptionalLevel && level <= kDpiLevelSlots)
         SetLevelInUse(level, true);
 }
 
 void DpiDisplay::TLDisableLEDCPIParam(int level)
 {
-    if (level >= kFirstOptionalLevel && level <= kLevels)
+    if (level >= kFirstOptionalLevel && level <= kDpiLevelSlots)
         SetLevelInUse(level, false);
 }
 
 void DpiDisplay::ShowCurrentLevel(int index)
 {
-    for (int n = 1; n <= kLevels; ++n)
+    for (int n = 1; n <= kDpiLevelSlots; ++n)
         window_.SetPicture(Numbered("Img_DPI", n), shown::CheckPicture(n == index + 1));
-    if (index >= 0 && index < kLevels)
+    if (index >= 0 && index < kDpiLevelSlots)
         shown::SetChecked(controls_, Numbered("rb_DPI", index + 1), true);
 }
 
 void DpiDisplay::cb_CPIStepChange()
 {
     const int stepIndex = shown::IndexOf(controls_, "cb_CPIStep");
-    const int count = std::clamp(stepIndex + kMinLevels, kMinLevels, kLevels);
+    const int count = std::clamp(stepIndex + kMinLevels, kMinLevels, kDpiLevelSlots);
 
     if (shown::IndexOf(controls_, "cbb_DPICount") != stepIndex)
         shown::SetIndex(controls_, "cbb_DPICount", stepIndex);
@@ -118,15 +119,15 @@ void DpiDisplay::cb_CPIStepChange()
     }
     ShowCurrentLevel(count - 1);
 
-    for (int n = kFirstOptionalLevel; n <= kLevels; ++n)
+    for (int n = kFirstOptionalLevel; n <= kDpiLevelSlots; ++n)
         SetLevelInUse(n, n <= count);
     levelCount_ = count;
 }
 
 void DpiDisplay::ShowLevels(const DataBuf& buf)
 {
-    levelCount_ = std::clamp<int>(buf[databuf::kDpiLevelCount], kMinLevels, kLevels);
-    for (int n = 1; n <= kLevels; ++n) {
+    levelCount_ = std::clamp<int>(buf[databuf::kDpiLevelCount], kMinLevels, kDpiLevelSlots);
+    for (int n = 1; n <= kDpiLevelSlots; ++n) {
         if (n >= kFirstOptionalLevel)
             SetLevelInUse(n, n <= levelCount_);
         else if (!state_.Style.dpiCountVisible)
@@ -156,7 +157,7 @@ void DpiDisplay::SetCurrentDpiLevel(int index)
 
 void DpiDisplay::ShowSwatchesVisible(bool visible)
 {
-    for (int n = 1; n <= kLevels; ++n)
+    for (int n = 1; n <= kDpiLevelSlots; ++n)
         for (const char* part : {"cs_DPI", "Img_DPI", "lbl_DPI"})
             shown::SetVisible(controls_, LevelName(part, n, "Col"), visible);
 }
@@ -166,7 +167,7 @@ void DpiDisplay::ShowSwatches(const DataBuf& buf, bool mcuLed)
     // The colours are filled whatever the type, so a type reported later by the mouse shows
     // the image's colours.
     ShowSwatchesVisible(mcuLed);
-    for (int n = 1; n <= kLevels; ++n) {
+    for (int n = 1; n <= kDpiLevelSlots; ++n) {
         const size_t at = databuf::kDpiColours + 3 * static_cast<size_t>(n - 1);
         if (auto* swatch = controls_.get<TRectShape>(LevelName("cs_DPI", n, "Col")))
             swatch->setColorValue(buf[at] + 256 * buf[at + 1] + 65536 * buf[at + 2]);

@@ -4,6 +4,7 @@
 // an image runs; none of them writes DataBuf.
 
 #include "config/ImageLayout.h"
+#include "config/EngineerSettings.h"
 
 #include <QString>
 
@@ -15,7 +16,6 @@ struct FormState;
 
 class DpiDisplay {
 public:
-    static constexpr int kLevels = 7;
     static constexpr int kMinLevels = 2;
 
     DpiDisplay(FormState& state, Controls& controls, WindowServices& window);
@@ -57,8 +57,8 @@ private:
     FormState& state_;
     Controls& controls_;
     WindowServices& window_;
-    int levelCount_ = kLevels;
-    int currentLevel_ = kLevels - 1;
+    int levelCount_ = kDpiLevelSlots;
+    int currentLevel_ = kDpiLevelSlots - 1;
 };
 
 } // namespace tarq

@@ -12,6 +12,7 @@
 #include "app/AppFolders.h"
 #include "app/FormLoading.h"
 #include "app/Main.h"
+#include "support/BareForm.h"
 #include "support/FormWithMouse.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
@@ -44,7 +45,7 @@ private slots:
 
 void MainFormTest::startUpLeavesPageOneAtSkinSize()
 {
-    TForm1 form;
+    tarq::testing::BareForm form;
     QCOMPARE(form.windowTitle(), QStringLiteral("TARQ362A Gaming Mouse v1.0"));
     QVERIFY(form.windowFlags() & Qt::FramelessWindowHint);
 
@@ -78,7 +79,7 @@ void MainFormTest::startUpLeavesPageOneAtSkinSize()
 
 void MainFormTest::startUpKeepsDeviceSearchForTheLoadingScreen()
 {
-    TForm1 form;
+    tarq::testing::BareForm form;
     QVERIFY(!form.State().DevTimer.isActive());
     QVERIFY(!form.State().DevTimerFirst.isActive());
     QCOMPARE(form.State().DevTimer.interval(), 3000);
@@ -89,7 +90,7 @@ void MainFormTest::startUpKeepsDeviceSearchForTheLoadingScreen()
 
 void MainFormTest::windowAndTrayShowTheApplicationIcon()
 {
-    TForm1 form;
+    tarq::testing::BareForm form;
     auto* tray = form.findChild<QSystemTrayIcon*>("CoolTrayIcon1");
     QVERIFY(tray);
     QVERIFY(!tray->icon().isNull());
@@ -104,7 +105,7 @@ void MainFormTest::windowAndTrayShowTheApplicationIcon()
 
 void MainFormTest::loadingScreenIsPlacedOverTheWindow()
 {
-    TForm1 form;
+    tarq::testing::BareForm form;
     form.move(100, 50);
     form.CreateLoadingScreen();
     TFormLoadingUI* loading = form.LoadingScreen();
@@ -151,7 +152,7 @@ void MainFormTest::busyOverlaysSwallowClicks()
 
 void MainFormTest::draggingTheBackgroundMovesTheWindow()
 {
-    TForm1 form;
+    tarq::testing::BareForm form;
     form.show();
     form.move(200, 100);
     form.Nav().ShowPnlMain_OnClick(form.control<TSkinLabel>("Key2"));
@@ -176,7 +177,7 @@ void MainFormTest::draggingTheBackgroundMovesTheWindow()
 
 void MainFormTest::hintOfTheControlUnderThePointerShowsInTheHintLine()
 {
-    TForm1 form;
+    tarq::testing::BareForm form;
     QWidget* testKeys = form.control("btn_TestKeys");
     QStatusTipEvent tip(testKeys->statusTip());
     QApplication::sendEvent(testKeys, &tip);

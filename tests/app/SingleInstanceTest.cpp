@@ -22,6 +22,7 @@
 #include <unistd.h>
 
 #include "app/Main.h"
+#include "support/BareForm.h"
 #include "app/SingleInstance.h"
 
 using namespace tarq;
@@ -193,7 +194,7 @@ void SingleInstanceTest::runtimeFolderIsPrivateToTheUser()
 void SingleInstanceTest::secondStartRaisesTheFirstWindow()
 {
     QTemporaryDir dir;
-    TForm1 form;
+    tarq::testing::BareForm form;
     form.show();
     SingleInstance first;
     QCOMPARE(first.Start(PathsIn(dir), 1000, [&form] { form.BringToFront(); }), SingleInstance::Outcome::First);

@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"ReadUnpluggedMidway", [](EmulatedMouse& m) { m.faults.unplugAfterReports = 150; }, false, ExitCode::Failed, true},
         FaultCase{"ReadChunkNeverArrives", [](EmulatedMouse& m) { m.faults.lostReadChunk = 40; }, false, ExitCode::Failed, true},
         FaultCase{"ReadMemoryNotReady", [](EmulatedMouse& m) { m.faults.configNotReady = true; }, false, ExitCode::MouseRefused, true},
-        FaultCase{"ReadForeignCodes", [](EmulatedMouse& m) { m.memory()[kDeviceCodesAddress] ^= 0xFF; }, false, ExitCode::MouseRefused, true},
+        FaultCase{"ReadForeignCodes", [](EmulatedMouse& m) { m.memory()[layout::kDeviceCodesAddress] ^= 0xFF; }, false, ExitCode::MouseRefused, true},
         FaultCase{"WriteOtherChip", [](EmulatedMouse& m) { m.chipByte = 0x35; }, true, ExitCode::MouseRefused, true},
         FaultCase{"WriteNotReadyState", [](EmulatedMouse& m) { m.faults.statusState = 0x55; }, true, ExitCode::Failed, true},
         FaultCase{"WriteRefusedByte", [](EmulatedMouse& m) { m.faults.refusedAddresses = {0x345}; }, true, ExitCode::VerifyFailed, false}),

@@ -41,6 +41,19 @@ TEST_F(DriverChannelTest, StoreRangesRoundTripAndRejectedReadsAreZero)
     EXPECT_EQ(channel.ReadStoreRange(0, 3), std::vector<uint8_t>(3, 0));
 }
 
+TEST_F(DriverChannelTest, DriverSettingsAreAllWrittenAndAFailureIsReported)
+{
+    DataBuf buf{};
+    const std::vector<DriverMacroRecordBytes> macros{DriverMacroRecordBytes(store::kMacroRecordSize, 0x5A)};
+    EXPECT_TRUE(WriteDriverSettings(channel, buf, macros));
+    EXPECT_EQ(channel.ReadStoreRange(store::kMacroRecords, 2), (std::vector<uint8_t>{0x5A, 0x5A}));
+    // A driver that refuses still receives every write; the result says it failed.
+    driver->rejectRequests = true;
+    const size_t before = driver->requests.size();
+    EXPECT_FALSE(WriteDriverSettings(channel, buf, macros));
+    EXPECT_EQ(driver->requests.size() - before, 5u);
+}
+
 TEST_F(DriverChannelTest, RecordGoesToTheMouseOnlyAfterTheDriverModeChecks)
 {
     const CpiAndLedRecord record{0x83, 0x22, 0x55, 0x04};
@@ -78,8 +91,9 @@ TEST_F(DriverChannelTest, HandshakeReadsTheLedTypeOrRefuses)
         mouse->ledTypeBits = c.led;
         const DriverHandshake h = DriverModeHandshake(protocol);
         EXPECT_EQ(h.result, c.result);
-        if (h.result == DriverHandshake::Result::Ready)
+        if (h.result == DriverHandshake::Result::Ready) {
             EXPECT_STREQ(LedTypeName(h.ledTypeBits), c.name);
+        }
     }
 }
 

@@ -32,6 +32,22 @@ TEST_F(FeatureProtocolTest, MouseThatNeverAnswersFailsAfterFiveAttemptsAndTwenty
     EXPECT_EQ(waiter.elapsedMs(), 300);
 }
 
+TEST_F(FeatureProtocolTest, RefusedReportsLogTheDevicesReasonOncePerRunOfFailures)
+{
+    mouse->setPlugged(false);
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(protocol.SendCommand(CmdStatus));
+    EXPECT_FALSE(protocol.SendCommand(CmdStatus));
+    const std::string log = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(log, "tarq362a: feature report failed: emulated:mouse-config: set feature report failed "
+                   "(device not answering or unplugged)\n");
+
+    mouse->setPlugged(true);
+    ::testing::internal::CaptureStderr();
+    EXPECT_TRUE(protocol.SendCommand(CmdStatus));
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
+}
+
 TEST_F(FeatureProtocolTest, AnswerOtherThanAcknowledgementEndsPollingAndTheAttempt)
 {
     mouse->faults.wrongAck = 0x01;
@@ -162,8 +178,9 @@ TEST_F(FeatureProtocolTest, FullWriteAndRefusedBytes)
     EXPECT_EQ(sent().size(), 343u);
     EXPECT_EQ(waiter.elapsedMs(), 10 + 342 * 10);
     for (size_t i = 0; i < image.size(); ++i)
-        if (i != 0x123)
+        if (i != 0x123) {
             ASSERT_EQ(mouse->memory()[i], image[i]) << i;
+        }
     EXPECT_NE(mouse->memory()[0x123], image[0x123]);
 }
 

@@ -17,7 +17,7 @@ class ProtocolFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        for (size_t i = 0; i < EmulatedMouse::kMemorySize; ++i)
+        for (size_t i = 0; i < kDeviceImageSize; ++i)
             mouse->memory()[i] = static_cast<uint8_t>(i * 7 + 3);
         mouse->sleeper = [this](int ms) { waiter.sleep(ms); };
         link.ResetLink();

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         LoadDriverMacroScript(record.body);
     ImportOneDriverMacro(drivers, file);
 
-    std::array<uint8_t, kConfigImageSize> image{};
+    std::array<uint8_t, kDeviceImageSize> image{};
     ApplyBaseMacroFile(file, image);
     BaseMacroPages pages = UnpackBaseMacroPages(image);
     for (const MacroRecord& page : pages)

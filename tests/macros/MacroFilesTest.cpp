@@ -153,7 +153,7 @@ TEST(MacroFilesTest, PathsAndExportNames)
 
 TEST(MacroFilesTest, BaseMacroFileFillsTheFirstFourPages)
 {
-    std::array<uint8_t, kConfigImageSize> image{};
+    std::array<uint8_t, kDeviceImageSize> image{};
     image.fill(0x77);
     std::vector<uint8_t> file(1100, 0x01);
     EXPECT_EQ(ApplyBaseMacroFile(file, image), 1024u);

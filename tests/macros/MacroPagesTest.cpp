@@ -104,7 +104,7 @@ TEST(MacroPagesTest, TwoPagesOfTheSameNameAreNoMatch)
 
 TEST(MacroPagesTest, UnpackClearsDamagedBodiesOfPagesOneToFour)
 {
-    std::array<uint8_t, kConfigImageSize> image{};
+    std::array<uint8_t, kDeviceImageSize> image{};
     image.fill(0xEE);
     auto put = [&](int page, std::u16string_view name, const char* body) {
         MacroRecord record{MacroNameFromUtf16(name), Filled<MacroBody>(body)};
@@ -129,7 +129,7 @@ TEST(MacroPagesTest, UnpackClearsDamagedBodiesOfPagesOneToFour)
     EXPECT_EQ(CheckMacroContentBuf(pages).none(), true);   // already clean
 
     // Packing writes the six records back and nothing else.
-    std::array<uint8_t, kConfigImageSize> packed{};
+    std::array<uint8_t, kDeviceImageSize> packed{};
     packed.fill(0x11);
     PackBaseMacroPages(pages, packed);
     EXPECT_EQ(UnpackBaseMacroPages(packed), pages);

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "app/Main.h"
+#include "support/BareForm.h"
 #include "ui/HexEdit.h"
 #include "ui/Shapes.h"
 #include "ui/SkinLabel.h"
@@ -239,7 +240,7 @@ void ControlNamesTest::everyNamedControlExistsOnce_data()
 void ControlNamesTest::everyNamedControlExistsOnce()
 {
     QFETCH(QStringList, names);
-    TForm1 form;
+    tarq::testing::BareForm form;
     QStringList missing;
     QStringList doubled;
     for (const QString& name : names) {
@@ -255,7 +256,7 @@ void ControlNamesTest::everyNamedControlExistsOnce()
 
 void ControlNamesTest::controlsAreOfTheirKind()
 {
-    TForm1 form;
+    tarq::testing::BareForm form;
     // The numeric edits of the engineer page take digits only.
     QStringList intEdits{"edt_VendorID", "edt_ProductID", "edt_VendorID_Rd", "edt_ProductID_Rd",
                          "edt_FireTime", "edt_MCULEDNum", "edt_MCULEDCrtStep"};
@@ -287,7 +288,7 @@ void ControlNamesTest::controlsAreOfTheirKind()
 
 void ControlNamesTest::menusCarryTheirEntries()
 {
-    TForm1 form;
+    tarq::testing::BareForm form;
     struct Panel {
         const char* name;
         int height;

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "app/Main.h"
+#include "support/BareForm.h"
 #include "support/FormWithMouse.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
@@ -267,7 +268,7 @@ void NavigationTest::rollingCaptionStaysWithoutTextRolling()
 
 void NavigationTest::pageButtonWithoutMouseShowsStr020AndChangesNothing()
 {
-    TForm1 form;
+    tarq::testing::BareForm form;
     QStringList messages;
     form.ShowStandardMessage = [&messages](const QString& text) { messages << text; };
     form.show();
@@ -502,7 +503,7 @@ void NavigationTest::backgroundsAndEngineerControlsCloseThePopups()
 
 void NavigationTest::messageDialogTurnsCarriageReturnsIntoLines()
 {
-    TForm1 form;
+    tarq::testing::BareForm form;
     QString shown;
     form.ShowDialogMessage = [&shown](const QString& text) { shown = text; };
     form.Nav().RefreshFormMessagDialog(form.State().Text(100) + "\r\r" + form.State().Text(101));

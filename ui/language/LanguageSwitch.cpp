@@ -1,4 +1,5 @@
 #include "ui/language/LanguageSwitch.h"
+#include "skin/LayoutKeys.h"
 
 #include "ui/Controls.h"
 #include "ui/SkinLabel.h"
@@ -13,7 +14,6 @@ namespace tarq {
 
 namespace {
 
-constexpr int kPageCopies = 4;
 
 // The macro page's delay group and its captions. They are hidden before the layout pass;
 // RefreshAPPage shows again whichever of the delay and insert groups the macro page needs.
@@ -37,7 +37,7 @@ bool SwitchLanguage(QWidget* root, int languageIndex, const LanguageSwitchHooks&
     if (!root || !LanguageShipped(languageIndex))
         return false;
 
-    // 1. Button pictures and the hidden language radio button.
+    // Button pictures and the hidden language radio button.
     for (int language = 1; language <= kLanguageCount; ++language) {
         const QString picture = language == languageIndex ? QStringLiteral("SetS_03")
                                                           : QStringLiteral("SetS_01");
@@ -49,7 +49,7 @@ bool SwitchLanguage(QWidget* root, int languageIndex, const LanguageSwitchHooks&
     if (auto* radio = Find<QAbstractButton>(root, QStringLiteral("rb_Lang%1").arg(languageIndex)))
         radio->setChecked(true);
 
-    // 2. The insert list is refilled by the language pass; remember where it stood.
+    // The insert list is refilled by the language pass; remember where it stood.
     auto* insertList = Find<QComboBox>(root, QStringLiteral("CB_Insert"));
     const int insertIndex = insertList ? insertList->currentIndex() : -1;
     for (const char* name : kDelayControls) {
@@ -57,21 +57,21 @@ bool SwitchLanguage(QWidget* root, int languageIndex, const LanguageSwitchHooks&
             w->hide();
     }
 
-    // 3. Layout pass, ending with the language texts.
+    // Layout pass, ending with the language texts.
     const QString title = hooks.applyLayout ? hooks.applyLayout(languageIndex)
                                             : ToQString(ApplyLanguage(root, languageIndex).title);
 
-    // 4. Insert list index and title.
+    // Insert list index and title.
     if (insertList && insertIndex < insertList->count())
         insertList->setCurrentIndex(insertIndex);
     if (hooks.setTitle)
         hooks.setTitle(title);
 
-    // 5. The current page again.
+    // The current page again.
     if (hooks.refreshPage)
         hooks.refreshPage();
 
-    // 6. Rolling caption of the language's first button.
+    // Rolling caption of the language's first button.
     const QString firstButton = QStringLiteral("Btn_Lang%1_1").arg(languageIndex);
     if (hooks.restartRolling) {
         auto* label = Find<QLabel>(root, firstButton);

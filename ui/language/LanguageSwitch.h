@@ -27,14 +27,13 @@ struct LanguageSwitchHooks {
     std::function<void(const QString& label, const QString& caption)> restartRolling;
 };
 
-// Switches to language 1..3 in the order the window relies on:
-//  1. "SetS_03" into the four pictures of the language's button, "SetS_01" into those of the
-//     other two; the hidden radio button rb_Lang<n> is checked;
-//  2. the item index of CB_Insert is remembered; Gb_Delay and the delay captions are hidden;
-//  3. LanguageIndex := the language; ApplyLayout, ending with ApplyLanguage;
-//  4. the CB_Insert index is restored; the application title becomes the language's Title;
-//  5. RefreshAPPage;
-//  6. the rolling-caption state restarts with the caption of the language's first button.
+// Switches to language 1..3 in the order the window relies on: "SetS_03" into the four pictures
+// of the language's button and "SetS_01" into those of the other two, and the hidden radio
+// button rb_Lang<n> checked; the item index of CB_Insert remembered while Gb_Delay and the delay
+// captions are hidden; LanguageIndex set and the layout pass run, ending with ApplyLanguage;
+// the CB_Insert index restored and the application title set to the language's Title; the
+// current page shown again (RefreshAPPage); the rolling-caption state restarted with the caption
+// of the language's first button.
 // A language the program does not carry is refused and nothing changes: switching to it would
 // blank every caption. Returns whether the switch ran.
 bool SwitchLanguage(QWidget* root, int languageIndex, const LanguageSwitchHooks& hooks);

@@ -2,6 +2,7 @@
 // level count box, the ruler of level 7 and the AIM slider.
 
 #include "ui/pages/Pages.h"
+#include "config/EngineerSettings.h"
 
 #include <QComboBox>
 #include <QWidget>
@@ -15,7 +16,6 @@ namespace tarq::pages {
 
 namespace {
 
-constexpr int kLevels = 7;
 constexpr int kLeft = 520;
 constexpr int kFirstLevelY = 190;
 constexpr int kLevelSpacing = 46;
@@ -36,10 +36,10 @@ void BuildDpiControls(QWidget* page)
           {"2", "3", "4", "5", "6", "7"})->setCurrentIndex(5);
     Caption(page, "lbl_DPI_Note", DefaultText(811), QRect(kLeft + 170, 144, 260, 24));
 
-    for (int n = 1; n <= kLevels; ++n) {
+    for (int n = 1; n <= kDpiLevelSlots; ++n) {
         const int y = kFirstLevelY + (n - 1) * kLevelSpacing;
         const QString level = QString::number(n);
-        Picture(page, "Img_DPI" + level, {kLeft, y + 3}, n == kLevels ? "CbS_E" : "CbS_D");
+        Picture(page, "Img_DPI" + level, {kLeft, y + 3}, n == kDpiLevelSlots ? "CbS_E" : "CbS_D");
         Caption(page, "lbl_DPI" + level, DefaultText(848 + n), QRect(kLeft + 26, y, 64, 24));
         Slider(page, "slider_DPI" + level, QRect(kSliderX, y + 2, kSliderWidth, 20), 0,
                kDefaultSliderMaximum);
@@ -51,14 +51,14 @@ void BuildDpiControls(QWidget* page)
     }
 
     // The ruler of the last level: one tick per value position under its slider.
-    const int rulerY = kFirstLevelY + (kLevels - 1) * kLevelSpacing + 24;
+    const int rulerY = kFirstLevelY + (kDpiLevelSlots - 1) * kLevelSpacing + 24;
     for (int t = 1; t <= kRulerTicks; ++t) {
         const int x = kSliderX + 4 + (t - 1) * (kSliderWidth - 12) / (kRulerTicks - 1);
         Caption(page, "Img_DPI7_" + QString::number(t), {}, QRect(x, rulerY, 2, 5))
             ->setStyleSheet(QStringLiteral("background: rgb(90, 96, 110);"));
     }
 
-    const int aimY = kFirstLevelY + kLevels * kLevelSpacing + 12;
+    const int aimY = kFirstLevelY + kDpiLevelSlots * kLevelSpacing + 12;
     Caption(page, "lbl_AIMKey", DefaultText(222), QRect(kLeft + 26, aimY, 64, 24));
     Slider(page, "slider_DPI8", QRect(kSliderX, aimY + 2, kSliderWidth, 20), 0, kDefaultSliderMaximum);
     Caption(page, "lbl_AIMKeyValue", DefaultText(300), QRect(kValueX, aimY, 56, 24));

@@ -2,6 +2,7 @@
 // control with the operator tab, and the hint line.
 
 #include "ui/pages/Pages.h"
+#include "config/EngineerSettings.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -114,7 +115,7 @@ void BuildDpiGroups(QWidget* tab)
 {
     QGroupBox* colours = Group(tab, "gbMCULEDCPIColor", EngineerText(34), QRect(546, 6, 414, 208));
     const char channels[] = {'R', 'G', 'B'};
-    for (int n = 1; n <= 7; ++n) {
+    for (int n = 1; n <= kDpiLevelSlots; ++n) {
         for (int c = 0; c < 3; ++c) {
             const QString name = QString::number(n) + QLatin1Char(channels[c]);
             const int x = 14 + c * 130;
@@ -126,11 +127,11 @@ void BuildDpiGroups(QWidget* tab)
 
     QGroupBox* cpi = Group(tab, "gbCPI", EngineerText(76), QRect(546, 218, 414, 120));
     Caption(cpi, "lbl_CPIStep", EngineerText(77), QRect(10, 20, 76, 22));
-    Combo(cpi, "cb_CPIStep", QRect(88, 20, 54, 22), Numbers(2, 7))->setCurrentIndex(5);
+    Combo(cpi, "cb_CPIStep", QRect(88, 20, 54, 22), Numbers(2, kDpiLevelSlots))->setCurrentIndex(5);
     Caption(cpi, "lbl_CurrentCPI", EngineerText(78), QRect(150, 20, 84, 22));
-    Combo(cpi, "cb_CurrentCPI", QRect(236, 20, 54, 22), Numbers(1, 7))->setCurrentIndex(6);
+    Combo(cpi, "cb_CurrentCPI", QRect(236, 20, 54, 22), Numbers(1, kDpiLevelSlots))->setCurrentIndex(6);
     auto* levels = new QButtonGroup(cpi);
-    for (int n = 1; n <= 7; ++n) {
+    for (int n = 1; n <= kDpiLevelSlots; ++n) {
         const int x = 10 + ((n - 1) / 3) * 136;
         const int y = 46 + ((n - 1) % 3) * 24;
         Caption(cpi, Numbered("lbl_CPI", n), EngineerText(78 + n), QRect(x, y, 50, 22));

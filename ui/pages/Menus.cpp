@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QWidget>
 
+#include "settings/FixedKeyCodes.h"
 #include "ui/SkinLabel.h"
 #include "ui/pages/DefaultTexts.h"
 #include "ui/pages/PageKit.h"
@@ -38,6 +39,16 @@ struct Menu {
     int height;
     std::initializer_list<Entry> entries;
 };
+
+// The entry of a fixed key function: its name and text come from the fixed key-code table.
+Entry Fixed(int tag, int top = -1)
+{
+    for (const FixedKeyCode& k : kFixedKeyCodes)
+        if (k.tag == tag)
+            return {k.entry.data(), tag, k.strId, nullptr, top};
+    Q_ASSERT_X(false, "Fixed", "a menu entry without a fixed key code");
+    return {};
+}
 
 // A menu entry reads " * text": a space, the prefix, a space and the function's name.
 QString EntryCaption(int strId)
@@ -87,36 +98,20 @@ void BuildMenus(QWidget* form)
             {"Key_FireMacro", 11, 208, nullptr, fireTop},
             {"Key_TLFireMacro", 13, 208, "ST_TLFireMacro", fireTop},
         }},
-        {"Pnl_MseKey", kOtherWidth, 122, {
-            {"Key_Left", 900, 210}, {"Key_Right", 901, 211}, {"Key_Middle", 902, 212},
-            {"Key_B4", 903, 213}, {"Key_B5", 904, 214},
-        }},
+        {"Pnl_MseKey", kOtherWidth, 122, {Fixed(900), Fixed(901), Fixed(902), Fixed(903), Fixed(904)}},
         {"Pnl_Special", kSpecialWidth, 170, {
-            {"Key_CPIKey", 6, 230, "ST_CPIKey"}, {"Key_Fire", 1000, 220},
-            {"Key_AIMKey", 1002, 222}, {"Key_LEDMode", 1006, 226},
-            {"Key_LEDSwitch", 1001, 221}, {"Key_KeyMode", 1005, 225},
-            {"Key_KeyOff", 1004, 224}, {"Key_FnFire", 1003, 223},
+            {"Key_CPIKey", 6, 230, "ST_CPIKey"}, Fixed(1000), Fixed(kAimTag), Fixed(1006),
+            Fixed(1001), Fixed(1005), Fixed(1004), Fixed(1003),
         }},
-        {"Pnl_CPIKey", kOtherWidth, 74, {
-            {"Key_CPI", 2000, 231}, {"Key_CPII", 2001, 232}, {"Key_CPID", 2002, 233},
-        }},
+        {"Pnl_CPIKey", kOtherWidth, 74, {Fixed(2000), Fixed(2001), Fixed(2002)}},
         {"Pnl_Media", kOtherWidth, 170, {
-            {"Key_PlayPause", 1300, 250}, {"Key_Stop", 1301, 251},
-            {"Key_PreviousTrack", 1302, 252}, {"Key_NextTrack", 1303, 253},
-            {"Key_VolumePlus", 1304, 254}, {"Key_VolumeMinus", 1305, 255},
-            {"Key_Mute", 1306, 256},
+            Fixed(1300), Fixed(1301), Fixed(1302), Fixed(1303), Fixed(1304), Fixed(1305), Fixed(1306),
         }},
         {"Pnl_WWW", kOtherWidth, 170, {
-            {"Key_WWWHome", 1400, 260}, {"Key_WWWSearch", 1401, 261},
-            {"Key_WWWBack", 1402, 262}, {"Key_WWWForward", 1403, 263},
-            {"Key_WWWStop", 1404, 264}, {"Key_WWWRefresh", 1405, 265},
-            {"Key_WWWFavorites", 1406, 266},
+            Fixed(1400), Fixed(1401), Fixed(1402), Fixed(1403), Fixed(1404), Fixed(1405), Fixed(1406),
         }},
         // E-Mail sits below the panel's height and is never offered.
-        {"Pnl_MyPC", kOtherWidth, 74, {
-            {"Key_Computer", 1100, 240}, {"Key_Calculator", 1101, 241},
-            {"Key_Desktop", 1103, 243}, {"Key_EMail", 1102, 242, nullptr, 173},
-        }},
+        {"Pnl_MyPC", kOtherWidth, 74, {Fixed(1100), Fixed(1101), Fixed(1103), Fixed(1102, 173)}},
     };
     for (const Menu& menu : menus)
         BuildMenu(form, menu);

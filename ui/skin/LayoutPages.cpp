@@ -6,6 +6,7 @@
 #include <QListWidget>
 
 #include "ui/skin/LayoutContext.h"
+#include "config/EngineerSettings.h"
 
 namespace tarq::layout {
 namespace {
@@ -18,7 +19,6 @@ constexpr int kScaleLabelRight = 4;
 constexpr int kLedNumberDown = 24;
 constexpr int kLedCountMarks = 10;
 constexpr int kLedStepMarks = 8;
-constexpr int kDpiLevels = 7;
 constexpr int kRulerTicks = 11;
 // The second pointer-axis edit of the insert panel sits this far below the first.
 constexpr int kAxisEditSpacing = 30;
@@ -103,7 +103,7 @@ void AdvancedPage(Context& c)
         c.PlaceCovered(QStringLiteral("Img_IsScreen"), {QStringLiteral("lbl_IsScreen")}, *pos);
 
     s.dpiSliderMaximum = (c.Options().org.dpiCount - 1) * 100;
-    for (int n = 1; n <= kDpiLevels; ++n) {
+    for (int n = 1; n <= kDpiLevelSlots; ++n) {
         if (const auto pos = c.Pos(N("DPI%1_Check", n)))
             c.Place(N("Img_DPI%1", n), *pos);
         if (const auto pos = c.Pos(N("DPI%1", n)))
@@ -161,7 +161,7 @@ void AdvancedPage(Context& c)
     for (const auto& [family, label] : kCaptions)
         c.CaptionFamily(QString::fromLatin1(family), QString::fromLatin1(label));
     QStringList levels;
-    for (int n = 1; n <= kDpiLevels; ++n)
+    for (int n = 1; n <= kDpiLevelSlots; ++n)
         levels << N("lbl_DPI%1", n);
     levels << QStringLiteral("lbl_AIMKey");
     c.RowStyle(QStringLiteral("DPI_Lable"), levels, true);

@@ -1,4 +1,5 @@
 #include "ui/skin/LayoutPass.h"
+#include "skin/LayoutKeys.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -15,7 +16,6 @@ namespace tarq {
 namespace layout {
 namespace {
 
-constexpr int kCopyCount = 4;
 // The engineer page button has no layout keys; it always sits here (and stays hidden).
 constexpr QPoint kEngineerButtonPos{10, 10};
 
@@ -44,7 +44,7 @@ void LayOutSkinnedButton(Context& c, const SkinnedButton& button, int insetFront
     if (!enable || (*enable == 1 && !pos))
         return;
     const QString name = QString::fromLatin1(button.name);
-    for (int copy = 1; copy <= kCopyCount; ++copy) {
+    for (int copy = 1; copy <= kPageCopies; ++copy) {
         QWidget* picture = c.Find(Copy(QStringLiteral("Img_"), name, copy));
         QWidget* label = c.Find(Copy(QStringLiteral("Btn_"), name, copy));
         for (QWidget* w : {picture, label}) {
@@ -264,7 +264,7 @@ void FrameButtons(Context& c)
         {"Btn_A5", "Confirm2"}, {"Btn_A6", "Confirm3"}, {"Btn_A7", "Mini"},  {"Btn_A8", "Read"},
     };
     for (const SkinnedButton& b : kButtons) {
-        for (int copy = 1; copy <= kCopyCount; ++copy) {
+        for (int copy = 1; copy <= kPageCopies; ++copy) {
             QWidget* label = c.Find(Copy(QStringLiteral("Btn_"), QString::fromLatin1(b.name), copy));
             if (size)
                 Context::SetFontSize(label, *size);
@@ -287,7 +287,7 @@ void PageButtons(Context& c)
         {"Btn_B9", "Lang2"}, {"Btn_B10", "Lang3"},
     };
     for (const SkinnedButton& b : kButtons) {
-        for (int copy = 1; copy <= kCopyCount; ++copy) {
+        for (int copy = 1; copy <= kPageCopies; ++copy) {
             QWidget* label = c.Find(Copy(QStringLiteral("Btn_"), QString::fromLatin1(b.name), copy));
             if (size)
                 Context::SetFontSize(label, *size);
@@ -296,7 +296,7 @@ void PageButtons(Context& c)
         }
         LayOutSkinnedButton(c, b, front, back);
     }
-    for (int copy = 1; copy <= kCopyCount; ++copy) {
+    for (int copy = 1; copy <= kPageCopies; ++copy) {
         QWidget* picture = c.Find(Copy(QStringLiteral("Img_"), QStringLiteral("Engineer"), copy));
         QWidget* label = c.Find(Copy(QStringLiteral("Btn_"), QStringLiteral("Engineer"), copy));
         c.Place(picture, kEngineerButtonPos);
@@ -306,7 +306,7 @@ void PageButtons(Context& c)
     }
     // The web button's place comes from the org configuration.
     const QPoint web(c.Options().org.webX, c.Options().org.webY);
-    for (int copy = 1; copy <= kCopyCount; ++copy)
+    for (int copy = 1; copy <= kPageCopies; ++copy)
         c.PlaceCovered(Copy(QStringLiteral("Img_"), QStringLiteral("Web"), copy),
                        {Copy(QStringLiteral("Btn_"), QStringLiteral("Web"), copy)}, web);
 }

@@ -1,4 +1,6 @@
 #include "ui/skin/SkinWindow.h"
+#include "config/EngineerSettings.h"
+#include "skin/LayoutKeys.h"
 
 #include <QBitmap>
 #include <QLabel>
@@ -12,7 +14,6 @@ namespace tarq {
 namespace {
 
 constexpr int kPageCount = 6;
-constexpr int kCopyCount = 4;   // skinned buttons exist once on each of pages 1-4
 constexpr int kSkinnedPageCount = 5;
 
 QString Numbered(const QString& prefix, int n)
@@ -44,7 +45,7 @@ void ApplyMaskFromBackground(QWidget* root)
 // Every copy of a skinned button's picture: Img_<name>_1 .. Img_<name>_4.
 void SetAllCopies(QWidget* root, const QString& name, const QString& picture)
 {
-    for (int copy = 1; copy <= kCopyCount; ++copy)
+    for (int copy = 1; copy <= kPageCopies; ++copy)
         SetPicture(root, QStringLiteral("Img_%1_%2").arg(name).arg(copy), picture);
 }
 
@@ -92,7 +93,7 @@ QSize LoadBackground(QWidget* root)
     if (!SetPicture(root, QStringLiteral("Img_Base_1"), name))
         return ResourcePixmap(name).size();
     const QSize skin = ResourcePixmap(name).size();
-    for (int n = 1; n <= kCopyCount; ++n) {
+    for (int n = 1; n <= kPageCopies; ++n) {
         if (auto* overlay = root->findChild<QWidget*>(Numbered(QStringLiteral("Disable_All_"), n)))
             overlay->resize(skin);
     }
@@ -149,7 +150,7 @@ void LoadSkinImages(QWidget* root)
     // Advanced page: checks off, DPI level 1 current, colour frames.
     for (const char* check : {"Img_FireContinue", "Img_IsControl", "Img_IsScreen"})
         SetPicture(root, QString::fromLatin1(check), QStringLiteral("CbS_D"));
-    for (int level = 1; level <= 7; ++level) {
+    for (int level = 1; level <= kDpiLevelSlots; ++level) {
         SetPicture(root, Numbered(QStringLiteral("Img_DPI"), level),
                    level == 1 ? QStringLiteral("CbS_E") : QStringLiteral("CbS_D"));
         SetPicture(root, QStringLiteral("Img_DPI%1Col").arg(level), QStringLiteral("Col_F"));

@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "app/Main.h"
+#include "support/BareForm.h"
 #include "ui/language/LanguageSwitch.h"
 #include "app/PageRenderer.h"
 #include "ui/SkinLabel.h"
@@ -146,7 +147,7 @@ class LanguageFormTest : public QObject {
 private slots:
     void keyLabelsAndTextFieldsFollowTheLanguage()
     {
-        TForm1 form;
+        tarq::testing::BareForm form;
         QCOMPARE(form.State().LanguageIndex, 1);
         form.control<QLabel>("Key3")->setText("Left Click");
         form.control<QLabel>("Key4")->setText("Stop");
@@ -181,7 +182,7 @@ private slots:
     // The program's message dialog carries the current language's title as its caption.
     void messageDialogIsCaptionedWithTheLanguageTitle()
     {
-        TForm1 form;
+        tarq::testing::BareForm form;
         const auto dialog = [&] { form.ShowDialogMessage(form.State().Text(109)); };
         QCOMPARE(CaptionOfMessage(dialog), "USB Gaming Mouse");
         form.Language().Btn_Lang2_0Click();
@@ -205,7 +206,7 @@ private slots:
     void frameCaptionsAreAlikeOnAllFourPages()
     {
         QFETCH(int, language);
-        TForm1 form;
+        tarq::testing::BareForm form;
         if (language != 1)
             QTest::mouseClick(form.control(QStringLiteral("Btn_Lang%1_1").arg(language)), Qt::LeftButton);
         QCOMPARE(form.State().LanguageIndex, language);
@@ -230,7 +231,7 @@ private slots:
 
     void insertListKeepsItsItem()
     {
-        TForm1 form;
+        tarq::testing::BareForm form;
         auto* insert = form.control<QComboBox>("CB_Insert");
         QVERIFY(insert);
         insert->setCurrentIndex(5);
@@ -241,7 +242,7 @@ private slots:
 
     void languageNotCarriedLeavesTheWindowAsItWas()
     {
-        TForm1 form;
+        tarq::testing::BareForm form;
         form.Language().Btn_Lang3_0Click();
         QCOMPARE(form.State().LanguageIndex, 1);
         QCOMPARE(Caption(form, "Btn_Apply_1"), "Apply");
@@ -262,7 +263,7 @@ private slots:
     void captionsFitInEveryLanguage()
     {
         QFETCH(int, language);
-        TForm1 form;
+        tarq::testing::BareForm form;
         QStringList messages;
         form.ShowDialogMessage = [&](const QString& text) { messages << text; };
         form.ShowStandardMessage = form.ShowDialogMessage;
@@ -295,7 +296,7 @@ private slots:
     void engineerCaptionsFitInBothColumns()
     {
         QFETCH(uint, locale);
-        TForm1 form;
+        tarq::testing::BareForm form;
         const EngineerCaptions captions(locale);
         ApplyEngineerCaptions(&form, captions);
         QCOMPARE(form.control<QAbstractButton>("Btn_Main_6")->text(), ToQString(captions.CaptionText(0)));
