@@ -13,6 +13,7 @@
 #include "device/DeviceCommands.h"
 #include "device/DeviceSession.h"
 #include "platform/AtomicSave.h"
+#include "platform/SaveFailureNotice.h"
 #include "ui/skin/Resources.h"
 
 namespace tarq {
@@ -54,11 +55,12 @@ void TForm1::ResetDeviceLink()
             DemoFiles files;
             files.mouseMemory = (folder + QLatin1String(kDemoMouseFile)).toStdString();
             files.driverStore = (folder + QLatin1String(kDemoDriverFile)).toStdString();
-            files.save = [](const std::string& path, std::span<const uint8_t> bytes) {
+            files.save = [this](const std::string& path, std::span<const uint8_t> bytes) {
                 QString error;
-                const bool saved = SaveFileAtomically(QString::fromStdString(path), bytes, &error);
+                const QString file = QString::fromStdString(path);
+                const bool saved = SaveFileAtomically(file, bytes, &error);
                 if (!saved)
-                    qWarning("tarq362a: %s", qPrintable(error));
+                    ReportSaveFailure(this, ShowDialogMessage, Text(902), file, error);
                 return saved;
             };
             device_ = DeviceSession::ForDemo(std::move(files));

@@ -18,6 +18,9 @@
 #include <QWindow>
 
 #include "app/AppFolders.h"
+#include "platform/SaveFailureNotice.h"
+
+#include <QFileInfo>
 #include "app/FormLoading.h"
 #include "config/SettingsMapping.h"
 #include "device/DeviceCommands.h"
@@ -339,6 +342,13 @@ void TForm1::showEvent(QShowEvent* event)
                 ShowDialogMessage(QStringLiteral("Some settings of the program could not be read:\n")
                                   + StartupProblems.join(QLatin1Char('\n')));
             });
+        // A data folder that cannot be created or written would lose every file the program
+        // keeps without a word: say so once, with the folder.
+        const QString dataFile = (DataFolder.isEmpty() ? AppFolder : DataFolder) + QStringLiteral("Macro.bin");
+        const QString dataFolder = QFileInfo(dataFile).absolutePath();
+        if (!FolderIsWritable(dataFolder))
+            ReportSaveFailure(this, ShowDialogMessage, Text(902), dataFile,
+                              QStringLiteral("Cannot create files in \"%1\"").arg(dataFolder));
     }
 }
 

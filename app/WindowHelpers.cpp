@@ -42,6 +42,7 @@ void TForm1::CreateLoadingScreen()
 void TForm1::ShowLoadingScreen()
 {
     if (loading_) {
+        loading_->SetCaption(Text(903));
         loading_->CentreOver(this);
         loading_->show();
         loading_->raise();

@@ -1,5 +1,6 @@
 #include "device/DeviceCommands.h"
 
+#include "app/FormLoading.h"
 #include "app/Main.h"
 #include "config/ImageSections.h"
 #include "config/SettingsMapping.h"
@@ -7,15 +8,18 @@
 #include "device/DriverChannel.h"
 #include "device/ImageTransfer.h"
 #include "platform/AtomicSave.h"
+#include "platform/SaveFailureNotice.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSocketNotifier>
 #include <QTextEdit>
 
 namespace tarq {
@@ -25,6 +29,11 @@ constexpr int kCopies = 4;
 constexpr int kSettleBeforeCommand = 11;   // WaitPumping count before a command touches the device
 constexpr const char* kRecordFile = "DriverTempCPIAndLedData.bin";
 constexpr const char* kPressedPicture = "BtnS_03";
+constexpr int kArrivalSettleMs = 250;      // after the last arrival notice, before the check
+constexpr int kOutcomeShownMs = 2500;      // how long a success note stays up
+// Texts of the transfers beyond the system's own messages.
+constexpr int kTextReading = 904, kTextWriting = 905, kTextVerifying = 906;
+constexpr int kTextWritten = 907, kTextRead = 908, kTextNoAnswer = 909, kTextNotReady = 910;
 
 QString ResetFile(bool eeprom, int n)
 {
@@ -53,8 +62,26 @@ DeviceCommands::DeviceCommands(TForm1& form) : form_(form)
         [this](int n) { form_.WaitPumping(n); },
         [this] { DeviceLost(); },
         [this] { ReadDevInfo(); },
+        [this] { return form_.Device().Protocol.TakeDeviceGone(); },
     });
     form_.Device().Protocol.ShowProgress = [this] { form_.ShowLoadingScreen(); };
+    form_.Device().Protocol.OnProgress = [this](const TransferProgress& p) {
+        const int text = p.stage == TransferStage::Reading ? kTextReading : p.stage == TransferStage::Writing ? kTextWriting : kTextVerifying;
+        if (TFormLoadingUI* screen = form_.LoadingScreen())
+            screen->ShowProgress(form_.Text(text), p.done, p.total);
+    };
+    // The system tells when a HID interface comes or goes: the device check runs shortly after
+    // (once a plugged device's interfaces have all appeared) instead of at the next timer tick.
+    if (HidArrivalMonitor* arrivals = form_.Device().ArrivalMonitor.get()) {
+        arrivalSettle_.setSingleShot(true);
+        arrivalSettle_.setInterval(kArrivalSettleMs);
+        QObject::connect(&arrivalSettle_, &QTimer::timeout, &form_, [this] { WakeDeviceCheck(); });
+        arrivalNotifier_ = std::make_unique<QSocketNotifier>(arrivals->fd(), QSocketNotifier::Read);
+        QObject::connect(arrivalNotifier_.get(), &QSocketNotifier::activated, &form_, [this, arrivals] {
+            if (arrivals->takeChanges())
+                arrivalSettle_.start();
+        });
+    }
     ChooseSaveFile = [this] {
         return QFileDialog::getSaveFileName(&form_, QString(), QString(), QStringLiteral("SaveFile(*.bin)"));
     };
@@ -97,6 +124,14 @@ QString DeviceCommands::DataFile(const QString& name) const
 
 void DeviceCommands::DevTimerTimer() { monitor_->DevTimerTimer(); }
 
+void DeviceCommands::WakeDeviceCheck()
+{
+    // A stopped DevTimer means a transfer or the key test owns the mouse: the check waits for
+    // the timer, so that two exchanges never interleave. While DevTimerFirst runs it is due anyway.
+    if (form_.DevTimer.isActive() && !form_.DevTimerFirst.isActive())
+        DevTimerTimer();
+}
+
 void DeviceCommands::DeviceLost()
 {
     form_.Nav().HideAllMenu();
@@ -106,9 +141,60 @@ void DeviceCommands::DeviceLost()
             w->clear();
     form_.LedTypeName.clear();
     form_.ShowBusyOverlays();
+    ShowNoDeviceOnPages(true);
     form_.DevTimerFirst.stop();
     form_.DevTimer.start();
+    // On Linux the mouse's node can be there but closed to this user: say so, and how to fix
+    // it, instead of asking to plug in a mouse that is plugged in.
+    DeviceLink& link = form_.Device().Link;
+    const std::string refused = link.hidBus().permissionRefusedPath(link.DeviceIdTable[0].vendorId, link.DeviceIdTable[0].productId);
+    if (!refused.empty()) {
+        form_.Nav().RefreshFormMessagDialog(form_.Text(900) + QStringLiteral("\r") + QString::fromStdString(refused)
+                                            + QStringLiteral("\r\r") + form_.Text(901));
+        return;
+    }
     form_.Nav().RefreshFormMessagDialog(form_.Text(100) + QStringLiteral("\r\r") + form_.Text(101));
+}
+
+void DeviceCommands::ShowSuccess(int textId)
+{
+    // Made on first use, after the control index was built: found as a child, not a control.
+    auto* note = form_.findChild<QLabel*>(QStringLiteral("lbl_TransferOutcome"), Qt::FindDirectChildrenOnly);
+    if (!note) {
+        note = new QLabel(&form_);
+        note->setObjectName(QStringLiteral("lbl_TransferOutcome"));
+        note->setAlignment(Qt::AlignCenter);
+        note->setStyleSheet(QStringLiteral("QLabel { background: rgba(0, 0, 0, 200); color: rgb(0, 200, 120);"
+                                           " border-radius: 8px; padding: 8px 18px; font-weight: bold; }"));
+        note->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    note->setText(QStringLiteral("\u2714 ") + form_.Text(textId));
+    note->adjustSize();
+    note->move((form_.width() - note->width()) / 2, form_.height() - note->height() - 60);
+    note->show();
+    note->raise();
+    QTimer::singleShot(kOutcomeShownMs, note, &QWidget::hide);
+}
+
+void DeviceCommands::ReportWriteOutcome(const WriteOutcome& outcome)
+{
+    if (form_.Device().Protocol.DeviceGone())
+        return; // the device-lost state says it
+    if (outcome.exchange == ExchangeState::NoAnswer)
+        form_.Nav().RefreshFormMessagDialog(form_.Text(kTextNoAnswer));
+    else if (outcome.exchange == ExchangeState::NotReady || !outcome.configReady)
+        form_.Nav().RefreshFormMessagDialog(form_.Text(kTextNotReady));
+    else if (outcome.verify.mismatch())
+        form_.Nav().RefreshFormMessagDialog(form_.Text(109));
+    else if (outcome.verify.verified())
+        ShowSuccess(kTextWritten);
+    // Not written because the chip does not store this kind of write: the file is only shown.
+}
+
+void DeviceCommands::LoseMouseIfGone()
+{
+    if (form_.Device().Protocol.TakeDeviceGone())
+        monitor_->MouseGone();
 }
 
 void DeviceCommands::InitNoDevice()
@@ -132,8 +218,25 @@ void DeviceCommands::UnpackDeviceImage()
     UnpackImage(form_.DeviceImage, form_.DataBuf, form_.MacroAreas);
 }
 
+void DeviceCommands::ShowNoDeviceOnPages(bool noDevice)
+{
+    // The overlay that takes the pages' clicks says why while no mouse is there; during a
+    // transfer it stays a plain, clear cover.
+    for (int n = 1; n <= kCopies; ++n) {
+        auto* overlay = form_.control<QLabel>(QStringLiteral("Disable_All_") + QString::number(n));
+        if (!overlay)
+            continue;
+        overlay->setAlignment(Qt::AlignCenter);
+        overlay->setText(noDevice ? form_.Text(100) : QString());
+        overlay->setStyleSheet(noDevice ? QStringLiteral("QLabel { background: rgba(6, 8, 12, 160); color: rgb(235, 238, 242);"
+                                                         " font-size: 24px; font-weight: bold; }")
+                                        : QString());
+    }
+}
+
 void DeviceCommands::ReadDevInfo()
 {
+    ShowNoDeviceOnPages(false);
     if (!form_.EepromMode) {
         ReadDriverDevInfo();
         return;
@@ -172,17 +275,25 @@ void DeviceCommands::LoadCpiAndLedRecord()
 {
     const std::optional<QByteArray> file = ReadFilePrefix(DataFile(QLatin1String(kRecordFile)), 4);
     if (file) {
-        form_.CpiAndLed = *RecordFromFile(Bytes(*file));
-        return;
+        const CpiAndLedRecord record = *RecordFromFile(Bytes(*file));
+        if (CpiAndLedRecordInRange(record)) {
+            form_.CpiAndLed = record;
+            return;
+        }
     }
+    // No file, or an empty or damaged one: the driver's record, as on the first read; a damaged
+    // file is rewritten so that it is not sent again at the next connect.
     form_.Device().Driver.FetchCpiAndLedRecord(form_.CpiAndLed);
+    if (file)
+        SaveCpiAndLedRecordFile();
 }
 
 void DeviceCommands::SaveCpiAndLedRecordFile()
 {
     QString error;
-    if (!SaveFileAtomically(DataFile(QLatin1String(kRecordFile)), form_.CpiAndLed, &error))
-        qWarning("tarq362a: %s", qPrintable(error));
+    const QString path = DataFile(QLatin1String(kRecordFile));
+    if (!SaveFileAtomically(path, form_.CpiAndLed, &error))
+        ReportSaveFailure(&form_, form_.ShowDialogMessage, form_.Text(902), path, error);
 }
 
 void DeviceCommands::ReadDriverDevInfo()
@@ -190,6 +301,11 @@ void DeviceCommands::ReadDriverDevInfo()
     DeviceSession& device = form_.Device();
     form_.AssignedDriverMacros.clear();
     const DriverHandshake handshake = DriverModeHandshake(device.Protocol);
+    if (handshake.ledTypeKnown && handshake.result == DriverHandshake::Result::Silent) {
+        // The LED type was read before CmdClose failed: it is shown all the same.
+        form_.LedTypeName = QLatin1String(LedTypeName(handshake.ledTypeBits));
+        form_.Settings().ShowLedType(form_.LedTypeName);
+    }
     if (handshake.result == DriverHandshake::Result::Silent)
         return;
     if (handshake.result == DriverHandshake::Result::NotDriverMode) {
@@ -273,7 +389,11 @@ void DeviceCommands::Btn_Read_0Click()
     ShowPressed(QStringLiteral("Read_"));
     if (RefuseWithoutDevice())
         return;
+    readCompleted_ = false;
     ReadDevInfo();
+    if (readCompleted_ && !form_.Device().Protocol.DeviceGone())
+        ShowSuccess(kTextRead);
+    LoseMouseIfGone();
 }
 
 void DeviceCommands::Btn_Read()
@@ -281,7 +401,7 @@ void DeviceCommands::Btn_Read()
     form_.DevTimer.stop();
     form_.ShowBusyOverlays();
     form_.ShowLoadingScreen();
-    ReadImageAndClose(form_.Device().Protocol, form_.DeviceImage);
+    ReadImageAndClose(form_.Device().Protocol, form_.DeviceImage, &form_.Device().Link.MouseMemory);
     UnpackDeviceImage();
     form_.Settings().DataBufToUI();
     form_.RefreshMouseSystemParameterA();
@@ -292,11 +412,17 @@ void DeviceCommands::Btn_Read()
         form_.Nav().Btn_Main_0Click();
     form_.WaitPumping(0);
     FinishCommand(true);
+    readCompleted_ = true;
 }
 
 void DeviceCommands::Btn_Apply_0Click()
 {
     ShowPressed(QStringLiteral("Apply_"));
+    ApplyToDevice();
+}
+
+void DeviceCommands::ApplyToDevice()
+{
     form_.WaitPumping(kSettleBeforeCommand);
     if (RefuseWithoutDevice())
         return;
@@ -304,6 +430,7 @@ void DeviceCommands::Btn_Apply_0Click()
         DownloadParameter();
     else
         DownloadDriverParameter();
+    LoseMouseIfGone();
 }
 
 void DeviceCommands::DownloadParameter()
@@ -317,10 +444,11 @@ void DeviceCommands::DownloadParameter()
     PackImage(form_.DataBuf, form_.MacroAreas, form_.DeviceImage);
     form_.ShowLoadingScreen();
     form_.ApplyPointerSettings();
-    const WriteOutcome outcome = WriteImageToMouse(form_.Device().Protocol, form_.DeviceImage, false);
-    if (outcome.verify.mismatch())
-        form_.Nav().RefreshFormMessagDialog(form_.Text(109));
+    // Only the chunks that differ from what the mouse is known to hold are written; the
+    // read-back verifies the whole image as always.
+    const WriteOutcome outcome = WriteImageToMouse(form_.Device().Protocol, form_.DeviceImage, false, &form_.Device().Link.MouseMemory);
     FinishCommand(true);
+    ReportWriteOutcome(outcome);
 }
 
 void DeviceCommands::DownloadDriverParameter()
@@ -341,7 +469,8 @@ void DeviceCommands::DownloadDriverParameter()
 
 void DeviceCommands::Btn_Confirm_0Click()
 {
-    Btn_Apply_0Click();
+    ShowPressed(QStringLiteral("Confirm_"));
+    ApplyToDevice();
     if (!form_.Device().Link.mouseOpen())
         return;
     form_.WaitPumping(kSettleBeforeCommand);
@@ -364,6 +493,7 @@ void DeviceCommands::ResetToDefaults(int number)
         TLDefaultParameter(ResetFile(true, number));
     else
         TLDefaultDriverParameter(ResetFile(false, number));
+    LoseMouseIfGone();
 }
 
 void DeviceCommands::Btn_DefaultClick()
@@ -378,6 +508,7 @@ void DeviceCommands::Btn_DefaultClick()
         TLDefaultParameter(ResetFile(true, 1));
     else
         TLDefaultDriverParameter(QStringLiteral("default_config1.bin"));
+    LoseMouseIfGone();
     if (result)
         result->show();
 }
@@ -410,10 +541,9 @@ void DeviceCommands::MemoToDataBuf_OnClick()
     form_.ShowLoadingScreen();
     // What goes to the mouse is the image as it was loaded; repairs of damaged sections are
     // shown but not written.
-    const WriteOutcome outcome = WriteImageToMouse(form_.Device().Protocol, form_.DeviceImage, true);
-    if (outcome.verify.mismatch())
-        form_.Nav().RefreshFormMessagDialog(form_.Text(109));
+    const WriteOutcome outcome = WriteImageToMouse(form_.Device().Protocol, form_.DeviceImage, true, &form_.Device().Link.MouseMemory);
     FinishCommand(true);
+    ReportWriteOutcome(outcome);
 }
 
 void DeviceCommands::TLDefaultDriverParameter(const QString& fileName)
@@ -446,6 +576,10 @@ void DeviceCommands::Btn_Save_0Click()
         return;
     const QString target = chosen + QStringLiteral(".bin");
     ReadDevInfo(); // the file receives what the device holds, not unapplied edits
+    if (form_.Device().Protocol.TakeDeviceGone()) {
+        monitor_->MouseGone(); // nothing is saved from a mouse that went away during the read
+        return;
+    }
     QString error;
     bool saved;
     if (form_.EepromMode) {
@@ -470,7 +604,8 @@ void DeviceCommands::Btn_Load_0Click()
         return;
     const qint64 limit = form_.EepromMode ? kImageBytes : store::kResetFileSize;
     const std::optional<QByteArray> file = ReadFilePrefix(chosen, limit);
-    if (!file || (form_.EepromMode && file->size() < static_cast<qint64>(kImageBytes))) {
+    const qint64 shortest = form_.EepromMode ? static_cast<qint64>(kImageBytes) : static_cast<qint64>(store::kProfileFileSize);
+    if (!file || file->size() < shortest) {
         // Loading part of an image would mix two configurations without the user seeing it.
         form_.Nav().RefreshFormMessagDialog(QStringLiteral("This file is not a profile:\r\r") + chosen);
         return;
@@ -478,6 +613,7 @@ void DeviceCommands::Btn_Load_0Click()
     if (form_.EepromMode) {
         std::copy(file->begin(), file->end(), form_.DeviceImage.begin());
         MemoToDataBuf_OnClick();
+        LoseMouseIfGone();
         return;
     }
     std::vector<uint8_t> block(store::kResetFileSize, 0);
@@ -486,6 +622,7 @@ void DeviceCommands::Btn_Load_0Click()
     form_.Device().Driver.WriteStoreRange(0, block);
     SendRecordAfterStoreLoad(form_.Device().Protocol, form_.CpiAndLed);
     ReadDriverDevInfo();
+    LoseMouseIfGone();
 }
 
 } // namespace tarq

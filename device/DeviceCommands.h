@@ -8,8 +8,11 @@
 // decides what the user sees.
 
 #include "device/DeviceMonitor.h"
+#include "device/ImageTransfer.h"
 
+#include <QSocketNotifier>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -28,6 +31,9 @@ public:
 
     // ---- connection monitoring ----
     void DevTimerTimer();
+    // The system reported a HID interface coming or going: run the device check now, unless
+    // DevTimer is stopped (a transfer or the key test is using the mouse).
+    void WakeDeviceCheck();
     void DeviceLost();
     void RefreshErrorAP();
     void InitNoDevice();
@@ -65,6 +71,15 @@ public:
 
 private:
     bool RefuseWithoutDevice();
+    // Apply after the pressed picture: Apply and Confirm each show their own.
+    void ApplyToDevice();
+    // A transfer that ended because the mouse went away shows the device-lost state at once.
+    void LoseMouseIfGone();
+    // The outcome of a write the user asked for: a brief note on success, a message that names
+    // what failed otherwise.
+    void ReportWriteOutcome(const WriteOutcome& outcome);
+    void ShowSuccess(int textId);
+    void ShowNoDeviceOnPages(bool noDevice);
     void ResetToDefaults(int number);
     void ShowPressed(const QString& button);
     void FinishCommand(bool hideOverlays);
@@ -73,6 +88,9 @@ private:
 
     TForm1& form_;
     std::unique_ptr<DeviceMonitor> monitor_;
+    QTimer arrivalSettle_;
+    std::unique_ptr<QSocketNotifier> arrivalNotifier_;
+    bool readCompleted_ = false;
 };
 
 } // namespace tarq

@@ -21,6 +21,7 @@ public:
         bool openable = true;
         bool present = true;
         std::shared_ptr<EmulatedMouse> firmware; // null: a device that never answers reports
+        bool permissionRefused = false;          // with openable false: a node without access rights
     };
 
     // A bus with the emulated mouse plugged in: its configuration interface (8-byte feature
@@ -35,6 +36,8 @@ public:
 
     std::vector<std::string> interfacePaths() override;
     std::unique_ptr<HidDevice> open(const std::string& path) override;
+    bool countable(const std::string& path) override;
+    std::string permissionRefusedPath(uint16_t vendorId, uint16_t productId) override;
 
     int opens() const { return opens_; }
 
