@@ -170,7 +170,7 @@ void DeviceCommands::ShowSuccess(int textId)
     }
     note->setText(QStringLiteral("\u2714 ") + form_.Text(textId));
     note->adjustSize();
-    note->move((form_.width() - note->width()) / 2, form_.height() - note->height() - 60);
+    note->move((form_.width() - note->width()) / 2, form_.height() - note->height() - 96); // above the footer
     note->show();
     note->raise();
     QTimer::singleShot(kOutcomeShownMs, note, &QWidget::hide);
