@@ -503,6 +503,18 @@ void DeviceCommandsTest::driverModeLoadRefusesAShortFile()
         QVERIFY(f.driver->requests.empty());
         QVERIFY(store == before);
     }
+    // A whole profile goes to the store as a 102400-byte block whose first 40960 bytes are the file's.
+    std::vector<uint8_t> profile(40960);
+    for (size_t i = 0; i < profile.size(); ++i)
+        profile[i] = static_cast<uint8_t>(i * 7 + 2);
+    const QString path = f.dir.filePath("profile.bin");
+    WriteFile(path, Bytes(profile));
+    f.commands().ChooseLoadFile = [&] { return path; };
+    f.driver->requests.clear();
+    f.commands().Btn_Load_0Click();
+    QVERIFY(std::equal(profile.begin(), profile.end(), store.begin()));
+    QVERIFY(f.driver->requests.size() > 0);
+    QCOMPARE(f.driver->requests.front().length, 102400u);
 }
 
 void DeviceCommandsTest::driverModeLedTypeShowsWhenCloseFails()
