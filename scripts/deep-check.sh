@@ -3,7 +3,8 @@
 #   1. the whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer, and run;
 #   2. every libFuzzer target (fuzz_*) built with clang and run from its seed corpus in
 #      tests/fuzz-corpus/<target>/ for SECONDS each.
-# New inputs a run finds go to a scratch copy, never into the committed corpus.
+# New inputs a run finds go to a scratch copy, never into the committed corpus; crashing
+# inputs are kept in build-fuzz/findings/.
 #
 #   scripts/deep-check.sh [SECONDS]      (default 180 per target)
 #   DEEP_CHECK_SKIP_SANITIZERS=1 / DEEP_CHECK_SKIP_FUZZ=1 skip one half.
@@ -35,18 +36,20 @@ if [[ "${DEEP_CHECK_SKIP_FUZZ:-0}" != 1 ]]; then
   nice cmake --build "$FUZZ_DIR" -j"$JOBS" --target $targets
   scratch=$(mktemp -d)
   trap 'rm -rf "$scratch"' EXIT
+  findings="$FUZZ_DIR/findings"   # crashing inputs are kept here
+  mkdir -p "$findings"
   failed=0
   for t in $targets; do
     binary=$(find "$FUZZ_DIR" -type f -name "$t" -perm -u+x | head -1)
     if [[ -z "$binary" ]]; then echo "$t: not built"; failed=1; continue; fi
     mkdir -p "$scratch/$t"
-    if "$binary" -max_total_time="$SECONDS_PER_TARGET" -print_final_stats=1 -artifact_prefix="$scratch/$t-" \
+    if "$binary" -max_total_time="$SECONDS_PER_TARGET" -print_final_stats=1 -artifact_prefix="$findings/$t-" \
          "$scratch/$t" "$CORPUS_DIR/$t" >"$scratch/$t.log" 2>&1; then
       runs=$(grep -m1 'stat::number_of_executed_units' "$scratch/$t.log" | awk '{print $2}')
       cov=$(grep -o 'cov: [0-9]*' "$scratch/$t.log" | tail -1)
       echo "$t: ${runs:-?} runs, $cov, no finding"
     else
-      echo "$t: FINDING"; tail -40 "$scratch/$t.log"; ls "$scratch" | grep "^$t-" || true
+      echo "$t: FINDING"; tail -40 "$scratch/$t.log"; ls "$findings" | grep "^$t-" || true
       failed=1
     fi
   done
