@@ -134,6 +134,7 @@ void FeatureProtocol::readChunk()
             return;
         }
     }
+    ++unacknowledgedReadChunks_;
 }
 
 void FeatureProtocol::writeChunk()

@@ -102,6 +102,9 @@ public:
 
     // Reports sent with set-feature since construction (for the benchmark and diagnostics).
     long long reportsSent() const { return reportsSent_; }
+    // Read chunks that no attempt got acknowledged (their bytes read as 0xFF), since construction.
+    // The transfers still report success; a caller that must not keep such bytes checks this.
+    long long unacknowledgedReadChunks() const { return unacknowledgedReadChunks_; }
 
     // True when a report failed because the device is gone since the last call; the exchange
     // under way ended at once. The caller shows the device-lost state without waiting for the
@@ -123,6 +126,7 @@ private:
     Waiter& waiter_;
     long long reportsSent_ = 0;
     bool deviceGone_ = false;
+    long long unacknowledgedReadChunks_ = 0;
 };
 
 } // namespace tarq

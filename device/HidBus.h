@@ -36,6 +36,15 @@ public:
     virtual bool gone() const { return false; }
 };
 
+// Why the last open of an interface failed.
+enum class HidOpenFailure {
+    None,
+    PermissionDenied, // the node exists but this user may not open it
+    Busy,             // held exclusively by another program
+    Gone,             // unplugged between enumeration and open
+    Other,
+};
+
 class HidBus {
 public:
     virtual ~HidBus() = default;
@@ -50,6 +59,16 @@ public:
     // The path of a configuration interface of this identity that is present but cannot be
     // opened for lack of permission; empty when there is none (or the system cannot tell).
     virtual std::string permissionRefusedPath(uint16_t /*vendorId*/, uint16_t /*productId*/) { return {}; }
+
+    // What an interface tells about itself without being opened, so an interface this user may
+    // not open can still be recognised. Backends that learn nothing before an open open it.
+    virtual HidAttributes describe(const std::string& path)
+    {
+        const std::unique_ptr<HidDevice> device = open(path);
+        return device ? device->attributes() : HidAttributes{};
+    }
+    // Why the last failed open failed.
+    virtual HidOpenFailure lastOpenFailure() const { return HidOpenFailure::Other; }
 };
 
 } // namespace tarq

@@ -21,6 +21,7 @@ public:
         bool openable = true;
         bool present = true;
         std::shared_ptr<EmulatedMouse> firmware; // null: a device that never answers reports
+        HidOpenFailure refusal = HidOpenFailure::Busy; // why an interface that is not openable fails
         bool permissionRefused = false;          // with openable false: a node without access rights
     };
 
@@ -38,6 +39,8 @@ public:
     std::unique_ptr<HidDevice> open(const std::string& path) override;
     bool countable(const std::string& path) override;
     std::string permissionRefusedPath(uint16_t vendorId, uint16_t productId) override;
+    HidAttributes describe(const std::string& path) override;
+    HidOpenFailure lastOpenFailure() const override { return lastOpenFailure_; }
 
     int opens() const { return opens_; }
 
@@ -48,6 +51,7 @@ private:
     std::mutex mutex_; // the key-test worker may talk to an open device while the UI enumerates
     std::vector<Interface> interfaces_;
     int opens_ = 0;
+    HidOpenFailure lastOpenFailure_ = HidOpenFailure::None;
 };
 
 // The mouse's configuration interface: vendor ID, product ID and version of this build.
