@@ -13,6 +13,7 @@
 #include "device/DeviceSession.h"
 #include "device/ui/DeviceCommands.h"
 #include "platform/AtomicSave.h"
+#include "platform/SaveFailureNotice.h"
 #include "ui/skin/Resources.h"
 
 namespace tarq {
@@ -46,11 +47,12 @@ void TForm1::ResetDeviceLink()
             DemoFiles files;
             files.mouseMemory = (folder + QLatin1String(kDemoMouseMemoryFile)).toStdString();
             files.driverStore = (folder + QLatin1String(kDemoDriverStoreFile)).toStdString();
-            files.save = [](const std::string& path, std::span<const uint8_t> bytes) {
+            files.save = [this](const std::string& path, std::span<const uint8_t> bytes) {
                 QString error;
-                const bool saved = SaveFileAtomically(QString::fromStdString(path), bytes, &error);
+                const QString file = QString::fromStdString(path);
+                const bool saved = SaveFileAtomically(file, bytes, &error);
                 if (!saved)
-                    qWarning("tarq362a: %s", qPrintable(error));
+                    ReportSaveFailure(this, ShowDialogMessage, state_.Text(902), file, error);
                 return saved;
             };
             device_ = DeviceSession::ForDemo(std::move(files));

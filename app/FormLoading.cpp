@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <QPainterPath>
 
@@ -42,6 +43,22 @@ void TFormLoadingUI::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
     WaitGif.stop();
+    stage_.clear();
+    done_ = total_ = 0;
+}
+
+void TFormLoadingUI::SetCaption(const QString& caption)
+{
+    if (!caption.isEmpty())
+        caption_ = caption;
+}
+
+void TFormLoadingUI::ShowProgress(const QString& stage, qint64 done, qint64 total)
+{
+    stage_ = stage;
+    done_ = std::clamp<qint64>(done, 0, total);
+    total_ = total;
+    update();
 }
 
 void TFormLoadingUI::CentreOver(const QWidget* mainWindow, int drop)
@@ -74,7 +91,16 @@ void TFormLoadingUI::paintEvent(QPaintEvent*)
         p.drawEllipse(at, 6, 6);
     }
     p.setPen(QColor(220, 224, 230));
-    p.drawText(QRectF(0, height() - 50, width(), 24), Qt::AlignCenter, QStringLiteral("Loading..."));
+    p.drawText(QRectF(6, height() - 56, width() - 12, 24), Qt::AlignCenter, Caption());
+    if (total_ > 0) {
+        // The bar of bytes done, under the text.
+        const QRectF bar(22, height() - 28, width() - 44, 6);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(60, 64, 72));
+        p.drawRoundedRect(bar, 3, 3);
+        p.setBrush(kAccent);
+        p.drawRoundedRect(QRectF(bar.left(), bar.top(), bar.width() * done_ / total_, bar.height()), 3, 3);
+    }
 }
 
 } // namespace tarq

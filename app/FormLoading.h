@@ -20,6 +20,13 @@ public:
     // Centres the screen over the main window (halves rounded toward zero).
     void CentreOver(const QWidget* mainWindow, int drop = 0);
 
+    // The text under the animation ("Loading..." in the current language).
+    void SetCaption(const QString& caption);
+    // What is moving and how far: a stage text and a bar of bytes done. Cleared when hidden.
+    void ShowProgress(const QString& stage, qint64 done, qint64 total);
+    QString Caption() const { return stage_.isEmpty() ? caption_ : stage_; }
+    int Percent() const { return total_ > 0 ? static_cast<int>(done_ * 100 / total_) : -1; }
+
     // The animation's current frame (0..kFrames-1); it advances while the screen exists.
     int Frame() const { return frame_; }
     static constexpr int kFrames = 12;
@@ -33,6 +40,10 @@ protected:
 private:
     QTimer WaitGif;
     int frame_ = 0;
+    QString caption_ = QStringLiteral("Loading...");
+    QString stage_;
+    qint64 done_ = 0;
+    qint64 total_ = 0;
 };
 
 } // namespace tarq

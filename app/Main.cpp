@@ -20,6 +20,7 @@
 
 #include "app/AppFolders.h"
 #include "app/AppIcon.h"
+#include "platform/SaveFailureNotice.h"
 #include "app/FormLoading.h"
 #include "config/ui/SettingsMapping.h"
 #include "device/DeviceSession.h"
@@ -38,6 +39,8 @@
 #include "ui/language/LanguageSwitch.h"
 #include "ui/pages/PageKit.h"
 #include "ui/pages/Pages.h"
+
+#include <QFileInfo>
 
 namespace tarq {
 
@@ -387,6 +390,13 @@ void TForm1::showEvent(QShowEvent* event)
                 ShowDialogMessage(QStringLiteral("Some settings of the program could not be read:\n")
                                   + state_.StartupProblems.join(QLatin1Char('\n')));
             });
+        // A data folder that cannot be created or written would lose every file the program
+        // keeps without a word: say so once, with the folder.
+        const QString dataFile = state_.DataFile(QStringLiteral("Macro.bin"));
+        const QString dataFolder = QFileInfo(dataFile).absolutePath();
+        if (!FolderIsWritable(dataFolder))
+            ReportSaveFailure(this, ShowDialogMessage, state_.Text(902), dataFile,
+                              QStringLiteral("Cannot create files in \"%1\"").arg(dataFolder));
     }
 }
 

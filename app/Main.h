@@ -87,6 +87,7 @@ public:
     void HideBusyOverlays() override;
     void ShowLoadingScreen() override;
     void HideLoadingScreen() override;
+    void ShowLoadingProgress(const QString& stage, qint64 done, qint64 total) override;
     void WaitPumping(int n) override;
     void SizeWindowToSkin() override;
     void SizeWindowForEngineer() override;

@@ -34,6 +34,12 @@ void TForm1::HideBusyOverlays()
             overlay->hide();
 }
 
+void TForm1::ShowLoadingProgress(const QString& stage, qint64 done, qint64 total)
+{
+    if (loading_)
+        loading_->ShowProgress(stage, done, total);
+}
+
 void TForm1::CreateLoadingScreen()
 {
     loading_ = std::make_unique<TFormLoadingUI>(this);
@@ -43,6 +49,7 @@ void TForm1::CreateLoadingScreen()
 void TForm1::ShowLoadingScreen()
 {
     if (loading_) {
+        loading_->SetCaption(state_.Text(903));
         loading_->CentreOver(this);
         loading_->show();
         loading_->raise();

@@ -1,6 +1,7 @@
 #include "config/ConfigImage.h"
 
 #include "config/ImageSections.h"
+#include "macros/MacroBody.h"
 
 #include <algorithm>
 
@@ -99,10 +100,25 @@ void MacroAreasToImage(const ImageMacroAreas& areas, DeviceImage& image)
               ImageBytes(image, layout::kFireMacroArea).begin());
 }
 
+int CheckBaseMacroPageBodies(ImageMacroAreas& areas)
+{
+    int cleared = 0;
+    for (int page = 1; page <= 4; ++page) {
+        auto body = std::span<uint8_t, macro_body::kSize>(
+            areas.basePages[size_t(page - 1)].data() + layout::kMacroPageNameSize, macro_body::kSize);
+        if (!MacroBodyChecksumOk(body)) {
+            std::fill(body.begin(), body.end(), uint8_t{0});
+            cleared |= 1 << (page - 1);
+        }
+    }
+    return cleared;
+}
+
 SectionCheckResult UnpackImage(const DeviceImage& image, DataBuf& buf, ImageMacroAreas& areas)
 {
-    const SectionCheckResult result = ImageToDataBuf(image, buf);
+    SectionCheckResult result = ImageToDataBuf(image, buf);
     MacroAreasFromImage(image, areas);
+    result.clearedMacroPages = CheckBaseMacroPageBodies(areas);
     return result;
 }
 

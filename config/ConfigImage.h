@@ -27,6 +27,8 @@ struct SectionCheckResult {
     bool sectionBKept = true;
     bool profileKept = true;
     bool fireKeyKept = true;
+    int clearedMacroPages = 0;   // bit p - 1: the body of base macro page p failed its check
+
 
     bool AllKept() const { return sectionAKept && sectionBKept && profileKept && fireKeyKept; }
 };
@@ -49,7 +51,11 @@ void DataBufToImage(DataBuf& buf, DeviceImage& image);
 void MacroAreasFromImage(const DeviceImage& image, ImageMacroAreas& areas);
 void MacroAreasToImage(const ImageMacroAreas& areas, DeviceImage& image);
 
-// The whole load: parameter blocks with checks, then the macro areas.
+// Clears to zeros the body of every base macro page 1-4 whose checksum fails (CheckMacroContentBuf);
+// names stay, pages 5 and 6 are taken as read. Returns the cleared pages, bit p - 1 for page p.
+int CheckBaseMacroPageBodies(ImageMacroAreas& areas);
+
+// The whole load: parameter blocks with checks, then the macro areas with the page check.
 SectionCheckResult UnpackImage(const DeviceImage& image, DataBuf& buf, ImageMacroAreas& areas);
 
 // The whole build for writing: parameter blocks with fresh checksums, then the macro areas.

@@ -20,6 +20,12 @@ CpiAndLedRecord BuildCpiAndLedRecord(const CpiAndLedRecord& previous, const CpiA
     return r;
 }
 
+bool CpiAndLedRecordInRange(const CpiAndLedRecord& r)
+{
+    constexpr int kHighestLevel = 6, kLowestMode = 1, kDpiValueCount = 12;
+    return CurrentDpiLevel(r) <= kHighestLevel && LedMode(r) >= kLowestMode && r[3] < kDpiValueCount;
+}
+
 std::optional<CpiAndLedRecord> RecordFromFile(const std::optional<std::span<const uint8_t>>& file)
 {
     if (!file)

@@ -41,6 +41,10 @@ struct CpiAndLedInputs {
 // otherwise; byte 2 always comes from the previous record.
 CpiAndLedRecord BuildCpiAndLedRecord(const CpiAndLedRecord& previous, const CpiAndLedInputs& in);
 
+// True when every field the program reads lies in its range: DPI level 0-6, LED mode 1-7,
+// DPI value index 0-11. Bytes 2 (the driver's own) and the unused bits are not judged.
+bool CpiAndLedRecordInRange(const CpiAndLedRecord& r);
+
 // The record from the temporary file: its first four bytes, missing bytes as 0. nullopt when
 // there is no file (the driver is asked instead).
 std::optional<CpiAndLedRecord> RecordFromFile(const std::optional<std::span<const uint8_t>>& file);

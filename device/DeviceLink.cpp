@@ -15,7 +15,7 @@ int DeviceLink::CountHidInterfaces()
     for (const std::string& path : hidBus_.interfacePaths()) {
         if (path.empty())
             continue;
-        if (hidBus_.open(path)) // closed again as the temporary goes
+        if (hidBus_.countable(path))
             ++count;
     }
     return count;
@@ -41,6 +41,7 @@ bool DeviceLink::OpenMouseInterface(uint16_t vendorId, uint16_t productId, int& 
     if (!match)
         return false;
     HidHandle = std::move(match);
+    MouseMemory.reset();
     version = matchAttributes.version;
     CurrentProductId = matchAttributes.productId;
     CurrentVendorId = matchAttributes.vendorId;
@@ -83,6 +84,7 @@ bool DeviceLink::OpenDriverDevice(uint16_t identifier)
 void DeviceLink::ResetLink()
 {
     HidHandle.reset();
+    MouseMemory.reset();
     DeviceIdTable[0] = {kMouseVendorId, kMouseProductId};
     DeviceIdTable[1] = {0, 0};
 }
@@ -90,6 +92,7 @@ void DeviceLink::ResetLink()
 void DeviceLink::CloseMouse()
 {
     HidHandle.reset();
+    MouseMemory.reset();
     CurrentVendorId = 0;
     CurrentProductId = 0;
 }

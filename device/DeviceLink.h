@@ -10,8 +10,14 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace tarq {
+
+// What the mouse's memory holds, when this connection has read all of it or verified a write;
+// empty otherwise. It lets a write send only the chunks that differ.
+using KnownMemory = std::optional<std::vector<uint8_t>>;
 
 struct DeviceIdEntry {
     uint16_t vendorId = 0;
@@ -23,7 +29,8 @@ public:
     // The driver bus may be null on a system without the companion driver.
     explicit DeviceLink(HidBus& hidBus, DriverBus* driverBus = nullptr);
 
-    // Number of present HID interfaces that can be opened (each is opened and closed again).
+    // Number of present HID interfaces that can be opened (each is opened and closed again);
+    // on Linux also those that refuse only for lack of permission (HidBus::countable).
     int CountHidInterfaces();
 
     // Open the interface with this identity, `version` and 8-byte feature reports. When
@@ -52,6 +59,7 @@ public:
     int DeviceVersion = kMouseVersion;         // set to 0x0104 before every search
     std::array<DeviceIdEntry, 2> DeviceIdTable{};
     std::unique_ptr<DriverDevice> DriverHandle;
+    KnownMemory MouseMemory;                   // forgotten whenever the mouse is opened or closed
 
     HidBus& hidBus() { return hidBus_; }
     DriverBus* driverBus() { return driverBus_; }

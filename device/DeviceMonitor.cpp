@@ -33,14 +33,39 @@ void DeviceMonitor::DevTimerTimer()
             ++stablePairs;
         current = first;
     }
-    if (current == LastInterfaceCount || stablePairs < kStablePairsNeeded)
+    // The first tick acts whatever the count, so that a machine with no countable interface
+    // still leaves the searching state (not found) instead of searching forever.
+    if ((current == LastInterfaceCount && firstTickActed_) || stablePairs < kStablePairsNeeded)
         return;
+    firstTickActed_ = true;
 
     if (current < LastInterfaceCount)
         countWentDown();
     else
         countWentUp();
     LastInterfaceCount = current;
+    // The read after an open may have found the mouse gone again: lose it now, and count
+    // again so the next tick does not report the same removal a second time.
+    if (hooks_.takeDeviceGone && hooks_.takeDeviceGone()) {
+        loseMouse();
+        LastInterfaceCount = link_.CountHidInterfaces();
+    }
+}
+
+void DeviceMonitor::MouseGone()
+{
+    if (DeviceCheckBusy)
+        return;
+    BusyGuard busy(DeviceCheckBusy);
+    loseMouse();
+    LastInterfaceCount = link_.CountHidInterfaces();
+}
+
+void DeviceMonitor::loseMouse()
+{
+    if (hooks_.deviceLost)
+        hooks_.deviceLost();
+    link_.CloseMouse();
 }
 
 void DeviceMonitor::countWentDown()
@@ -50,9 +75,7 @@ void DeviceMonitor::countWentDown()
         link_.DeviceVersion = version;
         return;
     }
-    if (hooks_.deviceLost)
-        hooks_.deviceLost();
-    link_.CloseMouse();
+    loseMouse();
 }
 
 void DeviceMonitor::countWentUp()

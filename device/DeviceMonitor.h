@@ -15,6 +15,9 @@ public:
         std::function<void(int)> waitPumping; // wait n x 10 ms, keeping the window alive
         std::function<void()> deviceLost;     // the mouse is gone or was not found
         std::function<void()> readDevInfo;    // the mouse was just opened
+        // True (once) when a transfer found the mouse gone: a report failed with the device
+        // removed. May be empty.
+        std::function<bool()> takeDeviceGone;
     };
 
     DeviceMonitor(DeviceLink& link, Hooks hooks);
@@ -22,6 +25,10 @@ public:
     // One tick. Returns at once while an earlier tick is still running (its dialogs and
     // transfers let further timer ticks through).
     void DevTimerTimer();
+
+    // A transfer outside the device check found the mouse gone: the device-lost state now,
+    // not at the next tick. Nothing happens while a tick is running (it checks by itself).
+    void MouseGone();
 
     int LastInterfaceCount = 0;
     bool DeviceCheckBusy = false;
@@ -32,6 +39,9 @@ public:
 private:
     void countWentDown();
     void countWentUp();
+    void loseMouse();
+
+    bool firstTickActed_ = false;
 
     DeviceLink& link_;
     Hooks hooks_;

@@ -17,7 +17,9 @@ std::unique_ptr<DeviceSession> DeviceSession::ForSystem()
     auto driver = CreateSystemDriverBus();
     HidBus& hidRef = *hid;
     DriverBus* driverPtr = driver.get();
-    return std::unique_ptr<DeviceSession>(new DeviceSession(std::move(hid), std::move(driver), nullptr, hidRef, driverPtr));
+    auto session = std::unique_ptr<DeviceSession>(new DeviceSession(std::move(hid), std::move(driver), nullptr, hidRef, driverPtr));
+    session->ArrivalMonitor = CreateSystemArrivalMonitor();
+    return session;
 }
 
 std::unique_ptr<DeviceSession> DeviceSession::ForDemo(DemoFiles files)

@@ -4,6 +4,7 @@
 // protocol, the driver channel.
 
 #include "device/DeviceLink.h"
+#include "device/HidArrivalMonitor.h"
 #include "device/DriverChannel.h"
 #include "device/FeatureProtocol.h"
 #include "device/QtWaiter.h"
@@ -36,6 +37,9 @@ public:
 
     // The demo's devices, to pull the plug from the tray menu; null otherwise.
     DemoDevices* Demo() { return demo_.get(); }
+
+    // The system's notice of HID arrivals and removals (Linux udev); null otherwise.
+    std::unique_ptr<HidArrivalMonitor> ArrivalMonitor;
 
 private:
     DeviceSession(std::unique_ptr<HidBus> ownedHid, std::unique_ptr<DriverBus> ownedDriver,

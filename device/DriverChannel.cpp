@@ -108,6 +108,7 @@ DriverHandshake DriverModeHandshake(FeatureProtocol& protocol)
         return h;
     }
     h.ledTypeBits = protocol.ReportBuffer[3] & 0xC0;
+    h.ledTypeKnown = true;
     if (!protocol.SendCommand(CmdClose))
         return h;
     h.result = DriverHandshake::Result::Ready;
@@ -172,8 +173,10 @@ int AssignedDriverMacroRecordCount(int highestMacroAddress)
 {
     if (highestMacroAddress <= 0)
         return 0;
-    constexpr int kFirstBody = store::kMacroRecords + store::kMacroNameSize; // 288
-    return (highestMacroAddress + store::kMacroRecordSize - kFirstBody) / store::kMacroRecordSize;
+    // Records hold 2048 bytes and the first body starts at 288; the count is the driver's own
+    // rule, (highest + 2016) / 2048, which keeps reading up to the record an address points into.
+    constexpr int kCountBias = store::kMacroRecordSize - store::kMacroNameSize; // 2016
+    return (highestMacroAddress + kCountBias) / store::kMacroRecordSize;
 }
 
 int HighestDriverMacroAddress(const std::vector<std::string>& keyCodes)

@@ -61,6 +61,7 @@ struct DriverHandshake {
         Ready,         // LED type known and exchange closed
     };
     Result result = Result::Silent;
+    bool ledTypeKnown = false; // the status reply gave the LED type (shown even if CmdClose then fails)
     uint8_t ledTypeBits = 0; // 0x00 SyncLED, 0x40 BreLED, 0x80 RBLED, 0xC0 MCULED
 };
 DriverHandshake DriverModeHandshake(FeatureProtocol& protocol);

@@ -33,24 +33,44 @@ int TranslateChipByte(uint8_t chipByte)
 FeatureProtocol::FeatureProtocol(DeviceLink& link, Waiter& waiter) : link_(link), waiter_(waiter) {}
 
 // The window's events are processed between reports, and closing the window lets the mouse
-// go; a transfer under way then runs out its attempts against no device instead of using it.
-bool FeatureProtocol::set()
+// go (the handle is closed). A report that fails because the device is gone, or a closed
+// handle, ends the exchange at once: retries only help a device that is still there.
+bool FeatureProtocol::linkDown()
 {
     if (!link_.HidHandle)
+        return true;
+    if (link_.HidHandle->gone()) {
+        deviceGone_ = true; // also when the removal is seen before the next report is sent
+        return true;
+    }
+    return false;
+}
+
+bool FeatureProtocol::set()
+{
+    if (linkDown())
         return false;
     ++reportsSent_;
     const size_t length = std::min<size_t>(ReportBuffer.size(), static_cast<size_t>(std::max(link_.FeatureReportLength, 0)));
-    return reported(link_.HidHandle->setFeature(std::span<const uint8_t>(ReportBuffer.data(), length ? length : ReportBuffer.size())));
+    const bool ok = reported(link_.HidHandle->setFeature(std::span<const uint8_t>(ReportBuffer.data(), length ? length : ReportBuffer.size())));
+    if (!ok && link_.HidHandle->gone())
+        deviceGone_ = true;
+    return ok;
 }
 
 bool FeatureProtocol::get()
 {
-    if (!link_.HidHandle)
+    if (linkDown())
         return false;
     const size_t length = std::min<size_t>(ReportBuffer.size(), static_cast<size_t>(std::max(link_.FeatureReportLength, 0)));
-    return reported(link_.HidHandle->getFeature(std::span<uint8_t>(ReportBuffer.data(), length ? length : ReportBuffer.size())));
+    const bool ok = reported(link_.HidHandle->getFeature(std::span<uint8_t>(ReportBuffer.data(), length ? length : ReportBuffer.size())));
+    if (!ok && link_.HidHandle->gone())
+        deviceGone_ = true;
+    return ok;
 }
 
+// Logs the device's reason once per run of failed reports, so a lost mouse does not flood
+// standard error with one line per retry.
 bool FeatureProtocol::reported(bool ok)
 {
     if (!ok && !failing_)
@@ -59,27 +79,36 @@ bool FeatureProtocol::reported(bool ok)
     return ok;
 }
 
+bool FeatureProtocol::TakeDeviceGone()
+{
+    const bool gone = deviceGone_;
+    deviceGone_ = false;
+    return gone;
+}
+
 void FeatureProtocol::fillRequest(uint8_t code, uint8_t p1, uint8_t p2, uint8_t p3, uint8_t p4)
 {
     ReportBuffer = {kConfigReportId, code, p1, p2, p3, p4, 0, 0};
 }
 
-void FeatureProtocol::showProgress()
+void FeatureProtocol::showProgress(TransferStage stage, uint32_t done, uint32_t total)
 {
     if (ShowProgress)
         ShowProgress();
+    if (OnProgress)
+        OnProgress({stage, done, total});
     waiter_.pump();
 }
 
 bool FeatureProtocol::SendCommand(uint8_t code, uint8_t p1, uint8_t p2, uint8_t p3, uint8_t p4)
 {
-    if (!link_.HidHandle)
+    if (linkDown())
         return false;
-    for (int attempt = 0; attempt < kCommandAttempts; ++attempt) {
+    for (int attempt = 0; attempt < kCommandAttempts && !linkDown(); ++attempt) {
         fillRequest(code, p1, p2, p3, p4);
         set(); // the call's own result is not trusted; only the acknowledgement byte is
         waiter_.sleep(kCommandSleep);
-        for (int poll = 0; poll < kCommandPolls; ++poll) {
+        for (int poll = 0; poll < kCommandPolls && !linkDown(); ++poll) {
             get();
             if (ReportBuffer[report::kStatus] != report::kNoAnswerYet)
                 break;
@@ -100,11 +129,11 @@ bool FeatureProtocol::SendCommand(uint8_t code, uint8_t p1, uint8_t p2, uint8_t 
 void FeatureProtocol::readChunk()
 {
     ChunkBuffer.fill(kUnread);
-    for (int attempt = 0; attempt < kReadChunkAttempts; ++attempt) {
+    for (int attempt = 0; attempt < kReadChunkAttempts && !linkDown(); ++attempt) {
         fillRequest(CmdReadChunk, 0, 0, 0, 0);
         set();
         waiter_.sleep(kReadChunkSleep);
-        for (int poll = 0; poll < kReadChunkPolls; ++poll) {
+        for (int poll = 0; poll < kReadChunkPolls && !linkDown(); ++poll) {
             get();
             if (ReportBuffer[report::kStatus] != report::kNoAnswerYet)
                 break;
@@ -121,13 +150,13 @@ void FeatureProtocol::readChunk()
 
 void FeatureProtocol::writeChunk()
 {
-    for (int attempt = 0; attempt < kWriteChunkAttempts; ++attempt) {
+    for (int attempt = 0; attempt < kWriteChunkAttempts && !linkDown(); ++attempt) {
         ReportBuffer[report::kId] = kConfigReportId;
         ReportBuffer[report::kCommand] = CmdWriteChunk;
         std::copy_n(ChunkBuffer.begin(), kChunkBytes, ReportBuffer.begin() + 2);
         set();
         waiter_.sleep(kWriteChunkSendSleep);
-        for (int poll = 0; poll < kWriteChunkPolls; ++poll) {
+        for (int poll = 0; poll < kWriteChunkPolls && !linkDown(); ++poll) {
             get();
             if (ReportBuffer[report::kStatus] != report::kNoAnswerYet)
                 break;
@@ -145,8 +174,10 @@ bool FeatureProtocol::transfer(uint32_t address, uint32_t length, std::span<uint
         return false;
     const int chunks = ChunkCount(length);
     for (int k = 0; k < chunks; ++k) {
+        if (linkDown())
+            return false;
         if (showing)
-            showProgress();
+            showProgress(Stage, static_cast<uint32_t>(k) * kChunkBytes, length);
         readChunk();
         const size_t offset = static_cast<size_t>(k) * kChunkBytes;
         const size_t count = std::min<size_t>(kChunkBytes, length - offset);
@@ -154,7 +185,7 @@ bool FeatureProtocol::transfer(uint32_t address, uint32_t length, std::span<uint
             std::copy_n(ChunkBuffer.begin(), std::min(count, destination.size() - offset), destination.begin() + offset);
         waiter_.pump();
     }
-    return true;
+    return !linkDown();
 }
 
 bool FeatureProtocol::ReadMemory(uint32_t address, uint32_t length, std::span<uint8_t> destination)
@@ -174,7 +205,9 @@ bool FeatureProtocol::WriteMemory(uint32_t address, uint32_t length, std::span<c
         return false;
     const int chunks = ChunkCount(length);
     for (int k = 0; k < chunks; ++k) {
-        showProgress();
+        if (linkDown())
+            return false;
+        showProgress(TransferStage::Writing, static_cast<uint32_t>(k) * kChunkBytes, length);
         // A short last chunk keeps the previous chunk's bytes beyond the remainder.
         const size_t offset = static_cast<size_t>(k) * kChunkBytes;
         const size_t count = std::min<size_t>(kChunkBytes, length - offset);
@@ -183,18 +216,18 @@ bool FeatureProtocol::WriteMemory(uint32_t address, uint32_t length, std::span<c
         waiter_.pump();
         writeChunk();
     }
-    return true;
+    return !linkDown();
 }
 
 uint16_t FeatureProtocol::GetStatusWord()
 {
-    if (!link_.HidHandle)
+    if (linkDown())
         return 0;
-    for (int attempt = 0; attempt < kStatusWordAttempts; ++attempt) {
+    for (int attempt = 0; attempt < kStatusWordAttempts && !linkDown(); ++attempt) {
         fillRequest(CmdStatus, 0, 0, 0, 0);
         waiter_.sleep(kStatusWordSleep);
         set();
-        for (int poll = 0; poll < kStatusWordPolls; ++poll) {
+        for (int poll = 0; poll < kStatusWordPolls && !linkDown(); ++poll) {
             waiter_.sleep(kStatusWordSleep);
             get();
             if (ReportBuffer[report::kStatus] != report::kNoAnswerYet)

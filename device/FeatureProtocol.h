@@ -52,6 +52,14 @@ constexpr uint8_t kDriverQuery2 = 0xD9;
 // Returns -1 for a chip byte that leaves the current ChipCode unchanged.
 int TranslateChipByte(uint8_t chipByte);
 
+// What a transfer that shows progress is doing, for the loading screen.
+enum class TransferStage { Reading, Writing, Verifying };
+struct TransferProgress {
+    TransferStage stage = TransferStage::Reading;
+    uint32_t done = 0;    // bytes of the current transfer moved so far
+    uint32_t total = 0;   // bytes of the current transfer
+};
+
 constexpr int kChunkBytes = 6;
 constexpr int ChunkCount(uint32_t length) { return static_cast<int>((length + kChunkBytes - 1) / kChunkBytes); }
 
@@ -65,7 +73,7 @@ public:
     // Read `length` bytes of configuration memory at `address` into `destination`. The first
     // `length` bytes of the destination are pre-filled with 0xFF, and a chunk the mouse never
     // acknowledges stays 0xFF; the transfer still reports success (read-back verification finds
-    // such bytes). Nothing is written past the end of `destination`.
+    // such bytes) unless the device went away. Nothing is written past the end of `destination`.
     bool ReadMemory(uint32_t address, uint32_t length, std::span<uint8_t> destination);
     // The same, re-showing the loading screen before every chunk.
     bool ReadMemoryShowingProgress(uint32_t address, uint32_t length, std::span<uint8_t> destination);
@@ -80,6 +88,10 @@ public:
 
     // Called before every chunk of the transfers that show progress (the loading screen).
     std::function<void()> ShowProgress;
+    // Called at the same points with what is moving and how far it got. `Stage` names the
+    // transfer: the sequences set it (a read-back after a write is Verifying).
+    std::function<void(const TransferProgress&)> OnProgress;
+    TransferStage Stage = TransferStage::Reading;
 
     std::array<uint8_t, report::kLength> ReportBuffer{};
     std::array<uint8_t, 7> ChunkBuffer{};
@@ -94,7 +106,14 @@ public:
     // The transfers still report success; a caller that must not keep such bytes checks this.
     long long unacknowledgedReadChunks() const { return unacknowledgedReadChunks_; }
 
+    // True when a report failed because the device is gone since the last call; the exchange
+    // under way ended at once. The caller shows the device-lost state without waiting for the
+    // periodic device check.
+    bool TakeDeviceGone();
+    bool DeviceGone() const { return deviceGone_; }
+
 private:
+    bool linkDown();
     bool transfer(uint32_t address, uint32_t length, std::span<uint8_t> destination, bool showing);
     void readChunk();
     void writeChunk();
@@ -103,11 +122,12 @@ private:
     // Logs the device's reason for a refused report to standard error, once per run of failures.
     bool reported(bool ok);
     void fillRequest(uint8_t code, uint8_t p1, uint8_t p2, uint8_t p3, uint8_t p4);
-    void showProgress();
+    void showProgress(TransferStage stage, uint32_t done, uint32_t total);
 
     DeviceLink& link_;
     Waiter& waiter_;
     long long reportsSent_ = 0;
+    bool deviceGone_ = false;
     long long unacknowledgedReadChunks_ = 0;
     bool failing_ = false;
 };

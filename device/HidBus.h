@@ -31,6 +31,9 @@ public:
     virtual bool getFeature(std::span<uint8_t> report) = 0;
     // Why the last call failed (path and system message), for logs and messages.
     virtual std::string lastError() const { return {}; }
+    // True once a call failed because the device is gone (unplugged, its node removed), as
+    // opposed to a report the device refused or a transient error: retrying cannot help.
+    virtual bool gone() const { return false; }
 };
 
 // Why the last open of an interface failed.
@@ -49,6 +52,13 @@ public:
     virtual std::vector<std::string> interfacePaths() = 0;
     // Open one interface; nullptr when it cannot be opened (held exclusively, gone, no rights).
     virtual std::unique_ptr<HidDevice> open(const std::string& path) = 0;
+    // Whether the device check counts this interface. Windows opens every HID interface with
+    // access 0 for its attributes, so it counts all of them; a backend whose open needs read and
+    // write rights also counts an interface that refuses only for lack of permission.
+    virtual bool countable(const std::string& path) { return open(path) != nullptr; }
+    // The path of a configuration interface of this identity that is present but cannot be
+    // opened for lack of permission; empty when there is none (or the system cannot tell).
+    virtual std::string permissionRefusedPath(uint16_t /*vendorId*/, uint16_t /*productId*/) { return {}; }
 
     // What an interface tells about itself without being opened, so an interface this user may
     // not open can still be recognised. Backends that learn nothing before an open open it.

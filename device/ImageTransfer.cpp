@@ -36,15 +36,38 @@ bool CloseExchange(FeatureProtocol& protocol)
     return reloaded && closed;
 }
 
-VerifyOutcome WriteAndVerifyImage(FeatureProtocol& protocol, std::span<const uint8_t> image)
+std::vector<std::pair<uint32_t, uint32_t>> ChangedChunkRanges(std::span<const uint8_t> image, const KnownMemory& known)
+{
+    const uint32_t size = static_cast<uint32_t>(std::min<size_t>(image.size(), kDeviceImageSize));
+    if (!known || known->size() < size)
+        return {{0, size}};
+    std::vector<std::pair<uint32_t, uint32_t>> ranges;
+    for (uint32_t first = 0; first < size; first += kChunkBytes) {
+        const uint32_t end = std::min<uint32_t>(first + kChunkBytes, size);
+        if (std::equal(image.begin() + first, image.begin() + end, known->begin() + first))
+            continue;
+        if (!ranges.empty() && ranges.back().second == first)
+            ranges.back().second = end;
+        else
+            ranges.emplace_back(first, end);
+    }
+    return ranges;
+}
+
+VerifyOutcome WriteAndVerifyImage(FeatureProtocol& protocol, std::span<const uint8_t> image, KnownMemory* known)
 {
     VerifyOutcome outcome;
     const size_t size = std::min<size_t>(image.size(), kDeviceImageSize);
     if (protocol.ShowProgress)
         protocol.ShowProgress();
     std::vector<uint8_t> readBack(size, 0xFF);
-    if (!protocol.WriteMemory(0, static_cast<uint32_t>(size), image.first(size)))
-        return outcome;
+    const auto ranges = ChangedChunkRanges(image.first(size), known ? *known : KnownMemory{});
+    if (known)
+        known->reset(); // until the read-back tells again
+    for (const auto& [first, end] : ranges)
+        if (!protocol.WriteMemory(first, end - first, image.subspan(first, end - first)))
+            return outcome;
+    protocol.Stage = TransferStage::Verifying;
     if (!protocol.ReadMemoryShowingProgress(0, static_cast<uint32_t>(size), readBack))
         return outcome;
     outcome.differing = differingPositions(image.first(size), readBack);
@@ -58,10 +81,13 @@ VerifyOutcome WriteAndVerifyImage(FeatureProtocol& protocol, std::span<const uin
         outcome.differing = differingPositions(image.first(size), readBack);
     }
     outcome.transferred = true;
+    if (known && size == kDeviceImageSize)
+        *known = std::move(readBack);
     return outcome;
 }
 
-WriteOutcome WriteImageToMouse(FeatureProtocol& protocol, std::span<const uint8_t> image, bool requireStoringChip)
+WriteOutcome WriteImageToMouse(FeatureProtocol& protocol, std::span<const uint8_t> image, bool requireStoringChip,
+                               KnownMemory* known)
 {
     WriteOutcome outcome;
     outcome.exchange = OpenExchange(protocol);
@@ -70,7 +96,7 @@ WriteOutcome WriteImageToMouse(FeatureProtocol& protocol, std::span<const uint8_
     outcome.configReady = protocol.ConfigReady;
     if (protocol.ConfigReady && (!requireStoringChip || protocol.ChipCode == kChipThatStoresWrites)) {
         outcome.wrote = true;
-        outcome.verify = WriteAndVerifyImage(protocol, image);
+        outcome.verify = WriteAndVerifyImage(protocol, image, known);
     }
     CloseExchange(protocol);
     return outcome;
@@ -104,9 +130,16 @@ Identity IdentifyMouse(FeatureProtocol& protocol, AcceptedCodes expected, Accept
     return identity;
 }
 
-void ReadImageAndClose(FeatureProtocol& protocol, std::span<uint8_t> image)
+void ReadImageAndClose(FeatureProtocol& protocol, std::span<uint8_t> image, KnownMemory* known)
 {
-    protocol.ReadMemoryShowingProgress(0, kDeviceImageSize, image);
+    protocol.Stage = TransferStage::Reading;
+    const bool read = protocol.ReadMemoryShowingProgress(0, kDeviceImageSize, image);
+    if (known) {
+        if (read && image.size() >= kDeviceImageSize)
+            *known = std::vector<uint8_t>(image.begin(), image.begin() + kDeviceImageSize);
+        else
+            known->reset();
+    }
     CloseExchange(protocol);
 }
 

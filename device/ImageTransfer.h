@@ -7,7 +7,9 @@
 #include "device/FeatureProtocol.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace tarq {
@@ -36,8 +38,15 @@ struct VerifyOutcome {
 };
 
 // Write the image, read it back, and rewrite differing bytes one by one for up to three
-// passes, reading everything back after each pass.
-VerifyOutcome WriteAndVerifyImage(FeatureProtocol& protocol, std::span<const uint8_t> image);
+// passes, reading everything back after each pass. With `known` holding what the mouse holds,
+// only the six-byte chunks that differ from it are written (runs of them in one window); the
+// read-back and rewrites are the same. `known` is updated to the last read-back, or emptied
+// when the transfer did not complete.
+VerifyOutcome WriteAndVerifyImage(FeatureProtocol& protocol, std::span<const uint8_t> image, KnownMemory* known = nullptr);
+
+// The windows a write of `image` over `known` needs: [first, end) byte ranges covering every
+// chunk that differs, neighbouring chunks joined. All of the image when `known` is not usable.
+std::vector<std::pair<uint32_t, uint32_t>> ChangedChunkRanges(std::span<const uint8_t> image, const KnownMemory& known);
 
 struct WriteOutcome {
     ExchangeState exchange = ExchangeState::NoAnswer;
@@ -48,7 +57,8 @@ struct WriteOutcome {
 
 // Open an exchange and, when the memory is ready (and, if asked, the chip is the one that
 // stores writes), write and verify the image; close the exchange whenever it opened.
-WriteOutcome WriteImageToMouse(FeatureProtocol& protocol, std::span<const uint8_t> image, bool requireStoringChip);
+WriteOutcome WriteImageToMouse(FeatureProtocol& protocol, std::span<const uint8_t> image, bool requireStoringChip,
+                               KnownMemory* known = nullptr);
 
 // The identity check after an open, in EEPROM mode.
 struct AcceptedCodes {
@@ -68,7 +78,8 @@ struct Identity {
 };
 Identity IdentifyMouse(FeatureProtocol& protocol, AcceptedCodes expected, AcceptedCodes reserved);
 
-// Read the whole image in an open exchange, showing progress, then reload and close.
-void ReadImageAndClose(FeatureProtocol& protocol, std::span<uint8_t> image);
+// Read the whole image in an open exchange, showing progress, then reload and close. A read
+// that completed becomes the known memory; otherwise it is emptied.
+void ReadImageAndClose(FeatureProtocol& protocol, std::span<uint8_t> image, KnownMemory* known = nullptr);
 
 } // namespace tarq

@@ -5,6 +5,9 @@
 #include "device/win/WinHidBus.h"
 #else
 #include "device/hidraw/HidrawBus.h"
+#if defined(TARQ_HAVE_UDEV)
+#include "device/hidraw/UdevMonitor.h"
+#endif
 #endif
 
 namespace tarq {
@@ -22,6 +25,15 @@ std::unique_ptr<DriverBus> CreateSystemDriverBus()
 {
 #if defined(_WIN32)
     return std::make_unique<WinDriverBus>();
+#else
+    return nullptr;
+#endif
+}
+
+std::unique_ptr<HidArrivalMonitor> CreateSystemArrivalMonitor()
+{
+#if defined(TARQ_HAVE_UDEV)
+    return UdevMonitor::Open();
 #else
     return nullptr;
 #endif

@@ -3,6 +3,7 @@
 // Windows. The only place that chooses a backend.
 
 #include "device/DriverBus.h"
+#include "device/HidArrivalMonitor.h"
 #include "device/HidBus.h"
 
 #include <memory>
@@ -12,5 +13,8 @@ namespace tarq {
 std::unique_ptr<HidBus> CreateSystemHidBus();
 // Null where the companion driver does not exist (it is a Windows kernel component).
 std::unique_ptr<DriverBus> CreateSystemDriverBus();
+// The system's notice of HID interfaces coming and going; null where there is none (Windows
+// here, or Linux without udev): the device check then finds changes by polling alone.
+std::unique_ptr<HidArrivalMonitor> CreateSystemArrivalMonitor();
 
 } // namespace tarq

@@ -155,9 +155,9 @@ std::string DriverMacroBodyHexDump(std::span<const uint8_t, driver_macro_body::k
 bool MacroBodyChecksumOk(std::span<const uint8_t, macro_body::kSize> body)
 {
     using namespace macro_body;
+    // An empty body follows the same rule: the sum of no bytes gives 0x5A, which byte 1 (the
+    // length, 0) never holds, so a body with length 0 is cleared like any damaged one.
     const size_t length = body[kLengthOffset];
-    if (length == 0)
-        return true;   // an empty body has nothing to protect
     const size_t checksumAt = length + 1;
     if (checksumAt >= kSize)
         return false;

@@ -23,6 +23,11 @@ bool SaveFileAtomically(const QString& path, std::span<const uint8_t> bytes, QSt
             return fail(QStringLiteral("Cannot write"));
         written += n;
     }
+    // QSaveFile keeps small payloads in its write buffer, and commit() does not check the flush
+    // that writes them out: on a full disk it would rename an empty file over the old one. Flush
+    // first and check, so that a failure leaves the old file untouched.
+    if (!file.flush())
+        return fail(QStringLiteral("Cannot write"));
     if (!file.commit()) {
         if (errorText)
             *errorText = QStringLiteral("Cannot save \"%1\": %2").arg(path, file.errorString());

@@ -5,6 +5,7 @@
 // a reference and never the form.
 
 #include <QString>
+#include <QtGlobal>
 
 #include <functional>
 
@@ -29,6 +30,8 @@ public:
     virtual void HideBusyOverlays() = 0;
     virtual void ShowLoadingScreen() = 0;
     virtual void HideLoadingScreen() = 0;
+    // What the loading screen says is moving, with a bar of bytes done (cleared when hidden).
+    virtual void ShowLoadingProgress(const QString& stage, qint64 done, qint64 total) = 0;
     // n times: wait 10 ms, then process pending events.
     virtual void WaitPumping(int n) = 0;
     virtual void SizeWindowToSkin() = 0;

@@ -7,14 +7,19 @@ namespace {
 
 class EmulatedHidDevice : public HidDevice {
 public:
+    // Only the configuration interface (8-byte feature reports) reaches the firmware's command
+    // protocol; the pointer interface of the same device refuses feature reports.
     EmulatedHidDevice(HidAttributes attributes, std::shared_ptr<EmulatedMouse> firmware, std::string path)
-        : attributes_(attributes), firmware_(std::move(firmware)), path_(std::move(path)) {}
+        : attributes_(attributes), firmware_(std::move(firmware)), path_(std::move(path)),
+          answers_(attributes.featureReportLength == kConfigFeatureReportLength) {}
 
     HidAttributes attributes() override { return attributes_; }
 
+    bool gone() const override { return firmware_ && !firmware_->plugged(); }
+
     bool setFeature(std::span<const uint8_t> report) override
     {
-        if (!firmware_ || !firmware_->setFeature(report)) {
+        if (!firmware_ || !answers_ || !firmware_->setFeature(report)) {
             error_ = path_ + ": set feature report failed (device not answering or unplugged)";
             return false;
         }
@@ -23,7 +28,7 @@ public:
 
     bool getFeature(std::span<uint8_t> report) override
     {
-        if (!firmware_ || !firmware_->getFeature(report)) {
+        if (!firmware_ || !answers_ || !firmware_->getFeature(report)) {
             error_ = path_ + ": get feature report failed (device not answering or unplugged)";
             return false;
         }
@@ -37,6 +42,7 @@ private:
     std::shared_ptr<EmulatedMouse> firmware_;
     std::string path_;
     std::string error_;
+    bool answers_;
 };
 
 } // namespace
@@ -88,6 +94,25 @@ std::vector<std::string> EmulatedHidBus::interfacePaths()
         if (present(i))
             paths.push_back(i.path);
     return paths;
+}
+
+bool EmulatedHidBus::countable(const std::string& path)
+{
+    std::lock_guard lock(mutex_);
+    for (const Interface& i : interfaces_)
+        if (i.path == path && present(i) && (i.openable || i.permissionRefused))
+            return true;
+    return false;
+}
+
+std::string EmulatedHidBus::permissionRefusedPath(uint16_t vendorId, uint16_t productId)
+{
+    std::lock_guard lock(mutex_);
+    for (const Interface& i : interfaces_)
+        if (present(i) && i.permissionRefused && i.attributes.vendorId == vendorId && i.attributes.productId == productId
+            && i.attributes.featureReportLength == kConfigFeatureReportLength)
+            return i.path;
+    return {};
 }
 
 std::unique_ptr<HidDevice> EmulatedHidBus::open(const std::string& path)

@@ -62,11 +62,40 @@ bool EmulatedMouse::getFeature(std::span<uint8_t> report)
     if (answering) {
         answer = reply_;
         answer[report::kStatus] = faults.wrongAck ? faults.wrongAck : report::kAcknowledged;
+        if (chunkAnswerPending_ && !faults.wrongAck) {
+            // The host has this chunk's answer: the next chunk request is a new one.
+            chunkAnswerPending_ = false;
+            windowPos_ += kChunkBytes;
+        }
     }
     std::copy(answer.begin(), answer.end(), report.begin());
     if (keepLog)
         log.push_back({false, answer});
     return true;
+}
+
+bool EmulatedMouse::accepts(std::span<const uint8_t> rq) const
+{
+    switch (rq[report::kCommand]) {
+    case CmdOpen:
+    case CmdClose:
+    case CmdDriverId:
+        return true;
+    case CmdStatus:
+    case CmdReload:
+        return exchangeOpen_;
+    case CmdReadWindow:
+    case CmdWriteWindow:
+        return exchangeOpen_ && memoryAccess_;
+    case CmdReadChunk:
+        return exchangeOpen_ && window_ == Window::Read;
+    case CmdWriteChunk:
+        return exchangeOpen_ && window_ == Window::Write;
+    case CmdSetCpiLed:
+        return exchangeOpen_ && driverQueried_;
+    default:
+        return false;
+    }
 }
 
 void EmulatedMouse::execute(std::span<const uint8_t> rq)
@@ -76,9 +105,29 @@ void EmulatedMouse::execute(std::span<const uint8_t> rq)
     pollsSinceRequest_ = 0;
     const uint32_t address = rq[2] | (rq[3] << 8);
     const uint32_t length = rq[4] | (rq[5] << 8);
+    const uint8_t command = rq[report::kCommand];
 
-    switch (rq[report::kCommand]) {
+    // A firmware that does not answer, or answers without acknowledging, has not done the command.
+    if (faults.noAnswer || faults.wrongAck || faults.unanswered.count(command)) {
+        replyPending_ = !faults.unanswered.count(command);
+        return;
+    }
+    if (!accepts(rq)) {
+        replyPending_ = false;
+        refused.push_back(command);
+        return;
+    }
+    // A chunk request while the previous chunk's answer is still unfetched is a retry: the
+    // position has not moved, so it gets the same bytes (a write stores the same bytes again).
+    const bool chunk = command == CmdReadChunk || command == CmdWriteChunk;
+    if (!chunk)
+        chunkAnswerPending_ = false;
+
+    switch (command) {
     case CmdOpen:
+        exchangeOpen_ = true;
+        statusReady_ = memoryAccess_ = driverQueried_ = false;
+        window_ = Window::None;
         reply_[1] = faults.openState;
         break;
     case CmdStatus:
@@ -86,24 +135,30 @@ void EmulatedMouse::execute(std::span<const uint8_t> rq)
         if (rq[2] == status::kDriverQuery1 && rq[3] == status::kDriverQuery2) {
             reply_[2] = faults.driverModeBit ? status::kDriverModeBit : 0;
             reply_[3] = static_cast<uint8_t>(ledTypeBits & 0xC0);
+            driverQueried_ = statusReady_ && faults.statusState == status::kReadyForAccess && faults.driverModeBit;
         } else {
             reply_[2] = faults.configNotReady ? 0 : status::kConfigReadyBit;
             reply_[3] = chipByte;
             reply_[5] = static_cast<uint8_t>(buttonState & 0xFF);
             reply_[6] = static_cast<uint8_t>(buttonState >> 8);
+            statusReady_ = faults.statusState == status::kReadyForAccess;
+            memoryAccess_ = statusReady_ && !faults.configNotReady;
         }
         break;
     case CmdReadWindow:
     case CmdWriteWindow:
+        window_ = command == CmdReadWindow ? Window::Read : Window::Write;
         windowAddress_ = address;
         windowLength_ = length;
         windowPos_ = 0;
         lostChunkRequests_ = 0;
+        if (command == CmdWriteWindow && chipByte != 0xFD)
+            ++writesOnOtherChip;
         break;
     case CmdReadChunk:
         if (faults.lostReadChunk >= 0 && windowPos_ == static_cast<uint32_t>(faults.lostReadChunk) * kChunkBytes) {
             // Every attempt at this chunk goes unanswered; after the host's last attempt the
-            // firmware has moved on, so the following chunks stay in step.
+            // firmware gives the chunk up, so the following chunks stay in step.
             replyPending_ = false;
             if (++lostChunkRequests_ == 5)
                 windowPos_ += kChunkBytes;
@@ -113,7 +168,7 @@ void EmulatedMouse::execute(std::span<const uint8_t> rq)
             const uint32_t a = windowAddress_ + windowPos_ + i;
             reply_[1 + i] = (windowPos_ + i < windowLength_ && a < kDeviceImageSize) ? memory_[a] : 0xFF;
         }
-        windowPos_ += kChunkBytes;
+        chunkAnswerPending_ = true;
         break;
     case CmdWriteChunk: {
         bool changed = false;
@@ -126,7 +181,7 @@ void EmulatedMouse::execute(std::span<const uint8_t> rq)
             changed |= memory_[a] != rq[2 + i];
             memory_[a] = rq[2 + i];
         }
-        windowPos_ += kChunkBytes;
+        chunkAnswerPending_ = true;
         memoryDirty_ |= changed;
         break;
     }
@@ -139,13 +194,15 @@ void EmulatedMouse::execute(std::span<const uint8_t> rq)
         break;
     case CmdClose:
     case CmdReload:
+        if (command == CmdClose) {
+            exchangeOpen_ = false;
+            statusReady_ = memoryAccess_ = driverQueried_ = false;
+        }
+        window_ = Window::None;
         if (memoryDirty_ && onMemoryCommitted) {
             memoryDirty_ = false;
             onMemoryCommitted();
         }
-        break;
-    default:
-        replyPending_ = false; // an unknown command is never acknowledged
         break;
     }
 }

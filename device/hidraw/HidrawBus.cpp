@@ -1,6 +1,7 @@
 #include "device/hidraw/HidrawBus.h"
 
 #include "device/HidReportDescriptor.h"
+#include "device/MouseIdentity.h"
 
 #include <linux/hidraw.h>
 #include <sys/ioctl.h>
@@ -115,6 +116,7 @@ public:
     }
 
     std::string lastError() const override { return error_; }
+    bool gone() const override { return gone_; }
 
 private:
     std::vector<uint8_t> descriptor(const fs::path& deviceDir)
@@ -131,7 +133,14 @@ private:
 
     bool fail(const char* what)
     {
-        error_ = path_ + ": " + what + ": " + std::strerror(errno);
+        const int code = errno;
+        error_ = path_ + ": " + what + ": " + std::strerror(code);
+        // ENODEV and ESHUTDOWN: the device was removed. EPIPE is the device refusing a report
+        // (a stall), not an unplug. For any other error a node that vanished also means gone.
+        if (code == ENODEV || code == ESHUTDOWN)
+            gone_ = true;
+        else if (code != EPIPE && ::access(path_.c_str(), F_OK) != 0 && errno == ENOENT)
+            gone_ = true;
         return false;
     }
 
@@ -139,6 +148,7 @@ private:
     std::string path_;
     fs::path sysDir_;
     std::string error_;
+    bool gone_ = false;
 };
 
 int nodeNumber(const std::string& name)
@@ -182,6 +192,38 @@ std::vector<std::string> HidrawBus::interfacePaths()
     for (const auto& [n, name] : nodes)
         paths.push_back((fs::path(devRoot_) / name).string());
     return paths;
+}
+
+bool HidrawBus::countable(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+        return true;
+    }
+    return errno == EACCES || errno == EPERM;
+}
+
+std::string HidrawBus::permissionRefusedPath(uint16_t vendorId, uint16_t productId)
+{
+    for (const std::string& path : interfacePaths()) {
+        const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+        if (fd >= 0) {
+            ::close(fd);
+            continue;
+        }
+        if (errno != EACCES && errno != EPERM)
+            continue;
+        // sysfs tells the identity and the descriptor without opening the node.
+        const fs::path deviceDir = fs::path(sysRoot_) / "class" / "hidraw" / fs::path(path).filename() / "device";
+        HidAttributes a;
+        if (!identityFromUevent(deviceDir, a) || a.vendorId != vendorId || a.productId != productId)
+            continue;
+        if (FeatureReportByteLength(readBytes(deviceDir / "report_descriptor")) != kConfigFeatureReportLength)
+            continue;
+        return path;
+    }
+    return {};
 }
 
 std::unique_ptr<HidDevice> HidrawBus::open(const std::string& path)

@@ -9,6 +9,7 @@
 #include "device/DriverChannel.h"
 #include "device/ImageTransfer.h"
 #include "platform/AtomicSave.h"
+#include "platform/SaveFailureNotice.h"
 #include "ui/Controls.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
@@ -16,10 +17,12 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSocketNotifier>
 #include <QTextEdit>
 
 namespace tarq {
@@ -28,6 +31,12 @@ namespace {
 constexpr int kSettleBeforeCommand = 11;   // WaitPumping count before a command touches the device
 constexpr const char* kRecordFile = "DriverTempCPIAndLedData.bin";
 constexpr const char* kPressedPicture = "BtnS_03";
+constexpr int kArrivalSettleMs = 250;      // after the last arrival notice, before the check
+constexpr int kOutcomeShownMs = 2500;      // how long a success note stays up
+// Texts of the transfers beyond the system's own messages.
+constexpr int kTextReading = 904, kTextWriting = 905, kTextVerifying = 906;
+constexpr int kTextWritten = 907, kTextRead = 908, kTextNoAnswer = 909, kTextNotReady = 910;
+constexpr int kTextNoRights = 900, kTextNoRightsFix = 901, kTextCannotKeep = 902;
 
 QString ResetFile(bool eeprom, int n)
 {
@@ -58,8 +67,25 @@ DeviceCommands::DeviceCommands(FormState& state, Controls& controls, WindowServi
         [this](int n) { window_.WaitPumping(n); },
         [this] { DeviceLost(); },
         [this] { ReadDevInfo(); },
+        [this] { return device_.Protocol.TakeDeviceGone(); },
     });
     device_.Protocol.ShowProgress = [this] { window_.ShowLoadingScreen(); };
+    device_.Protocol.OnProgress = [this](const TransferProgress& p) {
+        const int text = p.stage == TransferStage::Reading ? kTextReading : p.stage == TransferStage::Writing ? kTextWriting : kTextVerifying;
+        window_.ShowLoadingProgress(state_.Text(text), p.done, p.total);
+    };
+    // The system tells when a HID interface comes or goes: the device check runs shortly after
+    // (once a plugged device's interfaces have all appeared) instead of at the next timer tick.
+    if (HidArrivalMonitor* arrivals = device_.ArrivalMonitor.get()) {
+        arrivalSettle_.setSingleShot(true);
+        arrivalSettle_.setInterval(kArrivalSettleMs);
+        QObject::connect(&arrivalSettle_, &QTimer::timeout, &arrivalSettle_, [this] { WakeDeviceCheck(); });
+        arrivalNotifier_ = std::make_unique<QSocketNotifier>(arrivals->fd(), QSocketNotifier::Read);
+        QObject::connect(arrivalNotifier_.get(), &QSocketNotifier::activated, arrivalNotifier_.get(), [this, arrivals] {
+            if (arrivals->takeChanges())
+                arrivalSettle_.start();
+        });
+    }
     ChooseSaveFile = [this] {
         return QFileDialog::getSaveFileName(window_.Window(), QString(), QString(), QStringLiteral("SaveFile(*.bin)"));
     };
@@ -101,6 +127,14 @@ void DeviceCommands::Wire()
 
 void DeviceCommands::DevTimerTimer() { monitor_->DevTimerTimer(); }
 
+void DeviceCommands::WakeDeviceCheck()
+{
+    // A stopped DevTimer means a transfer or the key test owns the mouse: the check waits for
+    // the timer, so that two exchanges never interleave. While DevTimerFirst runs it is due anyway.
+    if (state_.DevTimer.isActive() && !state_.DevTimerFirst.isActive())
+        DevTimerTimer();
+}
+
 void DeviceCommands::DeviceLost()
 {
     nav_.HideAllMenu();
@@ -111,9 +145,79 @@ void DeviceCommands::DeviceLost()
     state_.LedTypeName.clear();
     // The pages stay covered until a mouse is found again.
     window_.ShowBusyOverlays();
+    ShowNoDeviceOnPages(true);
     state_.DevTimerFirst.stop();
     state_.DevTimer.start();
+    // On Linux the mouse's node can be there but closed to this user: say so, and how to fix
+    // it, instead of asking to plug in a mouse that is plugged in.
+    DeviceLink& link = device_.Link;
+    const std::string refused = link.hidBus().permissionRefusedPath(link.DeviceIdTable[0].vendorId, link.DeviceIdTable[0].productId);
+    if (!refused.empty()) {
+        nav_.RefreshFormMessagDialog(state_.Text(kTextNoRights) + QStringLiteral("\r") + QString::fromStdString(refused)
+                                     + QStringLiteral("\r\r") + state_.Text(kTextNoRightsFix));
+        return;
+    }
     nav_.RefreshFormMessagDialog(state_.Text(100) + QStringLiteral("\r\r") + state_.Text(101));
+}
+
+void DeviceCommands::ShowNoDeviceOnPages(bool noDevice)
+{
+    // The overlay that takes the pages' clicks says why while no mouse is there; during a
+    // transfer it stays a plain, clear cover.
+    for (int n = 1; n <= kCopies; ++n) {
+        auto* overlay = controls_.find<QLabel>(QStringLiteral("Disable_All_") + QString::number(n));
+        if (!overlay)
+            continue;
+        overlay->setAlignment(Qt::AlignCenter);
+        overlay->setText(noDevice ? state_.Text(100) : QString());
+        overlay->setStyleSheet(noDevice ? QStringLiteral("QLabel { background: rgba(6, 8, 12, 160); color: rgb(235, 238, 242);"
+                                                         " font-size: 24px; font-weight: bold; }")
+                                        : QString());
+    }
+}
+
+void DeviceCommands::ShowSuccess(int textId)
+{
+    QWidget* window = window_.Window();
+    if (!window)
+        return;
+    // Made on first use, after the controls were indexed: found as a child, not a control.
+    auto* note = window->findChild<QLabel*>(QStringLiteral("lbl_TransferOutcome"), Qt::FindDirectChildrenOnly);
+    if (!note) {
+        note = new QLabel(window);
+        note->setObjectName(QStringLiteral("lbl_TransferOutcome"));
+        note->setAlignment(Qt::AlignCenter);
+        note->setStyleSheet(QStringLiteral("QLabel { background: rgba(0, 0, 0, 200); color: rgb(0, 200, 120);"
+                                           " border-radius: 8px; padding: 8px 18px; font-weight: bold; }"));
+        note->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    note->setText(QStringLiteral("\u2714 ") + state_.Text(textId));
+    note->adjustSize();
+    note->move((window->width() - note->width()) / 2, window->height() - note->height() - 96); // above the footer
+    note->show();
+    note->raise();
+    QTimer::singleShot(kOutcomeShownMs, note, &QWidget::hide);
+}
+
+void DeviceCommands::ReportWriteOutcome(const WriteOutcome& outcome)
+{
+    if (device_.Protocol.DeviceGone())
+        return; // the device-lost state says it
+    if (outcome.exchange == ExchangeState::NoAnswer)
+        nav_.RefreshFormMessagDialog(state_.Text(kTextNoAnswer));
+    else if (outcome.exchange == ExchangeState::NotReady || !outcome.configReady)
+        nav_.RefreshFormMessagDialog(state_.Text(kTextNotReady));
+    else if (outcome.verify.mismatch())
+        nav_.RefreshFormMessagDialog(state_.Text(109));
+    else if (outcome.verify.verified())
+        ShowSuccess(kTextWritten);
+    // Not written because the chip does not store this kind of write: the file is only shown.
+}
+
+void DeviceCommands::LoseMouseIfGone()
+{
+    if (device_.Protocol.TakeDeviceGone())
+        monitor_->MouseGone();
 }
 
 // The no-device state: the first default image on every page, the first page alone, and the
@@ -154,6 +258,7 @@ void DeviceCommands::UnpackDeviceImage()
 
 void DeviceCommands::ReadDevInfo()
 {
+    ShowNoDeviceOnPages(false);
     if (!state_.EepromMode) {
         ReadDriverDevInfo();
         return;
@@ -191,17 +296,25 @@ void DeviceCommands::LoadCpiAndLedRecord()
 {
     const std::optional<QByteArray> file = ReadFilePrefix(state_.DataFile(QLatin1String(kRecordFile)), 4);
     if (file) {
-        state_.CpiAndLed = *RecordFromFile(Bytes(*file));
-        return;
+        const CpiAndLedRecord record = *RecordFromFile(Bytes(*file));
+        if (CpiAndLedRecordInRange(record)) {
+            state_.CpiAndLed = record;
+            return;
+        }
     }
+    // No file, or an empty or damaged one: the driver's record, as on the first read; a damaged
+    // file is rewritten so that it is not sent again at the next connect.
     device_.Driver.FetchCpiAndLedRecord(state_.CpiAndLed);
+    if (file)
+        SaveCpiAndLedRecordFile();
 }
 
 void DeviceCommands::SaveCpiAndLedRecordFile()
 {
     QString error;
-    if (!SaveFileAtomically(state_.DataFile(QLatin1String(kRecordFile)), state_.CpiAndLed, &error))
-        qWarning("tarq362a: %s", qPrintable(error));
+    const QString path = state_.DataFile(QLatin1String(kRecordFile));
+    if (!SaveFileAtomically(path, state_.CpiAndLed, &error))
+        ReportSaveFailure(window_.Window(), window_.ShowDialogMessage, state_.Text(kTextCannotKeep), path, error);
 }
 
 void DeviceCommands::ReadDriverDevInfo()
@@ -209,6 +322,11 @@ void DeviceCommands::ReadDriverDevInfo()
     DeviceSession& device = device_;
     state_.AssignedDriverMacros.clear();
     const DriverHandshake handshake = DriverModeHandshake(device.Protocol);
+    if (handshake.ledTypeKnown && handshake.result == DriverHandshake::Result::Silent) {
+        // The LED type was read before CmdClose failed: it is shown all the same.
+        state_.LedTypeName = QLatin1String(LedTypeName(handshake.ledTypeBits));
+        settings_.ShowLedType(state_.LedTypeName);
+    }
     if (handshake.result == DriverHandshake::Result::Silent)
         return;
     if (handshake.result == DriverHandshake::Result::NotDriverMode) {
@@ -275,14 +393,18 @@ void DeviceCommands::Btn_Read_0Click()
     ShowPressed(QStringLiteral("Read_"));
     if (RefuseWithoutDevice())
         return;
+    readCompleted_ = false;
     ReadDevInfo();
+    if (readCompleted_ && !device_.Protocol.DeviceGone())
+        ShowSuccess(kTextRead);
+    LoseMouseIfGone();
 }
 
 void DeviceCommands::Btn_Read()
 {
     const BusyScope busy(state_, window_);
     window_.ShowLoadingScreen();
-    ReadImageAndClose(device_.Protocol, state_.DeviceImage);
+    ReadImageAndClose(device_.Protocol, state_.DeviceImage, &device_.Link.MouseMemory);
     UnpackDeviceImage();
     settings_.DataBufToUI();
     if (hooks.refreshPointerSettings)
@@ -293,11 +415,17 @@ void DeviceCommands::Btn_Read()
         nav_.Btn_Main_0Click();
     window_.WaitPumping(0);
     window_.HideLoadingScreen();
+    readCompleted_ = true;
 }
 
 void DeviceCommands::Btn_Apply_0Click()
 {
     ShowPressed(QStringLiteral("Apply_"));
+    ApplyToDevice();
+}
+
+void DeviceCommands::ApplyToDevice()
+{
     window_.WaitPumping(kSettleBeforeCommand);
     if (RefuseWithoutDevice())
         return;
@@ -305,6 +433,7 @@ void DeviceCommands::Btn_Apply_0Click()
         DownloadParameter();
     else
         DownloadDriverParameter();
+    LoseMouseIfGone();
 }
 
 void DeviceCommands::DownloadParameter()
@@ -318,10 +447,11 @@ void DeviceCommands::DownloadParameter()
     window_.ShowLoadingScreen();
     if (hooks.applyPointerSettings)
         hooks.applyPointerSettings();
-    const WriteOutcome outcome = WriteImageToMouse(device_.Protocol, state_.DeviceImage, false);
-    if (outcome.verify.mismatch())
-        nav_.RefreshFormMessagDialog(state_.Text(109));
+    // Only the chunks that differ from what the mouse is known to hold are written; the
+    // read-back verifies the whole image as always.
+    const WriteOutcome outcome = WriteImageToMouse(device_.Protocol, state_.DeviceImage, false, &device_.Link.MouseMemory);
     window_.HideLoadingScreen();
+    ReportWriteOutcome(outcome);
 }
 
 void DeviceCommands::DownloadDriverParameter()
@@ -343,7 +473,8 @@ void DeviceCommands::DownloadDriverParameter()
 
 void DeviceCommands::Btn_Confirm_0Click()
 {
-    Btn_Apply_0Click();
+    ShowPressed(QStringLiteral("Confirm_"));
+    ApplyToDevice();
     if (!device_.Link.mouseOpen())
         return;
     window_.WaitPumping(kSettleBeforeCommand);
@@ -366,6 +497,7 @@ void DeviceCommands::ResetToDefaults(int number)
         TLDefaultParameter(ResetFile(true, number));
     else
         TLDefaultDriverParameter(ResetFile(false, number));
+    LoseMouseIfGone();
 }
 
 void DeviceCommands::Btn_DefaultClick()
@@ -380,6 +512,7 @@ void DeviceCommands::Btn_DefaultClick()
         TLDefaultParameter(ResetFile(true, 1));
     else
         TLDefaultDriverParameter(QStringLiteral("default_config1.bin"));
+    LoseMouseIfGone();
     if (result)
         result->show();
 }
@@ -409,10 +542,9 @@ void DeviceCommands::MemoToDataBuf_OnClick()
     window_.ShowLoadingScreen();
     // What goes to the mouse is the image as it was loaded; repairs of damaged sections are
     // shown but not written.
-    const WriteOutcome outcome = WriteImageToMouse(device_.Protocol, state_.DeviceImage, true);
-    if (outcome.verify.mismatch())
-        nav_.RefreshFormMessagDialog(state_.Text(109));
+    const WriteOutcome outcome = WriteImageToMouse(device_.Protocol, state_.DeviceImage, true, &device_.Link.MouseMemory);
     window_.HideLoadingScreen();
+    ReportWriteOutcome(outcome);
 }
 
 void DeviceCommands::TLDefaultDriverParameter(const QString& fileName)
@@ -442,6 +574,10 @@ void DeviceCommands::Btn_Save_0Click()
         return;
     const QString target = chosen + QStringLiteral(".bin");
     ReadDevInfo(); // the file receives what the device holds, not unapplied edits
+    if (device_.Protocol.TakeDeviceGone()) {
+        monitor_->MouseGone(); // nothing is saved from a mouse that went away during the read
+        return;
+    }
     QString error;
     bool saved;
     if (state_.EepromMode) {
@@ -466,7 +602,8 @@ void DeviceCommands::Btn_Load_0Click()
         return;
     const qint64 limit = state_.EepromMode ? kDeviceImageSize : store::kResetFileSize;
     const std::optional<QByteArray> file = ReadFilePrefix(chosen, limit);
-    if (!file || (state_.EepromMode && file->size() < static_cast<qint64>(kDeviceImageSize))) {
+    const qint64 shortest = state_.EepromMode ? static_cast<qint64>(kDeviceImageSize) : static_cast<qint64>(store::kProfileFileSize);
+    if (!file || file->size() < shortest) {
         // Loading part of an image would mix two configurations without the user seeing it.
         nav_.RefreshFormMessagDialog(QStringLiteral("This file is not a profile:\r\r") + chosen);
         return;
@@ -474,6 +611,7 @@ void DeviceCommands::Btn_Load_0Click()
     if (state_.EepromMode) {
         std::copy(file->begin(), file->end(), state_.DeviceImage.begin());
         MemoToDataBuf_OnClick();
+        LoseMouseIfGone();
         return;
     }
     std::vector<uint8_t> block(store::kResetFileSize, 0);
@@ -482,6 +620,7 @@ void DeviceCommands::Btn_Load_0Click()
     device_.Driver.WriteStoreRange(0, block);
     SendRecordAfterStoreLoad(device_.Protocol, state_.CpiAndLed);
     ReadDriverDevInfo();
+    LoseMouseIfGone();
 }
 
 } // namespace tarq

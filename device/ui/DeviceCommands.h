@@ -9,8 +9,11 @@
 // window's services, and calls the navigation and the settings mapping directly.
 
 #include "device/DeviceMonitor.h"
+#include "device/ImageTransfer.h"
 
+#include <QSocketNotifier>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -45,6 +48,9 @@ public:
 
     // ---- connection monitoring ----
     void DevTimerTimer();
+    // The system reported a HID interface coming or going: run the device check now, unless
+    // DevTimer is stopped (a transfer or the key test is using the mouse).
+    void WakeDeviceCheck();
     void DeviceLost();
     void RefreshErrorAP();
     void InitNoDevice();
@@ -79,6 +85,15 @@ public:
 
 private:
     bool RefuseWithoutDevice();
+    // Apply after the pressed picture: Apply and Confirm each show their own.
+    void ApplyToDevice();
+    // A transfer that ended because the mouse went away shows the device-lost state at once.
+    void LoseMouseIfGone();
+    // The outcome of a write the user asked for: a brief note on success, a message that names
+    // what failed otherwise.
+    void ReportWriteOutcome(const WriteOutcome& outcome);
+    void ShowSuccess(int textId);
+    void ShowNoDeviceOnPages(bool noDevice);
     void ResetToDefaults(int number);
     void ShowPressed(const QString& button);
     void SaveCpiAndLedRecordFile();
@@ -91,6 +106,9 @@ private:
     Navigation& nav_;
     SettingsMapping& settings_;
     std::unique_ptr<DeviceMonitor> monitor_;
+    QTimer arrivalSettle_;
+    std::unique_ptr<QSocketNotifier> arrivalNotifier_;
+    bool readCompleted_ = false;
 };
 
 } // namespace tarq

@@ -42,7 +42,7 @@ public:
         std::vector<uint8_t> buffer(report.begin(), report.end());
         const win::HidApi& hid = win::Hid();
         if (!hid.HidD_SetFeature || !hid.HidD_SetFeature(handle_, buffer.data(), static_cast<ULONG>(buffer.size()))) {
-            error_ = win::LastErrorText(path_, "HidD_SetFeature");
+            noteFailure("HidD_SetFeature");
             return false;
         }
         return true;
@@ -52,15 +52,25 @@ public:
     {
         const win::HidApi& hid = win::Hid();
         if (!hid.HidD_GetFeature || !hid.HidD_GetFeature(handle_, report.data(), static_cast<ULONG>(report.size()))) {
-            error_ = win::LastErrorText(path_, "HidD_GetFeature");
+            noteFailure("HidD_GetFeature");
             return false;
         }
         return true;
     }
 
     std::string lastError() const override { return error_; }
+    bool gone() const override { return gone_; }
 
 private:
+    void noteFailure(const char* call)
+    {
+        const DWORD code = GetLastError();
+        gone_ = gone_ || code == ERROR_DEVICE_NOT_CONNECTED;
+        SetLastError(code);
+        error_ = win::LastErrorText(path_, call);
+    }
+
+    bool gone_ = false;
     HANDLE handle_;
     std::string path_;
     std::string error_;

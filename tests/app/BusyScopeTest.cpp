@@ -22,6 +22,7 @@ struct FakeWindow : WindowServices {
     void HideBusyOverlays() override { --overlaysShown; }
     void ShowLoadingScreen() override {}
     void HideLoadingScreen() override {}
+    void ShowLoadingProgress(const QString&, qint64, qint64) override {}
     void WaitPumping(int) override {}
     void SizeWindowToSkin() override {}
     void SizeWindowForEngineer() override {}

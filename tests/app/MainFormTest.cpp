@@ -106,6 +106,11 @@ void MainFormTest::windowAndTrayShowTheApplicationIcon()
 void MainFormTest::loadingScreenIsPlacedOverTheWindow()
 {
     tarq::testing::BareForm form;
+    // Creating the loading screen starts the device check, whose first tick acts (no mouse
+    // here): its message is collected instead of waiting for a click.
+    QStringList messages;
+    form.ShowDialogMessage = [&](const QString& text) { messages << text; };
+    form.ShowStandardMessage = [&](const QString& text) { messages << text; };
     form.move(100, 50);
     form.CreateLoadingScreen();
     TFormLoadingUI* loading = form.LoadingScreen();

@@ -64,6 +64,12 @@ TEST(ConfigImage, ValidRandomImageRoundTripsExactly)
             image[at + 1] = static_cast<uint8_t>(255 - image[at]);
         }
         FixChecksums(image);
+        for (int page = 1; page <= 4; ++page) {
+            // A valid body: length L, L - 1 event bytes, then the checksum of bytes 1..L.
+            uint8_t* body = &image[layout::BaseMacroPageAddress(page) + layout::kMacroPageNameSize];
+            body[1] = static_cast<uint8_t>(1 + rng() % 200);
+            body[body[1] + 1] = SectionChecksum(std::span<const uint8_t>(body + 1, body[1]));
+        }
 
         Unpacked u = Unpack(image);
         ASSERT_TRUE(u.result.AllKept());
@@ -186,6 +192,39 @@ TEST(ConfigImage, GapsAndMacroAreasAreWrittenBackUntouched)
     EXPECT_EQ(packed[0x002], 7);
     // The checksum was recomputed before the copy: the packed image loads without replacement.
     EXPECT_TRUE(Unpack(packed).result.AllKept());
+}
+
+// Every unpack runs the page check: a page 1-4 body whose checksum fails is cleared (name
+// kept), so the next pack writes zeros instead of the damaged body. Pages 5-6 are taken as read.
+TEST(ConfigImage, DamagedMacroPagesOneToFourAreClearedAndPackedClear)
+{
+    DeviceImage image = DefaultImage(1);
+    const auto body = [&](int page) { return &image[layout::BaseMacroPageAddress(page) + layout::kMacroPageNameSize]; };
+    const auto setBody = [&](int page, std::vector<uint8_t> bytes) {
+        std::fill_n(body(page), layout::kMacroPageBodySize, 0);
+        std::copy(bytes.begin(), bytes.end(), body(page));
+    };
+    setBody(1, {0x00, 0x05, 0xA1, 0xFE, 0x03, 0x21, 0x92});   // valid
+    setBody(2, {0x00, 0x05, 0xA1, 0xFE, 0x03, 0x21, 0x93});   // checksum off by one
+    setBody(3, {0x01, 0x00, 0x33, 0x44});                     // length 0 with stray bytes
+    setBody(4, {0x00, 0x05, 0xA1, 0xFE, 0x03, 0x21, 0x93});
+    setBody(5, {0x00, 0x05, 0xA1, 0xFE, 0x03, 0x21, 0x93});   // page 5: taken as read
+    image[layout::BaseMacroPageAddress(2)] = 'N';
+
+    Unpacked u = Unpack(image);
+    EXPECT_EQ(u.result.clearedMacroPages, 0b1110);
+    const auto bodyOf = [&](const BaseMacroPage& p) { return std::vector<uint8_t>(p.begin() + layout::kMacroPageNameSize, p.end()); };
+    EXPECT_EQ(bodyOf(u.areas.basePages[0]), std::vector<uint8_t>(body(1), body(1) + layout::kMacroPageBodySize));
+    for (int page : {2, 3, 4})
+        EXPECT_EQ(bodyOf(u.areas.basePages[page - 1]), std::vector<uint8_t>(layout::kMacroPageBodySize, 0)) << "page " << page;
+    EXPECT_EQ(u.areas.basePages[1][0], 'N');
+    EXPECT_EQ(u.areas.basePages[4][layout::kMacroPageNameSize + 6], 0x93);
+
+    DeviceImage packed = image;
+    PackImage(u.buf, u.areas, packed);
+    EXPECT_EQ(std::vector<uint8_t>(&packed[layout::BaseMacroPageAddress(2) + layout::kMacroPageNameSize],
+                                   &packed[layout::BaseMacroPageAddress(2) + layout::kBaseMacroPageSize]),
+              std::vector<uint8_t>(layout::kMacroPageBodySize, 0));
 }
 
 TEST(ConfigImage, MacroPagesComeFromTheirImageAddresses)

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,7 +15,9 @@
 #include "device/ui/DeviceCommands.h"
 #include "device/DriverChannel.h"
 #include "device/DriverIoctl.h"
+#include "app/FormLoading.h"
 #include "support/FormWithMouse.h"
+#include "ui/SkinLabel.h"
 
 using namespace tarq;
 using tarq::testing::FormWithMouse;
@@ -80,6 +83,19 @@ private slots:
     void damagedProfileIsShownRepairedButWrittenAsLoaded();
     void driverRecordComesFromTheDriverOnceThenFromItsFile();
     void unplugDuringAVerifiedWriteRecovers();
+    void unplugDuringReadOrResetIsLostAtOnce();
+    void mouseClosedToThisUserIsNamed();
+    void confirmShowsItsOwnPressedPicture();
+    void damagedMacroPageIsNotWrittenBack();
+    void driverModeLoadRefusesAShortFile();
+    void driverModeLedTypeShowsWhenCloseFails();
+    void damagedDriverRecordFileIsReplaced();
+    void driverModeResetsAndDefaultLoadTheirFile();
+    void driverModeSaveAndConfirm();
+    void arrivalWakeUpWaitsForTheDeviceTimer();
+    void pagesSayWhenNoMouseIsThere();
+    void loadingScreenShowsStageAndProgress();
+    void outcomeOfAWriteIsShown();
 };
 
 void DeviceCommandsTest::firstTickFindsAndReadsTheMouse()
@@ -158,16 +174,24 @@ void DeviceCommandsTest::applyWritesTheProfileAndVerifies()
     Fixture f;
     f.Tick();
     f.mouse->log.clear();
-    QVERIFY(WriteButtonKeyCode(f.form->State().DataBuf, 1, 3, "010200"));
+    QVERIFY(WriteButtonKeyCode(f.form->State().DataBuf, 1, 3, "020004"));
     f.commands().Btn_Apply_0Click();
     QVERIFY(f.messages.isEmpty());
-    QCOMPARE(f.mouse->memory()[0x46], uint8_t{0x01});
-    QCOMPARE(f.mouse->memory()[0x47], uint8_t{0x02});
+    QCOMPARE(f.mouse->memory()[0x46], uint8_t{0x02});
+    QCOMPARE(f.mouse->memory()[0x47], uint8_t{0x00});
+    QCOMPARE(f.mouse->memory()[0x48], uint8_t{0x04});
     QCOMPARE(f.memory(), f.image());
     DataBuf check{};
     ImageMacroAreas areas;
     QVERIFY(UnpackImage(f.mouse->memory(), check, areas).AllKept()); // checksums renewed
-    QCOMPARE(f.commandsSent(), (std::vector<uint8_t>{CmdOpen, CmdStatus, CmdWriteWindow, CmdReadWindow, CmdReload, CmdClose}));
+    // The mouse was read in this connection: only the chunks of the button and its section's
+    // checksum are written, then the whole image is read back.
+    const std::vector<uint8_t> codes = f.commandsSent();
+    QCOMPARE(std::vector<uint8_t>(codes.begin(), codes.begin() + 2), (std::vector<uint8_t>{CmdOpen, CmdStatus}));
+    QCOMPARE(std::vector<uint8_t>(codes.end() - 3, codes.end()), (std::vector<uint8_t>{CmdReadWindow, CmdReload, CmdClose}));
+    const auto sent = f.mouse->requestsSent();
+    const auto chunks = std::count_if(sent.begin(), sent.end(), [](const auto& r) { return r[1] == CmdWriteChunk; });
+    QVERIFY2(chunks >= 2 && chunks <= 3, qPrintable(QString::number(chunks))); // not 342
     QVERIFY(!f.form->control("Disable_All_1")->isVisible());
     QVERIFY(f.form->State().DevTimer.isActive());
 }
@@ -391,10 +415,14 @@ void DeviceCommandsTest::unplugDuringAVerifiedWriteRecovers()
     f.Tick();
     QVERIFY(WriteButtonKeyCode(f.form->State().DataBuf, 1, 3, "020004"));
     f.mouse->faults.unplugAfterReports = f.mouse->reportsSeen() + 200; // in the middle of the write
+    f.waiter.reset();
     f.commands().Btn_Apply_0Click();
-    QVERIFY(f.messages.isEmpty()); // neither success nor a verification failure is claimed
-    f.Tick();
+    // The write ends at the first report that finds the mouse gone, and the device-lost state
+    // shows at once, not after the next device check; no verification failure is claimed.
     QCOMPARE(f.messages, QStringList{f.form->State().Text(100) + "\n\n" + f.form->State().Text(101)});
+    QVERIFY(f.waiter.elapsedMs() < 1000);
+    f.Tick();
+    QCOMPARE(f.messages.size(), 1);
     QVERIFY(f.form->State().NoDeviceView);
     QVERIFY(!f.form->Device().Link.mouseOpen());
 
@@ -404,6 +432,275 @@ void DeviceCommandsTest::unplugDuringAVerifiedWriteRecovers()
     QVERIFY(f.form->Device().Link.mouseOpen());
     QVERIFY(!f.form->State().NoDeviceView);
     QCOMPARE(f.image(), f.memory());
+}
+
+void DeviceCommandsTest::unplugDuringReadOrResetIsLostAtOnce()
+{
+    using Handler = void (DeviceCommands::*)();
+    for (Handler h : {&DeviceCommands::Btn_Read_0Click, &DeviceCommands::Btn_Confirm1_1Click}) {
+        Fixture f;
+        f.Tick();
+        f.mouse->faults.unplugAfterReports = f.mouse->reportsSeen() + 100;
+        f.waiter.reset();
+        (f.commands().*h)();
+        QCOMPARE(f.messages, QStringList{f.form->State().Text(100) + "\n\n" + f.form->State().Text(101)});
+        QVERIFY(f.waiter.elapsedMs() < 1000);
+        QVERIFY(f.form->State().NoDeviceView);
+        QVERIFY(!f.form->Device().Link.mouseOpen());
+        f.Tick();
+        QCOMPARE(f.messages.size(), 1);
+    }
+    // Unplugged while the mouse is read right after it was found: lost in the same tick.
+    Fixture f;
+    f.mouse->faults.unplugAfterReports = 200;
+    f.Tick();
+    QCOMPARE(f.messages.size(), 1);
+    QVERIFY(!f.form->Device().Link.mouseOpen());
+}
+
+void DeviceCommandsTest::mouseClosedToThisUserIsNamed()
+{
+    Fixture f;
+    EmulatedHidBus::Interface* config = f.bus->find("emulated:mouse-config");
+    QVERIFY(config);
+    config->openable = false;
+    config->permissionRefused = true;
+    f.Tick();
+    QCOMPARE(f.messages.size(), 1);
+    QVERIFY(f.messages[0].contains("emulated:mouse-config"));
+    QVERIFY(f.messages[0].contains(f.form->State().Text(901)));
+    QVERIFY(f.form->State().Text(901).contains("70-tarq362a.rules"));
+    QVERIFY(!f.form->State().DevTimerFirst.isActive());
+}
+
+void DeviceCommandsTest::confirmShowsItsOwnPressedPicture()
+{
+    Fixture f;
+    const QString applyBefore = f.form->control<TSkinLabel>("Img_Apply_1")->picture();
+    f.commands().Btn_Confirm_0Click(); // no mouse: pressed picture, then Str020
+    QCOMPARE(f.form->control<TSkinLabel>("Img_Confirm_1")->picture(), QStringLiteral("BtnS_03"));
+    QCOMPARE(f.form->control<TSkinLabel>("Img_Apply_1")->picture(), applyBefore);
+}
+
+// A page body damaged in the mouse is cleared when read, so the next Apply writes zeros,
+// not the damaged bytes back.
+void DeviceCommandsTest::damagedMacroPageIsNotWrittenBack()
+{
+    Fixture f;
+    const uint16_t body = 0x200 + 32; // page 2
+    f.mouse->memory()[body + 1] = 3;
+    f.mouse->memory()[body + 2] = 0x11;
+    f.mouse->memory()[body + 4] = 0x00; // wrong checksum
+    f.Tick();
+    f.commands().Btn_Apply_0Click();
+    QVERIFY(f.messages.isEmpty());
+    for (int i = 0; i < 224; ++i)
+        QCOMPARE(f.mouse->memory()[body + i], uint8_t{0});
+}
+
+void DeviceCommandsTest::driverModeLoadRefusesAShortFile()
+{
+    Fixture f(true);
+    f.Tick();
+    std::vector<uint8_t>& store = f.driver->store();
+    store[0x2000] = 0x77; // an assigned macro's byte
+    const std::vector<uint8_t> before = store;
+    for (int size : {0, 40959}) {
+        const QString path = f.dir.filePath(QStringLiteral("short%1.bin").arg(size));
+        WriteFile(path, QByteArray(size, '\0'));
+        f.commands().ChooseLoadFile = [&] { return path; };
+        f.messages.clear();
+        f.driver->requests.clear();
+        f.commands().Btn_Load_0Click();
+        QCOMPARE(f.messages.size(), 1);
+        QVERIFY(f.messages[0].contains("not a profile"));
+        QVERIFY(f.driver->requests.empty());
+        QVERIFY(store == before);
+    }
+    // A whole profile goes to the store as a 102400-byte block whose first 40960 bytes are the file's.
+    std::vector<uint8_t> profile(40960);
+    for (size_t i = 0; i < profile.size(); ++i)
+        profile[i] = static_cast<uint8_t>(i * 7 + 2);
+    const QString path = f.dir.filePath("profile.bin");
+    WriteFile(path, Bytes(profile));
+    f.commands().ChooseLoadFile = [&] { return path; };
+    f.driver->requests.clear();
+    f.commands().Btn_Load_0Click();
+    QVERIFY(std::equal(profile.begin(), profile.end(), store.begin()));
+    QVERIFY(f.driver->requests.size() > 0);
+    QCOMPARE(f.driver->requests.front().length, 102400u);
+}
+
+void DeviceCommandsTest::driverModeLedTypeShowsWhenCloseFails()
+{
+    Fixture f(true);
+    f.mouse->ledTypeBits = 0x80;
+    f.mouse->faults.unanswered = {CmdClose};
+    f.Tick();
+    QCOMPARE(f.form->State().LedTypeName, QStringLiteral("RBLED"));
+}
+
+// An empty or out-of-range record file is not sent to the mouse: the driver's record replaces
+// it, and the file is rewritten.
+void DeviceCommandsTest::damagedDriverRecordFileIsReplaced()
+{
+    for (const QByteArray& damaged : {QByteArray(), QByteArray("\x09\x01\x00\x02", 4), QByteArray("\x01\x00\x00\x02", 4), QByteArray("\x01\x01\x00\x0C", 4)}) {
+        Fixture f(true);
+        WriteFile(f.form->State().DataFolder + "DriverTempCPIAndLedData.bin", damaged);
+        f.driver->cpiLedRecord = {0x01, 0x02, 0x00, 0x05};
+        f.Tick();
+        QCOMPARE(f.form->State().CpiAndLed, (CpiAndLedRecord{0x01, 0x02, 0x00, 0x05}));
+        QCOMPARE(f.mouse->cpiLedRecord, (CpiAndLedRecord{0x01, 0x02, 0x00, 0x05}));
+        QFile record(f.form->State().DataFolder + "DriverTempCPIAndLedData.bin");
+        QVERIFY(record.open(QIODevice::ReadOnly));
+        QCOMPARE(record.readAll(), QByteArray("\x01\x02\x00\x05", 4));
+    }
+}
+
+// Confirm 1-3 and Default in driver mode: the reset file goes to the store whole, the mouse
+// gets its record (state code 0xA5, fourth byte 0), and everything is read back.
+void DeviceCommandsTest::driverModeResetsAndDefaultLoadTheirFile()
+{
+    using Handler = void (DeviceCommands::*)();
+    const struct { Handler handler; const char* file; } cases[] = {
+        {&DeviceCommands::Btn_Confirm1_1Click, "Driver_TARQ54xData_Cfg1.bin"},
+        {&DeviceCommands::Btn_Confirm2_1Click, "Driver_TARQ54xData_Cfg2.bin"},
+        {&DeviceCommands::Btn_Confirm3_1Click, "Driver_TARQ54xData_Cfg3.bin"},
+        {&DeviceCommands::Btn_DefaultClick, "default_config1.bin"},
+    };
+    for (const auto& c : cases) {
+        Fixture f(true);
+        f.Tick();
+        std::vector<uint8_t> file(102400);
+        for (size_t i = 0; i < file.size(); ++i)
+            file[i] = static_cast<uint8_t>(i * 13 + 1);
+        const uint8_t record[4] = {0x02, 0x23, 0x44, 0x55};
+        std::copy(record, record + 4, file.begin() + store::kCpiAndLedRecord);
+        WriteFile(f.form->State().DataFolder + c.file, Bytes(file));
+        f.mouse->faults.openState = 0xA5;
+        f.mouse->log.clear();
+        (f.commands().*c.handler)();
+        QVERIFY2(f.driver->store() == file, c.file);
+        const auto sent = f.mouse->requestsSent();
+        const auto setRecord = std::find_if(sent.begin(), sent.end(), [](const auto& r) { return r[1] == CmdSetCpiLed; });
+        QVERIFY(setRecord != sent.end());
+        QCOMPARE((std::array<uint8_t, 4>{(*setRecord)[2], (*setRecord)[3], (*setRecord)[4], (*setRecord)[5]}),
+                 (std::array<uint8_t, 4>{0x02, 0x23, 0x44, 0x00}));
+        QVERIFY(f.mouse->refused.empty());
+        QVERIFY(f.form->State().DevTimer.isActive());
+    }
+    // Without the file the reset does nothing to the store.
+    Fixture f(true);
+    f.Tick();
+    const std::vector<uint8_t> before = f.driver->store();
+    f.commands().Btn_Confirm2_1Click();
+    QVERIFY(f.driver->store() == before);
+}
+
+void DeviceCommandsTest::driverModeSaveAndConfirm()
+{
+    Fixture f(true);
+    f.driver->cpiLedRecord = {0x01, 0x02, 0x00, 0x05};
+    f.Tick();
+    for (size_t i = 0; i < 40960; ++i)
+        f.driver->store()[i] = static_cast<uint8_t>(i ^ 0x3C);
+    const QString chosen = f.dir.filePath("driver");
+    f.commands().ChooseSaveFile = [&] { return chosen; };
+    f.commands().Btn_Save_0Click();
+    QFile saved(chosen + ".bin");
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QByteArray expected = Bytes(std::vector<uint8_t>(f.driver->store().begin(), f.driver->store().begin() + 40960));
+    expected.replace(store::kCpiAndLedRecord, 4, QByteArray("\x01\x02\x00\x05", 4));
+    QCOMPARE(saved.readAll(), expected);
+
+    // Confirm: Apply to the driver, then the window closes.
+    f.form->show();
+    f.driver->requests.clear();
+    f.commands().Btn_Confirm_0Click();
+    QVERIFY(std::any_of(f.driver->requests.begin(), f.driver->requests.end(),
+                        [](const EmulatedDriver::Request& r) { return r.code == IoctlWriteStore && r.offset == store::kProfile; }));
+    QVERIFY(!f.form->isVisible());
+}
+
+// A wake-up from the system's arrival notice runs the device check at once, but never while
+// DevTimer is stopped: then a transfer or the key test owns the mouse.
+void DeviceCommandsTest::arrivalWakeUpWaitsForTheDeviceTimer()
+{
+    Fixture f;
+    f.form->State().DevTimerFirst.stop();
+    f.form->State().DevTimer.stop();
+    f.commands().WakeDeviceCheck();
+    QVERIFY(!f.form->Device().Link.mouseOpen());
+    QVERIFY(f.mouse->log.empty());
+    f.form->State().DevTimer.start();
+    f.commands().WakeDeviceCheck();
+    QVERIFY(f.form->Device().Link.mouseOpen());
+    QVERIFY(!f.form->State().NoDeviceView);
+}
+
+void DeviceCommandsTest::pagesSayWhenNoMouseIsThere()
+{
+    Fixture f;
+    f.bus->setMousePresent(f.mouse, false);
+    f.Tick();
+    auto* overlay = f.form->control<QLabel>("Disable_All_1");
+    QVERIFY(overlay && overlay->isVisibleTo(f.form.get()));
+    QCOMPARE(overlay->text(), f.form->State().Text(100));
+    f.bus->setMousePresent(f.mouse, true);
+    f.Tick();
+    QVERIFY(overlay->text().isEmpty());
+    QVERIFY(!overlay->isVisibleTo(f.form.get()));
+}
+
+void DeviceCommandsTest::loadingScreenShowsStageAndProgress()
+{
+    Fixture f;
+    f.form->CreateLoadingScreen();
+    f.Tick();
+    QStringList stages;
+    int lastPercent = -1;
+    bool grew = true;
+    f.mouse->faults.latencyMs = 1;
+    f.mouse->sleeper = [&](int ms) {
+        f.waiter.sleep(ms);
+        const TFormLoadingUI* screen = f.form->LoadingScreen();
+        if (!screen->isVisible() || screen->Percent() < 0)
+            return;
+        if (stages.isEmpty() || stages.back() != screen->Caption()) {
+            stages << screen->Caption();
+            lastPercent = -1;
+        }
+        grew = grew && screen->Percent() >= lastPercent;
+        lastPercent = screen->Percent();
+    };
+    f.form->Device().Link.MouseMemory.reset(); // a whole write, so the bar has a way to go
+    QVERIFY(WriteButtonKeyCode(f.form->State().DataBuf, 1, 3, "010200"));
+    f.commands().Btn_Apply_0Click();
+    QCOMPARE(stages, (QStringList{f.form->State().Text(905), f.form->State().Text(906)}));
+    QVERIFY(grew);
+    QVERIFY(lastPercent >= 99);
+    QVERIFY(!f.form->LoadingScreen()->isVisible());
+}
+
+void DeviceCommandsTest::outcomeOfAWriteIsShown()
+{
+    Fixture f;
+    f.Tick();
+    f.commands().Btn_Apply_0Click();
+    auto* note = f.form->findChild<QLabel*>("lbl_TransferOutcome");
+    QVERIFY(note && note->isVisibleTo(f.form.get()));
+    QVERIFY(note->text().contains(f.form->State().Text(907)));
+    QVERIFY(f.messages.isEmpty());
+
+    f.mouse->faults.noAnswer = true;
+    f.commands().Btn_Apply_0Click();
+    QCOMPARE(f.messages, QStringList{f.form->State().Text(909)});
+    f.mouse->faults.noAnswer = false;
+    f.mouse->faults.configNotReady = true;
+    f.messages.clear();
+    f.commands().Btn_Confirm1_1Click();
+    QCOMPARE(f.messages, QStringList{f.form->State().Text(910)});
+    QVERIFY(f.form->State().Text(909).contains("did not answer"));
 }
 
 QTEST_MAIN(DeviceCommandsTest)

@@ -84,12 +84,18 @@ TEST(DeviceLink, CountsOnlyInterfacesThatOpen)
     bus.add(iface("held-exclusively", kConfig, false));
     bus.add(iface("open-2", {1, 2, 3, 0}));
     bus.add(iface("", kConfig)); // an interface without a path
+    // Counted: it refuses only for lack of permission, as Windows would still open it for its
+    // attributes. It is never opened.
+    EmulatedHidBus::Interface noRights = iface("no-rights", kConfig, false);
+    noRights.permissionRefused = true;
+    bus.add(noRights);
     DeviceLink link(bus);
-    EXPECT_EQ(link.CountHidInterfaces(), 2);
+    EXPECT_EQ(link.CountHidInterfaces(), 3);
+    EXPECT_EQ(bus.permissionRefusedPath(kMouseVendorId, kMouseProductId), "no-rights");
     int version = kMouseVersion;
     EXPECT_TRUE(link.OpenMouseInterface(kMouseVendorId, kMouseProductId, version));
     bus.find("open-1")->openable = false;
-    EXPECT_EQ(link.CountHidInterfaces(), 1);
+    EXPECT_EQ(link.CountHidInterfaces(), 2);
 }
 
 TEST(DeviceLink, CloseForgetsTheIdentity)

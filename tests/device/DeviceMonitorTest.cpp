@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace tarq {
 namespace {
 
@@ -45,6 +47,52 @@ TEST_F(DeviceMonitorTest, NoMouseAtStartIsReportedLost)
     EXPECT_FALSE(link.mouseOpen());
     EXPECT_EQ(lost, 1);
     EXPECT_EQ(reads, 0);
+}
+
+// A machine where no interface is countable (count 0, as at start) must still leave the
+// searching state on the first tick instead of searching every 20 ms for ever.
+TEST_F(DeviceMonitorTest, FirstTickActsEvenWhenNothingIsCounted)
+{
+    EmulatedHidBus empty;
+    DeviceLink emptyLink(empty);
+    emptyLink.ResetLink();
+    DeviceMonitor first(emptyLink, hooks());
+    first.DevTimerTimer();
+    EXPECT_EQ(lost, 1);
+    first.DevTimerTimer(); // later ticks act only on a change
+    EXPECT_EQ(lost, 1);
+}
+
+// The read after an open finds the mouse gone (unplugged while it was read): the same tick
+// shows the device-lost state, and the next tick does not report the removal again.
+TEST_F(DeviceMonitorTest, MouseGoneDuringTheReadIsLostInTheSameTick)
+{
+    bool gone = false;
+    DeviceMonitor::Hooks h = hooks();
+    h.readDevInfo = [&] {
+        if (++reads == 1) {
+            bus->setMousePresent(mouse, false);
+            gone = true;
+        }
+    };
+    h.takeDeviceGone = [&] { return std::exchange(gone, false); };
+    DeviceMonitor m(link, h);
+    m.DevTimerTimer();
+    EXPECT_EQ(reads, 1);
+    EXPECT_EQ(lost, 1);
+    EXPECT_FALSE(link.mouseOpen());
+    m.DevTimerTimer();
+    EXPECT_EQ(lost, 1);
+
+    // Outside a tick (a user command): lost at once, and only once.
+    bus->setMousePresent(mouse, true);
+    m.DevTimerTimer();
+    EXPECT_EQ(reads, 2);
+    bus->setMousePresent(mouse, false);
+    m.MouseGone();
+    EXPECT_EQ(lost, 2);
+    m.DevTimerTimer();
+    EXPECT_EQ(lost, 2);
 }
 
 TEST_F(DeviceMonitorTest, AnotherDeviceComingAndGoingLeavesTheMouseAlone)

@@ -105,6 +105,10 @@ TEST(DriverMacros, RecordCountFollowsTheHighestAddress)
     EXPECT_EQ(AssignedDriverMacroRecordCount(0), 0);
     EXPECT_EQ(AssignedDriverMacroRecordCount(0x0120), 1);
     EXPECT_EQ(AssignedDriverMacroRecordCount(0x0920), 2);
+    // (highest + 2016) / 2048 rounded down, not an offset from the first body.
+    EXPECT_EQ(AssignedDriverMacroRecordCount(0x0820), 2);
+    EXPECT_EQ(AssignedDriverMacroRecordCount(0x0040), 1);
+    EXPECT_EQ(AssignedDriverMacroRecordCount(0x001F), 0);
 }
 
 TEST(CpiAndLedRecordRules, BuiltFromTheControls)

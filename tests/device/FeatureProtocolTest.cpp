@@ -1,5 +1,6 @@
 #include "ProtocolFixture.h"
 
+#include <functional>
 #include <vector>
 
 namespace tarq::testing {
@@ -18,6 +19,8 @@ TEST_F(FeatureProtocolTest, CommandAcknowledgedOnFirstPoll)
 
 TEST_F(FeatureProtocolTest, ParametersTravelInBytesTwoToFive)
 {
+    ASSERT_TRUE(protocol.SendCommand(CmdStatus, 0x5A, 0xD9)); // the record is taken after this query only
+    mouse->log.clear();
     EXPECT_TRUE(protocol.SendCommand(CmdSetCpiLed, 0x12, 0x34, 0x56, 0x78));
     EXPECT_EQ(sent(), (std::vector<Report>{{4, 9, 0x12, 0x34, 0x56, 0x78, 0, 0}}));
     EXPECT_EQ(mouse->cpiLedRecord, (std::array<uint8_t, 4>{0x12, 0x34, 0x56, 0x78}));
@@ -184,15 +187,56 @@ TEST_F(FeatureProtocolTest, FullWriteAndRefusedBytes)
     EXPECT_NE(mouse->memory()[0x123], image[0x123]);
 }
 
-TEST_F(FeatureProtocolTest, UnplugMidTransferEndsWithoutHanging)
+// A report that fails because the device is gone ends the transfer at once instead of running
+// out every chunk's attempts (which took up to a minute), for reads, writes and commands alike.
+TEST_F(FeatureProtocolTest, UnplugMidTransferEndsTheTransferAtOnce)
 {
-    std::vector<uint8_t> image(2048);
-    mouse->faults.unplugAfterReports = 40;
-    EXPECT_TRUE(protocol.ReadMemory(0, 2048, image));
-    // Every chunk after the unplug costs its five attempts and leaves unread bytes.
-    EXPECT_EQ(image.back(), 0xFF);
-    EXPECT_EQ(waiter.elapsedMs() > 342 * 5, true);
-    EXPECT_FALSE(protocol.SendCommand(CmdClose));
+    struct Case { const char* what; int reportsBeforeUnplug; std::function<bool()> transfer; };
+    std::vector<uint8_t> image(2048, 0x11);
+    const Case cases[] = {
+        {"read", 40, [&] { return protocol.ReadMemory(0, 2048, image); }},
+        {"write", 40, [&] { return protocol.WriteMemory(0, 2048, image); }},
+        {"command", 3, [&] { return protocol.SendCommand(CmdStatus) && protocol.SendCommand(CmdStatus); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        bus->setMousePresent(mouse, true);
+        ASSERT_TRUE(protocol.SendCommand(CmdOpen) && protocol.SendCommand(CmdStatus));
+        protocol.TakeDeviceGone();
+        waiter.reset();
+        mouse->faults.unplugAfterReports = mouse->reportsSeen() + c.reportsBeforeUnplug;
+        EXPECT_FALSE(c.transfer());
+        EXPECT_TRUE(protocol.TakeDeviceGone());
+        EXPECT_LE(waiter.elapsedMs(), 40 * 10 + 10); // the reports before the unplug, one sleep after
+        const size_t reports = mouse->log.size();
+        EXPECT_FALSE(protocol.SendCommand(CmdClose));
+        EXPECT_EQ(mouse->log.size(), reports); // nothing more is sent to a device that is gone
+        mouse->faults.unplugAfterReports = -1;
+    }
+    // Unplugged between two reports (another thread, the system): noticed before sending.
+    bus->setMousePresent(mouse, true);
+    protocol.TakeDeviceGone();
+    bus->setMousePresent(mouse, false);
+    const size_t reports = mouse->log.size();
+    EXPECT_FALSE(protocol.ReadMemory(0, 12, image));
+    EXPECT_TRUE(protocol.TakeDeviceGone());
+    EXPECT_EQ(mouse->log.size(), reports);
+}
+
+// A refused report (a stall) is not an unplug: the retries of the protocol still apply.
+TEST_F(FeatureProtocolTest, FailuresOfADeviceStillThereKeepTheRetries)
+{
+    // The pointer interface of the same mouse refuses feature reports; it is not gone.
+    auto pointer = bus->open("emulated:mouse-pointer");
+    ASSERT_TRUE(pointer);
+    std::array<uint8_t, 8> report{4, CmdOpen, 0, 0, 0, 0, 0, 0};
+    EXPECT_FALSE(pointer->setFeature(report));
+    EXPECT_FALSE(pointer->gone());
+    link.HidHandle = std::move(pointer);
+    EXPECT_FALSE(protocol.SendCommand(CmdOpen));
+    EXPECT_FALSE(protocol.TakeDeviceGone());
+    EXPECT_EQ(waiter.elapsedMs(), 5 * (10 + 5 * 10));
+    EXPECT_TRUE(mouse->log.empty()); // the pointer interface never reaches the firmware
 }
 
 TEST_F(FeatureProtocolTest, MouseLetGoDuringATransferIsNotUsed)
@@ -204,15 +248,18 @@ TEST_F(FeatureProtocolTest, MouseLetGoDuringATransferIsNotUsed)
             link.CloseMouse();
     };
     std::vector<uint8_t> image(60, 0);
-    EXPECT_TRUE(protocol.ReadMemoryShowingProgress(0, 60, image));
+    EXPECT_FALSE(protocol.ReadMemoryShowingProgress(0, 60, image));
     EXPECT_TRUE(std::equal(image.begin(), image.begin() + 12, mouse->memory().begin()));
     EXPECT_EQ(std::vector<uint8_t>(image.begin() + 12, image.end()), std::vector<uint8_t>(48, 0xFF));
+    // The transfer ends at the closed handle: no sleeping through the remaining chunks, so the
+    // program ends as soon as its window closes.
+    EXPECT_EQ(waiter.elapsedMs(), 10 + 2 * 5);
 
     int version = kMouseVersion;
     ASSERT_TRUE(link.OpenMouseInterface(kMouseVendorId, kMouseProductId, version));
     chunks = 0;
     const std::vector<uint8_t> ones(60, 0x11);
-    EXPECT_TRUE(protocol.WriteMemory(0, 60, ones)); // the later chunks go nowhere
+    EXPECT_FALSE(protocol.WriteMemory(0, 60, ones)); // the later chunks go nowhere
     EXPECT_EQ(mouse->memory()[0], 0x11);
     EXPECT_NE(mouse->memory()[59], 0x11);
 }

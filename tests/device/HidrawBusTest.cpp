@@ -83,6 +83,40 @@ TEST_F(HidrawTree, ReadsIdentityVersionAndFeatureLength)
     std::array<uint8_t, 8> report{4, 1};
     EXPECT_FALSE(vendor->setFeature(report));
     EXPECT_NE(vendor->lastError().find("hidraw10"), std::string::npos);
+    EXPECT_FALSE(vendor->gone()); // a failure of a node that is still there is not an unplug
+    fs::remove(root / "dev/hidraw10");
+    EXPECT_FALSE(vendor->getFeature(report));
+    EXPECT_TRUE(vendor->gone()); // the node vanished: the device is gone, retries cannot help
+}
+
+// Opening a hidraw node needs read and write rights. A node that refuses for lack of them is
+// counted (Windows counts every interface, opening with access 0), and the mouse's node among
+// them is named so that the user can be told how to fix it.
+TEST_F(HidrawTree, NodesRefusedForPermissionAreCountedAndNamed)
+{
+    HidrawBus bus((root / "sys").string(), (root / "dev").string());
+    fs::permissions(root / "dev/hidraw10", fs::perms::none);
+    fs::permissions(root / "dev/hidraw2", fs::perms::none);
+    // The root user passes every permission check: act as an ordinary user for the calls.
+    struct AsUser {
+        bool switched = ::geteuid() == 0 && ::seteuid(65534) == 0;
+        ~AsUser() { if (switched) (void)::seteuid(0); }
+    };
+    int count = 0;
+    std::string refused, refusedOther;
+    bool opened = true;
+    {
+        AsUser user;
+        for (const std::string& path : bus.interfacePaths())
+            count += bus.countable(path);
+        refused = bus.permissionRefusedPath(kMouseVendorId, kMouseProductId);
+        refusedOther = bus.permissionRefusedPath(0x046D, 0xC077);
+        opened = bus.open((root / "dev/hidraw10").string()) != nullptr;
+    }
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(count, 2); // hidraw2 and hidraw10; hidraw3 has no device file at all
+    EXPECT_EQ(fs::path(refused).filename(), "hidraw10"); // the pointer node hidraw2 is not the mouse's
+    EXPECT_EQ(refusedOther, "");
 }
 
 // A node this user may not open must still be recognised as the mouse, to say why it fails.

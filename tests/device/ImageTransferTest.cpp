@@ -132,5 +132,70 @@ TEST_F(ImageTransferTest, ReadImageAndCloseCopiesTheMemory)
     EXPECT_EQ(commands().back(), CmdClose);
 }
 
+// With the mouse's memory known, only the differing chunks are written (neighbours in one
+// window, the short last chunk included); the whole image is still read back and verified.
+TEST_F(ImageTransferTest, KnownMemoryWritesOnlyTheChangedChunks)
+{
+    KnownMemory known;
+    std::vector<uint8_t> read(2048);
+    ASSERT_EQ(OpenExchange(protocol), ExchangeState::Open);
+    ReadImageAndClose(protocol, read, &known);
+    ASSERT_TRUE(known);
+    std::vector<uint8_t> changed = read;
+    changed[5] ^= 0xFF;
+    changed[6] ^= 0xFF;
+    changed[2047] ^= 0xFF;
+    mouse->log.clear();
+    const WriteOutcome out = WriteImageToMouse(protocol, changed, false, &known);
+    EXPECT_TRUE(out.verify.verified());
+    EXPECT_TRUE(std::equal(changed.begin(), changed.end(), mouse->memory().begin()));
+    std::vector<Report> windows;
+    size_t writeChunks = 0;
+    for (const Report& r : sent()) {
+        if (r[1] == CmdWriteWindow)
+            windows.push_back(r);
+        writeChunks += r[1] == CmdWriteChunk;
+    }
+    EXPECT_EQ(windows, (std::vector<Report>{{4, 6, 0, 0, 12, 0, 0, 0}, {4, 6, 0xFE, 0x07, 2, 0, 0, 0}}));
+    EXPECT_EQ(writeChunks, 3u);
+    EXPECT_EQ(commands(), (std::vector<uint8_t>{CmdOpen, CmdStatus, CmdWriteWindow, CmdWriteWindow, CmdReadWindow, CmdReload, CmdClose}));
+    ASSERT_TRUE(known);
+    EXPECT_EQ(*known, changed);
+
+    // Memory that changed behind the program's back is caught by the read-back and rewritten.
+    mouse->memory()[0x300] ^= 0x55;
+    changed[7] ^= 0x01;
+    EXPECT_TRUE(WriteImageToMouse(protocol, changed, false, &known).verify.verified());
+    EXPECT_TRUE(std::equal(changed.begin(), changed.end(), mouse->memory().begin()));
+
+    // A transfer that did not complete forgets the memory: the next write is whole again.
+    mouse->faults.unplugAfterReports = mouse->reportsSeen() + 20;
+    WriteImageToMouse(protocol, changed, false, &known);
+    EXPECT_FALSE(known);
+    EXPECT_EQ(ChangedChunkRanges(changed, known), (std::vector<std::pair<uint32_t, uint32_t>>{{0, 2048}}));
+}
+
+// The loading screen learns what moves and how far: the write, then the read-back as verifying.
+TEST_F(ImageTransferTest, ProgressNamesTheStageAndCountsBytes)
+{
+    std::vector<TransferProgress> seen;
+    protocol.OnProgress = [&](const TransferProgress& p) { seen.push_back(p); };
+    ASSERT_TRUE(WriteImageToMouse(protocol, image, false).verify.verified());
+    ASSERT_EQ(seen.size(), 2u * 342);
+    EXPECT_EQ(seen.front().stage, TransferStage::Writing);
+    EXPECT_EQ(seen[341].stage, TransferStage::Writing);
+    EXPECT_EQ(seen[341].done, 2046u);
+    EXPECT_EQ(seen[342].stage, TransferStage::Verifying);
+    EXPECT_EQ(seen[342].done, 0u);
+    EXPECT_EQ(seen.back().total, 2048u);
+
+    seen.clear();
+    std::vector<uint8_t> read(2048);
+    ASSERT_EQ(OpenExchange(protocol), ExchangeState::Open);
+    ReadImageAndClose(protocol, read);
+    ASSERT_EQ(seen.size(), 342u);
+    EXPECT_EQ(seen.back().stage, TransferStage::Reading);
+}
+
 } // namespace
 } // namespace tarq::testing

@@ -23,6 +23,10 @@ protected:
         link.ResetLink();
         int version = kMouseVersion;
         ASSERT_TRUE(link.OpenMouseInterface(kMouseVendorId, kMouseProductId, version));
+        // The firmware takes memory commands only inside an exchange: open one, as the
+        // operations do, so the protocol tests see only their own reports.
+        ASSERT_TRUE(protocol.SendCommand(CmdOpen));
+        ASSERT_TRUE(protocol.SendCommand(CmdStatus));
         mouse->log.clear();
         waiter.reset();
     }

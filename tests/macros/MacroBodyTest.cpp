@@ -240,7 +240,9 @@ TEST(MacroBodyTest, ChecksumCoversLengthAndEvents)
     EXPECT_TRUE(MacroBodyChecksumOk(body));
     body[1] = 0xFF;   // the checksum would sit past the body
     EXPECT_FALSE(MacroBodyChecksumOk(body));
-    EXPECT_TRUE(MacroBodyChecksumOk(MacroBody{}));
+    // Length 0: the sum of no bytes gives 0x5A, never the length byte 0.
+    EXPECT_FALSE(MacroBodyChecksumOk(MacroBody{}));
+    EXPECT_FALSE(MacroBodyChecksumOk(Filled<MacroBody>("01 00 5A")));
 }
 
 } // namespace

@@ -7,7 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 
 #include <vector>
 
@@ -74,6 +79,36 @@ TEST_F(AtomicSaveTest, FailuresNameThePathAndKeepTheOldFile)
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                           | QFileDevice::ExeOwner);
     EXPECT_EQ(ReadFileBytes(path, 1000), old);
+}
+
+// A full file system: QSaveFile buffers small payloads and commit() does not check their flush,
+// so without a checked flush a save of up to 16 KiB "succeeded" and left an empty file.
+TEST_F(AtomicSaveTest, FullDiskFailsAndKeepsTheOldFile)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "mounting a small tmpfs needs root; not checked";
+    const std::string mountPoint = dir.path().toStdString();
+    if (::mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=128k") != 0)
+        GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
+    struct Unmount {
+        std::string at;
+        ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
+    } unmount{mountPoint};
+
+    const QString path = PathOf("Profile.bin");
+    const auto old = Bytes(100, 7);
+    ASSERT_TRUE(SaveFileAtomically(path, old));
+    {
+        std::ofstream filler(mountPoint + "/filler", std::ios::binary);
+        const std::vector<char> block(4096, 'x');
+        while (filler.write(block.data(), std::streamsize(block.size())) && filler.flush()) {}
+    }
+    for (size_t size : {size_t(4), size_t(2048), size_t(16384), size_t(65536)}) {
+        QString error;
+        EXPECT_FALSE(SaveFileAtomically(path, Bytes(size, 9), &error)) << size << " bytes";
+        EXPECT_TRUE(error.contains(path)) << error.toStdString();
+        EXPECT_EQ(ReadFileBytes(path, 1 << 20), old) << size << " bytes";
+    }
 }
 
 } // namespace
