@@ -9,6 +9,8 @@ PACKAGES=(
   libgtest-dev libgmock-dev
   xvfb xauth
   g++-mingw-w64-x86-64-posix
+  wine wine64
+  libglib2.0-dev gsettings-desktop-schemas
   fonts-dejavu-core fonts-wqy-microhei
 )
 
