@@ -22,6 +22,9 @@
 #include "config/SettingsMapping.h"
 #include "device/DeviceCommands.h"
 #include "device/DeviceSession.h"
+#include "settings/SystemPointerSettings.h"
+#include "settings/memory/MemoryPointerSettingsStore.h"
+#include "settings/ui/PointerSettingsEditor.h"
 #include "ui/HexEdit.h"
 #include "ui/ListItemHeight.h"
 #include "ui/Navigation.h"
@@ -113,10 +116,26 @@ TForm1::TForm1(QWidget* parent, DeviceOptions devices)
     BuildControls();
     nav_->Wire();
     settings_->Wire();
+    CreatePointerSettings();
     FormCreate();
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::CreatePointerSettings()
+{
+    PointerSettingsStore* store = deviceOptions_.pointerStore;
+    if (!store) {
+        ownPointerStore_ = CreateSystemPointerSettingsStore();
+        // Trying the program with the emulated mouse must not change the user's desktop.
+        if (deviceOptions_.demo)
+            ownPointerStore_ = std::make_unique<MemoryPointerSettingsStore>(
+                MemoryPointerSettingsStore::SeededFrom(*ownPointerStore_));
+        store = ownPointerStore_.get();
+    }
+    pointer_ = std::make_unique<PointerSettingsEditor>(this, *store);
+    pointer_->Connect();
+}
 
 // Messages sit on the skin's dark surface with the accent colour on their one button, so a
 // message never looks like it came from another program.
@@ -266,8 +285,8 @@ void TForm1::FormCreate()
     // 12. Device link reset; 13. the no-device state and the system pointer settings.
     ResetDeviceLink();
     RefreshErrorAP();
-    RefreshMouseSystemParameterA();
-    RefreshMouseSystemParameterB();
+    pointer_->RefreshMouseSystemParameterA();
+    pointer_->RefreshMouseSystemParameterB();
 
     // 14. Centred numeric edits.
     CentreNumericEdits();

@@ -31,6 +31,8 @@ class DeviceSession;
 class DriverBus;
 class HidBus;
 class Navigation;
+class PointerSettingsEditor;
+class PointerSettingsStore;
 class SettingsMapping;
 class TFormLoadingUI;
 class Waiter;
@@ -44,6 +46,8 @@ struct DeviceOptions {
     HidBus* hidBus = nullptr;       // not owned; used instead of the system's
     DriverBus* driverBus = nullptr; // not owned
     Waiter* waiter = nullptr;       // not owned; how transfers wait (tests: a virtual clock)
+    // Not owned; used instead of the system's pointer settings. --demo uses a copy in memory.
+    PointerSettingsStore* pointerStore = nullptr;
 };
 
 class TForm1 : public QWidget {
@@ -118,6 +122,8 @@ public:
     DeviceCommands& Commands() { return *commands_; }
     // Controls to and from DataBuf.
     SettingsMapping& Settings() { return *settings_; }
+    // The system pointer settings of the advanced page.
+    PointerSettingsEditor& Pointer() { return *pointer_; }
 
     // ---- window helpers ----
     void ShowBusyOverlays();
@@ -163,9 +169,6 @@ public:
     void ResetDeviceLink();
     void RefreshErrorAP();
     void InitNoDevice();
-    void RefreshMouseSystemParameterA();
-    void RefreshMouseSystemParameterB();
-    void ApplyPointerSettings();
     void DevTimerTimer();
     void Btn_Lang1_0Click() { SwitchLanguage(1); }
     void Btn_Lang2_0Click() { SwitchLanguage(2); }
@@ -189,6 +192,7 @@ protected:
 
 private:
     void FormCreate();
+    void CreatePointerSettings();
     void BuildControls();
     void CentreOnScreen();
     void ApplyWindowAppearance();
@@ -205,6 +209,8 @@ private:
     std::unique_ptr<DeviceSession> device_;
     std::unique_ptr<DeviceCommands> commands_;
     std::unique_ptr<SettingsMapping> settings_;
+    std::unique_ptr<PointerSettingsStore> ownPointerStore_;   // when none was handed in
+    std::unique_ptr<PointerSettingsEditor> pointer_;
     std::unique_ptr<TFormLoadingUI> loading_;
     QSystemTrayIcon* trayIcon_ = nullptr;   // owned by the form
     mutable QHash<QString, QWidget*> controls_;

@@ -222,9 +222,6 @@ void TForm1::InitNoDevice() { commands_->InitNoDevice(); }
 void TForm1::ResetEditingFlags() { MacroInsertMode = false; }
 void TForm1::LoadMacroLibrary() {}
 void TForm1::LoadFireMacroFile() {}
-void TForm1::RefreshMouseSystemParameterA() {}
-void TForm1::RefreshMouseSystemParameterB() {}
-void TForm1::ApplyPointerSettings() {}
 void TForm1::RefreshProfile1Keys() { settings_->RefreshProfile1Keys(); }
 void TForm1::RefreshProfile2Keys() { settings_->RefreshProfile2Keys(); }
 void TForm1::TLRefreshProfile1Keys() { settings_->TLRefreshProfile1Keys(); }

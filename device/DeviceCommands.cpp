@@ -7,6 +7,7 @@
 #include "device/DriverChannel.h"
 #include "device/ImageTransfer.h"
 #include "platform/AtomicSave.h"
+#include "settings/ui/PointerSettingsEditor.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 
@@ -284,8 +285,8 @@ void DeviceCommands::Btn_Read()
     ReadImageAndClose(form_.Device().Protocol, form_.DeviceImage);
     UnpackDeviceImage();
     form_.Settings().DataBufToUI();
-    form_.RefreshMouseSystemParameterA();
-    form_.RefreshMouseSystemParameterB();
+    form_.Pointer().RefreshMouseSystemParameterA();
+    form_.Pointer().RefreshMouseSystemParameterB();
     form_.Nav().ShowOnlyPage(1);
     form_.NoDeviceView = false;
     if (form_.Nav().CurrentView() == View::Office)
@@ -316,7 +317,7 @@ void DeviceCommands::DownloadParameter()
     form_.Settings().AIMKeyToDataBuf();
     PackImage(form_.DataBuf, form_.MacroAreas, form_.DeviceImage);
     form_.ShowLoadingScreen();
-    form_.ApplyPointerSettings();
+    form_.Pointer().ApplyMouseSystemParameters();
     const WriteOutcome outcome = WriteImageToMouse(form_.Device().Protocol, form_.DeviceImage, false);
     if (outcome.verify.mismatch())
         form_.Nav().RefreshFormMessagDialog(form_.Text(109));

@@ -11,12 +11,10 @@ constexpr const char* kSpeedKey = "speed";
 constexpr const char* kProfileKey = "accel-profile";
 constexpr const char* kDoubleClickKey = "double-click";
 
-constexpr const char* kNoWheelSetting =
-    "The Linux desktop has no system-wide setting for wheel scroll lines, so the scrolling "
-    "controls are off.";
+constexpr const char* kNoWheelSetting = "Wheel scroll lines have no desktop-wide setting on Linux.";
 constexpr const char* kNoDesktopSettings =
-    "This desktop does not share its mouse settings with other programs: change pointer speed, "
-    "precision, double-click and scrolling in the desktop's own settings.";
+    "This desktop does not share its mouse settings with other programs: change them in its "
+    "own settings.";
 
 // Opening a schema that is not installed aborts the process, so it is looked up first; a
 // schema of another version that lacks one of the keys counts as missing too.
