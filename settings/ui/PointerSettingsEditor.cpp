@@ -69,22 +69,22 @@ bool PointerSettingsEditor::eventFilter(QObject* watched, QEvent* event)
             PlaceHint();
         return false;
     }
-    if (event->type() == QEvent::Wheel)
+    if (event->type() == QEvent::Wheel || event->type() == QEvent::KeyPress)
         return true;
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
             const int x = qRound(mouse->position().x());
             const QString name = watched->objectName();
-            // Let the slider finish its own drag first, then snap it.
-            const bool handled = QObject::eventFilter(watched, event);
+            // The slider ends its own drag first; then the release snaps it.
+            watched->event(event);
             if (name == kSpeedSlider)
                 slider_SpdMouseUp(x);
             else if (name == kDoubleClickSlider)
                 slider_DbSpdMouseUp(x);
             else if (name == kWheelSlider)
                 slider_SrcSpdMouseUp(x);
-            return handled;
+            return true;
         }
     }
     return QObject::eventFilter(watched, event);
