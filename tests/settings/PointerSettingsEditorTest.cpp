@@ -39,6 +39,7 @@ private slots:
     void applyWithUnreadyMemoryStillAppliesThem();
     void desktopSettingsChangeThroughTheForm();
     void desktopWithoutTheSchemaDisablesEverything();
+    void demoNeverChangesTheDesktop();
 };
 
 // Stores handed to a form must outlive it and be filled before it reads them.
@@ -276,6 +277,25 @@ void PointerSettingsEditorTest::desktopWithoutTheSchemaDisablesEverything()
     QVERIFY(!hint->isHidden());
     QCOMPARE(hint->text(), QString::fromStdString(store.unavailableHint()));
     f.form->Pointer().ApplyMouseSystemParameters();   // nothing to write, nothing fails
+}
+
+void PointerSettingsEditorTest::demoNeverChangesTheDesktop()
+{
+    if (!DesktopSchemaInstalled())
+        QSKIP("the desktop mouse schema is not installed");
+    DesktopSettings desktop;
+    g_settings_set_double(desktop.settings, "speed", 0.6);
+    DeviceOptions demo;
+    demo.demo = true;
+    TForm1 form(nullptr, demo);
+    auto* slider = form.control<QSlider>("slider_Spd");
+    QCOMPARE(slider->value(), 800);   // seeded with the desktop's own values
+    QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(0, 10));
+    QTest::mouseClick(form.control("lbl_IsControl"), Qt::LeftButton);
+    QCOMPARE(slider->value(), 0);
+    QCOMPARE(form.control<TSkinLabel>("Img_IsControl")->picture(), QStringLiteral("CbS_D"));
+    QCOMPARE(g_settings_get_double(desktop.settings, "speed"), 0.6);
+    QCOMPARE(desktop.profile(), QStringLiteral("default"));
 }
 
 QTEST_MAIN(PointerSettingsEditorTest)
