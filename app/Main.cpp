@@ -18,6 +18,7 @@
 #include <QWindow>
 
 #include "app/AppFolders.h"
+#include "app/AppIcon.h"
 #include "app/FormLoading.h"
 #include "config/SettingsMapping.h"
 #include "device/DeviceCommands.h"
@@ -235,11 +236,13 @@ void TForm1::BuildControls()
 // The start-up sequence, in its fixed order.
 void TForm1::FormCreate()
 {
-    // 1. The notification-area icon shows the application icon for the life of the program.
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        trayIcon_ = new QSystemTrayIcon(QApplication::windowIcon(), this);
+    // 1. The window and the notification-area icon show the application icon for the life of
+    //    the program (the demo's plug menu hangs on the latter, where the desktop has an area).
+    setWindowIcon(ApplicationIcon());
+    trayIcon_ = new QSystemTrayIcon(windowIcon(), this);
+    trayIcon_->setObjectName(QStringLiteral("CoolTrayIcon1"));
+    if (QSystemTrayIcon::isSystemTrayAvailable())
         trayIcon_->show();
-    }
 
     // 2. Shared state.
     DevTimer.stop();

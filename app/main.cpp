@@ -14,6 +14,7 @@
 
 #include <cstdio>
 
+#include "app/AppIcon.h"
 #include "app/Main.h"
 #include "app/PageRenderer.h"
 #include "app/SingleInstance.h"
@@ -53,6 +54,7 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(tarq::TForm1::kApplicationTitle));
+    QApplication::setWindowIcon(tarq::ApplicationIcon());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Configuration utility for the TARQ362A gaming mouse"));

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QStatusTipEvent>
+#include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
@@ -42,6 +43,7 @@ class MainFormTest : public QObject {
 private slots:
     void startUpLeavesPageOneAtSkinSize();
     void startUpKeepsDeviceSearchForTheLoadingScreen();
+    void windowAndTrayShowTheApplicationIcon();
     void secondStartRaisesTheFirstWindow();
     void secondProgramStartEndsAndKeepsTheFirst();
     void loadingScreenIsPlacedOverTheWindow();
@@ -96,6 +98,21 @@ void MainFormTest::startUpKeepsDeviceSearchForTheLoadingScreen()
     form.CreateLoadingScreen();
     QVERIFY(form.DevTimerFirst.isActive());
     QCOMPARE(form.DevTimerFirst.interval(), 20);
+}
+
+void MainFormTest::windowAndTrayShowTheApplicationIcon()
+{
+    TForm1 form;
+    auto* tray = form.findChild<QSystemTrayIcon*>("CoolTrayIcon1");
+    QVERIFY(tray);
+    QVERIFY(!tray->icon().isNull());
+    QCOMPARE(form.windowIcon().cacheKey(), tray->icon().cacheKey());
+    // Every drawn size is carried and decodes at its own size, so no place scales a picture.
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QImage picture(QStringLiteral(":/icons/tarq362a-%1.png").arg(size));
+        QCOMPARE(picture.size(), QSize(size, size));
+        QCOMPARE(tray->icon().pixmap(size).size(), QSize(size, size));
+    }
 }
 
 void MainFormTest::secondStartRaisesTheFirstWindow()
