@@ -100,8 +100,10 @@ TForm1::TForm1(QWidget* parent, DeviceOptions devices)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kWindowTitle));
-    ShowStandardMessage = [this](const QString& text) { ShowMessageBox(text, QFont()); };
-    ShowDialogMessage = [this](const QString& text) { ShowMessageBox(text, QFont(FontName)); };
+    // The program's message dialog is captioned with the language's title; the plain message
+    // box has no caption of its own.
+    ShowStandardMessage = [this](const QString& text) { ShowMessageBox(QString(), text, QFont()); };
+    ShowDialogMessage = [this](const QString& text) { ShowMessageBox(Title, text, QFont(FontName)); };
 
     DevTimer.setObjectName(QStringLiteral("DevTimer"));
     DevTimer.setInterval(kDevTimerMs);
@@ -140,9 +142,9 @@ void TForm1::CreatePointerSettings()
 
 // Messages sit on the skin's dark surface with the accent colour on their one button, so a
 // message never looks like it came from another program.
-void TForm1::ShowMessageBox(const QString& text, const QFont& font)
+void TForm1::ShowMessageBox(const QString& caption, const QString& text, const QFont& font)
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, this);
     box.setFont(font);
     box.setStyleSheet(QStringLiteral(
         "QMessageBox { background: #161b24; border: 1px solid #00a0e3; }"
