@@ -7,6 +7,7 @@
 #include <QSlider>
 
 #include "settings/PointerSettingsStore.h"
+#include "ui/Controls.h"
 #include "ui/SkinLabel.h"
 
 namespace tarq {
@@ -34,29 +35,32 @@ QStringList Scale(const QString& slider, const QString& labels, const QString& c
 
 } // namespace
 
-PointerSettingsEditor::PointerSettingsEditor(QWidget* root, PointerSettingsStore& store)
-    : root_(root), store_(store)
+PointerSettingsEditor::PointerSettingsEditor(Controls& controls, PointerSettingsStore& store)
+    : controls_(controls), store_(store)
 {
 }
 
-template <class T>
-T* PointerSettingsEditor::Find(const QString& name) const
+void PointerSettingsEditor::ServeDeviceCommands(DeviceCommands::Hooks& hooks)
 {
-    return root_->findChild<T*>(name);
+    hooks.refreshPointerSettings = [this] {
+        RefreshMouseSystemParameterA();
+        RefreshMouseSystemParameterB();
+    };
+    hooks.applyPointerSettings = [this] { ApplyMouseSystemParameters(); };
 }
 
-void PointerSettingsEditor::Connect()
+void PointerSettingsEditor::Wire()
 {
     for (const QString& name : {kSpeedSlider, kDoubleClickSlider, kWheelSlider}) {
-        if (auto* slider = Find<QSlider>(name)) {
+        if (auto* slider = controls_.get<QSlider>(name)) {
             // Only a release sets a level: keys and the wheel would move it without one.
             slider->setFocusPolicy(Qt::NoFocus);
             slider->installEventFilter(this);
         }
     }
-    if (auto* label = Find<TSkinLabel>(QStringLiteral("lbl_IsControl")))
+    if (auto* label = controls_.get<TSkinLabel>(QStringLiteral("lbl_IsControl")))
         connect(label, &TSkinLabel::clicked, this, &PointerSettingsEditor::lbl_IsControlClick);
-    if (auto* label = Find<TSkinLabel>(QStringLiteral("lbl_IsScreen")))
+    if (auto* label = controls_.get<TSkinLabel>(QStringLiteral("lbl_IsScreen")))
         connect(label, &TSkinLabel::clicked, this, &PointerSettingsEditor::lbl_IsScreenClick);
     ShowAvailability();
     ShowOneScreen();
@@ -96,12 +100,12 @@ void PointerSettingsEditor::RefreshMouseSystemParameterA()
 {
     if (!state_.ReadMouse(store_))
         return;
-    if (auto* slider = Find<QSlider>(kSpeedSlider)) {
+    if (auto* slider = controls_.get<QSlider>(kSpeedSlider)) {
         const QSignalBlocker quiet(slider);
         slider->setValue(PointerSettings::SliderValue(state_.PointerSpeedLevel));
     }
     ShowPrecision();
-    if (auto* slider = Find<QSlider>(kDoubleClickSlider)) {
+    if (auto* slider = controls_.get<QSlider>(kDoubleClickSlider)) {
         const QSignalBlocker quiet(slider);
         slider->setValue(PointerSettings::SliderValue(state_.DoubleClickLevel));
     }
@@ -131,7 +135,7 @@ void PointerSettingsEditor::ApplyMouseSystemParameters()
 int PointerSettingsEditor::Snap(const QString& name, int x)
 {
     const int position = PointerSliderPositionAt(x);
-    if (auto* slider = Find<QSlider>(name)) {
+    if (auto* slider = controls_.get<QSlider>(name)) {
         const QSignalBlocker quiet(slider);
         slider->setValue(kPointerSliderStep * position);
     }
@@ -174,9 +178,9 @@ void PointerSettingsEditor::lbl_IsScreenClick()
 
 void PointerSettingsEditor::ShowPrecision()
 {
-    if (auto* picture = Find<TSkinLabel>(QStringLiteral("Img_IsControl")))
+    if (auto* picture = controls_.get<TSkinLabel>(QStringLiteral("Img_IsControl")))
         picture->setPicture(state_.PrecisionChecked ? kOnPicture : kOffPicture);
-    if (auto* box = Find<QAbstractButton>(QStringLiteral("cb_IsControl"))) {
+    if (auto* box = controls_.get<QAbstractButton>(QStringLiteral("cb_IsControl"))) {
         const QSignalBlocker quiet(box);
         box->setChecked(state_.PrecisionChecked);
     }
@@ -184,13 +188,13 @@ void PointerSettingsEditor::ShowPrecision()
 
 void PointerSettingsEditor::ShowOneScreen()
 {
-    if (auto* picture = Find<TSkinLabel>(QStringLiteral("Img_IsScreen")))
+    if (auto* picture = controls_.get<TSkinLabel>(QStringLiteral("Img_IsScreen")))
         picture->setPicture(state_.OneScreenChecked ? kOnPicture : kOffPicture);
-    if (auto* box = Find<QAbstractButton>(QStringLiteral("cb_IsScreen"))) {
+    if (auto* box = controls_.get<QAbstractButton>(QStringLiteral("cb_IsScreen"))) {
         const QSignalBlocker quiet(box);
         box->setChecked(state_.OneScreenChecked);
     }
-    if (auto* slider = Find<QSlider>(kWheelSlider)) {
+    if (auto* slider = controls_.get<QSlider>(kWheelSlider)) {
         // The slider shows the level that turning one screen off gives back.
         const QSignalBlocker quiet(slider);
         slider->setValue(PointerSettings::SliderValue(state_.SavedWheelLevel));
@@ -204,7 +208,7 @@ void PointerSettingsEditor::ShowAvailability()
     const QString hint = QString::fromStdString(store_.unavailableHint());
     const auto show = [&](const QStringList& names, bool available) {
         for (const QString& name : names) {
-            QWidget* w = Find(name);
+            QWidget* w = controls_.get(name);
             if (!w)
                 continue;
             if (!available) {
@@ -224,10 +228,10 @@ void PointerSettingsEditor::ShowAvailability()
     show(Scale(kWheelSlider, QStringLiteral("lbl_ScrSpd"), QStringLiteral("lbl_Roller_Speed"))
              << QStringLiteral("Img_IsScreen") << QStringLiteral("lbl_IsScreen") << QStringLiteral("lbl_Roll_All_Screen"),
          offered.wheel);
-    if (auto* label = Find<TSkinLabel>(kHint)) {
+    if (auto* label = controls_.get<TSkinLabel>(kHint)) {
         label->setText(hint);
         label->setVisible(!offered.all() && !hint.isEmpty());
-        if (QWidget* anchor = Find(kHintAnchor))
+        if (QWidget* anchor = controls_.get(kHintAnchor))
             anchor->installEventFilter(this);
         PlaceHint();
     }
@@ -235,12 +239,12 @@ void PointerSettingsEditor::ShowAvailability()
 
 void PointerSettingsEditor::PlaceHint()
 {
-    QWidget* anchor = Find(kHintAnchor);
-    auto* label = Find<TSkinLabel>(kHint);
+    QWidget* anchor = controls_.get(kHintAnchor);
+    auto* label = controls_.get<TSkinLabel>(kHint);
     if (!anchor || !label)
         return;
     // A note, not a setting: a size smaller than the captions and a muted colour.
-    if (auto* caption = Find<QWidget>(QStringLiteral("lbl_Roll_All_Screen"))) {
+    if (auto* caption = controls_.get<QWidget>(QStringLiteral("lbl_Roll_All_Screen"))) {
         QFont font = caption->font();
         if (font.pixelSize() > 0)
             font.setPixelSize(font.pixelSize() - 1);

@@ -9,22 +9,25 @@
 #include <QObject>
 #include <QString>
 
+#include "device/ui/DeviceCommands.h"
 #include "settings/PointerSettings.h"
-
-class QWidget;
 
 namespace tarq {
 
+class Controls;
 class PointerSettingsStore;
 
 class PointerSettingsEditor : public QObject {
     Q_OBJECT
 public:
-    // `root` holds the controls (looked up by name); neither is owned.
-    PointerSettingsEditor(QWidget* root, PointerSettingsStore& store);
+    // Neither is owned.
+    PointerSettingsEditor(Controls& controls, PointerSettingsStore& store);
 
     // Connects the sliders and check labels and shows which settings the store can change.
-    void Connect();
+    void Wire();
+    // Re-reads the settings after each read of the mouse and applies them before an
+    // EEPROM-mode Apply writes the image.
+    void ServeDeviceCommands(DeviceCommands::Hooks& hooks);
 
     // Reads speed, precision and double-click time into the state and the controls.
     void RefreshMouseSystemParameterA();
@@ -51,15 +54,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    template <class T = QWidget>
-    T* Find(const QString& name) const;
     int Snap(const QString& slider, int x);
     void ShowPrecision();
     void ShowOneScreen();
     void ShowAvailability();
     void PlaceHint();
 
-    QWidget* root_;
+    Controls& controls_;
     PointerSettingsStore& store_;
     PointerSettings state_;
 };

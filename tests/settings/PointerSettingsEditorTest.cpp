@@ -9,7 +9,7 @@
 #include <QSlider>
 #include <QTest>
 
-#include "device/DeviceCommands.h"
+#include "device/ui/DeviceCommands.h"
 #include "settings/gsettings/GSettingsPointerSettingsStore.h"
 #include "settings/ui/PointerSettingsEditor.h"
 #include "support/FormWithMouse.h"
@@ -173,8 +173,8 @@ void PointerSettingsEditorTest::checkPicturesToggleAndApply()
 void PointerSettingsEditorTest::readOfTheMouseRereadsTheSettings()
 {
     SeededForm s(Mouse(10, kPrecisionOff, 500), 3);
-    s.f->form->DevTimerTimer();   // finds the mouse and reads it
-    QVERIFY(s.form().HidHandleValid());
+    s.form().Commands().DevTimerTimer();   // finds the mouse and reads it
+    QVERIFY(s.form().Device().Link.mouseOpen());
     s.store.Mouse = Mouse(2, kPrecisionOn, 900);
     s.store.Wheel = 7;
     s.form().Commands().Btn_Read_0Click();
@@ -187,7 +187,7 @@ void PointerSettingsEditorTest::readOfTheMouseRereadsTheSettings()
 void PointerSettingsEditorTest::applyWithUnreadyMemoryStillAppliesThem()
 {
     SeededForm s(Mouse(10, kPrecisionOff, 500), 3);
-    s.f->form->DevTimerTimer();
+    s.form().Commands().DevTimerTimer();
     s.f->mouse->faults.configNotReady = true;
     s.f->mouse->log.clear();
     s.form().Commands().Btn_Apply_0Click();

@@ -5,7 +5,8 @@
 //
 // Handlers keep the names the form's controls are wired to. Byte rules and command sequences
 // are in the core (device/ImageTransfer.h, device/DriverChannel.h, config/); this class
-// decides what the user sees.
+// decides what the user sees. It works on the form's shared state, its controls and the
+// window's services, and calls the navigation and the settings mapping directly.
 
 #include "device/DeviceMonitor.h"
 
@@ -16,15 +17,31 @@
 
 namespace tarq {
 
-class TForm1;
+class Controls;
+class DeviceSession;
+class Navigation;
+class SettingsMapping;
+class WindowServices;
+struct FormState;
 
 class DeviceCommands {
 public:
-    explicit DeviceCommands(TForm1& form);
+    DeviceCommands(FormState& state, Controls& controls, WindowServices& window, DeviceSession& device,
+                   Navigation& nav, SettingsMapping& settings);
     ~DeviceCommands();
 
-    // Connects the Read, Apply, Confirm, reset, Default, Save and Load controls.
+    // Connects the Read, Apply, Confirm, reset, Default, Save and Load controls and the two
+    // device timers.
     void Wire();
+
+    // Steps of other subsystems that run inside a transfer; each is skipped while unset.
+    struct Hooks {
+        // RefreshMouseSystemParameterA and B: the pointer settings shown after a read.
+        std::function<void()> refreshPointerSettings;
+        // ApplyPointerSettings: the pointer settings written before an EEPROM-mode Apply.
+        std::function<void()> applyPointerSettings;
+    };
+    Hooks hooks;
 
     // ---- connection monitoring ----
     void DevTimerTimer();
@@ -60,18 +77,19 @@ public:
     std::function<QString()> ChooseSaveFile;
     std::function<QString()> ChooseLoadFile;
 
-    // A data file: DataFolder followed directly by the name, or AppFolder when it is empty.
-    QString DataFile(const QString& name) const;
-
 private:
     bool RefuseWithoutDevice();
     void ResetToDefaults(int number);
     void ShowPressed(const QString& button);
-    void FinishCommand(bool hideOverlays);
     void SaveCpiAndLedRecordFile();
     void LoadCpiAndLedRecord();
 
-    TForm1& form_;
+    FormState& state_;
+    Controls& controls_;
+    WindowServices& window_;
+    DeviceSession& device_;
+    Navigation& nav_;
+    SettingsMapping& settings_;
     std::unique_ptr<DeviceMonitor> monitor_;
 };
 

@@ -1,14 +1,13 @@
-#include "config/SettingsMapping.h"
+#include "config/ui/SettingsMapping.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QSignalBlocker>
 
-#include "app/Main.h"
+#include "app/FormState.h"
 #include "macros/MacroName.h"
-#include "settings/ShownControls.h"
-#include "ui/Navigation.h"
-#include "ui/language/EngineerCaptions.h"
+#include "settings/ui/ShownControls.h"
+#include "language/EngineerCaptions.h"
 #include "ui/language/LanguageApply.h"
 
 namespace tarq {
@@ -43,13 +42,13 @@ std::string NameText(std::span<const uint8_t> record)
 // Key-function names over the form's state.
 class FormKeyNames : public KeyCodeNameSource {
 public:
-    explicit FormKeyNames(const TForm1& form) : form_(form) {}
-    std::string LanguageText(int strId) const override { return form_.Text(strId).toStdString(); }
-    bool EepromMode() const override { return form_.EepromMode; }
+    explicit FormKeyNames(const FormState& state) : state_(state) {}
+    std::string LanguageText(int strId) const override { return state_.Text(strId).toStdString(); }
+    bool EepromMode() const override { return state_.EepromMode; }
 
     std::string BaseMacroName(int page) const override
     {
-        const auto& pages = form_.MacroAreas.basePages;
+        const auto& pages = state_.MacroAreas.basePages;
         if (page < 1 || page > static_cast<int>(pages.size()))
             return {};
         return NameText(std::span(pages[page - 1]).first(layout::kMacroPageNameSize));
@@ -57,7 +56,7 @@ public:
 
     std::optional<std::string> DriverMacroName(int index) const override
     {
-        const auto& records = form_.AssignedDriverMacros;
+        const auto& records = state_.AssignedDriverMacros;
         if (index < 0 || index >= static_cast<int>(records.size()))
             return std::nullopt;
         return NameText(records[index]);
@@ -67,11 +66,11 @@ public:
     std::optional<GunKeyList> LoadedGunKeyList() const override { return std::nullopt; }
 
 private:
-    const TForm1& form_;
+    const FormState& state_;
 };
 
 // nullopt when neither button of the pair is checked: the bit then keeps its value.
-std::optional<bool> RadioPair(const TForm1& form, const QString& on, const QString& off)
+std::optional<bool> RadioPair(const Controls& form, const QString& on, const QString& off)
 {
     if (shown::IsChecked(form, on))
         return true;
@@ -96,8 +95,9 @@ QStringList McuModeNames()
 
 } // namespace
 
-SettingsMapping::SettingsMapping(TForm1& form)
-    : form_(form), names_(std::make_unique<FormKeyNames>(form)), dpi_(form), light_(form)
+SettingsMapping::SettingsMapping(FormState& state, Controls& controls, WindowServices& window)
+    : state_(state), controls_(controls), window_(window), names_(std::make_unique<FormKeyNames>(state)),
+      dpi_(state, controls, window), light_(state, controls, window)
 {
 }
 
@@ -106,14 +106,14 @@ SettingsMapping::~SettingsMapping() = default;
 void SettingsMapping::Wire()
 {
     for (int n = 1; n <= LightDisplay::kModes; ++n)
-        if (auto* offered = form_.control<QAbstractButton>(Numbered("cb_Mode", n)))
-            QObject::connect(offered, &QAbstractButton::clicked, &form_, [this] { TLRefreshMCULEDMode(); });
-    if (auto* box = form_.control<QComboBox>("cb_MCULEDCurrentMode"))
-        QObject::connect(box, &QComboBox::activated, &form_, [this] { light_.cb_MCULEDCurrentModeChange(); });
-    if (auto* box = form_.control<QComboBox>("cb_RBLEDCurrentMode"))
-        QObject::connect(box, &QComboBox::activated, &form_, [this] { light_.cb_RBLEDCurrentModeChange(); });
-    if (auto* box = form_.control<QComboBox>("cb_CPIStep"))
-        QObject::connect(box, &QComboBox::activated, &form_, [this] { dpi_.cb_CPIStepChange(); });
+        if (auto* offered = controls_.get<QAbstractButton>(Numbered("cb_Mode", n)))
+            QObject::connect(offered, &QAbstractButton::clicked, offered, [this] { TLRefreshMCULEDMode(); });
+    if (auto* box = controls_.get<QComboBox>("cb_MCULEDCurrentMode"))
+        QObject::connect(box, &QComboBox::activated, box, [this] { light_.cb_MCULEDCurrentModeChange(); });
+    if (auto* box = controls_.get<QComboBox>("cb_RBLEDCurrentMode"))
+        QObject::connect(box, &QComboBox::activated, box, [this] { light_.cb_RBLEDCurrentModeChange(); });
+    if (auto* box = controls_.get<QComboBox>("cb_CPIStep"))
+        QObject::connect(box, &QComboBox::activated, box, [this] { dpi_.cb_CPIStepChange(); });
 }
 
 const KeyCodeNameSource& SettingsMapping::Names() const { return *names_; }
@@ -130,7 +130,7 @@ ButtonNames SettingsMapping::NamesOf(const ButtonKeyCodes& codes) const
 
 EngineerSettings SettingsMapping::ReadControls() const
 {
-    const TForm1& f = form_;
+    const Controls& f = controls_;
     EngineerSettings s;
     s.ledOnOffChord = RadioPair(f, "rb_B4CPIOn", "rb_B4CPIOff");
     s.recoilFnLeft = RadioPair(f, "rb_FireFnOn", "rb_FireFnOff");
@@ -174,45 +174,45 @@ EngineerSettings SettingsMapping::ReadControls() const
     return s;
 }
 
-void SettingsMapping::UIToDataBuf() { SettingsToDataBuf(ReadControls(), form_.DataBuf); }
+void SettingsMapping::UIToDataBuf() { SettingsToDataBuf(ReadControls(), state_.DataBuf); }
 
 void SettingsMapping::AIMKeyToDataBuf()
 {
     AimKeyInputs in;
-    in.officeNames = NamesOf(form_.OfficeKeyCodes);
-    in.gameNames = NamesOf(form_.GameKeyCodes);
-    in.aimText = form_.Text(kAimTextId).toStdString();
-    in.fireKeyText = form_.Text(kFireKeyTextId).toStdString();
-    in.aimDpiIndex = static_cast<uint8_t>(form_.AimDpiIndex);
-    in.driverMode = !form_.EepromMode;
-    in.fireContinuous = shown::IsChecked(form_, "cb_IsFireContinue");
-    AimKeysToDataBuf(in, form_.DataBuf);
+    in.officeNames = NamesOf(state_.OfficeKeyCodes);
+    in.gameNames = NamesOf(state_.GameKeyCodes);
+    in.aimText = state_.Text(kAimTextId).toStdString();
+    in.fireKeyText = state_.Text(kFireKeyTextId).toStdString();
+    in.aimDpiIndex = static_cast<uint8_t>(state_.AimDpiIndex);
+    in.driverMode = !state_.EepromMode;
+    in.fireContinuous = shown::IsChecked(controls_, "cb_IsFireContinue");
+    AimKeysToDataBuf(in, state_.DataBuf);
 }
 
 void SettingsMapping::DriverModeRefresh()
 {
     AIMKeyToDataBuf();
-    tarq::DriverModeRefresh(ReadControls(), form_.DataBuf);
+    tarq::DriverModeRefresh(ReadControls(), state_.DataBuf);
 }
 
 CpiAndLedInputs SettingsMapping::RecordInputs() const
 {
     CpiAndLedInputs in;
-    if (shown::IsChecked(form_, "rb_MCULED")) {
+    if (shown::IsChecked(controls_, "rb_MCULED")) {
         in.ledKind = CpiAndLedInputs::LedKind::Mcu;
-        in.ledModeIndex = shown::IndexOf(form_, "cb_MCULEDCurrentMode");
-    } else if (shown::IsChecked(form_, "rb_RBLED")) {
+        in.ledModeIndex = shown::IndexOf(controls_, "cb_MCULEDCurrentMode");
+    } else if (shown::IsChecked(controls_, "rb_RBLED")) {
         in.ledKind = CpiAndLedInputs::LedKind::Rb;
-        in.ledModeIndex = shown::IndexOf(form_, "cb_RBLEDCurrentMode");
+        in.ledModeIndex = shown::IndexOf(controls_, "cb_RBLEDCurrentMode");
     }
-    in.ledOn = RadioPair(form_, "rb_LEDOn", "rb_LEDOff").value_or(true);
-    in.currentDpiLevel = shown::IndexOf(form_, "cb_CurrentCPI");
-    in.smooth = shown::IsChecked(form_, "cb_Smooth");
+    in.ledOn = RadioPair(controls_, "rb_LEDOn", "rb_LEDOff").value_or(true);
+    in.currentDpiLevel = shown::IndexOf(controls_, "cb_CurrentCPI");
+    in.smooth = shown::IsChecked(controls_, "cb_Smooth");
     // The value box of the current level; no level gives no value (0xFF).
     in.dpiValueIndexOfCurrentLevel = in.currentDpiLevel >= 0 && in.currentDpiLevel < kDpiLevelSlots
-        ? shown::IndexOf(form_, Numbered("cb_CPI", in.currentDpiLevel + 1))
+        ? shown::IndexOf(controls_, Numbered("cb_CPI", in.currentDpiLevel + 1))
         : -1;
-    in.ledStep = shown::NumberOf(form_, "edt_MCULEDCrtStep");
+    in.ledStep = shown::NumberOf(controls_, "edt_MCULEDCrtStep");
     return in;
 }
 
@@ -220,14 +220,14 @@ CpiAndLedInputs SettingsMapping::RecordInputs() const
 
 void SettingsMapping::DataBufToUI()
 {
-    form_.OfficeKeyCodes = ReadButtonKeyCodes(form_.DataBuf, 1);
-    form_.GameKeyCodes = ReadButtonKeyCodes(form_.DataBuf, 2);
+    state_.OfficeKeyCodes = ReadButtonKeyCodes(state_.DataBuf, 1);
+    state_.GameKeyCodes = ReadButtonKeyCodes(state_.DataBuf, 2);
     RefreshUI();
 }
 
 void SettingsMapping::RefreshUI()
 {
-    const DataBuf& buf = form_.DataBuf;
+    const DataBuf& buf = state_.DataBuf;
     // Values the controls cannot take from this image (an LED count nibble of 10-15, the
     // mode and step of LED types that have none) stay as the controls show them.
     const EngineerSettings s = SettingsFromDataBuf(buf, ReadControls());
@@ -244,7 +244,7 @@ void SettingsMapping::RefreshUI()
     ShowFireTables(s);
 
     dpi_.ShowLevels(buf);
-    dpi_.ShowSwatches(buf, LightDisplay::LedTypeFromName(form_.LedTypeName) == LedType::Mcu);
+    dpi_.ShowSwatches(buf, LightDisplay::LedTypeFromName(state_.LedTypeName) == LedType::Mcu);
     ShowAdvancedFireKey();
     light_.ShowSwitches(buf);
     light_.ShowLedElements(buf);
@@ -255,15 +255,15 @@ void SettingsMapping::RefreshUI()
 
 void SettingsMapping::ShowSwitchControls(const EngineerSettings& s)
 {
-    shown::CheckOneOf(form_, s.ledOnOffChord.value_or(false), "rb_B4CPIOn", "rb_B4CPIOff");
-    shown::CheckOneOf(form_, s.recoilFnLeft.value_or(false), "rb_FireFnOn", "rb_FireFnOff");
-    shown::CheckOneOf(form_, s.ledModeChord.value_or(false), "rb_LCPIOn", "rb_LCPIOff");
-    shown::CheckOneOf(form_, s.keepKeyMode.value_or(true), "rb_Save", "rb_NoSave");
-    shown::SetIndex(form_, "cb_SensorOri", s.orientationIndex);
-    shown::SetChecked(form_, "cb_MidPress", s.longPressMiddle);
-    shown::SetChecked(form_, "cb_CPIPress", s.longPressDpi);
-    shown::SetChecked(form_, "cb_GunPress", s.longPressGunKey);
-    shown::SetChecked(form_, "cb_Smooth", s.smooth);
+    shown::CheckOneOf(controls_, s.ledOnOffChord.value_or(false), "rb_B4CPIOn", "rb_B4CPIOff");
+    shown::CheckOneOf(controls_, s.recoilFnLeft.value_or(false), "rb_FireFnOn", "rb_FireFnOff");
+    shown::CheckOneOf(controls_, s.ledModeChord.value_or(false), "rb_LCPIOn", "rb_LCPIOff");
+    shown::CheckOneOf(controls_, s.keepKeyMode.value_or(true), "rb_Save", "rb_NoSave");
+    shown::SetIndex(controls_, "cb_SensorOri", s.orientationIndex);
+    shown::SetChecked(controls_, "cb_MidPress", s.longPressMiddle);
+    shown::SetChecked(controls_, "cb_CPIPress", s.longPressDpi);
+    shown::SetChecked(controls_, "cb_GunPress", s.longPressGunKey);
+    shown::SetChecked(controls_, "cb_Smooth", s.smooth);
 }
 
 void SettingsMapping::RunLedTypeClick(LedType type)
@@ -276,8 +276,8 @@ void SettingsMapping::ShowLedTypeFromImage(const EngineerSettings& s)
 {
     // In driver mode the mouse itself reports its LED type when it is found; the store's
     // section A does not override it.
-    if (!form_.EepromMode && LightDisplay::LedTypeFromName(form_.LedTypeName)) {
-        ShowLedType(form_.LedTypeName);
+    if (!state_.EepromMode && LightDisplay::LedTypeFromName(state_.LedTypeName)) {
+        ShowLedType(state_.LedTypeName);
         return;
     }
     const LedType type = s.ledType.value_or(LedType::Mcu);
@@ -286,37 +286,37 @@ void SettingsMapping::ShowLedTypeFromImage(const EngineerSettings& s)
 
 void SettingsMapping::ShowLedType(const QString& ledTypeName)
 {
-    form_.LedTypeName = ledTypeName;
+    state_.LedTypeName = ledTypeName;
     const std::optional<LedType> type = LightDisplay::LedTypeFromName(ledTypeName);
     if (!type)
         return;
-    shown::SetChecked(form_, LedTypeRadio(*type), true);
+    shown::SetChecked(controls_, LedTypeRadio(*type), true);
     RunLedTypeClick(*type);
 }
 
 void SettingsMapping::ShowDpiLevelCount(int countIndex)
 {
-    shown::SetIndex(form_, "cb_CPIStep", countIndex);
-    shown::SetIndex(form_, "cbb_DPICount", countIndex);
+    shown::SetIndex(controls_, "cb_CPIStep", countIndex);
+    shown::SetIndex(controls_, "cbb_DPICount", countIndex);
     dpi_.cb_CPIStepChange();
 }
 
 void SettingsMapping::ShowMcuLedControls(const EngineerSettings& s)
 {
-    shown::CheckOneOf(form_, s.mcuLedFullBrightness.value_or(true), "rb_MCULED3Control", "rb_MCULED6Control");
-    shown::SetNumber(form_, "edt_MCULEDNum", s.mcuLedCount);
+    shown::CheckOneOf(controls_, s.mcuLedFullBrightness.value_or(true), "rb_MCULED3Control", "rb_MCULED6Control");
+    shown::SetNumber(controls_, "edt_MCULEDNum", s.mcuLedCount);
     for (int n = 1; n <= kDpiLevelSlots; ++n)
-        shown::SetChecked(form_, Numbered("cb_Mode", n), s.mcuModesOffered[n - 1]);
+        shown::SetChecked(controls_, Numbered("cb_Mode", n), s.mcuModesOffered[n - 1]);
     TLRefreshMCULEDMode();
 }
 
 void SettingsMapping::TLRefreshMCULEDMode()
 {
-    auto* box = form_.control<QComboBox>("cb_MCULEDCurrentMode");
+    auto* box = controls_.get<QComboBox>("cb_MCULEDCurrentMode");
     const QStringList names = McuModeNames();
     QStringList items;
     for (int n = 1; n <= LightDisplay::kModes; ++n) {
-        const bool offered = shown::IsChecked(form_, Numbered("cb_Mode", n));
+        const bool offered = shown::IsChecked(controls_, Numbered("cb_Mode", n));
         items << (offered ? names.value(n - 1) : kNoModeItem);
         light_.ShowMcuModeOffered(n, offered);
     }
@@ -331,83 +331,82 @@ void SettingsMapping::TLRefreshMCULEDMode()
 void SettingsMapping::ShowDpiControls(const EngineerSettings& s)
 {
     for (int n = 1; n <= kDpiLevelSlots; ++n) {
-        shown::SetIndex(form_, Numbered("cb_CPI", n), s.dpiValueIndexes[n - 1]);
+        shown::SetIndex(controls_, Numbered("cb_CPI", n), s.dpiValueIndexes[n - 1]);
         for (int c = 0; c < 3; ++c)
-            shown::SetNumber(form_, Channel("edt_CPI", n, c), s.dpiColours[n - 1][c]);
+            shown::SetNumber(controls_, Channel("edt_CPI", n, c), s.dpiColours[n - 1][c]);
     }
-    shown::SetIndex(form_, "cb_CurrentCPI", s.currentDpiLevel);
+    shown::SetIndex(controls_, "cb_CurrentCPI", s.currentDpiLevel);
 }
 
 void SettingsMapping::ShowLedStateControls(const EngineerSettings& s)
 {
     // The mode and step go to the boxes of the LED type shown; the other types have none.
-    const LedStateFields led = ReadLedState(form_.DataBuf);
-    if (shown::IsChecked(form_, "rb_RBLED")) {
-        shown::SetIndex(form_, "cb_RBLEDCurrentMode", led.modeIndex);
-    } else if (shown::IsChecked(form_, "rb_MCULED")) {
-        shown::SetIndex(form_, "cb_MCULEDCurrentMode", led.modeIndex);
-        shown::SetNumber(form_, "edt_MCULEDCrtStep", led.step);
+    const LedStateFields led = ReadLedState(state_.DataBuf);
+    if (shown::IsChecked(controls_, "rb_RBLED")) {
+        shown::SetIndex(controls_, "cb_RBLEDCurrentMode", led.modeIndex);
+    } else if (shown::IsChecked(controls_, "rb_MCULED")) {
+        shown::SetIndex(controls_, "cb_MCULEDCurrentMode", led.modeIndex);
+        shown::SetNumber(controls_, "edt_MCULEDCrtStep", led.step);
     }
-    shown::CheckOneOf(form_, s.ledOn.value_or(true), "rb_LEDOn", "rb_LEDOff");
-    shown::SetIndex(form_, "cb_KeyMode", s.keyModeIndex);
-    shown::SetNumber(form_, "edt_VendorID", s.vendorCode);
-    shown::SetNumber(form_, "edt_ProductID", s.productCode);
+    shown::CheckOneOf(controls_, s.ledOn.value_or(true), "rb_LEDOn", "rb_LEDOff");
+    shown::SetIndex(controls_, "cb_KeyMode", s.keyModeIndex);
+    shown::SetNumber(controls_, "edt_VendorID", s.vendorCode);
+    shown::SetNumber(controls_, "edt_ProductID", s.productCode);
 }
 
 void SettingsMapping::ShowFireTables(const EngineerSettings& s)
 {
     for (int m = 1; m <= kFireMacroSlots; ++m) {
-        shown::SetNumber(form_, Numbered("edt_YOffset", m), s.yOffsets[m - 1]);
+        shown::SetNumber(controls_, Numbered("edt_YOffset", m), s.yOffsets[m - 1]);
         for (int c = 0; c < 3; ++c)
-            shown::SetNumber(form_, Channel("edt_FireMacroColor", m, c), s.fireMacroColours[m - 1][c]);
+            shown::SetNumber(controls_, Channel("edt_FireMacroColor", m, c), s.fireMacroColours[m - 1][c]);
     }
-    shown::SetIndex(form_, "cb_FireCount", s.fireCountIndex);
-    shown::SetNumber(form_, "edt_FireTime", s.fireInterval);
+    shown::SetIndex(controls_, "cb_FireCount", s.fireCountIndex);
+    shown::SetNumber(controls_, "edt_FireTime", s.fireInterval);
 }
 
 void SettingsMapping::ShowAdvancedFireKey()
 {
-    const int count = form_.DataBuf[databuf::kFireKeyCount];
+    const int count = state_.DataBuf[databuf::kFireKeyCount];
     const bool continuous = count == 0xFF;
-    form_.SetPicture("Img_FireContinue", shown::CheckPicture(continuous));
-    shown::SetChecked(form_, "cb_IsFireContinue", continuous);
+    window_.SetPicture("Img_FireContinue", shown::CheckPicture(continuous));
+    shown::SetChecked(controls_, "cb_IsFireContinue", continuous);
     // Continuous fire has no shot count: the repeat edit shows a placeholder and is greyed.
-    shown::SetNumber(form_, "Edt_Repeat1", continuous ? kContinuousFireRepeatShown : count + 1);
-    shown::SetEnabled(form_, "Edt_Repeat1", !continuous);
-    shown::SetIndex(form_, "cb_FireCount", continuous ? kContinuousFireIndex : count);
-    shown::SetNumber(form_, "Edt_DelayTime1", form_.DataBuf[databuf::kFireKeyInterval]);
+    shown::SetNumber(controls_, "Edt_Repeat1", continuous ? kContinuousFireRepeatShown : count + 1);
+    shown::SetEnabled(controls_, "Edt_Repeat1", !continuous);
+    shown::SetIndex(controls_, "cb_FireCount", continuous ? kContinuousFireIndex : count);
+    shown::SetNumber(controls_, "Edt_DelayTime1", state_.DataBuf[databuf::kFireKeyInterval]);
 }
 
 void SettingsMapping::ShowLongPressPictures()
 {
-    const uint8_t flags = form_.DataBuf[databuf::kFlags1];
+    const uint8_t flags = state_.DataBuf[databuf::kFlags1];
     const uint8_t bits[] = {flags1::kLongPressMiddle, flags1::kLongPressDpi, flags1::kLongPressGunKey};
     for (int n = 1; n <= 3; ++n)
-        form_.SetPicture(Numbered("Img_ComboKey", n), shown::CheckPicture(flags & bits[n - 1]));
+        window_.SetPicture(Numbered("Img_ComboKey", n), shown::CheckPicture(flags & bits[n - 1]));
 }
 
 void SettingsMapping::ShowKeyModePage()
 {
-    const bool game = form_.DataBuf[databuf::kKeyMode] & kGameModeBit;
-    Navigation& nav = form_.Nav();
-    nav.ButtonTypeB_1IconInit();
+    const bool game = state_.DataBuf[databuf::kKeyMode] & kGameModeBit;
     // The view's own steps: its radio button, the menu heights, the gun-key option, the button
     // labels of the key mode, and the first user page alone.
-    nav.ShowView(game ? View::Game : View::Office);
+    if (hooks.showKeyModeView)
+        hooks.showKeyModeView(game);
 }
 
 // ---------------------------------------------------------------- buttons and AIM
 
 std::optional<int> SettingsMapping::AimDpiIndexOfProfile() const
 {
-    return AimDpiIndexOfButtons(form_.DataBuf, NamesOf(form_.OfficeKeyCodes), NamesOf(form_.GameKeyCodes),
-                                form_.Text(kAimTextId).toStdString());
+    return AimDpiIndexOfButtons(state_.DataBuf, NamesOf(state_.OfficeKeyCodes), NamesOf(state_.GameKeyCodes),
+                                state_.Text(kAimTextId).toStdString());
 }
 
 void SettingsMapping::TLRefreshAIMKey()
 {
     if (const std::optional<int> index = AimDpiIndexOfProfile())
-        shown::SetIndex(form_, "cb_AIMKeyValue", *index);
+        shown::SetIndex(controls_, "cb_AIMKeyValue", *index);
 }
 
 void SettingsMapping::RefreshAIMKey()
@@ -415,48 +414,48 @@ void SettingsMapping::RefreshAIMKey()
     const std::optional<int> index = AimDpiIndexOfProfile();
     if (!index)
         return;
-    form_.AimDpiIndex = *index;
+    state_.AimDpiIndex = *index;
     if (const QString text = dpi_.DpiText(*index); !text.isEmpty())
-        shown::SetText(form_, "lbl_AIMKeyValue", text);
-    shown::SetSlider(form_, "slider_DPI8", *index * kSliderStep);
+        shown::SetText(controls_, "lbl_AIMKeyValue", text);
+    shown::SetSlider(controls_, "slider_DPI8", *index * kSliderStep);
 }
 
 void SettingsMapping::ShowKeyNames(const ButtonKeyCodes& codes, const QString& prefix, int firstNumber)
 {
     const ButtonNames names = NamesOf(codes);
     for (int k = 0; k < static_cast<int>(names.size()); ++k)
-        shown::SetText(form_, prefix + QString::number(firstNumber + k), QString::fromStdString(names[k]));
+        shown::SetText(controls_, prefix + QString::number(firstNumber + k), QString::fromStdString(names[k]));
 }
 
-void SettingsMapping::TLRefreshProfile1Keys() { ShowKeyNames(form_.OfficeKeyCodes, "btn_Key", 101); }
-void SettingsMapping::TLRefreshProfile2Keys() { ShowKeyNames(form_.GameKeyCodes, "btn_Key", 201); }
-void SettingsMapping::RefreshProfile1Keys() { ShowKeyNames(form_.OfficeKeyCodes, "Key", 1); }
-void SettingsMapping::RefreshProfile2Keys() { ShowKeyNames(form_.GameKeyCodes, "Key", 1); }
+void SettingsMapping::TLRefreshProfile1Keys() { ShowKeyNames(state_.OfficeKeyCodes, "btn_Key", 101); }
+void SettingsMapping::TLRefreshProfile2Keys() { ShowKeyNames(state_.GameKeyCodes, "btn_Key", 201); }
+void SettingsMapping::RefreshProfile1Keys() { ShowKeyNames(state_.OfficeKeyCodes, "Key", 1); }
+void SettingsMapping::RefreshProfile2Keys() { ShowKeyNames(state_.GameKeyCodes, "Key", 1); }
 
 // ---------------------------------------------------------------- driver-mode record
 
 void SettingsMapping::ShowCpiAndLedRecord(const CpiAndLedRecord& record)
 {
     const int mode = LedMode(record) - 1;
-    if (shown::IsChecked(form_, "rb_MCULED")) {
-        shown::SetIndex(form_, "cb_MCULEDCurrentMode", mode);
+    if (shown::IsChecked(controls_, "rb_MCULED")) {
+        shown::SetIndex(controls_, "cb_MCULEDCurrentMode", mode);
         light_.cb_MCULEDCurrentModeChange();
-    } else if (shown::IsChecked(form_, "rb_RBLED")) {
-        shown::SetIndex(form_, "cb_RBLEDCurrentMode", mode);
+    } else if (shown::IsChecked(controls_, "rb_RBLED")) {
+        shown::SetIndex(controls_, "cb_RBLEDCurrentMode", mode);
         light_.cb_RBLEDCurrentModeChange();
     }
     // The record is what the mouse runs: an LED switched off shows as off, so that the next
     // Apply does not switch it back on.
     const bool on = !LedOff(record);
-    shown::CheckOneOf(form_, on, "rb_LEDOn", "rb_LEDOff");
+    shown::CheckOneOf(controls_, on, "rb_LEDOn", "rb_LEDOff");
     light_.ShowLedOnOff(on);
 
-    shown::SetNumber(form_, "edt_MCULEDCrtStep", LedStep(record));
+    shown::SetNumber(controls_, "edt_MCULEDCrtStep", LedStep(record));
     light_.ShowSpeedStep(LedStep(record));
 
-    shown::SetIndex(form_, "cb_CurrentCPI", CurrentDpiLevel(record));
+    shown::SetIndex(controls_, "cb_CurrentCPI", CurrentDpiLevel(record));
     dpi_.SetCurrentDpiLevel(CurrentDpiLevel(record));
-    shown::SetChecked(form_, "cb_Smooth", Smoothing(record));
+    shown::SetChecked(controls_, "cb_Smooth", Smoothing(record));
 }
 
 } // namespace tarq

@@ -1,4 +1,4 @@
-#include "ui/skin/LayoutKeys.h"
+#include "skin/LayoutKeys.h"
 
 #include <array>
 #include <initializer_list>

@@ -12,7 +12,9 @@
 
 namespace tarq {
 
-class TForm1;
+class Controls;
+class WindowServices;
+struct FormState;
 
 class LightDisplay {
 public:
@@ -23,7 +25,7 @@ public:
     static constexpr int kMaxLedCount = 13;
     static constexpr int kMaxSpeedStep = 7;
 
-    explicit LightDisplay(TForm1& form);
+    LightDisplay(FormState& state, Controls& controls, WindowServices& window);
 
     // "MCULED", "RBLED", "SyncLED", "BreLED" and back; nothing for any other name.
     static std::optional<LedType> LedTypeFromName(const QString& name);
@@ -68,7 +70,9 @@ private:
     void ShowBar(const QString& prefix, int segments, int position);
     bool McuShown() const;
 
-    TForm1& form_;
+    FormState& state_;
+    Controls& controls_;
+    WindowServices& window_;
     int shownSpeedStep_ = 0;
     int shownLedCountPosition_ = 1;
 };

@@ -9,14 +9,16 @@
 
 namespace tarq {
 
-class TForm1;
+class Controls;
+class WindowServices;
+struct FormState;
 
 class DpiDisplay {
 public:
     static constexpr int kLevels = 7;
     static constexpr int kMinLevels = 2;
 
-    explicit DpiDisplay(TForm1& form);
+    DpiDisplay(FormState& state, Controls& controls, WindowServices& window);
 
     // Levels in use, 2-7; 7 until an image is shown.
     int DpiLevelCount() const { return levelCount_; }
@@ -52,7 +54,9 @@ public:
 private:
     void SetLevelInUse(int level, bool inUse);
 
-    TForm1& form_;
+    FormState& state_;
+    Controls& controls_;
+    WindowServices& window_;
     int levelCount_ = kLevels;
     int currentLevel_ = kLevels - 1;
 };

@@ -2,7 +2,7 @@
 // Which control of the skinned pages shows which language text. The captions are resolved
 // here, without widgets, so that the UI only has to hand each text to the named control.
 
-#include "ui/language/LanguageText.h"
+#include "language/LanguageText.h"
 
 #include <string>
 #include <vector>

@@ -1,9 +1,11 @@
-#include "settings/LightDisplay.h"
+#include "settings/ui/LightDisplay.h"
+
+#include "app/FormState.h"
 
 #include <algorithm>
 #include <array>
 
-#include "settings/ShownControls.h"
+#include "settings/ui/ShownControls.h"
 
 namespace tarq {
 
@@ -41,7 +43,10 @@ constexpr const char* kMcuOnlyElements[] = {
 
 } // namespace
 
-LightDisplay::LightDisplay(TForm1& form) : form_(form) {}
+LightDisplay::LightDisplay(FormState& state, Controls& controls, WindowServices& window)
+    : state_(state), controls_(controls), window_(window)
+{
+}
 
 std::optional<LedType> LightDisplay::LedTypeFromName(const QString& name)
 {
@@ -59,35 +64,35 @@ QString LightDisplay::LedTypeName(LedType type)
     return {};
 }
 
-bool LightDisplay::McuShown() const { return form_.LedTypeName == LedTypeName(LedType::Mcu); }
+bool LightDisplay::McuShown() const { return state_.LedTypeName == LedTypeName(LedType::Mcu); }
 
 void LightDisplay::ShowLedTypeControls(LedType type)
 {
     const bool mcu = type == LedType::Mcu;
     const bool rb = type == LedType::RedBlue;
 
-    shown::SetVisible(form_, "gbRBLEDMode", rb);
+    shown::SetVisible(controls_, "gbRBLEDMode", rb);
     for (const char* name : kModeChordElements)
-        shown::SetVisible(form_, name, mcu || rb);
+        shown::SetVisible(controls_, name, mcu || rb);
     for (const char* name : kMcuOnlyElements)
-        shown::SetVisible(form_, name, mcu);
-    shown::SetVisible(form_, "lbl_Led_Mode", mcu || rb);
+        shown::SetVisible(controls_, name, mcu);
+    shown::SetVisible(controls_, "lbl_Led_Mode", mcu || rb);
 
     // The MCU and RB mode pictures share their places: only the type's own set is shown, and
     // of the MCU modes only those offered.
     for (int m = 1; m <= kModes; ++m) {
-        const bool offered = shown::IsChecked(form_, Numbered("cb_Mode", m));
+        const bool offered = shown::IsChecked(controls_, Numbered("cb_Mode", m));
         for (const char* part : {"Img_MCULEDMode", "lbl_MCULEDMode"})
-            shown::SetVisible(form_, Numbered(part, m), mcu && offered);
+            shown::SetVisible(controls_, Numbered(part, m), mcu && offered);
         for (const char* part : {"Img_RBLEDMode", "lbl_RBLEDMode"})
-            shown::SetVisible(form_, Numbered(part, m), rb);
+            shown::SetVisible(controls_, Numbered(part, m), rb);
     }
     for (int k = 1; k <= kSpeedSegments; ++k)
         for (const char* part : {"Img_MCULEDStep_", "lbl_MCULEDStep_"})
-            shown::SetVisible(form_, Numbered(part, k), mcu);
+            shown::SetVisible(controls_, Numbered(part, k), mcu);
     for (int k = 1; k <= kCountSegments; ++k)
         for (const char* part : {"Img_MCULEDNum_", "lbl_MCULEDNum_"})
-            shown::SetVisible(form_, Numbered(part, k), mcu);
+            shown::SetVisible(controls_, Numbered(part, k), mcu);
 
     if (mcu)
         cb_MCULEDCurrentModeChange();
@@ -98,50 +103,50 @@ void LightDisplay::ShowLedTypeControls(LedType type)
 void LightDisplay::ShowModePictures(const QString& family, int index)
 {
     for (int m = 1; m <= kModes; ++m)
-        form_.SetPicture(Numbered(family, m), shown::RadioPicture(m == index + 1));
+        window_.SetPicture(Numbered(family, m), shown::RadioPicture(m == index + 1));
 }
 
 void LightDisplay::cb_MCULEDCurrentModeChange()
 {
-    ShowModePictures("Img_MCULEDMode", shown::IndexOf(form_, "cb_MCULEDCurrentMode"));
+    ShowModePictures("Img_MCULEDMode", shown::IndexOf(controls_, "cb_MCULEDCurrentMode"));
 }
 
 void LightDisplay::cb_RBLEDCurrentModeChange()
 {
-    ShowModePictures("Img_RBLEDMode", shown::IndexOf(form_, "cb_RBLEDCurrentMode"));
+    ShowModePictures("Img_RBLEDMode", shown::IndexOf(controls_, "cb_RBLEDCurrentMode"));
 }
 
 void LightDisplay::ShowMcuModeOffered(int mode, bool offered)
 {
     const bool visible = offered && McuShown();
     for (const char* part : {"Img_MCULEDMode", "lbl_MCULEDMode"})
-        shown::SetVisible(form_, Numbered(part, mode), visible);
+        shown::SetVisible(controls_, Numbered(part, mode), visible);
 }
 
 void LightDisplay::ShowLedOnOff(bool on)
 {
-    shown::ShowRadioPictures(form_, on, "Img_LEDOn", "Img_LEDOff");
+    shown::ShowRadioPictures(window_, on, "Img_LEDOn", "Img_LEDOff");
 }
 
 void LightDisplay::ShowSwitches(const DataBuf& buf)
 {
     const uint8_t flags = buf[databuf::kFlags0];
     ShowLedOnOff((buf[databuf::kLedState] & ledstate::kLedOff) == 0);
-    shown::ShowRadioPictures(form_, flags & flags0::kChordLedOnOff, "Img_B4CPIOn", "Img_B4CPIOff");
-    shown::ShowRadioPictures(form_, flags & flags0::kChordLedMode, "Img_LCPIOn", "Img_LCPIOff");
-    shown::ShowRadioPictures(form_, (flags & flags0::kKeyModeNotKept) == 0, "Img_SaveKeyMode",
+    shown::ShowRadioPictures(window_, flags & flags0::kChordLedOnOff, "Img_B4CPIOn", "Img_B4CPIOff");
+    shown::ShowRadioPictures(window_, flags & flags0::kChordLedMode, "Img_LCPIOn", "Img_LCPIOff");
+    shown::ShowRadioPictures(window_, (flags & flags0::kKeyModeNotKept) == 0, "Img_SaveKeyMode",
                              "Img_NoSaveKeyMode");
-    shown::ShowRadioPictures(form_, buf[databuf::kMcuLed] & mculed::kFullBrightness,
+    shown::ShowRadioPictures(window_, buf[databuf::kMcuLed] & mculed::kFullBrightness,
                              "Img_MCULED3Control", "Img_MCULED6Control");
 }
 
 void LightDisplay::ShowBar(const QString& prefix, int segments, int position)
 {
     // Dial style lights only the chosen segment; progress style lights all up to it.
-    const bool dial = form_.Org.dpiLedStatus;
+    const bool dial = state_.Org.dpiLedStatus;
     for (int k = 1; k <= segments; ++k) {
         const bool lit = dial ? k == position : k <= position;
-        form_.SetPicture(Numbered(prefix, k), lit ? kLit : kDark);
+        window_.SetPicture(Numbered(prefix, k), lit ? kLit : kDark);
     }
 }
 
@@ -151,7 +156,7 @@ void LightDisplay::ShowSpeedStep(int step)
     shownSpeedStep_ = step;
     ShowBar("Img_MCULEDStep_", kSpeedSegments, step + 1);
     // The slider runs from slow (step 7) at its left end to fast (step 0) at its right.
-    shown::SetSlider(form_, "slider_Breath_Speed", (kMaxSpeedStep - step) * kSliderStep);
+    shown::SetSlider(controls_, "slider_Breath_Speed", (kMaxSpeedStep - step) * kSliderStep);
 }
 
 void LightDisplay::ShowLedCount(int count)
@@ -163,14 +168,14 @@ void LightDisplay::ShowLedCount(int count)
 
 void LightDisplay::ShowLedElements(const DataBuf& buf)
 {
-    const std::optional<LedType> type = LedTypeFromName(form_.LedTypeName);
+    const std::optional<LedType> type = LedTypeFromName(state_.LedTypeName);
     if (type == LedType::Mcu)
         cb_MCULEDCurrentModeChange();
     else if (type == LedType::RedBlue)
         cb_RBLEDCurrentModeChange();
     // The LED count edit already shows the image's count, or kept its own for a count the
     // image cannot express.
-    ShowLedCount(shown::NumberOf(form_, "edt_MCULEDNum"));
+    ShowLedCount(shown::NumberOf(controls_, "edt_MCULEDNum"));
     ShowSpeedStep(buf[databuf::kLedState] >> ledstate::kSpeedShift);
 }
 

@@ -3,35 +3,46 @@
 // parameter sections A and B and of the fire tables. UIToDataBuf reads them before every
 // write; DataBufToUI sets them, and the user pages they drive, after every read. The byte
 // rules are in config/EngineerSettings.h; this class only moves values between controls and
-// that struct, and runs the DPI and lighting display steps (settings/DpiDisplay.h,
-// settings/LightDisplay.h) that showing an image needs. Showing never writes DataBuf.
+// that struct, and runs the DPI and lighting display steps (settings/ui/DpiDisplay.h,
+// settings/ui/LightDisplay.h) that showing an image needs. Showing never writes DataBuf.
 
 #include "config/AimKeys.h"
 #include "config/EngineerSettings.h"
 #include "device/CpiAndLedRecord.h"
-#include "settings/DpiDisplay.h"
+#include "settings/ui/DpiDisplay.h"
 #include "settings/KeyCodeNames.h"
-#include "settings/LightDisplay.h"
+#include "settings/ui/LightDisplay.h"
 
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
 namespace tarq {
 
-class TForm1;
+class Controls;
+class WindowServices;
+struct FormState;
 
 class SettingsMapping {
 public:
-    explicit SettingsMapping(TForm1& form);
+    SettingsMapping(FormState& state, Controls& controls, WindowServices& window);
     ~SettingsMapping();
 
     // Connects the user's changes of the controls whose handlers live here: the MCU modes
     // offered (TLRefreshMCULEDMode), the current-mode boxes, the level count box. Call once the
     // controls exist.
     void Wire();
+
+    // Steps of the navigation that showing an image runs (the navigation holds this class, so
+    // it is reached through a hook).
+    struct Hooks {
+        // The page buttons drawn plain, then the view of key mode 2 (game) or 1 (office).
+        std::function<void(bool game)> showKeyModeView;
+    };
+    Hooks hooks;
 
     // ---- controls to DataBuf ----
     EngineerSettings ReadControls() const;
@@ -91,7 +102,9 @@ private:
     std::optional<int> AimDpiIndexOfProfile() const;
     void ShowKeyNames(const ButtonKeyCodes& codes, const QString& prefix, int firstNumber);
 
-    TForm1& form_;
+    FormState& state_;
+    Controls& controls_;
+    WindowServices& window_;
     std::unique_ptr<KeyCodeNameSource> names_;
     DpiDisplay dpi_;
     LightDisplay light_;

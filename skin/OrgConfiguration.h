@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/skin/ConfigText.h"
+#include "skin/ConfigText.h"
 
 namespace tarq {
 

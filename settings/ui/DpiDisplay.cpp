@@ -1,4 +1,6 @@
-#include "settings/DpiDisplay.h"
+#include "settings/ui/DpiDisplay.h"
+
+#include "app/FormState.h"
 
 #include <QComboBox>
 #include <QPalette>
@@ -7,7 +9,7 @@
 #include <algorithm>
 
 #include "config/ParameterFields.h"
-#include "settings/ShownControls.h"
+#include "settings/ui/ShownControls.h"
 #include "ui/Shapes.h"
 
 namespace tarq {
@@ -41,38 +43,41 @@ void DimWhenDisabled(QWidget* w, const QColor& colour)
 
 } // namespace
 
-DpiDisplay::DpiDisplay(TForm1& form) : form_(form) {}
+DpiDisplay::DpiDisplay(FormState& state, Controls& controls, WindowServices& window)
+    : state_(state), controls_(controls), window_(window)
+{
+}
 
 QString DpiDisplay::DpiText(int index) const
 {
     if (index < 0 || index >= static_cast<int>(kDpiValues.size()))
         return {};
-    return form_.Text(kFirstValueText + index);
+    return state_.Text(kFirstValueText + index);
 }
 
 void DpiDisplay::SetLevelInUse(int level, bool inUse)
 {
     // Engineer page: the level's value box and colour edits exist only while it is in use.
-    shown::SetVisible(form_, LevelName("cb_CPI", level), inUse);
-    shown::SetVisible(form_, LevelName("lbl_CPI", level), inUse);
+    shown::SetVisible(controls_, LevelName("cb_CPI", level), inUse);
+    shown::SetVisible(controls_, LevelName("lbl_CPI", level), inUse);
     for (char channel : kChannels) {
         const QString suffix(QLatin1Char{channel});
-        shown::SetVisible(form_, LevelName("edt_CPI", level) + suffix, inUse);
-        shown::SetVisible(form_, LevelName("lbl_CPI", level) + suffix, inUse);
+        shown::SetVisible(controls_, LevelName("edt_CPI", level) + suffix, inUse);
+        shown::SetVisible(controls_, LevelName("lbl_CPI", level) + suffix, inUse);
     }
 
     // DPI page: a level out of use stays in place, greyed.
-    DimWhenDisabled(form_.control(LevelName("slider_DPI", level)), form_.Style.dpiNotSelected);
-    DimWhenDisabled(form_.control(LevelName("lbl_DPI", level, "Value")), form_.Style.dpiNotSelected);
-    shown::SetEnabled(form_, LevelName("slider_DPI", level), inUse);
-    shown::SetEnabled(form_, LevelName("lbl_DPI", level, "Value"), inUse);
-    shown::SetEnabled(form_, LevelName("Img_DPI", level), inUse);
-    shown::SetEnabled(form_, LevelName("lbl_DPI", level, "Col"), inUse);
-    if (form_.Style.dpiCountVisible)
-        shown::SetVisible(form_, LevelName("Img_DPI", level), inUse);
+    DimWhenDisabled(controls_.get(LevelName("slider_DPI", level)), state_.Style.dpiNotSelected);
+    DimWhenDisabled(controls_.get(LevelName("lbl_DPI", level, "Value")), state_.Style.dpiNotSelected);
+    shown::SetEnabled(controls_, LevelName("slider_DPI", level), inUse);
+    shown::SetEnabled(controls_, LevelName("lbl_DPI", level, "Value"), inUse);
+    shown::SetEnabled(controls_, LevelName("Img_DPI", level), inUse);
+    shown::SetEnabled(controls_, LevelName("lbl_DPI", level, "Col"), inUse);
+    if (state_.Style.dpiCountVisible)
+        shown::SetVisible(controls_, LevelName("Img_DPI", level), inUse);
     else
-        shown::SetTextColour(form_, LevelName("lbl_DPI", level),
-                             inUse ? form_.Style.dpiSelected : form_.Style.dpiNotSelected);
+        shown::SetTextColour(controls_, LevelName("lbl_DPI", level),
+                             inUse ? state_.Style.dpiSelected : state_.Style.dpiNotSelected);
 }
 
 void DpiDisplay::TLEnableLEDCPIParam(int level)
@@ -90,21 +95,21 @@ void DpiDisplay::TLDisableLEDCPIParam(int level)
 void DpiDisplay::ShowCurrentLevel(int index)
 {
     for (int n = 1; n <= kLevels; ++n)
-        form_.SetPicture(Numbered("Img_DPI", n), shown::CheckPicture(n == index + 1));
+        window_.SetPicture(Numbered("Img_DPI", n), shown::CheckPicture(n == index + 1));
     if (index >= 0 && index < kLevels)
-        shown::SetChecked(form_, Numbered("rb_DPI", index + 1), true);
+        shown::SetChecked(controls_, Numbered("rb_DPI", index + 1), true);
 }
 
 void DpiDisplay::cb_CPIStepChange()
 {
-    const int stepIndex = shown::IndexOf(form_, "cb_CPIStep");
+    const int stepIndex = shown::IndexOf(controls_, "cb_CPIStep");
     const int count = std::clamp(stepIndex + kMinLevels, kMinLevels, kLevels);
 
-    if (shown::IndexOf(form_, "cbb_DPICount") != stepIndex)
-        shown::SetIndex(form_, "cbb_DPICount", stepIndex);
+    if (shown::IndexOf(controls_, "cbb_DPICount") != stepIndex)
+        shown::SetIndex(controls_, "cbb_DPICount", stepIndex);
 
     // A new count always makes its highest level current.
-    if (auto* current = form_.control<QComboBox>("cb_CurrentCPI")) {
+    if (auto* current = controls_.get<QComboBox>("cb_CurrentCPI")) {
         const QSignalBlocker quiet(current);
         current->clear();
         for (int n = 1; n <= count; ++n)
@@ -124,19 +129,19 @@ void DpiDisplay::ShowLevels(const DataBuf& buf)
     for (int n = 1; n <= kLevels; ++n) {
         if (n >= kFirstOptionalLevel)
             SetLevelInUse(n, n <= levelCount_);
-        else if (!form_.Style.dpiCountVisible)
-            shown::SetTextColour(form_, Numbered("lbl_DPI", n), form_.Style.dpiSelected);
+        else if (!state_.Style.dpiCountVisible)
+            shown::SetTextColour(controls_, Numbered("lbl_DPI", n), state_.Style.dpiSelected);
 
         const int value = buf[databuf::kDpiValues + n - 1];
         const QString label = LevelName("lbl_DPI", n, "Value");
         if (value < static_cast<int>(kDpiValues.size())) {
-            shown::SetSlider(form_, Numbered("slider_DPI", n), value * kSliderStep);
-            shown::SetText(form_, label, DpiText(value));
+            shown::SetSlider(controls_, Numbered("slider_DPI", n), value * kSliderStep);
+            shown::SetText(controls_, label, DpiText(value));
         } else if (value == kNoDpiValue) {
             // A level without a value reads as the lowest value; its slider stays put.
-            shown::SetText(form_, label, DpiText(0));
+            shown::SetText(controls_, label, DpiText(0));
         } else {
-            shown::SetText(form_, label, {});
+            shown::SetText(controls_, label, {});
         }
     }
 
@@ -153,7 +158,7 @@ void DpiDisplay::ShowSwatchesVisible(bool visible)
 {
     for (int n = 1; n <= kLevels; ++n)
         for (const char* part : {"cs_DPI", "Img_DPI", "lbl_DPI"})
-            shown::SetVisible(form_, LevelName(part, n, "Col"), visible);
+            shown::SetVisible(controls_, LevelName(part, n, "Col"), visible);
 }
 
 void DpiDisplay::ShowSwatches(const DataBuf& buf, bool mcuLed)
@@ -163,7 +168,7 @@ void DpiDisplay::ShowSwatches(const DataBuf& buf, bool mcuLed)
     ShowSwatchesVisible(mcuLed);
     for (int n = 1; n <= kLevels; ++n) {
         const size_t at = databuf::kDpiColours + 3 * static_cast<size_t>(n - 1);
-        if (auto* swatch = form_.control<TRectShape>(LevelName("cs_DPI", n, "Col")))
+        if (auto* swatch = controls_.get<TRectShape>(LevelName("cs_DPI", n, "Col")))
             swatch->setColorValue(buf[at] + 256 * buf[at + 1] + 65536 * buf[at + 2]);
     }
 }
