@@ -12,6 +12,7 @@ PACKAGES=(
   wine wine64
   libglib2.0-dev gsettings-desktop-schemas
   fonts-dejavu-core fonts-wqy-microhei
+  dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()
