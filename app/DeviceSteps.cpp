@@ -14,6 +14,7 @@
 #include "device/ui/DeviceCommands.h"
 #include "platform/AtomicSave.h"
 #include "platform/SaveFailureNotice.h"
+#include "settings/ui/PointerSettingsEditor.h"
 #include "ui/skin/Resources.h"
 
 namespace tarq {
@@ -63,6 +64,7 @@ void TForm1::ResetDeviceLink()
         if (deviceOptions_.driverMode)
             state_.EepromMode = false;
         commands_ = std::make_unique<DeviceCommands>(state_, controls_, *this, *device_, *nav_, *settings_);
+        pointer_->ServeDeviceCommands(commands_->hooks);
         commands_->Wire();
     }
     device_->Link.ResetLink();

@@ -30,7 +30,10 @@
 #include "macros/ui/MacroEditor.h"
 #include "settings/ui/AssignmentEditor.h"
 #include "settings/ui/DpiEditor.h"
+#include "settings/SystemPointerSettings.h"
+#include "settings/memory/MemoryPointerSettingsStore.h"
 #include "settings/ui/LightEditor.h"
+#include "settings/ui/PointerSettingsEditor.h"
 #include "ui/HexEdit.h"
 #include "ui/ListItemHeight.h"
 #include "ui/Navigation.h"
@@ -183,6 +186,7 @@ void TForm1::CreateSubsystems()
     assignmentEditor_ = std::make_unique<AssignmentEditor>(state_, controls_, *this, *nav_, *settings_);
     macroEditor_ = std::make_unique<MacroEditor>(state_, controls_, *this);
     fireMacroEditor_ = std::make_unique<FireMacroEditor>(state_, controls_, *this);
+    CreatePointerSettings();
 
     nav_->Wire();
     settings_->Wire();
@@ -194,7 +198,23 @@ void TForm1::CreateSubsystems()
     assignmentEditor_->Wire();
     macroEditor_->Wire();
     fireMacroEditor_->Wire();
+    pointer_->Wire();
     WireWindowButtons();
+}
+
+// The system's pointer settings, or for --demo a copy in memory: trying the program with the
+// emulated mouse must not change the user's desktop.
+void TForm1::CreatePointerSettings()
+{
+    PointerSettingsStore* store = deviceOptions_.pointerStore;
+    if (!store) {
+        ownPointerStore_ = CreateSystemPointerSettingsStore();
+        if (deviceOptions_.demo)
+            ownPointerStore_ = std::make_unique<MemoryPointerSettingsStore>(
+                MemoryPointerSettingsStore::SeededFrom(*ownPointerStore_));
+        store = ownPointerStore_.get();
+    }
+    pointer_ = std::make_unique<PointerSettingsEditor>(controls_, *store);
 }
 
 // The window's own buttons: exit and minimise on every page copy, close on the engineer page.
@@ -321,6 +341,9 @@ void TForm1::FormCreate()
     // The device link starts closed; the pages show the no-device state until a mouse is found.
     ResetDeviceLink();
     commands_->RefreshErrorAP();
+    // The system's pointer settings into their controls.
+    pointer_->RefreshMouseSystemParameterA();
+    pointer_->RefreshMouseSystemParameterB();
 
     CentreNumericEdits();
 

@@ -34,6 +34,8 @@ class LanguageSwitch;
 class LightEditor;
 class MacroEditor;
 class Navigation;
+class PointerSettingsEditor;
+class PointerSettingsStore;
 class SettingsMapping;
 class TFormLoadingUI;
 class Waiter;
@@ -47,6 +49,8 @@ struct DeviceOptions {
     HidBus* hidBus = nullptr;       // not owned; used instead of the system's
     DriverBus* driverBus = nullptr; // not owned
     Waiter* waiter = nullptr;       // not owned; how transfers wait (tests: a virtual clock)
+    // Not owned; used instead of the system's pointer settings. --demo uses a copy in memory.
+    PointerSettingsStore* pointerStore = nullptr;
 };
 
 class TForm1 : public QWidget, public WindowServices {
@@ -79,6 +83,7 @@ public:
     DeviceCommands& Commands() { return *commands_; }
     GunPage& Gun() { return *gun_; }
     EngineerPage& Engineer() { return *engineer_; }
+    PointerSettingsEditor& Pointer() { return *pointer_; }
 
     // ---- window services ----
     QWidget* Window() override { return this; }
@@ -130,6 +135,7 @@ private:
     void FormCreate();
     void BuildControls();
     void CreateSubsystems();
+    void CreatePointerSettings();
     void WireWindowButtons();
     void CentreOnScreen();
     void ApplyWindowAppearance();
@@ -152,6 +158,8 @@ private:
     std::unique_ptr<AssignmentEditor> assignmentEditor_;
     std::unique_ptr<MacroEditor> macroEditor_;
     std::unique_ptr<FireMacroEditor> fireMacroEditor_;
+    std::unique_ptr<PointerSettingsStore> ownPointerStore_;   // when none was handed in
+    std::unique_ptr<PointerSettingsEditor> pointer_;
     std::unique_ptr<DeviceSession> device_;
     std::unique_ptr<DeviceCommands> commands_;
     std::unique_ptr<TFormLoadingUI> loading_;

@@ -10,6 +10,8 @@ PACKAGES=(
   libudev-dev
   xvfb xauth
   g++-mingw-w64-x86-64-posix
+  wine wine64
+  libglib2.0-dev gsettings-desktop-schemas
   fonts-dejavu-core fonts-wqy-microhei
   dpkg-dev file desktop-file-utils appstream
 )

@@ -83,6 +83,8 @@ const HidApi& Hid()
     return api;
 }
 
+bool SetupApiBound() { return Setup().loaded(); }
+
 GUID HidClassGuid()
 {
     GUID guid = kHidClassFallback;

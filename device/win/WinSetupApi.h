@@ -50,6 +50,9 @@ struct HidApi {
 // function is missing.
 const HidApi& Hid();
 
+// Whether every SetupApi.dll function the enumeration uses was found.
+bool SetupApiBound();
+
 // The HID interface class: HidD_GetHidGuid, or the fixed class GUID without HID.dll.
 GUID HidClassGuid();
 

@@ -217,6 +217,7 @@ void DeviceCommandsTest::applyWithUnreadyMemoryWritesNothing()
     f.commands().Btn_Apply_0Click();
     QCOMPARE(f.commandsSent(), (std::vector<uint8_t>{CmdOpen, CmdStatus, CmdReload, CmdClose}));
     QCOMPARE(f.mouse->memory()[0x47], f.form->State().DefaultImages[0][0x47]);
+    QCOMPARE(f.pointerStore.Applied.size(), size_t(1));   // the pointer settings still are applied
 }
 
 void DeviceCommandsTest::commandsWithoutAMouseSayFindingTheDevice()
@@ -333,6 +334,7 @@ void DeviceCommandsTest::driverModeReadsAndWritesTheStore()
     QCOMPARE(store[store::kFireKeyBlock + 1], uint8_t{0});
     QCOMPARE(store[store::kFireKeyBlock + 2], shown[databuf::kFireKeyLength]);
     QCOMPARE(store[store::kProfile + 3], uint8_t{0x06}); // button 2 goes back as the plain fire key
+    QVERIFY(f.pointerStore.Applied.empty());             // driver-mode Apply leaves them alone
 }
 
 void DeviceCommandsTest::driverThatCannotBeOpenedLeavesThePagesUsable()

@@ -1,7 +1,8 @@
 #pragma once
 // The real main form on an emulated bus with the emulated mouse plugged in (its memory the
 // first default image), for tests that need a mouse to be open or to be found. Transfers wait
-// on a virtual clock, so a verified write takes microseconds instead of five seconds.
+// on a virtual clock, so a verified write takes microseconds instead of five seconds. The
+// system pointer settings live in memory unless a test hands in another store.
 
 #include "app/Main.h"
 #include "config/DefaultImages.h"
@@ -9,17 +10,19 @@
 #include "device/emulator/EmulatedDriver.h"
 #include "device/emulator/EmulatedHidBus.h"
 #include "device/emulator/VirtualWaiter.h"
+#include "settings/memory/MemoryPointerSettingsStore.h"
 
 #include <memory>
 
 namespace tarq::testing {
 
 struct FormWithMouse {
-    explicit FormWithMouse(bool driverMode = false)
+    explicit FormWithMouse(bool driverMode = false, PointerSettingsStore* pointerSettings = nullptr)
     {
         mouse->loadMemory(DefaultImage(1));
         mouse->sleeper = [this](int ms) { waiter.sleep(ms); };
-        form = std::make_unique<TForm1>(nullptr, DeviceOptions{false, driverMode, bus.get(), &driverBus, &waiter});
+        form = std::make_unique<TForm1>(nullptr, DeviceOptions{false, driverMode, bus.get(), &driverBus, &waiter,
+                                                               pointerSettings ? pointerSettings : &pointerStore});
     }
 
     // Opens the mouse the way the device check does, without reading it.
@@ -34,6 +37,7 @@ struct FormWithMouse {
     std::unique_ptr<EmulatedHidBus> bus = EmulatedHidBus::withMouse(mouse);
     std::shared_ptr<EmulatedDriver> driver = std::make_shared<EmulatedDriver>();
     EmulatedDriverBus driverBus{driver, mouse->driverIdentifier};
+    MemoryPointerSettingsStore pointerStore;
     std::unique_ptr<TForm1> form;
 };
 

@@ -68,6 +68,12 @@ void BuildAdvancedPage(QWidget* page)
     Scale(page, "slider_SrcSpd", "lbl_ScrSpd", {kLeft, 456});
     CheckPicture(page, "IsScreen", "lbl_Roll_All_Screen", DefaultText(808), {kLeft, 510});
     HiddenCheck(page, "cb_IsScreen")->setChecked(true);
+
+    // Why some pointer settings cannot be changed on this system; shown only then, under the
+    // one-screen check wherever the layout puts it.
+    TSkinLabel* hint = Caption(page, "lbl_PointerHint", {}, QRect(kLeft, 540, 400, 34));
+    hint->setWordWrap(true);
+    hint->hide();
 }
 
 } // namespace tarq::pages
