@@ -7,6 +7,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
   libgtest-dev libgmock-dev
+  libx11-dev libxi-dev libxtst-dev
   xvfb xauth
   g++-mingw-w64-x86-64-posix
   fonts-dejavu-core fonts-wqy-microhei
