@@ -22,6 +22,7 @@
 #include "config/SettingsMapping.h"
 #include "device/DeviceCommands.h"
 #include "device/DeviceSession.h"
+#include "macros/ui/MacroRecording.h"
 #include "ui/HexEdit.h"
 #include "ui/ListItemHeight.h"
 #include "ui/Navigation.h"
@@ -113,6 +114,16 @@ TForm1::TForm1(QWidget* parent, DeviceOptions devices)
     BuildControls();
     nav_->Wire();
     settings_->Wire();
+    recording_ = std::make_unique<MacroRecording>(
+        this, MacroLibrary,
+        MacroRecordingHooks{
+            [this](int id) { return Text(id); },
+            [this](const QString& control, const QString& picture) { SetPicture(control, picture); },
+            [this] { nav_->HideAllMenu(); },
+            [this](const QString& text) { ShowDialogMessage(text); },
+            deviceOptions_.inputCapture,
+            {}});
+    recording_->Wire();
     FormCreate();
 }
 

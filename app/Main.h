@@ -18,6 +18,8 @@
 
 #include "config/ConfigImage.h"
 #include "device/CpiAndLedRecord.h"
+#include "macros/qt/PlatformInputCapture.h"
+#include "macros/ui/MacroLibraryStore.h"
 #include "settings/KeyCode.h"
 #include "ui/skin/LayoutPass.h"
 #include "ui/skin/OrgConfiguration.h"
@@ -30,6 +32,7 @@ class DeviceCommands;
 class DeviceSession;
 class DriverBus;
 class HidBus;
+class MacroRecording;
 class Navigation;
 class SettingsMapping;
 class TFormLoadingUI;
@@ -44,6 +47,8 @@ struct DeviceOptions {
     HidBus* hidBus = nullptr;       // not owned; used instead of the system's
     DriverBus* driverBus = nullptr; // not owned
     Waiter* waiter = nullptr;       // not owned; how transfers wait (tests: a virtual clock)
+    // Where macro recording takes its input; empty: the platform's capture.
+    std::function<PlatformCapture()> inputCapture;
 };
 
 class TForm1 : public QWidget {
@@ -110,6 +115,7 @@ public:
     std::array<tarq::DeviceImage, 3> DefaultImages{}; // "TARQ54XData_Cfg1" ... "Cfg3"
     CpiAndLedRecord CpiAndLed{};       // driver mode: current DPI and LED record
     std::vector<std::vector<uint8_t>> AssignedDriverMacros; // driver macro records, 2048 bytes each
+    MacroLibraryStore MacroLibrary;    // the PC or driver macro library and its file
     QString LedTypeName;               // "MCULED", "RBLED", "SyncLED", "BreLED" or empty
     int AimDpiIndex = 0;
 
@@ -118,6 +124,8 @@ public:
     DeviceCommands& Commands() { return *commands_; }
     // Controls to and from DataBuf.
     SettingsMapping& Settings() { return *settings_; }
+    // The macro list, New Macro and the recording controls of the macro page.
+    MacroRecording& Recording() { return *recording_; }
 
     // ---- window helpers ----
     void ShowBusyOverlays();
@@ -205,6 +213,7 @@ private:
     std::unique_ptr<DeviceSession> device_;
     std::unique_ptr<DeviceCommands> commands_;
     std::unique_ptr<SettingsMapping> settings_;
+    std::unique_ptr<MacroRecording> recording_;
     std::unique_ptr<TFormLoadingUI> loading_;
     QSystemTrayIcon* trayIcon_ = nullptr;   // owned by the form
     mutable QHash<QString, QWidget*> controls_;

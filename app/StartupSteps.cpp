@@ -3,6 +3,8 @@
 // pointer-settings code fill. Each is called at its place in the sequence.
 
 #include "app/Main.h"
+#include "app/AppFolders.h"
+#include "macros/ui/MacroRecording.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -220,7 +222,18 @@ void TForm1::InitNoDevice() { commands_->InitNoDevice(); }
 // ---------------------------------------------------------------- hooks of other subsystems
 
 void TForm1::ResetEditingFlags() { MacroInsertMode = false; }
-void TForm1::LoadMacroLibrary() {}
+// The library file of the mode, read or (the first time) created from the built-in empty
+// library; the macro list shows it.
+void TForm1::LoadMacroLibrary()
+{
+    MacroLibrary.eepromMode = EepromMode;
+    MacroLibrary.path = DataFilePath(DataFolder, AppFolder,
+                                     EepromMode ? QStringLiteral("Macro.bin") : QStringLiteral("Driver_Macro.bin"));
+    QString error;
+    if (!LoadMacroLibraryFile(MacroLibrary, &error))
+        StartupProblems << QStringLiteral("Macro library: ") + error;
+    recording_->RefreshPCMacroName();
+}
 void TForm1::LoadFireMacroFile() {}
 void TForm1::RefreshMouseSystemParameterA() {}
 void TForm1::RefreshMouseSystemParameterB() {}

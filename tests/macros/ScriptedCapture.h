@@ -29,10 +29,11 @@ public:
     std::string ErrorText() const override { return failStart ? "scripted failure" : ""; }
 
     bool Running() const { return bool(sink_); }
-    void Play(const InputEvent& e)
+    ScriptedCapture& Play(const InputEvent& e)
     {
         if (sink_)
             sink_(e);
+        return *this;
     }
 
     bool failStart = false;

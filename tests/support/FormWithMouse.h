@@ -15,11 +15,12 @@
 namespace tarq::testing {
 
 struct FormWithMouse {
-    explicit FormWithMouse(bool driverMode = false)
+    explicit FormWithMouse(bool driverMode = false, std::function<PlatformCapture()> inputCapture = {})
     {
         mouse->loadMemory(DefaultImage(1));
         mouse->sleeper = [this](int ms) { waiter.sleep(ms); };
-        form = std::make_unique<TForm1>(nullptr, DeviceOptions{false, driverMode, bus.get(), &driverBus, &waiter});
+        form = std::make_unique<TForm1>(
+            nullptr, DeviceOptions{false, driverMode, bus.get(), &driverBus, &waiter, std::move(inputCapture)});
     }
 
     // Opens the mouse the way the device check does, without reading it.

@@ -140,6 +140,13 @@ void BuildMacroPage(QWidget* page, QWidget* form)
 
     SkinButton(page, "New", DefaultText(432), {kPanelX, 132}, "MacroS_01");
     SkinButton(page, "Start", DefaultText(400), {kPanelX + 130, 132}, "MacroS_01");
+    // Shown when recording can see only this window (no desktop-wide capture on this system).
+    TSkinLabel* scope = Caption(page, "lbl_RecordScope",
+                                QStringLiteral("Recording sees only this window: keys and clicks in "
+                                               "other programs are not recorded."),
+                                QRect(kPanelX - 20, 586, 390, 36));
+    scope->setWordWrap(true);
+    scope->hide();
 
     BuildDelayBox(page);
     BuildInsertPanel(page);
