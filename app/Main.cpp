@@ -18,6 +18,7 @@
 #include <QWindow>
 
 #include "app/AppFolders.h"
+#include "app/AppIcon.h"
 #include "app/FormLoading.h"
 #include "config/SettingsMapping.h"
 #include "device/DeviceCommands.h"
@@ -97,8 +98,10 @@ TForm1::TForm1(QWidget* parent, DeviceOptions devices)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kWindowTitle));
-    ShowStandardMessage = [this](const QString& text) { ShowMessageBox(text, QFont()); };
-    ShowDialogMessage = [this](const QString& text) { ShowMessageBox(text, QFont(FontName)); };
+    // The program's message dialog is captioned with the language's title; the plain message
+    // box has no caption of its own.
+    ShowStandardMessage = [this](const QString& text) { ShowMessageBox(QString(), text, QFont()); };
+    ShowDialogMessage = [this](const QString& text) { ShowMessageBox(Title, text, QFont(FontName)); };
 
     DevTimer.setObjectName(QStringLiteral("DevTimer"));
     DevTimer.setInterval(kDevTimerMs);
@@ -131,9 +134,9 @@ TForm1::~TForm1() = default;
 
 // Messages sit on the skin's dark surface with the accent colour on their one button, so a
 // message never looks like it came from another program.
-void TForm1::ShowMessageBox(const QString& text, const QFont& font)
+void TForm1::ShowMessageBox(const QString& caption, const QString& text, const QFont& font)
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, this);
     box.setFont(font);
     box.setStyleSheet(QStringLiteral(
         "QMessageBox { background: #161b24; border: 1px solid #00a0e3; }"
@@ -227,11 +230,13 @@ void TForm1::BuildControls()
 // The start-up sequence, in its fixed order.
 void TForm1::FormCreate()
 {
-    // 1. The notification-area icon shows the application icon for the life of the program.
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
-        trayIcon_ = new QSystemTrayIcon(QApplication::windowIcon(), this);
+    // 1. The window and the notification-area icon show the application icon for the life of
+    //    the program (the demo's plug menu hangs on the latter, where the desktop has an area).
+    setWindowIcon(ApplicationIcon());
+    trayIcon_ = new QSystemTrayIcon(windowIcon(), this);
+    trayIcon_->setObjectName(QStringLiteral("CoolTrayIcon1"));
+    if (QSystemTrayIcon::isSystemTrayAvailable())
         trayIcon_->show();
-    }
 
     // 2. Shared state.
     DevTimer.stop();

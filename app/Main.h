@@ -91,7 +91,9 @@ public:
     // Whether the mouse's configuration interface is open (the device link's HID handle).
     bool HidHandleValid() const;
 
-    // Texts of the current language by Str ID, its font and title.
+    // Texts of the current language by Str ID, its font and title. Title is the application
+    // title the message dialog is captioned with; the application name (which names the per-user
+    // data folder) stays kApplicationTitle.
     QHash<int, QString> Texts;
     QString FontName;
     QString Title;
@@ -206,7 +208,7 @@ private:
     void FitUnkeyedControls();
     void IndexControls() const;
     void AddDemoPlug();
-    void ShowMessageBox(const QString& text, const QFont& font);
+    void ShowMessageBox(const QString& caption, const QString& text, const QFont& font);
 
     std::unique_ptr<Navigation> nav_;
     DeviceOptions deviceOptions_;

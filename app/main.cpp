@@ -14,6 +14,7 @@
 
 #include <cstdio>
 
+#include "app/AppIcon.h"
 #include "app/Main.h"
 #include "app/PageRenderer.h"
 #include "app/SingleInstance.h"
@@ -53,6 +54,7 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(tarq::TForm1::kApplicationTitle));
+    QApplication::setWindowIcon(tarq::ApplicationIcon());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Configuration utility for the TARQ362A gaming mouse"));
@@ -82,21 +84,33 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    // One running copy: a second start brings the first window forward and ends. The socket
-    // name can be set for tests that run copies side by side.
-    const QString instanceName = qEnvironmentVariableIsEmpty("TARQ_INSTANCE_NAME")
-        ? tarq::SingleInstance::ServerName(QString::fromLatin1(tarq::TForm1::kWindowTitle))
-        : qEnvironmentVariable("TARQ_INSTANCE_NAME");
-    if (tarq::SingleInstance::AskRunningToShow(instanceName)) {
-        std::printf("tarq362a: already running; its window was brought to the front\n");
-        return 0;
-    }
+    // One running copy per user: a second start brings the first window forward and ends.
     tarq::TForm1* mainForm = nullptr;
     tarq::SingleInstance instance;
-    instance.Listen(instanceName, [&mainForm] {
+    QString pathError;
+    const tarq::InstancePaths instancePaths = tarq::FindInstancePaths(&pathError);
+    const auto outcome = instance.Start(instancePaths, tarq::kInstanceDeadlineMs, [&mainForm] {
         if (mainForm)
             mainForm->BringToFront();
     });
+    QString instanceProblem;
+    switch (outcome) {
+    case tarq::SingleInstance::Outcome::ShownRunning:
+        std::printf("tarq362a: already running; its window was brought to the front\n");
+        return 0;
+    case tarq::SingleInstance::Outcome::Unresponsive:
+        std::fprintf(stderr, "tarq362a: another copy is running but did not answer within %d s; "
+                             "no second window is opened\n", tarq::kInstanceDeadlineMs / 1000);
+        return 1;
+    case tarq::SingleInstance::Outcome::Unavailable:
+        instanceProblem = QStringLiteral("The check for another running copy could not be set up (%1), "
+                                         "so more than one copy of the program may run at a time.")
+                              .arg(pathError.isEmpty() ? instance.ErrorText() : pathError);
+        std::fprintf(stderr, "tarq362a: %s\n", qPrintable(instanceProblem));
+        break;
+    case tarq::SingleInstance::Outcome::First:
+        break;
+    }
 
     tarq::DeviceOptions devices;
     devices.demo = parser.isSet(demoOption) || parser.isSet(demoDriverOption);
@@ -114,5 +128,7 @@ int main(int argc, char** argv)
         });
     }
     form.show();
+    if (!instanceProblem.isEmpty())
+        QTimer::singleShot(0, &form, [&form, instanceProblem] { form.ShowDialogMessage(instanceProblem); });
     return app.exec();
 }

@@ -1,34 +1,24 @@
-// The main form as the program starts it: start-up state, the single running copy, the
+// The main form as the program starts it: start-up state, the application icon, the
 // loading screen, the busy overlays, the window commands and the program's folders.
 
 #include <QLineEdit>
-#include <QLocalSocket>
 #include <QMouseEvent>
-#include <QProcess>
 #include <QRadioButton>
 #include <QStatusTipEvent>
+#include <QSystemTrayIcon>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUuid>
-
-#include <thread>
 
 #include "app/AppFolders.h"
 #include "app/FormLoading.h"
 #include "app/Main.h"
 #include "support/FormWithMouse.h"
-#include "app/SingleInstance.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 
 using namespace tarq;
 
 namespace {
-
-QString UniqueInstanceName()
-{
-    return QStringLiteral("tarq-test-") + QUuid::createUuid().toString(QUuid::Id128);
-}
 
 void Press(QWidget* w, QPoint at, Qt::MouseButton button = Qt::LeftButton)
 {
@@ -42,8 +32,7 @@ class MainFormTest : public QObject {
 private slots:
     void startUpLeavesPageOneAtSkinSize();
     void startUpKeepsDeviceSearchForTheLoadingScreen();
-    void secondStartRaisesTheFirstWindow();
-    void secondProgramStartEndsAndKeepsTheFirst();
+    void windowAndTrayShowTheApplicationIcon();
     void loadingScreenIsPlacedOverTheWindow();
     void busyOverlaysSwallowClicks();
     void draggingTheBackgroundMovesTheWindow();
@@ -98,57 +87,19 @@ void MainFormTest::startUpKeepsDeviceSearchForTheLoadingScreen()
     QCOMPARE(form.DevTimerFirst.interval(), 20);
 }
 
-void MainFormTest::secondStartRaisesTheFirstWindow()
+void MainFormTest::windowAndTrayShowTheApplicationIcon()
 {
     TForm1 form;
-    form.show();
-    const QString name = UniqueInstanceName();
-    SingleInstance first;
-    QVERIFY(first.Listen(name, [&form] { form.BringToFront(); }));
-    form.showMinimized();
-    QTRY_VERIFY(form.isMinimized());
-
-    // The asking side runs in its own thread here, as the second copy runs in its own process.
-    bool answered = false;
-    std::thread second([&] { answered = SingleInstance::AskRunningToShow(name, 3000); });
-    QTRY_VERIFY(!form.isMinimized());
-    second.join();
-    QVERIFY(answered);
-    QVERIFY(form.isVisible());
-
-    // Nobody listens on another name; a socket left behind by a crash is taken over.
-    QVERIFY(!SingleInstance::AskRunningToShow(UniqueInstanceName(), 200));
-}
-
-void MainFormTest::secondProgramStartEndsAndKeepsTheFirst()
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    const QString name = UniqueInstanceName();
-    env.insert("TARQ_INSTANCE_NAME", name);
-
-    QProcess first;
-    first.setProcessEnvironment(env);
-    first.start(TARQ_PROGRAM, {});
-    QVERIFY(first.waitForStarted());
-    // Wait until the first copy listens.
-    QTRY_VERIFY_WITH_TIMEOUT(([&] {
-        QLocalSocket probe;
-        probe.connectToServer(name);
-        const bool up = probe.waitForConnected(100);
-        probe.abort();
-        return up;
-    })(), 10000);
-
-    QProcess second;
-    second.setProcessEnvironment(env);
-    second.start(TARQ_PROGRAM, {});
-    QVERIFY(second.waitForFinished(10000));
-    QCOMPARE(second.exitCode(), 0);
-    QVERIFY(second.readAllStandardOutput().contains("already running"));
-    QCOMPARE(first.state(), QProcess::Running);
-    first.kill();
-    first.waitForFinished();
+    auto* tray = form.findChild<QSystemTrayIcon*>("CoolTrayIcon1");
+    QVERIFY(tray);
+    QVERIFY(!tray->icon().isNull());
+    QCOMPARE(form.windowIcon().cacheKey(), tray->icon().cacheKey());
+    // Every drawn size is carried and decodes at its own size, so no place scales a picture.
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QImage picture(QStringLiteral(":/icons/tarq362a-%1.png").arg(size));
+        QCOMPARE(picture.size(), QSize(size, size));
+        QCOMPARE(tray->icon().pixmap(size).size(), QSize(size, size));
+    }
 }
 
 void MainFormTest::loadingScreenIsPlacedOverTheWindow()

@@ -1,8 +1,9 @@
 // Draws the skin pictures of the program: the window background, the page pictures, buttons in
 // their states, check, radio and bar marks, gun pictures and the dialog background.
 //
-//   tarq_skin_generator <layout text ORG1.txt> <output folder>
+//   tarq_skin_generator <layout text ORG1.txt> <output folder> [<icon folder>]
 //
+// With an icon folder, the application icon is written there as tarq362a-<size>.png.
 // The output is deterministic (no randomness, bundled DejaVu fonts), so regenerating changes
 // nothing unless this program or the layout text changed. Page pictures read the positions of
 // the button labels from the layout text so that the drawing and the controls line up.
@@ -14,6 +15,7 @@
 #include <QLinearGradient>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <functional>
@@ -426,14 +428,91 @@ void Panels()
     Save(image, QStringLiteral("Msg"));
 }
 
+// The application icon, drawn for each size on its own pixel grid so the small sizes stay
+// crisp: the mouse seen from above on a dark tile, with the accent wheel and rear light of the
+// window's own drawing. Sizes are the usual icon theme sizes.
+void IconAt(int size, const QString& folder)
+{
+    QImage image = Blank(size, size);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size;
+    const qreal line = std::max<qreal>(1.0, s / 40.0);   // outline width, never below a pixel
+
+    // Tile: rounded square with the header-to-window gradient and a thin accent rim.
+    const QRectF tile(s * 0.03, s * 0.03, s * 0.94, s * 0.94);
+    QLinearGradient body(tile.topLeft(), tile.bottomLeft());
+    body.setColorAt(0, kHeader.lighter(135));
+    body.setColorAt(1, kWindowLow);
+    p.setPen(QPen(size <= 24 ? kAccentDark : kBorder.lighter(120), line));
+    p.setBrush(body);
+    p.drawRoundedRect(tile, s * 0.2, s * 0.2);
+
+    // Mouse body: the page picture's outline, scaled into the tile.
+    const QPointF c(s * 0.5, s * 0.52);
+    const qreal k = s * 0.36 / 205.0;
+    const auto at = [&](qreal x, qreal y) { return c + QPointF(x * k, y * k); };
+    QPainterPath mouse;
+    mouse.moveTo(at(0, -190));
+    mouse.cubicTo(at(95, -190), at(118, -90), at(112, 10));
+    mouse.cubicTo(at(108, 120), at(80, 200), at(0, 205));
+    mouse.cubicTo(at(-80, 200), at(-108, 120), at(-112, 10));
+    mouse.cubicTo(at(-118, -90), at(-95, -190), at(0, -190));
+    QRadialGradient shade(at(-30, -40), 260 * k);
+    shade.setColorAt(0, QColor(62, 72, 88));
+    shade.setColorAt(1, QColor(24, 28, 36));
+    p.setPen(QPen(kAccent, std::max<qreal>(1.0, s / 28.0)));
+    p.setBrush(shade);
+    p.drawPath(mouse);
+
+    // Seam between the two main buttons, then the wheel in the accent colour.
+    if (size >= 32) {
+        p.setPen(QPen(QColor(8, 10, 14), std::max<qreal>(1.0, s / 64.0)));
+        p.drawLine(at(0, -188), at(0, -70));
+        p.drawArc(QRectF(at(-112, -150), at(112, 10)), 200 * 16, 140 * 16);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(kAccentLight);
+    const qreal wheelWidth = std::max<qreal>(2.0, 26 * k);
+    p.drawRoundedRect(QRectF(c.x() - wheelWidth / 2, at(0, -165).y(), wheelWidth, 56 * k),
+                      wheelWidth / 2, wheelWidth / 2);
+
+    // Rear light strip with a soft glow.
+    const QRectF strip(at(-46, 140), at(46, 140 + std::max<qreal>(14, 2.2 / k)));
+    if (size >= 48) {
+        QRadialGradient glow(strip.center(), strip.width() * 0.9);
+        glow.setColorAt(0, QColor(0, 160, 227, 110));
+        glow.setColorAt(1, QColor(0, 160, 227, 0));
+        p.setBrush(glow);
+        p.drawEllipse(strip.center(), strip.width() * 0.9, strip.width() * 0.5);
+    }
+    p.setBrush(kAccent);
+    p.drawRoundedRect(strip, strip.height() / 2, strip.height() / 2);
+    p.end();
+
+    const QString path = QStringLiteral("%1/tarq362a-%2.png").arg(folder).arg(size);
+    if (!image.save(path, "PNG", 9)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        std::exit(1);
+    }
+    ++g_count;
+}
+
+void Icons(const QString& folder)
+{
+    QDir().mkpath(folder);
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        IconAt(size, folder);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <ORG1.txt> <output folder>\n", argv[0]);
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: %s <ORG1.txt> <output folder> [<icon folder>]\n", argv[0]);
         return 2;
     }
     for (const char* file : {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf"}) {
@@ -459,6 +538,8 @@ int main(int argc, char** argv)
     Marks();
     Guns();
     Panels();
+    if (argc == 4)
+        Icons(QString::fromLocal8Bit(argv[3]));
     std::printf("%d pictures written to %s\n", g_count, qPrintable(g_out));
     return 0;
 }

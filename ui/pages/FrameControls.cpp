@@ -7,6 +7,7 @@
 #include "ui/SkinLabel.h"
 #include "ui/pages/DefaultTexts.h"
 #include "ui/pages/PageKit.h"
+#include "ui/skin/LayoutPass.h"
 
 namespace tarq::pages {
 
@@ -69,6 +70,9 @@ void BuildFrame(QWidget* page, int copy)
                                                    Qt::FindDirectChildrenOnly);
         label->setVisible(b.shown);
         image->setVisible(b.shown);
+        // Styled on all four pages by the frame's own keys, never by the page group's.
+        label->setProperty(kFrameControlProperty, true);
+        image->setProperty(kFrameControlProperty, true);
     }
 
     // The busy overlay: a caption-less label over the whole page that takes every click while

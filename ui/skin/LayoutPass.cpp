@@ -200,6 +200,8 @@ void Context::StyleGroup(const QString& group, std::optional<int> size,
     if (!g)
         return;
     const auto apply = [&](QWidget* w) {
+        if (w->property(kFrameControlProperty).toBool())
+            return;
         if (size)
             SetFontSize(w, *size);
         if (colour)

@@ -20,6 +20,11 @@ class QWidget;
 
 namespace tarq {
 
+// Marks the controls of the window frame that pages 1-4 each carry (frame, page and language
+// buttons, background, busy overlay). Their own keys style all four copies alike, so the size
+// and colour keys of a page group pass over them.
+inline constexpr char kFrameControlProperty[] = "tarqFrameControl";
+
 struct LayoutOptions {
     int languageIndex = 1;     // 1..3: which pictures, resource and section
     int currentPage = 1;       // 1..6: the page group whose page picture is refreshed

@@ -8,16 +8,21 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
 
 #include "app/Main.h"
 #include "app/PageRenderer.h"
 #include "ui/SkinLabel.h"
 #include "ui/language/LanguageApply.h"
+#include "ui/pages/Pages.h"
 
 using namespace tarq;
 
@@ -115,6 +120,24 @@ QStringList CutEngineerCaptions(QWidget* page, int* checked)
     return cut;
 }
 
+// The caption of the message box that `show` opens, read off the open box, which is then closed
+// as a person would with its button.
+QString CaptionOfMessage(const std::function<void()>& show)
+{
+    QString caption = QStringLiteral("<no message box>");
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            caption = box->windowTitle();
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        }
+    });
+    poll.start();
+    show();
+    return caption;
+}
+
 } // namespace
 
 class LanguageFormTest : public QObject {
@@ -152,6 +175,56 @@ private slots:
         QCOMPARE(form.Text(401), "Stop");
         QCOMPARE(form.Title, "USB Gaming Mouse");
         QVERIFY(form.control<QRadioButton>("rb_Lang1")->isChecked());
+    }
+
+    // The program's message dialog carries the current language's title as its caption.
+    void messageDialogIsCaptionedWithTheLanguageTitle()
+    {
+        TForm1 form;
+        const auto dialog = [&] { form.ShowDialogMessage(form.Text(109)); };
+        QCOMPARE(CaptionOfMessage(dialog), "USB Gaming Mouse");
+        form.Btn_Lang2_0Click();
+        QCOMPARE(CaptionOfMessage(dialog), "USB 游戏鼠标");
+        form.Btn_Lang1_0Click();
+        QCOMPARE(CaptionOfMessage(dialog), "USB Gaming Mouse");
+        // The plain message box has no caption of its own.
+        QCOMPARE(CaptionOfMessage([&] { form.ShowStandardMessage(form.Text(20)); }), QString());
+    }
+
+    // The frame, page and language buttons look the same on pages 1-4, in every language.
+    void frameCaptionsAreAlikeOnAllFourPages_data()
+    {
+        QTest::addColumn<int>("language");
+        for (int language = 1; language <= kLanguageCount; ++language) {
+            if (LanguageShipped(language))
+                QTest::addRow("language %d", language) << language;
+        }
+    }
+
+    void frameCaptionsAreAlikeOnAllFourPages()
+    {
+        QFETCH(int, language);
+        TForm1 form;
+        if (language != 1)
+            QTest::mouseClick(form.control(QStringLiteral("Btn_Lang%1_1").arg(language)), Qt::LeftButton);
+        QCOMPARE(form.LanguageIndex, language);
+        QStringList differing;
+        for (int b = 0; b < pages::kFrameButtonCount; ++b) {
+            const QString name = QStringLiteral("Btn_") + QLatin1String(pages::kFrameButtons[b]);
+            const QLabel* first = form.control<QLabel>(name + '1');
+            QVERIFY2(first, qPrintable(name + '1'));
+            for (int copy = 2; copy <= 4; ++copy) {
+                const QLabel* other = form.control<QLabel>(name + QString::number(copy));
+                QVERIFY2(other, qPrintable(name + QString::number(copy)));
+                if (other->font() != first->font()
+                    || other->palette().color(QPalette::WindowText) != first->palette().color(QPalette::WindowText))
+                    differing << QStringLiteral("%1%2: %3 pt %4, copy 1: %5 pt %6")
+                                     .arg(name).arg(copy)
+                                     .arg(other->font().pointSize()).arg(other->palette().color(QPalette::WindowText).name())
+                                     .arg(first->font().pointSize()).arg(first->palette().color(QPalette::WindowText).name());
+            }
+        }
+        QVERIFY2(differing.isEmpty(), qPrintable(differing.join('\n')));
     }
 
     void insertListKeepsItsItem()

@@ -1,0 +1,13 @@
+#include "app/AppIcon.h"
+
+namespace tarq {
+
+QIcon ApplicationIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/tarq362a-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace tarq
