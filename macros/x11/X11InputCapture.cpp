@@ -56,7 +56,9 @@ void SelectRawEvents(Display* display, bool on)
     }
     XIEventMask mask{XIAllMasterDevices, int(sizeof bits), bits};
     XISelectEvents(display, DefaultRootWindow(display), &mask, 1);
-    XFlush(display);
+    // Wait until the server has the new selection and drop what arrived under the old one, so
+    // that a new recording never starts with input from before it.
+    XSync(display, True);
 }
 
 } // namespace
@@ -102,9 +104,8 @@ bool X11InputCapture::Start(InputSink sink)
     uint64_t drain = 0;
     while (::read(x_->wakeFd, &drain, sizeof drain) > 0) {
     }
-    SelectRawEvents(x_->display, true);
     // The selection is in place before Start returns, so no event after it is missed.
-    XSync(x_->display, False);
+    SelectRawEvents(x_->display, true);
     reader_ = std::jthread([this](std::stop_token stop) { Run(stop); });
     return true;
 }
