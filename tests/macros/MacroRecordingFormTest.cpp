@@ -4,6 +4,7 @@
 // private Xvfb and types through XTEST.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -134,6 +135,9 @@ private slots:
     void recordNeedsASelectedMacro();
     void delayTimeModeRecordsTheFixedDelay();
     void windowOnlyCaptureShowsTheHint();
+    void waylandSessionGetsTheWindowCapture();
+    void fullBodyEndsTheRecordingAndSavesIt();
+    void insertRecordingPutsKeysBehindTheSelectedEvent();
     void endToEndOnXvfbWithXTest();
 };
 
@@ -252,6 +256,79 @@ void MacroRecordingFormTest::windowOnlyCaptureShowsTheHint()
     QVERIFY(!whole.form->control("lbl_RecordScope")->isVisible());
     RecordingForm window(scripted.Factory(false));
     QVERIFY(window.form->control("lbl_RecordScope")->isVisible());
+}
+
+void MacroRecordingFormTest::waylandSessionGetsTheWindowCapture()
+{
+    const QByteArray session = qgetenv("XDG_SESSION_TYPE");
+    qputenv("XDG_SESSION_TYPE", "wayland");
+    const PlatformCapture platform = CreatePlatformInputCapture();
+    qputenv("XDG_SESSION_TYPE", session);
+    QVERIFY(platform.capture);
+    QVERIFY(!platform.capture->SeesWholeDesktop());
+    QCOMPARE(platform.note, std::string("Wayland session"));
+}
+
+void MacroRecordingFormTest::fullBodyEndsTheRecordingAndSavesIt()
+{
+    Scripted scripted;
+    RecordingForm f(scripted.Factory());
+    Click(f.form->control("IB_NoDelay"));
+    f.NewMacro("Long");
+    Click(f.form->control("Btn_Start"));
+    ScriptedCapture& in = *scripted.source;
+    // 45 taps take 180 bytes; two keys held and released fill the 186 bytes, and the next key
+    // event finds the body full.
+    for (int i = 0; i < 45; ++i)
+        in.Play(InputEvent::Key(0x41, true, uint32_t(i))).Play(InputEvent::Key(0x41, false, uint32_t(i)));
+    in.Play(InputEvent::Key(0x58, true, 100)).Play(InputEvent::Key(0x59, true, 101));
+    in.Play(InputEvent::Key(0x58, false, 102)).Play(InputEvent::Key(0x59, false, 103));
+    QTRY_VERIFY(!f.form->Recording().Recording());
+    QCOMPARE(f.form->control<TSkinLabel>("Btn_Start")->text(), QStringLiteral("Record"));
+    QCOMPARE(f.List("LB_macro")->count(), 93);
+    const MacroRecord saved = f.SavedRecord(0);
+    QCOMPARE(int(saved.body[1]), 186 + 1);
+    QVERIFY(MacroBodyChecksumOk(saved.body));
+}
+
+void MacroRecordingFormTest::insertRecordingPutsKeysBehindTheSelectedEvent()
+{
+    Scripted scripted;
+    RecordingForm f(scripted.Factory());
+    Click(f.form->control("IB_NoDelay"));
+    f.NewMacro("Insert");
+    Click(f.form->control("Btn_Start"));
+    scripted.source->Play(InputEvent::Button(MouseButton::Left, true, 1))
+        .Play(InputEvent::Button(MouseButton::Left, false, 2));
+    QTRY_COMPARE(f.List("LB_macro")->count(), 2);
+    Click(f.form->control("Btn_Start"));
+
+    // The insert panel as the editor opens it, on "Insert Key Back" with row 0 selected.
+    f.form->control("Gb_Insert")->show();
+    f.form->control<QComboBox>("CB_Insert")->setCurrentIndex(3);
+    f.List("LB_macro")->setCurrentRow(0);
+    QWidget* noDelay = f.form->control("IB_InsertNoDelay");
+    noDelay->show();
+    Click(noDelay);
+    QWidget* insertStart = f.form->control("Btn_InsertStart");
+    insertStart->show();
+    Click(insertStart);
+    QVERIFY(f.form->Recording().Inserting());
+    QVERIFY(!f.form->control("CB_Insert")->isEnabled());
+    QVERIFY(!f.form->control("Btn_OK")->isEnabled());
+    scripted.source->Play(InputEvent::Key(0x31, true, 10)).Play(InputEvent::Key(0x31, false, 11));
+    QTRY_COMPARE(f.List("LB_macro")->count(), 4);
+    QCOMPARE(f.List("LB_macro")->currentRow(), 2);
+    Click(insertStart);
+    QVERIFY(!f.form->Recording().Inserting());
+    QVERIFY(f.form->control("Btn_OK")->isEnabled());
+    QCOMPARE(f.form->Recording().Script(),
+             (MacroScript{"00", "1 LeftKey CODE:00A1", "1 1 CODE:821E", "2 1 CODE:021E",
+                          "2 LeftKey CODE:0021"}));
+    // Inserted lines reach the body only through the panel's OK.
+    QCOMPARE(int(f.SavedRecord(0).body[1]), 3);
+    f.form->Recording().BuildMacroBody();
+    QCOMPARE(int(f.form->MacroLibrary.pc[0].body[1]), 7);
 }
 
 void MacroRecordingFormTest::endToEndOnXvfbWithXTest()
