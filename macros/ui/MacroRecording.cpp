@@ -119,7 +119,7 @@ private:
 } // namespace
 
 MacroRecording::MacroRecording(QWidget* root, MacroLibraryStore& library, MacroRecordingHooks hooks)
-    : QObject(root), root_(root), library_(library), hooks_(std::move(hooks))
+    : root_(root), library_(library), hooks_(std::move(hooks))
 {
     if (!hooks_.createCapture)
         hooks_.createCapture = [] { return CreatePlatformInputCapture(); };
