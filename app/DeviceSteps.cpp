@@ -10,8 +10,8 @@
 #include <QSystemTrayIcon>
 
 #include "config/DefaultImages.h"
-#include "device/DeviceCommands.h"
 #include "device/DeviceSession.h"
+#include "device/ui/DeviceCommands.h"
 #include "platform/AtomicSave.h"
 #include "ui/skin/Resources.h"
 
@@ -24,10 +24,8 @@ constexpr const char* kDemoDriverFile = "Demo_Driver_Store.bin";
 
 } // namespace
 
-bool TForm1::HidHandleValid() const { return device_ && device_->Link.mouseOpen(); }
-
-// Step 11: the built-in default images, and the manufacturer and product codes a mouse must
-// carry (those of the first image).
+// The built-in default images, and the manufacturer and product codes a mouse must carry
+// (those of the first image).
 void TForm1::ReadDefaultImage()
 {
     for (int n = 1; n <= kDefaultImageCount; ++n) {
@@ -35,22 +33,23 @@ void TForm1::ReadDefaultImage()
                                                                    static_cast<qsizetype>(DefaultImageResourceName(n).size())));
         // The resources are built from the same table; the table is the fallback if one is missing.
         if (bytes.size() >= static_cast<qsizetype>(kDeviceImageSize))
-            std::copy_n(bytes.begin(), kDeviceImageSize, DefaultImages[n - 1].begin());
+            std::copy_n(bytes.begin(), kDeviceImageSize, state_.DefaultImages[n - 1].begin());
         else
-            DefaultImages[n - 1] = DefaultImage(n);
+            state_.DefaultImages[n - 1] = DefaultImage(n);
     }
-    ExpectedVendorCode = DefaultImages[0][databuf::kVendorCode - layout::kSectionB.dataBufOffset + layout::kSectionB.image.address];
-    ExpectedProductCode = DefaultImages[0][databuf::kProductCode - layout::kSectionB.dataBufOffset + layout::kSectionB.image.address];
+    state_.ExpectedVendorCode = state_.DefaultImages[0][databuf::kVendorCode - layout::kSectionB.dataBufOffset + layout::kSectionB.image.address];
+    state_.ExpectedProductCode = state_.DefaultImages[0][databuf::kProductCode - layout::kSectionB.dataBufOffset + layout::kSectionB.image.address];
 }
 
-// Step 12: the device link starts with no mouse open and this build's identity in its table.
+// The device link starts with no mouse open and this build's identity in its table. The first
+// call builds the device session on the buses the form was given, and the device commands.
 void TForm1::ResetDeviceLink()
 {
     if (!device_) {
         if (deviceOptions_.hidBus) {
             device_ = DeviceSession::ForBuses(*deviceOptions_.hidBus, deviceOptions_.driverBus, deviceOptions_.waiter);
         } else if (deviceOptions_.demo) {
-            const QString folder = DataFolder.isEmpty() ? AppFolder : DataFolder;
+            const QString folder = state_.DataFolder.isEmpty() ? state_.AppFolder : state_.DataFolder;
             DemoFiles files;
             files.mouseMemory = (folder + QLatin1String(kDemoMouseFile)).toStdString();
             files.driverStore = (folder + QLatin1String(kDemoDriverFile)).toStdString();
@@ -67,14 +66,12 @@ void TForm1::ResetDeviceLink()
             device_ = DeviceSession::ForSystem();
         }
         if (deviceOptions_.driverMode)
-            EepromMode = false;
-        commands_ = std::make_unique<DeviceCommands>(*this);
+            state_.EepromMode = false;
+        commands_ = std::make_unique<DeviceCommands>(state_, controls_, *this, *device_, *nav_, *settings_);
         commands_->Wire();
     }
     device_->Link.ResetLink();
 }
-
-void TForm1::DevTimerTimer() { commands_->DevTimerTimer(); }
 
 // The demo's plug: a tray menu entry and Ctrl+Shift+U pull the emulated mouse out or put it
 // back, so the device-lost path can be seen without hardware.

@@ -20,14 +20,22 @@
 #include "app/AppFolders.h"
 #include "app/AppIcon.h"
 #include "app/FormLoading.h"
-#include "config/SettingsMapping.h"
-#include "device/DeviceCommands.h"
+#include "config/ui/SettingsMapping.h"
 #include "device/DeviceSession.h"
+#include "device/ui/DeviceCommands.h"
+#include "firemacros/ui/FireMacroEditor.h"
+#include "firemacros/ui/GunPage.h"
+#include "macros/ui/MacroEditor.h"
 #include "macros/ui/MacroRecording.h"
+#include "settings/ui/AssignmentEditor.h"
+#include "settings/ui/DpiEditor.h"
+#include "settings/ui/LightEditor.h"
 #include "ui/HexEdit.h"
 #include "ui/ListItemHeight.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
+#include "ui/engineer/EngineerPage.h"
+#include "ui/language/LanguageSwitch.h"
 #include "ui/pages/PageKit.h"
 #include "ui/pages/Pages.h"
 
@@ -41,6 +49,7 @@ constexpr int kLabelRunMs = 200;
 constexpr int kTestTimerMs = 1000;
 constexpr int kPumpSleepMs = 10;
 constexpr int kSkinnedPages = 5;
+constexpr int kPageCopies = 4;    // pages 1-4 each carry the frame and page buttons
 constexpr int kPages = 6;
 constexpr QSize kDefaultSkin{1030, 662};
 
@@ -93,40 +102,26 @@ QPalette SystemPalette()
 } // namespace
 
 TForm1::TForm1(QWidget* parent, DeviceOptions devices)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), nav_(std::make_unique<Navigation>(*this)),
-      deviceOptions_(devices), settings_(std::make_unique<SettingsMapping>(*this))
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), deviceOptions_(devices)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kWindowTitle));
     // The program's message dialog is captioned with the language's title; the plain message
     // box has no caption of its own.
     ShowStandardMessage = [this](const QString& text) { ShowMessageBox(QString(), text, QFont()); };
-    ShowDialogMessage = [this](const QString& text) { ShowMessageBox(Title, text, QFont(FontName)); };
+    ShowDialogMessage = [this](const QString& text) { ShowMessageBox(state_.Title, text, QFont(state_.FontName)); };
 
-    DevTimer.setObjectName(QStringLiteral("DevTimer"));
-    DevTimer.setInterval(kDevTimerMs);
-    DevTimerFirst.setObjectName(QStringLiteral("DevTimerFirst"));
-    DevTimerFirst.setInterval(kDevTimerFirstMs);
-    LabelRun.setObjectName(QStringLiteral("LabelRun"));
-    LabelRun.setInterval(kLabelRunMs);
-    TestTimer.setObjectName(QStringLiteral("TestTimer"));
-    TestTimer.setInterval(kTestTimerMs);
-    connect(&DevTimer, &QTimer::timeout, this, &TForm1::DevTimerTimer);
-    connect(&DevTimerFirst, &QTimer::timeout, this, &TForm1::DevTimerTimer);
+    state_.DevTimer.setObjectName(QStringLiteral("DevTimer"));
+    state_.DevTimer.setInterval(kDevTimerMs);
+    state_.DevTimerFirst.setObjectName(QStringLiteral("DevTimerFirst"));
+    state_.DevTimerFirst.setInterval(kDevTimerFirstMs);
+    state_.LabelRun.setObjectName(QStringLiteral("LabelRun"));
+    state_.LabelRun.setInterval(kLabelRunMs);
+    state_.TestTimer.setObjectName(QStringLiteral("TestTimer"));
+    state_.TestTimer.setInterval(kTestTimerMs);
 
     BuildControls();
-    nav_->Wire();
-    settings_->Wire();
-    recording_ = std::make_unique<MacroRecording>(
-        this, MacroLibrary,
-        MacroRecordingHooks{
-            [this](int id) { return Text(id); },
-            [this](const QString& control, const QString& picture) { SetPicture(control, picture); },
-            [this] { nav_->HideAllMenu(); },
-            [this](const QString& text) { ShowDialogMessage(text); },
-            deviceOptions_.inputCapture,
-            {}});
-    recording_->Wire();
+    CreateSubsystems();
     FormCreate();
 }
 
@@ -148,20 +143,73 @@ void TForm1::ShowMessageBox(const QString& caption, const QString& text, const Q
     box.exec();
 }
 
-QWidget* TForm1::FindControl(const QString& name) const
+// Every subsystem receives the shared state, the controls and the window's services, and the
+// subsystems it calls; each connects its own controls. The device commands come with the device
+// session, when the start-up sequence resets the device link.
+void TForm1::CreateSubsystems()
 {
-    // Controls are created once, with the form; an index built on first use makes the
-    // composed-name lookups of the handlers cheap.
-    if (controls_.isEmpty())
-        IndexControls();
-    return controls_.value(name);
+    settings_ = std::make_unique<SettingsMapping>(state_, controls_, *this);
+    gun_ = std::make_unique<GunPage>(controls_);
+    engineer_ = std::make_unique<EngineerPage>(state_, controls_);
+    nav_ = std::make_unique<Navigation>(state_, controls_, *this, *settings_, *gun_, *engineer_,
+                                        Navigation::Hooks{[this] { return device_ && device_->Link.mouseOpen(); }});
+    settings_->hooks.showKeyModeView = [this](bool game) {
+        nav_->ButtonTypeB_1IconInit();
+        nav_->ShowView(game ? View::Game : View::Office);
+    };
+
+    LanguageSwitchHooks hooks;
+    hooks.setPicture = [this](const QString& control, const QString& picture) { SetPicture(control, picture); };
+    hooks.applyLayout = [this](int index) {
+        state_.LanguageIndex = index;
+        ApplyLayout();
+        return state_.Title;
+    };
+    hooks.setTitle = [this](const QString& title) { state_.Title = title; };
+    hooks.refreshPage = [this] { nav_->RefreshAPPage(); };
+    hooks.restartRolling = [this](const QString& label, const QString& caption) {
+        Navigation& nav = *nav_;
+        nav.HoveredLabel = label;
+        nav.HoveredCaption = caption;
+        nav.RollingCaption = caption;
+        nav.RollingCount = 0;
+    };
+    language_ = std::make_unique<LanguageSwitch>(controls_, std::move(hooks));
+
+    dpiEditor_ = std::make_unique<DpiEditor>(state_, controls_, *this, *settings_);
+    lightEditor_ = std::make_unique<LightEditor>(state_, controls_, *this, *settings_);
+    assignmentEditor_ = std::make_unique<AssignmentEditor>(state_, controls_, *this, *nav_, *settings_);
+    macroEditor_ = std::make_unique<MacroEditor>(state_, controls_, *this);
+    recording_ = std::make_unique<MacroRecording>(
+        state_, controls_, *this,
+        MacroRecording::Hooks{[this] { nav_->HideAllMenu(); }, deviceOptions_.inputCapture, {}});
+    fireMacroEditor_ = std::make_unique<FireMacroEditor>(state_, controls_, *this);
+
+    nav_->Wire();
+    settings_->Wire();
+    language_->Wire();
+    gun_->Wire();
+    engineer_->Wire();
+    dpiEditor_->Wire();
+    lightEditor_->Wire();
+    assignmentEditor_->Wire();
+    macroEditor_->Wire();
+    recording_->Wire();
+    fireMacroEditor_->Wire();
+    WireWindowButtons();
 }
 
-void TForm1::IndexControls() const
+// The window's own buttons: exit and minimise on every page copy, close on the engineer page.
+void TForm1::WireWindowButtons()
 {
-    for (QWidget* w : findChildren<QWidget*>())
-        if (!w->objectName().isEmpty() && !controls_.contains(w->objectName()))
-            controls_.insert(w->objectName(), w);
+    for (int copy = 1; copy <= kPageCopies; ++copy) {
+        if (auto* exit = controls_.get<TSkinLabel>(QStringLiteral("Btn_Exit_") + QString::number(copy)))
+            connect(exit, &TSkinLabel::clicked, this, &TForm1::Btn_Exit_0Click);
+        if (auto* mini = controls_.get<TSkinLabel>(QStringLiteral("Btn_Mini_") + QString::number(copy)))
+            connect(mini, &TSkinLabel::clicked, this, &TForm1::Btn_Minimize_0Click);
+    }
+    if (auto* close = controls_.get<TSkinLabel>("Btn_Close"))
+        connect(close, &TSkinLabel::clicked, this, &TForm1::Btn_CloseClick);
 }
 
 void TForm1::BuildControls()
@@ -205,7 +253,7 @@ void TForm1::BuildControls()
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         if (!child->objectName().startsWith(QLatin1String("gbPage")))
             child->raise();
-    for (int copy = 1; copy <= 4; ++copy)
+    for (int copy = 1; copy <= kPageCopies; ++copy)
         if (QWidget* overlay = findChild<QWidget*>(QStringLiteral("Disable_All_") + QString::number(copy)))
             overlay->raise();
 
@@ -230,68 +278,65 @@ void TForm1::BuildControls()
 // The start-up sequence, in its fixed order.
 void TForm1::FormCreate()
 {
-    // 1. The window and the notification-area icon show the application icon for the life of
-    //    the program (the demo's plug menu hangs on the latter, where the desktop has an area).
+    // The window and the notification-area icon show the application icon for the life of
+    // the program (the demo's plug menu hangs on the latter, where the desktop has an area).
     setWindowIcon(ApplicationIcon());
     trayIcon_ = new QSystemTrayIcon(windowIcon(), this);
     trayIcon_->setObjectName(QStringLiteral("CoolTrayIcon1"));
     if (QSystemTrayIcon::isSystemTrayAvailable())
         trayIcon_->show();
 
-    // 2. Shared state.
-    DevTimer.stop();
-    DevTimerFirst.stop();
-    NoDeviceView = false;
-    EepromMode = true;
-    ResetEditingFlags();
+    // No device check yet, nothing being edited.
+    state_.DevTimer.stop();
+    state_.DevTimerFirst.stop();
+    state_.NoDeviceView = false;
+    state_.EepromMode = true;
+    state_.MacroInsertMode = false;
 
-    // 3. Background, skin size and window size.
+    // The window takes the size of the skin's background, centred on the screen, borderless
+    // with the see-through key colour.
     LoadBackground();
     SizeWindowToSkin();
-
-    // 4. Centred on the screen.
     CentreOnScreen();
-
-    // 5. Borderless, maroon see-through key, double buffering (Qt paints buffered anyway).
     ApplyWindowAppearance();
 
-    // 6. Folders, hint line, first page.
-    AppFolder = ResolveAppFolder();
-    DataFolder.clear();
+    // Folders, then the first page.
+    state_.AppFolder = ResolveAppFolder();
+    state_.DataFolder.clear();
     nav_->ShowOnlyPage(1);
 
-    // 7. Skin pictures, then the org configuration (data folder, mode, accepted codes, options).
+    // Skin pictures, then the org configuration (data folder, mode, accepted codes, options).
     LoadSkinImages();
     ReadOrgConfiguration();
-
-    // 8. Macro library; 9. fire macro file and the engineer captions.
-    LoadMacroLibrary();
-    LoadFireMacroFile();
     ApplyEngineerCaptions();
 
-    // 10. Language 1 and its layout; the list item height of the macro lists.
-    LanguageIndex = 1;
+    // The macro library of the mode, read or (on the first run) created, shown in the macro list.
+    state_.MacroLibrary.eepromMode = state_.EepromMode;
+    state_.MacroLibrary.path = state_.DataFile(state_.EepromMode ? QStringLiteral("Macro.bin")
+                                                                 : QStringLiteral("Driver_Macro.bin"));
+    if (QString error; !LoadMacroLibraryFile(state_.MacroLibrary, &error))
+        state_.StartupProblems << QStringLiteral("Macro library: ") + error;
+    recording_->RefreshPCMacroName();
+
+    // Language 1 and its layout; the list item height of the macro lists.
+    state_.LanguageIndex = 1;
     ApplyLayout();
     for (const char* list : {"LB_PCMacroName", "LB_MacroName", "LB_macro", "LB_FireMacroName", "LB_FireMacro"})
-        if (auto* w = control<QListWidget>(list))
-            SetItemHeight(w, Style.macroNameHeight);
+        if (auto* w = controls_.get<QListWidget>(list))
+            SetItemHeight(w, state_.Style.macroNameHeight);
 
-    // 11. The expected codes from the first default image; the language's title.
+    // The codes a mouse must carry come from the first default image.
     ReadDefaultImage();
 
-    // 12. Device link reset; 13. the no-device state and the system pointer settings.
+    // The device link starts closed; the pages show the no-device state until a mouse is found.
     ResetDeviceLink();
-    RefreshErrorAP();
-    RefreshMouseSystemParameterA();
-    RefreshMouseSystemParameterB();
+    commands_->RefreshErrorAP();
 
-    // 14. Centred numeric edits.
     CentreNumericEdits();
 
-    // 15. The current language's button handler.
-    SwitchLanguage(LanguageIndex);
+    // The current language's button handler sets its pictures, title and rolling caption.
+    language_->Switch(state_.LanguageIndex);
 
-    // 16.
     update();
 }
 
@@ -301,13 +346,13 @@ void TForm1::CentreOnScreen()
     if (!screen)
         return;
     const QRect area = screen->geometry();
-    move(area.left() + (area.width() - SkinWidth) / 2, area.top() + (area.height() - SkinHeight) / 2);
+    move(area.left() + (area.width() - state_.SkinWidth) / 2, area.top() + (area.height() - state_.SkinHeight) / 2);
 }
 
 void TForm1::CentreNumericEdits()
 {
     for (const char* name : kCentredEdits)
-        if (auto* edit = control<QLineEdit>(name))
+        if (auto* edit = controls_.get<QLineEdit>(name))
             edit->setAlignment(Qt::AlignCenter);
 }
 
@@ -326,9 +371,9 @@ void TForm1::FormCloseQuery()
     // Nothing is written at shutdown; the mouse is only marked absent.
     if (device_)
         device_->Link.HidHandle.reset();
-    DevTimer.stop();
-    DevTimerFirst.stop();
-    LabelRun.stop();
+    state_.DevTimer.stop();
+    state_.DevTimerFirst.stop();
+    state_.LabelRun.stop();
 }
 
 bool TForm1::event(QEvent* event)
@@ -348,19 +393,19 @@ void TForm1::showEvent(QShowEvent* event)
         // Reported once the show has been painted, not merely requested.
         QTimer::singleShot(0, this, &TForm1::FirstShown);
         // What the skin or configuration lacked is told plainly, once, over the window.
-        if (!StartupProblems.isEmpty())
+        if (!state_.StartupProblems.isEmpty())
             QTimer::singleShot(0, this, [this] {
-                for (const QString& line : StartupProblems)
+                for (const QString& line : state_.StartupProblems)
                     qWarning("tarq362a: %s", qPrintable(line));
                 ShowDialogMessage(QStringLiteral("Some settings of the program could not be read:\n")
-                                  + StartupProblems.join(QLatin1Char('\n')));
+                                  + state_.StartupProblems.join(QLatin1Char('\n')));
             });
     }
 }
 
 void TForm1::ShowHint(const QString& hint)
 {
-    if (auto* line = control<QLabel>("lbl_Content"))
+    if (auto* line = controls_.get<QLabel>("lbl_Content"))
         line->setText(hint);
 }
 

@@ -1,37 +1,39 @@
 #pragma once
 // TForm1, the main window: one borderless skinned surface that owns the shared state of the
-// program, every control of every page, the timers and the window helpers that device
-// operations use (busy overlays, loading screen, pumped waits).
+// program (FormState), every control of every page, and the subsystems that handle them. Each
+// subsystem receives the shared state, the control lookup and the window's services
+// (WindowServices, implemented here), plus the few other subsystems it calls; none receives
+// the form. ARCHITECTURE.md describes the pattern.
 //
-// Creating the form runs its start-up sequence (FormCreate). Steps that belong to other
-// subsystems are named methods below; each is filled by the subsystem that owns it.
+// Creating the form runs its start-up sequence (FormCreate).
 
-#include <QColor>
-#include <QHash>
+#include <QPoint>
 #include <QString>
-#include <QStringList>
-#include <QTimer>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 
-#include "config/ConfigImage.h"
-#include "device/CpiAndLedRecord.h"
-#include "macros/qt/PlatformInputCapture.h"
-#include "macros/ui/MacroLibraryStore.h"
-#include "settings/KeyCode.h"
-#include "ui/skin/LayoutPass.h"
-#include "ui/skin/OrgConfiguration.h"
+#include "app/FormState.h"
+#include "macros/ui/PlatformInputCapture.h"
+#include "ui/Controls.h"
+#include "ui/WindowServices.h"
 
 class QSystemTrayIcon;
 
 namespace tarq {
 
+class AssignmentEditor;
 class DeviceCommands;
 class DeviceSession;
+class DpiEditor;
 class DriverBus;
+class EngineerPage;
+class FireMacroEditor;
+class GunPage;
 class HidBus;
+class LanguageSwitch;
+class LightEditor;
+class MacroEditor;
 class MacroRecording;
 class Navigation;
 class SettingsMapping;
@@ -51,7 +53,7 @@ struct DeviceOptions {
     std::function<PlatformCapture()> inputCapture;
 };
 
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, public WindowServices {
     Q_OBJECT
 public:
     static constexpr const char* kWindowTitle = "TARQ362A Gaming Mouse v1.0";
@@ -60,85 +62,45 @@ public:
     explicit TForm1(QWidget* parent = nullptr, DeviceOptions devices = {});
     ~TForm1() override;
 
-    // The control with this object name, or nullptr when there is none or it is of another
-    // class. Every operation addresses controls this way, often by a composed name
-    // ("Img_" + name + "_" + number).
+    // The shared state and the controls by name.
+    FormState& State() { return state_; }
+    const FormState& State() const { return state_; }
+    Controls& Ctl() { return controls_; }
+    // The optional lookup: the control with this object name, or nullptr when there is none or
+    // it is of another class.
     template <class T = QWidget>
     T* control(const QString& name) const
     {
-        return qobject_cast<T*>(FindControl(name));
+        return controls_.find<T>(name);
     }
-    QWidget* FindControl(const QString& name) const;
 
-    // ---- shared state ----
-    QString AppFolder;          // folder of the program (or the per-user data folder), with '/'
-    QString DataFolder;         // org key Path; empty means AppFolder
-    bool EepromMode = true;
-    int LanguageIndex = 1;
-    int SkinWidth = 0;
-    int SkinHeight = 0;
-    bool NoDeviceView = false;
-    int ExpectedVendorCode = 0;
-    int ExpectedProductCode = 0;
-    OrgConfiguration Org;       // every org key, normalised
-    LayoutStyle Style;          // layout values read after the layout pass
-    bool ComboKey3Enable = true;   // layout key ComboKey3_Enable
-    bool MacroInsertMode = false;  // the macro editor's insert panel is open
-    // Resources or keys the skin, layout or org configuration lacked at start-up, one line each
-    // ("ORG1 [org1] M_L_W: missing"); shown once the window is up.
-    QStringList StartupProblems;
-
-    // Whether the mouse's configuration interface is open (the device link's HID handle).
-    bool HidHandleValid() const;
-
-    // Texts of the current language by Str ID, its font and title. Title is the application
-    // title the message dialog is captioned with; the application name (which names the per-user
-    // data folder) stays kApplicationTitle.
-    QHash<int, QString> Texts;
-    QString FontName;
-    QString Title;
-    QString Text(int strId) const { return Texts.value(strId); }
-
-    // Timers: the device check (DevTimerFirst every 20 ms until the first search has acted,
-    // then DevTimer every 3000 ms), the rolling caption and the key test countdown.
-    QTimer DevTimer;
-    QTimer DevTimerFirst;
-    QTimer LabelRun;
-    QTimer TestTimer;
-
+    // ---- subsystems ----
     Navigation& Nav() { return *nav_; }
-
-    // ---- the configuration being shown and edited ----
-    tarq::DeviceImage DeviceImage{};   // mirror of the mouse's configuration memory
-    tarq::DataBuf DataBuf{};           // its unpacked parameter sections
-    ImageMacroAreas MacroAreas;        // base macro pages 1-6 and the fire macro area
-    ButtonKeyCodes OfficeKeyCodes;     // code texts of the nine buttons in key mode 1
-    ButtonKeyCodes GameKeyCodes;       // ... and in key mode 2
-    std::array<tarq::DeviceImage, 3> DefaultImages{}; // "TARQ54XData_Cfg1" ... "Cfg3"
-    CpiAndLedRecord CpiAndLed{};       // driver mode: current DPI and LED record
-    std::vector<std::vector<uint8_t>> AssignedDriverMacros; // driver macro records, 2048 bytes each
-    MacroLibraryStore MacroLibrary;    // the PC or driver macro library and its file
-    QString LedTypeName;               // "MCULED", "RBLED", "SyncLED", "BreLED" or empty
-    int AimDpiIndex = 0;
-
+    SettingsMapping& Settings() { return *settings_; }
+    LanguageSwitch& Language() { return *language_; }
     // The device link, protocol, driver channel and device check; the transfer commands.
     DeviceSession& Device() { return *device_; }
     DeviceCommands& Commands() { return *commands_; }
-    // Controls to and from DataBuf.
-    SettingsMapping& Settings() { return *settings_; }
+    GunPage& Gun() { return *gun_; }
+    EngineerPage& Engineer() { return *engineer_; }
     // The macro list, New Macro and the recording controls of the macro page.
     MacroRecording& Recording() { return *recording_; }
 
-    // ---- window helpers ----
-    void ShowBusyOverlays();
-    void HideBusyOverlays();
+    // ---- window services ----
+    QWidget* Window() override { return this; }
+    bool SetPicture(const QString& control, const QString& picture) override;
+    void ShowBusyOverlays() override;
+    void HideBusyOverlays() override;
+    void ShowLoadingScreen() override;
+    void HideLoadingScreen() override;
+    void WaitPumping(int n) override;
+    void SizeWindowToSkin() override;
+    void SizeWindowForEngineer() override;
+    void CloseWindow() override { close(); }
+
     // The loading screen is the second form; it is created after the main form.
     void CreateLoadingScreen();
     TFormLoadingUI* LoadingScreen() const { return loading_.get(); }
-    void ShowLoadingScreen();
-    void HideLoadingScreen();
-    // n times: sleep 10 ms, then process pending events.
-    void WaitPumping(int n);
     // Restores a minimised window and brings it to the front (a second start asks for this).
     void BringToFront();
 
@@ -149,43 +111,15 @@ public:
     void ShowHint(const QString& hint);
     void FormCloseQuery();
 
-    // How messages reach the user; tests replace them to see the text instead of a modal box.
-    std::function<void(const QString&)> ShowStandardMessage;    // message box, one OK button
-    std::function<void(const QString&)> ShowDialogMessage;      // RefreshFormMessagDialog
-
-    // ---- skin and layout ----
+    // ---- skin, layout and language ----
     void LoadBackground();
-    void SizeWindowToSkin();
-    void SizeWindowForEngineer();
     void LoadSkinImages();
     void ReadOrgConfiguration();
     void ApplyLayout();
-    // Puts a skin picture into a picture control by name; false when there is no such control.
-    bool SetPicture(const QString& control, const QString& picture);
-
-    // ---- steps filled by other subsystems ----
-    void ResetEditingFlags();
-    void LoadMacroLibrary();
-    void LoadFireMacroFile();
-    void ApplyEngineerCaptions();
     void ApplyLanguage();
+    void ApplyEngineerCaptions();
     void ReadDefaultImage();
     void ResetDeviceLink();
-    void RefreshErrorAP();
-    void InitNoDevice();
-    void RefreshMouseSystemParameterA();
-    void RefreshMouseSystemParameterB();
-    void ApplyPointerSettings();
-    void DevTimerTimer();
-    void Btn_Lang1_0Click() { SwitchLanguage(1); }
-    void Btn_Lang2_0Click() { SwitchLanguage(2); }
-    void Btn_Lang3_0Click() { SwitchLanguage(3); }
-    void RefreshProfile1Keys();
-    void RefreshProfile2Keys();
-    void TLRefreshProfile1Keys();
-    void TLRefreshProfile2Keys();
-    void Img_Base_5DblClick();
-    void Img_Logo4DblClick();
 
 signals:
     // The first show of the window has been processed (start-up measurement).
@@ -200,25 +134,34 @@ protected:
 private:
     void FormCreate();
     void BuildControls();
+    void CreateSubsystems();
+    void WireWindowButtons();
     void CentreOnScreen();
     void ApplyWindowAppearance();
     void CentreNumericEdits();
-    void SwitchLanguage(int language);
     void ApplyPopupStyle();
     void FitUnkeyedControls();
-    void IndexControls() const;
     void AddDemoPlug();
     void ShowMessageBox(const QString& caption, const QString& text, const QFont& font);
 
-    std::unique_ptr<Navigation> nav_;
+    FormState state_;
+    Controls controls_{this};
     DeviceOptions deviceOptions_;
+    std::unique_ptr<SettingsMapping> settings_;
+    std::unique_ptr<GunPage> gun_;
+    std::unique_ptr<EngineerPage> engineer_;
+    std::unique_ptr<Navigation> nav_;
+    std::unique_ptr<LanguageSwitch> language_;
+    std::unique_ptr<DpiEditor> dpiEditor_;
+    std::unique_ptr<LightEditor> lightEditor_;
+    std::unique_ptr<AssignmentEditor> assignmentEditor_;
+    std::unique_ptr<MacroEditor> macroEditor_;
+    std::unique_ptr<MacroRecording> recording_;
+    std::unique_ptr<FireMacroEditor> fireMacroEditor_;
     std::unique_ptr<DeviceSession> device_;
     std::unique_ptr<DeviceCommands> commands_;
-    std::unique_ptr<SettingsMapping> settings_;
-    std::unique_ptr<MacroRecording> recording_;
     std::unique_ptr<TFormLoadingUI> loading_;
     QSystemTrayIcon* trayIcon_ = nullptr;   // owned by the form
-    mutable QHash<QString, QWidget*> controls_;
     QPoint dragOffset_;
     bool dragging_ = false;
     bool shownOnce_ = false;

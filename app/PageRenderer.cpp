@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "app/Main.h"
+#include "firemacros/ui/GunPage.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 
@@ -49,7 +50,7 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
         {"05-light", [&](TForm1&) { change(View::Light); }},
         {"06-macro", [&](TForm1&) { change(View::Macro); }},
         {"07-gun", [&](TForm1&) { nav.ShowOnlyPage(5); }},
-        {"08-gun-editor", [&](TForm1& f) { f.Img_Base_5DblClick(); }},
+        {"08-gun-editor", [&](TForm1& f) { f.Gun().Img_Base_5DblClick(); }},
         {"09-engineer", [&](TForm1&) { change(View::Engineer); }},
         {"10-engineer-tab", [&](TForm1& f) {
              if (auto* tabs = f.control<QTabWidget>("Pg_Parameter"))
@@ -59,8 +60,8 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
 
     // The pages are shown as they are without a mouse; the no-device flag would only keep the
     // renderer from changing pages, so it is lifted while the pictures are taken.
-    const bool noDevice = form.NoDeviceView;
-    form.NoDeviceView = false;
+    const bool noDevice = form.State().NoDeviceView;
+    form.State().NoDeviceView = false;
     form.show();
     for (const Shot& shot : shots) {
         shot.show(form);
@@ -73,7 +74,7 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
         }
         written << path;
     }
-    form.NoDeviceView = noDevice;
+    form.State().NoDeviceView = noDevice;
     return written;
 }
 

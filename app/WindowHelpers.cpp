@@ -20,7 +20,7 @@ constexpr int kOverlays = 4;
 void TForm1::ShowBusyOverlays()
 {
     for (int n = 1; n <= kOverlays; ++n)
-        if (QWidget* overlay = control(QStringLiteral("Disable_All_") + QString::number(n))) {
+        if (QWidget* overlay = controls_.get(QStringLiteral("Disable_All_") + QString::number(n))) {
             overlay->raise();
             overlay->show();
         }
@@ -29,14 +29,14 @@ void TForm1::ShowBusyOverlays()
 void TForm1::HideBusyOverlays()
 {
     for (int n = 1; n <= kOverlays; ++n)
-        if (QWidget* overlay = control(QStringLiteral("Disable_All_") + QString::number(n)))
+        if (QWidget* overlay = controls_.get(QStringLiteral("Disable_All_") + QString::number(n)))
             overlay->hide();
 }
 
 void TForm1::CreateLoadingScreen()
 {
     loading_ = std::make_unique<TFormLoadingUI>(this);
-    DevTimerFirst.start();
+    state_.DevTimerFirst.start();
 }
 
 void TForm1::ShowLoadingScreen()
@@ -79,7 +79,7 @@ void TForm1::Btn_Minimize_0Click()
 
 bool TForm1::SetPicture(const QString& name, const QString& picture)
 {
-    auto* target = control<TSkinLabel>(name);
+    auto* target = controls_.get<TSkinLabel>(name);
     if (!target)
         return false;
     target->setPicture(picture);

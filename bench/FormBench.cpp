@@ -15,7 +15,7 @@
 
 #include "app/Main.h"
 #include "config/DefaultImages.h"
-#include "device/DeviceCommands.h"
+#include "device/ui/DeviceCommands.h"
 #include "device/DeviceSession.h"
 #include "device/emulator/EmulatedHidBus.h"
 
@@ -94,7 +94,7 @@ int main(int argc, char** argv)
         form.show();
         QApplication::processEvents();
 
-        Print("Read", latency, Run([&] { form.DevTimerTimer(); }), kReadFloorMs);
+        Print("Read", latency, Run([&] { form.Commands().DevTimerTimer(); }), kReadFloorMs);
         Print("Apply", latency, Run([&] { form.Commands().DownloadParameter(); }), kApplyFloorMs);
     }
     return 0;

@@ -11,7 +11,12 @@
 #include <QTabWidget>
 #include <QUrl>
 
-#include "app/Main.h"
+#include "app/FormState.h"
+#include "config/ui/SettingsMapping.h"
+#include "firemacros/ui/GunPage.h"
+#include "ui/Controls.h"
+#include "ui/WindowServices.h"
+#include "ui/engineer/EngineerPage.h"
 #include "ui/SkinLabel.h"
 #include "ui/skin/SkinWindow.h"
 
@@ -61,14 +66,21 @@ QString PageName(int page) { return QStringLiteral("gbPage") + QString::number(p
 
 } // namespace
 
-Navigation::Navigation(TForm1& form) : QObject(&form), form_(form) {}
+Navigation::Navigation(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings,
+                       GunPage& gun, EngineerPage& engineer, Hooks hooks)
+    : QObject(window.Window()), state_(state), controls_(controls), window_(window), settings_(settings), gun_(gun),
+      engineer_(engineer), hooks_(std::move(hooks))
+{
+}
+
+bool Navigation::MouseOpen() const { return hooks_.mouseOpen && hooks_.mouseOpen(); }
 
 // ---------------------------------------------------------------- views and pages
 
 View Navigation::CurrentView() const
 {
     for (const ViewInfo& info : kViews)
-        if (auto* radio = form_.control<QRadioButton>(info.radio); radio && radio->isChecked())
+        if (auto* radio = controls_.get<QRadioButton>(info.radio); radio && radio->isChecked())
             return info.view;
     return View::Engineer;
 }
@@ -79,11 +91,11 @@ QString Navigation::OwnButton(View view) const { return InfoOf(view).ownButton; 
 
 void Navigation::ChangeView(View view)
 {
-    if (!form_.HidHandleValid()) {
-        form_.ShowStandardMessage(form_.Text(20));
+    if (!MouseOpen()) {
+        window_.ShowStandardMessage(state_.Text(20));
         return;
     }
-    if (form_.NoDeviceView)
+    if (state_.NoDeviceView)
         return;
     HideAllMenu();
     ButtonTypeB_1IconInit();
@@ -94,42 +106,42 @@ void Navigation::ShowView(View view)
 {
     const ViewInfo& info = InfoOf(view);
     if (view == View::Engineer) {
-        form_.Img_Base_5DblClick();
-        form_.Img_Logo4DblClick();
+        gun_.Img_Base_5DblClick();
+        engineer_.Img_Logo4DblClick();
     }
-    if (auto* radio = form_.control<QRadioButton>(info.radio))
+    if (auto* radio = controls_.get<QRadioButton>(info.radio))
         radio->setChecked(true);
     ApplyViewSteps(view);
 
     ShowOnlyPage(info.page);
     if (view == View::Engineer)
-        form_.SizeWindowForEngineer();
+        window_.SizeWindowForEngineer();
     else
-        form_.SizeWindowToSkin();
+        window_.SizeWindowToSkin();
 
     switch (view) {
-    case View::Office: form_.RefreshProfile1Keys(); break;
-    case View::Game: form_.RefreshProfile2Keys(); break;
+    case View::Office: settings_.RefreshProfile1Keys(); break;
+    case View::Game: settings_.RefreshProfile2Keys(); break;
     case View::Engineer:
-        form_.TLRefreshProfile1Keys();
-        form_.TLRefreshProfile2Keys();
+        settings_.TLRefreshProfile1Keys();
+        settings_.TLRefreshProfile2Keys();
         break;
     default: break;
     }
 
     SetPictures(info.ownButton, QStringLiteral("SetS_03"));
     if (info.page <= kCopies) {
-        const QString picture = LanguagePicture(form_.LanguageIndex, QStringLiteral("Back%1").arg(info.page));
+        const QString picture = LanguagePicture(state_.LanguageIndex, QStringLiteral("Back%1").arg(info.page));
         SetPicture(QStringLiteral("Img_P") + QString::number(info.page), picture);
     }
 }
 
 void Navigation::ApplyViewSteps(View view)
 {
-    auto* keyMode = form_.control<QComboBox>("cb_KeyMode");
+    auto* keyMode = controls_.get<QComboBox>("cb_KeyMode");
     auto setOption3 = [this](bool shown) {
         for (const char* name : {"IB_ComboKey3", "Img_ComboKey3"})
-            if (QWidget* w = form_.control(name))
+            if (QWidget* w = controls_.get(name))
                 w->setVisible(shown);
     };
     switch (view) {
@@ -142,20 +154,20 @@ void Navigation::ApplyViewSteps(View view)
     case View::Game: {
         if (keyMode)
             keyMode->setCurrentIndex(1);
-        const bool gun = form_.Org.gdEnable;
+        const bool gun = state_.Org.gdEnable;
         SetMenuHeights(gun ? kMenuHeightFull : kMenuHeightShort);
-        setOption3(gun && form_.ComboKey3Enable);
+        setOption3(gun && state_.ComboKey3Enable);
         break;
     }
     case View::Macro: {
-        const bool insert = form_.MacroInsertMode;
-        if (QWidget* delay = form_.control("Gb_Delay"))
+        const bool insert = state_.MacroInsertMode;
+        if (QWidget* delay = controls_.get("Gb_Delay"))
             delay->setVisible(!insert);
         for (const char* name : kDelayCaptions)
-            if (QWidget* caption = form_.control(name))
+            if (QWidget* caption = controls_.get(name))
                 caption->setVisible(!insert);
         for (const char* name : {"Gb_Insert", "Img_InsertBase"})
-            if (QWidget* w = form_.control(name))
+            if (QWidget* w = controls_.get(name))
                 w->setVisible(insert);
         break;
     }
@@ -170,18 +182,18 @@ void Navigation::ApplyViewSteps(View view)
 void Navigation::SetMenuHeights(int height)
 {
     for (const char* name : {"Pnl_Main", "Pnl_Special"})
-        if (QWidget* menu = form_.control(name))
+        if (QWidget* menu = controls_.get(name))
             menu->resize(menu->width(), height);
 }
 
 void Navigation::ShowOnlyPage(int page)
 {
     // Show the new page before hiding the old ones, so the window never flashes empty.
-    if (QWidget* shown = form_.control(PageName(page)))
+    if (QWidget* shown = controls_.get(PageName(page)))
         shown->show();
     for (int p = 1; p <= kPages; ++p)
         if (p != page)
-            if (QWidget* other = form_.control(PageName(p)))
+            if (QWidget* other = controls_.get(PageName(p)))
                 other->hide();
 }
 
@@ -193,7 +205,7 @@ void Navigation::ButtonTypeB_1IconInit()
 
 void Navigation::RefreshAPPage()
 {
-    if (form_.NoDeviceView) {
+    if (state_.NoDeviceView) {
         ShowOnlyPage(1);
         return;
     }
@@ -208,7 +220,7 @@ void Navigation::RefreshAPPage()
 void Navigation::HideAllMenu()
 {
     for (const char* name : kMenus)
-        if (QWidget* menu = form_.control(name))
+        if (QWidget* menu = controls_.get(name))
             menu->hide();
 }
 
@@ -222,23 +234,23 @@ void Navigation::ShowPnlMain_OnClick(TSkinLabel* label)
     RestoreHoveredCaption();
 
     HideAllMenu();
-    QWidget* menu = form_.control("Pnl_Main");
+    QWidget* menu = controls_.get("Pnl_Main");
     if (!menu)
         return;
-    if (QWidget* entry = form_.control("Key_FireMacro"))
+    if (QWidget* entry = controls_.get("Key_FireMacro"))
         entry->show();
     for (const char* name : {"Key_TLFireMacro", "ST_TLFireMacro"})
-        if (QWidget* w = form_.control(name))
+        if (QWidget* w = controls_.get(name))
             w->hide();
     Origin = MenuOrigin::ButtonPage;
 
     // A corner of the menu at the label's centre; it opens to the left of or above the centre
     // when it would otherwise reach the right or bottom edge of the skin.
-    const QRect r(label->mapTo(&form_, QPoint(0, 0)), label->size());
+    const QRect r(label->mapTo(controls_.Root(), QPoint(0, 0)), label->size());
     const int cx = r.left() + r.width() / 2;
     const int cy = r.top() + r.height() / 2;
-    const int x = r.left() + r.width() + menu->width() < form_.SkinWidth ? cx : cx - menu->width();
-    const int y = r.top() + r.height() + menu->height() < form_.SkinHeight ? cy : cy - menu->height();
+    const int x = r.left() + r.width() + menu->width() < state_.SkinWidth ? cx : cx - menu->width();
+    const int y = r.top() + r.height() + menu->height() < state_.SkinHeight ? cy : cy - menu->height();
     menu->move(x, y);
     menu->raise();
     menu->show();
@@ -250,21 +262,21 @@ void Navigation::TLShowPnlMain_OnClick(QPushButton* button)
     EngineerKeyNumber = name.right(3).toInt();
 
     HideAllMenu();
-    QWidget* menu = form_.control("Pnl_Main");
-    auto* tabs = form_.control<QTabWidget>("Pg_Parameter");
+    QWidget* menu = controls_.get("Pnl_Main");
+    auto* tabs = controls_.get<QTabWidget>("Pg_Parameter");
     if (!menu || !tabs)
         return;
-    if (QWidget* entry = form_.control("Key_FireMacro"))
+    if (QWidget* entry = controls_.get("Key_FireMacro"))
         entry->hide();
     for (const char* name : {"Key_TLFireMacro", "ST_TLFireMacro"})
-        if (QWidget* w = form_.control(name))
+        if (QWidget* w = controls_.get(name))
             w->show();
     Origin = MenuOrigin::EngineerPage;
 
     const QRect b = button->geometry();
     const int x = b.left() + menu->width() > tabs->width() ? b.left() + b.width() - menu->width() + 10
                                                            : b.left() + 10;
-    QWidget* group = form_.control(EngineerKeyNumber < 200 ? "gbKeyMode1" : "gbKeyMode2");
+    QWidget* group = controls_.get(EngineerKeyNumber < 200 ? "gbKeyMode1" : "gbKeyMode2");
     const int groupTop = group ? group->y() : 0;
     const int y = b.top() + tabs->y() + groupTop - menu->height() + 38;
     menu->move(x, y);
@@ -292,7 +304,7 @@ QString Navigation::FamilyBase(const TSkinLabel* label)
 
 void Navigation::SetPicture(const QString& control, const QString& picture)
 {
-    form_.SetPicture(control, picture);
+    window_.SetPicture(control, picture);
 }
 
 void Navigation::SetPictures(const QString& pictureBase, const QString& picture)
@@ -308,18 +320,18 @@ void Navigation::BeginHover(TSkinLabel* label)
     RollingCaption = HoveredCaption;
     RollingCount = 0;
     if (label->isEnabled())
-        form_.LabelRun.start();
+        state_.LabelRun.start();
 }
 
 void Navigation::RestoreHoveredCaption()
 {
-    if (auto* hovered = form_.control<QLabel>(HoveredLabel))
+    if (auto* hovered = controls_.get<QLabel>(HoveredLabel))
         hovered->setText(HoveredCaption);
 }
 
 void Navigation::EndHover()
 {
-    form_.LabelRun.stop();
+    state_.LabelRun.stop();
 }
 
 void Navigation::ButtonTypeAMouseEnter(TSkinLabel* label)
@@ -345,7 +357,7 @@ void Navigation::ButtonTypeBMouseLeave(TSkinLabel* label)
 {
     EndHover();
     SetPicture(PictureOf(label), QStringLiteral("SetS_01"));
-    if (!form_.NoDeviceView)
+    if (!state_.NoDeviceView)
         SetPictures(OwnButton(CurrentView()), QStringLiteral("SetS_03"));
     RestoreHoveredCaption();
 }
@@ -373,7 +385,7 @@ void Navigation::ButtonTypeDMouseLeave(TSkinLabel* label)
 {
     EndHover();
     SetPicture(PictureOf(label), QStringLiteral("SetS_01"));
-    SetPictures(QStringLiteral("Lang%1_").arg(form_.LanguageIndex), QStringLiteral("SetS_03"));
+    SetPictures(QStringLiteral("Lang%1_").arg(state_.LanguageIndex), QStringLiteral("SetS_03"));
     RestoreHoveredCaption();
 }
 
@@ -420,21 +432,21 @@ void Navigation::ButtonTypeHMouseEnter(TSkinLabel* label)
 {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::white);
-    palette.setColor(QPalette::Window, form_.Style.macroSelected);
+    palette.setColor(QPalette::Window, state_.Style.macroSelected);
     label->setPalette(palette);
 }
 
 void Navigation::ButtonTypeHMouseLeave(TSkinLabel* label)
 {
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, form_.Style.textButtonFont);
-    palette.setColor(QPalette::Window, form_.Style.textButtonBack);
+    palette.setColor(QPalette::WindowText, state_.Style.textButtonFont);
+    palette.setColor(QPalette::Window, state_.Style.textButtonBack);
     label->setPalette(palette);
 }
 
 void Navigation::LabelRunTimer()
 {
-    if (!form_.Org.trEnable || RollingCaption.isEmpty())
+    if (!state_.Org.trEnable || RollingCaption.isEmpty())
         return;
     if (++RollingCount > kRollingWrap)
         RollingCount = 2;
@@ -443,7 +455,7 @@ void Navigation::LabelRunTimer()
     if (RollingCount == 1)
         RollingCaption += QString(kRollingGap, QLatin1Char(' '));
     RollingCaption += first;
-    if (auto* hovered = form_.control<QLabel>(HoveredLabel))
+    if (auto* hovered = controls_.get<QLabel>(HoveredLabel))
         hovered->setText(RollingCaption);
 }
 
@@ -451,21 +463,21 @@ void Navigation::LabelRunTimer()
 
 void Navigation::Btn_Web_0MouseEnter()
 {
-    if (form_.HidHandleValid())
+    if (MouseOpen())
         SetPictures(QStringLiteral("Web_"), QStringLiteral("WebS_03"));
 }
 
 void Navigation::Btn_Web_0MouseLeave()
 {
-    if (form_.HidHandleValid())
+    if (MouseOpen())
         SetPictures(QStringLiteral("Web_"), QStringLiteral("WebS_01"));
 }
 
 void Navigation::Btn_Web_0Click()
 {
     SetPictures(QStringLiteral("Web_"), QStringLiteral("WebS_02"));
-    if (form_.Org.webEnable)
-        QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(form_.Org.web)));
+    if (state_.Org.webEnable)
+        QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(state_.Org.web)));
 }
 
 void Navigation::RefreshFormMessagDialog(const QString& text)
@@ -473,7 +485,7 @@ void Navigation::RefreshFormMessagDialog(const QString& text)
     // Callers break lines with carriage returns.
     QString shown = text;
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    form_.ShowDialogMessage(shown);
+    window_.ShowDialogMessage(shown);
 }
 
 } // namespace tarq

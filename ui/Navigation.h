@@ -7,13 +7,20 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QPushButton;
 class QWidget;
 
 namespace tarq {
 
-class TForm1;
+class Controls;
+class EngineerPage;
+class GunPage;
+class SettingsMapping;
 class TSkinLabel;
+class WindowServices;
+struct FormState;
 
 // The views, one per hidden radio button.
 enum class View { Office, Game, Advanced, Light, Macro, Engineer };
@@ -23,9 +30,17 @@ enum class MenuOrigin { None, ButtonPage, EngineerPage };
 class Navigation : public QObject {
     Q_OBJECT
 public:
-    explicit Navigation(TForm1& form);
+    struct Hooks {
+        // Whether the mouse's configuration interface is open (page buttons are refused
+        // without it).
+        std::function<bool()> mouseOpen;
+    };
 
-    // Connects the page buttons, pointer handlers, menus openers and backgrounds.
+    Navigation(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings,
+               GunPage& gun, EngineerPage& engineer, Hooks hooks);
+
+    // Connects the page buttons, pointer handlers, menus openers and backgrounds. The language
+    // buttons' clicks belong to the language switch, the window buttons' to the form.
     void Wire();
 
     // --- views and pages ---
@@ -106,7 +121,15 @@ private:
     void SetMenuHeights(int height);
     QString OwnButton(View view) const;
 
-    TForm1& form_;
+    bool MouseOpen() const;
+
+    FormState& state_;
+    Controls& controls_;
+    WindowServices& window_;
+    SettingsMapping& settings_;
+    GunPage& gun_;
+    EngineerPage& engineer_;
+    Hooks hooks_;
 };
 
 } // namespace tarq

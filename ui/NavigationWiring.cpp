@@ -9,7 +9,12 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "app/Main.h"
+#include "app/FormState.h"
+#include "config/ui/SettingsMapping.h"
+#include "firemacros/ui/GunPage.h"
+#include "ui/Controls.h"
+#include "ui/WindowServices.h"
+#include "ui/engineer/EngineerPage.h"
 #include "ui/SkinLabel.h"
 
 namespace tarq {
@@ -55,7 +60,7 @@ void Navigation::Wire()
         connect(label, &TSkinLabel::mouseLeft, this, [this, label, leave] { (this->*leave)(label); });
     };
     auto copies = [this](const QString& button, int copy) {
-        return form_.control<TSkinLabel>(QStringLiteral("Btn_") + button + QString::number(copy));
+        return controls_.get<TSkinLabel>(QStringLiteral("Btn_") + button + QString::number(copy));
     };
 
     for (const PageButton& b : kPageButtons) {
@@ -65,7 +70,7 @@ void Navigation::Wire()
             if (label)
                 connect(label, &TSkinLabel::clicked, this, b.click);
         }
-        if (auto* push = form_.control<QPushButton>(b.engineerButton))
+        if (auto* push = controls_.get<QPushButton>(b.engineerButton))
             connect(push, &QPushButton::clicked, this, b.click);
     }
 
@@ -76,22 +81,10 @@ void Navigation::Wire()
         for (int language = 1; language <= 3; ++language) {
             TSkinLabel* label = copies(QStringLiteral("Lang%1_").arg(language), copy);
             hover(label, &Navigation::ButtonTypeDMouseEnter, &Navigation::ButtonTypeDMouseLeave);
-            if (!label)
-                continue;
-            void (TForm1::*click)() = language == 1 ? &TForm1::Btn_Lang1_0Click
-                                    : language == 2 ? &TForm1::Btn_Lang2_0Click
-                                                    : &TForm1::Btn_Lang3_0Click;
-            connect(label, &TSkinLabel::clicked, &form_, click);
         }
 
-        if (TSkinLabel* exit = copies("Exit_", copy)) {
-            hover(exit, &Navigation::ButtonTypeIMouseEnter, &Navigation::ButtonTypeIMouseLeave);
-            connect(exit, &TSkinLabel::clicked, &form_, &TForm1::Btn_Exit_0Click);
-        }
-        if (TSkinLabel* mini = copies("Mini_", copy)) {
-            hover(mini, &Navigation::ButtonTypeJMouseEnter, &Navigation::ButtonTypeJMouseLeave);
-            connect(mini, &TSkinLabel::clicked, &form_, &TForm1::Btn_Minimize_0Click);
-        }
+        hover(copies("Exit_", copy), &Navigation::ButtonTypeIMouseEnter, &Navigation::ButtonTypeIMouseLeave);
+        hover(copies("Mini_", copy), &Navigation::ButtonTypeJMouseEnter, &Navigation::ButtonTypeJMouseLeave);
         if (TSkinLabel* web = copies("Web_", copy)) {
             connect(web, &TSkinLabel::mouseEntered, this, &Navigation::Btn_Web_0MouseEnter);
             connect(web, &TSkinLabel::mouseLeft, this, &Navigation::Btn_Web_0MouseLeave);
@@ -100,29 +93,29 @@ void Navigation::Wire()
     }
 
     for (int k = 1; k <= 9; ++k) {
-        TSkinLabel* key = form_.control<TSkinLabel>(QStringLiteral("Key") + QString::number(k));
+        TSkinLabel* key = controls_.get<TSkinLabel>(QStringLiteral("Key") + QString::number(k));
         hover(key, &Navigation::ButtonTypeCMouseEnter, &Navigation::ButtonTypeCMouseLeave);
         if (key)
             connect(key, &TSkinLabel::clicked, this, [this, key] { ShowPnlMain_OnClick(key); });
         for (int mode = 1; mode <= 2; ++mode) {
             const QString name = QStringLiteral("btn_Key") + QString::number(mode * 100 + k);
-            if (auto* button = form_.control<QPushButton>(name))
+            if (auto* button = controls_.get<QPushButton>(name))
                 connect(button, &QPushButton::clicked, this,
                         [this, button] { TLShowPnlMain_OnClick(button); });
         }
     }
 
     for (const char* name : kFamilyG)
-        hover(form_.control<TSkinLabel>(name), &Navigation::ButtonTypeGMouseEnter,
+        hover(controls_.get<TSkinLabel>(name), &Navigation::ButtonTypeGMouseEnter,
               &Navigation::ButtonTypeGMouseLeave);
     for (const char* name : kFamilyH)
-        hover(form_.control<TSkinLabel>(name), &Navigation::ButtonTypeHMouseEnter,
+        hover(controls_.get<TSkinLabel>(name), &Navigation::ButtonTypeHMouseEnter,
               &Navigation::ButtonTypeHMouseLeave);
 
     // The macro page's new-macro and insert-record buttons roll their captions like the
     // families above, with their own pictures.
     for (const char* name : {"Btn_New", "Btn_InsertStart"}) {
-        TSkinLabel* label = form_.control<TSkinLabel>(name);
+        TSkinLabel* label = controls_.get<TSkinLabel>(name);
         if (!label)
             continue;
         connect(label, &TSkinLabel::mouseEntered, this, [this, label] {
@@ -136,27 +129,19 @@ void Navigation::Wire()
         });
     }
 
-    if (auto* close = form_.control<TSkinLabel>("Btn_Close"))
-        connect(close, &TSkinLabel::clicked, &form_, &TForm1::Btn_CloseClick);
-
     // Clicks on the page backgrounds close the pop-ups.
     for (int page = 1; page <= 5; ++page)
-        if (auto* base = form_.control<TSkinLabel>(QStringLiteral("Img_Base_") + QString::number(page)))
+        if (auto* base = controls_.get<TSkinLabel>(QStringLiteral("Img_Base_") + QString::number(page)))
             connect(base, &TSkinLabel::clicked, this, &Navigation::ClearAP);
-    if (auto* picture = form_.control<TSkinLabel>("Img_P1"))
+    if (auto* picture = controls_.get<TSkinLabel>("Img_P1"))
         connect(picture, &TSkinLabel::clicked, this, &Navigation::ClearAP);
     for (const char* page : {"gbPage1", "gbPage6"})
-        if (QWidget* w = form_.control(page))
+        if (QWidget* w = controls_.get(page))
             w->installEventFilter(this);
-
-    if (auto* base5 = form_.control<TSkinLabel>("Img_Base_5"))
-        connect(base5, &TSkinLabel::doubleClicked, &form_, &TForm1::Img_Base_5DblClick);
-    if (auto* logo = form_.control<TSkinLabel>("Img_Logo4"))
-        connect(logo, &TSkinLabel::doubleClicked, &form_, &TForm1::Img_Logo4DblClick);
 
     // The engineer page closes the pop-ups on a click on its captions and groups, when one of
     // its combo boxes takes the focus and when its tab changes.
-    if (QWidget* engineer = form_.control("gbPage6")) {
+    if (QWidget* engineer = controls_.get("gbPage6")) {
         for (TSkinLabel* caption : engineer->findChildren<TSkinLabel*>())
             if (caption->objectName() != QLatin1String("Btn_Close"))
                 connect(caption, &TSkinLabel::clicked, this, &Navigation::HideAllMenu);
@@ -165,10 +150,10 @@ void Navigation::Wire()
         for (QComboBox* combo : engineer->findChildren<QComboBox*>())
             combo->installEventFilter(this);
     }
-    if (auto* tabs = form_.control<QTabWidget>("Pg_Parameter"))
+    if (auto* tabs = controls_.get<QTabWidget>("Pg_Parameter"))
         connect(tabs, &QTabWidget::currentChanged, this, &Navigation::HideAllMenu);
 
-    connect(&form_.LabelRun, &QTimer::timeout, this, &Navigation::LabelRunTimer);
+    connect(&state_.LabelRun, &QTimer::timeout, this, &Navigation::LabelRunTimer);
 }
 
 bool Navigation::eventFilter(QObject* watched, QEvent* event)

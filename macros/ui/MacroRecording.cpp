@@ -1,12 +1,16 @@
 #include "macros/ui/MacroRecording.h"
 
+#include "app/FormState.h"
+
 #include "macros/MacroBody.h"
 #include "macros/MacroLineText.h"
 #include "macros/RecordingSession.h"
 #include "macros/ui/MacroLibraryStore.h"
 #include "macros/ui/Unit3.h"
+#include "ui/Controls.h"
 #include "ui/HexEdit.h"
 #include "ui/SkinLabel.h"
+#include "ui/WindowServices.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -118,21 +122,35 @@ private:
 
 } // namespace
 
-MacroRecording::MacroRecording(QWidget* root, MacroLibraryStore& library, MacroRecordingHooks hooks)
-    : root_(root), library_(library), hooks_(std::move(hooks))
+MacroRecording::MacroRecording(FormState& state, Controls& controls, WindowServices& window, Hooks hooks)
+    : state_(state), controls_(controls), window_(window), library_(state.MacroLibrary),
+      hooks_(std::move(hooks))
 {
     if (!hooks_.createCapture)
         hooks_.createCapture = [] { return CreatePlatformInputCapture(); };
     if (!hooks_.askName)
         hooks_.askName = [this] {
-            TForm3::Texts texts;
-            for (auto [text, id] : {std::pair{&texts.title, 510}, {&texts.ok, 511}, {&texts.clear, 512}})
-                if (hooks_.text && !hooks_.text(id).isEmpty())
-                    *text = hooks_.text(id);
-            TForm3 dialog(root_->window(), texts);
+            TForm3 dialog(window_.Window(), {Text(510, "Macro Name"), Text(511, "OK"), Text(512, "Clear")});
             dialog.exec();
             return dialog.PendingName();
         };
+}
+
+QString MacroRecording::Text(int strId, const char* fallback) const
+{
+    const QString text = state_.Text(strId);
+    return text.isEmpty() ? QString::fromUtf8(fallback) : text;
+}
+
+void MacroRecording::SetPicture(const QString& control, const QString& picture)
+{
+    window_.SetPicture(control, picture);
+}
+
+void MacroRecording::ShowMessage(const QString& text)
+{
+    if (window_.ShowDialogMessage)
+        window_.ShowDialogMessage(text);
 }
 
 MacroRecording::~MacroRecording()
@@ -145,7 +163,7 @@ MacroRecording::~MacroRecording()
 template <class T>
 T* MacroRecording::Find(const QString& name) const
 {
-    return root_->findChild<T*>(name);
+    return controls_.get<T>(name);
 }
 
 void MacroRecording::Wire()
@@ -219,9 +237,7 @@ int MacroRecording::SelectedMacro() const
 
 void MacroRecording::SetStartCaption(const QString& button, bool recording)
 {
-    QString text = hooks_.text ? hooks_.text(recording ? 401 : 400) : QString();
-    if (text.isEmpty())
-        text = recording ? QStringLiteral("Stop") : QStringLiteral("Record");
+    const QString text = recording ? Text(401, "Stop") : Text(400, "Record");
     if (auto* label = Find<TSkinLabel>(button))
         label->setText(text);
 }
@@ -236,8 +252,7 @@ void MacroRecording::ChooseDelay(bool insert, DelayMode mode)
         if (i == chosen)
             if (auto* radio = Find<QRadioButton>(choices[i].radio))
                 radio->setChecked(true);
-        if (hooks_.setPicture)
-            hooks_.setPicture(choices[i].marker, i == chosen ? QStringLiteral("RdS_E") : QStringLiteral("RdS_D"));
+        SetPicture(choices[i].marker, i == chosen ? QStringLiteral("RdS_E") : QStringLiteral("RdS_D"));
     }
     // The fixed-delay field is editable only in "Delay Time" mode, greyed otherwise.
     if (auto* edit = Find<TIntEdit>(insert ? "Edt_InsertDelay" : "Edt_Delay")) {
@@ -310,8 +325,7 @@ bool MacroRecording::StartSession(const RecorderSettings& settings)
         const QString why = QString::fromStdString(session_->ErrorText());
         session_.reset();
         recorder_.reset();
-        if (hooks_.showMessage)
-            hooks_.showMessage(QStringLiteral("Recording could not start: ") + why);
+        ShowMessage(QStringLiteral("Recording could not start: ") + why);
         return false;
     }
     return true;
@@ -396,8 +410,7 @@ void MacroRecording::Btn_StartClick()
         else
             library_.driver[size_t(row)].body = {};
         SetStartCaption("Btn_Start", true);
-        if (hooks_.setPicture)
-            hooks_.setPicture("Img_Start", QStringLiteral("MacroS_04"));
+        SetPicture("Img_Start", QStringLiteral("MacroS_04"));
         if (QWidget* box = Find("Gb_Delay"))
             box->setEnabled(false);
         SetTextColour(Find("Edt_Delay"), kGrey);
@@ -411,8 +424,7 @@ void MacroRecording::Btn_StartClick()
         return;   // the insert panel's own button stops an insert-recording
     StopSession();
     SetStartCaption("Btn_Start", false);
-    if (hooks_.setPicture)
-        hooks_.setPicture("Img_Start", QStringLiteral("MacroS_03"));
+    SetPicture("Img_Start", QStringLiteral("MacroS_03"));
     if (QWidget* box = Find("Gb_Delay"))
         box->setEnabled(true);
     // The field keeps the colour of the chosen mode.
@@ -425,8 +437,7 @@ void MacroRecording::Btn_StartClick()
 
 void MacroRecording::Btn_InsertStartClick()
 {
-    if (hooks_.setPicture)
-        hooks_.setPicture("Img_InsertStart", QStringLiteral("MacroS_03"));
+    SetPicture("Img_InsertStart", QStringLiteral("MacroS_03"));
     const int capacity = library_.eepromMode ? recording_capacity::kEeprom : recording_capacity::kDriver;
     const int row = SelectedMacro();
 
@@ -525,8 +536,8 @@ void MacroRecording::BuildMacroBody()
 void MacroRecording::SaveLibrary()
 {
     QString error;
-    if (!SaveMacroLibrary(library_, &error) && hooks_.showMessage)
-        hooks_.showMessage(QStringLiteral("The macro library could not be saved: ") + error);
+    if (!SaveMacroLibrary(library_, &error))
+        ShowMessage(QStringLiteral("The macro library could not be saved: ") + error);
 }
 
 void MacroRecording::ClearMacroView()
@@ -590,10 +601,8 @@ void MacroRecording::LB_PCMacroNameClick()
         const bool stop = *loaded.releaseMode == ReleaseMode::StopOnRelease;
         if (auto* radio = Find<QRadioButton>(stop ? "rb_ReleaseStop" : "rb_ReleaseContinue"))
             radio->setChecked(true);
-        if (hooks_.setPicture) {
-            hooks_.setPicture("Img_ReleaseStop", stop ? QStringLiteral("RdS_E") : QStringLiteral("RdS_D"));
-            hooks_.setPicture("Img_ReleaseContiue", stop ? QStringLiteral("RdS_D") : QStringLiteral("RdS_E"));
-        }
+        SetPicture("Img_ReleaseStop", stop ? QStringLiteral("RdS_E") : QStringLiteral("RdS_D"));
+        SetPicture("Img_ReleaseContiue", stop ? QStringLiteral("RdS_D") : QStringLiteral("RdS_E"));
     }
     script_ = std::move(loaded.script);
     ShowDelayHeader(loaded.delay);
@@ -618,10 +627,8 @@ void MacroRecording::Btn_NewMacroClick()
     // A new macro from the list's menu starts as "Stop after the macro is over".
     if (auto* radio = Find<QRadioButton>("rb_ReleaseContinue"))
         radio->setChecked(true);
-    if (hooks_.setPicture) {
-        hooks_.setPicture("Img_ReleaseContiue", QStringLiteral("RdS_E"));
-        hooks_.setPicture("Img_ReleaseStop", QStringLiteral("RdS_D"));
-    }
+    SetPicture("Img_ReleaseContiue", QStringLiteral("RdS_E"));
+    SetPicture("Img_ReleaseStop", QStringLiteral("RdS_D"));
     if (const int row = SelectedMacro(); row >= 0) {
         if (library_.eepromMode)
             library_.pc[size_t(row)].body[macro_body::kModeOffset] = 0;
@@ -637,9 +644,7 @@ void MacroRecording::ApplyNewName(const QString& name)
         return;
     auto* list = Find<QListWidget>("LB_PCMacroName");
     if (list && !list->findItems(name, Qt::MatchExactly).isEmpty()) {
-        if (hooks_.showMessage)
-            hooks_.showMessage(hooks_.text && !hooks_.text(106).isEmpty() ? hooks_.text(106)
-                                                                          : QStringLiteral("This macro already exists"));
+        ShowMessage(Text(106, "This macro already exists"));
         return;
     }
     const int row = library_.Count();

@@ -4,13 +4,14 @@
 // choices, and LB_macro filling line by line while a recording runs.
 //
 // Input comes from the platform's capture through a RecordingSession: the worker thread feeds
-// the MacroRecorder and posts every written line to the UI thread. The controls are found below
-// the root widget by name; what belongs to other parts of the window comes in as hooks.
+// the MacroRecorder and posts every written line to the UI thread. The macro library is the
+// form's (FormState::MacroLibrary); closing the menus belongs to Navigation and comes in as a
+// hook, like the input source and the name question that tests replace.
 
 #include "macros/InputCapture.h"
 #include "macros/MacroRecorder.h"
 #include "macros/MacroScript.h"
-#include "macros/qt/PlatformInputCapture.h"
+#include "macros/ui/PlatformInputCapture.h"
 
 #include <QColor>
 #include <QObject>
@@ -19,34 +20,26 @@
 #include <functional>
 #include <memory>
 
-class QListWidget;
-class QPlainTextEdit;
-class QWidget;
-
 namespace tarq {
 
+class Controls;
 class RecordingSession;
-class TIntEdit;
+class WindowServices;
+struct FormState;
 struct MacroLibraryStore;
-
-struct MacroRecordingHooks {
-    // The text of a language entry (Str400 "Record", Str401 "Stop", Str106, Str510-512).
-    std::function<QString(int strId)> text;
-    // Puts a skin picture into a picture control.
-    std::function<void(const QString& control, const QString& picture)> setPicture;
-    // HideAllMenu: closes the open menu panels.
-    std::function<void()> hideAllMenu;
-    // RefreshFormMessagDialog: the program's message dialog.
-    std::function<void(const QString& text)> showMessage;
-    // The input source; the platform's by default. Tests hand in a scripted one.
-    std::function<PlatformCapture()> createCapture;
-    // Asks for a macro name with the name dialog; by default TForm3, modal.
-    std::function<QString()> askName;
-};
 
 class MacroRecording : public QObject {
 public:
-    MacroRecording(QWidget* root, MacroLibraryStore& library, MacroRecordingHooks hooks);
+    struct Hooks {
+        // HideAllMenu: closes the open menu panels.
+        std::function<void()> hideAllMenu;
+        // The input source; the platform's when empty. Tests hand in a scripted one.
+        std::function<PlatformCapture()> createCapture;
+        // Asks for a macro name; the name dialog TForm3 when empty.
+        std::function<QString()> askName;
+    };
+
+    MacroRecording(FormState& state, Controls& controls, WindowServices& window, Hooks hooks);
     ~MacroRecording() override;
 
     // Connects the controls and opens the input source (showing the hint when it sees only this
@@ -96,9 +89,15 @@ private:
     void ApplyNewName(const QString& name);
     void SetPointerOver(bool over);
 
-    QWidget* root_;
+    QString Text(int strId, const char* fallback) const;
+    void SetPicture(const QString& control, const QString& picture);
+    void ShowMessage(const QString& text);
+
+    FormState& state_;
+    Controls& controls_;
+    WindowServices& window_;
     MacroLibraryStore& library_;
-    MacroRecordingHooks hooks_;
+    Hooks hooks_;
     std::unique_ptr<InputCapture> capture_;
     std::unique_ptr<MacroRecorder> recorder_;
     std::unique_ptr<RecordingSession> session_;

@@ -50,8 +50,8 @@ void MainFormTest::startUpLeavesPageOneAtSkinSize()
 
     auto* background = form.control<QLabel>("Img_Base_1");
     QVERIFY(background && !background->pixmap().isNull());
-    QCOMPARE(QSize(form.SkinWidth, form.SkinHeight), background->pixmap().size());
-    QCOMPARE(form.size(), QSize(form.SkinWidth, form.SkinHeight));
+    QCOMPARE(QSize(form.State().SkinWidth, form.State().SkinHeight), background->pixmap().size());
+    QCOMPARE(form.size(), QSize(form.State().SkinWidth, form.State().SkinHeight));
     QCOMPARE(form.control("Disable_All_3")->size(), form.size());
 
     QVERIFY(form.control("gbPage1")->isVisibleTo(&form));
@@ -60,31 +60,31 @@ void MainFormTest::startUpLeavesPageOneAtSkinSize()
     QCOMPARE(form.control("gbPage6")->size(), QSize(1000, 600));
 
     // The no-device state: office button selected, shown page 1, the default values in place.
-    QVERIFY(form.NoDeviceView);
+    QVERIFY(form.State().NoDeviceView);
     QCOMPARE(form.control<TSkinLabel>("Img_Main_2")->picture(), QStringLiteral("SetS_03"));
     QCOMPARE(form.control<TSkinLabel>("Img_Macro_2")->picture(), QStringLiteral("SetS_01"));
-    QVERIFY(form.EepromMode);
-    QCOMPARE(form.LanguageIndex, 1);
+    QVERIFY(form.State().EepromMode);
+    QCOMPARE(form.State().LanguageIndex, 1);
     QVERIFY(form.control<QRadioButton>("rb_Lang1")->isChecked());
-    QCOMPARE(form.Text(20), QStringLiteral("Finding the specified device"));
-    QVERIFY(!form.AppFolder.isEmpty() && form.AppFolder.endsWith('/'));
-    QVERIFY2(form.StartupProblems.isEmpty(), qPrintable(form.StartupProblems.join('\n')));
+    QCOMPARE(form.State().Text(20), QStringLiteral("Finding the specified device"));
+    QVERIFY(!form.State().AppFolder.isEmpty() && form.State().AppFolder.endsWith('/'));
+    QVERIFY2(form.State().StartupProblems.isEmpty(), qPrintable(form.State().StartupProblems.join('\n')));
 
     // Centred on the screen; the numeric edits centre their text.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    QCOMPARE(form.x(), screen.left() + (screen.width() - form.SkinWidth) / 2);
+    QCOMPARE(form.x(), screen.left() + (screen.width() - form.State().SkinWidth) / 2);
     QCOMPARE(form.control<QLineEdit>("Edt_FireY2Offset")->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
 }
 
 void MainFormTest::startUpKeepsDeviceSearchForTheLoadingScreen()
 {
     TForm1 form;
-    QVERIFY(!form.DevTimer.isActive());
-    QVERIFY(!form.DevTimerFirst.isActive());
-    QCOMPARE(form.DevTimer.interval(), 3000);
+    QVERIFY(!form.State().DevTimer.isActive());
+    QVERIFY(!form.State().DevTimerFirst.isActive());
+    QCOMPARE(form.State().DevTimer.interval(), 3000);
     form.CreateLoadingScreen();
-    QVERIFY(form.DevTimerFirst.isActive());
-    QCOMPARE(form.DevTimerFirst.interval(), 20);
+    QVERIFY(form.State().DevTimerFirst.isActive());
+    QCOMPARE(form.State().DevTimerFirst.interval(), 20);
 }
 
 void MainFormTest::windowAndTrayShowTheApplicationIcon()
@@ -197,7 +197,7 @@ void MainFormTest::exitAndMinimise()
 
     QTest::mouseClick(form.control("Btn_Exit_2"), Qt::LeftButton);
     QVERIFY(!form.isVisible());
-    QVERIFY(!form.HidHandleValid());   // the mouse is let go; nothing is written
+    QVERIFY(!form.Device().Link.mouseOpen());   // the mouse is let go; nothing is written
 }
 
 void MainFormTest::appFolderFallsBackWhenTheProgramFolderIsNotWritable()

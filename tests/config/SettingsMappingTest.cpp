@@ -14,7 +14,7 @@
 #include "config/ConfigImage.h"
 #include "config/DefaultImages.h"
 #include "config/ImageSections.h"
-#include "config/SettingsMapping.h"
+#include "config/ui/SettingsMapping.h"
 #include "macros/MacroName.h"
 #include "support/FormWithMouse.h"
 #include "ui/Shapes.h"
@@ -153,7 +153,7 @@ private:
     SettingsMapping& Settings() { return Form().Settings(); }
     void Show(const DataBuf& buf)
     {
-        Form().DataBuf = buf;
+        Form().State().DataBuf = buf;
         Settings().DataBufToUI();
     }
 
@@ -171,12 +171,12 @@ void SettingsMappingTest::defaultImageShowsOnEveryPage()
 {
     // The form shows the first default image from its start, without a mouse.
     const TForm1& f = Form();
-    QCOMPARE(f.DataBuf, DefaultDataBuf());
+    QCOMPARE(f.State().DataBuf, DefaultDataBuf());
 
     // Engineer page.
     QCOMPARE(Index(f, "cb_SensorOri"), 2);   // "180 °"
     QVERIFY(Checked(f, "rb_MCULED"));
-    QCOMPARE(f.LedTypeName, QStringLiteral("MCULED"));
+    QCOMPARE(f.State().LedTypeName, QStringLiteral("MCULED"));
     QCOMPARE(Index(f, "cb_CPIStep"), 4);
     QCOMPARE(Index(f, "cb_CurrentCPI"), 1);
     QVERIFY(Checked(f, "rb_LEDOn"));
@@ -238,11 +238,11 @@ void SettingsMappingTest::showingThenReadingTheControlsKeepsDataBuf()
 {
     QFETCH(DataBuf, buf);
     Show(buf);
-    QCOMPARE(Form().DataBuf, buf);   // showing writes nothing
+    QCOMPARE(Form().State().DataBuf, buf);   // showing writes nothing
     Settings().UIToDataBuf();
     for (size_t i = 0; i < buf.size(); ++i)
-        if (Form().DataBuf[i] != buf[i])
-            QFAIL(qPrintable(QStringLiteral("byte %1: %2 shown, %3 read back").arg(i).arg(buf[i]).arg(Form().DataBuf[i])));
+        if (Form().State().DataBuf[i] != buf[i])
+            QFAIL(qPrintable(QStringLiteral("byte %1: %2 shown, %3 read back").arg(i).arg(buf[i]).arg(Form().State().DataBuf[i])));
     if (buf[databuf::kYOffsets] == 0xFF)
         QCOMPARE(Text(Form(), "edt_YOffset1"), QStringLiteral("-1"));
     Show(DefaultDataBuf());
@@ -306,7 +306,7 @@ void SettingsMappingTest::ledTypeShowsOnlyItsOwnControls()
     }
 
     Show(RedBlueLed());
-    QCOMPARE(f.LedTypeName, QStringLiteral("RBLED"));
+    QCOMPARE(f.State().LedTypeName, QStringLiteral("RBLED"));
     QCOMPARE(Index(f, "cb_RBLEDCurrentMode"), 2);
     QCOMPARE(Picture(f, "Img_RBLEDMode3"), QStringLiteral("RdS_E"));
     QCOMPARE(Text(f, "edt_MCULEDCrtStep"), QStringLiteral("2"));   // the RB LED has no step
@@ -327,7 +327,7 @@ void SettingsMappingTest::offeredMcuModesNarrowTheModeList()
     }
     QCOMPARE(box->currentIndex(), 1);   // mode 2 stays current
     Settings().UIToDataBuf();
-    QCOMPARE(Form().DataBuf, buf);
+    QCOMPARE(Form().State().DataBuf, buf);
     Show(DefaultDataBuf());
 }
 
@@ -336,7 +336,7 @@ void SettingsMappingTest::engineerChangesUpdateTheUserPages()
     TForm1& f = Form();
     Settings().Wire();
     Show(DefaultDataBuf());
-    const DataBuf before = f.DataBuf;
+    const DataBuf before = f.State().DataBuf;
 
     auto* offered = f.control<QCheckBox>("cb_Mode3");   // mode 3 no longer offered
     offered->setChecked(false);
@@ -362,7 +362,7 @@ void SettingsMappingTest::engineerChangesUpdateTheUserPages()
     QVERIFY(Hidden(f, "cb_CPI5") && !Hidden(f, "cb_CPI4"));
     QVERIFY(!f.control("slider_DPI5")->isEnabled() && f.control("slider_DPI4")->isEnabled());
 
-    QCOMPARE(f.DataBuf, before);   // the controls change, DataBuf waits for the next write
+    QCOMPARE(f.State().DataBuf, before);   // the controls change, DataBuf waits for the next write
     Show(DefaultDataBuf());
 }
 
@@ -370,11 +370,11 @@ void SettingsMappingTest::aimButtonsSetTheAimValueOnlyWhenPresent()
 {
     TForm1& f = Form();
     // Without an AIM button the AIM label, slider and value keep what they had.
-    f.AimDpiIndex = 7;
+    f.State().AimDpiIndex = 7;
     f.control<QLabel>("lbl_AIMKeyValue")->setText("kept");
     f.control<QSlider>("slider_DPI8")->setValue(300);
     Show(DefaultDataBuf());
-    QCOMPARE(f.AimDpiIndex, 7);
+    QCOMPARE(f.State().AimDpiIndex, 7);
     QCOMPARE(Text(f, "lbl_AIMKeyValue"), QStringLiteral("kept"));
     QCOMPARE(SliderValue(f, "slider_DPI8"), 300);
 
@@ -382,24 +382,24 @@ void SettingsMappingTest::aimButtonsSetTheAimValueOnlyWhenPresent()
     DataBuf buf = DefaultDataBuf();
     SetKeyCode(buf, 2, 3, "0A0800");
     Show(buf);
-    QCOMPARE(f.AimDpiIndex, 8);
+    QCOMPARE(f.State().AimDpiIndex, 8);
     QCOMPARE(Text(f, "lbl_AIMKeyValue"), QStringLiteral("4000"));
     QCOMPARE(SliderValue(f, "slider_DPI8"), 800);
     QCOMPARE(Index(f, "cb_AIMKeyValue"), 8);
-    QCOMPARE(Text(f, "btn_Key203"), f.Text(222));
+    QCOMPARE(Text(f, "btn_Key203"), f.State().Text(222));
 
     // The AIM editors set 1600 (index 4): written as 0A 04 00 in either mode; the code text
     // is not changed.
     for (bool eeprom : {true, false}) {
-        f.EepromMode = eeprom;
-        f.AimDpiIndex = 4;
+        f.State().EepromMode = eeprom;
+        f.State().AimDpiIndex = 4;
         Settings().AIMKeyToDataBuf();
         const size_t at = databuf::KeyCodeOffset(2, 3);
-        QCOMPARE(std::vector<uint8_t>(f.DataBuf.begin() + at, f.DataBuf.begin() + at + 3),
+        QCOMPARE(std::vector<uint8_t>(f.State().DataBuf.begin() + at, f.State().DataBuf.begin() + at + 3),
                  (std::vector<uint8_t>{0x0A, 0x04, 0x00}));
-        QCOMPARE(QString::fromStdString(f.GameKeyCodes[2]), QStringLiteral("0A0800"));
+        QCOMPARE(QString::fromStdString(f.State().GameKeyCodes[2]), QStringLiteral("0A0800"));
     }
-    f.EepromMode = true;
+    f.State().EepromMode = true;
     Show(DefaultDataBuf());
 }
 
@@ -420,7 +420,7 @@ void SettingsMappingTest::buttonNamesComeFromCodesAndMacroNames()
     WriteComplementPair(buf, databuf::kKeyMode, kGameModeBit);
     SetKeyCode(buf, 2, 1, "060221");    // base macro page 2
     const MacroName name = MacroNameFromUtf16(u"Burst \u00e9");
-    std::copy(name.begin(), name.end(), f.MacroAreas.basePages[1].begin());
+    std::copy(name.begin(), name.end(), f.State().MacroAreas.basePages[1].begin());
     Show(buf);
     QVERIFY(Checked(f, "rb_2"));
     QCOMPARE(Index(f, "cb_KeyMode"), 1);
@@ -429,17 +429,17 @@ void SettingsMappingTest::buttonNamesComeFromCodesAndMacroNames()
     QCOMPARE(Text(f, "Key2"), QStringLiteral("Middle Click"));
 
     // Driver mode: the macro's name from the assigned driver macro records.
-    f.EepromMode = false;
+    f.State().EepromMode = false;
     std::vector<uint8_t> record(2048, 0);
     const MacroName driverName = MacroNameFromUtf16(u"Driver one");
     std::copy(driverName.begin(), driverName.end(), record.begin());
-    f.AssignedDriverMacros = {record};
-    f.GameKeyCodes[0] = "060120";
+    f.State().AssignedDriverMacros = {record};
+    f.State().GameKeyCodes[0] = "060120";
     Settings().RefreshProfile2Keys();
     QCOMPARE(Text(f, "Key1"), QStringLiteral("Driver one"));
-    f.AssignedDriverMacros.clear();
-    f.EepromMode = true;
-    f.MacroAreas.basePages[1].fill(0);
+    f.State().AssignedDriverMacros.clear();
+    f.State().EepromMode = true;
+    f.State().MacroAreas.basePages[1].fill(0);
     Show(DefaultDataBuf());
     QVERIFY(Checked(f, "rb_1"));
 }
@@ -470,17 +470,17 @@ void SettingsMappingTest::driverRecordShowsAndReadsBack()
     QVERIFY(Hidden(f, "slider_Breath_Speed") && Hidden(f, "Img_MCULEDMode1") && Hidden(f, "cs_DPI1Col"));
 
     // In driver mode the type the mouse reported outlasts showing the store's sections.
-    f.EepromMode = false;
+    f.State().EepromMode = false;
     Settings().ShowLedType("RBLED");
     Show(DefaultDataBuf());
-    QCOMPARE(f.LedTypeName, QStringLiteral("RBLED"));
+    QCOMPARE(f.State().LedTypeName, QStringLiteral("RBLED"));
     QVERIFY(Checked(f, "rb_RBLED"));
     QCOMPARE(Index(f, "cb_RBLEDCurrentMode"), 1);   // byte 50: mode 2
     QVERIFY(Hidden(f, "Img_MCULEDMode2") && !Hidden(f, "Img_RBLEDMode2") && Hidden(f, "cs_DPI1Col"));
-    f.EepromMode = true;
-    f.LedTypeName.clear();
+    f.State().EepromMode = true;
+    f.State().LedTypeName.clear();
     Show(DefaultDataBuf());
-    QCOMPARE(f.LedTypeName, QStringLiteral("MCULED"));
+    QCOMPARE(f.State().LedTypeName, QStringLiteral("MCULED"));
 }
 
 QTEST_MAIN(SettingsMappingTest)

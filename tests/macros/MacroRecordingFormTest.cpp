@@ -60,10 +60,10 @@ struct RecordingForm {
         : device(false, std::move(capture)), form(device.form.get())
     {
         device.OpenMouse();
-        form->NoDeviceView = false;
+        form->State().NoDeviceView = false;
         form->ShowDialogMessage = [this](const QString& text) { messages << text; };
-        form->MacroLibrary.path = dir.filePath("Macro.bin");
-        LoadMacroLibraryFile(form->MacroLibrary);
+        form->State().MacroLibrary.path = dir.filePath("Macro.bin");
+        LoadMacroLibraryFile(form->State().MacroLibrary);
         form->Recording().RefreshPCMacroName();
         form->show();
         Click(form->control("Btn_Macro_1"));
@@ -79,7 +79,7 @@ struct RecordingForm {
 
     MacroRecord SavedRecord(int row)
     {
-        const auto bytes = ReadFileBytes(form->MacroLibrary.path, 1 << 20);
+        const auto bytes = ReadFileBytes(form->State().MacroLibrary.path, 1 << 20);
         return bytes ? ReadMacroLibraryFile(*bytes)[size_t(row)] : MacroRecord{};
     }
 
@@ -328,7 +328,7 @@ void MacroRecordingFormTest::insertRecordingPutsKeysBehindTheSelectedEvent()
     // Inserted lines reach the body only through the panel's OK.
     QCOMPARE(int(f.SavedRecord(0).body[1]), 3);
     f.form->Recording().BuildMacroBody();
-    QCOMPARE(int(f.form->MacroLibrary.pc[0].body[1]), 7);
+    QCOMPARE(int(f.form->State().MacroLibrary.pc[0].body[1]), 7);
 }
 
 void MacroRecordingFormTest::endToEndOnXvfbWithXTest()

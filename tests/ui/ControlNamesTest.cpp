@@ -112,7 +112,7 @@ QStringList MacroPage()
             "mmo_wrscript"};
 }
 
-QStringList GunPage()
+QStringList GunPageNames()
 {
     QStringList names{"Btn_FireConfirm", "Img_FireConfirm", "Btn_FireExit", "Img_FireExit",
                       "lbl_Fire_Marco_Stop_Release", "lbl_Fire_Marco_Count", "lbl_Fire_Marco_Y",
@@ -138,7 +138,7 @@ QStringList GunPage()
     return names + Range("Edt_FireY", 1, 3, "Offset");
 }
 
-QStringList EngineerPage()
+QStringList EngineerPageNames()
 {
     QStringList names{"Img_Logo4", "Img_Result", "Img_Error", "Btn_Main_6", "Btn_Switch_6",
                       "Btn_Adv_6", "Btn_Breath_6", "Btn_Macro_6", "Btn_Engineer_6", "btn_TestKeys",
@@ -228,8 +228,8 @@ void ControlNamesTest::everyNamedControlExistsOnce_data()
     QTest::newRow("advanced page") << AdvancedPage();
     QTest::newRow("light page") << LightPage();
     QTest::newRow("macro page") << MacroPage();
-    QTest::newRow("gun page") << GunPage();
-    QTest::newRow("engineer page") << EngineerPage();
+    QTest::newRow("gun page") << GunPageNames();
+    QTest::newRow("engineer page") << EngineerPageNames();
     QStringList entries;
     for (const MenuEntry& e : kEntries)
         entries << e.entry;
@@ -294,13 +294,13 @@ void ControlNamesTest::menusCarryTheirEntries()
         int width;
     };
     // Widths from the layout (M_L_W, SP_L_W, O_L_W); heights as in the office view.
-    const Panel panels[] = {{"Pnl_Main", 170, form.Style.menuWidth1}, {"Pnl_Special", 170, form.Style.menuWidth2},
-                            {"Pnl_MseKey", 122, form.Style.menuWidth3}, {"Pnl_CPIKey", 74, form.Style.menuWidth3},
-                            {"Pnl_Media", 170, form.Style.menuWidth3}, {"Pnl_WWW", 170, form.Style.menuWidth3},
-                            {"Pnl_MyPC", 74, form.Style.menuWidth3}};
-    QCOMPARE(form.Style.menuWidth1, 190);
-    QCOMPARE(form.Style.menuWidth2, 166);
-    QCOMPARE(form.Style.menuWidth3, 154);
+    const Panel panels[] = {{"Pnl_Main", 170, form.State().Style.menuWidth1}, {"Pnl_Special", 170, form.State().Style.menuWidth2},
+                            {"Pnl_MseKey", 122, form.State().Style.menuWidth3}, {"Pnl_CPIKey", 74, form.State().Style.menuWidth3},
+                            {"Pnl_Media", 170, form.State().Style.menuWidth3}, {"Pnl_WWW", 170, form.State().Style.menuWidth3},
+                            {"Pnl_MyPC", 74, form.State().Style.menuWidth3}};
+    QCOMPARE(form.State().Style.menuWidth1, 190);
+    QCOMPARE(form.State().Style.menuWidth2, 166);
+    QCOMPARE(form.State().Style.menuWidth3, 154);
     for (const Panel& p : panels) {
         QWidget* panel = form.control(p.name);
         QCOMPARE(panel->size(), QSize(p.width, p.height));

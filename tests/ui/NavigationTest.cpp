@@ -52,7 +52,7 @@ struct Connected {
     explicit Connected(View view = View::Office)
     {
         device.OpenMouse();
-        form.NoDeviceView = false;
+        form.State().NoDeviceView = false;
         form.show();
         form.Nav().ChangeView(view);
     }
@@ -164,7 +164,7 @@ void NavigationTest::pageButtonLeaveMarksTheCurrentView()
 
     // In the no-device state the leave does not mark a view.
     c.form.Nav().ButtonTypeB_1IconInit();
-    c.form.NoDeviceView = true;
+    c.form.State().NoDeviceView = true;
     Enter(light);
     Leave(light);
     QCOMPARE(Pictures(c.form, "Macro_"), Four("SetS_01"));
@@ -187,11 +187,11 @@ void NavigationTest::textButtonsChangeColours()
     auto* del = c.form.control<QLabel>("Btn_Del");
     Enter(del);
     QCOMPARE(del->palette().color(QPalette::WindowText), QColor(Qt::white));
-    QCOMPARE(del->palette().color(QPalette::Window), c.form.Style.macroSelected);
+    QCOMPARE(del->palette().color(QPalette::Window), c.form.State().Style.macroSelected);
     Leave(del);
-    QCOMPARE(del->palette().color(QPalette::WindowText), c.form.Style.textButtonFont);
-    QCOMPARE(del->palette().color(QPalette::Window), c.form.Style.textButtonBack);
-    QVERIFY(!c.form.LabelRun.isActive());   // text buttons do not roll
+    QCOMPARE(del->palette().color(QPalette::WindowText), c.form.State().Style.textButtonFont);
+    QCOMPARE(del->palette().color(QPalette::Window), c.form.State().Style.textButtonBack);
+    QVERIFY(!c.form.State().LabelRun.isActive());   // text buttons do not roll
 }
 
 void NavigationTest::webButtonFollowsTheMouseAndOpensItsAddress()
@@ -205,13 +205,13 @@ void NavigationTest::webButtonFollowsTheMouseAndOpensItsAddress()
     // No mouse: the pointer changes nothing, a click still shows the pressed picture.
     Enter(web);
     QCOMPARE(Pictures(form, "Web_"), Four("WebS_01"));
-    form.Org.webEnable = false;
+    form.State().Org.webEnable = false;
     QTest::mouseClick(web, Qt::LeftButton);
     QCOMPARE(Pictures(form, "Web_"), Four("WebS_02"));
     QVERIFY(catcher.opened.isEmpty());
 
-    form.Org.webEnable = true;
-    form.Org.web = "https://example.org/mouse";
+    form.State().Org.webEnable = true;
+    form.State().Org.web = "https://example.org/mouse";
     QTest::mouseClick(web, Qt::LeftButton);
     QCOMPARE(catcher.opened, QList<QUrl>{QUrl("https://example.org/mouse")});
 
@@ -226,14 +226,14 @@ void NavigationTest::webButtonFollowsTheMouseAndOpensItsAddress()
 void NavigationTest::rollingCaptionScrollsAndIsRestored()
 {
     Connected c;
-    c.form.Org.trEnable = true;
+    c.form.State().Org.trEnable = true;
     auto* apply = c.form.control<QLabel>("Btn_Apply_1");
     QCOMPARE(apply->text(), QStringLiteral("Apply"));
     Enter(apply);
-    QVERIFY(c.form.LabelRun.isActive());
-    QCOMPARE(c.form.LabelRun.interval(), 200);
+    QVERIFY(c.form.State().LabelRun.isActive());
+    QCOMPARE(c.form.State().LabelRun.interval(), 200);
     QTRY_COMPARE(apply->text(), QStringLiteral("pply    A"));   // the timer's first tick
-    c.form.LabelRun.stop();
+    c.form.State().LabelRun.stop();
     c.form.Nav().LabelRunTimer();
     QCOMPARE(apply->text(), QStringLiteral("ply    Ap"));
     for (int tick = 0; tick < 40; ++tick)   // the gap is put in once per hover
@@ -241,25 +241,25 @@ void NavigationTest::rollingCaptionScrollsAndIsRestored()
     QCOMPARE(apply->text().count(' '), 4);
     Leave(apply);
     QCOMPARE(apply->text(), QStringLiteral("Apply"));
-    QVERIFY(!c.form.LabelRun.isActive());
+    QVERIFY(!c.form.State().LabelRun.isActive());
 
     // A disabled caption does not start rolling.
     apply->setEnabled(false);
     Enter(apply);
-    QVERIFY(!c.form.LabelRun.isActive());
+    QVERIFY(!c.form.State().LabelRun.isActive());
 }
 
 void NavigationTest::rollingCaptionStaysWithoutTextRolling()
 {
     Connected c;
-    c.form.Org.trEnable = false;
+    c.form.State().Org.trEnable = false;
     auto* apply = c.form.control<QLabel>("Btn_Apply_3");
     Enter(apply);
     for (int tick = 0; tick < 5; ++tick)
         c.form.Nav().LabelRunTimer();
     QCOMPARE(apply->text(), QStringLiteral("Apply"));
     // A caption-less button (exit) rolls nothing and breaks nothing.
-    c.form.Org.trEnable = true;
+    c.form.State().Org.trEnable = true;
     Enter(c.form.control("Btn_Exit_1"));
     c.form.Nav().LabelRunTimer();
     QCOMPARE(c.form.control<QLabel>("Btn_Exit_1")->text(), QString());
@@ -289,7 +289,7 @@ void NavigationTest::pageButtonInNoDeviceStateDoesNothing()
     QStringList messages;
     form.ShowStandardMessage = [&messages](const QString& text) { messages << text; };
     QVERIFY(device.OpenMouse());   // open, but its identification was refused
-    form.NoDeviceView = true;
+    form.State().NoDeviceView = true;
     form.show();
     QTest::mouseClick(form.control("Btn_Breath_4"), Qt::LeftButton);
     QVERIFY(messages.isEmpty());
@@ -323,7 +323,7 @@ void NavigationTest::pageChangesShowTheViewsPage()
     QVERIFY(c.form.control<QRadioButton>(radio)->isChecked());
     for (int p = 1; p <= 6; ++p)
         QCOMPARE(c.form.control(QStringLiteral("gbPage%1").arg(p))->isVisible(), p == page);
-    QCOMPARE(c.form.size(), QSize(c.form.SkinWidth, c.form.SkinHeight));
+    QCOMPARE(c.form.size(), QSize(c.form.State().SkinWidth, c.form.State().SkinHeight));
     QVERIFY(!c.form.control("Pnl_Main")->isVisible());
     for (const char* base : {"Main_", "Second_", "Adv_", "Breath_", "Macro_"})
         QCOMPARE(Pictures(c.form, base), Four(QLatin1String(base) == own ? "SetS_03" : "SetS_01"));
@@ -340,8 +340,8 @@ void NavigationTest::gameViewOffersTheGunEntriesOnlyWithGunDisplay()
     Connected c;
     auto* keyMode = c.form.control<QComboBox>("cb_KeyMode");
     for (const bool gun : {false, true}) {
-        c.form.Org.gdEnable = gun;
-        c.form.ComboKey3Enable = true;
+        c.form.State().Org.gdEnable = gun;
+        c.form.State().ComboKey3Enable = true;
         c.form.Nav().Btn_Second_0Click();
         QCOMPARE(keyMode->currentIndex(), 1);
         QCOMPARE(c.form.control("Pnl_Main")->height(), gun ? 194 : 170);
@@ -350,7 +350,7 @@ void NavigationTest::gameViewOffersTheGunEntriesOnlyWithGunDisplay()
         QCOMPARE(c.form.control("Img_ComboKey3")->isVisible(), gun);
     }
     // Without the layout's third option it stays hidden even with gun display.
-    c.form.ComboKey3Enable = false;
+    c.form.State().ComboKey3Enable = false;
     c.form.Nav().Btn_Second_0Click();
     QVERIFY(!c.form.control("IB_ComboKey3")->isVisible());
     // The office view cuts the fire macro entry off.
@@ -378,18 +378,18 @@ void NavigationTest::engineerViewUnlocksAndResizes()
     QCOMPARE(Pictures(c.form, "Engineer_"), Four("SetS_03"));
 
     qobject_cast<QPushButton*>(c.form.control("Btn_Main_6"))->click();
-    QCOMPARE(c.form.size(), QSize(c.form.SkinWidth, c.form.SkinHeight));
+    QCOMPARE(c.form.size(), QSize(c.form.State().SkinWidth, c.form.State().SkinHeight));
     QVERIFY(c.form.control("gbPage1")->isVisible());
 }
 
 void NavigationTest::refreshShowsPageOneInTheNoDeviceState()
 {
     Connected c(View::Light);
-    c.form.NoDeviceView = true;
+    c.form.State().NoDeviceView = true;
     c.form.Nav().RefreshAPPage();
     QVERIFY(c.form.control("gbPage1")->isVisible());
     QVERIFY(!c.form.control("gbPage3")->isVisible());
-    c.form.NoDeviceView = false;
+    c.form.State().NoDeviceView = false;
     c.form.Nav().RefreshAPPage();
     QVERIFY(c.form.control("gbPage3")->isVisible());
     QVERIFY(!c.form.control("gbPage1")->isVisible());
@@ -430,8 +430,8 @@ void NavigationTest::menuOpensBesideTheButtonLabel()
     QCOMPARE(menu->x(), left ? cx - menu->width() : cx);
     QCOMPARE(menu->y(), up ? cy - menu->height() : cy);
     // The rule: the menu reaches the edge only when it opens away from it.
-    QCOMPARE(r.left() + r.width() + menu->width() >= c.form.SkinWidth, left);
-    QCOMPARE(r.top() + r.height() + menu->height() >= c.form.SkinHeight, up);
+    QCOMPARE(r.left() + r.width() + menu->width() >= c.form.State().SkinWidth, left);
+    QCOMPARE(r.top() + r.height() + menu->height() >= c.form.State().SkinHeight, up);
 }
 
 void NavigationTest::menuOnTheEngineerPageOpensAboveTheButton()
@@ -505,7 +505,7 @@ void NavigationTest::messageDialogTurnsCarriageReturnsIntoLines()
     TForm1 form;
     QString shown;
     form.ShowDialogMessage = [&shown](const QString& text) { shown = text; };
-    form.Nav().RefreshFormMessagDialog(form.Text(100) + "\r\r" + form.Text(101));
+    form.Nav().RefreshFormMessagDialog(form.State().Text(100) + "\r\r" + form.State().Text(101));
     QCOMPARE(shown, QStringLiteral("Please Connect the USB Device\n\nPlease check your device is attached to USB port"));
 }
 

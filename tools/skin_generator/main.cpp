@@ -21,7 +21,7 @@
 #include <functional>
 
 #include "SkinStyle.h"
-#include "ui/skin/ConfigText.h"
+#include "skin/ConfigText.h"
 
 using namespace skin;
 

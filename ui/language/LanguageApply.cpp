@@ -1,6 +1,6 @@
 #include "ui/language/LanguageApply.h"
 
-#include "ui/language/LanguageCaptions.h"
+#include "language/LanguageCaptions.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

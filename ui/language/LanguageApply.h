@@ -4,8 +4,8 @@
 // caption table. Controls are found below the form's root widget by object name; a control the
 // tree does not have is skipped, so the functions also work on a partial tree.
 
-#include "ui/language/EngineerCaptions.h"
-#include "ui/language/LanguageText.h"
+#include "language/EngineerCaptions.h"
+#include "language/LanguageText.h"
 
 #include <QHash>
 #include <QString>

@@ -1,5 +1,7 @@
 #include "ui/language/LanguageSwitch.h"
 
+#include "ui/Controls.h"
+#include "ui/SkinLabel.h"
 #include "ui/language/LanguageApply.h"
 
 #include <QAbstractButton>
@@ -77,5 +79,20 @@ bool SwitchLanguage(QWidget* root, int languageIndex, const LanguageSwitchHooks&
     }
     return true;
 }
+
+LanguageSwitch::LanguageSwitch(Controls& controls, LanguageSwitchHooks hooks)
+    : controls_(controls), hooks_(std::move(hooks))
+{
+}
+
+void LanguageSwitch::Wire()
+{
+    for (int language = 1; language <= kLanguageCount; ++language)
+        for (int copy = 1; copy <= kPageCopies; ++copy)
+            if (auto* button = controls_.get<TSkinLabel>(QStringLiteral("Btn_Lang%1_%2").arg(language).arg(copy)))
+                QObject::connect(button, &TSkinLabel::clicked, button, [this, language] { Switch(language); });
+}
+
+bool LanguageSwitch::Switch(int languageIndex) { return SwitchLanguage(controls_.Root(), languageIndex, hooks_); }
 
 } // namespace tarq

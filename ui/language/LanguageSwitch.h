@@ -39,4 +39,23 @@ struct LanguageSwitchHooks {
 // blank every caption. Returns whether the switch ran.
 bool SwitchLanguage(QWidget* root, int languageIndex, const LanguageSwitchHooks& hooks);
 
+class Controls;
+
+// The language buttons of the main form: each connects its four page copies to its handler.
+class LanguageSwitch {
+public:
+    LanguageSwitch(Controls& controls, LanguageSwitchHooks hooks);
+
+    void Wire();
+
+    void Btn_Lang1_0Click() { Switch(1); }
+    void Btn_Lang2_0Click() { Switch(2); }
+    void Btn_Lang3_0Click() { Switch(3); }
+    bool Switch(int languageIndex);
+
+private:
+    Controls& controls_;
+    LanguageSwitchHooks hooks_;
+};
+
 } // namespace tarq

@@ -1,6 +1,6 @@
 #include "ui/pages/EngineerText.h"
 
-#include "ui/language/EngineerCaptions.h"
+#include "language/EngineerCaptions.h"
 
 namespace tarq::pages {
 

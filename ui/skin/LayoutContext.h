@@ -9,7 +9,7 @@
 #include <initializer_list>
 #include <optional>
 
-#include "ui/skin/ConfigText.h"
+#include "skin/ConfigText.h"
 #include "ui/skin/LayoutPass.h"
 
 namespace tarq::layout {

@@ -13,8 +13,8 @@
 
 #include <vector>
 
-#include "ui/skin/ConfigText.h"
-#include "ui/skin/OrgConfiguration.h"
+#include "skin/ConfigText.h"
+#include "skin/OrgConfiguration.h"
 
 class QWidget;
 

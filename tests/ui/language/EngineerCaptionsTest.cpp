@@ -1,4 +1,4 @@
-#include "ui/language/EngineerCaptions.h"
+#include "language/EngineerCaptions.h"
 
 #include <gtest/gtest.h>
 

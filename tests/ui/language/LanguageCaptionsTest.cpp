@@ -1,4 +1,4 @@
-#include "ui/language/LanguageCaptions.h"
+#include "language/LanguageCaptions.h"
 
 #include <gtest/gtest.h>
 

@@ -19,6 +19,7 @@
 #include <functional>
 
 #include "app/Main.h"
+#include "ui/language/LanguageSwitch.h"
 #include "app/PageRenderer.h"
 #include "ui/SkinLabel.h"
 #include "ui/language/LanguageApply.h"
@@ -39,7 +40,7 @@ QString Caption(TForm1& form, const char* name)
 bool ShownOnItsPage(QWidget* w, const TForm1& form)
 {
     const QRect inWindow(w->mapTo(&form, QPoint(0, 0)), w->size());
-    if (!QRect(QPoint(0, 0), QSize(form.SkinWidth, form.SkinHeight)).intersects(inWindow))
+    if (!QRect(QPoint(0, 0), QSize(form.State().SkinWidth, form.State().SkinHeight)).intersects(inWindow))
         return false;
     for (QWidget* p = w; p && p != &form; p = p->parentWidget()) {
         if (p->isHidden() && !p->objectName().startsWith("gbPage"))
@@ -146,20 +147,20 @@ private slots:
     void keyLabelsAndTextFieldsFollowTheLanguage()
     {
         TForm1 form;
-        QCOMPARE(form.LanguageIndex, 1);
+        QCOMPARE(form.State().LanguageIndex, 1);
         form.control<QLabel>("Key3")->setText("Left Click");
         form.control<QLabel>("Key4")->setText("Stop");
         form.control<QLabel>("Key5")->setText("Recoil Macro");
 
-        form.Btn_Lang2_0Click();
-        QCOMPARE(form.LanguageIndex, 2);
+        form.Language().Btn_Lang2_0Click();
+        QCOMPARE(form.State().LanguageIndex, 2);
         QCOMPARE(Caption(form, "Key3"), "左键");
-        QCOMPARE(Caption(form, "Key4"), form.Text(401));
+        QCOMPARE(Caption(form, "Key4"), form.State().Text(401));
         QCOMPARE(Caption(form, "Key5"), "Recoil Macro");
         QCOMPARE(Caption(form, "Btn_Apply_2"), "应用");
-        QCOMPARE(form.Text(20), "正在查找指定设备");
-        QCOMPARE(form.Title, "USB 游戏鼠标");
-        QCOMPARE(form.FontName, "WenQuanYi Micro Hei");
+        QCOMPARE(form.State().Text(20), "正在查找指定设备");
+        QCOMPARE(form.State().Title, "USB 游戏鼠标");
+        QCOMPARE(form.State().FontName, "WenQuanYi Micro Hei");
         QVERIFY(form.control<QRadioButton>("rb_Lang2")->isChecked());
         QCOMPARE(form.control<TSkinLabel>("Img_Lang2_3")->picture(), "SetS_03");
         QCOMPARE(form.control<TSkinLabel>("Img_Lang1_3")->picture(), "SetS_01");
@@ -167,13 +168,13 @@ private slots:
         QCOMPARE(form.control<QAbstractButton>("Btn_Main_6")->text(),
                  ToQString(EngineerCaptions(SystemLocaleId()).CaptionText(0)));
 
-        form.Btn_Lang1_0Click();
-        QCOMPARE(form.LanguageIndex, 1);
+        form.Language().Btn_Lang1_0Click();
+        QCOMPARE(form.State().LanguageIndex, 1);
         QCOMPARE(Caption(form, "Key3"), "Left Click");
         QCOMPARE(Caption(form, "Key4"), "Stop");
         QCOMPARE(Caption(form, "Key5"), "Recoil Macro");
-        QCOMPARE(form.Text(401), "Stop");
-        QCOMPARE(form.Title, "USB Gaming Mouse");
+        QCOMPARE(form.State().Text(401), "Stop");
+        QCOMPARE(form.State().Title, "USB Gaming Mouse");
         QVERIFY(form.control<QRadioButton>("rb_Lang1")->isChecked());
     }
 
@@ -181,14 +182,14 @@ private slots:
     void messageDialogIsCaptionedWithTheLanguageTitle()
     {
         TForm1 form;
-        const auto dialog = [&] { form.ShowDialogMessage(form.Text(109)); };
+        const auto dialog = [&] { form.ShowDialogMessage(form.State().Text(109)); };
         QCOMPARE(CaptionOfMessage(dialog), "USB Gaming Mouse");
-        form.Btn_Lang2_0Click();
+        form.Language().Btn_Lang2_0Click();
         QCOMPARE(CaptionOfMessage(dialog), "USB 游戏鼠标");
-        form.Btn_Lang1_0Click();
+        form.Language().Btn_Lang1_0Click();
         QCOMPARE(CaptionOfMessage(dialog), "USB Gaming Mouse");
         // The plain message box has no caption of its own.
-        QCOMPARE(CaptionOfMessage([&] { form.ShowStandardMessage(form.Text(20)); }), QString());
+        QCOMPARE(CaptionOfMessage([&] { form.ShowStandardMessage(form.State().Text(20)); }), QString());
     }
 
     // The frame, page and language buttons look the same on pages 1-4, in every language.
@@ -207,7 +208,7 @@ private slots:
         TForm1 form;
         if (language != 1)
             QTest::mouseClick(form.control(QStringLiteral("Btn_Lang%1_1").arg(language)), Qt::LeftButton);
-        QCOMPARE(form.LanguageIndex, language);
+        QCOMPARE(form.State().LanguageIndex, language);
         QStringList differing;
         for (int b = 0; b < pages::kFrameButtonCount; ++b) {
             const QString name = QStringLiteral("Btn_") + QLatin1String(pages::kFrameButtons[b]);
@@ -233,7 +234,7 @@ private slots:
         auto* insert = form.control<QComboBox>("CB_Insert");
         QVERIFY(insert);
         insert->setCurrentIndex(5);
-        form.Btn_Lang2_0Click();
+        form.Language().Btn_Lang2_0Click();
         QCOMPARE(insert->currentIndex(), 5);
         QCOMPARE(insert->currentText(), "插入循环结束");
     }
@@ -241,8 +242,8 @@ private slots:
     void languageNotCarriedLeavesTheWindowAsItWas()
     {
         TForm1 form;
-        form.Btn_Lang3_0Click();
-        QCOMPARE(form.LanguageIndex, 1);
+        form.Language().Btn_Lang3_0Click();
+        QCOMPARE(form.State().LanguageIndex, 1);
         QCOMPARE(Caption(form, "Btn_Apply_1"), "Apply");
         QVERIFY(form.control<QRadioButton>("rb_Lang1")->isChecked());
     }
@@ -266,10 +267,10 @@ private slots:
         form.ShowDialogMessage = [&](const QString& text) { messages << text; };
         form.ShowStandardMessage = form.ShowDialogMessage;
         if (language == 2)
-            form.Btn_Lang2_0Click();
+            form.Language().Btn_Lang2_0Click();
         else if (language == 3)
-            form.Btn_Lang3_0Click();
-        QCOMPARE(form.LanguageIndex, language);
+            form.Language().Btn_Lang3_0Click();
+        QCOMPARE(form.State().LanguageIndex, language);
 
         const QString folder = qEnvironmentVariable("TARQ_RENDER_DIR");
         if (!folder.isEmpty()) {

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the language-text reader and to FindStrId: neither may crash, read
 // past the input or hand out malformed UTF-8.
-#include "ui/language/LanguageText.h"
+#include "language/LanguageText.h"
 
 #include <cstdlib>
 #include <span>

@@ -1,4 +1,4 @@
-#include "ui/language/LanguageText.h"
+#include "language/LanguageText.h"
 
 #include <gtest/gtest.h>
 

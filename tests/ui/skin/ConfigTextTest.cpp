@@ -1,4 +1,4 @@
-#include "ui/skin/ConfigText.h"
+#include "skin/ConfigText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // libFuzzer target: any configuration text reads without a crash or a read past its bytes, and
 // the org configuration built from it keeps every value inside its range.
-#include "ui/skin/ConfigText.h"
-#include "ui/skin/OrgConfiguration.h"
+#include "skin/ConfigText.h"
+#include "skin/OrgConfiguration.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The shipped layout configuration of language 1 against the keys the layout families need.
 
-#include "ui/skin/ConfigText.h"
-#include "ui/skin/LayoutKeys.h"
+#include "skin/ConfigText.h"
+#include "skin/LayoutKeys.h"
 
 #include <gtest/gtest.h>
 

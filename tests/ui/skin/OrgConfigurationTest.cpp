@@ -1,4 +1,4 @@
-#include "ui/skin/OrgConfiguration.h"
+#include "skin/OrgConfiguration.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,42 @@
+#pragma once
+// While a transfer runs the device check must not touch the mouse and the pages must not take
+// clicks. A BusyScope stops DevTimer and shows the busy overlays when it is created; when it
+// ends, on whatever path, it hides the overlays and restarts the device check at its slow rate
+// (DevTimerFirst stays stopped). TimerOnly pauses the device check alone, for a message or a
+// step that shows the loading screen without the overlays.
+
+#include "app/FormState.h"
+#include "ui/WindowServices.h"
+
+namespace tarq {
+
+class BusyScope {
+public:
+    enum Kind { WithOverlays, TimerOnly };
+
+    BusyScope(FormState& state, WindowServices& window, Kind kind = WithOverlays)
+        : state_(state), window_(window), overlays_(kind == WithOverlays)
+    {
+        state_.DevTimer.stop();
+        if (overlays_)
+            window_.ShowBusyOverlays();
+    }
+
+    ~BusyScope()
+    {
+        state_.DevTimerFirst.stop();
+        state_.DevTimer.start();
+        if (overlays_)
+            window_.HideBusyOverlays();
+    }
+
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    FormState& state_;
+    WindowServices& window_;
+    bool overlays_;
+};
+
+} // namespace tarq

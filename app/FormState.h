@@ -1,0 +1,75 @@
+#pragma once
+// The state the main form shares with its subsystems: the configuration being shown and
+// edited, the key codes and macro pages, the folders and modes read at start-up, the current
+// language's texts, the layout values and the form's timers. TForm1 owns the one instance and
+// hands a reference to each subsystem; nothing here knows about controls.
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "app/AppFolders.h"
+#include "config/ConfigImage.h"
+#include "device/CpiAndLedRecord.h"
+#include "macros/ui/MacroLibraryStore.h"
+#include "settings/KeyCode.h"
+#include "skin/OrgConfiguration.h"
+#include "ui/skin/LayoutPass.h"
+
+namespace tarq {
+
+struct FormState {
+    // ---- folders, modes and what start-up read ----
+    QString AppFolder;          // folder of the program (or the per-user data folder), with '/'
+    QString DataFolder;         // org key Path; empty means AppFolder
+    bool EepromMode = true;
+    int LanguageIndex = 1;
+    int SkinWidth = 0;
+    int SkinHeight = 0;
+    bool NoDeviceView = false;
+    int ExpectedVendorCode = 0;
+    int ExpectedProductCode = 0;
+    OrgConfiguration Org;       // every org key, normalised
+    LayoutStyle Style;          // layout values read after the layout pass
+    bool ComboKey3Enable = true;   // layout key ComboKey3_Enable
+    bool MacroInsertMode = false;  // the macro editor's insert panel is open
+    // Resources or keys the skin, layout or org configuration lacked at start-up, one line each
+    // ("ORG1 [org1] M_L_W: missing"); shown once the window is up.
+    QStringList StartupProblems;
+
+    // A data file: DataFolder followed directly by the name, or AppFolder when it is empty.
+    QString DataFile(const QString& name) const { return DataFilePath(DataFolder, AppFolder, name); }
+
+    // ---- texts of the current language by Str ID, its font and title ----
+    QHash<int, QString> Texts;
+    QString FontName;
+    QString Title;
+    QString Text(int strId) const { return Texts.value(strId); }
+
+    // ---- timers: the device check (DevTimerFirst every 20 ms until the first search has
+    // acted, then DevTimer every 3000 ms), the rolling caption and the key test countdown ----
+    QTimer DevTimer;
+    QTimer DevTimerFirst;
+    QTimer LabelRun;
+    QTimer TestTimer;
+
+    // ---- the configuration being shown and edited ----
+    tarq::DeviceImage DeviceImage{};   // mirror of the mouse's configuration memory
+    tarq::DataBuf DataBuf{};           // its unpacked parameter sections
+    ImageMacroAreas MacroAreas;        // base macro pages 1-6 and the fire macro area
+    ButtonKeyCodes OfficeKeyCodes;     // code texts of the nine buttons in key mode 1
+    ButtonKeyCodes GameKeyCodes;       // ... and in key mode 2
+    std::array<tarq::DeviceImage, 3> DefaultImages{}; // "TARQ54XData_Cfg1" ... "Cfg3"
+    CpiAndLedRecord CpiAndLed{};       // driver mode: current DPI and LED record
+    std::vector<std::vector<uint8_t>> AssignedDriverMacros; // driver macro records, 2048 bytes each
+    MacroLibraryStore MacroLibrary;    // the PC or driver macro library and its file
+    QString LedTypeName;               // "MCULED", "RBLED", "SyncLED", "BreLED" or empty
+    int AimDpiIndex = 0;
+};
+
+} // namespace tarq

@@ -1,0 +1,485 @@
+#include "device/ui/DeviceCommands.h"
+
+#include "app/BusyScope.h"
+#include "app/FormState.h"
+#include "config/ImageSections.h"
+#include "config/ui/SettingsMapping.h"
+#include "device/DeviceSession.h"
+#include "device/DriverChannel.h"
+#include "device/ImageTransfer.h"
+#include "platform/AtomicSave.h"
+#include "ui/Controls.h"
+#include "ui/Navigation.h"
+#include "ui/SkinLabel.h"
+#include "ui/WindowServices.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextEdit>
+
+namespace tarq {
+namespace {
+
+constexpr int kCopies = 4;
+constexpr int kSettleBeforeCommand = 11;   // WaitPumping count before a command touches the device
+constexpr const char* kRecordFile = "DriverTempCPIAndLedData.bin";
+constexpr const char* kPressedPicture = "BtnS_03";
+
+QString ResetFile(bool eeprom, int n)
+{
+    return eeprom ? QStringLiteral("TARQ54xData_Cfg%1.bin").arg(n) : QStringLiteral("Driver_TARQ54xData_Cfg%1.bin").arg(n);
+}
+
+// Up to `limit` bytes of a file; nothing when it cannot be opened.
+std::optional<QByteArray> ReadFilePrefix(const QString& path, qint64 limit)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.read(limit);
+}
+
+std::span<const uint8_t> Bytes(const QByteArray& a)
+{
+    return {reinterpret_cast<const uint8_t*>(a.constData()), static_cast<size_t>(a.size())};
+}
+
+} // namespace
+
+DeviceCommands::DeviceCommands(FormState& state, Controls& controls, WindowServices& window,
+                               DeviceSession& device, Navigation& nav, SettingsMapping& settings)
+    : state_(state), controls_(controls), window_(window), device_(device), nav_(nav), settings_(settings)
+{
+    monitor_ = std::make_unique<DeviceMonitor>(device_.Link, DeviceMonitor::Hooks{
+        [this](int n) { window_.WaitPumping(n); },
+        [this] { DeviceLost(); },
+        [this] { ReadDevInfo(); },
+    });
+    device_.Protocol.ShowProgress = [this] { window_.ShowLoadingScreen(); };
+    ChooseSaveFile = [this] {
+        return QFileDialog::getSaveFileName(window_.Window(), QString(), QString(), QStringLiteral("SaveFile(*.bin)"));
+    };
+    ChooseLoadFile = [this] {
+        return QFileDialog::getOpenFileName(window_.Window(), QString(), QString(), QStringLiteral("LoadFile(*.bin)"));
+    };
+}
+
+DeviceCommands::~DeviceCommands() = default;
+
+void DeviceCommands::Wire()
+{
+    struct Command { const char* button; void (DeviceCommands::*handler)(); };
+    const Command commands[] = {
+        {"Btn_Read_", &DeviceCommands::Btn_Read_0Click},         {"Btn_Apply_", &DeviceCommands::Btn_Apply_0Click},
+        {"Btn_Confirm_", &DeviceCommands::Btn_Confirm_0Click},   {"Btn_Confirm1_", &DeviceCommands::Btn_Confirm1_1Click},
+        {"Btn_Confirm2_", &DeviceCommands::Btn_Confirm2_1Click}, {"Btn_Confirm3_", &DeviceCommands::Btn_Confirm3_1Click},
+        {"Btn_Save_", &DeviceCommands::Btn_Save_0Click},         {"Btn_Load_", &DeviceCommands::Btn_Load_0Click},
+    };
+    for (const Command& c : commands)
+        for (int copy = 1; copy <= kCopies; ++copy)
+            if (auto* label = controls_.get<TSkinLabel>(QLatin1String(c.button) + QString::number(copy)))
+                QObject::connect(label, &TSkinLabel::clicked, label, [this, h = c.handler] { (this->*h)(); });
+
+    const Command engineer[] = {
+        {"Btn_Load_6", &DeviceCommands::Btn_Load_0Click}, {"Btn_Save_6", &DeviceCommands::Btn_Save_0Click},
+        {"btn_Write", &DeviceCommands::Btn_Apply_0Click}, {"Btn_Default", &DeviceCommands::Btn_DefaultClick},
+    };
+    for (const Command& c : engineer)
+        if (auto* button = controls_.get<QPushButton>(c.button))
+            QObject::connect(button, &QPushButton::clicked, button, [this, h = c.handler] { (this->*h)(); });
+
+    // The device check: fast until the first search has acted, then every three seconds.
+    QObject::connect(&state_.DevTimer, &QTimer::timeout, &state_.DevTimer, [this] { DevTimerTimer(); });
+    QObject::connect(&state_.DevTimerFirst, &QTimer::timeout, &state_.DevTimerFirst, [this] { DevTimerTimer(); });
+}
+
+// ---------------------------------------------------------------- connection monitoring
+
+void DeviceCommands::DevTimerTimer() { monitor_->DevTimerTimer(); }
+
+void DeviceCommands::DeviceLost()
+{
+    nav_.HideAllMenu();
+    RefreshErrorAP();
+    for (const char* list : {"LB_macro", "LB_ScriptName", "LB_Script"})
+        if (auto* w = controls_.get<QListWidget>(list))
+            w->clear();
+    state_.LedTypeName.clear();
+    // The pages stay covered until a mouse is found again.
+    window_.ShowBusyOverlays();
+    state_.DevTimerFirst.stop();
+    state_.DevTimer.start();
+    nav_.RefreshFormMessagDialog(state_.Text(100) + QStringLiteral("\r\r") + state_.Text(101));
+}
+
+// The no-device state: the first default image on every page, the first page alone, and the
+// page buttons drawn as unavailable.
+void DeviceCommands::RefreshErrorAP()
+{
+    InitNoDevice();
+    state_.NoDeviceView = true;
+    nav_.ShowOnlyPage(1);
+    for (int copy = 1; copy <= kCopies; ++copy) {
+        const QString n = QString::number(copy);
+        window_.SetPicture("Img_Main_" + n, QStringLiteral("SetS_03"));
+        for (const char* button : {"Img_Second_", "Img_Adv_", "Img_Breath_", "Img_Macro_", "Img_Engineer_"})
+            window_.SetPicture(QLatin1String(button) + n, QStringLiteral("SetS_01"));
+    }
+}
+
+void DeviceCommands::InitNoDevice()
+{
+    state_.DeviceImage = state_.DefaultImages[0];
+    for (const char* list : {"LB_MacroName", "LB_macro"})
+        if (auto* w = controls_.get<QListWidget>(list))
+            w->clear();
+    for (const char* memo : {"mmo_macro", "mmo_wrscript"}) {
+        if (auto* plain = controls_.get<QPlainTextEdit>(memo))
+            plain->clear();
+        else if (auto* rich = controls_.get<QTextEdit>(memo))
+            rich->clear();
+    }
+    UnpackDeviceImage();
+    settings_.DataBufToUI();
+}
+
+void DeviceCommands::UnpackDeviceImage()
+{
+    UnpackImage(state_.DeviceImage, state_.DataBuf, state_.MacroAreas);
+}
+
+void DeviceCommands::ReadDevInfo()
+{
+    if (!state_.EepromMode) {
+        ReadDriverDevInfo();
+        return;
+    }
+    FeatureProtocol& protocol = device_.Protocol;
+    const Identity id = IdentifyMouse(protocol, {state_.ExpectedVendorCode, state_.ExpectedProductCode},
+                                      {state_.Org.revManuId, state_.Org.revProId});
+    if (id.result == IdentifyResult::Accepted || id.result == IdentifyResult::Foreign) {
+        if (auto* edit = controls_.get<QLineEdit>("edt_VendorID_Rd"))
+            edit->setText(QString::number(id.manufacturer));
+        if (auto* edit = controls_.get<QLineEdit>("edt_ProductID_Rd"))
+            edit->setText(QString::number(id.product));
+    }
+    switch (id.result) {
+    case IdentifyResult::Silent:
+        return;
+    case IdentifyResult::Accepted:
+        Btn_Read();
+        return;
+    case IdentifyResult::Foreign: {
+        const BusyScope paused(state_, window_, BusyScope::TimerOnly);
+        window_.ShowStandardMessage(state_.Text(107));
+        return;
+    }
+    case IdentifyResult::NotReady:
+        // The mouse stays plugged in but unusable until the interface count changes again.
+        device_.Link.HidHandle.reset();
+        window_.ShowStandardMessage(state_.Text(20));
+        state_.DevTimer.start();
+        return;
+    }
+}
+
+void DeviceCommands::LoadCpiAndLedRecord()
+{
+    const std::optional<QByteArray> file = ReadFilePrefix(state_.DataFile(QLatin1String(kRecordFile)), 4);
+    if (file) {
+        state_.CpiAndLed = *RecordFromFile(Bytes(*file));
+        return;
+    }
+    device_.Driver.FetchCpiAndLedRecord(state_.CpiAndLed);
+}
+
+void DeviceCommands::SaveCpiAndLedRecordFile()
+{
+    QString error;
+    if (!SaveFileAtomically(state_.DataFile(QLatin1String(kRecordFile)), state_.CpiAndLed, &error))
+        qWarning("tarq362a: %s", qPrintable(error));
+}
+
+void DeviceCommands::ReadDriverDevInfo()
+{
+    DeviceSession& device = device_;
+    state_.AssignedDriverMacros.clear();
+    const DriverHandshake handshake = DriverModeHandshake(device.Protocol);
+    if (handshake.result == DriverHandshake::Result::Silent)
+        return;
+    if (handshake.result == DriverHandshake::Result::NotDriverMode) {
+        const BusyScope paused(state_, window_, BusyScope::TimerOnly);
+        window_.ShowStandardMessage(state_.Text(20));
+        return;
+    }
+    state_.LedTypeName = QLatin1String(LedTypeName(handshake.ledTypeBits));
+    settings_.ShowLedType(state_.LedTypeName);
+
+    const BusyScope busy(state_, window_);
+    state_.NoDeviceView = false;
+
+    const bool driverOpen = device.Protocol.SendCommand(CmdDriverId)
+        && device.Link.OpenDriverDevice(static_cast<uint16_t>(device.Protocol.ReportBuffer[1] << 8 | device.Protocol.ReportBuffer[2]));
+    if (!driverOpen) {
+        window_.ShowStandardMessage(state_.Text(20));
+        window_.HideLoadingScreen();
+        return;
+    }
+
+    LoadCpiAndLedRecord();
+    window_.ShowLoadingScreen();
+    LoadCpiAndLedRecord();
+    ReadDriverSections(device.Driver, state_.DataBuf);
+    window_.HideLoadingScreen();
+
+    // The driver plays the fire key from its own store: a continuous fire key is shown and
+    // later sent as the plain fire key code.
+    for (int mode = 1; mode <= 2; ++mode)
+        for (int button = 1; button <= static_cast<int>(databuf::kButtonCount); ++button)
+            if (KeyCodeTextFromBytes(std::span<const uint8_t, 3>(&state_.DataBuf[databuf::KeyCodeOffset(mode, button)], 3)) == "0E00F0")
+                state_.DataBuf[databuf::KeyCodeOffset(mode, button)] = static_cast<uint8_t>(KeyCodeType::Macro);
+    settings_.DataBufToUI();
+    settings_.ShowLedType(state_.LedTypeName);
+    settings_.ShowCpiAndLedRecord(state_.CpiAndLed);
+    if (SendCpiAndLedRecord(device.Protocol, state_.CpiAndLed))
+        SaveCpiAndLedRecordFile();
+
+    std::vector<std::string> codes(state_.OfficeKeyCodes.begin(), state_.OfficeKeyCodes.end());
+    codes.insert(codes.end(), state_.GameKeyCodes.begin(), state_.GameKeyCodes.end());
+    state_.AssignedDriverMacros = ReadAssignedDriverMacros(device.Driver, codes);
+    window_.HideLoadingScreen();
+}
+
+// ---------------------------------------------------------------- user commands
+
+void DeviceCommands::ShowPressed(const QString& button)
+{
+    for (int copy = 1; copy <= kCopies; ++copy)
+        window_.SetPicture(QStringLiteral("Img_") + button + QString::number(copy), QLatin1String(kPressedPicture));
+}
+
+bool DeviceCommands::RefuseWithoutDevice()
+{
+    if (device_.Link.mouseOpen())
+        return false;
+    window_.ShowStandardMessage(state_.Text(20));
+    return true;
+}
+
+void DeviceCommands::Btn_Read_0Click()
+{
+    ShowPressed(QStringLiteral("Read_"));
+    if (RefuseWithoutDevice())
+        return;
+    ReadDevInfo();
+}
+
+void DeviceCommands::Btn_Read()
+{
+    const BusyScope busy(state_, window_);
+    window_.ShowLoadingScreen();
+    ReadImageAndClose(device_.Protocol, state_.DeviceImage);
+    UnpackDeviceImage();
+    settings_.DataBufToUI();
+    if (hooks.refreshPointerSettings)
+        hooks.refreshPointerSettings();
+    nav_.ShowOnlyPage(1);
+    state_.NoDeviceView = false;
+    if (nav_.CurrentView() == View::Office)
+        nav_.Btn_Main_0Click();
+    window_.WaitPumping(0);
+    window_.HideLoadingScreen();
+}
+
+void DeviceCommands::Btn_Apply_0Click()
+{
+    ShowPressed(QStringLiteral("Apply_"));
+    window_.WaitPumping(kSettleBeforeCommand);
+    if (RefuseWithoutDevice())
+        return;
+    if (state_.EepromMode)
+        DownloadParameter();
+    else
+        DownloadDriverParameter();
+}
+
+void DeviceCommands::DownloadParameter()
+{
+    nav_.HideAllMenu();
+    const BusyScope busy(state_, window_);
+    window_.ShowLoadingScreen();
+    settings_.UIToDataBuf();
+    settings_.AIMKeyToDataBuf();
+    PackImage(state_.DataBuf, state_.MacroAreas, state_.DeviceImage);
+    window_.ShowLoadingScreen();
+    if (hooks.applyPointerSettings)
+        hooks.applyPointerSettings();
+    const WriteOutcome outcome = WriteImageToMouse(device_.Protocol, state_.DeviceImage, false);
+    if (outcome.verify.mismatch())
+        nav_.RefreshFormMessagDialog(state_.Text(109));
+    window_.HideLoadingScreen();
+}
+
+void DeviceCommands::DownloadDriverParameter()
+{
+    nav_.HideAllMenu();
+    const BusyScope busy(state_, window_);
+    window_.ShowLoadingScreen();
+    settings_.DriverModeRefresh();
+
+    DeviceSession& device = device_;
+    state_.CpiAndLed = BuildCpiAndLedRecord(state_.CpiAndLed, settings_.RecordInputs());
+    if (SendCpiAndLedRecord(device.Protocol, state_.CpiAndLed))
+        SaveCpiAndLedRecordFile();
+    WriteDriverSettings(device.Driver, state_.DataBuf, state_.AssignedDriverMacros);
+    window_.HideLoadingScreen();
+}
+
+void DeviceCommands::Btn_Confirm_0Click()
+{
+    Btn_Apply_0Click();
+    if (!device_.Link.mouseOpen())
+        return;
+    window_.WaitPumping(kSettleBeforeCommand);
+    window_.CloseWindow();
+}
+
+void DeviceCommands::Btn_Confirm1_1Click() { ResetToDefaults(1); }
+void DeviceCommands::Btn_Confirm2_1Click() { ResetToDefaults(2); }
+void DeviceCommands::Btn_Confirm3_1Click() { ResetToDefaults(3); }
+
+// Confirm 1-3: the reset file of that number from the data folder (the built-in image when it
+// is missing, in EEPROM mode).
+void DeviceCommands::ResetToDefaults(int number)
+{
+    ShowPressed(QStringLiteral("Confirm%1_").arg(number));
+    window_.WaitPumping(kSettleBeforeCommand);
+    if (RefuseWithoutDevice())
+        return;
+    if (state_.EepromMode)
+        TLDefaultParameter(ResetFile(true, number));
+    else
+        TLDefaultDriverParameter(ResetFile(false, number));
+}
+
+void DeviceCommands::Btn_DefaultClick()
+{
+    QWidget* result = controls_.get("Img_Result");
+    if (result)
+        result->hide();
+    window_.WaitPumping(kSettleBeforeCommand);
+    if (!device_.Link.mouseOpen())
+        return;
+    if (state_.EepromMode)
+        TLDefaultParameter(ResetFile(true, 1));
+    else
+        TLDefaultDriverParameter(QStringLiteral("default_config1.bin"));
+    if (result)
+        result->show();
+}
+
+void DeviceCommands::TLDefaultParameter(const QString& fileName)
+{
+    nav_.HideAllMenu();
+    const BusyScope paused(state_, window_, BusyScope::TimerOnly);
+    window_.ShowLoadingScreen();
+    if (const std::optional<QByteArray> file = ReadFilePrefix(state_.DataFile(fileName), kImageBytes)) {
+        // A short reset file replaces only the bytes it has.
+        std::copy(file->begin(), file->end(), state_.DeviceImage.begin());
+    } else {
+        state_.DeviceImage = state_.DefaultImages[0];
+    }
+    state_.OfficeKeyCodes = {};
+    state_.GameKeyCodes = {};
+    MemoToDataBuf_OnClick();
+    window_.HideLoadingScreen();
+}
+
+void DeviceCommands::MemoToDataBuf_OnClick()
+{
+    UnpackDeviceImage();
+    settings_.DataBufToUI();
+    const BusyScope busy(state_, window_);
+    window_.ShowLoadingScreen();
+    // What goes to the mouse is the image as it was loaded; repairs of damaged sections are
+    // shown but not written.
+    const WriteOutcome outcome = WriteImageToMouse(device_.Protocol, state_.DeviceImage, true);
+    if (outcome.verify.mismatch())
+        nav_.RefreshFormMessagDialog(state_.Text(109));
+    window_.HideLoadingScreen();
+}
+
+void DeviceCommands::TLDefaultDriverParameter(const QString& fileName)
+{
+    const BusyScope busy(state_, window_);
+    window_.ShowLoadingScreen();
+    if (const std::optional<QByteArray> file = ReadFilePrefix(state_.DataFile(fileName), store::kResetFileSize)) {
+        std::vector<uint8_t> block(store::kResetFileSize, 0);
+        std::copy(file->begin(), file->end(), block.begin());
+        std::copy_n(block.begin() + store::kCpiAndLedRecord, state_.CpiAndLed.size(), state_.CpiAndLed.begin());
+        if (device_.Driver.WriteStoreRange(0, block)) {
+            SendRecordAfterStoreLoad(device_.Protocol, state_.CpiAndLed);
+            ReadDriverDevInfo();
+        }
+    }
+    window_.HideLoadingScreen();
+}
+
+void DeviceCommands::Btn_Save_0Click()
+{
+    ShowPressed(QStringLiteral("Save_"));
+    nav_.HideAllMenu();
+    if (RefuseWithoutDevice())
+        return;
+    const QString chosen = ChooseSaveFile();
+    if (chosen.isEmpty())
+        return;
+    const QString target = chosen + QStringLiteral(".bin");
+    ReadDevInfo(); // the file receives what the device holds, not unapplied edits
+    QString error;
+    bool saved;
+    if (state_.EepromMode) {
+        saved = SaveFileAtomically(target, state_.DeviceImage, &error);
+    } else {
+        std::vector<uint8_t> store = device_.Driver.ReadStoreRange(0, store::kProfileFileSize);
+        std::copy(state_.CpiAndLed.begin(), state_.CpiAndLed.end(), store.begin() + store::kCpiAndLedRecord);
+        saved = SaveFileAtomically(target, store, &error);
+    }
+    if (!saved)
+        nav_.RefreshFormMessagDialog(QStringLiteral("The profile could not be saved.\r\r") + error);
+}
+
+void DeviceCommands::Btn_Load_0Click()
+{
+    ShowPressed(QStringLiteral("Load_"));
+    nav_.HideAllMenu();
+    if (RefuseWithoutDevice())
+        return;
+    const QString chosen = ChooseLoadFile();
+    if (chosen.isEmpty())
+        return;
+    const qint64 limit = state_.EepromMode ? kImageBytes : store::kResetFileSize;
+    const std::optional<QByteArray> file = ReadFilePrefix(chosen, limit);
+    if (!file || (state_.EepromMode && file->size() < static_cast<qint64>(kImageBytes))) {
+        // Loading part of an image would mix two configurations without the user seeing it.
+        nav_.RefreshFormMessagDialog(QStringLiteral("This file is not a profile:\r\r") + chosen);
+        return;
+    }
+    if (state_.EepromMode) {
+        std::copy(file->begin(), file->end(), state_.DeviceImage.begin());
+        MemoToDataBuf_OnClick();
+        return;
+    }
+    std::vector<uint8_t> block(store::kResetFileSize, 0);
+    std::copy(file->begin(), file->end(), block.begin());
+    std::copy_n(block.begin() + store::kCpiAndLedRecord, state_.CpiAndLed.size(), state_.CpiAndLed.begin());
+    device_.Driver.WriteStoreRange(0, block);
+    SendRecordAfterStoreLoad(device_.Protocol, state_.CpiAndLed);
+    ReadDriverDevInfo();
+}
+
+} // namespace tarq

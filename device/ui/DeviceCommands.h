@@ -1,0 +1,96 @@
+#pragma once
+// The device side of the main form: the device check run by the two device timers, the
+// no-device state, reading the mouse (or the companion driver) after it is found, and the
+// user's transfer commands: Read, Apply, Confirm, the resets, Save and Load Profile.
+//
+// Handlers keep the names the form's controls are wired to. Byte rules and command sequences
+// are in the core (device/ImageTransfer.h, device/DriverChannel.h, config/); this class
+// decides what the user sees. It works on the form's shared state, its controls and the
+// window's services, and calls the navigation and the settings mapping directly.
+
+#include "device/DeviceMonitor.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace tarq {
+
+class Controls;
+class DeviceSession;
+class Navigation;
+class SettingsMapping;
+class WindowServices;
+struct FormState;
+
+class DeviceCommands {
+public:
+    DeviceCommands(FormState& state, Controls& controls, WindowServices& window, DeviceSession& device,
+                   Navigation& nav, SettingsMapping& settings);
+    ~DeviceCommands();
+
+    // Connects the Read, Apply, Confirm, reset, Default, Save and Load controls and the two
+    // device timers.
+    void Wire();
+
+    // Steps of other subsystems that run inside a transfer; each is skipped while unset.
+    struct Hooks {
+        // RefreshMouseSystemParameterA and B: the pointer settings shown after a read.
+        std::function<void()> refreshPointerSettings;
+        // ApplyPointerSettings: the pointer settings written before an EEPROM-mode Apply.
+        std::function<void()> applyPointerSettings;
+    };
+    Hooks hooks;
+
+    // ---- connection monitoring ----
+    void DevTimerTimer();
+    void DeviceLost();
+    void RefreshErrorAP();
+    void InitNoDevice();
+    void ReadDevInfo();
+    void ReadDriverDevInfo();
+    DeviceMonitor& Monitor() { return *monitor_; }
+
+    // ---- user commands ----
+    void Btn_Read_0Click();
+    void Btn_Apply_0Click();
+    void Btn_Confirm_0Click();
+    void Btn_Confirm1_1Click();
+    void Btn_Confirm2_1Click();
+    void Btn_Confirm3_1Click();
+    void Btn_DefaultClick();
+    void Btn_Save_0Click();
+    void Btn_Load_0Click();
+
+    // ---- operations ----
+    void Btn_Read();
+    void DownloadParameter();
+    void DownloadDriverParameter();
+    void TLDefaultParameter(const QString& fileName);
+    void TLDefaultDriverParameter(const QString& fileName);
+    void MemoToDataBuf_OnClick();
+    // Unpacks DeviceImage into DataBuf (with the section checks) and the macro areas.
+    void UnpackDeviceImage();
+
+    // The file dialogs; tests replace them. An empty result means cancelled.
+    std::function<QString()> ChooseSaveFile;
+    std::function<QString()> ChooseLoadFile;
+
+private:
+    bool RefuseWithoutDevice();
+    void ResetToDefaults(int number);
+    void ShowPressed(const QString& button);
+    void SaveCpiAndLedRecordFile();
+    void LoadCpiAndLedRecord();
+
+    FormState& state_;
+    Controls& controls_;
+    WindowServices& window_;
+    DeviceSession& device_;
+    Navigation& nav_;
+    SettingsMapping& settings_;
+    std::unique_ptr<DeviceMonitor> monitor_;
+};
+
+} // namespace tarq

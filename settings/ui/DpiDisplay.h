@@ -1,0 +1,64 @@
+#pragma once
+// The DPI levels on the DPI page and the engineer page: how many levels are in use, which one
+// is current, each level's value and colour swatch. These are the display steps that showing
+// an image runs; none of them writes DataBuf.
+
+#include "config/ImageLayout.h"
+
+#include <QString>
+
+namespace tarq {
+
+class Controls;
+class WindowServices;
+struct FormState;
+
+class DpiDisplay {
+public:
+    static constexpr int kLevels = 7;
+    static constexpr int kMinLevels = 2;
+
+    DpiDisplay(FormState& state, Controls& controls, WindowServices& window);
+
+    // Levels in use, 2-7; 7 until an image is shown.
+    int DpiLevelCount() const { return levelCount_; }
+    // Index 0-6 of the current level.
+    int CurrentDpiLevel() const { return currentLevel_; }
+
+    // Applies the level count chosen in cb_CPIStep to both pages: levels 3 to the count come
+    // into use, the others go out of use, and the highest level in use becomes current.
+    void cb_CPIStepChange();
+
+    // Level n (3-7) in use or not: the engineer value box and colour edits, the DPI page's
+    // slider, mark, swatch target and label colour.
+    void TLEnableLEDCPIParam(int level);
+    void TLDisableLEDCPIParam(int level);
+
+    // The marks and hidden radio buttons follow a current level index (0-6); any other index
+    // leaves every mark clear.
+    void ShowCurrentLevel(int index);
+    // The current level as an image or the driver's record gives it: marks and CurrentDpiLevel.
+    void SetCurrentDpiLevel(int index);
+
+    // The DPI page as the image in `buf` has it: level count, levels in use, each level's value
+    // label and slider, and the current-level mark.
+    void ShowLevels(const DataBuf& buf);
+
+    // The colour swatches filled from the image; shown for the MCU LED, hidden otherwise.
+    void ShowSwatches(const DataBuf& buf, bool mcuLed);
+    void ShowSwatchesVisible(bool visible);
+
+    // Text of DPI value index 0-11 in the current language; empty for any other index.
+    QString DpiText(int index) const;
+
+private:
+    void SetLevelInUse(int level, bool inUse);
+
+    FormState& state_;
+    Controls& controls_;
+    WindowServices& window_;
+    int levelCount_ = kLevels;
+    int currentLevel_ = kLevels - 1;
+};
+
+} // namespace tarq

@@ -1,0 +1,80 @@
+#pragma once
+// The lighting controls as showing an image sets them: which controls the LED type offers on
+// the Light page and the engineer page, the mode pictures, the switch pictures, the speed and
+// LED count bars and the breathing speed slider. None of this writes DataBuf.
+
+#include "config/ImageLayout.h"
+#include "config/ParameterFields.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace tarq {
+
+class Controls;
+class WindowServices;
+struct FormState;
+
+class LightDisplay {
+public:
+    static constexpr int kModes = 7;
+    static constexpr int kSpeedSegments = 8;    // steps 0-7
+    static constexpr int kCountSegments = 10;   // 4-13 LEDs
+    static constexpr int kMinLedCount = 4;
+    static constexpr int kMaxLedCount = 13;
+    static constexpr int kMaxSpeedStep = 7;
+
+    LightDisplay(FormState& state, Controls& controls, WindowServices& window);
+
+    // "MCULED", "RBLED", "SyncLED", "BreLED" and back; nothing for any other name.
+    static std::optional<LedType> LedTypeFromName(const QString& name);
+    static QString LedTypeName(LedType type);
+
+    // The click handlers of the four LED type radio buttons: show the controls of the type,
+    // hide those of the others, then show the type's current mode.
+    void ShowLedTypeControls(LedType type);
+    void rb_MCULEDClick() { ShowLedTypeControls(LedType::Mcu); }
+    void rb_RBLEDClick() { ShowLedTypeControls(LedType::RedBlue); }
+    void rb_SyncLEDClick() { ShowLedTypeControls(LedType::SevenColourSync); }
+    void rb_BreLEDClick() { ShowLedTypeControls(LedType::SevenColourBreathing); }
+
+    // Mode picture index + 1 of the type shows the chosen picture, the others not; an index
+    // outside 0-6 leaves all of them dark.
+    void cb_MCULEDCurrentModeChange();
+    void cb_RBLEDCurrentModeChange();
+
+    // MCU mode n (1-7) on the Light page, shown only when it is offered and the MCU LED is the
+    // type shown.
+    void ShowMcuModeOffered(int mode, bool offered);
+
+    // The switch pictures: LED on/off, the two chords, key-mode memory and brightness.
+    void ShowSwitches(const DataBuf& buf);
+    void ShowLedOnOff(bool on);
+
+    // The elements of the LED type in the form's LedTypeName: mode pictures with the current
+    // mode, the speed and LED count bars, the breathing slider at 700 - 100 x step.
+    void ShowLedElements(const DataBuf& buf);
+
+    // The speed bar at step + 1 and the breathing slider; step 0-7.
+    void ShowSpeedStep(int step);
+    // The LED count bar at count - 3; count 4-13.
+    void ShowLedCount(int count);
+
+    int ShownSpeedStep() const { return shownSpeedStep_; }
+    int ShownLedCountPosition() const { return shownLedCountPosition_; }
+
+private:
+    void ShowModePictures(const QString& family, int index);
+    // A bar of segments lit at `position` (1-based) in the org configuration's style.
+    void ShowBar(const QString& prefix, int segments, int position);
+    bool McuShown() const;
+
+    FormState& state_;
+    Controls& controls_;
+    WindowServices& window_;
+    int shownSpeedStep_ = 0;
+    int shownLedCountPosition_ = 1;
+};
+
+} // namespace tarq

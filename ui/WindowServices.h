@@ -1,0 +1,39 @@
+#pragma once
+// What a subsystem of the main form may ask of the window itself: messages, skin pictures by
+// control name, the busy overlays, the loading screen, pumped waits, the window's size for the
+// skinned and the engineer pages, and closing. The main form implements it; subsystems receive
+// a reference and never the form.
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace tarq {
+
+class WindowServices {
+public:
+    virtual ~WindowServices() = default;
+
+    // How messages reach the user; tests replace them to see the text instead of a modal box.
+    std::function<void(const QString&)> ShowStandardMessage;    // message box, one OK button
+    std::function<void(const QString&)> ShowDialogMessage;      // the program's message dialog
+
+    // The window, as the parent of dialogs and the frame of positions.
+    virtual QWidget* Window() = 0;
+    // Puts a skin picture into a picture control by name; false when there is no such control.
+    virtual bool SetPicture(const QString& control, const QString& picture) = 0;
+    // The four overlays that keep the pages from being clicked during a transfer.
+    virtual void ShowBusyOverlays() = 0;
+    virtual void HideBusyOverlays() = 0;
+    virtual void ShowLoadingScreen() = 0;
+    virtual void HideLoadingScreen() = 0;
+    // n times: wait 10 ms, then process pending events.
+    virtual void WaitPumping(int n) = 0;
+    virtual void SizeWindowToSkin() = 0;
+    virtual void SizeWindowForEngineer() = 0;
+    virtual void CloseWindow() = 0;
+};
+
+} // namespace tarq
