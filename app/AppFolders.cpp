@@ -2,12 +2,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
 namespace tarq {
 
 namespace {
+
+// Installed by packaging/CMakeLists.txt under this name.
+constexpr char kInstalledDesktopFile[] = "../share/applications/org.tarq362a.configurator.desktop";
 
 QString WithSeparator(QString folder)
 {
@@ -34,10 +38,21 @@ QString ChooseAppFolder(const QString& programFolder, const QString& userFolder)
     return WithSeparator(userFolder);
 }
 
+bool IsInstalledLayout(const QString& programFolder)
+{
+    const QDir folder(programFolder);
+    return folder.dirName() == QLatin1String("bin") && QFileInfo::exists(folder.filePath(QLatin1String(kInstalledDesktopFile)));
+}
+
 QString ResolveAppFolder()
 {
-    return ChooseAppFolder(QCoreApplication::applicationDirPath(),
-                           QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (IsInstalledLayout(programFolder)) {
+        QDir().mkpath(userFolder);
+        return WithSeparator(userFolder);
+    }
+    return ChooseAppFolder(programFolder, userFolder);
 }
 
 QString DataFilePath(const QString& dataFolder, const QString& appFolder, const QString& fileName)

@@ -14,7 +14,13 @@ bool FolderIsWritable(const QString& folder);
 // `programFolder` when writable, otherwise `userFolder` (created if needed); both end in '/'.
 QString ChooseAppFolder(const QString& programFolder, const QString& userFolder);
 
-// AppFolder of the running program.
+// True when `programFolder` is the bin folder of an installed layout: `<prefix>/bin` with the
+// program's launcher entry in `<prefix>/share/applications` beside it.
+bool IsInstalledLayout(const QString& programFolder);
+
+// AppFolder of the running program. An installed copy always keeps its files in the per-user
+// data folder, also when root (who may write the bin folder) runs it; a build tree or a copied
+// folder keeps them beside the program when it may write there.
 QString ResolveAppFolder();
 
 // The path of a data file: DataFolder + name, or AppFolder + name when DataFolder is empty.

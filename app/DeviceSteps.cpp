@@ -17,13 +17,6 @@
 
 namespace tarq {
 
-namespace {
-
-constexpr const char* kDemoMouseFile = "Demo_Mouse_Memory.bin";
-constexpr const char* kDemoDriverFile = "Demo_Driver_Store.bin";
-
-} // namespace
-
 // The built-in default images, and the manufacturer and product codes a mouse must carry
 // (those of the first image).
 void TForm1::ReadDefaultImage()
@@ -51,8 +44,8 @@ void TForm1::ResetDeviceLink()
         } else if (deviceOptions_.demo) {
             const QString folder = state_.DataFolder.isEmpty() ? state_.AppFolder : state_.DataFolder;
             DemoFiles files;
-            files.mouseMemory = (folder + QLatin1String(kDemoMouseFile)).toStdString();
-            files.driverStore = (folder + QLatin1String(kDemoDriverFile)).toStdString();
+            files.mouseMemory = (folder + QLatin1String(kDemoMouseMemoryFile)).toStdString();
+            files.driverStore = (folder + QLatin1String(kDemoDriverStoreFile)).toStdString();
             files.save = [](const std::string& path, std::span<const uint8_t> bytes) {
                 QString error;
                 const bool saved = SaveFileAtomically(QString::fromStdString(path), bytes, &error);

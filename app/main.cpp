@@ -5,6 +5,7 @@
 //   tarq362a --demo-driver        the emulated mouse with its companion driver (driver mode)
 //   tarq362a --render-pages DIR   save every page as a PNG file in DIR and end
 //   tarq362a --quit-after-show    print the start-up time and memory once the window shows, end
+//   tarq362a --list | --read FILE | --apply FILE | --reset N   the command line (--help)
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -18,6 +19,7 @@
 #include "app/Main.h"
 #include "app/PageRenderer.h"
 #include "app/SingleInstance.h"
+#include "app/cli/CommandLine.h"
 
 namespace {
 
@@ -45,6 +47,11 @@ long ResidentKilobytes()
 
 int main(int argc, char** argv)
 {
+    // A command for scripts runs without a window.
+    const tarq::cli::ScriptRequest script = tarq::cli::ParseScriptArguments({argv + 1, argv + argc});
+    if (script.command != tarq::cli::Command::Window)
+        return tarq::RunCommandLine(script, argc, argv, [](int deadlineMs) { return tarq::ProbeRunningInstance(deadlineMs); });
+
     QElapsedTimer sinceStart;
     sinceStart.start();
 

@@ -107,6 +107,7 @@ void FeatureProtocol::readChunk()
             return;
         }
     }
+    ++unacknowledgedReadChunks_;
 }
 
 void FeatureProtocol::writeChunk()

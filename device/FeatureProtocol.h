@@ -90,6 +90,9 @@ public:
 
     // Reports sent with set-feature since construction (for the benchmark and diagnostics).
     long long reportsSent() const { return reportsSent_; }
+    // Read chunks that no attempt got acknowledged (their bytes read as 0xFF), since construction.
+    // The transfers still report success; a caller that must not keep such bytes checks this.
+    long long unacknowledgedReadChunks() const { return unacknowledgedReadChunks_; }
 
 private:
     bool transfer(uint32_t address, uint32_t length, std::span<uint8_t> destination, bool showing);
@@ -103,6 +106,7 @@ private:
     DeviceLink& link_;
     Waiter& waiter_;
     long long reportsSent_ = 0;
+    long long unacknowledgedReadChunks_ = 0;
 };
 
 } // namespace tarq

@@ -33,6 +33,15 @@ public:
     virtual std::string lastError() const { return {}; }
 };
 
+// Why the last open of an interface failed.
+enum class HidOpenFailure {
+    None,
+    PermissionDenied, // the node exists but this user may not open it
+    Busy,             // held exclusively by another program
+    Gone,             // unplugged between enumeration and open
+    Other,
+};
+
 class HidBus {
 public:
     virtual ~HidBus() = default;
@@ -40,6 +49,16 @@ public:
     virtual std::vector<std::string> interfacePaths() = 0;
     // Open one interface; nullptr when it cannot be opened (held exclusively, gone, no rights).
     virtual std::unique_ptr<HidDevice> open(const std::string& path) = 0;
+
+    // What an interface tells about itself without being opened, so an interface this user may
+    // not open can still be recognised. Backends that learn nothing before an open open it.
+    virtual HidAttributes describe(const std::string& path)
+    {
+        const std::unique_ptr<HidDevice> device = open(path);
+        return device ? device->attributes() : HidAttributes{};
+    }
+    // Why the last failed open failed.
+    virtual HidOpenFailure lastOpenFailure() const { return HidOpenFailure::Other; }
 };
 
 } // namespace tarq

@@ -29,10 +29,11 @@ ExchangeState OpenExchange(FeatureProtocol& protocol)
     return ExchangeState::Open;
 }
 
-void CloseExchange(FeatureProtocol& protocol)
+bool CloseExchange(FeatureProtocol& protocol)
 {
-    protocol.SystemReloadCmd_OnClick();
-    protocol.SendCommand(CmdClose);
+    const bool reloaded = protocol.SystemReloadCmd_OnClick();
+    const bool closed = protocol.SendCommand(CmdClose);
+    return reloaded && closed;
 }
 
 VerifyOutcome WriteAndVerifyImage(FeatureProtocol& protocol, std::span<const uint8_t> image)

@@ -24,8 +24,8 @@ enum class ExchangeState {
 };
 ExchangeState OpenExchange(FeatureProtocol& protocol);
 
-// CmdReload, then CmdClose.
-void CloseExchange(FeatureProtocol& protocol);
+// CmdReload, then CmdClose; true when the mouse acknowledged both.
+bool CloseExchange(FeatureProtocol& protocol);
 
 struct VerifyOutcome {
     bool transferred = false;             // every write and read was accepted by the mouse

@@ -11,6 +11,7 @@ PACKAGES=(
   xvfb xauth
   g++-mingw-w64-x86-64-posix
   fonts-dejavu-core fonts-wqy-microhei
+  dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()

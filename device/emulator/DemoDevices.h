@@ -14,6 +14,10 @@
 
 namespace tarq {
 
+// The names of the two files in the data folder, shared by the window and the command line.
+inline constexpr const char* kDemoMouseMemoryFile = "Demo_Mouse_Memory.bin";
+inline constexpr const char* kDemoDriverStoreFile = "Demo_Driver_Store.bin";
+
 struct DemoFiles {
     std::string mouseMemory;   // 2048 bytes; the first default image when missing or short
     std::string driverStore;   // 102400 bytes; zeros when missing

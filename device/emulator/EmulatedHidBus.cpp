@@ -94,12 +94,26 @@ std::unique_ptr<HidDevice> EmulatedHidBus::open(const std::string& path)
 {
     std::lock_guard lock(mutex_);
     for (const Interface& i : interfaces_) {
-        if (i.path != path || !present(i) || !i.openable)
+        if (i.path != path || !present(i))
             continue;
+        if (!i.openable) {
+            lastOpenFailure_ = i.refusal;
+            return nullptr;
+        }
         ++opens_;
         return std::make_unique<EmulatedHidDevice>(i.attributes, i.firmware, i.path);
     }
+    lastOpenFailure_ = HidOpenFailure::Gone;
     return nullptr;
+}
+
+HidAttributes EmulatedHidBus::describe(const std::string& path)
+{
+    std::lock_guard lock(mutex_);
+    for (const Interface& i : interfaces_)
+        if (i.path == path && present(i))
+            return i.attributes;
+    return {};
 }
 
 } // namespace tarq

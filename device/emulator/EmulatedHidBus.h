@@ -21,6 +21,7 @@ public:
         bool openable = true;
         bool present = true;
         std::shared_ptr<EmulatedMouse> firmware; // null: a device that never answers reports
+        HidOpenFailure refusal = HidOpenFailure::Busy; // why an interface that is not openable fails
     };
 
     // A bus with the emulated mouse plugged in: its configuration interface (8-byte feature
@@ -35,6 +36,8 @@ public:
 
     std::vector<std::string> interfacePaths() override;
     std::unique_ptr<HidDevice> open(const std::string& path) override;
+    HidAttributes describe(const std::string& path) override;
+    HidOpenFailure lastOpenFailure() const override { return lastOpenFailure_; }
 
     int opens() const { return opens_; }
 
@@ -45,6 +48,7 @@ private:
     std::mutex mutex_; // the key-test worker may talk to an open device while the UI enumerates
     std::vector<Interface> interfaces_;
     int opens_ = 0;
+    HidOpenFailure lastOpenFailure_ = HidOpenFailure::None;
 };
 
 // The mouse's configuration interface: vendor ID, product ID and version of this build.

@@ -153,6 +153,16 @@ int nodeNumber(const std::string& name)
 
 } // namespace
 
+HidAttributes HidrawBus::describe(const std::string& path)
+{
+    HidAttributes a;
+    const fs::path deviceDir = fs::path(sysRoot_) / "class" / "hidraw" / fs::path(path).filename() / "device";
+    identityFromUevent(deviceDir, a);
+    a.version = versionFromSysfs(deviceDir);
+    a.featureReportLength = FeatureReportByteLength(readBytes(deviceDir / "report_descriptor"));
+    return a;
+}
+
 HidrawBus::HidrawBus(std::string sysRoot, std::string devRoot)
     : sysRoot_(std::move(sysRoot)), devRoot_(std::move(devRoot))
 {
@@ -177,8 +187,19 @@ std::vector<std::string> HidrawBus::interfacePaths()
 std::unique_ptr<HidDevice> HidrawBus::open(const std::string& path)
 {
     int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        switch (errno) {
+        case EACCES:
+        case EPERM: lastOpenFailure_ = HidOpenFailure::PermissionDenied; break;
+        case EBUSY: lastOpenFailure_ = HidOpenFailure::Busy; break;
+        case ENOENT:
+        case ENODEV:
+        case ENXIO: lastOpenFailure_ = HidOpenFailure::Gone; break;
+        default: lastOpenFailure_ = HidOpenFailure::Other; break;
+        }
         return nullptr;
+    }
+    lastOpenFailure_ = HidOpenFailure::None;
     const std::string name = fs::path(path).filename().string();
     return std::make_unique<HidrawDevice>(fd, path, fs::path(sysRoot_) / "class" / "hidraw" / name);
 }

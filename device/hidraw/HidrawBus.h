@@ -18,8 +18,12 @@ public:
 
     std::vector<std::string> interfacePaths() override;
     std::unique_ptr<HidDevice> open(const std::string& path) override;
+    // From sysfs alone, which every user may read: the node need not be openable.
+    HidAttributes describe(const std::string& path) override;
+    HidOpenFailure lastOpenFailure() const override { return lastOpenFailure_; }
 
 private:
+    HidOpenFailure lastOpenFailure_ = HidOpenFailure::None;
     std::string sysRoot_;
     std::string devRoot_;
 };

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 namespace fs = std::filesystem;
 
 namespace tarq {
@@ -81,6 +83,26 @@ TEST_F(HidrawTree, ReadsIdentityVersionAndFeatureLength)
     std::array<uint8_t, 8> report{4, 1};
     EXPECT_FALSE(vendor->setFeature(report));
     EXPECT_NE(vendor->lastError().find("hidraw10"), std::string::npos);
+}
+
+// A node this user may not open must still be recognised as the mouse, to say why it fails.
+TEST_F(HidrawTree, DescribesWithoutOpeningAndSaysWhyAnOpenFailed)
+{
+    HidrawBus bus((root / "sys").string(), (root / "dev").string());
+    const HidAttributes unopenable = bus.describe((root / "dev/hidraw3").string());
+    EXPECT_EQ(unopenable.vendorId, kMouseVendorId);
+    EXPECT_EQ(unopenable.productId, kMouseProductId);
+    EXPECT_EQ(unopenable.version, 0x0104);
+    EXPECT_EQ(bus.describe((root / "dev/hidraw10").string()).featureReportLength, 8);
+    EXPECT_EQ(bus.describe((root / "dev/hidraw99").string()).vendorId, 0);
+
+    EXPECT_EQ(bus.open((root / "dev/hidraw3").string()), nullptr);
+    EXPECT_EQ(bus.lastOpenFailure(), HidOpenFailure::Gone);
+    if (::geteuid() != 0) { // root opens whatever the permission bits say
+        fs::permissions(root / "dev/hidraw10", fs::perms::none);
+        EXPECT_EQ(bus.open((root / "dev/hidraw10").string()), nullptr);
+        EXPECT_EQ(bus.lastOpenFailure(), HidOpenFailure::PermissionDenied);
+    }
 }
 
 TEST(HidrawBus, MissingSysfsGivesNoInterfaces)

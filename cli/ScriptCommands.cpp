@@ -1,0 +1,216 @@
+#include "cli/ScriptCommands.h"
+
+#include "config/DefaultImages.h"
+#include "device/MouseIdentity.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace tarq::cli {
+namespace {
+
+std::string format(const char* pattern, auto... values)
+{
+    char text[256];
+    std::snprintf(text, sizeof text, pattern, values...);
+    return text;
+}
+
+bool isThisMouse(const HidAttributes& a) { return a.vendorId == kMouseVendorId && a.productId == kMouseProductId; }
+
+// Why the open of `path` failed, found by trying it once more and asking the bus.
+Outcome openFailure(HidBus& bus, const std::string& path)
+{
+    if (bus.open(path))
+        return {ExitCode::Failed, "the mouse at " + path + " opened only on the second try; run the command again"};
+    switch (bus.lastOpenFailure()) {
+    case HidOpenFailure::PermissionDenied:
+        return {ExitCode::PermissionDenied,
+                "permission denied on " + path +
+                    ": install the package's udev rule (see README, Install) and plug the mouse in again"};
+    case HidOpenFailure::Gone:
+        return {ExitCode::NoMouse, "the mouse at " + path + " went away"};
+    case HidOpenFailure::Busy:
+        return {ExitCode::Failed, "the mouse at " + path + " is held by another program"};
+    default:
+        return {ExitCode::Failed, "the mouse at " + path + " cannot be opened"};
+    }
+}
+
+// The identity check every command starts with; an accepted mouse leaves the exchange open.
+std::optional<Outcome> refuseUnlessAccepted(FeatureProtocol& protocol, const MouseCodes& codes)
+{
+    const Identity id = IdentifyMouse(protocol, codes.expected, codes.reserved);
+    switch (id.result) {
+    case IdentifyResult::Accepted:
+        return std::nullopt;
+    case IdentifyResult::Silent:
+        return Outcome{ExitCode::Failed, "the mouse did not answer"};
+    case IdentifyResult::NotReady:
+        return Outcome{ExitCode::MouseRefused, "the mouse's configuration memory is not ready"};
+    case IdentifyResult::Foreign:
+        return Outcome{ExitCode::MouseRefused,
+                       format("the mouse carries the codes of another maker (manufacturer %d, product %d)",
+                              id.manufacturer, id.product)};
+    }
+    return Outcome{ExitCode::Failed, "the mouse did not answer"};
+}
+
+} // namespace
+
+bool MouseInterface::configuration() const
+{
+    return isThisMouse(attributes) && attributes.version == kMouseVersion &&
+           attributes.featureReportLength == kConfigFeatureReportLength;
+}
+
+std::vector<MouseInterface> SurveyMice(HidBus& bus, Waiter& waiter, bool askChip)
+{
+    std::vector<MouseInterface> mice;
+    for (const std::string& path : bus.interfacePaths()) {
+        MouseInterface mouse;
+        mouse.path = path;
+        mouse.attributes = bus.describe(path);
+        if (!isThisMouse(mouse.attributes))
+            continue;
+        std::unique_ptr<HidDevice> device = bus.open(path);
+        mouse.opens = device != nullptr;
+        mouse.failure = device ? HidOpenFailure::None : bus.lastOpenFailure();
+        if (device && askChip && mouse.configuration()) {
+            DeviceLink link(bus);
+            link.HidHandle = std::move(device);
+            FeatureProtocol protocol(link, waiter);
+            if (OpenExchange(protocol) == ExchangeState::Open) {
+                mouse.chipCode = protocol.ChipCode;
+                CloseExchange(protocol);
+            }
+        }
+        mice.push_back(std::move(mouse));
+    }
+    return mice;
+}
+
+std::string FormatMouseList(const std::vector<MouseInterface>& mice, bool chipAsked)
+{
+    std::string text;
+    for (const MouseInterface& m : mice) {
+        text += m.path;
+        text += format("  %04x:%04x  version %x.%02x  ", m.attributes.vendorId, m.attributes.productId,
+                       m.attributes.version >> 8, m.attributes.version & 0xFF);
+        if (m.configuration())
+            text += "configuration interface";
+        else if (m.attributes.version != kMouseVersion)
+            text += "another version (not served by this build)";
+        else if (m.attributes.featureReportLength == 0)
+            text += "other interface (no feature reports)";
+        else
+            text += format("other interface (feature reports of %d bytes)", m.attributes.featureReportLength);
+        if (m.opens)
+            text += "  can be opened";
+        else if (m.failure == HidOpenFailure::PermissionDenied)
+            text += "  permission denied";
+        else
+            text += "  cannot be opened";
+        if (m.configuration() && m.opens) {
+            if (!chipAsked)
+                text += "  chip not asked (the window owns the mouse)";
+            else if (m.chipCode >= 0)
+                text += format("  chip 0x%02X", m.chipCode);
+            else
+                text += "  chip did not answer";
+        }
+        text += '\n';
+    }
+    return text;
+}
+
+Outcome ListOutcome(const std::vector<MouseInterface>& mice)
+{
+    const auto config = [](const MouseInterface& m) { return m.configuration(); };
+    if (std::any_of(mice.begin(), mice.end(), [&](const MouseInterface& m) { return config(m) && m.opens; }))
+        return {};
+    if (std::any_of(mice.begin(), mice.end(),
+                    [&](const MouseInterface& m) { return config(m) && m.failure == HidOpenFailure::PermissionDenied; }))
+        return {ExitCode::PermissionDenied,
+                "permission denied on the mouse: install the package's udev rule (see README, Install) and plug the mouse in again"};
+    if (std::any_of(mice.begin(), mice.end(), config))
+        return {ExitCode::Failed, "the mouse cannot be opened"};
+    return {ExitCode::NoMouse, format("no mouse found (USB %04x:%04x, version %x.%02x)", kMouseVendorId,
+                                      kMouseProductId, kMouseVersion >> 8, kMouseVersion & 0xFF)};
+}
+
+Outcome OpenMouse(DeviceLink& link)
+{
+    link.DeviceVersion = kMouseVersion;
+    if (link.OpenMouseInterface(kMouseVendorId, kMouseProductId, link.DeviceVersion))
+        return {};
+    HidBus& bus = link.hidBus();
+    for (const std::string& path : bus.interfacePaths()) {
+        MouseInterface candidate{path, bus.describe(path)};
+        if (candidate.configuration())
+            return openFailure(bus, path);
+    }
+    return ListOutcome({});
+}
+
+MouseCodes BuiltInCodes(AcceptedCodes reserved)
+{
+    const DeviceImage& image = DefaultImage(1);
+    return {{image[kDeviceCodesAddress], image[kDeviceCodesAddress + 1]}, reserved};
+}
+
+Outcome ReadConfiguration(FeatureProtocol& protocol, const MouseCodes& codes, DeviceImage& image)
+{
+    if (std::optional<Outcome> refusal = refuseUnlessAccepted(protocol, codes))
+        return *refusal;
+    const long long lostBefore = protocol.unacknowledgedReadChunks();
+    const bool read = protocol.ReadMemoryShowingProgress(0, kImageBytes, image);
+    const bool closed = CloseExchange(protocol);
+    if (!read || !closed || protocol.unacknowledgedReadChunks() != lostBefore)
+        return {ExitCode::Failed, "the mouse stopped answering during the read; nothing was saved"};
+    return {ExitCode::Ok, "read the mouse's configuration"};
+}
+
+Outcome WriteConfiguration(FeatureProtocol& protocol, const MouseCodes& codes, const DeviceImage& image)
+{
+    if (std::optional<Outcome> refusal = refuseUnlessAccepted(protocol, codes))
+        return *refusal;
+    if (protocol.ChipCode != kChipThatStoresWrites) {
+        CloseExchange(protocol);
+        return {ExitCode::MouseRefused,
+                format("this mouse's chip (code 0x%02X) does not store profiles; nothing was written", protocol.ChipCode)};
+    }
+    const VerifyOutcome verify = WriteAndVerifyImage(protocol, image);
+    const bool closed = CloseExchange(protocol);
+    if (!verify.transferred)
+        return {ExitCode::Failed,
+                "the mouse stopped answering while the configuration was written; its memory may be incomplete: "
+                "plug it in and write it again"};
+    if (verify.mismatch())
+        return {ExitCode::VerifyFailed,
+                format("Fail: %zu bytes still differ after %d rewrites (the first at address 0x%03X)",
+                       verify.differing.size(), verify.rewritePasses, verify.differing.front())};
+    if (!closed)
+        return {ExitCode::Failed,
+                "the mouse took the configuration but did not confirm it; unplug it and plug it in again"};
+    return {ExitCode::Ok, "wrote and verified the configuration"};
+}
+
+std::optional<DeviceImage> ProfileImage(std::span<const uint8_t> fileBytes)
+{
+    if (fileBytes.size() < kDeviceImageSize)
+        return std::nullopt;
+    DeviceImage image;
+    std::copy_n(fileBytes.begin(), kDeviceImageSize, image.begin());
+    return image;
+}
+
+DeviceImage ResetImage(const std::optional<std::vector<uint8_t>>& resetFile)
+{
+    DeviceImage image = DefaultImage(1);
+    if (resetFile)
+        std::copy_n(resetFile->begin(), std::min(resetFile->size(), image.size()), image.begin());
+    return image;
+}
+
+} // namespace tarq::cli
