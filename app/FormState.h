@@ -16,6 +16,7 @@
 #include "app/AppFolders.h"
 #include "config/ConfigImage.h"
 #include "device/CpiAndLedRecord.h"
+#include "macros/ui/MacroLibraryStore.h"
 #include "settings/KeyCode.h"
 #include "skin/OrgConfiguration.h"
 #include "ui/skin/LayoutPass.h"
@@ -66,6 +67,7 @@ struct FormState {
     std::array<tarq::DeviceImage, 3> DefaultImages{}; // "TARQ54XData_Cfg1" ... "Cfg3"
     CpiAndLedRecord CpiAndLed{};       // driver mode: current DPI and LED record
     std::vector<std::vector<uint8_t>> AssignedDriverMacros; // driver macro records, 2048 bytes each
+    MacroLibraryStore MacroLibrary;    // the PC or driver macro library and its file
     QString LedTypeName;               // "MCULED", "RBLED", "SyncLED", "BreLED" or empty
     int AimDpiIndex = 0;
 };

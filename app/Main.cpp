@@ -28,6 +28,7 @@
 #include "firemacros/ui/FireMacroEditor.h"
 #include "firemacros/ui/GunPage.h"
 #include "macros/ui/MacroEditor.h"
+#include "macros/ui/MacroRecording.h"
 #include "settings/ui/AssignmentEditor.h"
 #include "settings/ui/DpiEditor.h"
 #include "settings/SystemPointerSettings.h"
@@ -185,6 +186,9 @@ void TForm1::CreateSubsystems()
     lightEditor_ = std::make_unique<LightEditor>(state_, controls_, *this, *settings_);
     assignmentEditor_ = std::make_unique<AssignmentEditor>(state_, controls_, *this, *nav_, *settings_);
     macroEditor_ = std::make_unique<MacroEditor>(state_, controls_, *this);
+    recording_ = std::make_unique<MacroRecording>(
+        state_, controls_, *this,
+        MacroRecording::Hooks{[this] { nav_->HideAllMenu(); }, deviceOptions_.inputCapture, {}});
     fireMacroEditor_ = std::make_unique<FireMacroEditor>(state_, controls_, *this);
     CreatePointerSettings();
 
@@ -197,6 +201,7 @@ void TForm1::CreateSubsystems()
     lightEditor_->Wire();
     assignmentEditor_->Wire();
     macroEditor_->Wire();
+    recording_->Wire();
     fireMacroEditor_->Wire();
     pointer_->Wire();
     WireWindowButtons();
@@ -327,6 +332,14 @@ void TForm1::FormCreate()
     LoadSkinImages();
     ReadOrgConfiguration();
     ApplyEngineerCaptions();
+
+    // The macro library of the mode, read or (on the first run) created, shown in the macro list.
+    state_.MacroLibrary.eepromMode = state_.EepromMode;
+    state_.MacroLibrary.path = state_.DataFile(state_.EepromMode ? QStringLiteral("Macro.bin")
+                                                                 : QStringLiteral("Driver_Macro.bin"));
+    if (QString error; !LoadMacroLibraryFile(state_.MacroLibrary, &error))
+        state_.StartupProblems << QStringLiteral("Macro library: ") + error;
+    recording_->RefreshPCMacroName();
 
     // Language 1 and its layout; the list item height of the macro lists.
     state_.LanguageIndex = 1;

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "app/FormState.h"
+#include "macros/ui/PlatformInputCapture.h"
 #include "ui/Controls.h"
 #include "ui/WindowServices.h"
 
@@ -33,6 +34,7 @@ class HidBus;
 class LanguageSwitch;
 class LightEditor;
 class MacroEditor;
+class MacroRecording;
 class Navigation;
 class PointerSettingsEditor;
 class PointerSettingsStore;
@@ -51,6 +53,8 @@ struct DeviceOptions {
     Waiter* waiter = nullptr;       // not owned; how transfers wait (tests: a virtual clock)
     // Not owned; used instead of the system's pointer settings. --demo uses a copy in memory.
     PointerSettingsStore* pointerStore = nullptr;
+    // Where macro recording takes its input; empty: the platform's capture.
+    std::function<PlatformCapture()> inputCapture;
 };
 
 class TForm1 : public QWidget, public WindowServices {
@@ -84,6 +88,8 @@ public:
     GunPage& Gun() { return *gun_; }
     EngineerPage& Engineer() { return *engineer_; }
     PointerSettingsEditor& Pointer() { return *pointer_; }
+    // The macro list, New Macro and the recording controls of the macro page.
+    MacroRecording& Recording() { return *recording_; }
 
     // ---- window services ----
     QWidget* Window() override { return this; }
@@ -157,6 +163,7 @@ private:
     std::unique_ptr<LightEditor> lightEditor_;
     std::unique_ptr<AssignmentEditor> assignmentEditor_;
     std::unique_ptr<MacroEditor> macroEditor_;
+    std::unique_ptr<MacroRecording> recording_;
     std::unique_ptr<FireMacroEditor> fireMacroEditor_;
     std::unique_ptr<PointerSettingsStore> ownPointerStore_;   // when none was handed in
     std::unique_ptr<PointerSettingsEditor> pointer_;

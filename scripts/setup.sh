@@ -8,6 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
   libgtest-dev libgmock-dev
   libudev-dev
+  libx11-dev libxi-dev libxtst-dev
   xvfb xauth
   g++-mingw-w64-x86-64-posix
   wine wine64

@@ -17,12 +17,14 @@
 namespace tarq::testing {
 
 struct FormWithMouse {
-    explicit FormWithMouse(bool driverMode = false, PointerSettingsStore* pointerSettings = nullptr)
+    explicit FormWithMouse(bool driverMode = false, PointerSettingsStore* pointerSettings = nullptr,
+                           std::function<PlatformCapture()> inputCapture = {})
     {
         mouse->loadMemory(DefaultImage(1));
         mouse->sleeper = [this](int ms) { waiter.sleep(ms); };
         form = std::make_unique<TForm1>(nullptr, DeviceOptions{false, driverMode, bus.get(), &driverBus, &waiter,
-                                                               pointerSettings ? pointerSettings : &pointerStore});
+                                                               pointerSettings ? pointerSettings : &pointerStore,
+                                                               std::move(inputCapture)});
     }
 
     // Opens the mouse the way the device check does, without reading it.

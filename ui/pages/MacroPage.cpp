@@ -73,6 +73,15 @@ void BuildDelayBox(QWidget* page)
     Choice(delay, "Img_ReleaseContiue", "IB_ReleaseContiue", "rb_ReleaseContinue", {}, {34, 246},
            true, releaseModes);
 
+    // Shown when recording can see only this window (no desktop-wide capture on this system).
+    TSkinLabel* scope = Caption(delay, "lbl_RecordScope",
+                                QStringLiteral("Recording sees only this window: keys and clicks in "
+                                               "other programs are not recorded."),
+                                QRect(114, 396, 236, 64));
+    scope->setWordWrap(true);
+    scope->setStyleSheet(QStringLiteral("color: #f0b429;"));
+    scope->hide();
+
     // The visible texts of the box are page captions of their own, so the language pass and the
     // layout can place them; they let clicks through to the choices underneath.
     const QPoint o = box.topLeft();

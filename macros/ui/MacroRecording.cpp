@@ -1,0 +1,667 @@
+#include "macros/ui/MacroRecording.h"
+
+#include "app/FormState.h"
+
+#include "macros/MacroBody.h"
+#include "macros/MacroLineText.h"
+#include "macros/RecordingSession.h"
+#include "macros/ui/MacroLibraryStore.h"
+#include "macros/ui/Unit3.h"
+#include "ui/Controls.h"
+#include "ui/HexEdit.h"
+#include "ui/SkinLabel.h"
+#include "ui/WindowServices.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QWidget>
+
+#include <QLabel>
+
+#include <algorithm>
+#include <cstdio>
+#include <optional>
+#include <sstream>
+
+namespace tarq {
+
+namespace {
+
+constexpr int kMaxMacros = 100;
+
+std::string JoinLines(const MacroScript& script)
+{
+    std::string text;
+    for (size_t i = 0; i < script.size(); ++i) {
+        if (i)
+            text += '\n';
+        text += script[i];
+    }
+    return text;
+}
+
+MacroScript SplitLines(const std::string& text)
+{
+    MacroScript lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+const QColor kGrey(114, 113, 113);
+
+// The delay choices of the page and of the insert panel, by mode.
+struct DelayChoice {
+    const char* marker;
+    const char* label;
+    const char* radio;
+};
+constexpr DelayChoice kMainChoices[] = {
+    {"Img_RecDelay", "IB_RecDelay", "rb_RecDelay"},
+    {"Img_DelayTime", "IB_DelayTime", "rb_DelayTime"},
+    {"Img_NoDelay", "IB_NoDelay", "rb_NoDelay"},
+};
+constexpr DelayChoice kInsertChoices[] = {
+    {"Img_InsertRecDelay", "IB_InsertRecDelay", "rb_InsertRecDelay"},
+    {"Img_InsertDelayTime", "IB_InsertDelayTime", "rb_InsertDelayTime"},
+    {"Img_InsertNoDelay", "IB_InsertNoDelay", "rb_InsertNoDelay"},
+};
+int ChoiceIndex(DelayMode mode)
+{
+    return mode == DelayMode::Record ? 0 : mode == DelayMode::Fixed ? 1 : 2;
+}
+
+void SetTextColour(QWidget* w, const QColor& colour)
+{
+    if (!w)
+        return;
+    QPalette p = w->palette();
+    p.setColor(QPalette::Text, colour);
+    p.setColor(QPalette::WindowText, colour);
+    w->setPalette(p);
+}
+
+// Keeps a delay field within 0-2040: empty becomes "0", a larger number "2040".
+void KeepDelayInRange(TIntEdit* edit)
+{
+    if (!edit)
+        return;
+    const QString text = edit->text();
+    QString fixed = text;
+    if (text.isEmpty() || text.toInt() < 0)
+        fixed = QStringLiteral("0");
+    else if (text.toInt() > kMaxDelayRecordMs)
+        fixed = QString::number(kMaxDelayRecordMs);
+    if (fixed != text)
+        edit->setText(fixed);
+}
+
+// Reports pointer enter and leave of a control.
+class HoverWatch : public QObject {
+public:
+    HoverWatch(QObject* parent, std::function<void(bool)> changed)
+        : QObject(parent), changed_(std::move(changed))
+    {
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Enter)
+            changed_(true);
+        else if (event->type() == QEvent::Leave)
+            changed_(false);
+        return false;
+    }
+
+private:
+    std::function<void(bool)> changed_;
+};
+
+} // namespace
+
+MacroRecording::MacroRecording(FormState& state, Controls& controls, WindowServices& window, Hooks hooks)
+    : state_(state), controls_(controls), window_(window), library_(state.MacroLibrary),
+      hooks_(std::move(hooks))
+{
+    if (!hooks_.createCapture)
+        hooks_.createCapture = [] { return CreatePlatformInputCapture(); };
+    if (!hooks_.askName)
+        hooks_.askName = [this] {
+            TForm3 dialog(window_.Window(), {Text(510, "Macro Name"), Text(511, "OK"), Text(512, "Clear")});
+            dialog.exec();
+            return dialog.PendingName();
+        };
+}
+
+QString MacroRecording::Text(int strId, const char* fallback) const
+{
+    const QString text = state_.Text(strId);
+    return text.isEmpty() ? QString::fromUtf8(fallback) : text;
+}
+
+void MacroRecording::SetPicture(const QString& control, const QString& picture)
+{
+    window_.SetPicture(control, picture);
+}
+
+void MacroRecording::ShowMessage(const QString& text)
+{
+    if (window_.ShowDialogMessage)
+        window_.ShowDialogMessage(text);
+}
+
+MacroRecording::~MacroRecording()
+{
+    // The worker and the capture end before the recorder they feed.
+    if (session_)
+        session_->Stop();
+}
+
+template <class T>
+T* MacroRecording::Find(const QString& name) const
+{
+    return controls_.get<T>(name);
+}
+
+void MacroRecording::Wire()
+{
+    if (auto* start = Find<TSkinLabel>("Btn_Start"))
+        connect(start, &TSkinLabel::clicked, this, &MacroRecording::Btn_StartClick);
+    if (auto* start = Find<TSkinLabel>("Btn_InsertStart"))
+        connect(start, &TSkinLabel::clicked, this, &MacroRecording::Btn_InsertStartClick);
+    if (auto* button = Find<TSkinLabel>("Btn_New"))
+        connect(button, &TSkinLabel::clicked, this, &MacroRecording::Btn_NewClick);
+    if (auto* button = Find<TSkinLabel>("Btn_NewMacro"))
+        connect(button, &TSkinLabel::clicked, this, &MacroRecording::Btn_NewMacroClick);
+
+    const std::pair<const char*, void (MacroRecording::*)()> choices[] = {
+        {"IB_RecDelay", &MacroRecording::IB_RecDelayClick},
+        {"IB_DelayTime", &MacroRecording::IB_DelayTimeClick},
+        {"IB_NoDelay", &MacroRecording::IB_NoDelayClick},
+        {"IB_InsertRecDelay", &MacroRecording::IB_InsertRecDelayClick},
+        {"IB_InsertDelayTime", &MacroRecording::IB_InsertDelayTimeClick},
+        {"IB_InsertNoDelay", &MacroRecording::IB_InsertNoDelayClick}};
+    for (const auto& [name, handler] : choices)
+        if (auto* label = Find<TSkinLabel>(name))
+            connect(label, &TSkinLabel::clicked, this, handler);
+
+    for (const char* name : {"Edt_Delay", "Edt_InsertDelay"})
+        if (auto* edit = Find<TIntEdit>(name))
+            connect(edit, &QLineEdit::textChanged, this, [edit] { KeepDelayInRange(edit); });
+    if (auto* delay = Find<TIntEdit>("Edt_Delay"))
+        delayTextColour_ = delay->palette().color(QPalette::Text);
+
+    if (auto* list = Find<QListWidget>("LB_PCMacroName"))
+        connect(list, &QListWidget::currentRowChanged, this, [this] { LB_PCMacroNameClick(); });
+
+    // The click that stops a recording must not be recorded: the pointer-over flag follows the
+    // pointer over the buttons that start and stop one.
+    auto* hover = new HoverWatch(this, [this](bool over) { SetPointerOver(over); });
+    for (const char* name : {"Btn_Start", "Btn_New", "Btn_InsertStart"})
+        if (QWidget* w = Find(name))
+            w->installEventFilter(hover);
+
+    EnsureCapture();
+    if (auto* hint = Find<QLabel>("lbl_RecordScope"))
+        hint->setVisible(capture_ && !capture_->SeesWholeDesktop());
+}
+
+bool MacroRecording::EnsureCapture()
+{
+    if (!capture_) {
+        PlatformCapture platform = hooks_.createCapture();
+        capture_ = std::move(platform.capture);
+        if (capture_ && !capture_->SeesWholeDesktop() && !platform.note.empty())
+            std::fprintf(stderr, "Macro recording sees only this window: %s\n", platform.note.c_str());
+    }
+    return capture_ != nullptr;
+}
+
+void MacroRecording::SetPointerOver(bool over)
+{
+    pointerOver_ = over;
+    if (recorder_)
+        recorder_->SetPointerOverStop(over);
+}
+
+int MacroRecording::SelectedMacro() const
+{
+    auto* list = Find<QListWidget>("LB_PCMacroName");
+    if (!list || list->currentRow() < 0 || list->currentRow() >= library_.Count())
+        return -1;
+    return list->currentRow();
+}
+
+void MacroRecording::SetStartCaption(const QString& button, bool recording)
+{
+    const QString text = recording ? Text(401, "Stop") : Text(400, "Record");
+    if (auto* label = Find<TSkinLabel>(button))
+        label->setText(text);
+}
+
+// ---- delay modes ----
+
+void MacroRecording::ChooseDelay(bool insert, DelayMode mode)
+{
+    const DelayChoice* choices = insert ? kInsertChoices : kMainChoices;
+    const int chosen = ChoiceIndex(mode);
+    for (int i = 0; i < 3; ++i) {
+        if (i == chosen)
+            if (auto* radio = Find<QRadioButton>(choices[i].radio))
+                radio->setChecked(true);
+        SetPicture(choices[i].marker, i == chosen ? QStringLiteral("RdS_E") : QStringLiteral("RdS_D"));
+    }
+    // The fixed-delay field is editable only in "Delay Time" mode, greyed otherwise.
+    if (auto* edit = Find<TIntEdit>(insert ? "Edt_InsertDelay" : "Edt_Delay")) {
+        edit->setReadOnly(mode != DelayMode::Fixed);
+        SetTextColour(edit, mode == DelayMode::Fixed ? delayTextColour_ : kGrey);
+    }
+}
+
+DelayHeader MacroRecording::ChosenDelay(bool insert) const
+{
+    const DelayChoice* choices = insert ? kInsertChoices : kMainChoices;
+    auto checked = [this](const char* name) {
+        auto* radio = Find<QRadioButton>(name);
+        return radio && radio->isChecked();
+    };
+    DelayHeader header;
+    if (checked(choices[0].radio))
+        header.mode = DelayMode::Record;
+    else if (checked(choices[1].radio))
+        header.mode = DelayMode::Fixed;
+    else
+        header.mode = DelayMode::None;
+    if (auto* edit = Find<TIntEdit>(insert ? "Edt_InsertDelay" : "Edt_Delay"))
+        header.fixedMs = std::clamp(edit->text().toInt(), 0, kMaxDelayRecordMs);
+    return header;
+}
+
+void MacroRecording::ShowDelayHeader(const DelayHeader& header)
+{
+    ChooseDelay(false, header.mode);
+    if (header.mode == DelayMode::Fixed)
+        if (auto* edit = Find<TIntEdit>("Edt_Delay"))
+            edit->setText(QString::number(header.fixedMs));
+}
+
+// ---- recording ----
+
+bool MacroRecording::StartSession(const RecorderSettings& settings)
+{
+    if (!EnsureCapture())
+        return false;
+    const unsigned generation = ++generation_;
+    recorder_ = std::make_unique<MacroRecorder>(settings, script_);
+    recorder_->SetPointerOverStop(pointerOver_);
+    // The recorder runs on the worker thread; what it writes is shown on the UI thread, in
+    // order, and dropped once the recording it belongs to has ended.
+    recorder_->OnLine = [this, generation](int index, const std::string& line, int row) {
+        QMetaObject::invokeMethod(
+            this, [this, generation, index, text = QString::fromStdString(line), row] {
+                LineArrived(generation, index, text, row);
+            },
+            Qt::QueuedConnection);
+    };
+    recorder_->OnCapacityReached = [this, generation] {
+        QMetaObject::invokeMethod(
+            this, [this, generation] {
+                if (generation != generation_ || !Recording())
+                    return;
+                if (inserting_)
+                    Btn_InsertStartClick();
+                else
+                    Btn_StartClick();
+            },
+            Qt::QueuedConnection);
+    };
+    MacroRecorder* recorder = recorder_.get();
+    session_ = std::make_unique<RecordingSession>(*capture_,
+                                                  [recorder](const InputEvent& e) { recorder->Handle(e); });
+    if (!session_->Start()) {
+        const QString why = QString::fromStdString(session_->ErrorText());
+        session_.reset();
+        recorder_.reset();
+        ShowMessage(QStringLiteral("Recording could not start: ") + why);
+        return false;
+    }
+    return true;
+}
+
+void MacroRecording::StopSession()
+{
+    session_->Stop();
+    ++generation_;
+    stopFlag_ = recorder_->StopFlag();
+    script_ = recorder_->TakeScript();
+    session_.reset();
+    recorder_.reset();
+}
+
+void MacroRecording::LineArrived(unsigned generation, int scriptIndex, const QString& line, int row)
+{
+    if (generation != generation_)
+        return;
+    const auto at = script_.begin() + std::clamp<ptrdiff_t>(scriptIndex, 0, ptrdiff_t(script_.size()));
+    script_.insert(at, line.toStdString());
+    if (auto* memo = Find<QPlainTextEdit>("mmo_macro"))
+        memo->setPlainText(QString::fromStdString(JoinLines(script_)));
+    if (scriptIndex == 0)
+        return;   // the delay header has no row
+    if (auto* list = Find<QListWidget>("LB_macro")) {
+        list->insertItem(scriptIndex - 1, QString::fromStdString(MacroLineRowText(line.toStdString())));
+        if (row >= 0 && row < list->count()) {
+            list->setCurrentRow(row);
+            list->scrollToItem(list->item(row));
+        }
+    }
+}
+
+void MacroRecording::ShowScript(int selectRow)
+{
+    if (auto* memo = Find<QPlainTextEdit>("mmo_macro"))
+        memo->setPlainText(QString::fromStdString(JoinLines(script_)));
+    auto* list = Find<QListWidget>("LB_macro");
+    if (!list)
+        return;
+    list->clear();
+    for (size_t i = 1; i < script_.size(); ++i)
+        list->addItem(QString::fromStdString(MacroLineRowText(script_[i])));
+    if (selectRow >= 0 && selectRow < list->count()) {
+        list->setCurrentRow(selectRow);
+        list->scrollToItem(list->item(selectRow));
+    }
+}
+
+void MacroRecording::Btn_StartClick()
+{
+    if (hooks_.hideAllMenu)
+        hooks_.hideAllMenu();
+    const int capacity = library_.eepromMode ? recording_capacity::kEeprom : recording_capacity::kDriver;
+    const int row = SelectedMacro();
+    if (row < 0)
+        return;
+
+    auto setEnabled = [this](bool on) {
+        for (const char* name : {"LB_PCMacroName", "LB_MacroName", "LB_macro", "Btn_New"})
+            if (QWidget* w = Find(name))
+                w->setEnabled(on);
+    };
+
+    if (!Recording()) {
+        RecorderSettings settings;
+        settings.header = settings.delay = ChosenDelay(false);
+        settings.capacity = capacity;
+        settings.reserve = ChosenDelay(false).mode == DelayMode::None || ChosenDelay(true).mode == DelayMode::None
+                               ? recording_capacity::kReserveNoDelay
+                               : recording_capacity::kReserveWithDelays;
+        settings.bodyEventLimit = int(library_.eepromMode ? macro_body::kMaxEvents : driver_macro_body::kMaxEvents);
+        script_.clear();
+        inserting_ = false;
+        stopFlag_ = false;
+        if (!StartSession(settings))
+            return;
+        ClearMacroView();
+        if (library_.eepromMode)
+            library_.pc[size_t(row)].body = {};
+        else
+            library_.driver[size_t(row)].body = {};
+        SetStartCaption("Btn_Start", true);
+        SetPicture("Img_Start", QStringLiteral("MacroS_04"));
+        if (QWidget* box = Find("Gb_Delay"))
+            box->setEnabled(false);
+        SetTextColour(Find("Edt_Delay"), kGrey);
+        if (QWidget* events = Find("LB_macro"))
+            events->setFocus();
+        setEnabled(false);
+        return;
+    }
+
+    if (inserting_)
+        return;   // the insert panel's own button stops an insert-recording
+    StopSession();
+    SetStartCaption("Btn_Start", false);
+    SetPicture("Img_Start", QStringLiteral("MacroS_03"));
+    if (QWidget* box = Find("Gb_Delay"))
+        box->setEnabled(true);
+    // The field keeps the colour of the chosen mode.
+    ChooseDelay(false, ChosenDelay(false).mode);
+    ShowScript(int(script_.size()) - 2);
+    BuildMacroBody();
+    setEnabled(true);
+    SaveLibrary();
+}
+
+void MacroRecording::Btn_InsertStartClick()
+{
+    SetPicture("Img_InsertStart", QStringLiteral("MacroS_03"));
+    const int capacity = library_.eepromMode ? recording_capacity::kEeprom : recording_capacity::kDriver;
+    const int row = SelectedMacro();
+
+    auto coverOptions = [this](bool cover) {
+        if (QWidget* combo = Find("CB_Insert"))
+            combo->setEnabled(!cover);
+        for (const DelayChoice& c : kInsertChoices)
+            if (QWidget* label = Find(c.label)) {
+                label->setEnabled(!cover);
+                SetTextColour(label, cover ? kGrey : QColor(Qt::white));
+            }
+        for (const char* name : {"Btn_OK", "Btn_Cancel"})
+            if (QWidget* w = Find(name)) {
+                w->setEnabled(!cover);
+                SetTextColour(w, cover ? kGrey : QColor(Qt::white));
+            }
+    };
+
+    if (!Recording()) {
+        if (stopFlag_ || row < 0)
+            return;
+        auto* events = Find<QListWidget>("LB_macro");
+        const int selected = events ? events->currentRow() : -1;
+        const std::optional<size_t> count =
+            library_.eepromMode ? MacroBodyEventCount(library_.pc[size_t(row)].body)
+                                : DriverMacroBodyEventCount(library_.driver[size_t(row)].body);
+        // The counter starts at the length field L: the events and the checksum byte.
+        const int startCount = count && *count > 0 ? int(*count) + 1 : 0;
+        if (selected < 0 || startCount >= capacity)
+            return;
+        if (auto* memo = Find<QPlainTextEdit>("mmo_macro"); memo && script_.empty())
+            script_ = SplitLines(memo->toPlainText().toStdString());
+        if (script_.size() < size_t(selected) + 2)
+            return;   // the list does not show this script
+
+        RecorderSettings settings;
+        settings.header = ChosenDelay(false);
+        settings.delay = ChosenDelay(true);
+        settings.capacity = capacity;
+        settings.reserve = settings.header.mode == DelayMode::None || settings.delay.mode == DelayMode::None
+                               ? recording_capacity::kReserveNoDelay
+                               : recording_capacity::kReserveWithDelays;
+        settings.bodyEventLimit = int(library_.eepromMode ? macro_body::kMaxEvents : driver_macro_body::kMaxEvents);
+        settings.startCount = startCount;
+        settings.insertionPoint = selected;
+        auto* combo = Find<QComboBox>("CB_Insert");
+        settings.side = combo && combo->currentIndex() == 3 ? InsertSide::Back : InsertSide::Front;
+        if (!StartSession(settings))
+            return;
+        inserting_ = true;
+        SetStartCaption("Btn_InsertStart", true);
+        coverOptions(true);
+        return;
+    }
+
+    if (!inserting_)
+        return;
+    StopSession();
+    inserting_ = false;
+    SetStartCaption("Btn_InsertStart", false);
+    coverOptions(false);
+    // The inserted lines stay in the script; the panel's OK builds them into the body.
+    auto* events = Find<QListWidget>("LB_macro");
+    ShowScript(events ? events->currentRow() : -1);
+}
+
+// ---- the body and the library ----
+
+void MacroRecording::BuildMacroBody()
+{
+    const int row = SelectedMacro();
+    stopFlag_ = false;
+    if (row < 0)
+        return;
+    auto* release = Find<QRadioButton>("rb_ReleaseStop");
+    const ReleaseMode mode = release && release->isChecked() ? ReleaseMode::StopOnRelease : ReleaseMode::PlayToEnd;
+    MacroBuildResult result;
+    if (library_.eepromMode) {
+        BuiltMacroBody built = tarq::BuildMacroBody(script_, mode);
+        if (built.ok())
+            library_.pc[size_t(row)].body = built.body;
+        result = built;
+    } else {
+        BuiltDriverMacroBody built = BuildDriverMacroBody(script_, mode);
+        if (built.ok())
+            library_.driver[size_t(row)].body = built.body;
+        result = built;
+    }
+    if (auto* memo = Find<QPlainTextEdit>("mmo_wrscript"))
+        memo->setPlainText(QString::fromStdString(result.hexDump));
+    if (!result.ok())
+        std::fprintf(stderr, "The macro script does not fit its body (%zu event bytes); the body was left empty\n",
+                     result.eventBytes);
+}
+
+void MacroRecording::SaveLibrary()
+{
+    QString error;
+    if (!SaveMacroLibrary(library_, &error))
+        ShowMessage(QStringLiteral("The macro library could not be saved: ") + error);
+}
+
+void MacroRecording::ClearMacroView()
+{
+    for (const char* panel : {"Pnl_PCMacro", "Pnl_DevContent"})
+        if (QWidget* w = Find(panel))
+            w->hide();
+    if (auto* list = Find<QListWidget>("LB_macro"))
+        list->clear();
+    for (const char* memo : {"mmo_macro", "mmo_wrscript"})
+        if (auto* m = Find<QPlainTextEdit>(memo))
+            m->clear();
+}
+
+// ---- the macro list ----
+
+void MacroRecording::RefreshPCMacroName()
+{
+    QStringList names;
+    for (int row = 0; row < library_.Count(); ++row)
+        names << library_.Name(row);
+    for (const char* name : {"LB_PCMacroName", "LB_Name"})
+        if (auto* list = Find<QListWidget>(name)) {
+            const QSignalBlocker quiet(list);
+            list->clear();
+            list->addItems(names);
+        }
+    for (const char* name : {"Btn_New", "Btn_NewMacro"})
+        if (QWidget* w = Find(name))
+            w->setEnabled(names.size() < kMaxMacros);
+}
+
+void MacroRecording::LB_PCMacroNameClick()
+{
+    if (Recording())
+        return;
+    ClearMacroView();
+    script_.clear();
+    const int row = SelectedMacro();
+    if (row < 0)
+        return;
+    LoadedMacroScript loaded;
+    if (library_.eepromMode) {
+        const MacroBody& body = library_.pc[size_t(row)].body;
+        if (body[macro_body::kLengthOffset] == 0 || body[macro_body::kLengthOffset] == 0xFF)
+            return;
+        loaded = LoadMacroScript(body);
+        if (auto* memo = Find<QPlainTextEdit>("mmo_wrscript"))
+            memo->setPlainText(QString::fromStdString(MacroBodyHexDump(body)));
+    } else {
+        const DriverMacroBody& body = library_.driver[size_t(row)].body;
+        const uint8_t hi = body[driver_macro_body::kLengthHighOffset];
+        const uint8_t lo = body[driver_macro_body::kLengthLowOffset];
+        if ((hi == 0 && lo == 0) || (hi == 0xFF && lo == 0xFF))
+            return;
+        loaded = LoadDriverMacroScript(body);
+        if (auto* memo = Find<QPlainTextEdit>("mmo_wrscript"))
+            memo->setPlainText(QString::fromStdString(DriverMacroBodyHexDump(body)));
+    }
+    if (loaded.releaseMode) {
+        const bool stop = *loaded.releaseMode == ReleaseMode::StopOnRelease;
+        if (auto* radio = Find<QRadioButton>(stop ? "rb_ReleaseStop" : "rb_ReleaseContinue"))
+            radio->setChecked(true);
+        SetPicture("Img_ReleaseStop", stop ? QStringLiteral("RdS_E") : QStringLiteral("RdS_D"));
+        SetPicture("Img_ReleaseContiue", stop ? QStringLiteral("RdS_D") : QStringLiteral("RdS_E"));
+    }
+    script_ = std::move(loaded.script);
+    ShowDelayHeader(loaded.delay);
+    ShowScript(-1);
+}
+
+void MacroRecording::Btn_NewClick()
+{
+    if (library_.Count() >= kMaxMacros) {
+        for (const char* panel : {"Pnl_PCMacro", "Pnl_DevContent"})
+            if (QWidget* w = Find(panel))
+                w->hide();
+        return;
+    }
+    ClearMacroView();
+    script_.clear();
+    ApplyNewName(hooks_.askName());
+}
+
+void MacroRecording::Btn_NewMacroClick()
+{
+    // A new macro from the list's menu starts as "Stop after the macro is over".
+    if (auto* radio = Find<QRadioButton>("rb_ReleaseContinue"))
+        radio->setChecked(true);
+    SetPicture("Img_ReleaseContiue", QStringLiteral("RdS_E"));
+    SetPicture("Img_ReleaseStop", QStringLiteral("RdS_D"));
+    if (const int row = SelectedMacro(); row >= 0) {
+        if (library_.eepromMode)
+            library_.pc[size_t(row)].body[macro_body::kModeOffset] = 0;
+        else
+            library_.driver[size_t(row)].body[driver_macro_body::kModeOffset] = 0;
+    }
+    Btn_NewClick();
+}
+
+void MacroRecording::ApplyNewName(const QString& name)
+{
+    if (name.isEmpty())
+        return;
+    auto* list = Find<QListWidget>("LB_PCMacroName");
+    if (list && !list->findItems(name, Qt::MatchExactly).isEmpty()) {
+        ShowMessage(Text(106, "This macro already exists"));
+        return;
+    }
+    const int row = library_.Count();
+    const MacroName bytes = MacroNameFromUtf16(name.toStdU16String());
+    if (library_.eepromMode) {
+        library_.pc[size_t(row)].name = bytes;
+    } else {
+        DriverMacroRecord record{};
+        record.name = bytes;
+        library_.driver.push_back(record);
+    }
+    RefreshPCMacroName();
+    if (list) {
+        const QSignalBlocker quiet(list);
+        list->setCurrentRow(row);
+    }
+    SaveLibrary();
+}
+
+} // namespace tarq

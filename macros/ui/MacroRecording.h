@@ -1,0 +1,112 @@
+#pragma once
+// The recording side of the macro page: the macro list LB_PCMacroName with New Macro, the
+// Record/Stop button Btn_Start with its delay-mode choices, the insert panel's record button and
+// choices, and LB_macro filling line by line while a recording runs.
+//
+// Input comes from the platform's capture through a RecordingSession: the worker thread feeds
+// the MacroRecorder and posts every written line to the UI thread. The macro library is the
+// form's (FormState::MacroLibrary); closing the menus belongs to Navigation and comes in as a
+// hook, like the input source and the name question that tests replace.
+
+#include "macros/InputCapture.h"
+#include "macros/MacroRecorder.h"
+#include "macros/MacroScript.h"
+#include "macros/ui/PlatformInputCapture.h"
+
+#include <QColor>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace tarq {
+
+class Controls;
+class RecordingSession;
+class WindowServices;
+struct FormState;
+struct MacroLibraryStore;
+
+class MacroRecording : public QObject {
+public:
+    struct Hooks {
+        // HideAllMenu: closes the open menu panels.
+        std::function<void()> hideAllMenu;
+        // The input source; the platform's when empty. Tests hand in a scripted one.
+        std::function<PlatformCapture()> createCapture;
+        // Asks for a macro name; the name dialog TForm3 when empty.
+        std::function<QString()> askName;
+    };
+
+    MacroRecording(FormState& state, Controls& controls, WindowServices& window, Hooks hooks);
+    ~MacroRecording() override;
+
+    // Connects the controls and opens the input source (showing the hint when it sees only this
+    // window).
+    void Wire();
+
+    // ---- handlers ----
+    void Btn_StartClick();
+    void Btn_InsertStartClick();
+    void IB_RecDelayClick() { ChooseDelay(false, DelayMode::Record); }
+    void IB_DelayTimeClick() { ChooseDelay(false, DelayMode::Fixed); }
+    void IB_NoDelayClick() { ChooseDelay(false, DelayMode::None); }
+    void IB_InsertRecDelayClick() { ChooseDelay(true, DelayMode::Record); }
+    void IB_InsertDelayTimeClick() { ChooseDelay(true, DelayMode::Fixed); }
+    void IB_InsertNoDelayClick() { ChooseDelay(true, DelayMode::None); }
+    void Btn_NewClick();
+    void Btn_NewMacroClick();
+    void LB_PCMacroNameClick();
+    // Rebuilds LB_PCMacroName and LB_Name from the library; enables New Macro below 100 names.
+    void RefreshPCMacroName();
+
+    // ---- state ----
+    bool Recording() const { return session_ != nullptr; }
+    bool Inserting() const { return inserting_; }
+    bool StopFlag() const { return stopFlag_; }
+    // The macro script as the page holds it (mmo_macro).
+    const MacroScript& Script() const { return script_; }
+    bool SeesWholeDesktop() const { return capture_ && capture_->SeesWholeDesktop(); }
+    // The insert panel's OK turns inserted lines into the body: this rebuilds and saves.
+    void BuildMacroBody();
+
+private:
+    template <class T = QWidget>
+    T* Find(const QString& name) const;
+    void SetStartCaption(const QString& button, bool recording);
+    void ChooseDelay(bool insert, DelayMode mode);
+    DelayHeader ChosenDelay(bool insert) const;
+    void ShowDelayHeader(const DelayHeader& header);
+    int SelectedMacro() const;
+    bool EnsureCapture();
+    bool StartSession(const RecorderSettings& settings);
+    void StopSession();
+    void LineArrived(unsigned generation, int scriptIndex, const QString& line, int row);
+    void ShowScript(int selectRow);
+    void SaveLibrary();
+    void ClearMacroView();
+    void ApplyNewName(const QString& name);
+    void SetPointerOver(bool over);
+
+    QString Text(int strId, const char* fallback) const;
+    void SetPicture(const QString& control, const QString& picture);
+    void ShowMessage(const QString& text);
+
+    FormState& state_;
+    Controls& controls_;
+    WindowServices& window_;
+    MacroLibraryStore& library_;
+    Hooks hooks_;
+    std::unique_ptr<InputCapture> capture_;
+    std::unique_ptr<MacroRecorder> recorder_;
+    std::unique_ptr<RecordingSession> session_;
+    MacroScript script_;
+    unsigned generation_ = 0;     // lines posted by an older recording are dropped
+    bool inserting_ = false;
+    bool stopFlag_ = false;
+    bool pointerOver_ = false;
+    QColor delayTextColour_;
+};
+
+} // namespace tarq

@@ -1,0 +1,39 @@
+#pragma once
+// TForm3, the macro name dialog: the title "Macro Name", the field Edt_MacroName (at most 16
+// characters), "OK" (IB_Confirm) takes the text, "Clear" (IB_Cancel) empties the field, and the
+// close button (IB_Close) leaves without a name.
+
+#include <QDialog>
+#include <QString>
+
+#include <functional>
+
+class QLineEdit;
+
+namespace tarq {
+
+class TSkinLabel;
+
+class TForm3 : public QDialog {
+    Q_OBJECT
+public:
+    struct Texts {
+        QString title = QStringLiteral("Macro Name");
+        QString ok = QStringLiteral("OK");
+        QString clear = QStringLiteral("Clear");
+    };
+    explicit TForm3(QWidget* parent, const Texts& texts);
+
+    // The text "OK" took; empty after Clear + close or the close button.
+    QString PendingName() const { return pending_; }
+
+    void IB_ConfirmClick();
+    void IB_CancelClick();
+    void IB_CloseClick();
+
+private:
+    QLineEdit* edit_ = nullptr;
+    QString pending_;
+};
+
+} // namespace tarq
