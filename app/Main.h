@@ -25,6 +25,7 @@ class AssignmentEditor;
 class DeviceCommands;
 class DeviceSession;
 class DpiEditor;
+class FireKeyEditor;
 class DriverBus;
 class EngineerPage;
 class FireMacroEditor;
@@ -79,6 +80,8 @@ public:
     DeviceCommands& Commands() { return *commands_; }
     GunPage& Gun() { return *gun_; }
     EngineerPage& Engineer() { return *engineer_; }
+    DpiEditor& DpiEdits() { return *dpiEditor_; }
+    LightEditor& LightEdits() { return *lightEditor_; }
 
     // ---- window services ----
     QWidget* Window() override { return this; }
@@ -148,6 +151,7 @@ private:
     std::unique_ptr<LanguageSwitch> language_;
     std::unique_ptr<DpiEditor> dpiEditor_;
     std::unique_ptr<LightEditor> lightEditor_;
+    std::unique_ptr<FireKeyEditor> fireKey_;
     std::unique_ptr<AssignmentEditor> assignmentEditor_;
     std::unique_ptr<MacroEditor> macroEditor_;
     std::unique_ptr<FireMacroEditor> fireMacroEditor_;

@@ -116,7 +116,7 @@ void DpiDisplay::cb_CPIStepChange()
             current->addItem(QString::number(n));
         current->setCurrentIndex(count - 1);
     }
-    ShowCurrentLevel(count - 1);
+    SetCurrentDpiLevel(count - 1);
 
     for (int n = kFirstOptionalLevel; n <= kLevels; ++n)
         SetLevelInUse(n, n <= count);
