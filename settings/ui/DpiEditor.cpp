@@ -29,7 +29,6 @@ constexpr int kLevels = DpiDisplay::kLevels;
 constexpr int kAimSlider = kLevels + 1;   // slider_DPI8
 constexpr int kSliderStep = 100;          // a slider value v means value index v / 100
 constexpr int kFirstOptionalLevel = 3;
-constexpr int kRulerTicks = 11;           // Img_DPI7_1 .. Img_DPI7_11 under level 7
 constexpr int kAimTextId = 222;           // "AIM"
 constexpr int kNoAimButtonTextId = 859;   // "Please select a AIM Key in Profile!"
 constexpr char kChannels[] = {'R', 'G', 'B'};
@@ -97,9 +96,6 @@ void DpiEditor::ApplyLevelCount(int count)
     shown::SetIndex(controls_, "cb_CPIStep", count - DpiDisplay::kMinLevels);
     shown::SetIndex(controls_, "cbb_DPICount", count - DpiDisplay::kMinLevels);
     settings_.Dpi().cb_CPIStepChange();
-    // Level 7's ruler goes with its slider.
-    for (int t = 1; t <= kRulerTicks; ++t)
-        shown::SetEnabled(controls_, "Img_DPI7_" + QString::number(t), count >= kLevels);
 }
 
 void DpiEditor::cbb_DPICountChange()

@@ -155,6 +155,7 @@ void SettingsEditorsTest::editReachesTheMouseAndComesBack_data()
                                  << Edit([](DataBuf& b) { b[databuf::kDpiLevelCount] = 7; SetPair(b, databuf::kCurrentDpiLevel, 6); })
                                  << Shows([](Fixture& f) {
                                         QVERIFY(f.w("slider_DPI7")->isEnabled());
+                                        QVERIFY(f.w("Img_DPI7_11")->isEnabled());
                                         QCOMPARE(f.Picture("Img_DPI7"), QStringLiteral("CbS_E"));
                                     });
     QTest::newRow("level 1 at the left end") << Action([](Fixture& f) { f.ReleaseSlider("slider_DPI1", 0); })
