@@ -7,7 +7,9 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QAbstractItemView>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -33,6 +35,7 @@
 #include "settings/ui/DpiEditor.h"
 #include "settings/SystemPointerSettings.h"
 #include "settings/memory/MemoryPointerSettingsStore.h"
+#include "settings/ui/FireKeyEditor.h"
 #include "settings/ui/LightEditor.h"
 #include "settings/ui/PointerSettingsEditor.h"
 #include "ui/HexEdit.h"
@@ -184,6 +187,7 @@ void TForm1::CreateSubsystems()
 
     dpiEditor_ = std::make_unique<DpiEditor>(state_, controls_, *this, *settings_);
     lightEditor_ = std::make_unique<LightEditor>(state_, controls_, *this, *settings_);
+    fireKey_ = std::make_unique<FireKeyEditor>(state_, controls_, *this);
     assignmentEditor_ = std::make_unique<AssignmentEditor>(state_, controls_, *this, *nav_, *settings_);
     macroEditor_ = std::make_unique<MacroEditor>(state_, controls_, *this);
     recording_ = std::make_unique<MacroRecording>(
@@ -199,6 +203,7 @@ void TForm1::CreateSubsystems()
     engineer_->Wire();
     dpiEditor_->Wire();
     lightEditor_->Wire();
+    fireKey_->Wire();
     assignmentEditor_->Wire();
     macroEditor_->Wire();
     recording_->Wire();
@@ -260,6 +265,14 @@ void TForm1::BuildControls()
     pages::BuildGunPage(page(5), this);
     pages::BuildEngineerPage(page(6));
     pages::BuildMenus(this);
+
+    // A combo box's list opens as a window of its own, which does not take the page's colours:
+    // the lists of the skinned pages take the skin's.
+    for (int p = 1; p <= kSkinnedPages; ++p)
+        for (QComboBox* box : page(p)->findChildren<QComboBox*>()) {
+            box->view()->setPalette(SkinPalette());
+            box->view()->window()->setPalette(SkinPalette());
+        }
 
     // Hidden radio buttons holding the view and the language; the engineer view is selected
     // until an image is shown.

@@ -26,6 +26,7 @@ class AssignmentEditor;
 class DeviceCommands;
 class DeviceSession;
 class DpiEditor;
+class FireKeyEditor;
 class DriverBus;
 class EngineerPage;
 class FireMacroEditor;
@@ -90,6 +91,8 @@ public:
     PointerSettingsEditor& Pointer() { return *pointer_; }
     // The macro list, New Macro and the recording controls of the macro page.
     MacroRecording& Recording() { return *recording_; }
+    DpiEditor& DpiEdits() { return *dpiEditor_; }
+    LightEditor& LightEdits() { return *lightEditor_; }
 
     // ---- window services ----
     QWidget* Window() override { return this; }
@@ -161,6 +164,7 @@ private:
     std::unique_ptr<LanguageSwitch> language_;
     std::unique_ptr<DpiEditor> dpiEditor_;
     std::unique_ptr<LightEditor> lightEditor_;
+    std::unique_ptr<FireKeyEditor> fireKey_;
     std::unique_ptr<AssignmentEditor> assignmentEditor_;
     std::unique_ptr<MacroEditor> macroEditor_;
     std::unique_ptr<MacroRecording> recording_;

@@ -23,6 +23,7 @@ constexpr int kFirstValueText = 300;   // Str300-Str311: "500" ... "8000"
 constexpr int kSliderStep = 100;       // a slider value v means value index v / 100
 constexpr int kFirstOptionalLevel = 3; // levels 1 and 2 are always in use
 constexpr char kChannels[] = {'R', 'G', 'B'};
+constexpr int kRulerTicks = 11;       // Img_DPI7_1 .. Img_DPI7_11 under the last level
 
 QString LevelName(const char* prefix, int level, const char* suffix = "")
 {
@@ -74,6 +75,10 @@ void DpiDisplay::SetLevelInUse(int level, bool inUse)
     shown::SetEnabled(controls_, LevelName("lbl_DPI", level, "Value"), inUse);
     shown::SetEnabled(controls_, LevelName("Img_DPI", level), inUse);
     shown::SetEnabled(controls_, LevelName("lbl_DPI", level, "Col"), inUse);
+    // The last level's ruler goes with its slider.
+    if (level == kLevels)
+        for (int t = 1; t <= kRulerTicks; ++t)
+            shown::SetEnabled(controls_, LevelName("Img_DPI", level, "_") + QString::number(t), inUse);
     if (state_.Style.dpiCountVisible)
         shown::SetVisible(controls_, LevelName("Img_DPI", level), inUse);
     else
@@ -117,7 +122,7 @@ void DpiDisplay::cb_CPIStepChange()
             current->addItem(QString::number(n));
         current->setCurrentIndex(count - 1);
     }
-    ShowCurrentLevel(count - 1);
+    SetCurrentDpiLevel(count - 1);
 
     for (int n = kFirstOptionalLevel; n <= kDpiLevelSlots; ++n)
         SetLevelInUse(n, n <= count);

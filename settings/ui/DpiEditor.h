@@ -1,8 +1,19 @@
 #pragma once
-// The DPI page's editing handlers: the level sliders (slider_DPI1MouseUp .. slider_DPI7MouseUp),
-// the level marks and colour swatches, and the level count, which write the chosen values into
-// DataBuf. Showing the levels stays in DpiDisplay (reached through SettingsMapping::Dpi()),
-// which never writes DataBuf.
+// The DPI page's editing handlers and their engineer-page partners: the level count
+// (cbb_DPICount, cb_CPIStep, the level labels), the current level (the level marks,
+// cb_CurrentCPI), the level values (the sliders and cb_CPI1 .. cb_CPI7), the level colours
+// (the swatches with the colour dialog, edt_CPI1R .. edt_CPI7B) and the AIM value
+// (slider_DPI8, cb_AIMKeyValue). The values live in the engineer-page controls that the next
+// Apply reads; only the AIM buttons' codes are written into DataBuf at once. Showing the levels
+// stays in DpiDisplay (reached through SettingsMapping::Dpi()).
+
+#include <QColor>
+#include <QObject>
+
+#include <functional>
+#include <optional>
+
+class QSlider;
 
 namespace tarq {
 
@@ -11,14 +22,41 @@ class SettingsMapping;
 class WindowServices;
 struct FormState;
 
-class DpiEditor {
+class DpiEditor : public QObject {
 public:
     DpiEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings);
 
     // Connects this editor's controls.
     void Wire();
 
+    // Asks the user for a colour, starting from `initial`; nothing when the user cancels. The
+    // platform's colour dialog over the window unless replaced (tests answer it themselves).
+    std::function<std::optional<QColor>(const QColor& initial)> ChooseColour;
+
+    // ---- handlers, level n = 1..7 ----
+    void cbb_DPICountChange();
+    void DPILevel_OnClick(int level);
+    void CurrentDPI_OnClick(int level);
+    void cb_CurrentCPIChange();
+    void cb_CPIChange(int level);                 // cb_CPI1Change .. cb_CPI7Change
+    void slider_DPIChange(int level);             // slider_DPI1Change .. slider_DPI8Change
+    void slider_DPIMouseUp(int level, int x);     // slider_DPI1MouseUp .. slider_DPI7MouseUp
+    void slider_DPI8MouseUp(int x);
+    void cb_AIMKeyValueChange();
+    void edt_CPIColourChange(int level, int channel); // edt_CPI1RChange .. edt_CPI7BChange
+    void lbl_DPIColClick(int level);              // lbl_DPI1ColClick .. lbl_DPI7ColClick
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // The level count c (2-7) written back to both count boxes and applied.
+    void ApplyLevelCount(int count);
+    // Every AIM button of either key mode takes the AIM value index; false when there is none.
+    bool WriteAimButtons(int index);
+    void NoAimButton();
+    void RepaintSwatch(int level);
+
     FormState& state_;
     Controls& controls_;
     WindowServices& window_;

@@ -40,6 +40,14 @@ constexpr const char* kMcuOnlyElements[] = {
     // the ALL and HALF texts stay: layouts may put the key-mode memory pictures under them.
     "Img_MCULED3Control", "lbl_MCULED3Control", "Img_MCULED6Control", "lbl_MCULED6Control",
     "lbl_LED_Effect_Setting", "lbl_LED_Effect_Slow", "slider_Breath_Speed", "lbl_LED_Effect_Fast"};
+// What driver mode does not carry to the driver or the mouse: the chords, the brightness (with
+// its texts) and the key-mode memory, and the LED count. Driver mode keeps the current DPI
+// level and the LED record's mode, on/off and step.
+constexpr const char* kEepromOnlyElements[] = {
+    "lbl_LLED_Status", "Img_LCPIOn", "lbl_LCPIOn", "Img_LCPIOff", "lbl_LCPIOff",
+    "lbl_MCPI_Status", "Img_B4CPIOn", "lbl_B4CPIOn", "Img_B4CPIOff", "lbl_B4CPIOff",
+    "lbl_Led_Light", "Img_MCULED3Control", "lbl_MCULED3Control", "Img_MCULED6Control", "lbl_MCULED6Control",
+    "lbl_SaveKeyMode", "lbl_NoSaveKeyMode", "Img_SaveKeyMode", "Img_NoSaveKeyMode"};
 
 } // namespace
 
@@ -92,7 +100,10 @@ void LightDisplay::ShowLedTypeControls(LedType type)
             shown::SetVisible(controls_, Numbered(part, k), mcu);
     for (int k = 1; k <= kCountSegments; ++k)
         for (const char* part : {"Img_MCULEDNum_", "lbl_MCULEDNum_"})
-            shown::SetVisible(controls_, Numbered(part, k), mcu);
+            shown::SetVisible(controls_, Numbered(part, k), mcu && state_.EepromMode);
+    if (!state_.EepromMode)
+        for (const char* name : kEepromOnlyElements)
+            shown::SetVisible(controls_, name, false);
 
     if (mcu)
         cb_MCULEDCurrentModeChange();

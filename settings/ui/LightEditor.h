@@ -1,7 +1,12 @@
 #pragma once
-// The lighting page's editing handlers: LED mode pictures, on/off, breathing speed slider and
-// step bar, which write the chosen values into DataBuf. Showing them stays in LightDisplay
-// (reached through SettingsMapping::Light()).
+// The Light page's editing handlers and their engineer-page partners: the switch pairs (LED
+// on/off, the two chords, brightness, key-mode memory), the MCU and RB mode pictures, the
+// breathing speed slider and speed bar (edt_MCULEDCrtStep), the LED count bar
+// (edt_MCULEDNum). The values live in the engineer-page controls that the next Apply reads.
+// Showing them from an image stays in LightDisplay (reached through SettingsMapping::Light()).
+
+#include <QObject>
+#include <QString>
 
 namespace tarq {
 
@@ -10,18 +15,41 @@ class SettingsMapping;
 class WindowServices;
 struct FormState;
 
-class LightEditor {
+class LightEditor : public QObject {
 public:
     LightEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings);
 
     // Connects this editor's controls.
     void Wire();
 
+    // A switch of the Light page and its engineer radio buttons, by the name they share
+    // ("LEDOn", "B4CPIOff", "MCULED3Control", "SaveKeyMode", ...): the radio button is checked
+    // and the pictures show the choice.
+    void SwitchClick(const QString& side);
+    // The engineer radio button `rb` was clicked: the pictures follow.
+    void RadioClick(const QString& rb);
+
+    void lbl_MCULEDModeClick(int mode);   // modes 1-7
+    void lbl_RBLEDModeClick(int mode);
+    void edt_MCULEDCrtStepChange();
+    void edt_MCULEDNumChange();
+    void edt_MCULEDNumExit();
+    void MCULEDStep_OnClick(int segment);   // 1-8
+    void MCULEDNum_OnClick(int segment);    // 1-10
+    void slider_Breath_SpeedMouseUp(int x);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void KeyModeKept(bool kept);
+
     FormState& state_;
     Controls& controls_;
     WindowServices& window_;
     SettingsMapping& settings_;
+    // Set while a bar click writes into its edit, so the edit's change handler keeps the bar.
+    bool writingFromBar_ = false;
 };
 
 } // namespace tarq

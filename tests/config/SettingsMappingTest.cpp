@@ -371,8 +371,8 @@ void SettingsMappingTest::aimButtonsSetTheAimValueOnlyWhenPresent()
     TForm1& f = Form();
     // Without an AIM button the AIM label, slider and value keep what they had.
     f.State().AimDpiIndex = 7;
+    f.control<QSlider>("slider_DPI8")->setValue(300); // its change handler shows "1200"
     f.control<QLabel>("lbl_AIMKeyValue")->setText("kept");
-    f.control<QSlider>("slider_DPI8")->setValue(300);
     Show(DefaultDataBuf());
     QCOMPARE(f.State().AimDpiIndex, 7);
     QCOMPARE(Text(f, "lbl_AIMKeyValue"), QStringLiteral("kept"));

@@ -1,0 +1,37 @@
+#pragma once
+// The fire key setting of the Advanced page and its engineer-page partners: the shot count
+// (Edt_Repeat1, cb_FireCount), the interval (Edt_DelayTime1, edt_FireTime) and continuous fire
+// (Img_FireContinue / lbl_FireContinue over the hidden cb_IsFireContinue). The values live in
+// the engineer-page controls that the next Apply reads; showing them from an image stays in
+// SettingsMapping.
+
+#include <QObject>
+
+namespace tarq {
+
+class Controls;
+class WindowServices;
+struct FormState;
+
+class FireKeyEditor : public QObject {
+public:
+    FireKeyEditor(FormState& state, Controls& controls, WindowServices& window);
+
+    // Connects this setting's controls.
+    void Wire();
+
+    void Edt_Repeat1Change();
+    void Edt_DelayTime1Change();
+    void edt_FireTimeChange();
+    void cb_FireCountChange();
+    void lbl_FireContinueClick();
+
+private:
+    void SetContinuous(bool on);
+
+    FormState& state_;
+    Controls& controls_;
+    WindowServices& window_;
+};
+
+} // namespace tarq
