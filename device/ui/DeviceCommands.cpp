@@ -164,7 +164,7 @@ void DeviceCommands::ShowNoDeviceOnPages(bool noDevice)
 {
     // The overlay that takes the pages' clicks says why while no mouse is there; during a
     // transfer it stays a plain, clear cover.
-    for (int n = 1; n <= kCopies; ++n) {
+    for (int n = 1; n <= kPageCopies; ++n) {
         auto* overlay = controls_.find<QLabel>(QStringLiteral("Disable_All_") + QString::number(n));
         if (!overlay)
             continue;

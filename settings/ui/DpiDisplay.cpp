@@ -76,7 +76,7 @@ void DpiDisplay::SetLevelInUse(int level, bool inUse)
     shown::SetEnabled(controls_, LevelName("Img_DPI", level), inUse);
     shown::SetEnabled(controls_, LevelName("lbl_DPI", level, "Col"), inUse);
     // The last level's ruler goes with its slider.
-    if (level == kLevels)
+    if (level == kDpiLevelSlots)
         for (int t = 1; t <= kRulerTicks; ++t)
             shown::SetEnabled(controls_, LevelName("Img_DPI", level, "_") + QString::number(t), inUse);
     if (state_.Style.dpiCountVisible)

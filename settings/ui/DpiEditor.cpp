@@ -25,7 +25,7 @@ namespace {
 
 using shown::Numbered;
 
-constexpr int kLevels = DpiDisplay::kLevels;
+constexpr int kLevels = kDpiLevelSlots;
 constexpr int kAimSlider = kLevels + 1;   // slider_DPI8
 constexpr int kSliderStep = 100;          // a slider value v means value index v / 100
 constexpr int kFirstOptionalLevel = 3;

@@ -190,6 +190,10 @@ void PointerSettingsEditorTest::applyWithUnreadyMemoryStillAppliesThem()
     s.form().Commands().DevTimerTimer();
     s.f->mouse->faults.configNotReady = true;
     s.f->mouse->log.clear();
+    // The write is refused with a message; it is collected instead of waiting for a click.
+    QStringList messages;
+    s.form().ShowDialogMessage = [&](const QString& text) { messages << text; };
+    s.form().ShowStandardMessage = [&](const QString& text) { messages << text; };
     s.form().Commands().Btn_Apply_0Click();
     QCOMPARE(s.store.Applied.size(), size_t(1));
     QCOMPARE(s.store.MouseWrites.size(), size_t(1));
