@@ -26,6 +26,7 @@
 #include "firemacros/ui/FireMacroEditor.h"
 #include "firemacros/ui/GunPage.h"
 #include "macros/ui/MacroEditor.h"
+#include "macros/ui/MacroLibraryStore.h"
 #include "settings/ui/AssignmentEditor.h"
 #include "settings/ui/DpiEditor.h"
 #include "settings/ui/LightEditor.h"
@@ -179,6 +180,7 @@ void TForm1::CreateSubsystems()
     lightEditor_ = std::make_unique<LightEditor>(state_, controls_, *this, *settings_);
     assignmentEditor_ = std::make_unique<AssignmentEditor>(state_, controls_, *this, *nav_, *settings_);
     macroEditor_ = std::make_unique<MacroEditor>(state_, controls_, *this);
+    macroLibrary_ = std::make_unique<MacroLibraryStore>(state_, controls_, *this);
     fireMacroEditor_ = std::make_unique<FireMacroEditor>(state_, controls_, *this);
 
     nav_->Wire();
@@ -318,6 +320,9 @@ void TForm1::FormCreate()
     // The device link starts closed; the pages show the no-device state until a mouse is found.
     ResetDeviceLink();
     commands_->RefreshErrorAP();
+
+    // The macro library of the mode the link chose (Macro.bin or Driver_Macro.bin).
+    macroLibrary_->LoadMacroLibrary();
 
     CentreNumericEdits();
 
