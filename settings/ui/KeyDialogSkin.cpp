@@ -134,6 +134,15 @@ void KeyDialogSkin::StyleBodyText(QWidget* w) const
 void KeyDialogSkin::Place(QWidget* w, const QString& key) const
 {
     StyleBodyText(w);
+    // Check marks in the skin's colours, with the same hover and pressed steps as its buttons.
+    w->setStyleSheet(QStringLiteral(
+        "QCheckBox { spacing: 6px; }"
+        "QCheckBox::indicator { width: 14px; height: 14px; border: 1px solid #3a4556; border-radius: 3px;"
+        " background: #0f131a; }"
+        "QCheckBox::indicator:hover { border-color: #00a0e3; }"
+        "QCheckBox::indicator:checked { background: #00a0e3; border-color: #00a0e3; }"
+        "QCheckBox::indicator:pressed { background: #0b3a52; }"
+        "QCheckBox:disabled { color: #5a6472; }"));
     w->adjustSize();
     w->move(LayoutInt(key + "_X"), LayoutInt(key + "_Y"));
 }
