@@ -47,6 +47,10 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
     auto openSubmenu = [&](TForm1& f, View view, std::initializer_list<const char*> entries) {
         change(view);
         nav.ShowPnlMain_OnClick(f.control<TSkinLabel>("Key4"));
+        // The pointer has left the entries of the shots before.
+        for (const char* menu : {"Pnl_Main", "Pnl_Special"})
+            for (TSkinLabel* entry : f.control(menu)->findChildren<TSkinLabel*>())
+                f.Assignment().KeyStatusMouseLeave(entry);
         for (const char* entry : entries)
             f.Assignment().KeyByTagMouseEnter(f.control<TSkinLabel>(entry));
     };
