@@ -16,7 +16,7 @@
 #include "app/AppFolders.h"
 #include "config/ConfigImage.h"
 #include "device/CpiAndLedRecord.h"
-#include "macros/ui/MacroLibraryStore.h"
+#include "macros/MacroLibrary.h"
 #include "settings/KeyCode.h"
 #include "skin/OrgConfiguration.h"
 #include "ui/skin/LayoutPass.h"
@@ -67,9 +67,20 @@ struct FormState {
     std::array<tarq::DeviceImage, 3> DefaultImages{}; // "TARQ54XData_Cfg1" ... "Cfg3"
     CpiAndLedRecord CpiAndLed{};       // driver mode: current DPI and LED record
     std::vector<std::vector<uint8_t>> AssignedDriverMacros; // driver macro records, 2048 bytes each
-    MacroLibraryStore MacroLibrary;    // the PC or driver macro library and its file
     QString LedTypeName;               // "MCULED", "RBLED", "SyncLED", "BreLED" or empty
     int AimDpiIndex = 0;
+
+    // ---- the macro library on the PC (Macro.bin, or Driver_Macro.bin in driver mode) ----
+    PcMacroLibrary PcMacros{};
+    DriverMacroLibrary DriverMacros;
+
+    // ---- results of the two key dialogs ----
+    QString CombinationKeyName;        // TForm2
+    QString CombinationKeyCode;
+    bool CombinationKeyReady = false;
+    int OneKeyMode = 1;                // TForm5: set by the caller, 1 key press, 2 key release
+    QString OneKeyText;
+    QString OneKeyResult;
 };
 
 } // namespace tarq

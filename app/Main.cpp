@@ -31,6 +31,7 @@
 #include "firemacros/ui/GunPage.h"
 #include "macros/ui/MacroEditor.h"
 #include "macros/ui/MacroRecording.h"
+#include "macros/ui/MacroLibraryStore.h"
 #include "settings/ui/AssignmentEditor.h"
 #include "settings/ui/DpiEditor.h"
 #include "settings/SystemPointerSettings.h"
@@ -190,9 +191,14 @@ void TForm1::CreateSubsystems()
     fireKey_ = std::make_unique<FireKeyEditor>(state_, controls_, *this);
     assignmentEditor_ = std::make_unique<AssignmentEditor>(state_, controls_, *this, *nav_, *settings_);
     macroEditor_ = std::make_unique<MacroEditor>(state_, controls_, *this);
+    macroLibrary_ = std::make_unique<MacroLibraryStore>(state_, controls_, *this);
     recording_ = std::make_unique<MacroRecording>(
         state_, controls_, *this,
-        MacroRecording::Hooks{[this] { nav_->HideAllMenu(); }, deviceOptions_.inputCapture, {}});
+        MacroRecording::Hooks{[this] { nav_->HideAllMenu(); }, deviceOptions_.inputCapture, {},
+                             [this] {
+                                 return state_.EepromMode ? macroLibrary_->RefreshPCMacro()
+                                                          : macroLibrary_->RefreshDriverPCMacro();
+                             }});
     fireMacroEditor_ = std::make_unique<FireMacroEditor>(state_, controls_, *this);
     CreatePointerSettings();
 
@@ -346,14 +352,6 @@ void TForm1::FormCreate()
     ReadOrgConfiguration();
     ApplyEngineerCaptions();
 
-    // The macro library of the mode, read or (on the first run) created, shown in the macro list.
-    state_.MacroLibrary.eepromMode = state_.EepromMode;
-    state_.MacroLibrary.path = state_.DataFile(state_.EepromMode ? QStringLiteral("Macro.bin")
-                                                                 : QStringLiteral("Driver_Macro.bin"));
-    if (QString error; !LoadMacroLibraryFile(state_.MacroLibrary, &error))
-        state_.StartupProblems << QStringLiteral("Macro library: ") + error;
-    recording_->RefreshPCMacroName();
-
     // Language 1 and its layout; the list item height of the macro lists.
     state_.LanguageIndex = 1;
     ApplyLayout();
@@ -370,6 +368,10 @@ void TForm1::FormCreate()
     // The system's pointer settings into their controls.
     pointer_->RefreshMouseSystemParameterA();
     pointer_->RefreshMouseSystemParameterB();
+
+    // The macro library of the mode the link chose (Macro.bin or Driver_Macro.bin).
+    macroLibrary_->LoadMacroLibrary();
+    recording_->RefreshPCMacroName();
 
     CentreNumericEdits();
 

@@ -23,6 +23,7 @@ class QSystemTrayIcon;
 namespace tarq {
 
 class AssignmentEditor;
+class MacroLibraryStore;
 class DeviceCommands;
 class DeviceSession;
 class DpiEditor;
@@ -81,6 +82,8 @@ public:
 
     // ---- subsystems ----
     Navigation& Nav() { return *nav_; }
+    AssignmentEditor& Assignment() { return *assignmentEditor_; }
+    MacroLibraryStore& MacroLibrary() { return *macroLibrary_; }
     SettingsMapping& Settings() { return *settings_; }
     LanguageSwitch& Language() { return *language_; }
     // The device link, protocol, driver channel and device check; the transfer commands.
@@ -167,6 +170,7 @@ private:
     std::unique_ptr<FireKeyEditor> fireKey_;
     std::unique_ptr<AssignmentEditor> assignmentEditor_;
     std::unique_ptr<MacroEditor> macroEditor_;
+    std::unique_ptr<MacroLibraryStore> macroLibrary_;
     std::unique_ptr<MacroRecording> recording_;
     std::unique_ptr<FireMacroEditor> fireMacroEditor_;
     std::unique_ptr<PointerSettingsStore> ownPointerStore_;   // when none was handed in

@@ -13,6 +13,10 @@
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 
+#include "settings/ui/AssignmentEditor.h"
+#include "settings/ui/Unit2.h"
+#include "settings/ui/Unit5.h"
+
 namespace tarq {
 
 namespace {
@@ -39,6 +43,17 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
         nav.ButtonTypeB_1IconInit();
         nav.ShowView(view);
     };
+    // The function menu at button 4 with the submenus of the given entries open.
+    auto openSubmenu = [&](TForm1& f, View view, std::initializer_list<const char*> entries) {
+        change(view);
+        nav.ShowPnlMain_OnClick(f.control<TSkinLabel>("Key4"));
+        // The pointer has left the entries of the shots before.
+        for (const char* menu : {"Pnl_Main", "Pnl_Special"})
+            for (TSkinLabel* entry : f.control(menu)->findChildren<TSkinLabel*>())
+                f.Assignment().KeyStatusMouseLeave(entry);
+        for (const char* entry : entries)
+            f.Assignment().KeyByTagMouseEnter(f.control<TSkinLabel>(entry));
+    };
     const Shot shots[] = {
         {"01-buttons-office", [&](TForm1&) { change(View::Office); }},
         {"02-buttons-game", [&](TForm1&) { change(View::Game); }},
@@ -56,6 +71,12 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
              if (auto* tabs = f.control<QTabWidget>("Pg_Parameter"))
                  tabs->setCurrentIndex(1);
          }},
+        {"11-menu-standard", [&](TForm1& f) { openSubmenu(f, View::Office, {"Key_Standard"}); }},
+        {"12-menu-special-dpi", [&](TForm1& f) { openSubmenu(f, View::Game, {"Key_Special", "Key_CPIKey"}); }},
+        {"13-menu-media", [&](TForm1& f) { openSubmenu(f, View::Office, {"Key_Media"}); }},
+        {"14-menu-web", [&](TForm1& f) { openSubmenu(f, View::Office, {"Key_WWW"}); }},
+        {"15-menu-others", [&](TForm1& f) { openSubmenu(f, View::Office, {"Key_MyPC"}); }},
+        {"16-menu-macros", [&](TForm1& f) { openSubmenu(f, View::Office, {"Key_Macro"}); }},
     };
 
     // The pages are shown as they are without a mouse; the no-device flag would only keep the
@@ -73,6 +94,19 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
             break;
         }
         written << path;
+    }
+    // The two key dialogs, each on its own.
+    nav.HideAllMenu();
+    TForm2 assembly(form.State(), &form);
+    TForm5 oneKey(form.State(), &form);
+    const std::pair<const char*, QDialog*> dialogs[] = {{"17-assembly-key", &assembly}, {"18-input-one-key", &oneKey}};
+    for (const auto& [file, dialog] : dialogs) {
+        dialog->show();
+        QApplication::processEvents();
+        const QString path = QDir(folder).filePath(QString::fromLatin1(file) + ".png");
+        if (dialog->grab().save(path, "PNG"))
+            written << path;
+        dialog->hide();
     }
     form.State().NoDeviceView = noDevice;
     return written;

@@ -1,34 +1,48 @@
 #pragma once
-// The macro library of this run and its file: the 100-row PC library ("Macro.bin") in EEPROM
-// mode, the driver library ("Driver_Macro.bin") in driver mode. Loaded once at start-up and
-// written back after every change.
-
-#include "macros/MacroLibrary.h"
+// The macro library on the PC: read at start-up (LoadMacroLibrary) from "Macro.bin", or from
+// "Driver_Macro.bin" in driver mode, and written back whole after every change
+// (RefreshPCMacro, RefreshDriverPCMacro). A missing "Macro.bin" is created from the built-in
+// empty library. Every write is atomic. A "Macro.bin" of another size than 100 records is read
+// as far as it holds whole records, copied aside unchanged before anything can overwrite it,
+// and the user is told once. The library's names fill the menu's macro list LB_Name and the
+// macro page's LB_PCMacroName (RefreshPCMacroName).
 
 #include <QString>
 
 namespace tarq {
 
-struct MacroLibraryStore {
-    bool eepromMode = true;
-    PcMacroLibrary pc{};
-    DriverMacroLibrary driver;
-    QString path;   // the library file of the mode
+class Controls;
+class WindowServices;
+struct FormState;
 
-    // Present records: the PC library's first empty row, or the driver list's length.
-    int Count() const;
-    QString Name(int row) const;
-    MacroName& NameBytes(int row);
+class MacroLibraryStore {
+public:
+    MacroLibraryStore(FormState& state, Controls& controls, WindowServices& window);
+
+    // Start-up load from the data folder. Any problem is shown once in the message dialog.
+    void LoadMacroLibrary();
+
+    // Writes the library file of the current mode; false (and the user told) when it fails.
+    bool RefreshPCMacro();
+    bool RefreshDriverPCMacro();
+
+    // LB_PCMacroName and LB_Name from the library of the current mode.
+    void RefreshPCMacroName();
+
+    QString MacroFilePath() const;
+    QString DriverMacroFilePath() const;
+    // Where a "Macro.bin" of the wrong size was kept (empty when none was).
+    QString KeptAsidePath() const { return keptAside_; }
+
+private:
+    void LoadPcLibrary();
+    void LoadDriverLibrary();
+    void Tell(const QString& text);
+
+    FormState& state_;
+    Controls& controls_;
+    WindowServices& window_;
+    QString keptAside_;
 };
-
-// Reads the library file of the mode at `path`. A missing PC library file starts from the
-// built-in empty library and is written at once, so the folder holds one from the first run;
-// a missing driver library file is an empty list. False (with the reason) when an existing
-// file cannot be read; the library is then empty and the file is left alone.
-bool LoadMacroLibraryFile(MacroLibraryStore& store, QString* errorText = nullptr);
-
-// Writes the library to its file (RefreshPCMacro / RefreshDriverPCMacro); false with the
-// reason when it could not be written, the previous file then stays intact.
-bool SaveMacroLibrary(const MacroLibraryStore& store, QString* errorText = nullptr);
 
 } // namespace tarq

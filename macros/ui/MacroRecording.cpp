@@ -5,7 +5,6 @@
 #include "macros/MacroBody.h"
 #include "macros/MacroLineText.h"
 #include "macros/RecordingSession.h"
-#include "macros/ui/MacroLibraryStore.h"
 #include "macros/ui/Unit3.h"
 #include "ui/Controls.h"
 #include "ui/HexEdit.h"
@@ -123,7 +122,7 @@ private:
 } // namespace
 
 MacroRecording::MacroRecording(FormState& state, Controls& controls, WindowServices& window, Hooks hooks)
-    : state_(state), controls_(controls), window_(window), library_(state.MacroLibrary),
+    : state_(state), controls_(controls), window_(window), library_(state),
       hooks_(std::move(hooks))
 {
     if (!hooks_.createCapture)
@@ -535,9 +534,8 @@ void MacroRecording::BuildMacroBody()
 
 void MacroRecording::SaveLibrary()
 {
-    QString error;
-    if (!SaveMacroLibrary(library_, &error))
-        ShowMessage(QStringLiteral("The macro library could not be saved: ") + error);
+    if (hooks_.saveLibrary)
+        hooks_.saveLibrary();
 }
 
 void MacroRecording::ClearMacroView()

@@ -11,6 +11,7 @@
 #include "macros/InputCapture.h"
 #include "macros/MacroRecorder.h"
 #include "macros/MacroScript.h"
+#include "macros/ui/MacroLibraryView.h"
 #include "macros/ui/PlatformInputCapture.h"
 
 #include <QColor>
@@ -26,7 +27,6 @@ class Controls;
 class RecordingSession;
 class WindowServices;
 struct FormState;
-struct MacroLibraryStore;
 
 class MacroRecording : public QObject {
 public:
@@ -37,6 +37,9 @@ public:
         std::function<PlatformCapture()> createCapture;
         // Asks for a macro name; the name dialog TForm3 when empty.
         std::function<QString()> askName;
+        // Writes the library file of the mode (RefreshPCMacro / RefreshDriverPCMacro); the
+        // store tells the user when it fails. False when it did not write.
+        std::function<bool()> saveLibrary;
     };
 
     MacroRecording(FormState& state, Controls& controls, WindowServices& window, Hooks hooks);
@@ -96,7 +99,7 @@ private:
     FormState& state_;
     Controls& controls_;
     WindowServices& window_;
-    MacroLibraryStore& library_;
+    MacroLibraryView library_;
     Hooks hooks_;
     std::unique_ptr<InputCapture> capture_;
     std::unique_ptr<MacroRecorder> recorder_;

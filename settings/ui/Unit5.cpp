@@ -1,10 +1,77 @@
 #include "settings/ui/Unit5.h"
 
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "app/FormState.h"
+#include "settings/KeyboardKeys.h"
+#include "settings/QtKeyToVirtualKey.h"
+#include "settings/ui/KeyDialogSkin.h"
+
 namespace tarq {
 
-TForm5::TForm5(QWidget* parent) : QDialog(parent)
+TForm5::TForm5(FormState& state, QWidget* mainWindow) : QDialog(mainWindow), state_(state)
 {
     setObjectName(QStringLiteral("Form5"));
+    FormCreate();
 }
+
+void TForm5::FormCreate()
+{
+    static constexpr KeyDialogKeys keys{"Img_EditKey", "Edt_EditKey", "Size_L", "Color_L", "Color_L_MN", "MNT",
+                                        "MNC", "MN_Cfm", "MN_Clear", "MN_Close", 520, 511, 512, 0};
+    skin_ = new KeyDialogSkin(this, state_, keys, parentWidget());
+    skin_->onConfirm = [this] { IB_ConfirmClick(); };
+    skin_->onClear = [this] { IB_CancelClick(); };
+    skin_->onClose = [this] { IB_CloseClick(); };
+    edit_ = skin_->Edit();
+    edit_->installEventFilter(this);
+    edit_->clear();
+}
+
+void TForm5::FocusEdit()
+{
+    activateWindow();
+    edit_->setFocus();
+}
+
+bool TForm5::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == edit_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        Edt_EditKeyKeyDown(QtKeyToVirtualKey(key->key(), key->modifiers() & Qt::KeypadModifier));
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TForm5::Edt_EditKeyKeyDown(uint16_t virtualKey)
+{
+    const TKeyboardHookKey key = VirtualKeyToHookKey(virtualKey);
+    keyName_ = QString::fromUtf8(KeyDisplayName(key));
+    edit_->setText(keyName_);
+    usage_ = KeyToHidUsage(key);
+    keyTaken_ = true;
+    const char* type = state_.OneKeyMode == 1 ? "82" : state_.OneKeyMode == 2 ? "02" : nullptr;
+    if (type)
+        result_ = keyName_ + QStringLiteral(" CODE:") + QLatin1String(type)
+                  + QStringLiteral("%1").arg(usage_, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+void TForm5::IB_ConfirmClick()
+{
+    state_.OneKeyText = edit_->text();
+    state_.OneKeyResult = result_;
+    emit confirmed();
+    hide();
+}
+
+void TForm5::IB_CancelClick()
+{
+    edit_->clear();
+    edit_->setFocus();
+}
+
+void TForm5::IB_CloseClick() { hide(); }
 
 } // namespace tarq

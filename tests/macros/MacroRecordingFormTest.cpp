@@ -62,8 +62,8 @@ struct RecordingForm {
         device.OpenMouse();
         form->State().NoDeviceView = false;
         form->ShowDialogMessage = [this](const QString& text) { messages << text; };
-        form->State().MacroLibrary.path = dir.filePath("Macro.bin");
-        LoadMacroLibraryFile(form->State().MacroLibrary);
+        form->State().DataFolder = dir.path() + QLatin1Char('/');
+        form->MacroLibrary().LoadMacroLibrary();
         form->Recording().RefreshPCMacroName();
         form->show();
         Click(form->control("Btn_Macro_1"));
@@ -79,7 +79,7 @@ struct RecordingForm {
 
     MacroRecord SavedRecord(int row)
     {
-        const auto bytes = ReadFileBytes(form->State().MacroLibrary.path, 1 << 20);
+        const auto bytes = ReadFileBytes(form->MacroLibrary().MacroFilePath(), 1 << 20);
         return bytes ? ReadMacroLibraryFile(*bytes)[size_t(row)] : MacroRecord{};
     }
 
@@ -328,7 +328,7 @@ void MacroRecordingFormTest::insertRecordingPutsKeysBehindTheSelectedEvent()
     // Inserted lines reach the body only through the panel's OK.
     QCOMPARE(int(f.SavedRecord(0).body[1]), 3);
     f.form->Recording().BuildMacroBody();
-    QCOMPARE(int(f.form->State().MacroLibrary.pc[0].body[1]), 7);
+    QCOMPARE(int(f.form->State().PcMacros[0].body[1]), 7);
 }
 
 void MacroRecordingFormTest::endToEndOnXvfbWithXTest()

@@ -162,9 +162,10 @@ void MouseFromAbove(QPainter& p, const Layout& layout)
     strip.addRoundedRect(QRectF(c.x() - 40, c.y() + 150, 80, 8), 4, 4);
     p.fillPath(strip, kAccent);
 
-    // Number badges at the buttons, matching the badges beside the button labels.
+    // Number badges at the buttons, matching the badges beside the button labels: 1 left,
+    // 3 right, 2 the wheel (middle), 4 and 5 the side buttons, 6 the DPI button.
     const std::pair<int, QPointF> spots[] = {
-        {1, c + QPointF(-52, -120)}, {2, c + QPointF(52, -120)}, {3, c + QPointF(0, -185)},
+        {1, c + QPointF(-52, -120)}, {3, c + QPointF(52, -120)}, {2, c + QPointF(0, -185)},
         {4, c + QPointF(-146, 30)},  {5, c + QPointF(-146, -18)}, {6, c + QPointF(30, -85)},
     };
     p.setFont(Font(11, true));

@@ -1,0 +1,34 @@
+#pragma once
+// The macro library of the current mode as the macro page edits it: the PC library rows
+// (FormState::PcMacros) in EEPROM mode, the driver library (FormState::DriverMacros) in driver
+// mode. A view over the form's state, so every subsystem works on the one library that
+// MacroLibraryStore loads and saves.
+
+#include "app/FormState.h"
+#include "macros/MacroLibrary.h"
+#include "macros/MacroName.h"
+
+#include <QString>
+
+namespace tarq {
+
+struct MacroLibraryView {
+    explicit MacroLibraryView(FormState& state)
+        : eepromMode(state.EepromMode), pc(state.PcMacros), driver(state.DriverMacros) {}
+
+    const bool& eepromMode;
+    PcMacroLibrary& pc;
+    DriverMacroLibrary& driver;
+
+    // Present records: the PC library's first empty row, or the driver list's length.
+    int Count() const { return eepromMode ? MacroLibraryCount(pc) : int(driver.size()); }
+    MacroName& NameBytes(int row) { return eepromMode ? pc[size_t(row)].name : driver[size_t(row)].name; }
+    QString Name(int row) const
+    {
+        const MacroName& name = eepromMode ? pc[size_t(row)].name : driver[size_t(row)].name;
+        const std::u16string text = MacroNameToUtf16(name);
+        return QString::fromUtf16(text.data(), qsizetype(text.size()));
+    }
+};
+
+} // namespace tarq

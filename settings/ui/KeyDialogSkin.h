@@ -1,0 +1,71 @@
+#pragma once
+// The skinned frame the two key dialogs share (TForm2 "Assembly Key", TForm5 "Input One
+// Key"): the message picture as the window with its see-through corners, the title, the
+// read-only centred edit the key is taken in, and the Confirm/OK, Clear and close buttons with
+// their pointer feedback. Positions, font sizes and colours come from the current language's
+// layout section under the key names the dialog passes.
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace tarq {
+
+class TSkinLabel;
+struct FormState;
+
+struct KeyDialogKeys {
+    const char* background;   // picture control: "Img_Assembly", "Img_EditKey"
+    const char* edit;         // "Edt_Assembly", "Edt_EditKey"
+    const char* size;         // "Size_J"
+    const char* colour;       // "Color_K": title and buttons
+    const char* editColour;   // "Color_K_AK"
+    const char* title;        // "AKT": _X, _Y
+    const char* editPlace;    // "AKC": _X, _Y, _W
+    const char* confirm;      // "AK_Cfm"
+    const char* clear;        // "AK_Clear"
+    const char* close;        // "AK_Close"
+    int titleText;            // Str IDs
+    int confirmText;
+    int clearText;
+    int belowCentre;          // pixels below the main window's vertical centre
+};
+
+class KeyDialogSkin : public QObject {
+    Q_OBJECT
+public:
+    // Builds the frame on `dialog` and places it over `mainWindow`.
+    KeyDialogSkin(QDialog* dialog, const FormState& state, const KeyDialogKeys& keys, QWidget* mainWindow);
+
+    QLineEdit* Edit() const { return edit_; }
+    // Reads a value of the language's layout section (0 when absent).
+    int LayoutInt(const QString& key) const;
+    // A check box or other control placed by its layout key (_X, _Y) with the body font.
+    void Place(QWidget* w, const QString& key) const;
+    void StyleBodyText(QWidget* w) const;
+
+    std::function<void()> onConfirm;
+    std::function<void()> onClear;
+    std::function<void()> onClose;
+
+private:
+    TSkinLabel* Button(const QString& name, const QString& picture, const QString& hover,
+                       const QString& pressed, const QString& caption, const char* placeKey,
+                       std::function<void()> click);
+
+    QDialog* dialog_;
+    const FormState& state_;
+    const KeyDialogKeys keys_;
+    QLineEdit* edit_ = nullptr;
+    QString section_;
+    QString resource_;
+    QByteArray layoutText_;
+};
+
+} // namespace tarq
