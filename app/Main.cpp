@@ -198,7 +198,8 @@ void TForm1::CreateSubsystems()
                              [this] {
                                  return state_.EepromMode ? macroLibrary_->RefreshPCMacro()
                                                           : macroLibrary_->RefreshDriverPCMacro();
-                             }});
+                             },
+                             [this] { macroLibrary_->RefreshPCMacroName(); }});
     fireMacroEditor_ = std::make_unique<FireMacroEditor>(state_, controls_, *this);
     CreatePointerSettings();
 
@@ -371,7 +372,6 @@ void TForm1::FormCreate()
 
     // The macro library of the mode the link chose (Macro.bin or Driver_Macro.bin).
     macroLibrary_->LoadMacroLibrary();
-    recording_->RefreshPCMacroName();
 
     CentreNumericEdits();
 

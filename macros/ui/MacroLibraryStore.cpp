@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include "app/FormState.h"
@@ -161,9 +162,14 @@ void MacroLibraryStore::RefreshPCMacroName()
     }
     for (const char* list : {"LB_PCMacroName", "LB_Name"})
         if (auto* w = controls_.get<QListWidget>(list)) {
+            const QSignalBlocker quiet(w);
             w->clear();
             w->addItems(names);
         }
+    // A full library takes no new macro.
+    for (const char* button : {"Btn_New", "Btn_NewMacro"})
+        if (QWidget* w = controls_.find(button))
+            w->setEnabled(names.size() < int(kPcMacroLibraryRows));
 }
 
 } // namespace tarq

@@ -554,18 +554,8 @@ void MacroRecording::ClearMacroView()
 
 void MacroRecording::RefreshPCMacroName()
 {
-    QStringList names;
-    for (int row = 0; row < library_.Count(); ++row)
-        names << library_.Name(row);
-    for (const char* name : {"LB_PCMacroName", "LB_Name"})
-        if (auto* list = Find<QListWidget>(name)) {
-            const QSignalBlocker quiet(list);
-            list->clear();
-            list->addItems(names);
-        }
-    for (const char* name : {"Btn_New", "Btn_NewMacro"})
-        if (QWidget* w = Find(name))
-            w->setEnabled(names.size() < kMaxMacros);
+    if (hooks_.refreshLibraryNames)
+        hooks_.refreshLibraryNames();
 }
 
 void MacroRecording::LB_PCMacroNameClick()

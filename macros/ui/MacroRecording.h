@@ -40,6 +40,8 @@ public:
         // Writes the library file of the mode (RefreshPCMacro / RefreshDriverPCMacro); the
         // store tells the user when it fails. False when it did not write.
         std::function<bool()> saveLibrary;
+        // Fills LB_PCMacroName and LB_Name from the library (MacroLibraryStore::RefreshPCMacroName).
+        std::function<void()> refreshLibraryNames;
     };
 
     MacroRecording(FormState& state, Controls& controls, WindowServices& window, Hooks hooks);
