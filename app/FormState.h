@@ -15,6 +15,7 @@
 
 #include "app/AppFolders.h"
 #include "config/ConfigImage.h"
+#include "firemacros/FireMacro.h"
 #include "device/CpiAndLedRecord.h"
 #include "macros/MacroLibrary.h"
 #include "settings/KeyCode.h"
@@ -62,6 +63,9 @@ struct FormState {
     tarq::DeviceImage DeviceImage{};   // mirror of the mouse's configuration memory
     tarq::DataBuf DataBuf{};           // its unpacked parameter sections
     ImageMacroAreas MacroAreas;        // base macro pages 1-6 and the fire macro area
+    // The ten fire macro records being edited on the gun page and in its editor; filled from
+    // MacroAreas.fireMacroArea whenever an image is unpacked, copied back by the gun page's Confirm.
+    tarq::FireMacroWork FireMacroWork{};
     ButtonKeyCodes OfficeKeyCodes;     // code texts of the nine buttons in key mode 1
     ButtonKeyCodes GameKeyCodes;       // ... and in key mode 2
     std::array<tarq::DeviceImage, 3> DefaultImages{}; // "TARQ54XData_Cfg1" ... "Cfg3"
@@ -73,6 +77,10 @@ struct FormState {
     // ---- the macro library on the PC (Macro.bin, or Driver_Macro.bin in driver mode) ----
     PcMacroLibrary PcMacros{};
     DriverMacroLibrary DriverMacros;
+
+    // ---- the gun key list file ("TARQ362A Fire Macro.bin" in AppFolder) ----
+    std::array<std::array<uint8_t, 3>, 10> GunKeyEntries{};   // ten gun key codes, 00 00 00 empty
+    bool GunKeyFileLoaded = false;     // the file existed at start-up
 
     // ---- results of the two key dialogs ----
     QString CombinationKeyName;        // TForm2

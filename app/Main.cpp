@@ -28,6 +28,7 @@
 #include "device/DeviceSession.h"
 #include "device/ui/DeviceCommands.h"
 #include "firemacros/ui/FireMacroEditor.h"
+#include "firemacros/ui/GunKeyListEditor.h"
 #include "firemacros/ui/GunPage.h"
 #include "macros/ui/MacroEditor.h"
 #include "macros/ui/MacroRecording.h"
@@ -159,7 +160,7 @@ void TForm1::ShowMessageBox(const QString& caption, const QString& text, const Q
 void TForm1::CreateSubsystems()
 {
     settings_ = std::make_unique<SettingsMapping>(state_, controls_, *this);
-    gun_ = std::make_unique<GunPage>(controls_);
+    gun_ = std::make_unique<GunPage>(state_, controls_, *this);
     engineer_ = std::make_unique<EngineerPage>(state_, controls_);
     nav_ = std::make_unique<Navigation>(state_, controls_, *this, *settings_, *gun_, *engineer_,
                                         Navigation::Hooks{[this] { return device_ && device_->Link.mouseOpen(); }});
@@ -200,7 +201,19 @@ void TForm1::CreateSubsystems()
                                                           : macroLibrary_->RefreshDriverPCMacro();
                              },
                              [this] { macroLibrary_->RefreshPCMacroName(); }});
-    fireMacroEditor_ = std::make_unique<FireMacroEditor>(state_, controls_, *this);
+    fireMacroEditor_ = std::make_unique<FireMacroEditor>(state_, controls_, *this, deviceOptions_.inputCapture);
+    gunKeys_ = std::make_unique<GunKeyListEditor>(state_, controls_, *this, *gun_);
+    gun_->hooks.hideAllMenu = [this] { nav_->HideAllMenu(); };
+    gun_->hooks.showOnlyPage = [this](int page) { nav_->ShowOnlyPage(page); };
+    gun_->hooks.menuKeyNumber = [this] { return nav_->MenuKeyNumber; };
+    gun_->hooks.gameView = [this] { return nav_->CurrentView() == View::Game; };
+    gun_->hooks.message = [this](const QString& text) { nav_->RefreshFormMessagDialog(text); };
+    gun_->hooks.device = [this] { return device_.get(); };
+    gun_->hooks.showFireEditor = [this] { fireMacroEditor_->ShowEditor(); };
+    gun_->hooks.hideFireEditor = [this] { fireMacroEditor_->HideEditor(); };
+    gunKeys_->hooks.hideAllMenu = [this] { nav_->HideAllMenu(); };
+    gunKeys_->hooks.engineerKeyNumber = [this] { return nav_->EngineerKeyNumber; };
+    assignmentEditor_->openGunPage = [this] { gun_->Key_FireMacroClick(); };
     CreatePointerSettings();
 
     nav_->Wire();
@@ -215,6 +228,7 @@ void TForm1::CreateSubsystems()
     macroEditor_->Wire();
     recording_->Wire();
     fireMacroEditor_->Wire();
+    gunKeys_->Wire();
     pointer_->Wire();
     WireWindowButtons();
 }
@@ -372,6 +386,8 @@ void TForm1::FormCreate()
 
     // The macro library of the mode the link chose (Macro.bin or Driver_Macro.bin).
     macroLibrary_->LoadMacroLibrary();
+    // The gun key list of the engineer page.
+    gunKeys_->LoadFireMacroFile();
 
     CentreNumericEdits();
 

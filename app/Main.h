@@ -31,6 +31,7 @@ class FireKeyEditor;
 class DriverBus;
 class EngineerPage;
 class FireMacroEditor;
+class GunKeyListEditor;
 class GunPage;
 class HidBus;
 class LanguageSwitch;
@@ -90,6 +91,8 @@ public:
     DeviceSession& Device() { return *device_; }
     DeviceCommands& Commands() { return *commands_; }
     GunPage& Gun() { return *gun_; }
+    FireMacroEditor& FireMacros() { return *fireMacroEditor_; }
+    GunKeyListEditor& GunKeys() { return *gunKeys_; }
     EngineerPage& Engineer() { return *engineer_; }
     PointerSettingsEditor& Pointer() { return *pointer_; }
     // The macro list, New Macro and the recording controls of the macro page.
@@ -173,6 +176,7 @@ private:
     std::unique_ptr<MacroLibraryStore> macroLibrary_;
     std::unique_ptr<MacroRecording> recording_;
     std::unique_ptr<FireMacroEditor> fireMacroEditor_;
+    std::unique_ptr<GunKeyListEditor> gunKeys_;
     std::unique_ptr<PointerSettingsStore> ownPointerStore_;   // when none was handed in
     std::unique_ptr<PointerSettingsEditor> pointer_;
     std::unique_ptr<DeviceSession> device_;

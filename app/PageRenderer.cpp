@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QListWidget>
 #include <QPixmap>
 #include <QTabWidget>
 #include <QWidget>
@@ -9,8 +10,10 @@
 #include <functional>
 
 #include "app/Main.h"
+#include "firemacros/ui/FireMacroEditor.h"
 #include "firemacros/ui/GunPage.h"
 #include "ui/Navigation.h"
+#include "ui/language/LanguageSwitch.h"
 #include "ui/SkinLabel.h"
 
 #include "settings/ui/AssignmentEditor.h"
@@ -95,6 +98,36 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
         }
         written << path;
     }
+    // The gun page with each gun selected, then with its fire macro editor open, in both
+    // languages; the language shown before is restored.
+    const int language = form.State().LanguageIndex;
+    for (int lang = 1; lang <= 2 && !written.isEmpty(); ++lang) {
+        form.Language().Switch(lang);
+        change(View::Game);
+        for (int gun = 1; gun <= 8; ++gun) {
+            nav.ShowOnlyPage(5);
+            if (gun <= 7) {
+                form.FireMacros().HideEditor();
+                form.Gun().Btn_FireClick(gun);
+            } else {
+                form.Gun().Btn_FireClick(7);
+                form.Gun().Img_Base_5DblClick();
+                if (auto* names = form.control<QListWidget>("LB_FireMacroName")) {
+                    names->setCurrentRow(0);
+                    form.FireMacros().LB_FireMacroNameClick();
+                }
+            }
+            QApplication::processEvents();
+            const QString name = gun <= 7 ? QStringLiteral("19-gun%1-lang%2").arg(gun).arg(lang)
+                                          : QStringLiteral("19-gun-editor-lang%1").arg(lang);
+            const QString path = QDir(folder).filePath(name + ".png");
+            if (form.grab().save(path, "PNG"))
+                written << path;
+        }
+        form.FireMacros().HideEditor();
+    }
+    form.Language().Switch(language);
+
     // The two key dialogs, each on its own.
     nav.HideAllMenu();
     TForm2 assembly(form.State(), &form);

@@ -62,8 +62,18 @@ public:
         return NameText(records[index]);
     }
 
-    // The gun key list is not loaded by this program yet.
-    std::optional<GunKeyList> LoadedGunKeyList() const override { return std::nullopt; }
+    // The gun key list file's codes, when the file was there at start-up.
+    std::optional<GunKeyList> LoadedGunKeyList() const override
+    {
+        if (!state_.GunKeyFileLoaded)
+            return std::nullopt;
+        GunKeyList list{};
+        for (size_t i = 0; i < list.size(); ++i) {
+            const auto& entry = state_.GunKeyEntries[i];
+            list[i] = KeyCode{entry[0], entry[1], entry[2]};
+        }
+        return list;
+    }
 
 private:
     const FormState& state_;

@@ -1,4 +1,6 @@
 #include "device/ui/DeviceCommands.h"
+
+#include "firemacros/FireMacro.h"
 #include "skin/LayoutKeys.h"
 
 #include "app/BusyScope.h"
@@ -254,6 +256,7 @@ void DeviceCommands::InitNoDevice()
 void DeviceCommands::UnpackDeviceImage()
 {
     UnpackImage(state_.DeviceImage, state_.DataBuf, state_.MacroAreas);
+    CopyFireRecordsToWork(state_.MacroAreas.fireMacroArea, state_.FireMacroWork);
 }
 
 void DeviceCommands::ReadDevInfo()

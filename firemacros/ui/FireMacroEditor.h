@@ -1,24 +1,99 @@
 #pragma once
-// The gun page's fire macro editor: the fire macro file (LoadFireMacroFile at start-up), the
-// fire macro name and record lists, and writing a fire macro into the fire macro area.
+// The gun page's fire macro editor at the page's right edge: the ten records
+// (LB_FireMacroName), the events of the selected one (LB_FireMacro), recording left clicks with
+// a delay mode (FireMacroRecording), and the pop-up's delete, insert and edit. Every completed
+// change re-encodes the selected record of FireMacroWork at once; a change that does not fit
+// the record's 24 bytes is refused, the record stays as it was and the user is told.
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "firemacros/FireMacro.h"
+#include "macros/MacroScript.h"
+#include "macros/ui/PlatformInputCapture.h"
+
+class QPoint;
 
 namespace tarq {
 
 class Controls;
+class FireMacroRecording;
 class WindowServices;
 struct FormState;
 
-class FireMacroEditor {
+class FireMacroEditor : public QObject {
+    Q_OBJECT
 public:
-    FireMacroEditor(FormState& state, Controls& controls, WindowServices& window);
+    FireMacroEditor(FormState& state, Controls& controls, WindowServices& window,
+                    std::function<PlatformCapture()> createCapture = {});
+    ~FireMacroEditor() override;
 
     // Connects this editor's controls.
     void Wire();
 
+    // Shows the editor (the gun page's double click, entering the engineer page).
+    void ShowEditor();
+    // Hides it when the gun page is left; a recording still running is stopped first.
+    void HideEditor();
+
+    // ---- records and events ----
+    void LB_FireMacroNameClick();
+    int SelectedRecord() const;   // 1..10, 0 for none
+    const MacroScript& Script() const { return script_; }
+
+    // ---- recording ----
+    void IB_FireRecDelayClick() { SetDelayMode(0); }
+    void IB_FireDelayTimeClick() { SetDelayMode(1); }
+    void IB_FireNoDelayClick() { SetDelayMode(2); }
+    void IB_FireReleaseStopClick() { SetReleaseChoice(true); }
+    void IB_FireReleaseContiueClick() { SetReleaseChoice(false); }
+    void Btn_FireStartClick();
+    void Btn_FireStartMouseEnter();
+    void Btn_FireStartMouseLeave();
+    bool Recording() const;
+
+    // ---- the pop-up and the insert panel ----
+    void ShowPopupAt(const QPoint& windowPos);
+    void Btn_FireDelClick();
+    void Btn_FireInsertClick();
+    void Btn_FireEditClick();
+    void CB_InsertFireChange(int item);
+    void Btn_FireOKClick();
+    void Btn_FireCancelClick();
+
+    // The delay dialog of an Edit; tests answer it themselves. Nothing when cancelled.
+    std::function<std::optional<int>(int currentMs)> askDelay;
+
 private:
+    void SetDelayMode(int mode);
+    void SetReleaseChoice(bool stop);
+    ReleaseMode ChosenReleaseMode() const;
+    DelayHeader ChosenDelay() const;
+    void ShowScript(int selectRow);
+    void ShowRecord(int record);
+    void SetHexDump(const QString& text);
+    // Encodes the script into the selected record; a script that does not fit leaves the
+    // record as `before` held it, shows that record again and tells the user.
+    bool Encode(const std::optional<FireMacroRecord>& before = std::nullopt);
+    void ClosePanel();
+    void HidePopup();
+    int SelectedRow() const;
+    void RecordingLine(int scriptIndex, const QString& line);
+    void Tell(const QString& text);
+
     FormState& state_;
     Controls& controls_;
     WindowServices& window_;
+    std::unique_ptr<FireMacroRecording> recording_;
+    MacroScript script_;
+    int recordingRecord_ = 0;               // the record cleared when the recording started
+    FireMacroRecord beforeRecording_{};
+    int panelTopRow_ = 0;
+    int panelRow_ = -1;
 };
 
 } // namespace tarq

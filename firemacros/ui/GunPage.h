@@ -1,26 +1,76 @@
 #pragma once
-// The gun page (page 5): its hidden fire macro editor shown by a double click on the page
-// background (Img_Base_5DblClick). The gun table, the gun key list and the page's own handlers
-// belong here; the fire macro editor's list and record handlers are in FireMacroEditor.
+// The gun page (page 5): the seven guns and their selection, the parameter columns of the
+// selected gun (GunSlotEdits), Confirm, which binds the gun to the button being edited and
+// writes the fire data to the mouse at once, and Cancel. Its fire macro editor is shown by a
+// double click on the page background or by the engineer page (FireMacroEditor).
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
 
 class QWidget;
 
 namespace tarq {
 
 class Controls;
+class DeviceSession;
+class GunSlotEdits;
+class WindowServices;
+struct FormState;
 
-class GunPage {
+class GunPage : public QObject {
+    Q_OBJECT
 public:
-    explicit GunPage(Controls& controls);
+    GunPage(FormState& state, Controls& controls, WindowServices& window);
+    ~GunPage() override;
 
-    // Connects the double click on the page background.
+    // What the page needs of subsystems built after it; the form fills them.
+    struct Hooks {
+        std::function<void()> hideAllMenu;
+        std::function<void(int page)> showOnlyPage;
+        // The button the function menu was opened for (1-9; anything else: none).
+        std::function<int()> menuKeyNumber;
+        // Game mode is the page being shown.
+        std::function<bool()> gameView;
+        // The program's message dialog.
+        std::function<void(const QString&)> message;
+        // The device session, once the form has one.
+        std::function<DeviceSession*()> device;
+        std::function<void()> showFireEditor;
+        std::function<void()> hideFireEditor;
+    };
+    Hooks hooks;
+
+    // Connects the guns, the parameter columns, Confirm, Cancel and the page background.
     void Wire();
 
+    // The Fire Macro entry of the button menu: the gun page for the button being edited.
+    void Key_FireMacroClick();
     // Shows the fire macro editor and its lists, which the page keeps hidden until then.
     void Img_Base_5DblClick();
 
+    void Btn_FireClick(int gun);
+    void Btn_FireMouseEnter(int gun);
+    void Btn_FireMouseLeave(int gun);
+    void Btn_FireConfirmClick();
+    void Btn_FireExitClick();
+    int SelectedGun() const;
+
+    // Opens an exchange and, when the mouse stores writes, writes the three fire tables of
+    // DataBuf (with `withTables`) and the fire macro area. False when nothing was written.
+    bool WriteFireData(bool withTables);
+
+    GunSlotEdits& Slots() { return *slots_; }
+
 private:
+    void LeavePage(const QString& buttonPicture);
+
+    FormState& state_;
     Controls& controls_;
+    WindowServices& window_;
+    std::unique_ptr<GunSlotEdits> slots_;
 };
 
 } // namespace tarq

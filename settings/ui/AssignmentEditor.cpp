@@ -117,6 +117,8 @@ void AssignmentEditor::Wire()
     for (const char* name : {"Key_Assembly", "Key_FireMacro"})
         if (auto* entry = controls_.get<TSkinLabel>(name))
             connect(entry, &TSkinLabel::mouseEntered, this, [this, entry] { KeyStatus_AMouseEnter(entry); });
+    if (auto* fire = controls_.get<TSkinLabel>("Key_FireMacro"))
+        connect(fire, &TSkinLabel::clicked, this, &AssignmentEditor::Key_FireMacroClick);
     if (auto* assembly = controls_.get<TSkinLabel>("Key_Assembly"))
         connect(assembly, &TSkinLabel::clicked, this, &AssignmentEditor::Key_AssemblyClick);
 
@@ -313,6 +315,14 @@ void AssignmentEditor::KeyStatusOnClick(TSkinLabel* entry)
     if (code.empty())
         return;
     Assign(CurrentTarget(), name, code, true);
+}
+
+// ---------------------------------------------------------------- the gun page
+
+void AssignmentEditor::Key_FireMacroClick()
+{
+    if (openGunPage)
+        openGunPage();
 }
 
 // ---------------------------------------------------------------- the combination key

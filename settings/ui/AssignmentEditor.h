@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
 #include <string>
 
 #include "settings/ui/Unit2.h"
@@ -41,6 +42,11 @@ public:
     void KeyStatus_AMouseEnter(TSkinLabel* entry);
     void KeyStatus_BMouseEnter(TSkinLabel* entry);
     void KeyStatusOnClick(TSkinLabel* entry);
+
+    // --- the Fire Macro entry: the gun page for the button being edited ---
+    void Key_FireMacroClick();
+    // Filled by the form: opens the gun page (built before this editor).
+    std::function<void()> openGunPage;
 
     // --- the combination-key dialog ---
     void Key_AssemblyClick();

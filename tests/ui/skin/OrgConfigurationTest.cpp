@@ -115,7 +115,10 @@ TEST(ReadOrgConfiguration, ShippedTextGivesTheBuiltInValues)
     EXPECT_EQ(org.revProId, builtIn.revProId);
     EXPECT_EQ(org.path, builtIn.path);
     EXPECT_EQ(org.trEnable, builtIn.trEnable);
-    EXPECT_EQ(org.gdEnable, builtIn.gdEnable);
+    // The one deliberate difference: the shipped text switches the gun display on, so the game
+    // view's Fire Macro entry leads to the gun page; without the key it stays off.
+    EXPECT_TRUE(org.gdEnable);
+    EXPECT_FALSE(builtIn.gdEnable);
     EXPECT_EQ(org.dpiLedStatus, builtIn.dpiLedStatus);
     EXPECT_EQ(org.gun6Num, builtIn.gun6Num);
     EXPECT_EQ(org.gun7Num, builtIn.gun7Num);

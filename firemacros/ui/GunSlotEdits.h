@@ -1,0 +1,62 @@
+#pragma once
+// The parameter columns of the gun page: for the selected gun, each column shows one fire
+// macro record of FireMacroWork (shot count, X and Y move, Y offset, interval, colour and
+// stop-on-release) and every change patches that record in place with its checksum renewed.
+// The Y offset, the colour and the release kind live in DataBuf's fire tables and in the
+// engineer page's edits, which an Apply turns back into those tables.
+
+#include <QColor>
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "firemacros/FirePatch.h"
+
+namespace tarq {
+
+class Controls;
+class WindowServices;
+struct FormState;
+
+class GunSlotEdits : public QObject {
+    Q_OBJECT
+public:
+    GunSlotEdits(FormState& state, Controls& controls, WindowServices& window, QObject* parent);
+
+    void Wire();
+
+    // The selected gun's columns filled from FireMacroWork and the fire tables
+    // (InitFireParameter, the column visibility, LoadFireParameters, offsets and swatches).
+    void LoadGun(int gun);
+    int Gun() const { return gun_; }
+
+    enum class Field { Count, X, Y, YOffset, Interval };
+    void EditChanged(Field field, int column);
+    void lbl_FireRKFSClick(int column);
+    void IB_FireColorClick(int column);
+
+    // The colour dialog; tests answer it themselves. Nothing when it was cancelled.
+    std::function<std::optional<QColor>(const QColor& current)> pickColour;
+
+    // The record a column of the selected gun shows; 0 when the gun has no such column.
+    int RecordOf(int column) const;
+
+private:
+    void SetColumnVisible(int column, bool visible);
+    void SetRelease(int column, int record, bool stop);
+    void WriteYOffset(int record, int offset);
+    QColor RecordColour(int record) const;
+    void Reject(const QString& text);
+
+    FormState& state_;
+    Controls& controls_;
+    WindowServices& window_;
+    int gun_ = 1;
+    bool loading_ = false;   // LoadingGunPage
+    std::array<FirePatchPositions, 10> positions_{};
+};
+
+} // namespace tarq

@@ -1,0 +1,249 @@
+// The fire macro editor on the real main form: recording left clicks through a scripted
+// capture source with a virtual clock, the delay modes, a recording that does not fit, and
+// inserting and deleting events, each checked against the record in FireMacroWork.
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "device/ui/DeviceCommands.h"
+#include "firemacros/FireMacro.h"
+#include "firemacros/ui/FireMacroEditor.h"
+#include "firemacros/ui/GunPage.h"
+#include "macros/ScriptedCapture.h"
+#include "macros/TestHex.h"
+#include "firemacros/GunRecords.h"
+#include "support/FormWithMouse.h"
+#include "ui/Navigation.h"
+#include "ui/SkinLabel.h"
+
+using namespace tarq;
+using tarq::testing::ScriptedCapture;
+
+namespace {
+
+void Click(QWidget* w)
+{
+    QVERIFY2(w, "control missing");
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+void ClickRow(QListWidget* list, int row)
+{
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+struct EditorForm {
+    EditorForm()
+        : device(false, nullptr,
+                 [this] {
+                     auto capture = std::make_unique<ScriptedCapture>();
+                     source = capture.get();
+                     return PlatformCapture{std::move(capture), ""};
+                 })
+    {
+        const FireMacroArea records = tarq::testing::GunRecords();
+        std::copy(records.begin(), records.end(), device.mouse->memory().begin() + 0x500);
+        form.ShowStandardMessage = [this](const QString& text) { messages << text; };
+        form.ShowDialogMessage = [this](const QString& text) { messages << text; };
+        form.State().DataFolder = dir.path() + QLatin1Char('/');
+        form.State().AppFolder = dir.path() + QLatin1Char('/');
+        form.Commands().DevTimerTimer();
+        form.State().NoDeviceView = false;
+        form.show();
+        form.Nav().ChangeView(View::Game);
+        Click(form.control("Key4"));
+        Click(form.control("Key_FireMacro"));
+        // A double click on the page background shows the editor.
+        QTest::mouseDClick(form.control("Img_Base_5"), Qt::LeftButton, {}, QPoint(5, 5));
+    }
+
+    QListWidget* List(const char* name) { return form.control<QListWidget>(name); }
+    FireMacroRecord Record(int m)
+    {
+        FireMacroRecord r{};
+        const auto bytes = FireMacroRecordOf(std::span<const uint8_t>(form.State().FireMacroWork), m);
+        std::copy(bytes.begin(), bytes.end(), r.begin());
+        return r;
+    }
+    QStringList Rows()
+    {
+        QStringList rows;
+        for (int i = 0; i < List("LB_FireMacro")->count(); ++i)
+            rows << List("LB_FireMacro")->item(i)->text();
+        return rows;
+    }
+    // Record, the events on the virtual clock, Stop.
+    void Record(const tarq::testing::VirtualInput& input)
+    {
+        Click(form.control("Btn_FireStart"));
+        QVERIFY(form.FireMacros().Recording());
+        QVERIFY(source && source->Running());
+        for (const InputEvent& e : input.events)
+            source->Play(e);
+        Click(form.control("Btn_FireStart"));
+        QVERIFY(!form.FireMacros().Recording());
+    }
+
+    ScriptedCapture* source = nullptr;
+    tarq::testing::FormWithMouse device;
+    TForm1& form = *device.form;
+    QTemporaryDir dir;
+    QStringList messages;
+};
+
+} // namespace
+
+class FireMacroEditorFormTest : public QObject {
+    Q_OBJECT
+private slots:
+    void editorShowsAndHidesWithTheGunPage();
+    void recordingLeftClicksGivesTheRecord();
+    void delayModesShapeTheRecording();
+    void aRecordingThatDoesNotFitLeavesTheRecord();
+    void insertAndDeleteReencodeTheRecord();
+    void anInsertThatDoesNotFitIsRefused();
+};
+
+void FireMacroEditorFormTest::editorShowsAndHidesWithTheGunPage()
+{
+    EditorForm e;
+    for (const char* name : {"LB_FireMacroName", "LB_FireMacro", "Btn_FireStart", "GB_FireDelay"})
+        QVERIFY2(e.form.control(name)->isVisible(), name);
+    ClickRow(e.List("LB_FireMacroName"), 0);
+    // Record 1 of the image is shown as its events and hex dump.
+    const FireMacroRecord r = e.Record(1);
+    QCOMPARE(e.Rows(), (QStringList{"Rep-Start  1", "LeftKey \u2193", "X-Axis  -4", "Y-Axis  11", "40 ms",
+                                    "LeftKey \u2191", "Rep-Stop"}));
+    const QString dump = e.form.control<QPlainTextEdit>("mmo_wrscript")->toPlainText();
+    QCOMPARE(dump, QString::fromStdString(HexBytes(std::span(r).first(size_t(r[1]) + 2))));
+    Click(e.form.control("Btn_FireExit"));
+    QVERIFY(!e.form.control("LB_FireMacro")->isVisibleTo(e.form.control("gbPage5")));
+}
+
+void FireMacroEditorFormTest::recordingLeftClicksGivesTheRecord()
+{
+    EditorForm e;
+    ClickRow(e.List("LB_FireMacroName"), 2);
+    Click(e.form.control("IB_FireReleaseStop"));
+    tarq::testing::VirtualInput input;
+    input.Down(0x41).Press(MouseButton::Right).Release(MouseButton::Right);   // not recorded
+    input.Wait(100).Press(MouseButton::Left).Wait(5000).Release(MouseButton::Left);
+    e.Record(input);
+    QCOMPARE(e.Record(3), test::Filled<FireMacroRecord>("01 09 A1 FE FF FE FF FE 73 21 6C"));
+    QCOMPARE(e.form.control<QPlainTextEdit>("mmo_wrscript")->toPlainText(), QStringLiteral("0109A1FEFFFEFFFE73216C"));
+    QCOMPARE(e.Rows(), (QStringList{"LeftKey \u2193", "2040 ms", "2040 ms", "920 ms", "LeftKey \u2191"}));
+    QVERIFY(e.messages.isEmpty());
+}
+
+void FireMacroEditorFormTest::delayModesShapeTheRecording()
+{
+    EditorForm e;
+    ClickRow(e.List("LB_FireMacroName"), 4);
+    Click(e.form.control("IB_FireReleaseContiue"));
+    Click(e.form.control("IB_FireDelayTime"));
+    auto* delay = e.form.control<QLineEdit>("Edt_FireDelay");
+    QVERIFY(!delay->isReadOnly());
+    delay->selectAll();
+    QTest::keyClicks(delay, "9999");
+    QCOMPARE(delay->text(), QStringLiteral("2040"));
+    delay->selectAll();
+    QTest::keyClicks(delay, "50");
+    tarq::testing::VirtualInput input;
+    input.Press(MouseButton::Left).Wait(3).Release(MouseButton::Left).Wait(700).Press(MouseButton::Left);
+    e.Record(input);
+    QCOMPARE(e.Record(5), test::Filled<FireMacroRecord>("00 08 A1 FE 06 21 FE 06 A1 29"));
+
+    Click(e.form.control("IB_FireNoDelay"));
+    QVERIFY(delay->isReadOnly());
+    e.Record(input);
+    QCOMPARE(e.Record(5), test::Filled<FireMacroRecord>("00 04 A1 21 A1 3D"));
+}
+
+void FireMacroEditorFormTest::aRecordingThatDoesNotFitLeavesTheRecord()
+{
+    EditorForm e;
+    ClickRow(e.List("LB_FireMacroName"), 1);
+    const FireMacroRecord before = e.Record(2);
+    Click(e.form.control("IB_FireNoDelay"));
+    tarq::testing::VirtualInput input;
+    for (int i = 0; i < 11; ++i)
+        input.Press(MouseButton::Left).Release(MouseButton::Left);   // 22 event bytes
+    e.Record(input);
+    QCOMPARE(e.Record(2), before);
+    QCOMPARE(e.messages, QStringList{e.form.State().Text(941).arg(22)});
+    // The list shows the record as it is again.
+    QCOMPARE(e.List("LB_FireMacro")->count(),
+             static_cast<int>(DecodeFireMacro(before).script.size()) - 1);
+}
+
+void FireMacroEditorFormTest::insertAndDeleteReencodeTheRecord()
+{
+    EditorForm e;
+    ClickRow(e.List("LB_FireMacroName"), 5);
+    Click(e.form.control("IB_FireReleaseContiue"));
+    Click(e.form.control("IB_FireNoDelay"));
+    tarq::testing::VirtualInput input;
+    input.Press(MouseButton::Left).Release(MouseButton::Left).Press(MouseButton::Left).Release(MouseButton::Left);
+    e.Record(input);
+
+    // Insert X axis Back, -5, after row 2.
+    ClickRow(e.List("LB_FireMacro"), 2);
+    Click(e.form.control("Btn_FireInsert"));
+    QVERIFY(e.form.control("Gb_InsertFire")->isVisible());
+    QVERIFY(!e.form.control("LB_FireMacroName")->isEnabled());
+    e.form.control<QComboBox>("CB_InsertFire")->setCurrentIndex(5);
+    QVERIFY(e.form.control("edt_FireXAxisValue")->isVisible());
+    auto* x = e.form.control<QLineEdit>("edt_FireXAxisValue");
+    x->selectAll();
+    QTest::keyClicks(x, "-5");
+    Click(e.form.control("Btn_FireOK"));
+    QVERIFY(!e.form.control("Gb_InsertFire")->isVisible());
+    QCOMPARE(e.Rows()[3], QStringLiteral("X-Axis  -5"));
+    QCOMPARE(e.List("LB_FireMacro")->currentRow(), 3);
+    QCOMPARE(e.Record(6), test::Filled<FireMacroRecord>("00 07 A1 21 A1 FB FB 21 DB"));
+
+    // A repeat start before row 0: the stored byte itself.
+    ClickRow(e.List("LB_FireMacro"), 0);
+    Click(e.form.control("Btn_FireInsert"));
+    e.form.control<QComboBox>("CB_InsertFire")->setCurrentIndex(2);
+    auto* repeat = e.form.control<QLineEdit>("edt_FireRepeat");
+    repeat->selectAll();
+    QTest::keyClicks(repeat, "3");
+    Click(e.form.control("Btn_FireOK"));
+    QCOMPARE(e.Rows()[0], QStringLiteral("Rep-Start  3"));
+
+    // Deleting the second press takes its release with it.
+    ClickRow(e.List("LB_FireMacro"), 3);
+    Click(e.form.control("Btn_FireDel"));
+    QCOMPARE(e.Rows(), (QStringList{"Rep-Start  3", "LeftKey \u2193", "LeftKey \u2191", "X-Axis  -5"}));
+    QCOMPARE(e.Record(6), test::Filled<FireMacroRecord>("00 07 FD 03 A1 21 FB FB E5"));
+    QVERIFY(e.messages.isEmpty());
+}
+
+void FireMacroEditorFormTest::anInsertThatDoesNotFitIsRefused()
+{
+    EditorForm e;
+    ClickRow(e.List("LB_FireMacroName"), 6);
+    Click(e.form.control("IB_FireNoDelay"));
+    tarq::testing::VirtualInput input;
+    for (int i = 0; i < 10; ++i)
+        input.Press(MouseButton::Left).Release(MouseButton::Left);   // 20 event bytes
+    e.Record(input);
+    const FireMacroRecord full = e.Record(7);
+    QCOMPARE(full[1], uint8_t{21});
+    ClickRow(e.List("LB_FireMacro"), 0);
+    Click(e.form.control("Btn_FireInsert"));
+    e.form.control<QComboBox>("CB_InsertFire")->setCurrentIndex(4);   // two more bytes
+    Click(e.form.control("Btn_FireOK"));
+    QCOMPARE(e.Record(7), full);
+    QCOMPARE(e.messages, QStringList{e.form.State().Text(941).arg(22)});
+    QCOMPARE(e.List("LB_FireMacro")->count(), 20);
+}
+
+QTEST_MAIN(FireMacroEditorFormTest)
+#include "FireMacroEditorFormTest.moc"
