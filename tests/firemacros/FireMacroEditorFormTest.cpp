@@ -158,6 +158,15 @@ void FireMacroEditorFormTest::delayModesShapeTheRecording()
     e.Record(input);
     QCOMPARE(e.Record(5), test::Filled<FireMacroRecord>("00 08 A1 FE 06 21 FE 06 A1 29"));
 
+    // Edit on a delay row asks for the milliseconds and re-encodes.
+    e.form.FireMacros().askDelay = [](int current) -> std::optional<int> {
+        return current == 50 ? std::optional<int>(96) : std::nullopt;
+    };
+    ClickRow(e.List("LB_FireMacro"), 3);
+    Click(e.form.control("Btn_FireEdit"));
+    QCOMPARE(e.List("LB_FireMacro")->item(3)->text(), QStringLiteral("96 ms"));
+    QCOMPARE(e.Record(5), test::Filled<FireMacroRecord>("00 08 A1 FE 06 21 FE 0C A1 23"));
+
     Click(e.form.control("IB_FireNoDelay"));
     QVERIFY(delay->isReadOnly());
     e.Record(input);
