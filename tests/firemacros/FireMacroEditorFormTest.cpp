@@ -226,9 +226,17 @@ void FireMacroEditorFormTest::insertAndDeleteReencodeTheRecord()
     Click(e.form.control("Btn_FireOK"));
     QCOMPARE(e.Rows()[0], QStringLiteral("Rep-Start  3"));
 
-    // Deleting the second press takes its release with it.
+    // Deleting the second press takes its release with it; the pop-up opens where the right
+    // button is released over the list.
     ClickRow(e.List("LB_FireMacro"), 3);
+    QWidget* rows = e.List("LB_FireMacro")->viewport();
+    const QPoint at = e.List("LB_FireMacro")->visualItemRect(e.List("LB_FireMacro")->item(3)).center();
+    QTest::mouseRelease(rows, Qt::RightButton, {}, at);
+    QWidget* popup = e.form.control("Pnl_DevFireContent");
+    QVERIFY(popup->isVisible());
+    QCOMPARE(popup->pos(), rows->mapTo(&e.form, at));
     Click(e.form.control("Btn_FireDel"));
+    QVERIFY(!popup->isVisible());
     QCOMPARE(e.Rows(), (QStringList{"Rep-Start  3", "LeftKey \u2193", "LeftKey \u2191", "X-Axis  -5"}));
     QCOMPARE(e.Record(6), test::Filled<FireMacroRecord>("00 07 FD 03 A1 21 FB FB E5"));
     QVERIFY(e.messages.isEmpty());

@@ -131,6 +131,18 @@ void GunPageFormTest::fireMacroEntryOpensTheGunPageForTheButton()
     QVERIFY(!g.form.control("Edt_FireCnt3")->isVisible());
     Click(g.form.control("Btn_Fire2"));
     QVERIFY(!g.form.control("Edt_FireCnt2")->isVisible());
+
+    // The pointer highlights a gun; leaving it restores the normal picture unless it is chosen.
+    auto picture = [&g](const char* name) { return g.form.control<TSkinLabel>(name)->picture(); };
+    QCOMPARE(picture("Img_Fire2"), QStringLiteral("Gun2_02"));
+    QCOMPARE(picture("Img_Fire1"), QStringLiteral("Gun1_01"));
+    auto* gun5 = g.form.control<TSkinLabel>("Btn_Fire5");
+    emit gun5->mouseEntered();
+    QCOMPARE(picture("Img_Fire5"), QStringLiteral("Gun5_02"));
+    emit gun5->mouseLeft();
+    QCOMPARE(picture("Img_Fire5"), QStringLiteral("Gun5_01"));
+    emit g.form.control<TSkinLabel>("Btn_Fire2")->mouseLeft();
+    QCOMPARE(picture("Img_Fire2"), QStringLiteral("Gun2_02"));
 }
 
 void GunPageFormTest::eachPresetIsPatchedConfirmedAndApplied_data()
