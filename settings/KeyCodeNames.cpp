@@ -43,7 +43,7 @@ std::string MacroNameAt(uint16_t address, const KeyCodeNameSource& source)
 
 std::string FireMacroCodeName(const KeyCode& code, const KeyCodeNameSource& source)
 {
-    if (const std::optional<GunKeyList> list = source.LoadedGunKeyList()) {
+    if (const std::optional<GunKeyCodes> list = source.LoadedGunKeyList()) {
         // Numbered by the first entry of the list that holds the code.
         const auto it = std::find(list->begin(), list->end(), code);
         return it == list->end() ? std::string{} : FireMacroName(static_cast<int>(it - list->begin()) + 1);

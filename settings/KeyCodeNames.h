@@ -12,7 +12,7 @@
 namespace tarq {
 
 inline constexpr size_t kGunKeyListSize = 10;
-using GunKeyList = std::array<KeyCode, kGunKeyListSize>;
+using GunKeyCodes = std::array<KeyCode, kGunKeyListSize>;
 
 // What a name may need from the program's state. Every call asks again, so a change of
 // language, mode or macro name shows at the next call.
@@ -33,7 +33,7 @@ public:
     virtual std::optional<std::string> DriverMacroName(int index) const = 0;
 
     // The ten fire macro codes of the loaded gun key list; nothing when none was loaded.
-    virtual std::optional<GunKeyList> LoadedGunKeyList() const = 0;
+    virtual std::optional<GunKeyCodes> LoadedGunKeyList() const = 0;
 };
 
 // The name of a code text. Codes outside the tables give empty text, never an error:

@@ -63,11 +63,11 @@ public:
     }
 
     // The gun key list file's codes, when the file was there at start-up.
-    std::optional<GunKeyList> LoadedGunKeyList() const override
+    std::optional<GunKeyCodes> LoadedGunKeyList() const override
     {
         if (!state_.GunKeyFileLoaded)
             return std::nullopt;
-        GunKeyList list{};
+        GunKeyCodes list{};
         for (size_t i = 0; i < list.size(); ++i) {
             const auto& entry = state_.GunKeyEntries[i];
             list[i] = KeyCode{entry[0], entry[1], entry[2]};

@@ -27,7 +27,7 @@ public:
             std::abort();
         return index < 4 ? std::optional<std::string>("driver") : std::nullopt;
     }
-    std::optional<tarq::GunKeyList> LoadedGunKeyList() const override { return std::nullopt; }
+    std::optional<tarq::GunKeyCodes> LoadedGunKeyList() const override { return std::nullopt; }
 };
 
 } // namespace

@@ -26,7 +26,7 @@ class FakeSource : public KeyCodeNameSource {
 public:
     bool eeprom = true;
     std::vector<std::string> driverMacros;
-    std::optional<GunKeyList> gunKeys;
+    std::optional<GunKeyCodes> gunKeys;
 
     std::string LanguageText(int strId) const override
     {
@@ -41,7 +41,7 @@ public:
             return std::nullopt;
         return driverMacros[index];
     }
-    std::optional<GunKeyList> LoadedGunKeyList() const override { return gunKeys; }
+    std::optional<GunKeyCodes> LoadedGunKeyList() const override { return gunKeys; }
 };
 
 struct NameCase {
@@ -103,7 +103,7 @@ TEST(KeyCodeNames, FireMacroNamesWithAndWithoutGunKeyList)
     for (const NameCase& c : fixedCases)
         EXPECT_EQ(KeyCodeToName(c.code, source), c.name) << c.code;
 
-    GunKeyList list{};
+    GunKeyCodes list{};
     list.fill({0x0C, 0x0A, 0x0A});
     list[0] = {0x0C, 0x02, 0x03};
     list[2] = {0x0C, 0x01, 0x01};
