@@ -75,6 +75,9 @@ public:
     bool SeesWholeDesktop() const { return capture_ && capture_->SeesWholeDesktop(); }
     // The insert panel's OK turns inserted lines into the body: this rebuilds and saves.
     void BuildMacroBody();
+    // The macro editor's completed edits: the script shown from now on (mmo_macro and
+    // LB_macro), with `selectRow` selected (none when -1).
+    void ShowEditedScript(MacroScript script, int selectRow);
 
 private:
     template <class T = QWidget>
