@@ -60,6 +60,16 @@ void CorrectWhileTyping(QLineEdit* edit, std::string (*rule)(std::string_view))
     });
 }
 
+// Puts a caption on the left of its field, or its unit on the right, on the field's line.
+void BesideField(QWidget* caption, const QWidget* field, bool unitOnTheRight)
+{
+    if (!caption || !field)
+        return;
+    const int y = field->y() + (field->height() - caption->height()) / 2;
+    const int x = unitOnTheRight ? field->geometry().right() + 8 : field->x() - caption->width() - 8;
+    caption->move(std::max(x, 0), y);
+}
+
 } // namespace
 
 bool MacroEditor::InsertPanelOpen() const { return state_.MacroInsertMode; }
@@ -139,6 +149,16 @@ void MacroEditor::ShowInsertFields(int item)
             w->setVisible(shown.contains(QString::fromLatin1(name)));
     if (QWidget* repeat = controls_.find(QStringLiteral("edt_Repeat")))
         repeat->setEnabled(item != RepeatStop);
+    // The layout places the fields; their captions and the repeat field follow them.
+    QWidget* delay = controls_.find(QStringLiteral("Edt_InsertDelay"));
+    QWidget* x = controls_.find(QStringLiteral("edt_XAxisValue"));
+    if (QWidget* repeat = controls_.find(QStringLiteral("edt_Repeat")); repeat && x)
+        repeat->move(x->pos());
+    BesideField(controls_.find(QStringLiteral("lbl_Delay")), delay, false);
+    BesideField(controls_.find(QStringLiteral("lbl_s_A")), delay, true);
+    BesideField(controls_.find(QStringLiteral("lbl_Repeat")), controls_.find(QStringLiteral("edt_Repeat")), false);
+    BesideField(controls_.find(QStringLiteral("lbl_XAxisValue")), x, false);
+    BesideField(controls_.find(QStringLiteral("lbl_YAxisValue")), controls_.find(QStringLiteral("edt_YAxisValue")), false);
     if (item == KeyFront || item == KeyBack) {
         // Recording into the macro starts from "Record Delay"; the delay field follows the choice.
         recording_.IB_InsertRecDelayClick();
