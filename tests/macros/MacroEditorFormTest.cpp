@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "app/Main.h"
+#include "ui/language/LanguageSwitch.h"
 #include "macros/MacroBody.h"
 #include "macros/MacroFiles.h"
 #include "macros/ScriptedCapture.h"
@@ -453,6 +454,12 @@ void MacroEditorFormTest::tooLongEditIsRefused()
     Click(f.Control("Btn_OK"));
     QCOMPARE(f.messages.size(), 1);
     QCOMPARE(int(f.form->State().PcMacros[0].body[1]), 222);
+
+    // The refusal speaks the chosen language.
+    f.form->Language().Switch(2);
+    f.Menu("LB_macro", 0, "Btn_Insert");
+    Click(f.Control("Btn_OK"));
+    QCOMPARE(f.messages.last(), QStringLiteral("宏将超出鼠标可存储的长度，未做更改。"));
 }
 
 void MacroEditorFormTest::driverModeEditsTheDriverRecord()
