@@ -14,6 +14,7 @@
 
 #include "app/Main.h"
 #include "ui/language/LanguageSwitch.h"
+#include "ui/Navigation.h"
 #include "macros/MacroBody.h"
 #include "macros/MacroFiles.h"
 #include "macros/ScriptedCapture.h"
@@ -631,10 +632,10 @@ void MacroEditorFormTest::assignedMacroChangesAreTold()
     EditorForm f;
     f.AddMacro("Played", kTap);
     f.AddMacro("Free", kTap);
-    // Page 2 holds a copy of "Played" and a button plays it.
+    // Page 1 holds a copy of "Played" and button 4 plays it.
     const MacroName name = MacroNameFromUtf16(u"Played");
-    std::copy(name.begin(), name.end(), f.form->State().MacroAreas.basePages[1].begin());
-    f.form->State().OfficeKeyCodes[3] = "060221";
+    std::copy(name.begin(), name.end(), f.form->State().MacroAreas.basePages[0].begin());
+    f.form->State().OfficeKeyCodes[3] = "060121";
     const QString told = "A button plays a copy of this macro. It keeps that copy until the macro is assigned to it again.";
 
     // Edits of a macro no button plays say nothing.
@@ -648,9 +649,22 @@ void MacroEditorFormTest::assignedMacroChangesAreTold()
     AnswerDialog<TForm3>("Edt_MacroName", "Renamed");
     f.Menu("LB_PCMacroName", 0, "Btn_NewName");
     QCOMPARE(f.messages, (QStringList{told, told}));
-    // Renamed, it is no longer the page's macro: deleting it says nothing more.
-    f.Menu("LB_PCMacroName", 0, "Btn_DelPCMacro");
+
+    // Another macro takes the old name; assigning it to button 5 reuses page 1 by that name, so
+    // button 4 plays it too: the user is told.
+    AnswerDialog<TForm3>("Edt_MacroName", "Played");
+    f.Menu("LB_PCMacroName", 1, "Btn_NewName");
     QCOMPARE(f.messages.size(), 2);
+    f.form->Nav().ChangeView(View::Office);
+    QTest::mouseClick(f.form->control<TSkinLabel>("Key5"), Qt::LeftButton);
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QApplication::sendEvent(f.Control("Key_Macro"), &enter);
+    QListWidget* menu = f.List("LB_Name");
+    QVERIFY(menu->isVisible());
+    QTest::mouseClick(menu->viewport(), Qt::LeftButton, {}, menu->visualItemRect(menu->item(1)).center());
+    QCOMPARE(f.form->State().OfficeKeyCodes[4], std::string("060121"));
+    QCOMPARE(f.messages.last(), QStringLiteral("Other buttons played an older macro of this name. They play this one from now on."));
+    QCOMPARE(f.messages.size(), 3);
 }
 
 QTEST_MAIN(MacroEditorFormTest)
