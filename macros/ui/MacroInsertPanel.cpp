@@ -231,6 +231,7 @@ void MacroEditor::Btn_CancelClick()
     CloseInsertPanel();
     // The macro as stored: lines recorded into the panel are dropped.
     recording_.LB_PCMacroNameClick();
+    recording_.ClearStopFlag();
     if (auto* events = List("LB_macro")) {
         if (insertSelectedRow_ >= 0 && insertSelectedRow_ < events->count())
             events->setCurrentRow(insertSelectedRow_);

@@ -211,6 +211,7 @@ private slots:
     void deleteEventsWithTheirPartner();
     void insertPanelAddsLinesInFrontAndBehind();
     void insertKeysByRecordingFrontAndBack();
+    void cancelAfterAFullInsertRecordingAllowsAnother();
     void releaseModeIsStoredAtOnce();
     void tooLongEditIsRefused();
     void driverModeEditsTheDriverRecord();
@@ -413,6 +414,37 @@ void MacroEditorFormTest::insertKeysByRecordingFrontAndBack()
     Click(f.Control("Btn_InsertStart"));
     Click(f.Control("Btn_Cancel"));
     QCOMPARE(f.Script().size(), size_t(8));
+}
+
+void MacroEditorFormTest::cancelAfterAFullInsertRecordingAllowsAnother()
+{
+    EditorForm f;
+    MacroScript moves{"00"};
+    for (int i = 0; i < 90; ++i)
+        moves.push_back("3 FB01");   // 180 event bytes: one more key tap fits, a second does not
+    f.AddMacro("Nearly full", moves);
+    auto startInsertRecording = [&f] {
+        f.Menu("LB_macro", 0, "Btn_Insert");
+        auto* combo = f.form->control<QComboBox>("CB_Insert");
+        combo->setCurrentIndex(3);
+        emit combo->activated(3);
+        Click(f.Control("IB_InsertNoDelay"));
+        Click(f.Control("Btn_InsertStart"));
+    };
+    startInsertRecording();
+    QVERIFY(f.form->Recording().Inserting());
+    for (uint16_t vk : {0x41, 0x42})
+        f.scripted.source->Play(InputEvent::Key(vk, true, 10)).Play(InputEvent::Key(vk, false, 11));
+    // Stop lets the queued events through first: the B press finds the body full.
+    Click(f.Control("Btn_InsertStart"));
+    QVERIFY(f.form->Recording().StopFlag());
+    QCOMPARE(f.Script().size(), size_t(93));
+    Click(f.Control("Btn_Cancel"));
+    QCOMPARE(f.Script().size(), size_t(91));
+    startInsertRecording();
+    QVERIFY(f.form->Recording().Inserting());
+    Click(f.Control("Btn_InsertStart"));
+    Click(f.Control("Btn_Cancel"));
 }
 
 void MacroEditorFormTest::releaseModeIsStoredAtOnce()
