@@ -609,6 +609,17 @@ void MacroEditorFormTest::shortOrEmptyFilesAreRefused()
                 QCOMPARE(f.Events(), MacroScript(kTap.begin() + 1, kTap.end()));
             }
         }
+        // A file that cannot be read, or written, is named in the message; nothing changes.
+        f.messages.clear();
+        f.nextFile = f.dir.path() + "/missing/none.bin";
+        f.Menu("LB_PCMacroName", 0, "Btn_Import");
+        f.Menu("LB_PCMacroName", 0, "Btn_Export");
+        QCOMPARE(f.messages.size(), 2);
+        QVERIFY(f.messages[0].startsWith("The file could not be read:\n"));
+        QVERIFY(f.messages[1].startsWith("The file could not be written:\n"));
+        QVERIFY(f.messages[1].contains("none.bin"));
+        QCOMPARE(f.SavedFile(), before);
+
         // No file chosen: nothing at all.
         f.messages.clear();
         f.nextFile.clear();
