@@ -31,6 +31,7 @@
 #include "firemacros/ui/GunKeyListEditor.h"
 #include "firemacros/ui/GunPage.h"
 #include "macros/ui/MacroEditor.h"
+#include "macros/ui/MacroImportExport.h"
 #include "macros/ui/MacroRecording.h"
 #include "macros/ui/MacroLibraryStore.h"
 #include "settings/ui/AssignmentEditor.h"
@@ -191,7 +192,6 @@ void TForm1::CreateSubsystems()
     lightEditor_ = std::make_unique<LightEditor>(state_, controls_, *this, *settings_);
     fireKey_ = std::make_unique<FireKeyEditor>(state_, controls_, *this);
     assignmentEditor_ = std::make_unique<AssignmentEditor>(state_, controls_, *this, *nav_, *settings_);
-    macroEditor_ = std::make_unique<MacroEditor>(state_, controls_, *this);
     macroLibrary_ = std::make_unique<MacroLibraryStore>(state_, controls_, *this);
     recording_ = std::make_unique<MacroRecording>(
         state_, controls_, *this,
@@ -201,6 +201,11 @@ void TForm1::CreateSubsystems()
                                                           : macroLibrary_->RefreshDriverPCMacro();
                              },
                              [this] { macroLibrary_->RefreshPCMacroName(); }});
+    macroEditor_ = std::make_unique<MacroEditor>(state_, controls_, *this, *recording_, *macroLibrary_);
+    macroFiles_ = std::make_unique<MacroImportExport>(
+        state_, controls_, *this, *recording_, *macroLibrary_,
+        MacroImportExport::Hooks{{}, [this] { nav_->HideAllMenu(); },
+                                 [this] { return device_.get(); }});
     fireMacroEditor_ = std::make_unique<FireMacroEditor>(state_, controls_, *this, deviceOptions_.inputCapture);
     gunKeys_ = std::make_unique<GunKeyListEditor>(state_, controls_, *this, *gun_);
     gun_->hooks.hideAllMenu = [this] { nav_->HideAllMenu(); };
@@ -225,8 +230,9 @@ void TForm1::CreateSubsystems()
     lightEditor_->Wire();
     fireKey_->Wire();
     assignmentEditor_->Wire();
-    macroEditor_->Wire();
     recording_->Wire();
+    macroEditor_->Wire();
+    macroFiles_->Wire();
     fireMacroEditor_->Wire();
     gunKeys_->Wire();
     pointer_->Wire();

@@ -37,6 +37,7 @@ class HidBus;
 class LanguageSwitch;
 class LightEditor;
 class MacroEditor;
+class MacroImportExport;
 class MacroRecording;
 class Navigation;
 class PointerSettingsEditor;
@@ -97,6 +98,9 @@ public:
     PointerSettingsEditor& Pointer() { return *pointer_; }
     // The macro list, New Macro and the recording controls of the macro page.
     MacroRecording& Recording() { return *recording_; }
+    // The macro page's list and event edits, and its macro file import and export.
+    MacroEditor& MacroEdits() { return *macroEditor_; }
+    MacroImportExport& MacroFiles() { return *macroFiles_; }
     DpiEditor& DpiEdits() { return *dpiEditor_; }
     LightEditor& LightEdits() { return *lightEditor_; }
 
@@ -173,6 +177,7 @@ private:
     std::unique_ptr<FireKeyEditor> fireKey_;
     std::unique_ptr<AssignmentEditor> assignmentEditor_;
     std::unique_ptr<MacroEditor> macroEditor_;
+    std::unique_ptr<MacroImportExport> macroFiles_;
     std::unique_ptr<MacroLibraryStore> macroLibrary_;
     std::unique_ptr<MacroRecording> recording_;
     std::unique_ptr<FireMacroEditor> fireMacroEditor_;

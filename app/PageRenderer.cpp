@@ -16,7 +16,17 @@
 #include "ui/language/LanguageSwitch.h"
 #include "ui/SkinLabel.h"
 
+#include "macros/MacroBody.h"
+#include "macros/ui/MacroEditor.h"
+#include "macros/ui/MacroLibraryStore.h"
+#include "macros/ui/MacroRecording.h"
+#include "macros/ui/Unit6.h"
+#include "macros/ui/Unit7.h"
 #include "settings/ui/AssignmentEditor.h"
+#include "ui/language/LanguageSwitch.h"
+
+#include <QComboBox>
+#include <QListWidget>
 #include "settings/ui/Unit2.h"
 #include "settings/ui/Unit5.h"
 
@@ -28,6 +38,95 @@ struct Shot {
     const char* file;
     std::function<void(TForm1&)> show;
 };
+
+// A macro with an event of each kind, shown on the macro page in both languages: its events,
+// the insert panel for a delay and for recorded keys, the two context panels, and the delay and
+// value dialogs. The library is only shown, never saved, and is put back afterwards.
+void RenderMacroEditor(TForm1& form, const QString& folder, QStringList& written)
+{
+    FormState& state = form.State();
+    const PcMacroLibrary pcKept = state.PcMacros;
+    const DriverMacroLibrary driverKept = state.DriverMacros;
+    const MacroScript script{"10", "1 Left Ctrl CODE:82E0", "0 40", "1 A CODE:8204", "0 24", "2 A CODE:0204",
+                             "2 Left Ctrl CODE:02E0", "7 FD02", "1 LeftKey CODE:00A1", "3 FB0C", "6 FAF4",
+                             "0 120", "2 LeftKey CODE:0021", "8 00FC", "1 Forward CODE:00A8", "2 Forward CODE:0028"};
+    MacroRecord demo;
+    demo.name = MacroNameFromUtf16(u"Reload combo");
+    demo.body = BuildMacroBody(script, ReleaseMode::StopOnRelease).body;
+    MacroRecord second;
+    second.name = MacroNameFromUtf16(u"Sprint");
+    if (state.EepromMode) {
+        state.PcMacros = PcMacroLibrary{};
+        state.PcMacros[0] = demo;
+        state.PcMacros[1] = second;
+    } else {
+        DriverMacroRecord d1, d2;
+        d1.name = demo.name;
+        d1.body = BuildDriverMacroBody(script, ReleaseMode::StopOnRelease).body;
+        d2.name = second.name;
+        state.DriverMacros = {d1, d2};
+    }
+    form.MacroLibrary().RefreshPCMacroName();
+    Navigation& nav = form.Nav();
+    auto* names = form.control<QListWidget>("LB_PCMacroName");
+    auto* events = form.control<QListWidget>("LB_macro");
+    auto save = [&](QWidget* w, const QString& file) {
+        QApplication::processEvents();
+        const QString path = QDir(folder).filePath(file + ".png");
+        if (w->grab().save(path, "PNG"))
+            written << path;
+    };
+    auto place = [&form](const char* panel, QWidget* over, int row) {
+        QWidget* p = form.control(panel);
+        auto* list = qobject_cast<QListWidget*>(over);
+        const QRect r = list->visualItemRect(list->item(row));
+        p->move(over->mapTo(&form, r.center() + QPoint(20, 4)));
+        p->raise();
+        p->show();
+    };
+    for (int language : {1, 2}) {
+        form.Language().Switch(language);
+        const QString suffix = QStringLiteral("-lang%1").arg(language);
+        nav.HideAllMenu();
+        nav.ShowView(View::Macro);
+        names->setCurrentRow(-1);
+        names->setCurrentRow(0);
+        events->setCurrentRow(8);
+        save(&form, QStringLiteral("19-macro-events") + suffix);
+
+        place("Pnl_PCMacro", names, 1);
+        place("Pnl_DevContent", events, 8);
+        save(&form, QStringLiteral("20-macro-context-panels") + suffix);
+        form.MacroEdits().ClearMacro();
+
+        events->setCurrentRow(8);
+        form.MacroEdits().Btn_InsertClick();
+        save(&form, QStringLiteral("21-macro-insert-delay") + suffix);
+        for (int item : {3, 4, 6}) {
+            form.control<QComboBox>("CB_Insert")->setCurrentIndex(item);
+            form.MacroEdits().CB_InsertChange(item);
+            save(&form, QStringLiteral("22-macro-insert-item%1").arg(item) + suffix);
+        }
+        form.MacroEdits().Btn_CancelClick();
+
+        const QString ok = state.Text(511), clear = state.Text(512);
+        TForm6 delay(&form, {state.Text(521), ok, clear});
+        delay.SetValue(QStringLiteral("120"));
+        TForm7 value(&form, {state.Text(523), ok, clear}, TForm7::Kind::Move);
+        value.SetValue(QStringLiteral("-12"));
+        for (auto [dialog, file] : {std::pair<QDialog*, const char*>{&delay, "23-delay-dialog"},
+                                    std::pair<QDialog*, const char*>{&value, "24-value-dialog"}}) {
+            dialog->show();
+            save(dialog, QString::fromLatin1(file) + suffix);
+            dialog->hide();
+        }
+    }
+    form.Language().Switch(1);
+    names->setCurrentRow(-1);
+    state.PcMacros = pcKept;
+    state.DriverMacros = driverKept;
+    form.MacroLibrary().RefreshPCMacroName();
+}
 
 } // namespace
 
@@ -141,6 +240,7 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
             written << path;
         dialog->hide();
     }
+    RenderMacroEditor(form, folder, written);
     form.State().NoDeviceView = noDevice;
     return written;
 }

@@ -157,6 +157,18 @@ MacroImportResult ImportOneDriverMacro(DriverMacroLibrary& library, std::span<co
     return {MacroImportStatus::Imported, int(library.size() - 1)};
 }
 
+ImportFileSize CheckImportFileSize(size_t fileSize, size_t recordSize)
+{
+    if (fileSize == 0)
+        return ImportFileSize::Empty;
+    return fileSize < recordSize ? ImportFileSize::Short : ImportFileSize::Ok;
+}
+
+std::span<const uint8_t> WholeRecords(std::span<const uint8_t> file, size_t recordSize)
+{
+    return file.first(recordSize ? file.size() / recordSize * recordSize : 0);
+}
+
 size_t ApplyBaseMacroFile(std::span<const uint8_t> file, std::span<uint8_t, kDeviceImageSize> image)
 {
     const size_t n = std::min(file.size(), kBaseMacroFileSize);

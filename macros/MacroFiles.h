@@ -73,6 +73,16 @@ constexpr size_t kDriverMacroImportLimit = 9999;
 MacroImportResult ImportOneMacro(PcMacroLibrary& library, std::span<const uint8_t> file);
 MacroImportResult ImportOneDriverMacro(DriverMacroLibrary& library, std::span<const uint8_t> file);
 
+// Whether a file chosen for an import holds at least one whole record (256 bytes, or 2048 for
+// a driver record, or the 1024-byte base macro block). An empty or shorter file is refused
+// before anything changes: its missing bytes would read as zero and make a nameless or
+// truncated macro.
+enum class ImportFileSize { Empty, Short, Ok };
+ImportFileSize CheckImportFileSize(size_t fileSize, size_t recordSize);
+
+// The bytes of the whole records of an "Import All" file: a partial trailing record is left out.
+std::span<const uint8_t> WholeRecords(std::span<const uint8_t> file, size_t recordSize);
+
 // The engineering import: copies the file's first 1024 bytes over image 0x100-0x4FF. A
 // shorter file leaves the bytes it does not reach as they were. Returns the bytes copied.
 size_t ApplyBaseMacroFile(std::span<const uint8_t> file, std::span<uint8_t, kDeviceImageSize> image);

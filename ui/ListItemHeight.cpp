@@ -1,28 +1,8 @@
 #include "ui/ListItemHeight.h"
 
 #include <QListWidget>
-#include <QStyledItemDelegate>
 
 namespace tarq {
-
-namespace {
-
-// Keeps the row height fixed whatever the font; the lists' own drawing stays untouched.
-class FixedHeightDelegate : public QStyledItemDelegate {
-public:
-    FixedHeightDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
-    void setHeight(int height) { height_ = height; }
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
-    }
-
-private:
-    int height_;
-};
-
-} // namespace
 
 void SetItemHeight(QListWidget* list, int height)
 {

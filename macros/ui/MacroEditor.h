@@ -1,25 +1,93 @@
 #pragma once
-// The macro page: the macro library (LoadMacroLibrary at start-up), the macro name and event
-// lists, the delay and insert panels (MacroInsertMode) and writing a macro into a macro page.
-// Recording key and mouse input goes through macros/ui/MacroRecording.
+// The macro page's editing: the macro list LB_PCMacroName and the event list LB_macro (their
+// drawing, mouse handling and context panels Pnl_PCMacro and Pnl_DevContent), rename and delete
+// of a macro, the release mode, and edit, delete and insert of events (MacroEventEdits.cpp,
+// MacroInsertPanel.cpp). New Macro, showing a macro and recording belong to MacroRecording,
+// which holds the script; the library file is written through MacroLibraryStore.
+//
+// Every completed edit checks that the macro still fits its body, then shows the new script,
+// rebuilds the body and saves the library. An edit that would not fit is refused: the script
+// stays as it was and the user is told.
+
+#include "macros/MacroEdits.h"
+
+#include <QObject>
+#include <QPalette>
+#include <QPoint>
+#include <QString>
+
+class QListWidget;
+class QWidget;
 
 namespace tarq {
 
 class Controls;
+class MacroLibraryStore;
+class MacroRecording;
 class WindowServices;
 struct FormState;
 
-class MacroEditor {
+class MacroEditor : public QObject {
 public:
-    MacroEditor(FormState& state, Controls& controls, WindowServices& window);
+    MacroEditor(FormState& state, Controls& controls, WindowServices& window, MacroRecording& recording,
+                MacroLibraryStore& store);
 
-    // Connects this editor's controls.
+    // Connects this editor's controls and draws the two lists.
     void Wire();
 
+    // ---- the lists ----
+    void LB_PCMacroNameMouseDown(Qt::MouseButton button, QPoint pos);
+    void LB_PCMacroNameMouseUp(Qt::MouseButton button, QPoint globalPos);
+    void LB_macroMouseDown(Qt::MouseButton button, QPoint pos);
+    void LB_macroMouseUp(Qt::MouseButton button, QPoint globalPos);
+    // Hides the three context panels (Pnl_PCMacro, Pnl_DevContent, Pnl_DevFireContent).
+    void ClearMacro();
+
+    // ---- macros ----
+    void Btn_NewNameClick();
+    void Btn_DelPCMacroClick();
+    void IB_ReleaseStopClick() { SetReleaseMode(ReleaseMode::StopOnRelease); }
+    void IB_ReleaseContiueClick() { SetReleaseMode(ReleaseMode::PlayToEnd); }
+
+    // ---- events ----
+    void Btn_EditClick();
+    void Btn_DelClick();
+    void Btn_InsertClick();
+    void CB_InsertChange(int item);
+    void Btn_OKClick();
+    void Btn_CancelClick();
+
+    bool InsertPanelOpen() const;
+
 private:
+    QWidget* Find(const char* name) const;
+    QListWidget* List(const char* name) const;
+    int SelectedMacro() const;
+    int SelectedEvent() const;
+    QString Text(int strId, const char* fallback) const;
+    void Tell(const QString& text);
+    void SaveLibrary();
+    void SetReleaseMode(ReleaseMode mode);
+    void ShowContextPanel(const char* panel, QPoint globalPos);
+    void ClearEventView();
+    // Shows the edited script, rebuilds the body and saves; false (and the user told) when the
+    // macro would no longer fit its body.
+    bool CommitScript(const ScriptEdit& edit);
+    // Tells the user, once per shown macro, that buttons keep the copy of it they were given.
+    void NoteAssignedCopy(int row, bool always);
+    void CloseInsertPanel();
+    void ShowInsertFields(int item);
+    void WireInsertFields();
+
     FormState& state_;
     Controls& controls_;
     WindowServices& window_;
+    MacroRecording& recording_;
+    MacroLibraryStore& store_;
+    int insertTopRow_ = -1;
+    int insertSelectedRow_ = -1;
+    int notedRow_ = -1;
+    QPalette insertDelayPalette_;   // Edt_InsertDelay as the page built it   // the macro whose assigned copies the user was last told about
 };
 
 } // namespace tarq

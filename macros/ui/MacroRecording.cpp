@@ -375,6 +375,12 @@ void MacroRecording::ShowScript(int selectRow)
     }
 }
 
+void MacroRecording::ShowEditedScript(MacroScript script, int selectRow)
+{
+    script_ = std::move(script);
+    ShowScript(selectRow);
+}
+
 void MacroRecording::Btn_StartClick()
 {
     if (hooks_.hideAllMenu)

@@ -70,11 +70,17 @@ public:
     bool Recording() const { return session_ != nullptr; }
     bool Inserting() const { return inserting_; }
     bool StopFlag() const { return stopFlag_; }
+    // The insert panel's Cancel drops what an insert-recording took, and with it the refusal
+    // that a full body left behind: the next insert-recording may start.
+    void ClearStopFlag() { stopFlag_ = false; }
     // The macro script as the page holds it (mmo_macro).
     const MacroScript& Script() const { return script_; }
     bool SeesWholeDesktop() const { return capture_ && capture_->SeesWholeDesktop(); }
     // The insert panel's OK turns inserted lines into the body: this rebuilds and saves.
     void BuildMacroBody();
+    // The macro editor's completed edits: the script shown from now on (mmo_macro and
+    // LB_macro), with `selectRow` selected (none when -1).
+    void ShowEditedScript(MacroScript script, int selectRow);
 
 private:
     template <class T = QWidget>

@@ -30,6 +30,7 @@ namespace {
 constexpr int kLeftClickText = 210;
 constexpr int kKeepLeftText = 108;
 constexpr int kNoFreePageText = 130;
+constexpr int kReplacedCopyText = 926;
 constexpr int kEntryPrefixLength = 3;   // " * " in front of every entry's name
 
 // Entries that open a submenu, by tag.
@@ -394,10 +395,16 @@ void AssignmentEditor::AssignBaseMacro(int row)
         return;
     }
 
+    // A page reused for its name may hold another macro of that name that other buttons play:
+    // they play this one from now on, and the user is told.
+    const bool replacesPlayedCopy = BaseMacroPagesInUse(codes)[size_t(*page - 1)] && pages[*page - 1].name == macro.name
+                                    && pages[*page - 1].body != macro.body;
     const QString name = NameText(macro.name);
     if (!Assign(t, name, MacroKeyCode(*page, macro.body[macro_body::kModeOffset]), true))
         return;
     WritePage(macro, state_.MacroAreas.basePages[*page - 1]);
+    if (replacesPlayedCopy)
+        nav_.RefreshFormMessagDialog(state_.Text(kReplacedCopyText));
     if (auto* pageNames = controls_.get<QListWidget>("LB_MacroName")) {
         while (pageNames->count() < kBaseMacroPageCount)
             pageNames->addItem(QString());

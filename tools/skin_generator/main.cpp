@@ -414,7 +414,7 @@ void Panels()
         Draw(name, w, h, [&](QPainter& p) { Card(p, QRectF(0, 0, w, h)); });
     };
     panel(QStringLiteral("InsertKeyBase"), 280, 470);
-    panel(QStringLiteral("InsertDelayBase"), 270, 200);
+    panel(QStringLiteral("InsertDelayBase"), 280, 470);
     // Dialogs share the windows' see-through maroon corners.
     QImage image(360, 200, QImage::Format_RGB32);
     image.fill(kMaroon);

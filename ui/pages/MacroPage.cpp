@@ -21,7 +21,8 @@ namespace {
 
 constexpr int kPanelX = 640;
 constexpr int kPanelY = 178;
-constexpr QSize kPanelSize{330, 230};
+// The insert panel fills the right column: the layout places its buttons near the bottom.
+constexpr QSize kPanelSize{280, 470};
 constexpr QRect kDelayBox{620, 100, 390, 480};
 constexpr int kTextButtonHeight = 20;
 constexpr int kContextWidth = 120;

@@ -1,0 +1,88 @@
+// MacroEditor: editing and deleting one event of the shown macro (Pnl_DevContent's "Edit" and
+// "Delete"). Delays are edited in TForm6, keys in the single-key dialog TForm5, moves and repeat
+// counts in TForm7; a repeat end has nothing to edit.
+
+#include "macros/ui/MacroEditor.h"
+
+#include "app/FormState.h"
+#include "macros/ui/MacroRecording.h"
+#include "macros/ui/Unit6.h"
+#include "macros/ui/Unit7.h"
+#include "settings/ui/Unit5.h"
+#include "ui/Controls.h"
+#include "ui/WindowServices.h"
+
+#include <QWidget>
+
+namespace tarq {
+
+void MacroEditor::Btn_EditClick()
+{
+    const int row = SelectedEvent();
+    if (SelectedMacro() < 0 || row < 0)
+        return;
+    if (QWidget* panel = controls_.find(QStringLiteral("Pnl_DevContent")))
+        panel->hide();
+    const std::string line = recording_.Script()[size_t(row) + 1];
+    const int type = ScriptLineType(line);
+    const QString value = QString::fromStdString(ScriptLineValue(line));
+    const ValueDialog::Texts delayTexts{Text(521, "Input Delay Time"), Text(511, "OK"), Text(512, "Clear")};
+    const ValueDialog::Texts valueTexts{Text(523, "Input Value"), Text(511, "OK"), Text(512, "Clear")};
+
+    std::string edited;
+    switch (type) {
+    case 0: {
+        TForm6 dialog(window_.Window(), delayTexts);
+        dialog.SetValue(value);
+        if (dialog.exec() == QDialog::Accepted && !dialog.Value().isEmpty())
+            edited = DelayValueLine(dialog.Value().toStdString());
+        break;
+    }
+    case 1:
+    case 2: {
+        state_.OneKeyMode = type;
+        state_.OneKeyResult.clear();
+        TForm5 dialog(state_, window_.Window());
+        bool confirmed = false;
+        QObject::connect(&dialog, &TForm5::confirmed, &dialog, [&confirmed] { confirmed = true; });
+        dialog.FocusEdit();
+        dialog.exec();
+        // A dialog closed without a key changes nothing.
+        if (confirmed && !state_.OneKeyResult.isEmpty())
+            edited = std::to_string(type) + " " + state_.OneKeyResult.toStdString();
+        break;
+    }
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+    case 7: {
+        TForm7 dialog(window_.Window(), valueTexts, type == 7 ? TForm7::Kind::Repeat : TForm7::Kind::Move);
+        dialog.SetValue(value);
+        if (dialog.exec() != QDialog::Accepted || dialog.Value().isEmpty())
+            break;
+        const std::string text = dialog.Value().toStdString();
+        edited = type == 7 ? RepeatValueLine(text) : MoveValueLine(type >= 5, text);
+        break;
+    }
+    default:
+        return;   // a repeat end has no value
+    }
+    if (edited.empty())
+        return;
+    if (const auto edit = ReplaceScriptLine(recording_.Script(), row, edited))
+        CommitScript(*edit);
+}
+
+void MacroEditor::Btn_DelClick()
+{
+    const int row = SelectedEvent();
+    if (SelectedMacro() < 0 || row < 0)
+        return;
+    if (QWidget* panel = controls_.find(QStringLiteral("Pnl_DevContent")))
+        panel->hide();
+    if (const auto edit = DeleteScriptEvent(recording_.Script(), row))
+        CommitScript(*edit);
+}
+
+} // namespace tarq

@@ -1,0 +1,291 @@
+#include "macros/ui/MacroImportExport.h"
+
+#include "app/BusyScope.h"
+#include "app/FormState.h"
+#include "device/DeviceSession.h"
+#include "device/ImageTransfer.h"
+#include "macros/MacroFiles.h"
+#include "macros/ui/MacroLibraryStore.h"
+#include "macros/ui/MacroLibraryView.h"
+#include "macros/ui/MacroRecording.h"
+#include "platform/AtomicSave.h"
+#include "platform/ReadFileBytes.h"
+#include "ui/Controls.h"
+#include "ui/SkinLabel.h"
+#include "ui/WindowServices.h"
+
+#include <QFileDialog>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace tarq {
+
+namespace {
+
+constexpr int kDuplicateText = 106;
+constexpr int kNoMacroInFileText = 921;
+constexpr int kShortBaseFileText = 923;
+constexpr int kReadFailedText = 924;
+constexpr int kWriteFailedText = 925;
+constexpr int kNoAnswerText = 909;
+constexpr int kNotReadyText = 910;
+
+// The largest files read: a full PC library, a driver library of 9999 records.
+constexpr qint64 kPcLibraryBytes = qint64(kMacroFileSize);
+constexpr qint64 kDriverLibraryBytes = qint64(kDriverMacroImportLimit) * qint64(kDriverMacroRecordSize);
+
+QString PlatformFileDialog(QWidget* parent, MacroImportExport::FileDialog kind)
+{
+    if (kind == MacroImportExport::FileDialog::Open)
+        return QFileDialog::getOpenFileName(parent, {}, {}, QStringLiteral("LoadFile(*.bin)"));
+    QFileDialog dialog(parent, {}, {}, QStringLiteral("SaveFile(*.bin)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The dialog adds ".bin" itself, so it asks about the file that is really written.
+    dialog.setDefaultSuffix(QStringLiteral("bin"));
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().front()
+                                                                                   : QString();
+}
+
+} // namespace
+
+MacroImportExport::MacroImportExport(FormState& state, Controls& controls, WindowServices& window,
+                                     MacroRecording& recording, MacroLibraryStore& store, Hooks hooks)
+    : state_(state), controls_(controls), window_(window), recording_(recording), store_(store),
+      hooks_(std::move(hooks))
+{
+    if (!hooks_.chooseFile)
+        hooks_.chooseFile = [this](FileDialog kind) { return PlatformFileDialog(window_.Window(), kind); };
+}
+
+void MacroImportExport::Wire()
+{
+    const std::pair<const char*, void (MacroImportExport::*)()> buttons[] = {
+        {"Btn_ImportOne", &MacroImportExport::Btn_ImportOneClick},
+        {"Btn_Import", &MacroImportExport::Btn_ImportClick},
+        {"Btn_ExportOne", &MacroImportExport::Btn_ExportOneClick},
+        {"Btn_Export", &MacroImportExport::Btn_ExportClick}};
+    for (const auto& [name, handler] : buttons)
+        if (auto* label = controls_.get<TSkinLabel>(QString::fromLatin1(name)))
+            connect(label, &TSkinLabel::clicked, this, handler);
+    // The engineer page's button.
+    if (auto* button = controls_.get<QPushButton>(QStringLiteral("Btn_ImportBaseMacro")))
+        connect(button, &QPushButton::clicked, this, &MacroImportExport::Btn_ImportBaseMacroClick);
+}
+
+QString MacroImportExport::Text(int strId, const char* fallback) const
+{
+    const QString text = state_.Text(strId);
+    return text.isEmpty() ? QString::fromUtf8(fallback) : text;
+}
+
+void MacroImportExport::Tell(const QString& text)
+{
+    if (window_.ShowDialogMessage)
+        window_.ShowDialogMessage(text);
+}
+
+void MacroImportExport::HidePanels()
+{
+    for (const char* panel : {"Pnl_PCMacro", "Pnl_DevContent", "Pnl_DevFireContent"})
+        if (QWidget* w = controls_.find(QString::fromLatin1(panel)))
+            w->hide();
+}
+
+void MacroImportExport::ClearMacroView()
+{
+    recording_.ShowEditedScript({}, -1);
+    if (auto* memo = controls_.get<QPlainTextEdit>(QStringLiteral("mmo_wrscript")))
+        memo->clear();
+}
+
+void MacroImportExport::SaveLibrary()
+{
+    if (state_.EepromMode)
+        store_.RefreshPCMacro();
+    else
+        store_.RefreshDriverPCMacro();
+}
+
+std::optional<std::vector<uint8_t>> MacroImportExport::ReadImportFile(const QString& path, qint64 maxBytes,
+                                                                      size_t recordSize)
+{
+    QString error;
+    std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path, maxBytes, &error);
+    if (!bytes) {
+        Tell(Text(kReadFailedText, "The file could not be read:") + QLatin1Char('\n') + error);
+        return std::nullopt;
+    }
+    if (CheckImportFileSize(bytes->size(), recordSize) != ImportFileSize::Ok) {
+        Tell(recordSize == kBaseMacroFileSize
+                 ? Text(kShortBaseFileText, "This file is shorter than four macro pages (1024 bytes). Nothing was written.")
+                 : Text(kNoMacroInFileText, "This file is empty or shorter than one macro. Nothing was imported."));
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// ---- import ----
+
+void MacroImportExport::Btn_ImportOneClick()
+{
+    MacroLibraryView library(state_);
+    const bool full = state_.EepromMode ? library.Count() >= kPcMacroImportLimit
+                                        : size_t(library.Count()) >= kDriverMacroImportLimit;
+    if (full)
+        return;
+    const QString path = hooks_.chooseFile(FileDialog::Open);
+    if (path.isEmpty())
+        return;
+    HidePanels();
+    const size_t recordSize = state_.EepromMode ? kMacroRecordSize : kDriverMacroRecordSize;
+    const auto bytes = ReadImportFile(path, qint64(recordSize), recordSize);
+    if (!bytes)
+        return;
+    ClearMacroView();
+    const MacroImportResult result = state_.EepromMode ? ImportOneMacro(state_.PcMacros, *bytes)
+                                                       : ImportOneDriverMacro(state_.DriverMacros, *bytes);
+    switch (result.status) {
+    case MacroImportStatus::Duplicate: Tell(Text(kDuplicateText, "This macro already exists")); return;
+    case MacroImportStatus::NoName:
+        Tell(Text(kNoMacroInFileText, "This file is empty or shorter than one macro. Nothing was imported."));
+        return;
+    case MacroImportStatus::LibraryFull: return;
+    case MacroImportStatus::Imported: break;
+    }
+    store_.RefreshPCMacroName();
+    SaveLibrary();
+    if (auto* list = controls_.get<QListWidget>(QStringLiteral("LB_PCMacroName")))
+        list->setCurrentRow(result.row);
+}
+
+void MacroImportExport::Btn_ImportClick()
+{
+    const QString path = hooks_.chooseFile(FileDialog::Open);
+    if (path.isEmpty())
+        return;
+    HidePanels();
+    const size_t recordSize = state_.EepromMode ? kMacroRecordSize : kDriverMacroRecordSize;
+    const auto bytes = ReadImportFile(path, state_.EepromMode ? kPcLibraryBytes : kDriverLibraryBytes, recordSize);
+    if (!bytes)
+        return;
+    ClearMacroView();
+    const std::span<const uint8_t> records = WholeRecords(*bytes, recordSize);
+    // The previous library is replaced; rows left empty between records close up.
+    if (state_.EepromMode)
+        state_.PcMacros = ReadMacroLibraryFile(records);
+    else
+        state_.DriverMacros = ReadDriverMacroFile(records);
+    store_.RefreshPCMacroName();
+    SaveLibrary();
+}
+
+// ---- export ----
+
+void MacroImportExport::WriteExport(const QString& chosen, std::span<const uint8_t> bytes)
+{
+    const QString path = QString::fromStdString(ExportFileName(chosen.toStdString()));
+    QString error;
+    if (!SaveFileAtomically(path, bytes, &error))
+        Tell(Text(kWriteFailedText, "The file could not be written:") + QLatin1Char('\n') + error);
+}
+
+void MacroImportExport::Btn_ExportOneClick()
+{
+    auto* list = controls_.get<QListWidget>(QStringLiteral("LB_PCMacroName"));
+    const int row = list ? list->currentRow() : -1;
+    if (row < 0 || row >= MacroLibraryView(state_).Count())
+        return;
+    HidePanels();
+    const QString chosen = hooks_.chooseFile(FileDialog::Save);
+    if (chosen.isEmpty())
+        return;
+    if (state_.EepromMode)
+        WriteExport(chosen, WriteSingleMacroFile(state_.PcMacros[size_t(row)]));
+    else
+        WriteExport(chosen, WriteSingleDriverMacroFile(state_.DriverMacros[size_t(row)]));
+}
+
+void MacroImportExport::Btn_ExportClick()
+{
+    const QString chosen = hooks_.chooseFile(FileDialog::Save);
+    HidePanels();
+    if (chosen.isEmpty())
+        return;
+    if (state_.EepromMode)
+        WriteExport(chosen, WriteMacroLibraryFile(state_.PcMacros));
+    else
+        WriteExport(chosen, WriteDriverMacroFile(state_.DriverMacros));
+}
+
+// ---- the base macro file ----
+
+void MacroImportExport::RefreshMacroName()
+{
+    auto* list = controls_.get<QListWidget>(QStringLiteral("LB_MacroName"));
+    if (!list)
+        return;
+    const QSignalBlocker quiet(list);
+    list->clear();
+    for (const auto& page : state_.MacroAreas.basePages) {
+        MacroName name{};
+        std::copy_n(page.begin(), kMacroNameSize, name.begin());
+        list->addItem(QString::fromStdU16String(MacroNameToUtf16(name)));
+    }
+}
+
+void MacroImportExport::Btn_ImportBaseMacroClick()
+{
+    if (hooks_.hideAllMenu)
+        hooks_.hideAllMenu();
+    const QString path = hooks_.chooseFile(FileDialog::Open);
+    if (path.isEmpty())
+        return;
+    const auto bytes = ReadImportFile(path, qint64(kBaseMacroFileSize), kBaseMacroFileSize);
+    if (!bytes)
+        return;
+
+    BusyScope busy(state_, window_, BusyScope::TimerOnly);
+    // The pages in the program: the file's block, unpacked with the checks of a read image.
+    ApplyBaseMacroFile(*bytes, state_.DeviceImage);
+    const BaseMacroPages pages = UnpackBaseMacroPages(state_.DeviceImage);
+    for (size_t p = 0; p < pages.size(); ++p) {
+        auto& page = state_.MacroAreas.basePages[p];
+        std::copy(pages[p].name.begin(), pages[p].name.end(), page.begin());
+        std::copy(pages[p].body.begin(), pages[p].body.end(), page.begin() + kMacroNameSize);
+    }
+    RefreshMacroName();
+
+    window_.ShowLoadingScreen();
+    window_.WaitPumping(1);
+    DeviceSession* device = hooks_.device ? hooks_.device() : nullptr;
+    QString outcome;
+    if (!device) {
+        outcome = Text(kNoAnswerText, "The mouse did not answer. Nothing was written.");
+    } else {
+        FeatureProtocol& protocol = device->Protocol;
+        switch (OpenExchange(protocol)) {
+        case ExchangeState::Open:
+            // The mouse gets the file's bytes as read, whatever the checks above cleared.
+            if (protocol.ConfigReady && protocol.ChipCode == kChipThatStoresWrites)
+                protocol.WriteMemory(kBaseMacroBlockAddress, uint32_t(kBaseMacroFileSize), *bytes);
+            else
+                outcome = Text(kNotReadyText, "The mouse's memory is not ready. Nothing was written.");
+            CloseExchange(protocol);
+            break;
+        case ExchangeState::NotReady:
+            outcome = Text(kNotReadyText, "The mouse's memory is not ready. Nothing was written.");
+            break;
+        case ExchangeState::NoAnswer:
+            outcome = Text(kNoAnswerText, "The mouse did not answer. Nothing was written.");
+            break;
+        }
+    }
+    window_.HideLoadingScreen();
+    window_.WaitPumping(1);
+    if (!outcome.isEmpty())
+        Tell(outcome);
+}
+
+} // namespace tarq

@@ -1,0 +1,76 @@
+#pragma once
+// The macro list's Import One, Import All, Export One and Export All (Pnl_PCMacro), in the
+// library of the current mode, and the engineer page's import of a base macro file straight
+// into the mouse (Btn_ImportBaseMacro).
+//
+// A file chosen for an import must hold at least one whole record (256 bytes, 2048 in driver
+// mode, 1024 for the base macro file): an empty or shorter file is refused with a message and
+// changes nothing. Import All takes the whole records and leaves out a partial trailing one.
+// The file dialogs are a hook, so tests hand in paths.
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace tarq {
+
+class Controls;
+class DeviceSession;
+class MacroLibraryStore;
+class MacroRecording;
+class WindowServices;
+struct FormState;
+
+class MacroImportExport : public QObject {
+public:
+    enum class FileDialog { Open, Save };
+    struct Hooks {
+        // Asks for a file; an empty text when the user chose none. The platform's dialog when
+        // empty ("LoadFile(*.bin)" / "SaveFile(*.bin)", asking before overwriting).
+        std::function<QString(FileDialog)> chooseFile;
+        // HideAllMenu: closes the open menus.
+        std::function<void()> hideAllMenu;
+        // The device session of the form; null while there is none.
+        std::function<DeviceSession*()> device;
+    };
+
+    MacroImportExport(FormState& state, Controls& controls, WindowServices& window, MacroRecording& recording,
+                      MacroLibraryStore& store, Hooks hooks);
+
+    void Wire();
+    // Replaces the file dialogs (tests hand in the paths a user would choose).
+    void SetFileDialog(std::function<QString(FileDialog)> choose) { hooks_.chooseFile = std::move(choose); }
+
+    void Btn_ImportOneClick();
+    void Btn_ImportClick();
+    void Btn_ExportOneClick();
+    void Btn_ExportClick();
+    void Btn_ImportBaseMacroClick();
+
+private:
+    QString Text(int strId, const char* fallback) const;
+    void Tell(const QString& text);
+    void HidePanels();
+    void ClearMacroView();
+    void SaveLibrary();
+    // The file's bytes, at most `maxBytes`; nothing (and the user told) when it cannot be read
+    // or holds less than `recordSize` bytes.
+    std::optional<std::vector<uint8_t>> ReadImportFile(const QString& path, qint64 maxBytes, size_t recordSize);
+    void WriteExport(const QString& chosen, std::span<const uint8_t> bytes);
+    // LB_MacroName from the six base macro pages.
+    void RefreshMacroName();
+
+    FormState& state_;
+    Controls& controls_;
+    WindowServices& window_;
+    MacroRecording& recording_;
+    MacroLibraryStore& store_;
+    Hooks hooks_;
+};
+
+} // namespace tarq
