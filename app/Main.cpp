@@ -44,6 +44,7 @@
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 #include "ui/engineer/EngineerPage.h"
+#include "ui/engineer/KeyTest.h"
 #include "ui/language/LanguageSwitch.h"
 #include "ui/pages/PageKit.h"
 #include "ui/pages/Pages.h"
@@ -160,7 +161,11 @@ void TForm1::CreateSubsystems()
 {
     settings_ = std::make_unique<SettingsMapping>(state_, controls_, *this);
     gun_ = std::make_unique<GunPage>(controls_);
-    engineer_ = std::make_unique<EngineerPage>(state_, controls_);
+    engineer_ = std::make_unique<EngineerPage>(
+        state_, controls_, *this,
+        EngineerPage::Hooks{[this]() -> FeatureProtocol* { return device_ ? &device_->Protocol : nullptr; },
+                            [this] { nav_->HideAllMenu(); }, [this] { nav_->Btn_Engineer_0Click(); },
+                            [this] { return recording_ && recording_->Recording(); }});
     nav_ = std::make_unique<Navigation>(state_, controls_, *this, *settings_, *gun_, *engineer_,
                                         Navigation::Hooks{[this] { return device_ && device_->Link.mouseOpen(); }});
     settings_->hooks.showKeyModeView = [this](bool game) {
@@ -356,6 +361,7 @@ void TForm1::FormCreate()
     // Language 1 and its layout; the list item height of the macro lists.
     state_.LanguageIndex = 1;
     ApplyLayout();
+    engineer_->ShowEngineerButtons(state_.Org.engineerEnable);
     for (const char* list : {"LB_PCMacroName", "LB_MacroName", "LB_macro", "LB_FireMacroName", "LB_FireMacro"})
         if (auto* w = controls_.get<QListWidget>(list))
             SetItemHeight(w, state_.Style.macroNameHeight);
@@ -409,7 +415,10 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::FormCloseQuery()
 {
-    // Nothing is written at shutdown; the mouse is only marked absent.
+    // Nothing is written at shutdown; the mouse is only marked absent. A key test's worker
+    // stops first: it may be reading the mouse.
+    if (engineer_)
+        engineer_->Keys().Abandon();
     if (device_)
         device_->Link.HidHandle.reset();
     state_.DevTimer.stop();
