@@ -136,7 +136,12 @@ TForm1::TForm1(QWidget* parent, DeviceOptions devices)
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+// The device session goes before the engineer page: a key test's worker must not outlive it.
+TForm1::~TForm1()
+{
+    if (engineer_)
+        engineer_->Keys().Abandon();
+}
 
 // Messages sit on the skin's dark surface with the accent colour on their one button, so a
 // message never looks like it came from another program.

@@ -447,6 +447,15 @@ void EngineerPageTest::closingTheWindowStopsARunningTest()
     const size_t sent = t.device.mouse->requestsSent().size();
     QTest::qWait(3 * KeyTest::kPollPauseMs);
     QCOMPARE(t.device.mouse->requestsSent().size(), sent);   // the worker has ended
+
+    // A form destroyed without closing stops its worker before it lets the mouse go.
+    KeyTestForm other;
+    QTest::mouseClick(other.button, Qt::LeftButton);
+    QTest::qWait(3 * KeyTest::kPollPauseMs);
+    other.device.form.reset();
+    const size_t after = other.device.mouse->requestsSent().size();
+    QTest::qWait(3 * KeyTest::kPollPauseMs);
+    QCOMPARE(other.device.mouse->requestsSent().size(), after);
 }
 
 void EngineerPageTest::demoReportsButtonsPressedOverTheWindow()
