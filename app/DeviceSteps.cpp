@@ -9,6 +9,7 @@
 #include <QShortcut>
 #include <QSystemTrayIcon>
 
+#include "app/DemoPointerButtons.h"
 #include "config/DefaultImages.h"
 #include "device/DeviceSession.h"
 #include "device/ui/DeviceCommands.h"
@@ -71,13 +72,16 @@ void TForm1::ResetDeviceLink()
 }
 
 // The demo's plug: a tray menu entry and Ctrl+Shift+U pull the emulated mouse out or put it
-// back, so the device-lost path can be seen without hardware.
+// back, so the device-lost path can be seen without hardware. The buttons pressed over the
+// window are the emulated mouse's, for the key test.
 void TForm1::AddDemoPlug()
 {
     auto toggle = [this] {
         if (DemoDevices* demo = device_->Demo())
             demo->setMousePlugged(!demo->mousePlugged());
     };
+    if (DemoDevices* demo = device_->Demo())
+        new DemoPointerButtons(this, demo->mouse());
     auto* shortcut = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+U")), this);
     connect(shortcut, &QShortcut::activated, this, toggle);
     if (!trayIcon_)

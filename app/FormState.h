@@ -51,6 +51,8 @@ struct FormState {
     QString FontName;
     QString Title;
     QString Text(int strId) const { return Texts.value(strId); }
+    // The locale whose column of the built-in caption table captions the engineer page.
+    uint32_t EngineerCaptionLocale = 0;
 
     // ---- timers: the device check (DevTimerFirst every 20 ms until the first search has
     // acted, then DevTimer every 3000 ms), the rolling caption and the key test countdown ----

@@ -46,6 +46,7 @@
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 #include "ui/engineer/EngineerPage.h"
+#include "ui/engineer/KeyTest.h"
 #include "ui/language/LanguageSwitch.h"
 #include "ui/pages/PageKit.h"
 #include "ui/pages/Pages.h"
@@ -137,7 +138,12 @@ TForm1::TForm1(QWidget* parent, DeviceOptions devices)
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+// The device session goes before the engineer page: a key test's worker must not outlive it.
+TForm1::~TForm1()
+{
+    if (engineer_)
+        engineer_->Keys().Abandon();
+}
 
 // Messages sit on the skin's dark surface with the accent colour on their one button, so a
 // message never looks like it came from another program.
@@ -162,7 +168,11 @@ void TForm1::CreateSubsystems()
 {
     settings_ = std::make_unique<SettingsMapping>(state_, controls_, *this);
     gun_ = std::make_unique<GunPage>(state_, controls_, *this);
-    engineer_ = std::make_unique<EngineerPage>(state_, controls_);
+    engineer_ = std::make_unique<EngineerPage>(
+        state_, controls_, *this,
+        EngineerPage::Hooks{[this]() -> FeatureProtocol* { return device_ ? &device_->Protocol : nullptr; },
+                            [this] { nav_->HideAllMenu(); }, [this] { nav_->Btn_Engineer_0Click(); },
+                            [this] { return recording_ && recording_->Recording(); }});
     nav_ = std::make_unique<Navigation>(state_, controls_, *this, *settings_, *gun_, *engineer_,
                                         Navigation::Hooks{[this] { return device_ && device_->Link.mouseOpen(); }});
     settings_->hooks.showKeyModeView = [this](bool game) {
@@ -376,6 +386,7 @@ void TForm1::FormCreate()
     // Language 1 and its layout; the list item height of the macro lists.
     state_.LanguageIndex = 1;
     ApplyLayout();
+    engineer_->ShowEngineerButtons(state_.Org.engineerEnable);
     for (const char* list : {"LB_PCMacroName", "LB_MacroName", "LB_macro", "LB_FireMacroName", "LB_FireMacro"})
         if (auto* w = controls_.get<QListWidget>(list))
             SetItemHeight(w, state_.Style.macroNameHeight);
@@ -431,7 +442,10 @@ void TForm1::closeEvent(QCloseEvent* event)
 
 void TForm1::FormCloseQuery()
 {
-    // Nothing is written at shutdown; the mouse is only marked absent.
+    // Nothing is written at shutdown; the mouse is only marked absent. A key test's worker
+    // stops first: it may be reading the mouse.
+    if (engineer_)
+        engineer_->Keys().Abandon();
     if (device_)
         device_->Link.HidHandle.reset();
     state_.DevTimer.stop();

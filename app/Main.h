@@ -17,6 +17,7 @@
 #include "macros/ui/PlatformInputCapture.h"
 #include "ui/Controls.h"
 #include "ui/WindowServices.h"
+#include "ui/language/LanguageApply.h"
 
 class QSystemTrayIcon;
 
@@ -136,7 +137,9 @@ public:
     void ReadOrgConfiguration();
     void ApplyLayout();
     void ApplyLanguage();
-    void ApplyEngineerCaptions();
+    // Captions the engineer page from the caption table's column of this locale (the system's
+    // by default).
+    void ApplyEngineerCaptions(uint32_t localeId = SystemLocaleId());
     void ReadDefaultImage();
     void ResetDeviceLink();
 

@@ -1,5 +1,6 @@
 #include "app/PageRenderer.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
@@ -23,10 +24,11 @@
 #include "macros/ui/Unit6.h"
 #include "macros/ui/Unit7.h"
 #include "settings/ui/AssignmentEditor.h"
-#include "ui/language/LanguageSwitch.h"
 
 #include <QComboBox>
-#include <QListWidget>
+#include "language/EngineerCaptions.h"
+#include "ui/engineer/EngineerPage.h"
+#include "ui/engineer/KeyTest.h"
 #include "settings/ui/Unit2.h"
 #include "settings/ui/Unit5.h"
 
@@ -156,6 +158,48 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
         for (const char* entry : entries)
             f.Assignment().KeyByTagMouseEnter(f.control<TSkinLabel>(entry));
     };
+    // The caption column the engineer page shows now, to put back at the end.
+    const uint32_t chinese = kLocaleChineseChina;
+    const uint32_t english = 1033;
+    auto* mainButton = form.control<QAbstractButton>("Btn_Main_6");
+    const std::string_view chineseMain = EngineerCaptions(chinese).CaptionText(0);
+    const uint32_t shownColumn = mainButton && mainButton->text() == QString::fromUtf8(chineseMain.data(), qsizetype(chineseMain.size()))
+                                     ? chinese : english;
+    auto endKeyTest = [](TForm1& f) {
+        KeyTest& keys = f.Engineer().Keys();
+        if (keys.Flashing())
+            keys.EndFlash(1);
+        keys.Abandon();
+    };
+    auto column = [&](TForm1& f, bool zh) {
+        endKeyTest(f);
+        f.ApplyEngineerCaptions(zh ? chinese : english);
+    };
+    auto engineerLocked = [&](TForm1& f, bool zh) {
+        column(f, zh);
+        nav.ShowOnlyPage(6);
+        f.SizeWindowForEngineer();
+    };
+    auto engineerTab = [&](TForm1& f, bool zh, int tab) {
+        column(f, zh);
+        change(View::Engineer);
+        if (auto* tabs = f.control<QTabWidget>("Pg_Parameter"))
+            tabs->setCurrentIndex(tab);
+    };
+    // Two ticks after the start: "4...".
+    auto engineerCountdown = [&](TForm1& f, bool zh) {
+        engineerTab(f, zh, 0);
+        KeyTest& keys = f.Engineer().Keys();
+        keys.btn_TestKeysClick();
+        keys.TestTimerTimer();
+        keys.TestTimerTimer();
+    };
+    // Key 1 hidden during its flash; the tick that comes meanwhile restores the caption.
+    auto engineerFlash = [&](TForm1& f) {
+        KeyTest& keys = f.Engineer().Keys();
+        keys.BeginFlash(1);
+        keys.TestTimerTimer();
+    };
     const Shot shots[] = {
         {"01-buttons-office", [&](TForm1&) { change(View::Office); }},
         {"02-buttons-game", [&](TForm1&) { change(View::Game); }},
@@ -168,11 +212,18 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
         {"06-macro", [&](TForm1&) { change(View::Macro); }},
         {"07-gun", [&](TForm1&) { nav.ShowOnlyPage(5); }},
         {"08-gun-editor", [&](TForm1& f) { f.Gun().Img_Base_5DblClick(); }},
-        {"09-engineer", [&](TForm1&) { change(View::Engineer); }},
-        {"10-engineer-tab", [&](TForm1& f) {
-             if (auto* tabs = f.control<QTabWidget>("Pg_Parameter"))
-                 tabs->setCurrentIndex(1);
-         }},
+        // The engineer page in both columns of its caption table: locked as it first shows,
+        // then unlocked, with a key test counting down and flashing key 1.
+        {"09-engineer-locked", [&](TForm1& f) { engineerLocked(f, false); }},
+        {"09-engineer-locked-zh", [&](TForm1& f) { engineerLocked(f, true); }},
+        {"09-engineer", [&](TForm1& f) { engineerTab(f, false, 0); }},
+        {"09-engineer-zh", [&](TForm1& f) { engineerTab(f, true, 0); }},
+        {"10-engineer-tab", [&](TForm1& f) { engineerTab(f, false, 1); }},
+        {"10-engineer-tab-zh", [&](TForm1& f) { engineerTab(f, true, 1); }},
+        {"10-engineer-countdown", [&](TForm1& f) { engineerCountdown(f, false); }},
+        {"10-engineer-flash", [&](TForm1& f) { engineerFlash(f); }},
+        {"10-engineer-countdown-zh", [&](TForm1& f) { engineerCountdown(f, true); }},
+        {"10-engineer-flash-zh", [&](TForm1& f) { engineerFlash(f); }},
         {"11-menu-standard", [&](TForm1& f) { openSubmenu(f, View::Office, {"Key_Standard"}); }},
         {"12-menu-special-dpi", [&](TForm1& f) { openSubmenu(f, View::Game, {"Key_Special", "Key_CPIKey"}); }},
         {"13-menu-media", [&](TForm1& f) { openSubmenu(f, View::Office, {"Key_Media"}); }},
@@ -197,6 +248,8 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
         }
         written << path;
     }
+    endKeyTest(form);
+    form.ApplyEngineerCaptions(shownColumn);
     // The gun page with each gun selected, then with its fire macro editor open, in both
     // languages; the language shown before is restored.
     const int language = form.State().LanguageIndex;

@@ -143,9 +143,10 @@ void TForm1::ApplyLanguage()
     state_.Title = ToQString(texts.title);
 }
 
-void TForm1::ApplyEngineerCaptions()
+void TForm1::ApplyEngineerCaptions(uint32_t localeId)
 {
-    tarq::ApplyEngineerCaptions(this, EngineerCaptions(SystemLocaleId()));
+    state_.EngineerCaptionLocale = localeId;
+    tarq::ApplyEngineerCaptions(this, EngineerCaptions(localeId));
 }
 
 } // namespace tarq

@@ -3,6 +3,7 @@
 //   tarq362a                      start the program (a second start raises the first window)
 //   tarq362a --demo               the same with the emulated mouse plugged in
 //   tarq362a --demo-driver        the emulated mouse with its companion driver (driver mode)
+//   tarq362a --engineer           open the engineer page once the first device check has acted
 //   tarq362a --render-pages DIR   save every page as a PNG file in DIR and end
 //   tarq362a --quit-after-show    print the start-up time and memory once the window shows, end
 //   tarq362a --list | --read FILE | --apply FILE | --reset N   the command line (--help)
@@ -20,6 +21,7 @@
 #include "app/PageRenderer.h"
 #include "app/SingleInstance.h"
 #include "app/cli/CommandLine.h"
+#include "ui/engineer/EngineerPage.h"
 
 namespace {
 
@@ -75,7 +77,9 @@ int main(int argc, char** argv)
                                         QStringLiteral("Run with the built-in emulated mouse (Ctrl+Shift+U or the tray menu unplugs it)."));
     const QCommandLineOption demoDriverOption(QStringLiteral("demo-driver"),
                                               QStringLiteral("As --demo, with the settings kept by the emulated companion driver."));
-    parser.addOptions({renderOption, quitOption, demoOption, demoDriverOption});
+    const QCommandLineOption engineerOption(QStringLiteral("engineer"),
+                                            QStringLiteral("Open the engineer page once the first device check has acted."));
+    parser.addOptions({renderOption, quitOption, demoOption, demoDriverOption, engineerOption});
     parser.process(app);
 
     if (parser.isSet(renderOption)) {
@@ -125,6 +129,8 @@ int main(int argc, char** argv)
     tarq::TForm1 form(nullptr, devices);
     mainForm = &form;
     form.CreateLoadingScreen();
+    if (parser.isSet(engineerOption))
+        form.Engineer().OpenWhenDeviceCheckActed();
 
     if (parser.isSet(quitOption)) {
         QObject::connect(&form, &tarq::TForm1::FirstShown, &app, [&] {

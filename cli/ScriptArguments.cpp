@@ -114,7 +114,7 @@ ScriptRequest ParseScriptArguments(const std::vector<std::string>& args)
 std::string HelpText()
 {
     std::string text =
-        "Usage: tarq362a [--demo] [--demo-driver] [--render-pages DIR] [--quit-after-show]\n"
+        "Usage: tarq362a [--demo] [--demo-driver] [--engineer] [--render-pages DIR] [--quit-after-show]\n"
         "       tarq362a [--demo] --list | --read FILE | --apply FILE | --reset N\n"
         "\n"
         "Configuration utility for the TARQ362A gaming mouse (USB " + hex4(kMouseVendorId) + ":" + hex4(kMouseProductId) +
@@ -125,6 +125,7 @@ std::string HelpText()
         "Window:\n"
         "  --demo               use the built-in emulated mouse (its memory is kept in the data folder)\n"
         "  --demo-driver        as --demo, with the settings kept by the emulated companion driver\n"
+        "  --engineer           open the engineer page once the first device check has acted\n"
         "  --render-pages DIR   save every page as a PNG file in DIR and end\n"
         "  --quit-after-show    print the start-up time and memory once the window shows, then end\n"
         "\n"

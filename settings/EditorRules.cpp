@@ -103,4 +103,17 @@ std::string CorrectLedCount(std::string_view text, bool leaving)
     return *v < 4 ? "4" : std::string(text);
 }
 
+std::string CorrectYOffset(std::string_view text)
+{
+    if (text == "-")
+        return std::string(text);
+    const bool negative = !text.empty() && text.front() == '-';
+    const std::optional<int> v = DecimalValue(negative ? text.substr(1) : text);
+    if (!v)
+        return "0";
+    if (negative)
+        return *v > 128 ? "-128" : std::string(text);
+    return *v > 127 ? "127" : std::string(text);
+}
+
 } // namespace tarq

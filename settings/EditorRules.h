@@ -41,4 +41,8 @@ std::string CorrectSpeedStep(std::string_view text);
 // edit is left.
 std::string CorrectLedCount(std::string_view text, bool leaving);
 
+// A fire macro's Y offset, a signed byte: a lone "-" stays (a negative number is being
+// entered); otherwise empty gives "0", 128 and above "127", below -128 "-128".
+std::string CorrectYOffset(std::string_view text);
+
 } // namespace tarq

@@ -48,6 +48,9 @@ OrgReadResult ReadOrgConfiguration(std::string_view text, std::string_view resou
     number("Num_Order", org.numOrder);
     number("Ap_Mode", org.apMode);
     number("DPI_Count", org.dpiCount);
+    // Optional: org configurations written before the key existed do not name it.
+    if (reader.Has("Engineer_Enable"))
+        flag("Engineer_Enable", org.engineerEnable);
 
     org.gun6Num = std::clamp(org.gun6Num, 1, 2);
     org.gun7Num = std::clamp(org.gun7Num, 1, 3);

@@ -30,6 +30,7 @@ struct OrgConfiguration {
     int numOrder = 0;                // Num_Order: 0 numbers the LED count 1..10, 1 counts down
     int apMode = 0;                  // Ap_Mode: 0 EEPROM, 1 driver, 2 EEPROM and driver
     int dpiCount = 11;               // DPI_Count: 1..12 DPI values offered
+    bool engineerEnable = false;     // Engineer_Enable: the engineer page button is shown
 
     // Every mode but the driver mode keeps the settings in the mouse.
     bool EepromMode() const { return apMode != 1; }

@@ -1,6 +1,8 @@
 #include "ui/HexEdit.h"
 
 #include <QKeyEvent>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 
 namespace tarq {
 
@@ -35,7 +37,12 @@ void TKVRNEdit::keyPressEvent(QKeyEvent* event)
     QLineEdit::keyPressEvent(event);
 }
 
-TIntEdit::TIntEdit(QWidget* parent) : TKVRNEdit(parent) {}
+// Pasted or dropped text is held to the same characters as typed text; text set by the program
+// is not checked.
+TIntEdit::TIntEdit(QWidget* parent) : TKVRNEdit(parent)
+{
+    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
+}
 
 bool TIntEdit::acceptsTyped(QChar c) const { return c >= u'0' && c <= u'9'; }
 
@@ -51,7 +58,10 @@ void TIntEdit::setValue(int value)
     setText(value <= 0 ? QString() : QString::number(value));
 }
 
-THexEdit::THexEdit(QWidget* parent) : TKVRNEdit(parent) {}
+THexEdit::THexEdit(QWidget* parent) : TKVRNEdit(parent)
+{
+    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9A-Fa-f]*")), this));
+}
 
 bool THexEdit::acceptsTyped(QChar c) const
 {

@@ -8,8 +8,8 @@
 // THexEdit   a TKVRNEdit that takes only hexadecimal digits as typed input; its value is its
 //            text read as a hexadecimal number (empty reads 0).
 //
-// Only typed characters are filtered: text set by the program is taken as it is, so a handler
-// that corrects the text after every change sees exactly what the user produced.
+// Only the user's input is filtered (typed, pasted or dropped): text set by the program is taken
+// as it is, so a handler that corrects the text after every change sees exactly what it set.
 
 #include <QLineEdit>
 

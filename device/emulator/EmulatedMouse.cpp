@@ -139,8 +139,9 @@ void EmulatedMouse::execute(std::span<const uint8_t> rq)
         } else {
             reply_[2] = faults.configNotReady ? 0 : status::kConfigReadyBit;
             reply_[3] = chipByte;
-            reply_[5] = static_cast<uint8_t>(buttonState & 0xFF);
-            reply_[6] = static_cast<uint8_t>(buttonState >> 8);
+            const uint16_t buttons = buttonState.load();
+            reply_[5] = static_cast<uint8_t>(buttons & 0xFF);
+            reply_[6] = static_cast<uint8_t>(buttons >> 8);
             statusReady_ = faults.statusState == status::kReadyForAccess;
             memoryAccess_ = statusReady_ && !faults.configNotReady;
         }

@@ -58,7 +58,11 @@ public:
     uint8_t chipByte = 0xFD;            // status reply byte 3 (0xFD is the chip that stores writes)
     uint8_t ledTypeBits = 0x00;         // status reply byte 3 bits 7..6 after 0x5A, 0xD9
     uint16_t driverIdentifier = 0x0001; // CmdDriverId reply
-    uint16_t buttonState = 0;           // status reply bytes 5 (low) and 6 (high)
+    // Status reply bytes 5 (low) and 6 (high): the buttons held down. Tests set it directly;
+    // the key test reads it from its worker thread while the window thread changes it.
+    std::atomic<uint16_t> buttonState{0};
+    void pressButtons(uint16_t bits) { buttonState.fetch_or(bits); }
+    void releaseButtons(uint16_t bits) { buttonState.fetch_and(static_cast<uint16_t>(~bits)); }
     std::array<uint8_t, 4> cpiLedRecord{};
 
     // How latency is spent: a real sleep in the benchmark, the virtual clock in tests.

@@ -1,8 +1,11 @@
 #pragma once
 // A waiter on a virtual clock: sleeping advances the clock instantly, so protocol tests
-// run in microseconds and can assert the exact time the protocol would have waited.
+// run in microseconds and can assert the exact time the protocol would have waited. A worker
+// thread may sleep on it while the window thread does.
 
 #include "device/Waiter.h"
+
+#include <atomic>
 
 namespace tarq {
 
@@ -16,8 +19,8 @@ public:
     void reset() { elapsed_ = 0; pumps_ = 0; }
 
 private:
-    long long elapsed_ = 0;
-    int pumps_ = 0;
+    std::atomic<long long> elapsed_{0};
+    std::atomic<int> pumps_{0};
 };
 
 } // namespace tarq

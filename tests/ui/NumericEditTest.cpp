@@ -1,6 +1,8 @@
 // The numeric edits and the colour swatch: typed input is filtered, values read and write as
 // the pages expect.
 
+#include <QApplication>
+#include <QClipboard>
 #include <QTest>
 
 #include "ui/HexEdit.h"
@@ -12,6 +14,7 @@ class NumericEditTest : public QObject {
     Q_OBJECT
 private slots:
     void intEditTakesOnlyDigitsWhenTyped();
+    void pastedTextKeepsTheSameCharacters();
     void intEditValue_data();
     void intEditValue();
     void hexEditTakesOnlyHexDigits();
@@ -32,6 +35,27 @@ void NumericEditTest::intEditTakesOnlyDigitsWhenTyped()
     // Text set by the program is taken as it is: the change handlers correct it.
     edit.setText("-5");
     QCOMPARE(edit.text(), QStringLiteral("-5"));
+}
+
+void NumericEditTest::pastedTextKeepsTheSameCharacters()
+{
+    TIntEdit decimal;
+    decimal.setText("1");
+    decimal.end(false);
+    QApplication::clipboard()->setText("2b");
+    decimal.paste();
+    QCOMPARE(decimal.text(), QStringLiteral("1"));
+    QApplication::clipboard()->setText("23");
+    decimal.paste();
+    QCOMPARE(decimal.text(), QStringLiteral("123"));
+
+    THexEdit hex;
+    QApplication::clipboard()->setText("0g");
+    hex.paste();
+    QCOMPARE(hex.text(), QString());
+    QApplication::clipboard()->setText("aF");
+    hex.paste();
+    QCOMPARE(hex.text(), QStringLiteral("aF"));
 }
 
 void NumericEditTest::intEditValue_data()

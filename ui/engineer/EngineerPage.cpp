@@ -1,23 +1,49 @@
 #include "ui/engineer/EngineerPage.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "app/FormState.h"
+#include "skin/LayoutKeys.h"
 #include "ui/Controls.h"
 #include "ui/SkinLabel.h"
+#include "ui/WindowServices.h"
+#include "ui/engineer/EngineerEdits.h"
+#include "ui/engineer/KeyTest.h"
 
 namespace tarq {
 
-EngineerPage::EngineerPage(FormState& state, Controls& controls) : state_(state), controls_(controls) {}
+namespace {
+
+constexpr Qt::KeyboardModifiers kChordModifiers = Qt::ControlModifier | Qt::ShiftModifier;
+
+} // namespace
+
+EngineerPage::EngineerPage(FormState& state, Controls& controls, WindowServices& window, Hooks givenHooks)
+    : hooks(std::move(givenHooks)), state_(state), controls_(controls), window_(window),
+      edits_(std::make_unique<EngineerEdits>(controls)),
+      keyTest_(std::make_unique<KeyTest>(state, controls, window, KeyTest::Hooks{this->hooks.protocol, this->hooks.hideAllMenu}))
+{
+}
+
+EngineerPage::~EngineerPage() = default;
 
 void EngineerPage::Wire()
 {
     if (auto* logo = controls_.get<TSkinLabel>("Img_Logo4"))
-        QObject::connect(logo, &TSkinLabel::doubleClicked, logo, [this] { Img_Logo4DblClick(); });
+        connect(logo, &TSkinLabel::doubleClicked, this, &EngineerPage::Img_Logo4DblClick);
+    edits_->Wire();
+    keyTest_->Wire();
+    // The chord is seen before the control with the focus takes the key.
+    qApp->installEventFilter(this);
 }
 
 void EngineerPage::Img_Logo4DblClick()
 {
+    unlocked_ = true;
     if (auto* tabs = controls_.get<QTabWidget>("Pg_Parameter"))
         if (QWidget* engineer = controls_.get("ts_Engineer"))
             tabs->setTabVisible(tabs->indexOf(engineer), true);
@@ -28,6 +54,61 @@ void EngineerPage::Img_Logo4DblClick()
                              "lbl_SensorOri", "cb_SensorOri"})
         if (QWidget* w = controls_.get(name))
             w->setEnabled(true);
+    // The key test is offered once unlocked; a test under way keeps its button disabled.
+    if (auto* test = controls_.get<QPushButton>("btn_TestKeys")) {
+        test->show();
+        if (!keyTest_->Running())
+            test->setEnabled(true);
+    }
+}
+
+void EngineerPage::ShowEngineerButtons(bool shown)
+{
+    for (int copy = 1; copy <= kPageCopies; ++copy)
+        for (const char* prefix : {"Btn_Engineer_", "Img_Engineer_"})
+            if (QWidget* w = controls_.get(QLatin1String(prefix) + QString::number(copy)))
+                w->setVisible(shown);
+    if (QWidget* w = controls_.get("Btn_Engineer_6"))
+        w->setVisible(shown);
+}
+
+void EngineerPage::OpenWhenDeviceCheckActed()
+{
+    auto open = [this] {
+        if (hooks.openPage)
+            hooks.openPage();
+    };
+    QTimer& first = state_.DevTimerFirst;
+    if (!first.isActive()) {
+        QTimer::singleShot(0, this, open);
+        return;
+    }
+    // The device check connected itself to the timer first, so this runs after each check;
+    // the check stops the timer once it has acted.
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = connect(&first, &QTimer::timeout, this, [this, connection, open] {
+        if (state_.DevTimerFirst.isActive())
+            return;
+        disconnect(*connection);
+        open();
+    });
+}
+
+bool EngineerPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_E || (key->modifiers() & ~Qt::KeypadModifier) != kChordModifiers)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != window_.Window())
+        return false;
+    if (hooks.recording && hooks.recording())
+        return false;   // the keys belong to the recording
+    if (!key->isAutoRepeat() && hooks.openPage)
+        hooks.openPage();
+    return true;
 }
 
 } // namespace tarq

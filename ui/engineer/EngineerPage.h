@@ -1,26 +1,73 @@
 #pragma once
-// The engineer page (page 6): what the logo's double click unlocks (Img_Logo4DblClick: the
-// engineer tab, the default and gun-macro import buttons, the LED type and sensor orientation
-// controls). The key test (btn_TestKeys with TestTimer's countdown) and the page's remaining
-// handlers belong here. Its settings controls are read and set by SettingsMapping.
+// The engineer page (page 6): the ways in, the unlocking of its engineer controls, and its own
+// parts, the edit rules of the engineer tab (EngineerEdits) and the key test (KeyTest). Its
+// settings controls are read and set by SettingsMapping.
+//
+// Ways in, each through the page change of the engineer page button (Btn_Engineer_0Click), so
+// without a mouse each does what a click does:
+//  - the engineer page button, shown on every page when the org key Engineer_Enable is 1;
+//  - Ctrl+Shift+E anywhere on the main window, except while a macro recording runs, which
+//    takes every key the user presses;
+//  - the command line option --engineer, once the first device check has acted.
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
 
 namespace tarq {
 
 class Controls;
+class EngineerEdits;
+class FeatureProtocol;
+class KeyTest;
+class WindowServices;
 struct FormState;
 
-class EngineerPage {
+class EngineerPage : public QObject {
 public:
-    EngineerPage(FormState& state, Controls& controls);
+    struct Hooks {
+        // The device session's protocol; null before the session exists.
+        std::function<FeatureProtocol*()> protocol;
+        // HideAllMenu.
+        std::function<void()> hideAllMenu;
+        // Btn_Engineer_0Click: the page change with its checks.
+        std::function<void()> openPage;
+        // Whether a macro recording is running.
+        std::function<bool()> recording;
+    };
 
-    // Connects the double click on the logo.
+    EngineerPage(FormState& state, Controls& controls, WindowServices& window, Hooks hooks);
+    ~EngineerPage() override;
+
+    // Filled by the form; the key test keeps its own copy of the protocol and menu hooks.
+    Hooks hooks;
+
+    // Connects the double click on the banner, the chord, the edits and the key test.
     void Wire();
 
+    // Unlocks the engineer controls for the rest of the run.
     void Img_Logo4DblClick();
+    bool Unlocked() const { return unlocked_; }
+
+    // The engineer page button on pages 1-4 and 6, as the org key Engineer_Enable says.
+    void ShowEngineerButtons(bool shown);
+    // Opens the page once the first device check has acted (at once when it is not running).
+    void OpenWhenDeviceCheckActed();
+
+    EngineerEdits& Edits() { return *edits_; }
+    KeyTest& Keys() { return *keyTest_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     FormState& state_;
     Controls& controls_;
+    WindowServices& window_;
+    std::unique_ptr<EngineerEdits> edits_;
+    std::unique_ptr<KeyTest> keyTest_;
+    bool unlocked_ = false;
 };
 
 } // namespace tarq
