@@ -38,12 +38,12 @@ struct ListForm {
         form.State().AppFolder = dir.path() + QLatin1Char('/');
     }
 
-    // The engineer page with its engineer tab taking input, as its unlock leaves it.
+    // The engineer page, whose unlock lets its engineer tab take input.
     void OpenEngineerPage()
     {
         form.show();
         form.Nav().ChangeView(View::Engineer);
-        form.control("ts_Engineer")->setEnabled(true);
+        QVERIFY(form.control("ts_Engineer")->isEnabled());
     }
 
     QString FilePath() const { return dir.path() + "/TARQ362A Fire Macro.bin"; }

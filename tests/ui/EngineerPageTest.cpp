@@ -248,12 +248,12 @@ void EngineerPageTest::unlockShowsAndEnablesExactlyItsList()
     QCOMPARE(Changed(before, Snapshot(page)),
              QStringList({"Btn_Default shown", "Btn_ImportGunMacro shown", "btn_TestKeys enabled",
                           "btn_TestKeys shown", "cb_SensorOri enabled", "gbLEDType enabled",
-                          "lbl_SensorOri enabled"}));
-    // The LED type buttons were only disabled through their group; the engineer tab shows
-    // values and takes no input.
+                          "lbl_SensorOri enabled", "ts_Engineer enabled"}));
+    // The LED type buttons were only disabled through their group; the engineer tab takes
+    // input once unlocked.
     for (const char* name : {"rb_MCULED", "rb_RBLED", "rb_SyncLED", "rb_BreLED"})
         QVERIFY2(c.form.control(name)->isEnabled(), name);
-    QVERIFY(!c.form.control("ts_Engineer")->isEnabled());
+    QVERIFY(c.form.control("ts_Engineer")->isEnabled());
 
     // Nothing locks them again.
     const auto unlocked = Snapshot(page);
@@ -275,8 +275,6 @@ void EngineerPageTest::numericEditsRefuseTypedLetters()
     for (int m = 1; m <= 10; ++m)
         for (const char* ch : {"R", "G", "B"})
             names << QStringLiteral("edt_FireMacroColor%1%2").arg(m).arg(ch);
-    // The engineer tab takes no input; it is opened here to type into its edits.
-    c.form.control("ts_Engineer")->setEnabled(true);
     for (const QString& name : names) {
         auto* edit = c.form.control<TIntEdit>(name);
         QVERIFY2(edit, qPrintable(name + " is no TIntEdit"));

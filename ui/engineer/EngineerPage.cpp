@@ -44,9 +44,13 @@ void EngineerPage::Wire()
 void EngineerPage::Img_Logo4DblClick()
 {
     unlocked_ = true;
+    // The engineer tab takes input once unlocked: the gun key list and the fire macro colours
+    // are edited there.
     if (auto* tabs = controls_.get<QTabWidget>("Pg_Parameter"))
-        if (QWidget* engineer = controls_.get("ts_Engineer"))
+        if (QWidget* engineer = controls_.get("ts_Engineer")) {
             tabs->setTabVisible(tabs->indexOf(engineer), true);
+            engineer->setEnabled(true);
+        }
     for (const char* name : {"Btn_Default", "Btn_ImportGunMacro"})
         if (QWidget* w = controls_.get(name))
             w->show();
