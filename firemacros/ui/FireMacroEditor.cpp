@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QEvent>
-#include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -12,6 +11,7 @@
 #include "app/FormState.h"
 #include "firemacros/FireScriptEdits.h"
 #include "firemacros/ui/FireMacroRecording.h"
+#include "macros/ui/Unit6.h"
 #include "settings/ui/ShownControls.h"
 #include "ui/Controls.h"
 #include "ui/SkinLabel.h"
@@ -70,11 +70,17 @@ FireMacroEditor::FireMacroEditor(FormState& state, Controls& controls, WindowSer
       recording_(std::make_unique<FireMacroRecording>(std::move(createCapture), this))
 {
     recording_->onLine = [this](int index, const QString& line) { RecordingLine(index, line); };
+    // The delay dialog of the macro editor, working for this editor while it is open.
     askDelay = [this](int currentMs) -> std::optional<int> {
-        bool ok = false;
-        const int ms = QInputDialog::getInt(window_.Window(), state_.Text(kRecordText), QStringLiteral("ms"),
-                                            currentMs, 0, kMaxDelayRecordMs, 1, &ok);
-        return ok ? std::optional<int>(ms) : std::nullopt;
+        const auto text = [this](int id, const char* fallback) {
+            const QString t = state_.Text(id);
+            return t.isEmpty() ? QString::fromUtf8(fallback) : t;
+        };
+        TForm6 dialog(window_.Window(), {text(521, "Input Delay Time"), text(511, "OK"), text(512, "Clear")});
+        dialog.SetValue(QString::number(currentMs));
+        if (dialog.exec() != QDialog::Accepted || dialog.Value().isEmpty())
+            return std::nullopt;
+        return dialog.Value().toInt();
     };
 }
 
