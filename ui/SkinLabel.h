@@ -23,6 +23,7 @@ public:
     QString picture() const { return picture_; }
 
     void setAutoSizeToPicture(bool on) { autoSize_ = on; }
+    bool autoSizeToPicture() const { return autoSize_; }
 
 signals:
     void clicked();

@@ -33,8 +33,20 @@ constexpr int kColumnWidth = 64;
 constexpr int kRowY[] = {112, 152, 192, 232, 272, 312};   // release, count, Y, offset, delay, colour
 // The fire macro editor is a card at the right of the page, above Confirm and Cancel.
 constexpr QRect kEditorCard{716, 100, 278, 416};
+
 constexpr int kEditorX = kEditorCard.x() + 4;
 constexpr int kFireMacros = 10;
+
+// The insert panels' background is drawn for the macro page's taller panel; the fire macro
+// editor's box is smaller, so its copy is scaled to the box instead of running off the page.
+TSkinLabel* BoxPicture(QWidget* page, const char* name, const QRect& box)
+{
+    TSkinLabel* picture = Picture(page, name, box.topLeft(), "InsertDelayBase");
+    picture->setAutoSizeToPicture(false);
+    picture->setScaledContents(true);
+    picture->resize(box.size());
+    return picture;
+}
 
 constexpr int kChoiceCaptionWidth = 250;
 
@@ -115,7 +127,7 @@ void BuildFireEditor(QWidget* page, QWidget* form)
     SkinButton(page, "FireStart", DefaultText(400), {kEditorX, 278}, "MacroS_01");
 
     const QRect box(kEditorX, 314, 270, 200);
-    Picture(page, "Img_FireDelay", box.topLeft(), "InsertDelayBase");
+    BoxPicture(page, "Img_FireDelay", box);
     QFrame* delay = Panel(page, "GB_FireDelay", box);
     auto* delayModes = new QButtonGroup(delay);
     auto* releaseModes = new QButtonGroup(delay);
@@ -133,7 +145,7 @@ void BuildFireEditor(QWidget* page, QWidget* form)
     Choice(delay, "Img_FireReleaseContiue", "IB_FireReleaseContiue", "rb_FireReleaseContinue",
            DefaultText(437), {12, 130}, true, releaseModes);
 
-    Picture(page, "Img_FireInsert", box.topLeft(), "InsertDelayBase")->hide();
+    BoxPicture(page, "Img_FireInsert", box)->hide();
     QFrame* insert = Panel(page, "Gb_InsertFire", box);
     Combo(insert, "CB_InsertFire", QRect(12, 12, 220, 24),
           {DefaultText(410), DefaultText(411), DefaultText(446), DefaultText(447),

@@ -1,4 +1,6 @@
 #include "ui/skin/SkinWindow.h"
+
+#include "ui/SkinLabel.h"
 #include "config/EngineerSettings.h"
 #include "skin/LayoutKeys.h"
 
@@ -82,8 +84,11 @@ bool SetPicture(QWidget* root, const QString& control, const QString& picture)
     if (!label || pixmap.isNull())
         return false;
     label->setPixmap(pixmap);
-    // Picture controls take the size of their picture; captions are sized from them.
-    label->resize(pixmap.size());
+    // Picture controls take the size of their picture, unless they were given a box to fill;
+    // captions are sized from them.
+    const auto* skinLabel = qobject_cast<TSkinLabel*>(label);
+    if (!skinLabel || skinLabel->autoSizeToPicture())
+        label->resize(pixmap.size());
     return true;
 }
 
