@@ -1,5 +1,7 @@
 #include "app/FormLoading.h"
 
+#include "ui/pages/DefaultTexts.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -20,6 +22,7 @@ TFormLoadingUI::TFormLoadingUI(QWidget* mainWindow)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("FormLoadingUI"));
+    caption_ = pages::DefaultText(kLoadingStrId);
     setFixedSize(kWidth, kHeight);
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);

@@ -13,6 +13,7 @@ public:
     static constexpr int kWidth = 206;
     static constexpr int kHeight = 196;
     static constexpr int kCreationDrop = 40;   // placed this much below centre when created
+    static constexpr int kLoadingStrId = 903;  // the caption's text
 
     // Creates the screen over `mainWindow`: centred, 40 pixels low, topmost, animating.
     explicit TFormLoadingUI(QWidget* mainWindow);
@@ -20,7 +21,8 @@ public:
     // Centres the screen over the main window (halves rounded toward zero).
     void CentreOver(const QWidget* mainWindow, int drop = 0);
 
-    // The text under the animation ("Loading..." in the current language).
+    // The text under the animation (Str903, "Loading...", in the current language; the
+    // language-1 text until the first one is set).
     void SetCaption(const QString& caption);
     // What is moving and how far: a stage text and a bar of bytes done. Cleared when hidden.
     void ShowProgress(const QString& stage, qint64 done, qint64 total);
@@ -40,7 +42,7 @@ protected:
 private:
     QTimer WaitGif;
     int frame_ = 0;
-    QString caption_ = QStringLiteral("Loading...");
+    QString caption_;
     QString stage_;
     qint64 done_ = 0;
     qint64 total_ = 0;

@@ -300,6 +300,7 @@ void TForm1::BuildControls()
     pages::BuildLightPage(page(3));
     pages::BuildMacroPage(page(4), this);
     pages::BuildGunPage(page(5), this);
+    pages::BuildFooter(page(5), 5);
     pages::BuildEngineerPage(page(6));
     pages::BuildMenus(this);
 

@@ -10,8 +10,10 @@
 
 #include <functional>
 
+#include "app/FormLoading.h"
 #include "app/Main.h"
 #include "firemacros/ui/FireMacroEditor.h"
+#include "device/ui/DeviceCommands.h"
 #include "firemacros/ui/GunPage.h"
 #include "ui/Navigation.h"
 #include "ui/language/LanguageSwitch.h"
@@ -294,6 +296,32 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
         dialog->hide();
     }
     RenderMacroEditor(form, folder, written);
+    {
+        // Page 1 with its footer, and the loading screen before and during a write, in the first
+        // two languages; the form's own language is restored after.
+        const int language = form.State().LanguageIndex;
+        for (int shown : {1, 2}) {
+            if (!form.Language().Switch(shown))
+                continue;
+            change(View::Office);
+            TFormLoadingUI loading(&form);
+            loading.SetCaption(form.State().Text(TFormLoadingUI::kLoadingStrId));
+            loading.show();
+            QApplication::processEvents();
+            const QString suffix = QStringLiteral("-lang%1.png").arg(shown);
+            const std::pair<QString, QWidget*> pictures[] = {
+                {QStringLiteral("25-footer") + suffix, &form}, {QStringLiteral("26-loading") + suffix, &loading}};
+            for (const auto& [file, widget] : pictures)
+                if (widget->grab().save(QDir(folder).filePath(file), "PNG"))
+                    written << QDir(folder).filePath(file);
+            loading.ShowProgress(form.State().Text(DeviceCommands::kTextWriting), 1024, 2048);
+            QApplication::processEvents();
+            const QString progress = QDir(folder).filePath(QStringLiteral("27-loading-progress") + suffix);
+            if (loading.grab().save(progress, "PNG"))
+                written << progress;
+        }
+        form.Language().Switch(language);
+    }
     form.State().NoDeviceView = noDevice;
     return written;
 }

@@ -43,13 +43,14 @@ void TForm1::ShowLoadingProgress(const QString& stage, qint64 done, qint64 total
 void TForm1::CreateLoadingScreen()
 {
     loading_ = std::make_unique<TFormLoadingUI>(this);
+    loading_->SetCaption(state_.Text(TFormLoadingUI::kLoadingStrId));
     state_.DevTimerFirst.start();
 }
 
 void TForm1::ShowLoadingScreen()
 {
     if (loading_) {
-        loading_->SetCaption(state_.Text(903));
+        loading_->SetCaption(state_.Text(TFormLoadingUI::kLoadingStrId));
         loading_->CentreOver(this);
         loading_->show();
         loading_->raise();

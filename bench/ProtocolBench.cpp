@@ -109,8 +109,9 @@ void runUnplug(const char* operation, double fraction, int latencyMs)
     SleepingWaiter waiter;
     FeatureProtocol protocol(link, waiter);
     const bool read = std::strcmp(operation, "Read") == 0;
-    // The length of the whole transfer without an unplug, to place the unplug in it.
-    const double fullMs = read ? kReadFloorMs : 2 * kWriteFloorMs;
+    // The length of the whole transfer without an unplug, to place the unplug in it: an Apply
+    // writes the image and reads it back once.
+    const double fullMs = read ? kReadFloorMs : kWriteFloorMs + kReadFloorMs;
     const auto unplugAt = std::chrono::milliseconds(static_cast<int>(fullMs * fraction));
 
     std::chrono::steady_clock::time_point unpluggedAt{};

@@ -18,12 +18,12 @@ std::string format(const char* pattern, auto... values)
 
 bool isThisMouse(const HidAttributes& a) { return a.vendorId == kMouseVendorId && a.productId == kMouseProductId; }
 
-// Why the open of `path` failed, found by trying it once more and asking the bus.
+// Why the open of `path` failed, found by trying it once more.
 Outcome openFailure(HidBus& bus, const std::string& path)
 {
-    if (bus.open(path))
+    switch (bus.probe(path)) {
+    case HidOpenFailure::None:
         return {ExitCode::Failed, "the mouse at " + path + " opened only on the second try; run the command again"};
-    switch (bus.lastOpenFailure()) {
     case HidOpenFailure::PermissionDenied:
         return {ExitCode::PermissionDenied,
                 "permission denied on " + path +

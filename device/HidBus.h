@@ -50,15 +50,11 @@ public:
     virtual ~HidBus() = default;
     // Paths of the present HID interfaces, in the system's enumeration order.
     virtual std::vector<std::string> interfacePaths() = 0;
-    // Open one interface; nullptr when it cannot be opened (held exclusively, gone, no rights).
+    // Open one interface; nullptr when it cannot be opened (held exclusively, gone, no rights),
+    // and lastOpenFailure() then says why.
     virtual std::unique_ptr<HidDevice> open(const std::string& path) = 0;
-    // Whether the device check counts this interface. Windows opens every HID interface with
-    // access 0 for its attributes, so it counts all of them; a backend whose open needs read and
-    // write rights also counts an interface that refuses only for lack of permission.
-    virtual bool countable(const std::string& path) { return open(path) != nullptr; }
-    // The path of a configuration interface of this identity that is present but cannot be
-    // opened for lack of permission; empty when there is none (or the system cannot tell).
-    virtual std::string permissionRefusedPath(uint16_t /*vendorId*/, uint16_t /*productId*/) { return {}; }
+    // Why the last failed open failed.
+    virtual HidOpenFailure lastOpenFailure() const { return HidOpenFailure::Other; }
 
     // What an interface tells about itself without being opened, so an interface this user may
     // not open can still be recognised. Backends that learn nothing before an open open it.
@@ -67,8 +63,21 @@ public:
         const std::unique_ptr<HidDevice> device = open(path);
         return device ? device->attributes() : HidAttributes{};
     }
-    // Why the last failed open failed.
-    virtual HidOpenFailure lastOpenFailure() const { return HidOpenFailure::Other; }
+
+    // The one way to learn whether an interface opens and, when it does not, why: it is opened
+    // once and closed again. None when it opened.
+    HidOpenFailure probe(const std::string& path);
+
+    // Whether the device check counts this interface: it opens, or it exists and refuses only
+    // for lack of permission. Windows opens every HID interface with access 0 for its
+    // attributes and so counts all of them; a system whose open needs read and write rights
+    // counts a node closed to this user the same way.
+    bool countable(const std::string& path);
+
+    // The path of a present configuration interface (feature reports of the configuration
+    // length) of this identity that refuses to open for lack of permission; empty when there
+    // is none, or when the system cannot tell.
+    std::string permissionRefusedPath(uint16_t vendorId, uint16_t productId);
 };
 
 } // namespace tarq

@@ -81,6 +81,9 @@ constexpr Binding kPageCaptions[] = {
     {"lbl_Fire_Marco_Stop_Release", 843}, {"lbl_Fire_Marco_Count", 844},
     {"lbl_Fire_Marco_Y", 845}, {"lbl_Fire_Marco_Y_Offset", 846},
     {"lbl_Fire_Marco_Delay", 847}, {"lbl_Fire_Marco_Color", 848},
+    // The footer of pages 1-5
+    {"lbl_Footer_1", 980}, {"lbl_Footer_2", 980}, {"lbl_Footer_3", 980}, {"lbl_Footer_4", 980},
+    {"lbl_Footer_5", 980},
 };
 
 constexpr int kInsertListIds[] = {410, 411, 412, 413, 446, 447, 440, 441, 442, 443};

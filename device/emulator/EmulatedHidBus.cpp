@@ -96,25 +96,6 @@ std::vector<std::string> EmulatedHidBus::interfacePaths()
     return paths;
 }
 
-bool EmulatedHidBus::countable(const std::string& path)
-{
-    std::lock_guard lock(mutex_);
-    for (const Interface& i : interfaces_)
-        if (i.path == path && present(i) && (i.openable || i.permissionRefused))
-            return true;
-    return false;
-}
-
-std::string EmulatedHidBus::permissionRefusedPath(uint16_t vendorId, uint16_t productId)
-{
-    std::lock_guard lock(mutex_);
-    for (const Interface& i : interfaces_)
-        if (present(i) && i.permissionRefused && i.attributes.vendorId == vendorId && i.attributes.productId == productId
-            && i.attributes.featureReportLength == kConfigFeatureReportLength)
-            return i.path;
-    return {};
-}
-
 std::unique_ptr<HidDevice> EmulatedHidBus::open(const std::string& path)
 {
     std::lock_guard lock(mutex_);

@@ -21,8 +21,8 @@ public:
         bool openable = true;
         bool present = true;
         std::shared_ptr<EmulatedMouse> firmware; // null: a device that never answers reports
-        HidOpenFailure refusal = HidOpenFailure::Busy; // why an interface that is not openable fails
-        bool permissionRefused = false;          // with openable false: a node without access rights
+        // Why an interface that is not openable fails; PermissionDenied: a node without access rights.
+        HidOpenFailure refusal = HidOpenFailure::Busy;
     };
 
     // A bus with the emulated mouse plugged in: its configuration interface (8-byte feature
@@ -37,8 +37,6 @@ public:
 
     std::vector<std::string> interfacePaths() override;
     std::unique_ptr<HidDevice> open(const std::string& path) override;
-    bool countable(const std::string& path) override;
-    std::string permissionRefusedPath(uint16_t vendorId, uint16_t productId) override;
     HidAttributes describe(const std::string& path) override;
     HidOpenFailure lastOpenFailure() const override { return lastOpenFailure_; }
 

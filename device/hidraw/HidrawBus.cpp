@@ -194,38 +194,6 @@ std::vector<std::string> HidrawBus::interfacePaths()
     return paths;
 }
 
-bool HidrawBus::countable(const std::string& path)
-{
-    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-    if (fd >= 0) {
-        ::close(fd);
-        return true;
-    }
-    return errno == EACCES || errno == EPERM;
-}
-
-std::string HidrawBus::permissionRefusedPath(uint16_t vendorId, uint16_t productId)
-{
-    for (const std::string& path : interfacePaths()) {
-        const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
-        if (fd >= 0) {
-            ::close(fd);
-            continue;
-        }
-        if (errno != EACCES && errno != EPERM)
-            continue;
-        // sysfs tells the identity and the descriptor without opening the node.
-        const fs::path deviceDir = fs::path(sysRoot_) / "class" / "hidraw" / fs::path(path).filename() / "device";
-        HidAttributes a;
-        if (!identityFromUevent(deviceDir, a) || a.vendorId != vendorId || a.productId != productId)
-            continue;
-        if (FeatureReportByteLength(readBytes(deviceDir / "report_descriptor")) != kConfigFeatureReportLength)
-            continue;
-        return path;
-    }
-    return {};
-}
-
 std::unique_ptr<HidDevice> HidrawBus::open(const std::string& path)
 {
     int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);

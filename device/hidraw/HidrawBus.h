@@ -18,9 +18,6 @@ public:
 
     std::vector<std::string> interfacePaths() override;
     std::unique_ptr<HidDevice> open(const std::string& path) override;
-    // A node that refuses for lack of permission is counted, as Windows counts every interface.
-    bool countable(const std::string& path) override;
-    std::string permissionRefusedPath(uint16_t vendorId, uint16_t productId) override;
     // From sysfs alone, which every user may read: the node need not be openable.
     HidAttributes describe(const std::string& path) override;
     HidOpenFailure lastOpenFailure() const override { return lastOpenFailure_; }

@@ -35,10 +35,6 @@ constexpr const char* kRecordFile = "DriverTempCPIAndLedData.bin";
 constexpr const char* kPressedPicture = "BtnS_03";
 constexpr int kArrivalSettleMs = 250;      // after the last arrival notice, before the check
 constexpr int kOutcomeShownMs = 2500;      // how long a success note stays up
-// Texts of the transfers beyond the system's own messages.
-constexpr int kTextReading = 904, kTextWriting = 905, kTextVerifying = 906;
-constexpr int kTextWritten = 907, kTextRead = 908, kTextNoAnswer = 909, kTextNotReady = 910;
-constexpr int kTextNoRights = 900, kTextNoRightsFix = 901, kTextCannotKeep = 902;
 
 QString ResetFile(bool eeprom, int n)
 {

@@ -37,6 +37,11 @@ public:
     // device timers.
     void Wire();
 
+    // Texts of the transfers beyond the system's own messages.
+    static constexpr int kTextReading = 904, kTextWriting = 905, kTextVerifying = 906;
+    static constexpr int kTextWritten = 907, kTextRead = 908, kTextNoAnswer = 909, kTextNotReady = 910;
+    static constexpr int kTextNoRights = 900, kTextNoRightsFix = 901, kTextCannotKeep = 902;
+
     // Steps of other subsystems that run inside a transfer; each is skipped while unset.
     struct Hooks {
         // RefreshMouseSystemParameterA and B: the pointer settings shown after a read.

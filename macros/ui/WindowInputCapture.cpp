@@ -1,6 +1,6 @@
 #include "macros/ui/WindowInputCapture.h"
 
-#include "macros/KeysymToVirtualKey.h"
+#include "ui/KeyEventVirtualKey.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -11,15 +11,6 @@
 namespace tarq {
 
 namespace {
-
-uint16_t VirtualKeyOf(const QKeyEvent& key)
-{
-    uint32_t sym = key.nativeVirtualKey();
-    // Synthetic events carry no native key; Qt's codes of Latin-1 keys are their keysyms.
-    if (sym == 0 && key.key() > 0 && key.key() < 0x100)
-        sym = uint32_t(key.key());
-    return VirtualKeyFromKeysym(sym);
-}
 
 std::optional<MouseButton> ButtonOf(Qt::MouseButton button)
 {

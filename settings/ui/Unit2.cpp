@@ -6,7 +6,7 @@
 
 #include "app/FormState.h"
 #include "settings/KeyboardKeys.h"
-#include "settings/QtKeyToVirtualKey.h"
+#include "ui/KeyEventVirtualKey.h"
 #include "settings/ui/KeyDialogSkin.h"
 
 namespace tarq {
@@ -70,7 +70,7 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event)
     if (watched == edit_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const Qt::KeyboardModifiers mods = key->modifiers();
-        Edt_AssemblyKeyDown(QtKeyToVirtualKey(key->key(), mods & Qt::KeypadModifier), mods & Qt::ShiftModifier,
+        Edt_AssemblyKeyDown(VirtualKeyOf(*key), mods & Qt::ShiftModifier,
                             mods & Qt::ControlModifier, mods & Qt::AltModifier);
         return true;   // the dialog's own keys (Escape, Return, Tab) are keys to take here
     }

@@ -5,7 +5,7 @@
 
 #include "app/FormState.h"
 #include "settings/KeyboardKeys.h"
-#include "settings/QtKeyToVirtualKey.h"
+#include "ui/KeyEventVirtualKey.h"
 #include "settings/ui/KeyDialogSkin.h"
 
 namespace tarq {
@@ -39,7 +39,7 @@ bool TForm5::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == edit_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        Edt_EditKeyKeyDown(QtKeyToVirtualKey(key->key(), key->modifiers() & Qt::KeypadModifier));
+        Edt_EditKeyKeyDown(VirtualKeyOf(*key));
         return true;
     }
     return QDialog::eventFilter(watched, event);

@@ -466,7 +466,7 @@ void DeviceCommandsTest::mouseClosedToThisUserIsNamed()
     EmulatedHidBus::Interface* config = f.bus->find("emulated:mouse-config");
     QVERIFY(config);
     config->openable = false;
-    config->permissionRefused = true;
+    config->refusal = HidOpenFailure::PermissionDenied;
     f.Tick();
     QCOMPARE(f.messages.size(), 1);
     QVERIFY(f.messages[0].contains("emulated:mouse-config"));

@@ -87,7 +87,7 @@ TEST(DeviceLink, CountsOnlyInterfacesThatOpen)
     // Counted: it refuses only for lack of permission, as Windows would still open it for its
     // attributes. It is never opened.
     EmulatedHidBus::Interface noRights = iface("no-rights", kConfig, false);
-    noRights.permissionRefused = true;
+    noRights.refusal = HidOpenFailure::PermissionDenied;
     bus.add(noRights);
     DeviceLink link(bus);
     EXPECT_EQ(link.CountHidInterfaces(), 3);

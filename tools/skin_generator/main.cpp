@@ -107,10 +107,8 @@ void Background()
     p.setPen(kDim);
     p.setFont(Font(9));
     p.drawText(QPoint(25, 46), QStringLiteral("GAMING MOUSE"));
-    // Footer.
+    // Footer rule; the footer's text is a label of the window, in the current language.
     p.fillRect(QRect(0, 590, kSkinWidth, 1), kBorder);
-    p.setFont(Font(10));
-    p.drawText(QPoint(24, 625), QStringLiteral("TARQ362A Gaming Mouse utility"));
     p.end();
     Save(image, QStringLiteral("L1_BackGround"));
 }

@@ -55,11 +55,21 @@ const char* const kFrameButtons[] = {
 };
 const int kFrameButtonCount = int(std::size(kFrameButtons));
 
+void BuildFooter(QWidget* page, int copy)
+{
+    // Under the background's footer rule, in the dim text colour of the skin.
+    TSkinLabel* footer = Caption(page, "lbl_Footer_" + QString::number(copy), DefaultText(kFooterStrId),
+                                 QRect(24, 612, 420, 20));
+    footer->setStyleSheet(QStringLiteral("color: rgb(112, 122, 136); font-size: 10px;"));
+    footer->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
 void BuildFrame(QWidget* page, int copy)
 {
     const QString n = QString::number(copy);
     Picture(page, "Img_Base_" + n, {0, 0}, "L1_BackGround");
     Picture(page, "Img_P" + n, {0, 0});
+    BuildFooter(page, copy);
 
     for (const FrameButton& b : kButtons) {
         QString caption = b.strId >= 0 ? DefaultText(b.strId) : QString();
