@@ -24,7 +24,7 @@ namespace {
 
 constexpr int kEmptyImportText = 942;
 constexpr int kLargeImportText = 943;
-constexpr int kCannotReadText = 944;
+constexpr int kCannotReadText = 924;   // shared with the macro files: "The file could not be read:"
 constexpr int kCannotSaveText = 945;
 constexpr int kShortListText = 947;
 constexpr int kLongListText = 948;
