@@ -16,8 +16,17 @@ struct EmptyBuses {
 
 class BareForm : private EmptyBuses, public TForm1 {
 public:
-    BareForm() : TForm1(nullptr, DeviceOptions{false, false, &bus, nullptr, &waiter}) {}
+    BareForm() : TForm1(nullptr, Options(bus, waiter)) {}
     VirtualWaiter& Clock() { return waiter; }
+
+private:
+    static DeviceOptions Options(HidBus& bus, Waiter& waiter)
+    {
+        DeviceOptions options;
+        options.hidBus = &bus;
+        options.waiter = &waiter;
+        return options;
+    }
 };
 
 } // namespace tarq::testing
