@@ -30,15 +30,23 @@ uint16_t DemoPointerButtons::BitOf(Qt::MouseButton button)
 bool DemoPointerButtons::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
+    if (type == QEvent::ApplicationDeactivate) {
+        // Releases that happen while another program has the pointer never reach us.
+        for (Qt::MouseButton button : {Qt::LeftButton, Qt::MiddleButton, Qt::RightButton, Qt::BackButton, Qt::ForwardButton})
+            mouse_.releaseButtons(BitOf(button));
+        return false;
+    }
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseButtonRelease)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != window_)
+    if (!widget)
         return false;
     const uint16_t bit = BitOf(static_cast<QMouseEvent*>(event)->button());
+    // A press that opens a pop-up (a combo box's list, a dialog) is released over that other
+    // window: the release counts wherever it lands, or the button would stay held.
     if (type == QEvent::MouseButtonRelease)
         mouse_.releaseButtons(bit);
-    else
+    else if (widget->window() == window_)
         mouse_.pressButtons(bit);
     return false;
 }

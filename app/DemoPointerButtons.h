@@ -1,7 +1,8 @@
 #pragma once
 // For --demo: the buttons a person presses on the real pointing device while the pointer is
 // over the main window are held down on the emulated mouse too, so its button-state word (and
-// with it the key test) follows them. Left, middle, right, back and forward are keys 1-5.
+// with it the key test) follows them, until released over any of the program's windows or the
+// program loses the focus. Left, middle, right, back and forward are keys 1-5.
 
 #include <QObject>
 

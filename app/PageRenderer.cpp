@@ -23,6 +23,7 @@
 #include "macros/ui/MacroEditor.h"
 #include "macros/ui/MacroLibraryStore.h"
 #include "macros/ui/MacroRecording.h"
+#include "macros/ui/Unit3.h"
 #include "macros/ui/Unit6.h"
 #include "macros/ui/Unit7.h"
 #include "settings/ui/AssignmentEditor.h"
@@ -118,8 +119,10 @@ void RenderMacroEditor(TForm1& form, const QString& folder, QStringList& written
         delay.SetValue(QStringLiteral("120"));
         TForm7 value(&form, {state.Text(523), ok, clear}, TForm7::Kind::Move);
         value.SetValue(QStringLiteral("-12"));
+        TForm3 name(&form, {state.Text(510), ok, clear});
         for (auto [dialog, file] : {std::pair<QDialog*, const char*>{&delay, "23-delay-dialog"},
-                                    std::pair<QDialog*, const char*>{&value, "24-value-dialog"}}) {
+                                    std::pair<QDialog*, const char*>{&value, "24-value-dialog"},
+                                    std::pair<QDialog*, const char*>{&name, "24-name-dialog"}}) {
             dialog->show();
             save(dialog, QString::fromLatin1(file) + suffix);
             dialog->hide();

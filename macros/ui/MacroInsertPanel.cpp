@@ -93,7 +93,9 @@ void MacroEditor::Btn_InsertClick()
         return;
     if (QWidget* panel = controls_.find(QStringLiteral("Pnl_DevContent")))
         panel->hide();
-    for (const char* name : {"LB_MacroName", "Btn_Start", "Btn_New"})
+    // The panel edits the macro shown: the macro list stays put until it closes, so recorded
+    // lines cannot land in another macro's body.
+    for (const char* name : {"LB_PCMacroName", "LB_MacroName", "Btn_Start", "Btn_New"})
         if (QWidget* w = controls_.find(QString::fromLatin1(name)))
             w->setEnabled(false);
     insertTopRow_ = events->verticalScrollBar()->value();
@@ -245,7 +247,7 @@ void MacroEditor::CloseInsertPanel()
     for (const char* name : {"Gb_Insert", "Img_InsertBase"})
         if (QWidget* w = Find(name))
             w->hide();
-    for (const char* name : {"LB_MacroName", "Btn_Start"})
+    for (const char* name : {"LB_PCMacroName", "LB_MacroName", "Btn_Start"})
         if (QWidget* w = controls_.find(QString::fromLatin1(name)))
             w->setEnabled(true);
     // A full library keeps New Macro disabled.

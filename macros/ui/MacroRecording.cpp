@@ -618,18 +618,17 @@ void MacroRecording::Btn_NewClick()
 
 void MacroRecording::Btn_NewMacroClick()
 {
-    // A new macro from the list's menu starts as "Stop after the macro is over".
+    // A new macro from the list's menu starts as "Stop after the macro is over". The macro that
+    // was selected keeps its own release mode, and without a new macro the choice shown stays
+    // the selected macro's.
+    const int before = library_.Count();
+    Btn_NewClick();
+    if (library_.Count() == before)
+        return;
     if (auto* radio = Find<QRadioButton>("rb_ReleaseContinue"))
         radio->setChecked(true);
     SetPicture("Img_ReleaseContiue", QStringLiteral("RdS_E"));
     SetPicture("Img_ReleaseStop", QStringLiteral("RdS_D"));
-    if (const int row = SelectedMacro(); row >= 0) {
-        if (library_.eepromMode)
-            library_.pc[size_t(row)].body[macro_body::kModeOffset] = 0;
-        else
-            library_.driver[size_t(row)].body[driver_macro_body::kModeOffset] = 0;
-    }
-    Btn_NewClick();
 }
 
 void MacroRecording::ApplyNewName(const QString& name)

@@ -1,20 +1,15 @@
 #pragma once
-// TForm3, the macro name dialog: the title "Macro Name", the field Edt_MacroName (at most 16
-// characters), "OK" (IB_Confirm) takes the text, "Clear" (IB_Cancel) empties the field, and the
-// close button (IB_Close) leaves without a name.
+// TForm3, the macro name dialog on the macro dialog frame: the title "Macro Name", the field
+// Edt_MacroName (at most 16 characters), "OK" (IB_Confirm) takes the text, "Clear" (IB_Cancel)
+// empties the field, and the close button (IB_Close) leaves without a name.
 
-#include <QDialog>
+#include "macros/ui/MacroDialogFrame.h"
+
 #include <QString>
-
-#include <functional>
-
-class QLineEdit;
 
 namespace tarq {
 
-class TSkinLabel;
-
-class TForm3 : public QDialog {
+class TForm3 : public MacroDialogFrame {
     Q_OBJECT
 public:
     struct Texts {
@@ -25,15 +20,7 @@ public:
     explicit TForm3(QWidget* parent, const Texts& texts);
 
     // The text "OK" took; empty after Clear + close or the close button.
-    QString PendingName() const { return pending_; }
-
-    void IB_ConfirmClick();
-    void IB_CancelClick();
-    void IB_CloseClick();
-
-private:
-    QLineEdit* edit_ = nullptr;
-    QString pending_;
+    QString PendingName() const { return Result(); }
 };
 
 } // namespace tarq
