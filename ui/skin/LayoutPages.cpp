@@ -375,6 +375,7 @@ void MacroPage(Context& c)
 
 void GunPage(Context& c)
 {
+    constexpr int kGunColumnNumberTop = 118;
     LayoutStyle& s = c.Style();
     s.gunFont = c.Colour(QStringLiteral("Color_J_Font")).value_or(s.gunFont);
     c.StyleGroup(QStringLiteral("gbPage5"), c.Int(QStringLiteral("Size_J")), s.gunFont);
@@ -405,6 +406,9 @@ void GunPage(Context& c)
                     Context::SetBackground(e, s.gunBack);
             }
         }
+        // The column number stands over the column's first edit, on the table card's top row.
+        if (const auto pos = c.Pos(N("FireCnt%1", n)))
+            c.Place(N("lbl_FireColumn%1", n), QPoint(pos->x(), kGunColumnNumberTop));
         if (const auto pos = c.Pos(N("FireColor%1", n)))
             c.PlaceSwatch(N("Img_FireColor%1", n), N("cs_FireColor%1", n), N("IB_FireColor%1", n), *pos);
     }
