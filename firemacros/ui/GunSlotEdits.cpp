@@ -20,6 +20,7 @@ namespace tarq {
 namespace {
 
 constexpr int kNotWholeNumberText = 940;
+constexpr int kNoSuchStepText = 950;
 constexpr int kFireMacroModeStop = 0x0E;
 constexpr int kFireMacroModePlay = 0x0B;
 
@@ -220,6 +221,16 @@ void GunSlotEdits::LoadGun(int gun)
                 *p.releaseStop ? kFireMacroModeStop : kFireMacroModePlay;
         }
         positions_[size_t(m - 1)] = p.positions;
+        // A value the record has no step for could not be stored: its edit takes no input
+        // instead of showing a number that is dropped.
+        const std::pair<Field, bool> patchable[] = {{Field::Count, p.positions.count.has_value()},
+                                                    {Field::Y, p.positions.y.has_value()},
+                                                    {Field::Interval, p.positions.interval.has_value()}};
+        for (const auto& [field, has] : patchable)
+            if (auto* edit = controls_.get<QLineEdit>(EditName(field, c))) {
+                edit->setEnabled(has);
+                edit->setToolTip(has ? QString() : state_.Text(kNoSuchStepText));
+            }
         shown::SetText(controls_, EditName(Field::Count, c), QString::fromStdString(p.count));
         shown::SetText(controls_, EditName(Field::X, c), QString::fromStdString(p.x));
         shown::SetText(controls_, EditName(Field::Y, c), QString::fromStdString(p.y));

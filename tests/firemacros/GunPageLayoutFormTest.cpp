@@ -97,6 +97,7 @@ private slots:
     void columnNumbersShowOnlyForSeveralColumns();
     void openEditorLeavesEveryColumnInReach();
     void recordListShowsAllTenRecords();
+    void editsOfStepsARecordLacksTakeNoInput();
 };
 
 void GunPageLayoutFormTest::columnNumbersShowOnlyForSeveralColumns()
@@ -178,6 +179,33 @@ void GunPageLayoutFormTest::recordListShowsAllTenRecords()
         QVERIFY2(card.contains(g.form.control(part)->geometry()), part);
     for (const char* button : {"Btn_FireConfirm", "Btn_FireExit"})
         QVERIFY2(!card.intersects(g.form.control(button)->geometry()), button);
+}
+
+void GunPageLayoutFormTest::editsOfStepsARecordLacksTakeNoInput()
+{
+    LayoutForm g;
+    // Gun 2's record emptied, as in the shipped image; gun 3's keeps its loop, move and wait.
+    const int empty = GunColumnRecord(2, 1);
+    auto record = FireMacroRecordOf(std::span<uint8_t>(g.form.State().FireMacroWork), empty);
+    std::fill(record.begin(), record.end(), uint8_t{0});
+    const FireMacroWork before = g.form.State().FireMacroWork;
+
+    Click(g.form.control("Btn_Fire2"));
+    for (const char* name : {"Edt_FireCnt1", "Edt_FireY1", "Edt_FireTime1"}) {
+        auto* edit = g.form.control<QLineEdit>(name);
+        QVERIFY2(!edit->isEnabled(), name);
+        QCOMPARE(edit->toolTip(), g.form.State().Text(950));
+        QTest::keyClicks(edit, "9");
+        QCOMPARE(edit->text(), QStringLiteral("0"));
+    }
+    QVERIFY(before == g.form.State().FireMacroWork);
+
+    Click(g.form.control("Btn_Fire3"));
+    for (const char* name : {"Edt_FireCnt1", "Edt_FireY1", "Edt_FireTime1"}) {
+        QVERIFY2(g.form.control(name)->isEnabled(), name);
+        QVERIFY(g.form.control(name)->toolTip().isEmpty());
+    }
+    QVERIFY(g.messages.isEmpty());
 }
 
 QTEST_MAIN(GunPageLayoutFormTest)
