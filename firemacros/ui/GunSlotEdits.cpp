@@ -229,6 +229,7 @@ void GunSlotEdits::LoadGun(int gun)
         for (const auto& [field, has] : patchable)
             if (auto* edit = controls_.get<QLineEdit>(EditName(field, c))) {
                 edit->setEnabled(has);
+                edit->deselect();
                 edit->setToolTip(has ? QString() : state_.Text(kNoSuchStepText));
             }
         shown::SetText(controls_, EditName(Field::Count, c), QString::fromStdString(p.count));
