@@ -234,7 +234,7 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
         {"04-advanced", [&](TForm1&) { change(View::Advanced); }},
         {"05-light", [&](TForm1&) { change(View::Light); }},
         {"06-macro", [&](TForm1&) { change(View::Macro); }},
-        {"07-gun", [&](TForm1&) { nav.ShowOnlyPage(5); }},
+        {"07-gun", [&](TForm1& f) { f.Gun().Key_FireMacroClick(); }},
         {"08-gun-editor", [&](TForm1& f) { f.Gun().Img_Base_5DblClick(); }},
         // The engineer page in both columns of its caption table: locked as it first shows,
         // then unlocked, with a key test counting down and flashing key 1.
