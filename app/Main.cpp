@@ -30,6 +30,7 @@
 #include "firemacros/ui/FireMacroEditor.h"
 #include "firemacros/ui/GunKeyListEditor.h"
 #include "firemacros/ui/GunPage.h"
+#include "firemacros/ui/GunSlotEdits.h"
 #include "macros/ui/MacroEditor.h"
 #include "macros/ui/MacroImportExport.h"
 #include "macros/ui/MacroRecording.h"
@@ -185,6 +186,8 @@ void TForm1::CreateSubsystems()
     hooks.applyLayout = [this](int index) {
         state_.LanguageIndex = index;
         ApplyLayout();
+        if (gun_)
+            gun_->Slots().LayoutApplied();
         return state_.Title;
     };
     hooks.setTitle = [this](const QString& title) { state_.Title = title; };

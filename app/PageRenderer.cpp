@@ -9,9 +9,11 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 #include "app/FormLoading.h"
 #include "app/Main.h"
+#include "firemacros/FireMacro.h"
 #include "firemacros/ui/FireMacroEditor.h"
 #include "device/ui/DeviceCommands.h"
 #include "firemacros/ui/GunPage.h"
@@ -38,6 +40,26 @@
 namespace tarq {
 
 namespace {
+
+// Ten fire macro records as a user who has tuned the guns would have them: each a loop of shots
+// (press, an X and a Y move, a wait, release), so the gun pages show real counts and moves.
+FireMacroWork SampleFireRecords()
+{
+    FireMacroWork work{};
+    for (int m = 1; m <= kFireMacroCount; ++m) {
+        const uint8_t shots = uint8_t(20 + 5 * m);
+        const auto x = uint8_t(int8_t(m % 3 - 1));
+        const uint8_t y = uint8_t(3 + m % 5);
+        const uint8_t wait = uint8_t(10 + m);   // units of 8 ms
+        const std::vector<uint8_t> events{0xFD, shots, 0xA1, 0xFB, x, 0xFA, y, 0xFE, wait, 0x21, 0xFC};
+        auto record = FireMacroRecordOf(std::span<uint8_t>(work), m);
+        record[0] = uint8_t(m % 2);
+        record[1] = uint8_t(events.size() + 1);
+        std::copy(events.begin(), events.end(), record.begin() + 2);
+        RenewFireMacroChecksum(record);
+    }
+    return work;
+}
 
 struct Shot {
     const char* file;
@@ -215,7 +237,7 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
         {"04-advanced", [&](TForm1&) { change(View::Advanced); }},
         {"05-light", [&](TForm1&) { change(View::Light); }},
         {"06-macro", [&](TForm1&) { change(View::Macro); }},
-        {"07-gun", [&](TForm1&) { nav.ShowOnlyPage(5); }},
+        {"07-gun", [&](TForm1& f) { f.Gun().Key_FireMacroClick(); }},
         {"08-gun-editor", [&](TForm1& f) { f.Gun().Img_Base_5DblClick(); }},
         // The engineer page in both columns of its caption table: locked as it first shows,
         // then unlocked, with a key test counting down and flashing key 1.
@@ -258,13 +280,17 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
     // The gun page with each gun selected, then with its fire macro editor open, in both
     // languages; the language shown before is restored.
     const int language = form.State().LanguageIndex;
+    // Showing a gun also sets its records' kinds in DataBuf; both are put back afterwards.
+    const FireMacroWork fireKept = form.State().FireMacroWork;
+    const auto bufKept = form.State().DataBuf;
+    form.State().FireMacroWork = SampleFireRecords();
     for (int lang = 1; lang <= 2 && !written.isEmpty(); ++lang) {
         form.Language().Switch(lang);
         change(View::Game);
         for (int gun = 1; gun <= 8; ++gun) {
             nav.ShowOnlyPage(5);
             if (gun <= 7) {
-                form.FireMacros().HideEditor();
+                form.Gun().HideFireEditor();
                 form.Gun().Btn_FireClick(gun);
             } else {
                 form.Gun().Btn_FireClick(7);
@@ -281,8 +307,10 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
             if (form.grab().save(path, "PNG"))
                 written << path;
         }
-        form.FireMacros().HideEditor();
+        form.Gun().HideFireEditor();
     }
+    form.State().FireMacroWork = fireKept;
+    form.State().DataBuf = bufKept;
     form.Language().Switch(language);
 
     // The two key dialogs, each on its own.

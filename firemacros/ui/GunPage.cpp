@@ -78,6 +78,14 @@ void GunPage::Img_Base_5DblClick()
 {
     if (hooks.showFireEditor)
         hooks.showFireEditor();
+    slots_->MakeRoomForEditor(true);
+}
+
+void GunPage::HideFireEditor()
+{
+    if (hooks.hideFireEditor)
+        hooks.hideFireEditor();
+    slots_->MakeRoomForEditor(false);
 }
 
 void GunPage::Key_FireMacroClick()
@@ -120,8 +128,7 @@ void GunPage::LeavePage(const QString& buttonPicture)
 {
     if (hooks.hideAllMenu)
         hooks.hideAllMenu();
-    if (hooks.hideFireEditor)
-        hooks.hideFireEditor();
+    HideFireEditor();
     if (auto* list = controls_.get<QListWidget>("LB_macro"))
         list->clear();
     window_.SetPicture(buttonPicture, "BtnS_03");

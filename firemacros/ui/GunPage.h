@@ -50,6 +50,8 @@ public:
     void Key_FireMacroClick();
     // Shows the fire macro editor and its lists, which the page keeps hidden until then.
     void Img_Base_5DblClick();
+    // Hides the fire macro editor and gives the table its full width back.
+    void HideFireEditor();
 
     void Btn_FireClick(int gun);
     void Btn_FireMouseEnter(int gun);

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QColorDialog>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "app/FormState.h"
@@ -19,6 +20,7 @@ namespace tarq {
 namespace {
 
 constexpr int kNotWholeNumberText = 940;
+constexpr int kNoSuchStepText = 950;
 constexpr int kFireMacroModeStop = 0x0E;
 constexpr int kFireMacroModePlay = 0x0B;
 
@@ -35,6 +37,30 @@ QString EditName(GunSlotEdits::Field field, int column)
     case GunSlotEdits::Field::Interval: return "Edt_FireTime" + n;
     }
     return {};
+}
+
+const char* const kRowCaptions[] = {"lbl_Fire_Marco_Stop_Release", "lbl_Fire_Marco_Count", "lbl_Fire_Marco_Y",
+                                    "lbl_Fire_Marco_Y_Offset",     "lbl_Fire_Marco_Delay", "lbl_Fire_Marco_Color"};
+
+// The table beside an open fire macro editor: captions wrapped in a narrower box, then the three
+// columns side by side, the last one ending left of the editor card.
+constexpr int kNarrowCaptionWidth = 116;
+constexpr int kNarrowCaptionHeight = 40;
+constexpr int kNarrowColumnLeft = 540;
+constexpr int kNarrowColumnStep = 58;
+constexpr int kNarrowEditWidth = 54;
+
+QStringList ColumnControls(int column)
+{
+    const QString n = QString::number(column);
+    return {"lbl_FireColumn" + n, "Img_FireRKFS" + n, "lbl_FireRKFS" + n, "Edt_FireCnt" + n,
+            "Edt_FireY" + n,     "Edt_FireY" + n + "Offset", "Edt_FireTime" + n, "Img_FireColor" + n,
+            "cs_FireColor" + n,  "IB_FireColor" + n};
+}
+
+bool IsColumnEdit(const QString& name)
+{
+    return name.startsWith(QLatin1String("Edt_")) || name.startsWith(QLatin1String("lbl_FireColumn"));
 }
 
 constexpr GunSlotEdits::Field kFields[] = {GunSlotEdits::Field::Count, GunSlotEdits::Field::X,
@@ -72,8 +98,7 @@ void GunSlotEdits::Wire()
             connect(area, &TSkinLabel::clicked, this, [this, c] { IB_FireColorClick(c); });
     }
     // A click on any row caption toggles the release mode of the first column.
-    for (const char* caption : {"lbl_Fire_Marco_Stop_Release", "lbl_Fire_Marco_Count", "lbl_Fire_Marco_Y",
-                                "lbl_Fire_Marco_Y_Offset", "lbl_Fire_Marco_Delay", "lbl_Fire_Marco_Color"})
+    for (const char* caption : kRowCaptions)
         if (auto* label = controls_.get<TSkinLabel>(caption))
             connect(label, &TSkinLabel::clicked, this, [this] { lbl_FireRKFSClick(1); });
 }
@@ -90,6 +115,69 @@ void GunSlotEdits::SetColumnVisible(int column, bool visible)
                                 "Edt_FireY" + n + "Offset", "Edt_FireTime" + n, "Img_FireColor" + n,
                                 "cs_FireColor" + n, "IB_FireColor" + n})
         shown::SetVisible(controls_, name, visible);
+}
+
+void GunSlotEdits::MakeRoomForEditor(bool editorOpen)
+{
+    if (editorOpen == roomMade_)
+        return;
+    roomMade_ = editorOpen;
+    if (!editorOpen) {
+        for (const Placed& p : placed_)
+            if (auto* w = controls_.find<QWidget>(p.name)) {
+                w->setGeometry(p.geometry);
+                if (auto* label = qobject_cast<QLabel*>(w))
+                    label->setWordWrap(false);
+            }
+        placed_.clear();
+        return;
+    }
+    placed_.clear();
+    auto remember = [this](QWidget* w) { placed_.push_back({w->objectName(), w->geometry()}); };
+    for (const char* name : kRowCaptions)
+        if (auto* label = controls_.find<QLabel>(QString::fromLatin1(name))) {
+            remember(label);
+            const QRect was = label->geometry();
+            label->setWordWrap(true);
+            label->setGeometry(was.x(), was.center().y() - kNarrowCaptionHeight / 2, kNarrowCaptionWidth,
+                               kNarrowCaptionHeight);
+        }
+    for (int c = 1; c <= kGunMaxColumns; ++c) {
+        auto* anchor = controls_.find<QWidget>(EditName(Field::Count, c));
+        if (!anchor)
+            continue;
+        const int left = kNarrowColumnLeft + (c - 1) * kNarrowColumnStep;
+        // Controls narrower than the edits keep their place relative to the column's centre.
+        const int shift = left + kNarrowEditWidth / 2 - anchor->geometry().center().x();
+        for (const QString& name : ColumnControls(c)) {
+            auto* w = controls_.find<QWidget>(name);
+            if (!w)
+                continue;
+            remember(w);
+            const QRect was = w->geometry();
+            if (IsColumnEdit(name))
+                w->setGeometry(left, was.y(), kNarrowEditWidth, was.height());
+            else
+                w->move(was.x() + shift, was.y());
+        }
+    }
+}
+
+void GunSlotEdits::LayoutApplied()
+{
+    if (!roomMade_)
+        return;
+    // The layout has moved the controls to its places but kept their sizes: give them their own
+    // sizes back, then make the room again from where they now stand.
+    for (const Placed& p : placed_)
+        if (auto* w = controls_.find<QWidget>(p.name)) {
+            w->resize(p.geometry.size());
+            if (auto* label = qobject_cast<QLabel*>(w))
+                label->setWordWrap(false);
+        }
+    placed_.clear();
+    roomMade_ = false;
+    MakeRoomForEditor(true);
 }
 
 QColor GunSlotEdits::RecordColour(int record) const
@@ -114,6 +202,9 @@ void GunSlotEdits::LoadGun(int gun)
     const int columns = GunColumnCount(gun_);
     for (int c = 2; c <= kGunMaxColumns; ++c)
         SetColumnVisible(c, c <= columns);
+    // Column numbers only mean something when there is more than one column.
+    for (int c = 1; c <= kGunMaxColumns; ++c)
+        shown::SetVisible(controls_, shown::Numbered("lbl_FireColumn", c), columns > 1 && c <= columns);
     for (int icon = 1; icon <= 5; ++icon) {
         const bool shown = std::find(preset.modeIcons.begin(), preset.modeIcons.end(), icon) != preset.modeIcons.end();
         shown::SetVisible(controls_, shown::Numbered("Img_GunMode", icon), shown);
@@ -130,6 +221,17 @@ void GunSlotEdits::LoadGun(int gun)
                 *p.releaseStop ? kFireMacroModeStop : kFireMacroModePlay;
         }
         positions_[size_t(m - 1)] = p.positions;
+        // A value the record has no step for could not be stored: its edit takes no input
+        // instead of showing a number that is dropped.
+        const std::pair<Field, bool> patchable[] = {{Field::Count, p.positions.count.has_value()},
+                                                    {Field::Y, p.positions.y.has_value()},
+                                                    {Field::Interval, p.positions.interval.has_value()}};
+        for (const auto& [field, has] : patchable)
+            if (auto* edit = controls_.get<QLineEdit>(EditName(field, c))) {
+                edit->setEnabled(has);
+                edit->deselect();
+                edit->setToolTip(has ? QString() : state_.Text(kNoSuchStepText));
+            }
         shown::SetText(controls_, EditName(Field::Count, c), QString::fromStdString(p.count));
         shown::SetText(controls_, EditName(Field::X, c), QString::fromStdString(p.x));
         shown::SetText(controls_, EditName(Field::Y, c), QString::fromStdString(p.y));

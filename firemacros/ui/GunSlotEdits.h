@@ -7,11 +7,13 @@
 
 #include <QColor>
 #include <QObject>
+#include <QRect>
 #include <QString>
 
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "firemacros/FirePatch.h"
 
@@ -44,6 +46,14 @@ public:
     // The record a column of the selected gun shows; 0 when the gun has no such column.
     int RecordOf(int column) const;
 
+    // While the fire macro editor is open at the page's right edge, the table narrows its
+    // captions and moves its three columns left of the editor, so every column stays in reach;
+    // closing puts them back where the layout placed them.
+    void MakeRoomForEditor(bool editorOpen);
+    bool RoomMadeForEditor() const { return roomMade_; }
+    // The layout pass has placed the table anew; an open editor needs the room made again.
+    void LayoutApplied();
+
 private:
     void SetColumnVisible(int column, bool visible);
     void SetRelease(int column, int record, bool stop);
@@ -57,6 +67,12 @@ private:
     int gun_ = 1;
     bool loading_ = false;   // LoadingGunPage
     std::array<FirePatchPositions, 10> positions_{};
+    bool roomMade_ = false;
+    struct Placed {
+        QString name;
+        QRect geometry;
+    };
+    std::vector<Placed> placed_;   // where the layout had put the moved controls
 };
 
 } // namespace tarq

@@ -225,15 +225,10 @@ void Pages(const Layout& layout)
     Page(layout, 5, [&](QPainter& p) {
         Card(p, QRectF(30, 96, 350, 484), false);
         Card(p, QRectF(400, 106, 590, 474), false);
-        // Row lines of the fire macro table and its column numbers.
+        // Row lines of the fire macro table; its column numbers are labels on the page, shown
+        // only for guns with more than one column.
         for (int y : {194, 244, 294, 344, 394, 444})
             p.fillRect(QRectF(416, y, 558, 1), kBorder);
-        p.setFont(Font(12, true));
-        p.setPen(kAccent);
-        for (int n = 1; n <= 3; ++n) {
-            const QPoint pos = layout.Pos(QStringLiteral("FireCnt%1").arg(n));
-            p.drawText(QRectF(pos.x(), 118, 60, 24), Qt::AlignCenter, QString::number(n));
-        }
     });
 }
 

@@ -30,12 +30,19 @@ constexpr int kColumns = 3;
 constexpr int kCaptionX = 200;
 constexpr int kColumnX[kColumns] = {400, 480, 560};
 constexpr int kColumnWidth = 64;
+constexpr int kColumnNumberY = 80;
 constexpr int kRowY[] = {112, 152, 192, 232, 272, 312};   // release, count, Y, offset, delay, colour
 // The fire macro editor is a card at the right of the page, above Confirm and Cancel.
-constexpr QRect kEditorCard{716, 100, 278, 416};
+constexpr QRect kEditorCard{716, 100, 278, 414};
 
 constexpr int kEditorX = kEditorCard.x() + 4;
 constexpr int kFireMacros = 10;
+// The record list holds all ten names without a scroll bar: ten rows of the layout's item
+// height (20) and the frame.
+constexpr int kNamesHeight = kFireMacros * 20 + 4;
+constexpr int kListTop = 104;
+constexpr int kStartTop = kListTop + kNamesHeight + 4;
+constexpr QRect kPanelBox{kEditorX, kStartTop + 38, 270, 160};
 
 // The insert panels' background is drawn for the macro page's taller panel; the fire macro
 // editor's box is smaller, so its copy is scaled to the box instead of running off the page.
@@ -88,6 +95,11 @@ void BuildParameterColumns(QWidget* page)
     for (int c = 1; c <= kColumns; ++c) {
         const int x = kColumnX[c - 1];
         const QString n = QString::number(c);
+        // The column number, shown only when the gun has more than one column.
+        TSkinLabel* number = Caption(page, "lbl_FireColumn" + n, n, QRect(x, kColumnNumberY, kColumnWidth, 24));
+        number->setAlignment(Qt::AlignCenter);
+        number->setStyleSheet(QStringLiteral("color: rgb(0, 160, 227); font-weight: bold;"));
+        number->hide();
         TSkinLabel* mark = Picture(page, "Img_FireRKFS" + n, {x + 23, kRowY[0] + 3}, "CbS_D");
         Caption(page, "lbl_FireRKFS" + n, {}, mark->geometry())->raise();
         HiddenCheck(page, "cb_FireRKFS" + n);
@@ -105,7 +117,7 @@ void BuildParameterColumns(QWidget* page)
     // Gun 1, selected at start, uses one column.
     for (int c = 2; c <= kColumns; ++c) {
         const QString n = QString::number(c);
-        for (const QString& name : {"Img_FireRKFS" + n, "lbl_FireRKFS" + n, "Edt_FireCnt" + n,
+        for (const QString& name : {"lbl_FireColumn" + n, "Img_FireRKFS" + n, "lbl_FireRKFS" + n, "Edt_FireCnt" + n,
                                     "Edt_FireY" + n, "Edt_FireY" + n + "Offset", "Edt_FireTime" + n,
                                     "Img_FireColor" + n, "cs_FireColor" + n, "IB_FireColor" + n})
             page->findChild<QWidget*>(name)->hide();
@@ -120,13 +132,13 @@ void BuildFireEditor(QWidget* page, QWidget* form)
     QFrame* card = Panel(page, "Gb_FireEditor", kEditorCard);
     card->setFrameShape(QFrame::StyledPanel);
     card->setAutoFillBackground(true);
-    auto* names = List(page, "LB_FireMacroName", QRect(kEditorX, 104, 100, 170));
+    auto* names = List(page, "LB_FireMacroName", QRect(kEditorX, kListTop, 100, kNamesHeight));
     for (int k = 1; k <= kFireMacros; ++k)
         names->addItem("Fire Macro" + QString::number(k));
-    List(page, "LB_FireMacro", QRect(kEditorX + 106, 104, 164, 170));
-    SkinButton(page, "FireStart", DefaultText(400), {kEditorX, 278}, "MacroS_01");
+    List(page, "LB_FireMacro", QRect(kEditorX + 106, kListTop, 164, kNamesHeight));
+    SkinButton(page, "FireStart", DefaultText(400), {kEditorX, kStartTop}, "MacroS_01");
 
-    const QRect box(kEditorX, 314, 270, 200);
+    const QRect box = kPanelBox;
     BoxPicture(page, "Img_FireDelay", box);
     QFrame* delay = Panel(page, "GB_FireDelay", box);
     auto* delayModes = new QButtonGroup(delay);

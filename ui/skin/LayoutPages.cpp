@@ -1,5 +1,6 @@
 // The layout families of the advanced, light, macro and gun pages.
 
+#include <QPalette>
 #include <QAbstractSlider>
 #include <QLabel>
 #include <QLineEdit>
@@ -375,6 +376,8 @@ void MacroPage(Context& c)
 
 void GunPage(Context& c)
 {
+    constexpr int kGunColumnNumberTop = 118;
+    const QColor kGunDisabledText(114, 113, 113);
     LayoutStyle& s = c.Style();
     s.gunFont = c.Colour(QStringLiteral("Color_J_Font")).value_or(s.gunFont);
     c.StyleGroup(QStringLiteral("gbPage5"), c.Int(QStringLiteral("Size_J")), s.gunFont);
@@ -401,10 +404,18 @@ void GunPage(Context& c)
         for (const auto& [key, edit] : kEdits) {
             if (const auto pos = c.Pos(N(key, n))) {
                 c.Place(N(edit, n), *pos);
-                if (auto* e = c.Find<QLineEdit>(N(edit, n)))
+                if (auto* e = c.Find<QLineEdit>(N(edit, n))) {
                     Context::SetBackground(e, s.gunBack);
+                    // An edit that takes no input shows its value greyed.
+                    QPalette palette = e->palette();
+                    palette.setColor(QPalette::Disabled, QPalette::Text, kGunDisabledText);
+                    e->setPalette(palette);
+                }
             }
         }
+        // The column number stands over the column's first edit, on the table card's top row.
+        if (const auto pos = c.Pos(N("FireCnt%1", n)))
+            c.Place(N("lbl_FireColumn%1", n), QPoint(pos->x(), kGunColumnNumberTop));
         if (const auto pos = c.Pos(N("FireColor%1", n)))
             c.PlaceSwatch(N("Img_FireColor%1", n), N("cs_FireColor%1", n), N("IB_FireColor%1", n), *pos);
     }
