@@ -345,6 +345,12 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
             for (const auto& [file, widget] : pictures)
                 if (widget->grab().save(QDir(folder).filePath(file), "PNG"))
                     written << QDir(folder).filePath(file);
+            change(View::Game);
+            form.Commands().ShowSuccess(DeviceCommands::kTextWritten);
+            QApplication::processEvents();
+            const QString saved = QDir(folder).filePath(QStringLiteral("28-saved-note") + suffix);
+            if (form.grab().save(saved, "PNG"))
+                written << saved;
             loading.ShowProgress(form.State().Text(DeviceCommands::kTextWriting), 1024, 2048);
             QApplication::processEvents();
             const QString progress = QDir(folder).filePath(QStringLiteral("27-loading-progress") + suffix);

@@ -17,6 +17,8 @@
 #include "ui/SkinLabel.h"
 #include "ui/WindowServices.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
@@ -53,6 +55,33 @@ std::optional<QByteArray> ReadFilePrefix(const QString& path, qint64 limit)
 std::span<const uint8_t> Bytes(const QByteArray& a)
 {
     return {reinterpret_cast<const uint8_t*>(a.constData()), static_cast<size_t>(a.size())};
+}
+
+// The footer band holds the footer text at its left and the page's own buttons (Reset, Apply,
+// Confirm...) at its right: the note sits in the free middle between them, so it covers neither.
+QPoint SuccessNotePlace(QWidget* window, QSize note)
+{
+    constexpr int kFooterBand = 72, kGap = 24;
+    const int bandTop = window->height() - kFooterBand;
+    int textRight = 0, buttonsLeft = window->width(), buttonsMiddle = window->height() - kFooterBand / 2;
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        if (!child->isVisibleTo(window))
+            continue;
+        const QRect r(child->mapTo(window, QPoint(0, 0)), child->size());
+        if (r.top() < bandTop || r.bottom() >= window->height())
+            continue;
+        const QString name = child->objectName();
+        if (name.startsWith(QLatin1String("lbl_Footer_"))) {
+            const auto* label = static_cast<QLabel*>(child);
+            textRight = std::max(textRight, r.left() + label->fontMetrics().horizontalAdvance(label->text()));
+        } else if (name.startsWith(QLatin1String("Btn_")) && r.left() < buttonsLeft) {
+            buttonsLeft = r.left();
+            buttonsMiddle = r.center().y();
+        }
+    }
+    const int freeMiddle = (textRight + buttonsLeft) / 2;
+    const int x = std::clamp(freeMiddle - note.width() / 2, 0, std::max(0, buttonsLeft - kGap - note.width()));
+    return {x, buttonsMiddle - note.height() / 2};
 }
 
 } // namespace
@@ -191,7 +220,7 @@ void DeviceCommands::ShowSuccess(int textId)
     }
     note->setText(QStringLiteral("\u2714 ") + state_.Text(textId));
     note->adjustSize();
-    note->move((window->width() - note->width()) / 2, window->height() - note->height() - 96); // above the footer
+    note->move(SuccessNotePlace(window, note->size()));
     note->show();
     note->raise();
     QTimer::singleShot(kOutcomeShownMs, note, &QWidget::hide);

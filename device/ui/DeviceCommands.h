@@ -88,6 +88,9 @@ public:
     std::function<QString()> ChooseSaveFile;
     std::function<QString()> ChooseLoadFile;
 
+    // The brief success note in the footer band, between the footer text and the page's buttons.
+    void ShowSuccess(int textId);
+
 private:
     bool RefuseWithoutDevice();
     // Apply after the pressed picture: Apply and Confirm each show their own.
@@ -97,7 +100,6 @@ private:
     // The outcome of a write the user asked for: a brief note on success, a message that names
     // what failed otherwise.
     void ReportWriteOutcome(const WriteOutcome& outcome);
-    void ShowSuccess(int textId);
     void ShowNoDeviceOnPages(bool noDevice);
     void ResetToDefaults(int number);
     void ShowPressed(const QString& button);

@@ -693,6 +693,21 @@ void DeviceCommandsTest::outcomeOfAWriteIsShown()
     QVERIFY(note && note->isVisibleTo(f.form.get()));
     QVERIFY(note->text().contains(f.form->State().Text(907)));
     QVERIFY(f.messages.isEmpty());
+    // On every user page the note covers no control and stays inside the window.
+    for (const char* page : {"Btn_Main_1", "Btn_Second_1", "Btn_Adv_1", "Btn_Breath_1", "Btn_Macro_1"}) {
+        QTest::mouseClick(f.form->control(QLatin1String(page)), Qt::LeftButton);
+        f.commands().Btn_Apply_0Click();
+        QVERIFY(f.form->rect().contains(note->geometry()));
+        for (QWidget* w : f.form->findChildren<QWidget*>()) {
+            if (w == note || !w->isVisibleTo(f.form.get()) || !w->findChildren<QWidget*>().isEmpty()
+                || w->objectName().startsWith(QLatin1String("Img_")) || w->objectName().isEmpty())
+                continue;
+            QRect r(w->mapTo(f.form.get(), QPoint(0, 0)), w->size());
+            if (w->objectName().startsWith(QLatin1String("lbl_Footer_"))) // a wide box, its text at the left
+                r.setWidth(w->fontMetrics().horizontalAdvance(static_cast<QLabel*>(w)->text()));
+            QVERIFY2(!r.intersects(note->geometry()), qPrintable(QLatin1String(page) + u' ' + w->objectName()));
+        }
+    }
 
     f.mouse->faults.noAnswer = true;
     f.commands().Btn_Apply_0Click();
