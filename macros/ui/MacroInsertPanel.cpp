@@ -60,14 +60,30 @@ void CorrectWhileTyping(QLineEdit* edit, std::string (*rule)(std::string_view))
     });
 }
 
-// Puts a caption on the left of its field, or its unit on the right, on the field's line.
-void BesideField(QWidget* caption, const QWidget* field, bool unitOnTheRight)
+constexpr int kFieldGap = 8;
+// Captions on the left of their fields start this far in from the item list's left edge.
+constexpr int kCaptionIndent = 8;
+
+// Puts a unit on the right of its field, on the field's line.
+void UnitBesideField(QWidget* unit, const QWidget* field)
+{
+    if (!unit || !field)
+        return;
+    unit->move(field->geometry().right() + kFieldGap, field->y() + (field->height() - unit->height()) / 2);
+}
+
+// Puts a caption on its field's line, from `left` up to the field, so that every caption of
+// the panel starts at the same place whatever its length.
+void CaptionBesideField(QWidget* caption, const QWidget* field, int left)
 {
     if (!caption || !field)
         return;
-    const int y = field->y() + (field->height() - caption->height()) / 2;
-    const int x = unitOnTheRight ? field->geometry().right() + 8 : field->x() - caption->width() - 8;
-    caption->move(std::max(x, 0), y);
+    const int width = field->x() - kFieldGap - left;
+    if (width > 0)
+        caption->setGeometry(left, field->y() + (field->height() - caption->height()) / 2, width,
+                             caption->height());
+    else
+        caption->move(std::max(field->x() - caption->width() - kFieldGap, 0), caption->y());
 }
 
 } // namespace
@@ -156,11 +172,13 @@ void MacroEditor::ShowInsertFields(int item)
     QWidget* x = controls_.find(QStringLiteral("edt_XAxisValue"));
     if (QWidget* repeat = controls_.find(QStringLiteral("edt_Repeat")); repeat && x)
         repeat->move(x->pos());
-    BesideField(controls_.find(QStringLiteral("lbl_Delay")), delay, false);
-    BesideField(controls_.find(QStringLiteral("lbl_s_A")), delay, true);
-    BesideField(controls_.find(QStringLiteral("lbl_Repeat")), controls_.find(QStringLiteral("edt_Repeat")), false);
-    BesideField(controls_.find(QStringLiteral("lbl_XAxisValue")), x, false);
-    BesideField(controls_.find(QStringLiteral("lbl_YAxisValue")), controls_.find(QStringLiteral("edt_YAxisValue")), false);
+    const QWidget* combo = controls_.find(QStringLiteral("CB_Insert"));
+    const int left = (combo ? combo->x() : 0) + kCaptionIndent;
+    CaptionBesideField(controls_.find(QStringLiteral("lbl_Delay")), delay, left);
+    UnitBesideField(controls_.find(QStringLiteral("lbl_s_A")), delay);
+    CaptionBesideField(controls_.find(QStringLiteral("lbl_Repeat")), controls_.find(QStringLiteral("edt_Repeat")), left);
+    CaptionBesideField(controls_.find(QStringLiteral("lbl_XAxisValue")), x, left);
+    CaptionBesideField(controls_.find(QStringLiteral("lbl_YAxisValue")), controls_.find(QStringLiteral("edt_YAxisValue")), left);
     if (item == KeyFront || item == KeyBack) {
         // Recording into the macro starts from "Record Delay"; the delay field follows the choice.
         recording_.IB_InsertRecDelayClick();

@@ -403,11 +403,14 @@ void Guns()
 
 void Panels()
 {
+    // The macro page's insert panel covers its right-hand card exactly. No heading mark: the
+    // fire macro editor scales these pictures into smaller boxes, and the macro page draws the
+    // mark beside the panel's title itself.
     const auto panel = [](const QString& name, int w, int h) {
-        Draw(name, w, h, [&](QPainter& p) { Card(p, QRectF(0, 0, w, h)); });
+        Draw(name, w, h, [&](QPainter& p) { Card(p, QRectF(0, 0, w, h), false); });
     };
-    panel(QStringLiteral("InsertKeyBase"), 280, 470);
-    panel(QStringLiteral("InsertDelayBase"), 280, 470);
+    panel(QStringLiteral("InsertKeyBase"), 290, 474);
+    panel(QStringLiteral("InsertDelayBase"), 290, 474);
     // Dialogs share the windows' see-through maroon corners.
     QImage image(360, 200, QImage::Format_RGB32);
     image.fill(kMaroon);
