@@ -50,6 +50,7 @@ constexpr Binding kPageCaptions[] = {
     {"lbl_XAxisValue", 444}, {"lbl_FireXAxisValue", 444},
     {"lbl_YAxisValue", 445}, {"lbl_FireYAxisValue", 445},
     {"lbl_Repeat", 448}, {"lbl_FireRepeat", 448},
+    {"lbl_RecordScope", 970},
     // Gun page
     {"Btn_Fire1", 600}, {"Btn_Fire2", 601}, {"Btn_Fire3", 602}, {"Btn_Fire4", 603},
     {"Btn_Fire5", 604}, {"Btn_Fire6", 605}, {"Btn_Fire7", 606},

@@ -1,9 +1,10 @@
 // What the macro page shows in its states, on the real form: the macro list's context panel
 // greys the entries that need a selected macro when none is, the insert panel locks the macro
-// list and the list shows it, and the insert panel carries a title like the page's other cards,
-// in both languages.
+// list and the list shows it, and the insert panel carries a title like the page's other cards;
+// its title and the recording note speak both languages.
 
 #include <QComboBox>
+#include <QEnterEvent>
 #include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
@@ -105,7 +106,7 @@ class MacroPageStatesFormTest : public QObject {
 private slots:
     void listEntriesNeedASelectedMacro();
     void insertPanelLocksTheListVisibly();
-    void insertPanelTitleInBothLanguages();
+    void panelTextsInBothLanguages();
 };
 
 void MacroPageStatesFormTest::listEntriesNeedASelectedMacro()
@@ -126,6 +127,21 @@ void MacroPageStatesFormTest::listEntriesNeedASelectedMacro()
     for (const QString& entry : always)
         QVERIFY2(p.form.control(entry)->isEnabled(), qPrintable(entry));
     QVERIFY(Lightest(p.form.control("Btn_DelPCMacro")) < Lightest(p.form.control("Btn_NewMacro")));
+    // The pointer over a greyed entry does not light it up; over a usable one it does.
+    const auto hover = [&p](const char* entry) {
+        QWidget* w = p.form.control(entry);
+        QEnterEvent enter(QPointF(w->rect().center()), QPointF(w->rect().center()),
+                          QPointF(w->mapToGlobal(w->rect().center())));
+        QApplication::sendEvent(w, &enter);
+        const QRgb lit = w->grab().toImage().pixel(2, 2);
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(w, &leave);
+        return lit;
+    };
+    const QRgb greyedBack = p.form.control("Btn_DelPCMacro")->grab().toImage().pixel(2, 2);
+    QCOMPARE(hover("Btn_DelPCMacro"), greyedBack);
+    QVERIFY(Lightest(p.form.control("Btn_DelPCMacro")) < Lightest(p.form.control("Btn_NewMacro")));
+    QVERIFY(hover("Btn_NewMacro") != greyedBack);
     Click(p.form.control("Btn_DelPCMacro"));
     QCOMPARE(p.List("LB_PCMacroName")->count(), 2);
 
@@ -172,7 +188,7 @@ void MacroPageStatesFormTest::insertPanelLocksTheListVisibly()
     QCOMPARE(Lightest(names->viewport()), textAtRest);
 }
 
-void MacroPageStatesFormTest::insertPanelTitleInBothLanguages()
+void MacroPageStatesFormTest::panelTextsInBothLanguages()
 {
     MacroPage p;
     p.NewMacro("One", kTap);
@@ -183,9 +199,15 @@ void MacroPageStatesFormTest::insertPanelTitleInBothLanguages()
     const struct {
         int language;
         QString title;
-    } cases[] = {{1, QStringLiteral("Insert")}, {2, QStringLiteral("插入")}};
+        QString recordingScope;
+    } cases[] = {
+        {1, QStringLiteral("Insert"),
+         QStringLiteral("Recording sees only this window: keys and clicks in other programs are not recorded.")},
+        {2, QStringLiteral("插入"), QStringLiteral("录制只能捕获本窗口：其他程序中的按键和点击不会被录制。")},
+    };
     for (const auto& c : cases) {
         p.form.Language().Switch(c.language);
+        QCOMPARE(p.form.control<TSkinLabel>("lbl_RecordScope")->text(), c.recordingScope);
         p.RightClick("LB_macro", 0);
         Click(p.form.control("Btn_Insert"));
         auto* title = p.form.control<TSkinLabel>("lbl_Insert_Title");
