@@ -25,6 +25,8 @@ constexpr int kRulerTicks = 11;
 constexpr int kAxisEditSpacing = 30;
 // Text of a control that takes no input, on every page.
 const QColor kDisabledText(114, 113, 113);
+// How far a locked list's selection fades into the list's background.
+constexpr int kLockedSelectionFadePercent = 60;
 // How far a card's title stands in from the card's left edge (past its heading mark).
 constexpr int kCardTitleInset = 20;
 // Where a card's heading mark stands: from the card's left edge, and below the title's top.
@@ -392,6 +394,22 @@ void MacroPage(Context& c)
     for (const char* list : {"LB_PCMacroName", "LB_macro", "LB_MacroName", "LB_FireMacroName",
                              "LB_FireMacro"})
         Context::SetBackground(c.Find(QString::fromLatin1(list)), s.macroListBack);
+    // The fire macro editor's lists draw with the toolkit: while its insert panel locks them,
+    // their selection fades and their text greys like the macro list's.
+    for (const char* list : {"LB_FireMacroName", "LB_FireMacro"}) {
+        if (QWidget* w = c.Find(QString::fromLatin1(list))) {
+            QPalette palette = w->palette();
+            const QColor selected = palette.color(QPalette::Active, QPalette::Highlight);
+            const QColor back = s.macroListBack.isValid() ? s.macroListBack : palette.color(QPalette::Base);
+            const auto fade = [&](int a, int b) { return a + (b - a) * kLockedSelectionFadePercent / 100; };
+            palette.setColor(QPalette::Disabled, QPalette::Highlight,
+                             QColor(fade(selected.red(), back.red()), fade(selected.green(), back.green()),
+                                    fade(selected.blue(), back.blue())));
+            palette.setColor(QPalette::Disabled, QPalette::HighlightedText, kDisabledText);
+            palette.setColor(QPalette::Disabled, QPalette::Text, kDisabledText);
+            w->setPalette(palette);
+        }
+    }
     for (const char* button : {"Btn_Del", "Btn_Insert", "Btn_Edit", "Btn_FireDel", "Btn_FireInsert",
                                "Btn_FireEdit", "Btn_NewMacro", "Btn_ImportOne", "Btn_Export",
                                "Btn_Import", "Btn_ExportOne", "Btn_NewName", "Btn_DelPCMacro"}) {
