@@ -14,6 +14,7 @@
 #include "ui/WindowServices.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpressionValidator>
@@ -61,8 +62,6 @@ void CorrectWhileTyping(QLineEdit* edit, std::string (*rule)(std::string_view))
 }
 
 constexpr int kFieldGap = 8;
-// Captions on the left of their fields start this far in from the item list's left edge.
-constexpr int kCaptionIndent = 8;
 
 // Puts a unit on the right of its field, on the field's line.
 void UnitBesideField(QWidget* unit, const QWidget* field)
@@ -72,18 +71,17 @@ void UnitBesideField(QWidget* unit, const QWidget* field)
     unit->move(field->geometry().right() + kFieldGap, field->y() + (field->height() - unit->height()) / 2);
 }
 
-// Puts a caption on its field's line, from `left` up to the field, so that every caption of
-// the panel starts at the same place whatever its length.
-void CaptionBesideField(QWidget* caption, const QWidget* field, int left)
+// Puts a caption on its field's line, from `left` up to the field, so that the panel's captions
+// start at the same place; one too long for that room starts further left instead of being cut.
+void CaptionBesideField(QLabel* caption, const QWidget* field, int left)
 {
     if (!caption || !field)
         return;
-    const int width = field->x() - kFieldGap - left;
-    if (width > 0)
-        caption->setGeometry(left, field->y() + (field->height() - caption->height()) / 2, width,
-                             caption->height());
-    else
-        caption->move(std::max(field->x() - caption->width() - kFieldGap, 0), caption->y());
+    const int needed = caption->fontMetrics().horizontalAdvance(caption->text()) + caption->indent() + 2;
+    const int right = field->x() - kFieldGap;
+    const int x = std::max(0, std::min(left, right - needed));
+    caption->setGeometry(x, field->y() + (field->height() - caption->height()) / 2, std::max(right - x, 0),
+                         caption->height());
 }
 
 } // namespace
@@ -172,13 +170,15 @@ void MacroEditor::ShowInsertFields(int item)
     QWidget* x = controls_.find(QStringLiteral("edt_XAxisValue"));
     if (QWidget* repeat = controls_.find(QStringLiteral("edt_Repeat")); repeat && x)
         repeat->move(x->pos());
+    // The captions start at the item list's left edge, like the recording choices.
     const QWidget* combo = controls_.find(QStringLiteral("CB_Insert"));
-    const int left = (combo ? combo->x() : 0) + kCaptionIndent;
-    CaptionBesideField(controls_.find(QStringLiteral("lbl_Delay")), delay, left);
+    const int left = combo ? combo->x() : 0;
+    auto label = [this](const char* name) { return qobject_cast<QLabel*>(controls_.find(QString::fromLatin1(name))); };
+    CaptionBesideField(label("lbl_Delay"), delay, left);
     UnitBesideField(controls_.find(QStringLiteral("lbl_s_A")), delay);
-    CaptionBesideField(controls_.find(QStringLiteral("lbl_Repeat")), controls_.find(QStringLiteral("edt_Repeat")), left);
-    CaptionBesideField(controls_.find(QStringLiteral("lbl_XAxisValue")), x, left);
-    CaptionBesideField(controls_.find(QStringLiteral("lbl_YAxisValue")), controls_.find(QStringLiteral("edt_YAxisValue")), left);
+    CaptionBesideField(label("lbl_Repeat"), controls_.find(QStringLiteral("edt_Repeat")), left);
+    CaptionBesideField(label("lbl_XAxisValue"), x, left);
+    CaptionBesideField(label("lbl_YAxisValue"), controls_.find(QStringLiteral("edt_YAxisValue")), left);
     if (item == KeyFront || item == KeyBack) {
         // Recording into the macro starts from "Record Delay"; the delay field follows the choice.
         recording_.IB_InsertRecDelayClick();

@@ -221,6 +221,22 @@ void MacroPageStatesFormTest::panelTextsInBothLanguages()
         QVERIFY(p.form.control("Gb_Insert")->rect().contains(title->geometry()));
         QVERIFY(title->fontMetrics().horizontalAdvance(title->text()) <= title->width());
         QVERIFY(p.form.control("Img_InsertTitleMark")->isVisible());
+        // Each item's field caption starts at the item list's left edge and is not cut.
+        auto* combo = p.form.control<QComboBox>("CB_Insert");
+        for (int item : {0, 4, 6, 8}) {
+            combo->setCurrentIndex(item);
+            emit combo->activated(item);
+            int shown = 0;
+            for (const char* name : {"lbl_Delay", "lbl_Repeat", "lbl_XAxisValue", "lbl_YAxisValue"}) {
+                auto* caption = p.form.control<TSkinLabel>(name);
+                if (!caption->isVisible())
+                    continue;
+                ++shown;
+                QCOMPARE(caption->x(), combo->x());
+                QVERIFY2(caption->fontMetrics().horizontalAdvance(caption->text()) <= caption->width(), name);
+            }
+            QCOMPARE(shown, 1);
+        }
         Click(p.form.control("Btn_Cancel"));
         QVERIFY(!title->isVisible());
     }
