@@ -38,7 +38,7 @@ constexpr Binding kPageCaptions[] = {
     {"Btn_Start", 400}, {"Btn_InsertStart", 400}, {"Btn_FireStart", 400},
     {"Btn_NewName", 402}, {"Btn_ExportOne", 404}, {"Btn_Export", 405},
     {"Btn_ImportOne", 406}, {"Btn_Import", 407}, {"Btn_Del", 408}, {"Btn_FireDel", 408},
-    {"Btn_Insert", 409}, {"Btn_FireInsert", 409},
+    {"Btn_Insert", 409}, {"Btn_FireInsert", 409}, {"lbl_Insert_Title", 409},
     {"IB_InsertRecDelay", 414}, {"IB_FireRecDelay", 414},
     {"IB_InsertDelayTime", 415}, {"IB_FireDelayTime", 415},
     {"IB_InsertNoDelay", 416}, {"IB_FireNoDelay", 416},
@@ -50,7 +50,10 @@ constexpr Binding kPageCaptions[] = {
     {"lbl_XAxisValue", 444}, {"lbl_FireXAxisValue", 444},
     {"lbl_YAxisValue", 445}, {"lbl_FireYAxisValue", 445},
     {"lbl_Repeat", 448}, {"lbl_FireRepeat", 448},
+    {"lbl_RecordScope", 970},
     // Gun page
+    {"Btn_Fire1", 600}, {"Btn_Fire2", 601}, {"Btn_Fire3", 602}, {"Btn_Fire4", 603},
+    {"Btn_Fire5", 604}, {"Btn_Fire6", 605}, {"Btn_Fire7", 606},
     {"Btn_FireConfirm", 620}, {"Btn_FireExit", 621},
     // Long-press options of the button page
     {"IB_ComboKey1", 700}, {"IB_ComboKey2", 701}, {"IB_ComboKey3", 702},

@@ -428,19 +428,27 @@ void Navigation::ButtonTypeJMouseLeave(TSkinLabel* label)
     RestoreHoveredCaption();
 }
 
+// Text buttons of the context panels: only an enabled entry lights up, and the greyed text of
+// a disabled one is left alone.
 void Navigation::ButtonTypeHMouseEnter(TSkinLabel* label)
 {
+    if (!label->isEnabled())
+        return;
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::white);
-    palette.setColor(QPalette::Window, state_.Style.macroSelected);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, Qt::white);
+        palette.setColor(group, QPalette::Window, state_.Style.macroSelected);
+    }
     label->setPalette(palette);
 }
 
 void Navigation::ButtonTypeHMouseLeave(TSkinLabel* label)
 {
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, state_.Style.textButtonFont);
-    palette.setColor(QPalette::Window, state_.Style.textButtonBack);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::Window, state_.Style.textButtonBack);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::WindowText, state_.Style.textButtonFont);
     label->setPalette(palette);
 }
 

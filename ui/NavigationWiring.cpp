@@ -119,6 +119,8 @@ void Navigation::Wire()
         if (!label)
             continue;
         connect(label, &TSkinLabel::mouseEntered, this, [this, label] {
+            if (!label->isEnabled())   // locked while the insert panel is open
+                return;
             SetPicture(PictureOf(label), QStringLiteral("MacroS_02"));
             BeginHover(label);
         });

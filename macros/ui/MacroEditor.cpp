@@ -185,8 +185,14 @@ void MacroEditor::LB_PCMacroNameMouseDown(Qt::MouseButton button, QPoint pos)
 
 void MacroEditor::LB_PCMacroNameMouseUp(Qt::MouseButton button, QPoint globalPos)
 {
-    if (button == Qt::RightButton && !InsertPanelOpen())
-        ShowContextPanel("Pnl_PCMacro", globalPos);
+    if (button != Qt::RightButton || InsertPanelOpen())
+        return;
+    // The entries that act on the selected macro are greyed while none is selected.
+    const bool selected = SelectedMacro() >= 0;
+    for (const char* entry : {"Btn_NewName", "Btn_DelPCMacro", "Btn_ExportOne"})
+        if (QWidget* w = Find(entry))
+            w->setEnabled(selected);
+    ShowContextPanel("Pnl_PCMacro", globalPos);
 }
 
 void MacroEditor::LB_macroMouseDown(Qt::MouseButton button, QPoint pos)
@@ -229,10 +235,10 @@ void MacroEditor::ClearEventView()
 
 void MacroEditor::Btn_NewNameClick()
 {
+    ClearMacro();
     const int row = SelectedMacro();
     if (row < 0)
         return;
-    ClearMacro();
     TForm3 dialog(window_.Window(), {Text(510, "Macro Name"), Text(511, "OK"), Text(512, "Clear")});
     dialog.exec();
     const QString name = dialog.PendingName();
@@ -257,10 +263,10 @@ void MacroEditor::Btn_NewNameClick()
 
 void MacroEditor::Btn_DelPCMacroClick()
 {
+    ClearMacro();
     const int row = SelectedMacro();
     if (row < 0)
         return;
-    ClearMacro();
     NoteAssignedCopy(row, true);
     ClearEventView();
     if (state_.EepromMode)

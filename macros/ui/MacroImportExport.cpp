@@ -195,9 +195,9 @@ void MacroImportExport::Btn_ExportOneClick()
 {
     auto* list = controls_.get<QListWidget>(QStringLiteral("LB_PCMacroName"));
     const int row = list ? list->currentRow() : -1;
+    HidePanels();
     if (row < 0 || row >= MacroLibraryView(state_).Count())
         return;
-    HidePanels();
     const QString chosen = hooks_.chooseFile(FileDialog::Save);
     if (chosen.isEmpty())
         return;

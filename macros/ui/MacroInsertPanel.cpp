@@ -14,6 +14,7 @@
 #include "ui/WindowServices.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpressionValidator>
@@ -60,14 +61,27 @@ void CorrectWhileTyping(QLineEdit* edit, std::string (*rule)(std::string_view))
     });
 }
 
-// Puts a caption on the left of its field, or its unit on the right, on the field's line.
-void BesideField(QWidget* caption, const QWidget* field, bool unitOnTheRight)
+constexpr int kFieldGap = 8;
+
+// Puts a unit on the right of its field, on the field's line.
+void UnitBesideField(QWidget* unit, const QWidget* field)
+{
+    if (!unit || !field)
+        return;
+    unit->move(field->geometry().right() + kFieldGap, field->y() + (field->height() - unit->height()) / 2);
+}
+
+// Puts a caption on its field's line, from `left` up to the field, so that the panel's captions
+// start at the same place; one too long for that room starts further left instead of being cut.
+void CaptionBesideField(QLabel* caption, const QWidget* field, int left)
 {
     if (!caption || !field)
         return;
-    const int y = field->y() + (field->height() - caption->height()) / 2;
-    const int x = unitOnTheRight ? field->geometry().right() + 8 : field->x() - caption->width() - 8;
-    caption->move(std::max(x, 0), y);
+    const int needed = caption->fontMetrics().horizontalAdvance(caption->text()) + caption->indent() + 2;
+    const int right = field->x() - kFieldGap;
+    const int x = std::max(0, std::min(left, right - needed));
+    caption->setGeometry(x, field->y() + (field->height() - caption->height()) / 2, std::max(right - x, 0),
+                         caption->height());
 }
 
 } // namespace
@@ -156,11 +170,15 @@ void MacroEditor::ShowInsertFields(int item)
     QWidget* x = controls_.find(QStringLiteral("edt_XAxisValue"));
     if (QWidget* repeat = controls_.find(QStringLiteral("edt_Repeat")); repeat && x)
         repeat->move(x->pos());
-    BesideField(controls_.find(QStringLiteral("lbl_Delay")), delay, false);
-    BesideField(controls_.find(QStringLiteral("lbl_s_A")), delay, true);
-    BesideField(controls_.find(QStringLiteral("lbl_Repeat")), controls_.find(QStringLiteral("edt_Repeat")), false);
-    BesideField(controls_.find(QStringLiteral("lbl_XAxisValue")), x, false);
-    BesideField(controls_.find(QStringLiteral("lbl_YAxisValue")), controls_.find(QStringLiteral("edt_YAxisValue")), false);
+    // The captions start at the item list's left edge, like the recording choices.
+    const QWidget* combo = controls_.find(QStringLiteral("CB_Insert"));
+    const int left = combo ? combo->x() : 0;
+    auto label = [this](const char* name) { return qobject_cast<QLabel*>(controls_.find(QString::fromLatin1(name))); };
+    CaptionBesideField(label("lbl_Delay"), delay, left);
+    UnitBesideField(controls_.find(QStringLiteral("lbl_s_A")), delay);
+    CaptionBesideField(label("lbl_Repeat"), controls_.find(QStringLiteral("edt_Repeat")), left);
+    CaptionBesideField(label("lbl_XAxisValue"), x, left);
+    CaptionBesideField(label("lbl_YAxisValue"), controls_.find(QStringLiteral("edt_YAxisValue")), left);
     if (item == KeyFront || item == KeyBack) {
         // Recording into the macro starts from "Record Delay"; the delay field follows the choice.
         recording_.IB_InsertRecDelayClick();

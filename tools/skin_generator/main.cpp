@@ -367,14 +367,15 @@ void Guns()
                 p.setPen(QPen(s ? kAccent : kBorder, s ? 1.6 : 1.2));
                 p.setBrush(s ? QColor(0, 72, 104) : kControl);
                 p.drawRoundedRect(QRectF(1, 1, 198, 54), 7, 7);
-                // A faint rifle outline, longer barrels for the later presets.
-                const qreal stock = 10 + 3 * gun;
+                // A faint rifle outline, longer stocks for the later presets. It keeps to the
+                // right of x = 100, so the longest gun names stay clear of it.
+                const qreal stock = 10 + 2 * gun;
                 QPainterPath rifle;
-                rifle.addRoundedRect(QRectF(118, 22, 44, 10), 2, 2);                 // receiver
-                rifle.addRect(QRectF(162, 25, 32, 4));                               // barrel
-                rifle.addRoundedRect(QRectF(120 - stock, 24, stock + 2, 14), 3, 3);  // stock
-                rifle.addRect(QRectF(130, 32, 7, 12));                               // magazine
-                rifle.addRect(QRectF(146, 32, 5, 8));                                // grip
+                rifle.addRoundedRect(QRectF(124, 22, 44, 10), 2, 2);                 // receiver
+                rifle.addRect(QRectF(168, 25, 28, 4));                               // barrel
+                rifle.addRoundedRect(QRectF(126 - stock, 24, stock + 2, 14), 3, 3);  // stock
+                rifle.addRect(QRectF(136, 32, 7, 12));                               // magazine
+                rifle.addRect(QRectF(152, 32, 5, 8));                                // grip
                 p.setPen(Qt::NoPen);
                 p.setBrush(s ? QColor(70, 196, 250, 150) : QColor(255, 255, 255, 40));
                 p.drawPath(rifle.simplified());
@@ -403,11 +404,14 @@ void Guns()
 
 void Panels()
 {
+    // The macro page's insert panel covers its right-hand card exactly. No heading mark: the
+    // fire macro editor scales these pictures into smaller boxes, and the macro page draws the
+    // mark beside the panel's title itself.
     const auto panel = [](const QString& name, int w, int h) {
-        Draw(name, w, h, [&](QPainter& p) { Card(p, QRectF(0, 0, w, h)); });
+        Draw(name, w, h, [&](QPainter& p) { Card(p, QRectF(0, 0, w, h), false); });
     };
-    panel(QStringLiteral("InsertKeyBase"), 280, 470);
-    panel(QStringLiteral("InsertDelayBase"), 280, 470);
+    panel(QStringLiteral("InsertKeyBase"), 290, 474);
+    panel(QStringLiteral("InsertDelayBase"), 290, 474);
     // Dialogs share the windows' see-through maroon corners.
     QImage image(360, 200, QImage::Format_RGB32);
     image.fill(kMaroon);

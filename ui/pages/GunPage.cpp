@@ -32,17 +32,19 @@ constexpr int kColumnX[kColumns] = {400, 480, 560};
 constexpr int kColumnWidth = 64;
 constexpr int kColumnNumberY = 80;
 constexpr int kRowY[] = {112, 152, 192, 232, 272, 312};   // release, count, Y, offset, delay, colour
-// The fire macro editor is a card at the right of the page, above Confirm and Cancel.
-constexpr QRect kEditorCard{716, 100, 278, 414};
+// The fire macro editor is a card inside the right of the table's card, above Confirm and
+// Cancel.
+constexpr QRect kEditorCard{716, 112, 268, 400};
 
 constexpr int kEditorX = kEditorCard.x() + 4;
 constexpr int kFireMacros = 10;
 // The record list holds all ten names without a scroll bar: ten rows of the layout's item
 // height (20) and the frame.
 constexpr int kNamesHeight = kFireMacros * 20 + 4;
-constexpr int kListTop = 104;
+constexpr int kListTop = kEditorCard.y() + 4;
 constexpr int kStartTop = kListTop + kNamesHeight + 4;
-constexpr QRect kPanelBox{kEditorX, kStartTop + 38, 270, 160};
+constexpr int kEventsWidth = 156;
+constexpr QRect kPanelBox{kEditorX, kStartTop + 38, kEditorCard.width() - 8, 150};
 
 // The insert panels' background is drawn for the macro page's taller panel; the fire macro
 // editor's box is smaller, so its copy is scaled to the box instead of running off the page.
@@ -135,7 +137,7 @@ void BuildFireEditor(QWidget* page, QWidget* form)
     auto* names = List(page, "LB_FireMacroName", QRect(kEditorX, kListTop, 100, kNamesHeight));
     for (int k = 1; k <= kFireMacros; ++k)
         names->addItem("Fire Macro" + QString::number(k));
-    List(page, "LB_FireMacro", QRect(kEditorX + 106, kListTop, 164, kNamesHeight));
+    List(page, "LB_FireMacro", QRect(kEditorX + 106, kListTop, kEventsWidth, kNamesHeight));
     SkinButton(page, "FireStart", DefaultText(400), {kEditorX, kStartTop}, "MacroS_01");
 
     const QRect box = kPanelBox;
@@ -144,18 +146,18 @@ void BuildFireEditor(QWidget* page, QWidget* form)
     auto* delayModes = new QButtonGroup(delay);
     auto* releaseModes = new QButtonGroup(delay);
     Choice(delay, "LED_FireRecDelay", "IB_FireRecDelay", "rb_FireRecDelay", DefaultText(414),
-           {12, 12}, true, delayModes);
+           {12, 10}, true, delayModes);
     Choice(delay, "LED_FireDelayTime", "IB_FireDelayTime", "rb_FireDelayTime", DefaultText(415),
-           {12, 40}, false, delayModes);
+           {12, 36}, false, delayModes);
     Choice(delay, "LED_FireNoDelay", "IB_FireNoDelay", "rb_FireNoDelay", DefaultText(416),
-           {12, 68}, false, delayModes);
+           {12, 62}, false, delayModes);
     delay->findChild<QWidget*>("IB_FireDelayTime")->resize(120, 24);
-    Edit(delay, "Edt_FireDelay", QRect(170, 37, 56, 24), "50")->setMaxLength(5);
+    Edit(delay, "Edt_FireDelay", QRect(170, 33, 56, 24), "50")->setMaxLength(5);
     delay->findChild<QWidget*>("Edt_FireDelay")->setEnabled(false);
     Choice(delay, "Img_FireReleaseStop", "IB_FireReleaseStop", "rb_FireReleaseStop",
-           DefaultText(436), {12, 102}, false, releaseModes);
+           DefaultText(436), {12, 94}, false, releaseModes);
     Choice(delay, "Img_FireReleaseContiue", "IB_FireReleaseContiue", "rb_FireReleaseContinue",
-           DefaultText(437), {12, 130}, true, releaseModes);
+           DefaultText(437), {12, 120}, true, releaseModes);
 
     BoxPicture(page, "Img_FireInsert", box)->hide();
     QFrame* insert = Panel(page, "Gb_InsertFire", box);

@@ -21,8 +21,11 @@ namespace {
 
 constexpr int kPanelX = 640;
 constexpr int kPanelY = 178;
-// The insert panel fills the right column: the layout places its buttons near the bottom.
-constexpr QSize kPanelSize{280, 470};
+// The insert panel covers the right column's card: the layout places its buttons near the
+// bottom, and its title where the other cards have theirs.
+constexpr QSize kPanelSize{290, 474};
+constexpr QRect kInsertTitle{20, 8, 250, 24};
+constexpr QRect kInsertTitleMark{8, 10, 3, 18};
 constexpr QRect kDelayBox{620, 100, 390, 480};
 constexpr int kTextButtonHeight = 20;
 constexpr int kContextWidth = 120;
@@ -98,6 +101,12 @@ void BuildInsertPanel(QWidget* page)
 {
     Picture(page, "Img_InsertBase", {kPanelX, kPanelY}, "InsertDelayBase")->hide();
     QFrame* insert = Panel(page, "Gb_Insert", QRect(QPoint(kPanelX, kPanelY), kPanelSize));
+    Caption(insert, "lbl_Insert_Title", DefaultText(409), kInsertTitle);
+    // The accent mark left of the title, as the other cards have it.
+    auto* mark = new QFrame(insert);
+    mark->setObjectName(QStringLiteral("Img_InsertTitleMark"));
+    mark->setGeometry(kInsertTitleMark);
+    mark->setAutoFillBackground(true);
     Combo(insert, "CB_Insert", QRect(16, 14, 220, 24),
           {DefaultText(410), DefaultText(411), DefaultText(412), DefaultText(413),
            DefaultText(446), DefaultText(447), DefaultText(440), DefaultText(441),

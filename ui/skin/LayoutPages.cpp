@@ -23,6 +23,15 @@ constexpr int kLedStepMarks = 8;
 constexpr int kRulerTicks = 11;
 // The second pointer-axis edit of the insert panel sits this far below the first.
 constexpr int kAxisEditSpacing = 30;
+// Text of a control that takes no input, on every page.
+const QColor kDisabledText(114, 113, 113);
+// How far a locked list's selection fades into the list's background.
+constexpr int kLockedSelectionFadePercent = 60;
+// How far a card's title stands in from the card's left edge (past its heading mark).
+constexpr int kCardTitleInset = 20;
+// Where a card's heading mark stands: from the card's left edge, and below the title's top.
+constexpr int kCardMarkInset = 8;
+constexpr int kCardMarkDown = 2;
 
 QString N(const char* pattern, int n)
 {
@@ -349,6 +358,26 @@ void MacroPage(Context& c)
     };
     for (const auto& [family, label] : kCaptions)
         c.CaptionFamily(QString::fromLatin1(family), QString::fromLatin1(label));
+    // The insert panel's title reads like the list's: same font and colour, on the row of the
+    // other cards' titles, as far in from its card's left edge.
+    QWidget* listTitle = c.Find(QStringLiteral("lbl_Marco_List"));
+    QWidget* insertTitle = c.Find(QStringLiteral("lbl_Insert_Title"));
+    if (listTitle && insertTitle) {
+        insertTitle->setFont(listTitle->font());
+        insertTitle->setPalette(listTitle->palette());
+        insertTitle->resize(listTitle->size());
+        const auto titlePos = c.Pos(QStringLiteral("Marco_List_Lable"));
+        const auto card = c.Pos(QStringLiteral("Insert"));
+        if (card && titlePos)
+            c.Place(insertTitle, QPoint(card->x() + kCardTitleInset, titlePos->y()));
+        if (QWidget* mark = c.Find(QStringLiteral("Img_InsertTitleMark"))) {
+            QPalette palette = mark->palette();
+            palette.setColor(QPalette::Window, listTitle->palette().color(QPalette::WindowText));
+            mark->setPalette(palette);
+            if (card && titlePos)
+                c.Place(mark, QPoint(card->x() + kCardMarkInset, titlePos->y() + kCardMarkDown));
+        }
+    }
 
     s.macroSelected = c.Colour(QStringLiteral("Color_MACRO")).value_or(s.macroSelected);
     if (const auto width = c.Int(QStringLiteral("Edit_PCMarco_Width"))) {
@@ -365,19 +394,48 @@ void MacroPage(Context& c)
     for (const char* list : {"LB_PCMacroName", "LB_macro", "LB_MacroName", "LB_FireMacroName",
                              "LB_FireMacro"})
         Context::SetBackground(c.Find(QString::fromLatin1(list)), s.macroListBack);
+    // The fire macro editor's lists draw with the toolkit: while its insert panel locks them,
+    // their selection fades and their text greys like the macro list's.
+    for (const char* list : {"LB_FireMacroName", "LB_FireMacro"}) {
+        if (QWidget* w = c.Find(QString::fromLatin1(list))) {
+            QPalette palette = w->palette();
+            const QColor selected = palette.color(QPalette::Active, QPalette::Highlight);
+            const QColor back = s.macroListBack.isValid() ? s.macroListBack : palette.color(QPalette::Base);
+            const auto fade = [&](int a, int b) { return a + (b - a) * kLockedSelectionFadePercent / 100; };
+            palette.setColor(QPalette::Disabled, QPalette::Highlight,
+                             QColor(fade(selected.red(), back.red()), fade(selected.green(), back.green()),
+                                    fade(selected.blue(), back.blue())));
+            palette.setColor(QPalette::Disabled, QPalette::HighlightedText, kDisabledText);
+            palette.setColor(QPalette::Disabled, QPalette::Text, kDisabledText);
+            w->setPalette(palette);
+        }
+    }
     for (const char* button : {"Btn_Del", "Btn_Insert", "Btn_Edit", "Btn_FireDel", "Btn_FireInsert",
                                "Btn_FireEdit", "Btn_NewMacro", "Btn_ImportOne", "Btn_Export",
                                "Btn_Import", "Btn_ExportOne", "Btn_NewName", "Btn_DelPCMacro"}) {
         QWidget* w = c.Find(QString::fromLatin1(button));
         Context::SetTextColour(w, s.textButtonFont);
         Context::SetBackground(w, s.textButtonBack);
+        // An entry that has nothing to act on shows greyed, like the other disabled texts.
+        if (w) {
+            QPalette palette = w->palette();
+            palette.setColor(QPalette::Disabled, QPalette::WindowText, kDisabledText);
+            w->setPalette(palette);
+        }
+    }
+    // The page's buttons that the insert panel locks grey their captions too.
+    for (const char* button : {"Btn_New", "Btn_Start", "Btn_InsertStart"}) {
+        if (QWidget* w = c.Find(QString::fromLatin1(button))) {
+            QPalette palette = w->palette();
+            palette.setColor(QPalette::Disabled, QPalette::WindowText, kDisabledText);
+            w->setPalette(palette);
+        }
     }
 }
 
 void GunPage(Context& c)
 {
     constexpr int kGunColumnNumberTop = 118;
-    const QColor kGunDisabledText(114, 113, 113);
     LayoutStyle& s = c.Style();
     s.gunFont = c.Colour(QStringLiteral("Color_J_Font")).value_or(s.gunFont);
     c.StyleGroup(QStringLiteral("gbPage5"), c.Int(QStringLiteral("Size_J")), s.gunFont);
@@ -408,7 +466,7 @@ void GunPage(Context& c)
                     Context::SetBackground(e, s.gunBack);
                     // An edit that takes no input shows its value greyed.
                     QPalette palette = e->palette();
-                    palette.setColor(QPalette::Disabled, QPalette::Text, kGunDisabledText);
+                    palette.setColor(QPalette::Disabled, QPalette::Text, kDisabledText);
                     e->setPalette(palette);
                 }
             }
