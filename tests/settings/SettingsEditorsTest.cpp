@@ -21,6 +21,7 @@
 #include "settings/ui/DpiEditor.h"
 #include "support/FormWithMouse.h"
 #include "ui/Shapes.h"
+#include "ui/language/LanguageSwitch.h"
 #include "ui/SkinLabel.h"
 
 using namespace tarq;
@@ -128,6 +129,7 @@ private slots:
     void ledTypeDecidesWhatTheLightPageShows();
     void ledCountAndSpeedEditsCorrectThemselves();
     void keyModeNotKeptSelectsKeyModeOne();
+    void languageSwitchKeepsUnappliedEdits();
     void driverModeCarriesItsEditsToTheDriver();
 };
 
@@ -271,6 +273,36 @@ void SettingsEditorsTest::editReachesTheMouseAndComesBack()
     // What the pages show after the read is what goes back at the next Apply.
     f.form->Commands().Btn_Apply_0Click();
     QCOMPARE(f.memory(), expected);
+}
+
+// Edits made but not yet applied survive switching the language there and back: Apply then
+// writes exactly what it writes without the switch.
+void SettingsEditorsTest::languageSwitchKeepsUnappliedEdits()
+{
+    const auto edit = [](Fixture& f) {
+        f.Choose("cbb_DPICount", 5);
+        f.ReleaseSlider("slider_DPI3", 239);
+        f.Type("Edt_Repeat1", "42");
+        f.Click("Img_LEDOff");
+        f.Click("Img_MCULEDMode4");
+    };
+    Fixture plain;
+    plain.Tick();
+    edit(plain);
+    plain.form->Commands().Btn_Apply_0Click();
+
+    for (const bool backFirst : {true, false}) {
+        Fixture switched;
+        switched.Tick();
+        edit(switched);
+        switched.form->Language().Btn_Lang2_0Click();
+        QCOMPARE(switched.Text("Edt_Repeat1"), QStringLiteral("42"));
+        if (backFirst)
+            switched.form->Language().Btn_Lang1_0Click();
+        switched.form->Commands().Btn_Apply_0Click();
+        QVERIFY2(switched.messages.isEmpty(), qPrintable(switched.messages.join('|')));
+        QCOMPARE(switched.memory(), plain.memory());
+    }
 }
 
 void SettingsEditorsTest::levelCountKeepsBothPagesInStep()
