@@ -21,28 +21,14 @@ struct RowColours {
     QColor text;
 };
 
-// `a` moved towards `b` by `share` (0..1).
-QColor Mix(const QColor& a, const QColor& b, double share)
-{
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * share),
-                            float(a.greenF() + (b.greenF() - a.greenF()) * share),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * share));
-}
-
-// How far a locked list's selected row fades into the list's background.
-constexpr double kLockedSelectionFade = 0.6;
-
 RowColours ColoursOf(const LayoutStyle& style, const QStyleOptionViewItem& option)
 {
     const bool selected = option.state & QStyle::State_Selected;
     const QColor normalBack = Or(style.macroListBack, QColor(0x16, 0x17, 0x1b));
     const QColor selectedBack = Or(style.macroSelected, QColor(0xe8, 0x41, 0x2c));
     const QColor text = Or(style.macroFont, QColor(0xf2, 0xf2, 0xf2));
-    if (!(option.state & QStyle::State_Enabled)) {
-        // A locked list: greyed text, and the selection still shows but faded.
-        const QColor greyed = option.palette.color(QPalette::Disabled, QPalette::Text);
-        return {selected ? Mix(selectedBack, normalBack, kLockedSelectionFade) : normalBack, greyed};
-    }
+    if (!(option.state & QStyle::State_Enabled)) // a locked list: greyed text, the selection faded
+        return {selected ? LockedSelection(selectedBack, normalBack) : normalBack, style.disabledText};
     return {selected ? selectedBack : normalBack, selected ? QColor(Qt::white) : text};
 }
 

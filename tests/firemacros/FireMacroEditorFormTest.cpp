@@ -15,7 +15,7 @@
 #include "firemacros/ui/GunPage.h"
 #include "macros/ScriptedCapture.h"
 #include "macros/TestHex.h"
-#include "firemacros/GunRecords.h"
+#include "firemacros/GunForm.h"
 #include "support/FormWithMouse.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
@@ -37,29 +37,16 @@ void ClickRow(QListWidget* list, int row)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
-struct EditorForm {
+struct EditorForm : tarq::testing::GunForm {
     EditorForm()
-        : device(false, nullptr,
-                 [this] {
-                     auto capture = std::make_unique<ScriptedCapture>();
-                     source = capture.get();
-                     return PlatformCapture{std::move(capture), ""};
-                 })
+        : GunForm([this] {
+              auto capture = std::make_unique<ScriptedCapture>();
+              source = capture.get();
+              return PlatformCapture{std::move(capture), ""};
+          })
     {
-        const FireMacroArea records = tarq::testing::GunRecords();
-        std::copy(records.begin(), records.end(), device.mouse->memory().begin() + 0x500);
-        form.ShowStandardMessage = [this](const QString& text) { messages << text; };
-        form.ShowDialogMessage = [this](const QString& text) { messages << text; };
-        form.State().DataFolder = dir.path() + QLatin1Char('/');
-        form.State().AppFolder = dir.path() + QLatin1Char('/');
-        form.Commands().DevTimerTimer();
-        form.State().NoDeviceView = false;
-        form.show();
-        form.Nav().ChangeView(View::Game);
-        Click(form.control("Key4"));
-        Click(form.control("Key_FireMacro"));
-        // A double click on the page background shows the editor.
-        QTest::mouseDClick(form.control("Img_Base_5"), Qt::LeftButton, {}, QPoint(5, 5));
+        OpenGunPageFor(4);
+        OpenEditor();
     }
 
     QListWidget* List(const char* name) { return form.control<QListWidget>(name); }
@@ -89,11 +76,8 @@ struct EditorForm {
         QVERIFY(!form.FireMacros().Recording());
     }
 
+    // Set when the editor's recording makes its capture, after construction.
     ScriptedCapture* source = nullptr;
-    tarq::testing::FormWithMouse device;
-    TForm1& form = *device.form;
-    QTemporaryDir dir;
-    QStringList messages;
 };
 
 } // namespace

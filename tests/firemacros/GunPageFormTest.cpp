@@ -18,7 +18,7 @@
 #include "firemacros/ui/FireMacroEditor.h"
 #include "firemacros/ui/GunPage.h"
 #include "firemacros/ui/GunSlotEdits.h"
-#include "firemacros/GunRecords.h"
+#include "firemacros/GunForm.h"
 #include "support/FormWithMouse.h"
 #include "ui/Navigation.h"
 #include "ui/Shapes.h"
@@ -43,21 +43,7 @@ void TypeOver(QLineEdit* edit, const QString& text)
 }
 
 // The form after the first device check has read the emulated mouse, in game view.
-struct GunForm {
-    GunForm()
-    {
-        const FireMacroArea records = tarq::testing::GunRecords();
-        std::copy(records.begin(), records.end(), device.mouse->memory().begin() + 0x500);
-        form.ShowStandardMessage = [this](const QString& text) { messages << text; };
-        form.ShowDialogMessage = [this](const QString& text) { messages << text; };
-        form.State().DataFolder = dir.path() + QLatin1Char('/');
-        form.State().AppFolder = dir.path() + QLatin1Char('/');
-        form.Commands().DevTimerTimer();
-        form.State().NoDeviceView = false;
-        form.show();
-        form.Nav().ChangeView(View::Game);
-    }
-
+struct GunForm : tarq::testing::GunForm {
     // The function menu of button k, then its Fire Macro entry.
     void OpenGunPage(int k)
     {
@@ -71,11 +57,6 @@ struct GunForm {
 
     QLineEdit* Edit(const QString& name) { return form.control<QLineEdit>(name); }
     std::vector<uint8_t> Memory() const { return {device.mouse->memory().begin(), device.mouse->memory().end()}; }
-
-    tarq::testing::FormWithMouse device;
-    TForm1& form = *device.form;
-    QTemporaryDir dir;
-    QStringList messages;
 };
 
 std::vector<uint8_t> Range(const std::vector<uint8_t>& m, size_t at, size_t n)

@@ -13,7 +13,7 @@
 #include "device/ui/DeviceCommands.h"
 #include "firemacros/FireMacro.h"
 #include "firemacros/FirePatch.h"
-#include "firemacros/GunRecords.h"
+#include "firemacros/GunForm.h"
 #include "firemacros/GunTable.h"
 #include "firemacros/ui/GunPage.h"
 #include "firemacros/ui/GunSlotEdits.h"
@@ -39,24 +39,8 @@ QStringList ColumnTargets(int c)
             "lbl_FireRKFS" + n, "IB_FireColor" + n};
 }
 
-struct LayoutForm {
-    LayoutForm()
-    {
-        const FireMacroArea records = tarq::testing::GunRecords();
-        std::copy(records.begin(), records.end(), device.mouse->memory().begin() + 0x500);
-        form.ShowStandardMessage = [this](const QString& text) { messages << text; };
-        form.ShowDialogMessage = [this](const QString& text) { messages << text; };
-        form.State().DataFolder = dir.path() + QLatin1Char('/');
-        form.State().AppFolder = dir.path() + QLatin1Char('/');
-        form.Commands().DevTimerTimer();
-        form.State().NoDeviceView = false;
-        form.show();
-        form.Nav().ChangeView(View::Game);
-        Click(form.control("Key4"));
-        Click(form.control("Key_FireMacro"));
-    }
-
-    void OpenEditor() { QTest::mouseDClick(form.control("Img_Base_5"), Qt::LeftButton, {}, QPoint(5, 5)); }
+struct LayoutForm : tarq::testing::GunForm {
+    LayoutForm() { OpenGunPageFor(4); }
 
     // Every control of every shown column is the topmost one at its centre and lies inside the
     // page: nothing covers it.
@@ -72,10 +56,6 @@ struct LayoutForm {
             }
     }
 
-    tarq::testing::FormWithMouse device;
-    TForm1& form = *device.form;
-    QTemporaryDir dir;
-    QStringList messages;
 };
 
 std::map<QString, QRect> Geometries(TForm1& form)

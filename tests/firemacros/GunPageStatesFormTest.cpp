@@ -10,7 +10,7 @@
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 #include "device/ui/DeviceCommands.h"
-#include "firemacros/GunRecords.h"
+#include "firemacros/GunForm.h"
 #include "support/FormWithMouse.h"
 
 using namespace tarq;
@@ -65,23 +65,11 @@ void GunPageStatesFormTest::gunNamesFollowTheLanguage()
 
 void GunPageStatesFormTest::lockedRecordListShowsGreyed()
 {
-    tarq::testing::FormWithMouse device;
-    TForm1& form = *device.form;
-    QTemporaryDir dir;
-    const FireMacroArea records = tarq::testing::GunRecords();
-    std::copy(records.begin(), records.end(), device.mouse->memory().begin() + 0x500);
-    form.ShowStandardMessage = [](const QString&) {};
-    form.ShowDialogMessage = [](const QString&) {};
-    form.State().DataFolder = dir.path() + QLatin1Char('/');
-    form.State().AppFolder = dir.path() + QLatin1Char('/');
-    form.Commands().DevTimerTimer();
-    form.State().NoDeviceView = false;
-    form.show();
-    form.Nav().ChangeView(View::Game);
+    tarq::testing::GunForm gun;
+    TForm1& form = gun.form;
     Click(form.control("Key4"));
     Click(form.control("Key_FireMacro"));
-    // A double click on the page background shows the editor.
-    QTest::mouseDClick(form.control("Img_Base_5"), Qt::LeftButton, {}, QPoint(5, 5));
+    gun.OpenEditor();
 
     auto* names = form.control<QListWidget>("LB_FireMacroName");
     auto* events = form.control<QListWidget>("LB_FireMacro");

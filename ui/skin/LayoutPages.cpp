@@ -23,15 +23,21 @@ constexpr int kLedStepMarks = 8;
 constexpr int kRulerTicks = 11;
 // The second pointer-axis edit of the insert panel sits this far below the first.
 constexpr int kAxisEditSpacing = 30;
-// Text of a control that takes no input, on every page.
-const QColor kDisabledText(114, 113, 113);
-// How far a locked list's selection fades into the list's background.
-constexpr int kLockedSelectionFadePercent = 60;
 // How far a card's title stands in from the card's left edge (past its heading mark).
 constexpr int kCardTitleInset = 20;
 // Where a card's heading mark stands: from the card's left edge, and below the title's top.
 constexpr int kCardMarkInset = 8;
 constexpr int kCardMarkDown = 2;
+
+// A control's `role` text in the disabled colour group, so it greys while it takes no input.
+void GreyWhenDisabled(QWidget* w, QPalette::ColorRole role, const LayoutStyle& s)
+{
+    if (!w)
+        return;
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Disabled, role, s.disabledText);
+    w->setPalette(palette);
+}
 
 QString N(const char* pattern, int n)
 {
@@ -399,14 +405,11 @@ void MacroPage(Context& c)
     for (const char* list : {"LB_FireMacroName", "LB_FireMacro"}) {
         if (QWidget* w = c.Find(QString::fromLatin1(list))) {
             QPalette palette = w->palette();
-            const QColor selected = palette.color(QPalette::Active, QPalette::Highlight);
             const QColor back = s.macroListBack.isValid() ? s.macroListBack : palette.color(QPalette::Base);
-            const auto fade = [&](int a, int b) { return a + (b - a) * kLockedSelectionFadePercent / 100; };
             palette.setColor(QPalette::Disabled, QPalette::Highlight,
-                             QColor(fade(selected.red(), back.red()), fade(selected.green(), back.green()),
-                                    fade(selected.blue(), back.blue())));
-            palette.setColor(QPalette::Disabled, QPalette::HighlightedText, kDisabledText);
-            palette.setColor(QPalette::Disabled, QPalette::Text, kDisabledText);
+                             LockedSelection(palette.color(QPalette::Active, QPalette::Highlight), back));
+            palette.setColor(QPalette::Disabled, QPalette::HighlightedText, s.disabledText);
+            palette.setColor(QPalette::Disabled, QPalette::Text, s.disabledText);
             w->setPalette(palette);
         }
     }
@@ -417,20 +420,11 @@ void MacroPage(Context& c)
         Context::SetTextColour(w, s.textButtonFont);
         Context::SetBackground(w, s.textButtonBack);
         // An entry that has nothing to act on shows greyed, like the other disabled texts.
-        if (w) {
-            QPalette palette = w->palette();
-            palette.setColor(QPalette::Disabled, QPalette::WindowText, kDisabledText);
-            w->setPalette(palette);
-        }
+        GreyWhenDisabled(w, QPalette::WindowText, s);
     }
     // The page's buttons that the insert panel locks grey their captions too.
-    for (const char* button : {"Btn_New", "Btn_Start", "Btn_InsertStart"}) {
-        if (QWidget* w = c.Find(QString::fromLatin1(button))) {
-            QPalette palette = w->palette();
-            palette.setColor(QPalette::Disabled, QPalette::WindowText, kDisabledText);
-            w->setPalette(palette);
-        }
-    }
+    for (const char* button : {"Btn_New", "Btn_Start", "Btn_InsertStart"})
+        GreyWhenDisabled(c.Find(QString::fromLatin1(button)), QPalette::WindowText, s);
 }
 
 void GunPage(Context& c)
@@ -465,9 +459,7 @@ void GunPage(Context& c)
                 if (auto* e = c.Find<QLineEdit>(N(edit, n))) {
                     Context::SetBackground(e, s.gunBack);
                     // An edit that takes no input shows its value greyed.
-                    QPalette palette = e->palette();
-                    palette.setColor(QPalette::Disabled, QPalette::Text, kDisabledText);
-                    e->setPalette(palette);
+                    GreyWhenDisabled(e, QPalette::Text, s);
                 }
             }
         }

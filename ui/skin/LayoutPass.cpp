@@ -422,6 +422,14 @@ void Menus(Context& c)
 
 } // namespace layout
 
+QColor LockedSelection(const QColor& selected, const QColor& back)
+{
+    constexpr int kFadePercent = 60;
+    const auto fade = [](int a, int b) { return a + (b - a) * kFadePercent / 100; };
+    return QColor(fade(selected.red(), back.red()), fade(selected.green(), back.green()),
+                  fade(selected.blue(), back.blue()));
+}
+
 QStringList LayoutResult::ProblemLines() const
 {
     QStringList lines;

@@ -62,7 +62,12 @@ struct LayoutStyle {
     QColor gunFont;             // Color_J_Font
     QColor gunBack;             // Color_J_Back
     QColor gunBorder;           // Color_J_Border
+    QColor disabledText{114, 113, 113};   // text of a control that takes no input, on every page
 };
+
+// The selected row of a list that is locked for now: still shown, but faded most of the way
+// into the list's background.
+QColor LockedSelection(const QColor& selected, const QColor& back);
 
 struct LayoutResult {
     LayoutStyle style;

@@ -1,0 +1,59 @@
+#pragma once
+// Where the gun page tests start: the real main form after its first device check read an
+// emulated mouse whose fire macro area holds the sample records, shown in game view, with its
+// messages collected and its files in a scratch folder.
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <functional>
+
+#include "app/Main.h"
+#include "device/ui/DeviceCommands.h"
+#include "firemacros/GunRecords.h"
+#include "support/FormWithMouse.h"
+#include "ui/Navigation.h"
+
+namespace tarq::testing {
+
+struct GunForm {
+    explicit GunForm(std::function<PlatformCapture()> inputCapture = {})
+        : device(false, nullptr, std::move(inputCapture))
+    {
+        const FireMacroArea records = GunRecords();
+        std::copy(records.begin(), records.end(), device.mouse->memory().begin() + 0x500);
+        form.ShowStandardMessage = [this](const QString& text) { messages << text; };
+        form.ShowDialogMessage = [this](const QString& text) { messages << text; };
+        form.State().DataFolder = dir.path() + QLatin1Char('/');
+        form.State().AppFolder = dir.path() + QLatin1Char('/');
+        form.Commands().DevTimerTimer();
+        form.State().NoDeviceView = false;
+        form.show();
+        form.Nav().ChangeView(View::Game);
+    }
+
+    // A person's click at the middle of a control.
+    static void ClickMiddle(QWidget* w)
+    {
+        QVERIFY2(w, "control missing");
+        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    }
+    // The gun page for button k, as a person opens it: the button's function menu, then its
+    // Fire Macro entry.
+    void OpenGunPageFor(int k)
+    {
+        ClickMiddle(form.control(QStringLiteral("Key%1").arg(k)));
+        ClickMiddle(form.control("Key_FireMacro"));
+    }
+    // A double click on the page background shows the fire macro editor.
+    void OpenEditor() { QTest::mouseDClick(form.control("Img_Base_5"), Qt::LeftButton, {}, QPoint(5, 5)); }
+
+    FormWithMouse device;
+    TForm1& form = *device.form;
+    QTemporaryDir dir;
+    QStringList messages;
+};
+
+} // namespace tarq::testing
