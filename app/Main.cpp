@@ -124,6 +124,7 @@ TForm1::TForm1(QWidget* parent, DeviceOptions devices)
     // box has no caption of its own.
     ShowStandardMessage = [this](const QString& text) { ShowMessageBox(QString(), text, QFont()); };
     ShowDialogMessage = [this](const QString& text) { ShowMessageBox(state_.Title, text, QFont(state_.FontName)); };
+    AskConfirmation = [this](const QString& text) { return AskYesNo(state_.Title, text, QFont(state_.FontName)); };
 
     state_.DevTimer.setObjectName(QStringLiteral("DevTimer"));
     state_.DevTimer.setInterval(kDevTimerMs);
@@ -146,11 +147,12 @@ TForm1::~TForm1()
         engineer_->Keys().Abandon();
 }
 
-// Messages sit on the skin's dark surface with the accent colour on their one button, so a
-// message never looks like it came from another program.
-void TForm1::ShowMessageBox(const QString& caption, const QString& text, const QFont& font)
+namespace {
+
+// The skin's dark surface with the accent colour on the buttons, so that a message or a question
+// never looks like it came from another program.
+void SkinMessageBox(QMessageBox& box, const QFont& font)
 {
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, this);
     box.setFont(font);
     box.setStyleSheet(QStringLiteral(
         "QMessageBox { background: #161b24; border: 1px solid #00a0e3; }"
@@ -158,8 +160,39 @@ void TForm1::ShowMessageBox(const QString& caption, const QString& text, const Q
         "QPushButton { color: #ebf0f5; background: #1f2632; border: 1px solid #00a0e3; border-radius: 4px;"
         " min-width: 84px; padding: 6px 14px; }"
         "QPushButton:hover { background: #0b3a52; }"
-        "QPushButton:pressed { background: #00a0e3; color: #0b0e13; }"));
+        "QPushButton:pressed { background: #00a0e3; color: #0b0e13; }"
+        "QPushButton:focus { border: 2px solid #00a0e3; }"));
+}
+
+// A button's caption in the chosen language, or the given English one where the language file
+// has none.
+QString ButtonText(const FormState& state, int strId, const char* english)
+{
+    const QString text = state.Text(strId);
+    return text.isEmpty() ? QString::fromLatin1(english) : text;
+}
+
+} // namespace
+
+void TForm1::ShowMessageBox(const QString& caption, const QString& text, const QFont& font)
+{
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, this);
+    box.button(QMessageBox::Ok)->setText(ButtonText(state_, kTextOk, "OK"));
+    SkinMessageBox(box, font);
     box.exec();
+}
+
+// No is the default button and Escape answers no: a question that guards the user's work must
+// never be answered yes by a stray Enter.
+bool TForm1::AskYesNo(const QString& caption, const QString& text, const QFont& font)
+{
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No, this);
+    box.button(QMessageBox::Yes)->setText(ButtonText(state_, kTextYes, "Yes"));
+    box.button(QMessageBox::No)->setText(ButtonText(state_, kTextNo, "No"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    SkinMessageBox(box, font);
+    return box.exec() == QMessageBox::Yes;
 }
 
 // Every subsystem receives the shared state, the controls and the window's services, and the

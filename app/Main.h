@@ -67,6 +67,8 @@ class TForm1 : public QWidget, public WindowServices {
 public:
     static constexpr const char* kWindowTitle = "TARQ362A Gaming Mouse v1.0";
     static constexpr const char* kApplicationTitle = "TARQ362A Gaming Mouse";
+    // The buttons of the message dialog and of a question.
+    static constexpr int kTextOk = 927, kTextYes = 928, kTextNo = 929;
 
     explicit TForm1(QWidget* parent = nullptr, DeviceOptions devices = {});
     ~TForm1() override;
@@ -166,6 +168,7 @@ private:
     void FitUnkeyedControls();
     void AddDemoPlug();
     void ShowMessageBox(const QString& caption, const QString& text, const QFont& font);
+    bool AskYesNo(const QString& caption, const QString& text, const QFont& font);
 
     FormState state_;
     Controls controls_{this};

@@ -102,6 +102,12 @@ WriteOutcome WriteImageToMouse(FeatureProtocol& protocol, std::span<const uint8_
     return outcome;
 }
 
+bool CodesAccepted(uint8_t manufacturer, uint8_t product, AcceptedCodes expected, AcceptedCodes reserved)
+{
+    const auto matches = [&](AcceptedCodes c) { return c.manufacturer == manufacturer && c.product == product; };
+    return matches(expected) || matches(reserved);
+}
+
 Identity IdentifyMouse(FeatureProtocol& protocol, AcceptedCodes expected, AcceptedCodes reserved)
 {
     Identity identity;
@@ -120,8 +126,7 @@ Identity IdentifyMouse(FeatureProtocol& protocol, AcceptedCodes expected, Accept
     protocol.ReadMemory(layout::kDeviceCodesAddress, 2, codes);
     identity.manufacturer = codes[0];
     identity.product = codes[1];
-    const auto matches = [&](AcceptedCodes c) { return c.manufacturer == codes[0] && c.product == codes[1]; };
-    if (matches(expected) || matches(reserved)) {
+    if (CodesAccepted(codes[0], codes[1], expected, reserved)) {
         identity.result = IdentifyResult::Accepted;
     } else {
         CloseExchange(protocol);

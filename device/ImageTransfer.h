@@ -78,6 +78,11 @@ struct Identity {
 };
 Identity IdentifyMouse(FeatureProtocol& protocol, AcceptedCodes expected, AcceptedCodes reserved);
 
+// Whether a manufacturer/product code pair, as it sits at 0x36/0x37 of an image, passes the
+// identity check above: the pair of the built-in defaults or the reserved pair. Anything that
+// writes those two bytes asks this first, so that no write can lock the program out of a mouse.
+bool CodesAccepted(uint8_t manufacturer, uint8_t product, AcceptedCodes expected, AcceptedCodes reserved);
+
 // Read the whole image in an open exchange, showing progress, then reload and close. A read
 // that completed becomes the known memory; otherwise it is emptied.
 void ReadImageAndClose(FeatureProtocol& protocol, std::span<uint8_t> image, KnownMemory* known = nullptr);

@@ -20,6 +20,9 @@ public:
     // How messages reach the user; tests replace them to see the text instead of a modal box.
     std::function<void(const QString&)> ShowStandardMessage;    // message box, one OK button
     std::function<void(const QString&)> ShowDialogMessage;      // the program's message dialog
+    // A yes/no question in the program's dialog, asked before something the user made is lost
+    // or overwritten; the text says what. True only for Yes (No and closing the box say no).
+    std::function<bool(const QString&)> AskConfirmation;
 
     // The window, as the parent of dialogs and the frame of positions.
     virtual QWidget* Window() = 0;

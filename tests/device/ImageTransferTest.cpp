@@ -114,6 +114,8 @@ TEST_F(ImageTransferTest, IdentityCheckAcceptsTheTwoPairsOnly)
         EXPECT_EQ(id.result, c.result);
         EXPECT_EQ(id.manufacturer, c.manufacturer);
         EXPECT_EQ(id.product, c.product);
+        EXPECT_EQ(CodesAccepted(c.manufacturer, c.product, {0xFF, 0xFF}, {0x00, 0x00}),
+                  c.result == IdentifyResult::Accepted);
         const bool closed = commands().back() == CmdClose;
         EXPECT_EQ(closed, c.result == IdentifyResult::Foreign);
     }
