@@ -5,6 +5,7 @@
 // hands a reference to each subsystem; nothing here knows about controls.
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -50,6 +51,8 @@ struct FormState {
     QHash<int, QString> Texts;
     QString FontName;
     QString Title;
+    // Faces of the language files already told to have no installed face or metric twin.
+    QSet<QString> MissingFacesTold;
     QString Text(int strId) const { return Texts.value(strId); }
     // The locale whose column of the built-in caption table captions the engineer page.
     uint32_t EngineerCaptionLocale = 0;

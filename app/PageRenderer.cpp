@@ -64,6 +64,8 @@ FireMacroWork SampleFireRecords()
 struct Shot {
     const char* file;
     std::function<void(TForm1&)> show;
+    // The skinned pages follow the language; the engineer page has caption columns of its own.
+    bool eachLanguage = true;
 };
 
 // A macro with an event of each kind, shown on the macro page in both languages: its events,
@@ -241,16 +243,16 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
         {"08-gun-editor", [&](TForm1& f) { f.Gun().Img_Base_5DblClick(); }},
         // The engineer page in both columns of its caption table: locked as it first shows,
         // then unlocked, with a key test counting down and flashing key 1.
-        {"09-engineer-locked", [&](TForm1& f) { engineerLocked(f, false); }},
-        {"09-engineer-locked-zh", [&](TForm1& f) { engineerLocked(f, true); }},
-        {"09-engineer", [&](TForm1& f) { engineerTab(f, false, 0); }},
-        {"09-engineer-zh", [&](TForm1& f) { engineerTab(f, true, 0); }},
-        {"10-engineer-tab", [&](TForm1& f) { engineerTab(f, false, 1); }},
-        {"10-engineer-tab-zh", [&](TForm1& f) { engineerTab(f, true, 1); }},
-        {"10-engineer-countdown", [&](TForm1& f) { engineerCountdown(f, false); }},
-        {"10-engineer-flash", [&](TForm1& f) { engineerFlash(f); }},
-        {"10-engineer-countdown-zh", [&](TForm1& f) { engineerCountdown(f, true); }},
-        {"10-engineer-flash-zh", [&](TForm1& f) { engineerFlash(f); }},
+        {"09-engineer-locked", [&](TForm1& f) { engineerLocked(f, false); }, false},
+        {"09-engineer-locked-zh", [&](TForm1& f) { engineerLocked(f, true); }, false},
+        {"09-engineer", [&](TForm1& f) { engineerTab(f, false, 0); }, false},
+        {"09-engineer-zh", [&](TForm1& f) { engineerTab(f, true, 0); }, false},
+        {"10-engineer-tab", [&](TForm1& f) { engineerTab(f, false, 1); }, false},
+        {"10-engineer-tab-zh", [&](TForm1& f) { engineerTab(f, true, 1); }, false},
+        {"10-engineer-countdown", [&](TForm1& f) { engineerCountdown(f, false); }, false},
+        {"10-engineer-flash", [&](TForm1& f) { engineerFlash(f); }, false},
+        {"10-engineer-countdown-zh", [&](TForm1& f) { engineerCountdown(f, true); }, false},
+        {"10-engineer-flash-zh", [&](TForm1& f) { engineerFlash(f); }, false},
         {"11-menu-standard", [&](TForm1& f) { openSubmenu(f, View::Office, {"Key_Standard"}); }},
         {"12-menu-special-dpi", [&](TForm1& f) { openSubmenu(f, View::Game, {"Key_Special", "Key_CPIKey"}); }},
         {"13-menu-media", [&](TForm1& f) { openSubmenu(f, View::Office, {"Key_Media"}); }},
@@ -264,22 +266,32 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
     const bool noDevice = form.State().NoDeviceView;
     form.State().NoDeviceView = false;
     form.show();
-    for (const Shot& shot : shots) {
-        shot.show(form);
-        QApplication::processEvents();
-        const QString path = QDir(folder).filePath(QString::fromLatin1(shot.file) + ".png");
-        if (!form.grab().save(path, "PNG")) {
-            if (error)
-                *error = QStringLiteral("cannot write %1").arg(path);
-            break;
+    // Every page in the first two languages: language 1 under the shot's own name, language 2
+    // with "-lang2" added.
+    const int language = form.State().LanguageIndex;
+    bool failed = false;
+    for (int lang = 1; lang <= 2 && !failed; ++lang) {
+        form.Language().Switch(lang);
+        for (const Shot& shot : shots) {
+            if (lang > 1 && !shot.eachLanguage)
+                continue;
+            shot.show(form);
+            QApplication::processEvents();
+            const QString name = QString::fromLatin1(shot.file) + (lang > 1 ? QStringLiteral("-lang%1").arg(lang) : QString());
+            const QString path = QDir(folder).filePath(name + ".png");
+            if (!form.grab().save(path, "PNG")) {
+                if (error)
+                    *error = QStringLiteral("cannot write %1").arg(path);
+                failed = true;
+                break;
+            }
+            written << path;
         }
-        written << path;
     }
     endKeyTest(form);
     form.ApplyEngineerCaptions(shownColumn);
     // The gun page with each gun selected, then with its fire macro editor open, in both
     // languages; the language shown before is restored.
-    const int language = form.State().LanguageIndex;
     // Showing a gun also sets its records' kinds in DataBuf; both are put back afterwards.
     const FireMacroWork fireKept = form.State().FireMacroWork;
     const auto bufKept = form.State().DataBuf;
@@ -313,19 +325,24 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
     form.State().DataBuf = bufKept;
     form.Language().Switch(language);
 
-    // The two key dialogs, each on its own.
+    // The two key dialogs, each on its own, in the first two languages.
     nav.HideAllMenu();
-    TForm2 assembly(form.State(), &form);
-    TForm5 oneKey(form.State(), &form);
-    const std::pair<const char*, QDialog*> dialogs[] = {{"17-assembly-key", &assembly}, {"18-input-one-key", &oneKey}};
-    for (const auto& [file, dialog] : dialogs) {
-        dialog->show();
-        QApplication::processEvents();
-        const QString path = QDir(folder).filePath(QString::fromLatin1(file) + ".png");
-        if (dialog->grab().save(path, "PNG"))
-            written << path;
-        dialog->hide();
+    for (int lang = 1; lang <= 2; ++lang) {
+        form.Language().Switch(lang);
+        TForm2 assembly(form.State(), &form);
+        TForm5 oneKey(form.State(), &form);
+        const std::pair<const char*, QDialog*> dialogs[] = {{"17-assembly-key", &assembly}, {"18-input-one-key", &oneKey}};
+        for (const auto& [file, dialog] : dialogs) {
+            dialog->show();
+            QApplication::processEvents();
+            const QString name = QString::fromLatin1(file) + (lang > 1 ? QStringLiteral("-lang%1").arg(lang) : QString());
+            const QString path = QDir(folder).filePath(name + ".png");
+            if (dialog->grab().save(path, "PNG"))
+                written << path;
+            dialog->hide();
+        }
     }
+    form.Language().Switch(language);
     RenderMacroEditor(form, folder, written);
     {
         // Page 1 with its footer, and the loading screen before and during a write, in the first

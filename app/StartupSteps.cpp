@@ -13,6 +13,7 @@
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 #include "ui/SkinPictures.h"
+#include "ui/language/FaceCheck.h"
 #include "ui/language/LanguageApply.h"
 #include "skin/ConfigText.h"
 #include "ui/skin/Resources.h"
@@ -141,6 +142,7 @@ void TForm1::ApplyLanguage()
     state_.Texts = TextFields(texts);
     state_.FontName = ToQString(texts.fontName);
     state_.Title = ToQString(texts.title);
+    TellMissingFace(state_.FontName, state_.MissingFacesTold);
 }
 
 void TForm1::ApplyEngineerCaptions(uint32_t localeId)

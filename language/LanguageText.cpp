@@ -1,5 +1,7 @@
 #include "language/LanguageText.h"
 
+#include "config/TextCompare.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <utility>
@@ -108,14 +110,6 @@ std::string_view Trim(std::string_view s)
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
         s.remove_suffix(1);
     return s;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b)
-{
-    return std::ranges::equal(a, b, [](char x, char y) {
-        auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
 }
 
 } // namespace

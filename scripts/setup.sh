@@ -13,7 +13,7 @@ PACKAGES=(
   g++-mingw-w64-x86-64-posix
   wine wine64
   libglib2.0-dev gsettings-desktop-schemas
-  fonts-dejavu-core fonts-wqy-microhei
+  fonts-dejavu-core fonts-wqy-microhei fonts-crosextra-carlito
   dpkg-dev file desktop-file-utils appstream
 )
 
