@@ -115,7 +115,7 @@ std::string HelpText()
 {
     std::string text =
         "Usage: tarq362a [--demo] [--demo-driver] [--engineer] [--render-pages DIR] [--quit-after-show]\n"
-        "       tarq362a [--demo] --list | --read FILE | --apply FILE | --reset N\n"
+        "   or: tarq362a [--demo] --list | --read FILE | --apply FILE | --reset N\n"
         "\n"
         "Configuration utility for the TARQ362A gaming mouse (USB " + hex4(kMouseVendorId) + ":" + hex4(kMouseProductId) +
         ").\n"

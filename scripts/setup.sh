@@ -14,7 +14,7 @@ PACKAGES=(
   wine wine64
   libglib2.0-dev gsettings-desktop-schemas
   fonts-dejavu-core fonts-wqy-microhei fonts-crosextra-carlito
-  dpkg-dev file desktop-file-utils appstream
+  dpkg-dev file desktop-file-utils appstream lintian help2man man-db bash-completion
 )
 
 missing=()
