@@ -9,6 +9,7 @@
 #include <QSlider>
 
 #include <optional>
+#include <utility>
 
 #include "app/BusyScope.h"
 #include "app/FormState.h"
@@ -85,6 +86,13 @@ void DpiEditor::Wire()
             slider->setProperty("dpiLevel", n);
             slider->installEventFilter(this);
             connect(slider, &QSlider::valueChanged, this, [this, n] { slider_DPIChange(n); });
+            // The keys and the wheel move a slider through an action; a value set by the
+            // program does not.
+            if (n == kAimSlider)
+                connect(slider, &QAbstractSlider::actionTriggered, this, [this, slider] {
+                    aimMovedByKeys_ = !slider->isSliderDown() && pressedSlider_ != slider
+                                      && slider->sliderPosition() != slider->value();
+                });
         }
 }
 
@@ -158,12 +166,13 @@ void DpiEditor::slider_DPIChange(int level)
     // A slider moved by the keyboard or the wheel holds its value like one moved by the mouse:
     // the value box (and for AIM the buttons' codes) follows it, so that Apply writes what the
     // page shows. A press of the mouse is settled by its release.
-    if (slider->isSliderDown() || pressedSlider_ == slider)
+    if (level == kAimSlider) {
+        if (std::exchange(aimMovedByKeys_, false))
+            AimValueChosen(index);
         return;
-    if (level < kAimSlider)
+    }
+    if (!slider->isSliderDown() && pressedSlider_ != slider)
         shown::SetIndex(controls_, Numbered("cb_CPI", level), index);
-    else
-        AimValueChosen(index);
 }
 
 void DpiEditor::slider_DPIMouseUp(int level, int x)

@@ -64,6 +64,7 @@ private:
     WindowServices& window_;
     SettingsMapping& settings_;
     QObject* pressedSlider_ = nullptr;   // the slider under a mouse press, until its release
+    bool aimMovedByKeys_ = false;        // the AIM slider's next value change came from keys or wheel
 };
 
 } // namespace tarq
