@@ -176,23 +176,36 @@ QString ButtonText(const FormState& state, int strId, const char* english)
 
 void TForm1::ShowMessageBox(const QString& caption, const QString& text, const QFont& font)
 {
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, this);
-    box.button(QMessageBox::Ok)->setText(ButtonText(state_, kTextOk, "OK"));
-    SkinMessageBox(box, font);
-    box.exec();
+    BuildMessageBox(caption, text, font, false)->exec();
 }
 
-// No is the default button and Escape answers no: a question that guards the user's work must
-// never be answered yes by a stray Enter.
 bool TForm1::AskYesNo(const QString& caption, const QString& text, const QFont& font)
 {
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Yes | QMessageBox::No, this);
-    box.button(QMessageBox::Yes)->setText(ButtonText(state_, kTextYes, "Yes"));
-    box.button(QMessageBox::No)->setText(ButtonText(state_, kTextNo, "No"));
-    box.setDefaultButton(QMessageBox::No);
-    box.setEscapeButton(QMessageBox::No);
-    SkinMessageBox(box, font);
-    return box.exec() == QMessageBox::Yes;
+    return BuildMessageBox(caption, text, font, true)->exec() == QMessageBox::Yes;
+}
+
+std::unique_ptr<QMessageBox> TForm1::DialogBox(const QString& text, bool question)
+{
+    return BuildMessageBox(state_.Title, text, QFont(state_.FontName), question);
+}
+
+// No is the default button of a question and Escape answers no: a question that guards the
+// user's work must never be answered yes by a stray Enter.
+std::unique_ptr<QMessageBox> TForm1::BuildMessageBox(const QString& caption, const QString& text, const QFont& font,
+                                                     bool question)
+{
+    auto box = std::make_unique<QMessageBox>(QMessageBox::NoIcon, caption, text,
+                                             question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, this);
+    if (question) {
+        box->button(QMessageBox::Yes)->setText(ButtonText(state_, kTextYes, "Yes"));
+        box->button(QMessageBox::No)->setText(ButtonText(state_, kTextNo, "No"));
+        box->setDefaultButton(QMessageBox::No);
+        box->setEscapeButton(QMessageBox::No);
+    } else {
+        box->button(QMessageBox::Ok)->setText(ButtonText(state_, kTextOk, "OK"));
+    }
+    SkinMessageBox(*box, font);
+    return box;
 }
 
 // Every subsystem receives the shared state, the controls and the window's services, and the

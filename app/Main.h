@@ -19,6 +19,7 @@
 #include "ui/WindowServices.h"
 #include "ui/language/LanguageApply.h"
 
+class QMessageBox;
 class QSystemTrayIcon;
 
 namespace tarq {
@@ -119,6 +120,10 @@ public:
     void SizeWindowToSkin() override;
     void SizeWindowForEngineer() override;
     void CloseWindow() override { close(); }
+    // The program's message dialog with `text` (Yes and No when `question`), skinned and in the
+    // chosen language, not yet shown: ShowDialogMessage and AskConfirmation show it modally;
+    // the page renderer takes its picture.
+    std::unique_ptr<QMessageBox> DialogBox(const QString& text, bool question);
 
     // The loading screen is the second form; it is created after the main form.
     void CreateLoadingScreen();
@@ -169,6 +174,8 @@ private:
     void AddDemoPlug();
     void ShowMessageBox(const QString& caption, const QString& text, const QFont& font);
     bool AskYesNo(const QString& caption, const QString& text, const QFont& font);
+    std::unique_ptr<QMessageBox> BuildMessageBox(const QString& caption, const QString& text, const QFont& font,
+                                                 bool question);
 
     FormState state_;
     Controls controls_{this};

@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QTabWidget>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "app/FormLoading.h"
@@ -157,6 +159,44 @@ void RenderMacroEditor(TForm1& form, const QString& folder, QStringList& written
     state.PcMacros = pcKept;
     state.DriverMacros = driverKept;
     form.MacroLibrary().RefreshPCMacroName();
+}
+
+// The questions asked before something the user made is lost, and the messages of a recording
+// that filled its macro, each in its dialog, in both languages.
+void RenderQuestions(TForm1& form, const QString& folder, QStringList& written)
+{
+    const int language = form.State().LanguageIndex;
+    const FormState& state = form.State();
+    for (int shown : {1, 2}) {
+        if (!form.Language().Switch(shown))
+            continue;
+        const struct {
+            const char* file;
+            QString text;
+            bool question;
+        } boxes[] = {
+            {"29-question-reset", state.Text(DeviceCommands::kTextResetQuestion), true},
+            {"29-question-delete-macro", state.Text(863).arg(QStringLiteral("Reload combo")), true},
+            {"29-question-codes",
+             state.Text(DeviceCommands::kTextCodesQuestion).arg(18).arg(state.ExpectedProductCode)
+                 .arg(state.ExpectedVendorCode).arg(state.ExpectedProductCode),
+             true},
+            {"29-question-foreign-mouse",
+             state.Text(DeviceCommands::kTextForeignQuestion).arg(18).arg(state.ExpectedProductCode), true},
+            {"30-message-macro-full", state.Text(860), false},
+            {"30-message-fire-macro-full", state.Text(861), false},
+        };
+        for (const auto& b : boxes) {
+            const std::unique_ptr<QMessageBox> box = form.DialogBox(b.text, b.question);
+            box->show();
+            QApplication::processEvents();
+            const QString path = QDir(folder).filePath(QStringLiteral("%1-lang%2.png").arg(QLatin1String(b.file)).arg(shown));
+            if (box->grab().save(path, "PNG"))
+                written << path;
+            box->hide();
+        }
+    }
+    form.Language().Switch(language);
 }
 
 } // namespace
@@ -344,6 +384,7 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
     }
     form.Language().Switch(language);
     RenderMacroEditor(form, folder, written);
+    RenderQuestions(form, folder, written);
     {
         // Page 1 with its footer, and the loading screen before and during a write, in the first
         // two languages; the form's own language is restored after.

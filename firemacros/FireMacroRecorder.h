@@ -7,9 +7,14 @@
 //   Fixed   the fixed delay, split the same way (nothing for 0 ms)
 //   None    no delay lines
 //
-// The first click of a recording never gets a delay. The recorder is fed from one thread at a
-// time (the recording session's worker); the pointer-over flag may be set from any thread.
+// The first click of a recording never gets a delay. The events fill at most the record's
+// event bytes, and a press is taken only with room for its release: a click that does not fit
+// ends the recording as full, and the end (full or Stop) releases a button still held, so the
+// record keeps what fits. The recorder is fed from one thread at a time (the recording
+// session's worker); the pointer-over flag may be set from any thread.
 
+#include "firemacros/FireMacro.h"
+#include "macros/HeldPresses.h"
 #include "macros/InputCapture.h"
 #include "macros/MacroScript.h"
 
@@ -32,11 +37,19 @@ public:
     // A line was appended at this script index (index 0 is the delay header).
     using LineWritten = std::function<void(int scriptIndex, const std::string& line)>;
 
-    explicit FireMacroRecorder(DelayHeader delay);
+    // `capacity`: the event bytes the recording may fill.
+    explicit FireMacroRecorder(DelayHeader delay, int capacity = int(fire_record::kMaxEvents));
 
     LineWritten OnLine;
+    // The record is full: the button is released and the recording should end as if Stop had
+    // been clicked. Called once.
+    std::function<void()> OnFull;
 
     void Handle(const InputEvent& event);
+    // The recording is stopped: releases the button if it is still held, at the time of the
+    // last event seen.
+    void Finish();
+    bool Full() const { return full_; }
 
     // While set, left-button events are not recorded: the pointer is over the button whose
     // click starts or stops the recording.
@@ -47,11 +60,18 @@ public:
 
 private:
     void Write(std::string line);
-    void WriteDelayBefore(uint32_t tick);
+    // The delay lines due before a click at `tick`.
+    std::vector<std::string> DelayLinesBefore(uint32_t tick) const;
+    void WriteClick(bool down, uint32_t tick);
 
     DelayHeader delay_;
+    int capacity_;
     MacroScript script_;
     std::optional<uint32_t> lastTick_;
+    uint32_t currentTick_ = 0;
+    int counter_ = 0;
+    bool full_ = false;
+    HeldPresses held_;
     std::atomic<bool> pointerOver_{false};
 };
 

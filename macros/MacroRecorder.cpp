@@ -30,7 +30,8 @@ std::optional<uint8_t> ModifierBitOfVirtualKey(uint16_t vk)
 
 MacroRecorder::MacroRecorder(RecorderSettings settings, MacroScript script)
     : settings_(settings), script_(std::move(script)), counter_(settings.startCount),
-      insertionPoint_(settings.insertionPoint.value_or(0))
+      insertionPoint_(settings.insertionPoint.value_or(0)),
+      held_(settings.delay.mode == DelayMode::None ? 0 : kDelayLineBytes)
 {
     hook_.Enabled = true;
     hook_.OnReceive = [this](uint16_t key, TKeyboardHookState state, int count) {
@@ -47,6 +48,46 @@ void MacroRecorder::Handle(const InputEvent& event)
         hook_.KeyMessage(event.virtualKey, event.down);
     else
         MouseEvent(event.button, event.down, event.tick);
+}
+
+void MacroRecorder::Finish()
+{
+    if (!ended_)
+        ReleaseHeld(currentTick_);
+}
+
+int MacroRecorder::Budget() const
+{
+    return std::min(settings_.capacity, settings_.bodyEventLimit);
+}
+
+bool MacroRecorder::Fits(const InputEvent& event, int bytes) const
+{
+    return counter_ + bytes + held_.ReserveAfter(event) <= Budget();
+}
+
+bool MacroRecorder::PressAllowed(bool press) const
+{
+    return !press || counter_ <= settings_.capacity - settings_.reserve;
+}
+
+void MacroRecorder::End(uint32_t tick)
+{
+    ReleaseHeld(tick);
+    stopFlag_ = true;
+    ended_ = true;
+    if (OnCapacityReached)
+        OnCapacityReached();
+}
+
+void MacroRecorder::ReleaseHeld(uint32_t tick)
+{
+    for (const InputEvent& release : held_.Releases(tick)) {
+        if (release.source == InputEvent::Source::Key)
+            WriteKey(release.virtualKey, false, tick);
+        else
+            WriteButton(release.button, false, tick);
+    }
 }
 
 void MacroRecorder::WriteHeaderIfEmpty()
@@ -89,24 +130,22 @@ void MacroRecorder::KeyboardHook1Receive(uint16_t key, TKeyboardHookState state,
     if (state == kh_Repeat && key == lastKey_)
         return;   // auto-repeat of the key just taken
     const bool press = state != kh_Off;
-
-    const DelayMode mode = settings_.delay.mode;
-    const bool delayLine = mode != DelayMode::None && lastTick_.has_value();
-    const int needed = (delayLine ? kDelayLineBytes : 0) + kKeyLineBytes;
-    const int limit = press ? settings_.capacity - settings_.reserve : settings_.capacity;
     lastKey_ = key;
-    if (counter_ > limit || counter_ + needed > settings_.bodyEventLimit) {
-        stopFlag_ = true;
-        return;
-    }
-    if (counter_ >= settings_.capacity) {
-        ended_ = true;
-        if (OnCapacityReached)
-            OnCapacityReached();
-        return;
-    }
 
-    if (delayLine) {
+    // A release of a held key always fits: its room was kept when the key went down.
+    const bool delayLine = settings_.delay.mode != DelayMode::None && lastTick_.has_value();
+    const int needed = (delayLine ? kDelayLineBytes : 0) + kKeyLineBytes;
+    if (!PressAllowed(press) || !Fits(InputEvent::Key(key, press, tick), needed)) {
+        End(tick);
+        return;
+    }
+    WriteKey(key, press, tick);
+}
+
+void MacroRecorder::WriteKey(uint16_t key, bool press, uint32_t tick)
+{
+    const DelayMode mode = settings_.delay.mode;
+    if (mode != DelayMode::None && lastTick_) {
         const int ms = mode == DelayMode::Record
                            ? int(std::min<uint32_t>(tick - *lastTick_, kMaxDelayRecordMs))
                            : settings_.delay.fixedMs;
@@ -119,9 +158,12 @@ void MacroRecorder::KeyboardHook1Receive(uint16_t key, TKeyboardHookState state,
 
     if (const auto bit = ModifierBitOfVirtualKey(key))
         Write(ModifierLine(press, *bit));
-    else
+    else {
+        const TKeyboardHookKey hookKey = VirtualKeyToHookKey(key);
         Write(KeyLine(press, KeyDisplayName(hookKey), KeyToHidUsage(hookKey)));
+    }
     counter_ += kKeyLineBytes;
+    held_.Take(InputEvent::Key(key, press, tick));
 }
 
 int MacroRecorder::MouseDelayLineCount(uint32_t tick) const
@@ -156,23 +198,30 @@ void MacroRecorder::MouseEvent(MouseButton button, bool down, uint32_t tick)
         return;   // the click on Record/Stop itself
     WriteHeaderIfEmpty();
 
-    if (down && counter_ > settings_.capacity - settings_.reserve) {
-        // Dropped; the counter jumps by the reserve so that no later press fits.
-        counter_ += settings_.reserve;
+    const InputEvent event = InputEvent::Button(button, down, tick);
+    // A release of a held button always comes; the pause before it may be shortened.
+    if (!down && held_.Holds(event)) {
+        WriteButton(button, false, tick);
         return;
     }
-    if (!down && counter_ > settings_.capacity)
+    const int needed = MouseDelayLineCount(tick) * kDelayLineBytes + kButtonLineBytes;
+    if (!PressAllowed(down) || !Fits(event, needed)) {
+        End(tick);
         return;
+    }
+    WriteButton(button, down, tick);
+}
 
-    // However long the pause, the delay lines and the button must fit the body: a pause that
-    // would not fit is shortened, an event that would not fit is dropped.
-    const int room = settings_.bodyEventLimit - counter_ - kButtonLineBytes;
-    if (room < 0)
-        return;
-    const int lines = std::min(MouseDelayLineCount(tick), room / kDelayLineBytes);
+void MacroRecorder::WriteButton(MouseButton button, bool down, uint32_t tick)
+{
+    // The delay lines take what is left once the button and the held releases have their room.
+    const InputEvent event = InputEvent::Button(button, down, tick);
+    const int room = Budget() - counter_ - held_.ReserveAfter(event) - kButtonLineBytes;
+    const int lines = std::min(MouseDelayLineCount(tick), std::max(room, 0) / kDelayLineBytes);
     RefreshMacroMouseTime(tick, lines);
     Write(ButtonLine(down, button));
     counter_ += kButtonLineBytes;
+    held_.Take(event);
 }
 
 } // namespace tarq

@@ -1,12 +1,15 @@
 #pragma once
 // The recorder: turns key and mouse-button events into macro script lines with delay lines
 // between them, counts the bytes the events will take in the body, and ends the recording when
-// the body is full.
+// the body is full. It never leaves a press without its release: the room for the release of
+// every press still held is kept free, an event that would not leave it ends the recording as
+// full, and the end (full or Stop) writes the releases of whatever is still held.
 //
 // Keys go through a TKeyboardHook first, so auto-repeat is told from a new press by the press
 // counter and the last key. One recorder serves one recording (or one insert-recording) and
 // is fed from one thread at a time; the pointer-over flag may be set from any thread.
 
+#include "macros/HeldPresses.h"
 #include "macros/InputCapture.h"
 #include "macros/KeyboardHook.h"
 #include "macros/MacroScript.h"
@@ -23,7 +26,8 @@ namespace tarq {
 namespace recording_capacity {
 constexpr int kEeprom = 186;
 constexpr int kDriver = 2022;
-// Presses stop being taken when fewer than the reserve bytes are left.
+// Presses stop being taken when fewer than the reserve bytes are left, and earlier when the
+// releases of the presses still held need more.
 constexpr int kReserveNoDelay = 4;
 constexpr int kReserveWithDelays = 10;
 } // namespace recording_capacity
@@ -35,8 +39,8 @@ struct RecorderSettings {
     DelayHeader delay;           // the delays this recording writes (insert: the insert mode)
     int capacity = recording_capacity::kEeprom;
     int reserve = recording_capacity::kReserveWithDelays;
-    // The event bytes the body can hold (221 or 2012); no event is written past them, whatever
-    // the counter says.
+    // The event bytes the body can hold (221 or 2012); no event is written past them or past
+    // the capacity.
     int bodyEventLimit = 221;
     // The counter at the start: 0, or the length field L of the macro inserted into.
     int startCount = 0;
@@ -54,11 +58,15 @@ public:
     MacroRecorder(RecorderSettings settings, MacroScript script = {});
 
     LineWritten OnLine;
-    // The body is full: the recording should end as if Stop had been clicked. Called once.
+    // The body is full: the releases of what was still held are written, and the recording
+    // should end as if Stop had been clicked. Called once.
     std::function<void()> OnCapacityReached;
 
     // Feeds one event (key-down/up through the keyboard hook, buttons directly).
     void Handle(const InputEvent& event);
+    // The recording is stopped: writes the releases of the keys and buttons still held, at the
+    // time of the last event seen. Call it once the events have stopped coming.
+    void Finish();
 
     // While set, left-button events are not recorded: the pointer is over a button whose click
     // starts or stops a recording.
@@ -75,6 +83,17 @@ public:
 
 private:
     void MouseEvent(MouseButton button, bool down, uint32_t tick);
+    void WriteKey(uint16_t key, bool press, uint32_t tick);
+    void WriteButton(MouseButton button, bool down, uint32_t tick);
+    // The event bytes this recording may fill: the capacity or the body, whichever is smaller.
+    int Budget() const;
+    // Whether `bytes` more (an event with its delay lines) leave the room the held presses need
+    // once `event` is taken.
+    bool Fits(const InputEvent& event, int bytes) const;
+    bool PressAllowed(bool press) const;
+    // The macro is full: the held presses are released and the recording ends.
+    void End(uint32_t tick);
+    void ReleaseHeld(uint32_t tick);
     void WriteHeaderIfEmpty();
     void Write(std::string line);
     // Mouse delays: one 2040 ms line per full period and one for the rest; at most `maxLines`.
@@ -91,6 +110,7 @@ private:
     int lastKey_ = -1;
     std::optional<uint32_t> lastTick_;   // nothing: the next event gets no delay
     int insertionPoint_ = 0;
+    HeldPresses held_;
     std::atomic<bool> pointerOver_{false};
 };
 

@@ -164,6 +164,7 @@ void DeviceCommands::WakeDeviceCheck()
 
 void DeviceCommands::DeviceLost()
 {
+    foreignCodes_.reset();
     nav_.HideAllMenu();
     RefreshErrorAP();
     for (const char* list : {"LB_macro", "LB_ScriptName", "LB_Script"})
@@ -300,6 +301,10 @@ void DeviceCommands::ReadDevInfo()
         if (auto* edit = controls_.get<QLineEdit>("edt_ProductID_Rd"))
             edit->setText(QString::number(id.product));
     }
+    if (id.result == IdentifyResult::Accepted)
+        foreignCodes_.reset();
+    else if (id.result == IdentifyResult::Foreign)
+        foreignCodes_ = std::pair(id.manufacturer, id.product);
     switch (id.result) {
     case IdentifyResult::Silent:
         return;
@@ -416,6 +421,41 @@ bool DeviceCommands::RefuseWithoutDevice()
     return true;
 }
 
+bool DeviceCommands::Confirmed(const QString& question) const
+{
+    return window_.AskConfirmation && window_.AskConfirmation(question);
+}
+
+bool DeviceCommands::MayWriteImage(std::span<const uint8_t> image)
+{
+    if (foreignCodes_
+        && !Confirmed(state_.Text(kTextForeignQuestion).arg(foreignCodes_->first).arg(foreignCodes_->second)))
+        return false;
+    const uint8_t manufacturer = image[layout::kDeviceCodesAddress];
+    const uint8_t product = image[layout::kDeviceCodesAddress + 1];
+    const AcceptedCodes expected{state_.ExpectedVendorCode, state_.ExpectedProductCode};
+    if (CodesAccepted(manufacturer, product, expected, {state_.Org.revManuId, state_.Org.revProId}))
+        return true;
+    return Confirmed(state_.Text(kTextCodesQuestion)
+                         .arg(manufacturer)
+                         .arg(product)
+                         .arg(expected.manufacturer)
+                         .arg(expected.product));
+}
+
+void DeviceCommands::NoteWrittenCodes(const WriteOutcome& outcome, std::span<const uint8_t> image)
+{
+    if (!outcome.wrote || !outcome.verify.transferred)
+        return;
+    const uint8_t manufacturer = image[layout::kDeviceCodesAddress];
+    const uint8_t product = image[layout::kDeviceCodesAddress + 1];
+    if (CodesAccepted(manufacturer, product, {state_.ExpectedVendorCode, state_.ExpectedProductCode},
+                      {state_.Org.revManuId, state_.Org.revProId}))
+        foreignCodes_.reset();
+    else
+        foreignCodes_ = std::pair(manufacturer, product);
+}
+
 void DeviceCommands::Btn_Read_0Click()
 {
     ShowPressed(QStringLiteral("Read_"));
@@ -452,34 +492,40 @@ void DeviceCommands::Btn_Apply_0Click()
     ApplyToDevice();
 }
 
-void DeviceCommands::ApplyToDevice()
+bool DeviceCommands::ApplyToDevice()
 {
     window_.WaitPumping(kSettleBeforeCommand);
     if (RefuseWithoutDevice())
-        return;
-    if (state_.EepromMode)
-        DownloadParameter();
-    else
+        return true;
+    if (state_.EepromMode) {
+        if (!DownloadParameter())
+            return false;
+    } else {
         DownloadDriverParameter();
+    }
     LoseMouseIfGone();
+    return true;
 }
 
-void DeviceCommands::DownloadParameter()
+bool DeviceCommands::DownloadParameter()
 {
     nav_.HideAllMenu();
-    const BusyScope busy(state_, window_);
-    window_.ShowLoadingScreen();
     settings_.UIToDataBuf();
     settings_.AIMKeyToDataBuf();
     PackImage(state_.DataBuf, state_.MacroAreas, state_.DeviceImage);
+    if (!MayWriteImage(state_.DeviceImage))
+        return false;
+    const BusyScope busy(state_, window_);
     window_.ShowLoadingScreen();
     if (hooks.applyPointerSettings)
         hooks.applyPointerSettings();
     // Only the chunks that differ from what the mouse is known to hold are written; the
     // read-back verifies the whole image as always.
     const WriteOutcome outcome = WriteImageToMouse(device_.Protocol, state_.DeviceImage, false, &device_.Link.MouseMemory);
+    NoteWrittenCodes(outcome, state_.DeviceImage);
     window_.HideLoadingScreen();
     ReportWriteOutcome(outcome);
+    return true;
 }
 
 void DeviceCommands::DownloadDriverParameter()
@@ -502,8 +548,8 @@ void DeviceCommands::DownloadDriverParameter()
 void DeviceCommands::Btn_Confirm_0Click()
 {
     ShowPressed(QStringLiteral("Confirm_"));
-    ApplyToDevice();
-    if (!device_.Link.mouseOpen())
+    // Declined: the window stays open with what was not written.
+    if (!ApplyToDevice() || !device_.Link.mouseOpen())
         return;
     window_.WaitPumping(kSettleBeforeCommand);
     window_.CloseWindow();
@@ -519,7 +565,7 @@ void DeviceCommands::ResetToDefaults(int number)
 {
     ShowPressed(QStringLiteral("Confirm%1_").arg(number));
     window_.WaitPumping(kSettleBeforeCommand);
-    if (RefuseWithoutDevice())
+    if (RefuseWithoutDevice() || !Confirmed(state_.Text(kTextResetQuestion)))
         return;
     if (state_.EepromMode)
         TLDefaultParameter(ResetFile(true, number));
@@ -536,6 +582,11 @@ void DeviceCommands::Btn_DefaultClick()
     window_.WaitPumping(kSettleBeforeCommand);
     if (!device_.Link.mouseOpen())
         return;
+    if (!Confirmed(state_.Text(kTextResetQuestion))) {
+        if (result)
+            result->show();
+        return;
+    }
     if (state_.EepromMode)
         TLDefaultParameter(ResetFile(true, 1));
     else
@@ -571,6 +622,7 @@ void DeviceCommands::MemoToDataBuf_OnClick()
     // What goes to the mouse is the image as it was loaded; repairs of damaged sections are
     // shown but not written.
     const WriteOutcome outcome = WriteImageToMouse(device_.Protocol, state_.DeviceImage, true, &device_.Link.MouseMemory);
+    NoteWrittenCodes(outcome, state_.DeviceImage);
     window_.HideLoadingScreen();
     ReportWriteOutcome(outcome);
 }

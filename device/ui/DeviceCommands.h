@@ -15,8 +15,12 @@
 #include <QString>
 #include <QTimer>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <span>
+#include <utility>
 
 namespace tarq {
 
@@ -76,7 +80,8 @@ public:
 
     // ---- operations ----
     void Btn_Read();
-    void DownloadParameter();
+    // False when the user chose not to write over the mouse.
+    bool DownloadParameter();
     void DownloadDriverParameter();
     void TLDefaultParameter(const QString& fileName);
     void TLDefaultDriverParameter(const QString& fileName);
@@ -91,10 +96,22 @@ public:
     // The brief success note in the footer band, between the footer text and the page's buttons.
     void ShowSuccess(int textId);
 
+    // The questions asked before the mouse's contents are lost.
+    static constexpr int kTextResetQuestion = 862, kTextCodesQuestion = 864, kTextForeignQuestion = 865;
+
 private:
     bool RefuseWithoutDevice();
-    // Apply after the pressed picture: Apply and Confirm each show their own.
-    void ApplyToDevice();
+    // Apply after the pressed picture: Apply and Confirm each show their own. False when the
+    // user chose not to write.
+    bool ApplyToDevice();
+    // A yes to a question (AskConfirmation); no without a way to ask.
+    bool Confirmed(const QString& question) const;
+    // Before an Apply writes `image`: a mouse whose codes were refused holds settings this
+    // program never read, and codes the identity check would refuse lock the program out of
+    // the mouse. Either is written only after a yes.
+    bool MayWriteImage(std::span<const uint8_t> image);
+    // After a write: the mouse now carries the codes of the image written.
+    void NoteWrittenCodes(const WriteOutcome& outcome, std::span<const uint8_t> image);
     // A transfer that ended because the mouse went away shows the device-lost state at once.
     void LoseMouseIfGone();
     // The outcome of a write the user asked for: a brief note on success, a message that names
@@ -116,6 +133,8 @@ private:
     QTimer arrivalSettle_;
     std::unique_ptr<QSocketNotifier> arrivalNotifier_;
     bool readCompleted_ = false;
+    // The codes of an open mouse that the identity check refused; nothing while it accepted them.
+    std::optional<std::pair<uint8_t, uint8_t>> foreignCodes_;
 };
 
 } // namespace tarq

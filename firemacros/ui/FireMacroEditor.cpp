@@ -32,6 +32,7 @@ QString JoinLines(const MacroScript& script)
 constexpr int kNotWholeNumberText = 940;
 constexpr int kDoesNotFitText = 941;
 constexpr int kCannotRecordText = 946;
+constexpr int kFullText = 861;
 constexpr int kRecordText = 400;
 constexpr int kStopText = 401;
 const QColor kGreyFont(114, 113, 113);
@@ -39,26 +40,33 @@ const QColor kGreyFont(114, 113, 113);
 const char* const kEditorControls[] = {"Gb_FireEditor", "Btn_FireStart", "Img_FireStart", "LB_FireMacroName",
                                        "LB_FireMacro",  "GB_FireDelay",  "Img_FireDelay"};
 
-// Forwards a right-button release over a list to the editor's pop-up.
+// Forwards the presses over a list's rows area, and its right-button releases, to the editor.
+// A list that is disabled takes no pointer input at all.
 class PopupWatch : public QObject {
 public:
-    PopupWatch(QObject* parent, std::function<void(const QPoint&)> release)
-        : QObject(parent), release_(std::move(release))
+    PopupWatch(QObject* parent, std::function<void(const QPoint&)> press, std::function<void(const QPoint&)> release)
+        : QObject(parent), press_(std::move(press)), release_(std::move(release))
     {
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::MouseButtonRelease) {
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::RightButton)
-                release_(mouse->globalPosition().toPoint());
-        }
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease && type != QEvent::MouseButtonDblClick)
+            return QObject::eventFilter(watched, event);
+        if (auto* w = qobject_cast<QWidget*>(watched); w && !w->isEnabled())
+            return true;
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (type == QEvent::MouseButtonPress && press_)
+            press_(mouse->position().toPoint());
+        if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::RightButton && release_)
+            release_(mouse->globalPosition().toPoint());
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    std::function<void(const QPoint&)> press_;
     std::function<void(const QPoint&)> release_;
 };
 
@@ -70,6 +78,10 @@ FireMacroEditor::FireMacroEditor(FormState& state, Controls& controls, WindowSer
       recording_(std::make_unique<FireMacroRecording>(std::move(createCapture), this))
 {
     recording_->onLine = [this](int index, const QString& line) { RecordingLine(index, line); };
+    recording_->onFull = [this] {
+        if (Recording())
+            Btn_FireStartClick();
+    };
     // The delay dialog of the macro editor, working for this editor while it is open.
     askDelay = [this](int currentMs) -> std::optional<int> {
         const auto text = [this](int id, const char* fallback) {
@@ -88,8 +100,15 @@ FireMacroEditor::~FireMacroEditor() = default;
 
 void FireMacroEditor::Wire()
 {
-    if (auto* names = controls_.get<QListWidget>("LB_FireMacroName"))
+    if (auto* names = controls_.get<QListWidget>("LB_FireMacroName")) {
+        // The record shown is always the record selected, however the selection moved (click,
+        // right press, arrow keys): the next change goes into the record it shows.
         connect(names, &QListWidget::itemClicked, this, [this] { LB_FireMacroNameClick(); });
+        connect(names, &QListWidget::currentRowChanged, this, [this] { LB_FireMacroNameClick(); });
+        names->viewport()->installEventFilter(new PopupWatch(this, [this, names](const QPoint& pos) {
+            LB_FireMacroNameMouseDown(names, pos);
+        }, {}));
+    }
 
     const std::pair<const char*, void (FireMacroEditor::*)()> choices[] = {
         {"IB_FireRecDelay", &FireMacroEditor::IB_FireRecDelayClick},
@@ -138,9 +157,8 @@ void FireMacroEditor::Wire()
         connect(insert, &QComboBox::currentIndexChanged, this, &FireMacroEditor::CB_InsertFireChange);
 
     if (auto* events = controls_.get<QListWidget>("LB_FireMacro")) {
-        auto* watch = new PopupWatch(this, [this](const QPoint& global) {
-            ShowPopupAt(window_.Window()->mapFromGlobal(global));
-        });
+        auto* watch = new PopupWatch(this, [this, events](const QPoint& pos) { LB_FireMacroMouseDown(events, pos); },
+                                     [this](const QPoint& global) { ShowPopupAt(window_.Window()->mapFromGlobal(global)); });
         events->viewport()->installEventFilter(watch);
         connect(events, &QListWidget::itemClicked, this, [this] { HidePopup(); });
     }
@@ -179,8 +197,9 @@ int FireMacroEditor::SelectedRecord() const
 
 int FireMacroEditor::SelectedRow() const
 {
+    // A current row that is not drawn selected is no selection.
     auto* list = controls_.get<QListWidget>("LB_FireMacro");
-    return list ? list->currentRow() : -1;
+    return list && list->currentItem() && list->currentItem()->isSelected() ? list->currentRow() : -1;
 }
 
 void FireMacroEditor::SetHexDump(const QString& text)
@@ -220,6 +239,28 @@ void FireMacroEditor::ShowRecord(int record)
             SetReleaseChoice(*decoded.releaseMode == ReleaseMode::StopOnRelease);
     }
     ShowScript(static_cast<int>(script_.size()) - 2);
+}
+
+void FireMacroEditor::LB_FireMacroNameMouseDown(QListWidget* names, const QPoint& pos)
+{
+    // A press below the records closes the pop-ups and hands the keys to the event list.
+    if (names->itemAt(pos))
+        return;
+    HidePopup();
+    if (QWidget* events = controls_.get("LB_FireMacro"))
+        events->setFocus();
+}
+
+void FireMacroEditor::LB_FireMacroMouseDown(QListWidget* events, const QPoint& pos)
+{
+    // A press below the events deselects every row, so no pop-up command acts on a row that is
+    // not shown selected.
+    if (events->itemAt(pos))
+        return;
+    events->setCurrentRow(-1);
+    events->clearSelection();
+    HidePopup();
+    events->setFocus();
 }
 
 void FireMacroEditor::LB_FireMacroNameClick()
@@ -331,6 +372,8 @@ void FireMacroEditor::Btn_FireStartClick()
         window_.SetPicture("Img_FireStart", "MacroS_03");
         shown::SetText(controls_, "Btn_FireStart", state_.Text(kStopText));
         shown::SetEnabled(controls_, "GB_FireDelay", false);
+        // The recording goes into the record it cleared: no other can be chosen meanwhile.
+        shown::SetEnabled(controls_, "LB_FireMacroName", false);
         shown::SetTextColour(controls_, "Edt_FireDelay", kGreyFont);
         if (QWidget* list = controls_.get("LB_FireMacro"))
             list->setFocus();
@@ -342,21 +385,18 @@ void FireMacroEditor::Btn_FireStartClick()
     shown::SetText(controls_, "Btn_FireStart", state_.Text(kRecordText));
     shown::SetEnabled(controls_, "GB_FireDelay", true);
     shown::SetTextColour(controls_, "Edt_FireDelay", state_.Style.textButtonFont);
-    ShowScript(static_cast<int>(script_.size()) - 2);
-
-    // The recording goes into the record selected now; a recording that does not fit leaves
-    // the record it cleared as it was before.
-    const int m = SelectedRecord();
-    if (m != recordingRecord_ && recordingRecord_ != 0) {
-        auto cleared = FireMacroRecordOf(std::span<uint8_t>(state_.FireMacroWork), recordingRecord_);
-        const EncodedFireMacro fits = EncodeFireMacro(script_, ChosenReleaseMode());
-        if (!fits.ok())
-            std::copy(beforeRecording_.begin(), beforeRecording_.end(), cleared.begin());
-        Encode();
-    } else {
-        Encode(beforeRecording_);
+    shown::SetEnabled(controls_, "LB_FireMacroName", true);
+    // The recording goes into the record it cleared; one that does not fit leaves that record
+    // as it was before.
+    if (auto* names = controls_.get<QListWidget>("LB_FireMacroName"); names && recordingRecord_ != 0) {
+        const QSignalBlocker quiet(names);
+        names->setCurrentRow(recordingRecord_ - 1);
     }
+    ShowScript(static_cast<int>(script_.size()) - 2);
+    Encode(beforeRecording_);
     recordingRecord_ = 0;
+    if (recording_->EndedFull())
+        Tell(state_.Text(kFullText));
 }
 
 void FireMacroEditor::RecordingLine(int scriptIndex, const QString& line)
@@ -384,7 +424,8 @@ void FireMacroEditor::HidePopup()
 
 void FireMacroEditor::ShowPopupAt(const QPoint& windowPos)
 {
-    if (SelectedRecord() == 0 || SelectedRow() < 0)
+    // A recording owns the script until it stops.
+    if (Recording() || SelectedRecord() == 0 || SelectedRow() < 0)
         return;
     if (QWidget* popup = controls_.get("Pnl_DevFireContent")) {
         popup->move(windowPos);

@@ -16,6 +16,7 @@
 #include "macros/MacroScript.h"
 #include "macros/ui/PlatformInputCapture.h"
 
+class QListWidget;
 class QPoint;
 
 namespace tarq {
@@ -42,6 +43,8 @@ public:
 
     // ---- records and events ----
     void LB_FireMacroNameClick();
+    void LB_FireMacroNameMouseDown(QListWidget* names, const QPoint& pos);
+    void LB_FireMacroMouseDown(QListWidget* events, const QPoint& pos);
     int SelectedRecord() const;   // 1..10, 0 for none
     const MacroScript& Script() const { return script_; }
 

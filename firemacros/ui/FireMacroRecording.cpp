@@ -48,6 +48,14 @@ bool FireMacroRecording::Start(const DelayHeader& delay, QString* error)
             },
             Qt::QueuedConnection);
     };
+    recorder_->OnFull = [this, generation] {
+        QMetaObject::invokeMethod(
+            this, [this, generation] {
+                if (generation == generation_ && onFull)
+                    onFull();
+            },
+            Qt::QueuedConnection);
+    };
     FireMacroRecorder* recorder = recorder_.get();
     session_ = std::make_unique<RecordingSession>(*capture_, [recorder](const InputEvent& e) { recorder->Handle(e); });
     if (!session_->Start()) {
@@ -65,7 +73,9 @@ MacroScript FireMacroRecording::Stop()
     if (!session_)
         return {};
     session_->Stop();
+    recorder_->Finish();
     ++generation_;
+    endedFull_ = recorder_->Full();
     MacroScript script = recorder_->TakeScript();
     session_.reset();
     recorder_.reset();

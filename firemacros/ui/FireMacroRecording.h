@@ -28,12 +28,17 @@ public:
 
     // A line the recording wrote, on the window thread: its script index and text.
     std::function<void(int scriptIndex, const QString& line)> onLine;
+    // The record is full, on the window thread: the recording took what fits and wants to stop.
+    std::function<void()> onFull;
 
     // False, with the reason in `error`, when the capture could not start.
     bool Start(const DelayHeader& delay, QString* error);
-    // Ends the worker after the events already queued; the script recorded.
+    // Ends the worker after the events already queued; the script recorded, with the button
+    // released when it was still held.
     MacroScript Stop();
     bool Running() const { return session_ != nullptr; }
+    // Whether the recording last stopped had filled its record.
+    bool EndedFull() const { return endedFull_; }
 
     // While the pointer is over the record button its clicks are not recorded.
     void SetPointerOver(bool over);
@@ -45,6 +50,7 @@ private:
     std::unique_ptr<RecordingSession> session_;
     unsigned generation_ = 0;
     bool pointerOver_ = false;
+    bool endedFull_ = false;
 };
 
 } // namespace tarq

@@ -27,14 +27,21 @@ namespace {
 
 constexpr int kDuplicateText = 106;
 constexpr int kAssignedCopyText = 922;
+constexpr int kDeleteQuestionText = 863;
 
-// Passes the presses and releases of a list's rows to the editor.
+// Passes the presses and releases of a list's rows to the editor. A list that is disabled (a
+// recording runs) takes no pointer input at all: no selection, no context panel.
 class ListMouse : public QObject {
 public:
     using Handler = std::function<void(QEvent::Type, Qt::MouseButton, QPoint pos, QPoint globalPos)>;
     ListMouse(QObject* parent, Handler handler) : QObject(parent), handler_(std::move(handler)) {}
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
+        const QEvent::Type type = event->type();
+        const bool button = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease
+                            || type == QEvent::MouseButtonDblClick;
+        if (auto* w = qobject_cast<QWidget*>(watched); button && w && !w->isEnabled())
+            return true;
         if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             handler_(event->type(), mouse->button(), mouse->position().toPoint(), mouse->globalPosition().toPoint());
@@ -266,6 +273,11 @@ void MacroEditor::Btn_DelPCMacroClick()
     ClearMacro();
     const int row = SelectedMacro();
     if (row < 0)
+        return;
+    // The entry sits beside Import One: a macro goes only after a yes.
+    const QString name = List("LB_PCMacroName")->item(row)->text();
+    if (!window_.AskConfirmation
+        || !window_.AskConfirmation(Text(kDeleteQuestionText, "Delete the macro \"%1\"?").arg(name)))
         return;
     NoteAssignedCopy(row, true);
     ClearEventView();

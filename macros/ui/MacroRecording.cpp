@@ -31,6 +31,7 @@ namespace tarq {
 namespace {
 
 constexpr int kMaxMacros = 100;
+constexpr int kMacroFullText = 860;
 
 std::string JoinLines(const MacroScript& script)
 {
@@ -333,11 +334,20 @@ bool MacroRecording::StartSession(const RecorderSettings& settings)
 void MacroRecording::StopSession()
 {
     session_->Stop();
+    recorder_->Finish();
     ++generation_;
     stopFlag_ = recorder_->StopFlag();
+    endedFull_ = recorder_->CapacityReached();
     script_ = recorder_->TakeScript();
     session_.reset();
     recorder_.reset();
+}
+
+void MacroRecording::TellIfEndedFull()
+{
+    if (endedFull_)
+        ShowMessage(Text(kMacroFullText, "The macro is full, so the recording stopped."));
+    endedFull_ = false;
 }
 
 void MacroRecording::LineArrived(unsigned generation, int scriptIndex, const QString& line, int row)
@@ -438,6 +448,7 @@ void MacroRecording::Btn_StartClick()
     BuildMacroBody();
     setEnabled(true);
     SaveLibrary();
+    TellIfEndedFull();
 }
 
 void MacroRecording::Btn_InsertStartClick()
@@ -507,6 +518,7 @@ void MacroRecording::Btn_InsertStartClick()
     // The inserted lines stay in the script; the panel's OK builds them into the body.
     auto* events = Find<QListWidget>("LB_macro");
     ShowScript(events ? events->currentRow() : -1);
+    TellIfEndedFull();
 }
 
 // ---- the body and the library ----

@@ -93,6 +93,8 @@ private:
     bool EnsureCapture();
     bool StartSession(const RecorderSettings& settings);
     void StopSession();
+    // A recording that ended because its macro was full says so once it has stopped.
+    void TellIfEndedFull();
     void LineArrived(unsigned generation, int scriptIndex, const QString& line, int row);
     void ShowScript(int selectRow);
     void SaveLibrary();
@@ -116,6 +118,7 @@ private:
     unsigned generation_ = 0;     // lines posted by an older recording are dropped
     bool inserting_ = false;
     bool stopFlag_ = false;
+    bool endedFull_ = false;
     bool pointerOver_ = false;
     QColor delayTextColour_;
 };

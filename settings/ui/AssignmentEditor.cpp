@@ -347,8 +347,8 @@ void AssignmentEditor::ApplyCombinationKey()
 {
     if (!state_.CombinationKeyReady)
         return;
-    // The combination key may replace the last left click: it is not guarded.
-    Assign(CurrentTarget(), state_.CombinationKeyName, state_.CombinationKeyCode.toStdString(), false);
+    // Like every other function, a combination key never takes the last left click.
+    Assign(CurrentTarget(), state_.CombinationKeyName, state_.CombinationKeyCode.toStdString(), true);
 }
 
 // ---------------------------------------------------------------- macros

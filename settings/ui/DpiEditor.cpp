@@ -9,6 +9,7 @@
 #include <QSlider>
 
 #include <optional>
+#include <utility>
 
 #include "app/BusyScope.h"
 #include "app/FormState.h"
@@ -85,6 +86,13 @@ void DpiEditor::Wire()
             slider->setProperty("dpiLevel", n);
             slider->installEventFilter(this);
             connect(slider, &QSlider::valueChanged, this, [this, n] { slider_DPIChange(n); });
+            // The keys and the wheel move a slider through an action; a value set by the
+            // program does not.
+            if (n == kAimSlider)
+                connect(slider, &QAbstractSlider::actionTriggered, this, [this, slider] {
+                    aimMovedByKeys_ = !slider->isSliderDown() && pressedSlider_ != slider
+                                      && slider->sliderPosition() != slider->value();
+                });
         }
 }
 
@@ -155,9 +163,15 @@ void DpiEditor::slider_DPIChange(int level)
     const int index = slider->value() / kSliderStep;
     const QString label = level == kAimSlider ? QStringLiteral("lbl_AIMKeyValue") : Level("lbl_DPI", level, "Value");
     shown::SetText(controls_, label, settings_.Dpi().DpiText(index));
-    // A level slider moved by the keyboard holds its value like one moved by the mouse: the
-    // value box follows it, so that Apply writes what the page shows.
-    if (level < kAimSlider && !slider->isSliderDown())
+    // A slider moved by the keyboard or the wheel holds its value like one moved by the mouse:
+    // the value box (and for AIM the buttons' codes) follows it, so that Apply writes what the
+    // page shows. A press of the mouse is settled by its release.
+    if (level == kAimSlider) {
+        if (std::exchange(aimMovedByKeys_, false))
+            AimValueChosen(index);
+        return;
+    }
+    if (!slider->isSliderDown() && pressedSlider_ != slider)
         shown::SetIndex(controls_, Numbered("cb_CPI", level), index);
 }
 
@@ -171,8 +185,11 @@ void DpiEditor::slider_DPIMouseUp(int level, int x)
 
 bool DpiEditor::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::MouseButtonPress)
+        pressedSlider_ = watched;
     if (event->type() != QEvent::MouseButtonRelease)
         return false;
+    pressedSlider_ = nullptr;
     auto* slider = qobject_cast<QSlider*>(watched);
     const int level = watched->property("dpiLevel").toInt();
     if (!slider || level < 1)
@@ -225,6 +242,11 @@ void DpiEditor::cb_AIMKeyValueChange()
 
 void DpiEditor::slider_DPI8MouseUp(int x)
 {
+    AimValueChosen(DpiSliderPosition(x, state_.Org.dpiCount));
+}
+
+void DpiEditor::AimValueChosen(int index)
+{
     if (!WriteAimButtons(std::max(0, shown::IndexOf(controls_, "cb_AIMKeyValue")))) {
         NoAimButton();
         state_.AimDpiIndex = 0;
@@ -232,7 +254,6 @@ void DpiEditor::slider_DPI8MouseUp(int x)
         shown::SetSlider(controls_, "slider_DPI8", 0);
         return;
     }
-    const int index = DpiSliderPosition(x, state_.Org.dpiCount);
     shown::SetSlider(controls_, "slider_DPI8", index * kSliderStep);
     shown::SetText(controls_, "lbl_AIMKeyValue", settings_.Dpi().DpiText(index));
     shown::SetIndex(controls_, "cb_AIMKeyValue", index);

@@ -55,12 +55,16 @@ private:
     // Every AIM button of either key mode takes the AIM value index; false when there is none.
     bool WriteAimButtons(int index);
     void NoAimButton();
+    // The AIM value the slider came to rest on: shown, kept and written into the AIM buttons.
+    void AimValueChosen(int index);
     void RepaintSwatch(int level);
 
     FormState& state_;
     Controls& controls_;
     WindowServices& window_;
     SettingsMapping& settings_;
+    QObject* pressedSlider_ = nullptr;   // the slider under a mouse press, until its release
+    bool aimMovedByKeys_ = false;        // the AIM slider's next value change came from keys or wheel
 };
 
 } // namespace tarq

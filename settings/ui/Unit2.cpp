@@ -141,6 +141,11 @@ void TForm2::ModifierClicked(int index)
 
 void TForm2::IB_ConfirmClick()
 {
+    // No key and no modifier would make a button that does nothing: that Confirm cancels.
+    if (RefreshModify() == 0 && usage_ == 0) {
+        IB_CloseClick();
+        return;
+    }
     state_.CombinationKeyCode = QStringLiteral("02") + Hex2(RefreshModify()) + Hex2(usage_);
     state_.CombinationKeyName = edit_->text();
     state_.CombinationKeyReady = true;

@@ -2,7 +2,8 @@
 // TForm2, the combination-key dialog ("Assembly Key"): four modifier check boxes and the key
 // taken in Edt_Assembly. Opened by the assignment editor (Key_AssemblyClick); Confirm puts the
 // result into the form state (CombinationKeyName, CombinationKeyCode, CombinationKeyReady) and
-// signals confirmed(), which the assignment editor answers with ApplyCombinationKey.
+// signals confirmed(), which the assignment editor answers with ApplyCombinationKey. Confirm
+// with neither a key nor a modifier closes the dialog without a result.
 
 #include <QDialog>
 #include <QString>

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,6 +18,7 @@
 #include "device/DriverIoctl.h"
 #include "app/FormLoading.h"
 #include "support/FormWithMouse.h"
+#include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 
 using namespace tarq;
@@ -31,10 +33,19 @@ struct Fixture : FormWithMouse {
     {
         form->ShowStandardMessage = [this](const QString& text) { messages << text; };
         form->ShowDialogMessage = [this](const QString& text) { messages << text; };
+        form->AskConfirmation = [this](const QString& text) {
+            questions << text;
+            return answer;
+        };
         form->State().DataFolder = dir.path() + QLatin1Char('/');
     }
 
     void Tick() { form->Commands().DevTimerTimer(); }
+    // A person's click on the first copy of a footer button ("Apply_", "Confirm1_"...).
+    void ClickButton(const char* button)
+    {
+        QTest::mouseClick(form->control(QLatin1String(button) + QLatin1Char('1')), Qt::LeftButton);
+    }
     DeviceCommands& commands() { return form->Commands(); }
     std::vector<uint8_t> memory() const { return {mouse->memory().begin(), mouse->memory().end()}; }
     std::vector<uint8_t> image() const { return {form->State().DeviceImage.begin(), form->State().DeviceImage.end()}; }
@@ -49,6 +60,8 @@ struct Fixture : FormWithMouse {
 
     QTemporaryDir dir;
     QStringList messages;
+    QStringList questions;
+    bool answer = true;   // the answer to every question
 };
 
 QByteArray Bytes(const std::vector<uint8_t>& v) { return QByteArray(reinterpret_cast<const char*>(v.data()), static_cast<qsizetype>(v.size())); }
@@ -96,6 +109,9 @@ private slots:
     void pagesSayWhenNoMouseIsThere();
     void loadingScreenShowsStageAndProgress();
     void outcomeOfAWriteIsShown();
+    void resetsAskBeforeTheyWipeTheMouse();
+    void applyAsksBeforeWritingCodesTheCheckRefuses();
+    void applyAsksBeforeWritingOverAForeignMouse();
 };
 
 void DeviceCommandsTest::firstTickFindsAndReadsTheMouse()
@@ -718,6 +734,105 @@ void DeviceCommandsTest::outcomeOfAWriteIsShown()
     f.commands().Btn_Confirm1_1Click();
     QCOMPARE(f.messages, QStringList{f.form->State().Text(910)});
     QVERIFY(f.form->State().Text(909).contains("did not answer"));
+}
+
+// Every reset wipes the macro pages and the fire macros: it says so and waits for a yes.
+void DeviceCommandsTest::resetsAskBeforeTheyWipeTheMouse()
+{
+    Fixture f;
+    f.form->show();
+    f.mouse->memory()[0x100] = 0x55;   // a macro page
+    f.mouse->memory()[0x500] = 0x66;   // a fire macro
+    f.Tick();
+    const std::vector<uint8_t> before = f.memory();
+    f.answer = false;
+    for (const char* reset : {"Btn_Confirm1_", "Btn_Confirm2_", "Btn_Confirm3_"}) {
+        f.questions.clear();
+        f.ClickButton(reset);
+        QCOMPARE(f.questions, QStringList{f.form->State().Text(DeviceCommands::kTextResetQuestion)});
+        QCOMPARE(f.memory(), before);
+    }
+    f.questions.clear();
+    f.form->control<QPushButton>("Btn_Default")->click();
+    QCOMPARE(f.questions.size(), 1);
+    QCOMPARE(f.memory(), before);
+    QVERIFY(f.form->State().Text(DeviceCommands::kTextResetQuestion).contains("fire macros"));
+
+    f.answer = true;
+    f.ClickButton("Btn_Confirm1_");
+    QVERIFY(std::equal(f.mouse->memory().begin(), f.mouse->memory().end(), f.form->State().DefaultImages[0].begin()));
+}
+
+// Codes at 0x36/0x37 that the identity check refuses would lock the program out of the mouse:
+// Apply writes them only after a yes, and from then on the mouse counts as foreign.
+void DeviceCommandsTest::applyAsksBeforeWritingCodesTheCheckRefuses()
+{
+    Fixture f;
+    f.form->show();
+    f.Tick();
+    f.form->Nav().Btn_Engineer_0Click();
+    auto* vendor = f.form->control<QLineEdit>("edt_VendorID");
+    vendor->selectAll();
+    QTest::keyClicks(vendor, "18");
+    const std::vector<uint8_t> before = f.memory();
+    f.answer = false;
+    f.form->control<QPushButton>("btn_Write")->click();
+    const FormState& s = f.form->State();
+    const QString question = s.Text(DeviceCommands::kTextCodesQuestion)
+                                 .arg(18)
+                                 .arg(before[0x37])
+                                 .arg(s.ExpectedVendorCode)
+                                 .arg(s.ExpectedProductCode);
+    QCOMPARE(f.questions, QStringList{question});
+    QCOMPARE(f.memory(), before);
+
+    // Confirm does not close the window when the write was declined.
+    f.commands().Btn_Confirm_0Click();
+    QVERIFY(f.form->isVisible());
+    QCOMPARE(f.memory(), before);
+
+    f.answer = true;
+    f.questions.clear();
+    f.form->control<QPushButton>("btn_Write")->click();
+    QCOMPARE(f.questions, QStringList{question});
+    QCOMPARE(f.mouse->memory()[0x36], uint8_t{18});
+    // The mouse now carries codes the check refuses: the next write asks what it overwrites.
+    f.questions.clear();
+    f.answer = false;
+    f.form->control<QPushButton>("btn_Write")->click();
+    QCOMPARE(f.questions.size(), 1);
+    QCOMPARE(f.questions[0], s.Text(DeviceCommands::kTextForeignQuestion).arg(18).arg(before[0x37]));
+}
+
+// A mouse that answers with refused codes was never read: what the window shows is not what it
+// holds. Apply names what would be lost and writes only after a yes.
+void DeviceCommandsTest::applyAsksBeforeWritingOverAForeignMouse()
+{
+    Fixture f;
+    f.form->show();
+    f.mouse->memory()[0x36] = 0x12;
+    f.mouse->memory()[0x100] = 0x55;   // a macro page
+    f.mouse->memory()[0x500] = 0x66;   // a fire macro
+    f.Tick();
+    QCOMPARE(f.messages, QStringList{f.form->State().Text(107)});
+    const std::vector<uint8_t> before = f.memory();
+    f.answer = false;
+    f.ClickButton("Btn_Apply_");
+    const QString question = f.form->State().Text(DeviceCommands::kTextForeignQuestion).arg(0x12).arg(before[0x37]);
+    QCOMPARE(f.questions, QStringList{question});
+    QVERIFY(question.contains("fire macros"));
+    QCOMPARE(f.memory(), before);
+
+    f.answer = true;
+    f.questions.clear();
+    f.ClickButton("Btn_Apply_");
+    QCOMPARE(f.questions, QStringList{question});
+    QCOMPARE(f.mouse->memory()[0x100], uint8_t{0});
+    QCOMPARE(f.mouse->memory()[0x36], f.form->State().DefaultImages[0][0x36]);
+    // Its codes are accepted again: the next Apply writes without a question.
+    f.questions.clear();
+    f.ClickButton("Btn_Apply_");
+    QVERIFY(f.questions.isEmpty());
 }
 
 QTEST_MAIN(DeviceCommandsTest)

@@ -11,6 +11,7 @@
 
 #include "device/ui/DeviceCommands.h"
 #include "firemacros/FireMacro.h"
+#include "firemacros/FireScriptEdits.h"
 #include "firemacros/ui/FireMacroEditor.h"
 #include "firemacros/ui/GunPage.h"
 #include "macros/ScriptedCapture.h"
@@ -88,7 +89,10 @@ private slots:
     void editorShowsAndHidesWithTheGunPage();
     void recordingLeftClicksGivesTheRecord();
     void delayModesShapeTheRecording();
-    void aRecordingThatDoesNotFitLeavesTheRecord();
+    void aFullRecordingStopsAndKeepsWhatFits();
+    void recordListTakesNoInputWhileRecording();
+    void theRecordShownIsTheRecordSelected();
+    void aPressBelowTheEventsSelectsNothing();
     void insertAndDeleteReencodeTheRecord();
     void anInsertThatDoesNotFitIsRefused();
 };
@@ -140,7 +144,8 @@ void FireMacroEditorFormTest::delayModesShapeTheRecording()
     tarq::testing::VirtualInput input;
     input.Press(MouseButton::Left).Wait(3).Release(MouseButton::Left).Wait(700).Press(MouseButton::Left);
     e.Record(input);
-    QCOMPARE(e.Record(5), test::Filled<FireMacroRecord>("00 08 A1 FE 06 21 FE 06 A1 29"));
+    // Stopped with the button held: its release, after the fixed delay, ends the record.
+    QCOMPARE(e.Record(5), test::Filled<FireMacroRecord>("00 0B A1 FE 06 21 FE 06 A1 FE 06 21 C1"));
 
     // Edit on a delay row asks for the milliseconds and re-encodes.
     e.form.FireMacros().askDelay = [](int current) -> std::optional<int> {
@@ -149,29 +154,120 @@ void FireMacroEditorFormTest::delayModesShapeTheRecording()
     ClickRow(e.List("LB_FireMacro"), 3);
     Click(e.form.control("Btn_FireEdit"));
     QCOMPARE(e.List("LB_FireMacro")->item(3)->text(), QStringLiteral("96 ms"));
-    QCOMPARE(e.Record(5), test::Filled<FireMacroRecord>("00 08 A1 FE 06 21 FE 0C A1 23"));
+    QCOMPARE(e.Record(5), test::Filled<FireMacroRecord>("00 0B A1 FE 06 21 FE 0C A1 FE 06 21 FB"));
 
     Click(e.form.control("IB_FireNoDelay"));
     QVERIFY(delay->isReadOnly());
     e.Record(input);
-    QCOMPARE(e.Record(5), test::Filled<FireMacroRecord>("00 04 A1 21 A1 3D"));
+    QCOMPARE(e.Record(5), test::Filled<FireMacroRecord>("00 05 A1 21 A1 21 D3"));
 }
 
-void FireMacroEditorFormTest::aRecordingThatDoesNotFitLeavesTheRecord()
+// A recording that fills the record stops by itself, says so, and keeps the clicks that fit,
+// the last one released.
+void FireMacroEditorFormTest::aFullRecordingStopsAndKeepsWhatFits()
 {
     EditorForm e;
     ClickRow(e.List("LB_FireMacroName"), 1);
-    const FireMacroRecord before = e.Record(2);
+    Click(e.form.control("IB_FireReleaseContiue"));
     Click(e.form.control("IB_FireNoDelay"));
+    Click(e.form.control("Btn_FireStart"));
+    QVERIFY(e.source && e.source->Running());
     tarq::testing::VirtualInput input;
     for (int i = 0; i < 11; ++i)
         input.Press(MouseButton::Left).Release(MouseButton::Left);   // 22 event bytes
-    e.Record(input);
-    QCOMPARE(e.Record(2), before);
-    QCOMPARE(e.messages, QStringList{e.form.State().Text(941).arg(22)});
-    // The list shows the record as it is again.
-    QCOMPARE(e.List("LB_FireMacro")->count(),
-             static_cast<int>(DecodeFireMacro(before).script.size()) - 1);
+    for (const InputEvent& ev : input.events)
+        e.source->Play(ev);
+    QTRY_VERIFY(!e.form.FireMacros().Recording());
+    QCOMPARE(e.messages, QStringList{e.form.State().Text(861)});
+    QCOMPARE(e.form.control<TSkinLabel>("Btn_FireStart")->text(), e.form.State().Text(400));
+    QCOMPARE(e.List("LB_FireMacro")->count(), 20);
+    QCOMPARE(e.Record(2), test::Filled<FireMacroRecord>(
+                              "00 15 A1 21 A1 21 A1 21 A1 21 A1 21 A1 21 A1 21 A1 21 A1 21 A1 21 F3"));
+    // Stopped while the button is held: the release ends the record.
+    ClickRow(e.List("LB_FireMacroName"), 2);
+    Click(e.form.control("IB_FireReleaseContiue"));
+    tarq::testing::VirtualInput held;
+    held.Press(MouseButton::Left).Release(MouseButton::Left).Press(MouseButton::Left);
+    e.Record(held);
+    QCOMPARE(e.Record(3), test::Filled<FireMacroRecord>("00 05 A1 21 A1 21 D3"));
+}
+
+// While a fire macro recording runs, the record list takes no input: neither a click, a right
+// press nor an arrow key chooses another record, and Stop writes into the record it cleared.
+void FireMacroEditorFormTest::recordListTakesNoInputWhileRecording()
+{
+    EditorForm e;
+    QListWidget* names = e.List("LB_FireMacroName");
+    ClickRow(names, 2);
+    const FireMacroRecord sixth = e.Record(6);
+    Click(e.form.control("IB_FireNoDelay"));
+    Click(e.form.control("Btn_FireStart"));
+    e.source->Play(InputEvent::Button(MouseButton::Left, true, 1)).Play(InputEvent::Button(MouseButton::Left, false, 2));
+    QTRY_COMPARE(e.List("LB_FireMacro")->count(), 2);
+    const QPoint onSixth = names->visualItemRect(names->item(5)).center();
+    QTest::mousePress(names->viewport(), Qt::RightButton, {}, onSixth);
+    QTest::mouseRelease(names->viewport(), Qt::RightButton, {}, onSixth);
+    ClickRow(names, 5);
+    QTest::keyClick(names, Qt::Key_Down);
+    QCOMPARE(names->currentRow(), 2);
+    Click(e.form.control("Btn_FireStart"));
+    QCOMPARE(e.Record(6), sixth);
+    QCOMPARE(e.Record(3)[1], uint8_t{3});
+    QVERIFY(names->isEnabled());
+}
+
+// However the selection of the record list moves (arrow key, right press), the events shown
+// are that record's, and the pop-up's commands change that record only.
+void FireMacroEditorFormTest::theRecordShownIsTheRecordSelected()
+{
+    EditorForm e;
+    QListWidget* names = e.List("LB_FireMacroName");
+    ClickRow(names, 0);
+    const FireMacroRecord first = e.Record(1);
+    const FireMacroRecord second = e.Record(2);
+    names->setFocus();
+    QTest::keyClick(names, Qt::Key_Down);
+    QCOMPARE(names->currentRow(), 1);
+    QCOMPARE(e.Rows().size(), int(DecodeFireMacro(second).script.size()) - 1);
+
+    // Delete the first event of record 2 through the pop-up.
+    QListWidget* events = e.List("LB_FireMacro");
+    const QPoint at = events->visualItemRect(events->item(0)).center();
+    QTest::mousePress(events->viewport(), Qt::RightButton, {}, at);
+    QTest::mouseRelease(events->viewport(), Qt::RightButton, {}, at);
+    Click(e.form.control("Btn_FireDel"));
+    MacroScript expected = DecodeFireMacro(second).script;
+    QVERIFY(DeleteFireEvent(expected, 0));
+    QCOMPARE(e.Record(2), EncodeFireMacro(expected, *DecodeFireMacro(second).releaseMode).record);
+    QCOMPARE(e.Record(1), first);
+
+    // A right press on record 4 shows record 4.
+    const QPoint onFourth = names->visualItemRect(names->item(3)).center();
+    QTest::mousePress(names->viewport(), Qt::RightButton, {}, onFourth);
+    QTest::mouseRelease(names->viewport(), Qt::RightButton, {}, onFourth);
+    QCOMPARE(names->currentRow(), 3);
+    QCOMPARE(e.Rows().size(), int(DecodeFireMacro(e.Record(4)).script.size()) - 1);
+}
+
+// A press below the event rows deselects every row and closes the pop-up: no command acts on a
+// row nobody sees selected.
+void FireMacroEditorFormTest::aPressBelowTheEventsSelectsNothing()
+{
+    EditorForm e;
+    ClickRow(e.List("LB_FireMacroName"), 0);
+    const FireMacroRecord first = e.Record(1);
+    QListWidget* events = e.List("LB_FireMacro");
+    ClickRow(events, 1);
+    QCOMPARE(events->currentRow(), 1);
+    const QPoint below(10, events->viewport()->height() - 3);
+    QVERIFY(!events->itemAt(below));
+    QTest::mousePress(events->viewport(), Qt::RightButton, {}, below);
+    QTest::mouseRelease(events->viewport(), Qt::RightButton, {}, below);
+    QVERIFY(!e.form.control("Pnl_DevFireContent")->isVisible());
+    QVERIFY(events->selectedItems().isEmpty());
+    QCOMPARE(events->currentRow(), -1);
+    e.form.FireMacros().Btn_FireDelClick();
+    QCOMPARE(e.Record(1), first);
 }
 
 void FireMacroEditorFormTest::insertAndDeleteReencodeTheRecord()

@@ -66,6 +66,61 @@ TEST(FireMacroRecorderTest, ClicksOverTheRecordButtonAreNotRecorded)
     EXPECT_EQ(recorder.Script(), (MacroScript{"10", kDown}));
 }
 
+// A fire macro recording fills at most the record's event bytes and never leaves the button
+// held: a click that does not fit ends it as full, keeping what came before, and Stop releases
+// a button still held. Whatever it keeps is a record that encodes.
+struct FullCase {
+    const char* name;
+    DelayHeader delay;
+    std::vector<InputEvent> events;
+    bool full;
+    MacroScript script;
+};
+
+std::vector<InputEvent> Clicks(int n, uint32_t gapMs)
+{
+    std::vector<InputEvent> events;
+    for (int i = 0; i < n; ++i) {
+        events.push_back(Left(true, uint32_t(2 * i) * gapMs));
+        events.push_back(Left(false, uint32_t(2 * i + 1) * gapMs));
+    }
+    return events;
+}
+
+TEST(FireMacroRecorderTest, KeepsWhatFitsAndReleasesTheButton)
+{
+    MacroScript tenClicks{"00"};
+    for (int i = 0; i < 10; ++i)
+        tenClicks.insert(tenClicks.end(), {kDown, kUp});
+    std::vector<InputEvent> heldLong = Clicks(2, 10);
+    heldLong.push_back(Left(true, 100));
+    heldLong.push_back(Left(false, 9000));
+    std::vector<InputEvent> heldAtStop = Clicks(1, 50);
+    heldAtStop.push_back(Left(true, 400));
+    const FullCase cases[] = {
+        {"eleven clicks without delays keep ten", {DelayMode::None, 0}, Clicks(11, 10), true, tenClicks},
+        {"a press without room for its release and delay", {DelayMode::Fixed, 50}, Clicks(4, 10), true,
+         {"0150", kDown, "0 50", kUp, "0 50", kDown, "0 50", kUp, "0 50", kDown, "0 50", kUp}},
+        {"a long hold near the end is shortened to the room left", {DelayMode::Record, 0}, heldLong, false,
+         {"10", kDown, "0 10", kUp, "0 10", kDown, "0 10", kUp, "0 70", kDown, "0 2040", "0 2040", "0 2040",
+          kUp}},
+        {"stop while the button is held releases it", {DelayMode::Record, 0}, heldAtStop, false,
+         {"10", kDown, "0 50", kUp, "0 350", kDown, kUp}},
+    };
+    for (const FullCase& c : cases) {
+        FireMacroRecorder recorder(c.delay);
+        int full = 0;
+        recorder.OnFull = [&full] { ++full; };
+        for (const InputEvent& e : c.events)
+            recorder.Handle(e);
+        recorder.Finish();   // Stop
+        EXPECT_EQ(recorder.Script(), c.script) << c.name;
+        EXPECT_EQ(full, c.full ? 1 : 0) << c.name;
+        EXPECT_EQ(recorder.Full(), c.full) << c.name;
+        EXPECT_TRUE(EncodeFireMacro(recorder.Script(), ReleaseMode::PlayToEnd).ok()) << c.name;
+    }
+}
+
 TEST(FireMacroRecorderTest, ARecordingBecomesTheRecordItShouldBe)
 {
     FireMacroRecorder recorder({DelayMode::Record, 0});

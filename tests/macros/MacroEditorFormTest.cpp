@@ -92,6 +92,10 @@ struct EditorForm {
         device.OpenMouse();
         form->State().NoDeviceView = false;
         form->ShowDialogMessage = [this](const QString& text) { messages << text; };
+        form->AskConfirmation = [this](const QString& text) {
+            questions << text;
+            return answer;
+        };
         form->State().DataFolder = dir.path() + QLatin1Char('/');
         form->MacroLibrary().LoadMacroLibrary();
         form->MacroFiles().SetFileDialog([this](MacroImportExport::FileDialog) { return nextFile; });
@@ -195,6 +199,8 @@ struct EditorForm {
     TForm1* form;
     QTemporaryDir dir;
     QStringList messages;
+    QStringList questions;
+    bool answer = true;   // the answer to every question
     QString nextFile;
 };
 
@@ -246,6 +252,15 @@ void MacroEditorFormTest::newRenameAndDelete()
     QCOMPARE(f.Names("LB_Name"), f.Names());
     QCOMPARE(f.List("LB_PCMacroName")->currentRow(), 1);
     QCOMPARE(ReadMacroLibraryFile(f.SavedFile())[1].name, MacroNameFromUtf16(u"A name far too l"));
+
+    // Delete asks first, naming the macro; No keeps the library and its file as they are.
+    const std::vector<uint8_t> beforeDelete = f.SavedFile();
+    f.answer = false;
+    f.Menu("LB_PCMacroName", 1, "Btn_DelPCMacro");
+    QCOMPARE(f.questions, QStringList{f.form->State().Text(863).arg("A name far too l")});
+    QCOMPARE(f.Names(), (QStringList{"One", "A name far too l", "Three"}));
+    QCOMPARE(f.SavedFile(), beforeDelete);
+    f.answer = true;
 
     // Delete the middle one: rows move up, the row before is selected, the file follows.
     f.Menu("LB_PCMacroName", 1, "Btn_DelPCMacro");

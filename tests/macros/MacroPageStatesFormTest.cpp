@@ -50,6 +50,7 @@ struct MacroPage {
         device.OpenMouse();
         form.State().NoDeviceView = false;
         form.ShowDialogMessage = [](const QString&) {};
+        form.AskConfirmation = [](const QString&) { return true; };
         form.State().DataFolder = dir.path() + QLatin1Char('/');
         form.MacroLibrary().LoadMacroLibrary();
         form.show();

@@ -4,6 +4,8 @@
 #include "macros/ScriptedCapture.h"
 #include "macros/TestHex.h"
 
+#include <functional>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -182,23 +184,104 @@ INSTANTIATE_TEST_SUITE_P(Cases, RecorderPressLimit,
                                            PressLimitCase{kRealTime, 176, true},
                                            PressLimitCase{kRealTime, 177, false}));
 
-TEST(MacroRecorder, RefusedKeyStopsTheKeyboardButNotTheMouse)
+// The key and button names still held at the end of a script: presses without their release.
+std::vector<std::string> HeldAtTheEnd(const MacroScript& script)
 {
-    RecorderSettings s = Settings(kNoDelay);
-    s.startCount = 183;
+    std::vector<std::string> held;
+    for (size_t i = 1; i < script.size(); ++i) {
+        const int type = ScriptLineType(script[i]);
+        if (type != 1 && type != 2)
+            continue;
+        const std::string name(ScriptLineKeyName(script[i]));
+        std::erase(held, name);
+        if (type == 1)
+            held.push_back(name);
+    }
+    return held;
+}
+
+// However a recording ends (the body full, or Stop), every press has its release, the script
+// fits its body, and a full recording says so once and keeps what came before.
+struct FullCase {
+    const char* name;
+    DelayHeader delay;
+    bool driver;
+    int startCount;
+    std::function<void(VirtualInput&)> input;
+    bool full;
+    std::vector<std::string> tail;   // the last lines of the script
+};
+
+class RecorderFull : public ::testing::TestWithParam<FullCase> {};
+
+TEST_P(RecorderFull, NoPressIsLeftWithoutItsRelease)
+{
+    const FullCase& c = GetParam();
+    RecorderSettings s = Settings(c.delay, c.driver ? recording_capacity::kDriver : recording_capacity::kEeprom);
+    s.startCount = c.startCount;
     MacroRecorder recorder(s);
+    int ends = 0;
+    recorder.OnCapacityReached = [&] { ++ends; };
     VirtualInput in;
-    in.Down(kA).Up(kA).Press(MouseButton::Right);
+    c.input(in);
     for (const InputEvent& e : in.events)
         recorder.Handle(e);
-    // The release would fit but the keyboard is ignored after the refused press; a mouse press
-    // above the limit is dropped and raises the counter by the reserve.
-    EXPECT_THAT(recorder.Script(), ElementsAre("00"));
-    EXPECT_TRUE(recorder.StopFlag());
-    EXPECT_EQ(recorder.ByteCounter(), 183 + 4);
-    recorder.Handle(InputEvent::Button(MouseButton::Right, false, 1000));
-    EXPECT_THAT(recorder.Script(), ElementsAre("00"));   // a release above capacity is left alone
+    recorder.Finish();   // Stop
+    const MacroScript& script = recorder.Script();
+    EXPECT_THAT(HeldAtTheEnd(script), ::testing::IsEmpty());
+    EXPECT_EQ(ends, c.full ? 1 : 0);
+    EXPECT_EQ(recorder.CapacityReached(), c.full);
+    ASSERT_GE(script.size(), c.tail.size());
+    EXPECT_EQ(MacroScript(script.end() - long(c.tail.size()), script.end()), c.tail);
+    EXPECT_LE(recorder.ByteCounter(), c.driver ? int(driver_macro_body::kMaxEvents) : recording_capacity::kEeprom);
+    // The counter is the bytes the body really takes.
+    const MacroBuildResult built = c.driver ? MacroBuildResult(BuildDriverMacroBody(script, ReleaseMode::PlayToEnd))
+                                            : MacroBuildResult(BuildMacroBody(script, ReleaseMode::PlayToEnd));
+    EXPECT_TRUE(built.ok()) << built.eventBytes;
+    EXPECT_EQ(int(built.eventBytes), recorder.ByteCounter() - c.startCount);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RecorderFull,
+    ::testing::Values(
+        // The driver body: a press that only fits without its release is not taken.
+        FullCase{"DriverPressWithoutRoomForItsRelease", kNoDelay, true, 2008,
+                 [](VirtualInput& in) { in.Down(kShift).Down(kA).Up(kA).Up(kShift); }, true,
+                 {"00", "1 Shift CODE:8102", "2 Shift CODE:0102"}},
+        // A pause of 10 s before a click near the end: the delay lines would eat its release.
+        FullCase{"EepromClickAfterALongPause", kRealTime, false, 170,
+                 [](VirtualInput& in) {
+                     in.Tap(kA).Wait(10000).Press(MouseButton::Right).Wait(100).Release(MouseButton::Right);
+                 },
+                 true, {"1 A CODE:8204", "0 0", "2 A CODE:0204"}},
+        // Two keys held when the body fills: the one held is released when the recording ends.
+        FullCase{"EepromKeysHeldWhenFull", kNoDelay, false, 180,
+                 [](VirtualInput& in) { in.Down(0x58).Down(0x59).Up(0x58).Up(0x59); }, true,
+                 {"1 X CODE:821B", "2 X CODE:021B"}},
+        // Held presses reserve their releases with the delay before each.
+        FullCase{"EepromShiftHeldWithDelays", kRealTime, false, 170,
+                 [](VirtualInput& in) {
+                     in.Down(kShift).Wait(50).Down(kA).Wait(50).Up(kA).Wait(50).Down(kB).Wait(50).Up(kB);
+                 },
+                 true, {"1 Shift CODE:8102", "0 50", "1 A CODE:8204", "0 50", "2 A CODE:0204", "0 50",
+                        "2 Shift CODE:0102"}},
+        // A held button's release after a long hold fits: its pause is shortened to the room left.
+        FullCase{"EepromLongHoldShortened", kRealTime, false, 176,
+                 [](VirtualInput& in) { in.Press(MouseButton::Left).Wait(9000).Release(MouseButton::Left); },
+                 false, {"1 LeftKey CODE:00A1", "0 2040", "0 2040", "0 2040", "0 2040", "2 LeftKey CODE:0021"}},
+        // Stop while a key and a button are held: their releases end the macro.
+        FullCase{"StopWhileHeld", kRealTime, false, 0,
+                 [](VirtualInput& in) { in.Down(kShift).Wait(30).Press(MouseButton::Middle).Wait(20); },
+                 false, {"1 MiddleKey CODE:00A4", "2 MiddleKey CODE:0024", "0 0", "2 Shift CODE:0102"}},
+        // A long recording in driver mode: many clicks and keys, filled to the end.
+        FullCase{"DriverLongRecording", kRealTime, true, 0,
+                 [](VirtualInput& in) {
+                     for (int i = 0; i < 700; ++i)
+                         in.Down(kShift).Wait(7).Press(MouseButton::Left).Wait(i % 5 ? 3 : 4500)
+                             .Release(MouseButton::Left).Wait(2).Up(kShift);
+                 },
+                 true, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MacroRecorder, KeyEventAtCapacityEndsTheRecordingUnwritten)
 {

@@ -137,6 +137,7 @@ private slots:
     void windowOnlyCaptureShowsTheHint();
     void waylandSessionGetsTheWindowCapture();
     void fullBodyEndsTheRecordingAndSavesIt();
+    void macroListTakesNoInputWhileRecording();
     void insertRecordingPutsKeysBehindTheSelectedEvent();
     void endToEndOnXvfbWithXTest();
 };
@@ -277,18 +278,61 @@ void MacroRecordingFormTest::fullBodyEndsTheRecordingAndSavesIt()
     f.NewMacro("Long");
     Click(f.form->control("Btn_Start"));
     ScriptedCapture& in = *scripted.source;
-    // 45 taps take 180 bytes; two keys held and released fill the 186 bytes, and the next key
-    // event finds the body full.
+    // 45 taps take 180 bytes; X held takes 2 and keeps 2 for its release. Y held as well would
+    // leave no room for both releases: the recording stops there, says so, and ends with X's
+    // release.
     for (int i = 0; i < 45; ++i)
         in.Play(InputEvent::Key(0x41, true, uint32_t(i))).Play(InputEvent::Key(0x41, false, uint32_t(i)));
     in.Play(InputEvent::Key(0x58, true, 100)).Play(InputEvent::Key(0x59, true, 101));
     in.Play(InputEvent::Key(0x58, false, 102)).Play(InputEvent::Key(0x59, false, 103));
     QTRY_VERIFY(!f.form->Recording().Recording());
+    QCOMPARE(f.messages, QStringList{f.form->State().Text(860)});
     QCOMPARE(f.form->control<TSkinLabel>("Btn_Start")->text(), QStringLiteral("Record"));
-    QCOMPARE(f.List("LB_macro")->count(), 93);
+    QCOMPARE(f.List("LB_macro")->count(), 92);
+    const MacroScript& script = f.form->Recording().Script();
+    QCOMPARE(MacroScript(script.end() - 2, script.end()), (MacroScript{"1 X CODE:821B", "2 X CODE:021B"}));
     const MacroRecord saved = f.SavedRecord(0);
-    QCOMPARE(int(saved.body[1]), 186 + 1);
+    QCOMPARE(int(saved.body[1]), 184 + 1);
     QVERIFY(MacroBodyChecksumOk(saved.body));
+}
+
+// While a recording runs the macro list takes no input: a right click on another macro neither
+// selects it nor opens the list's menu, and Stop writes into the macro the recording started in.
+void MacroRecordingFormTest::macroListTakesNoInputWhileRecording()
+{
+    Scripted scripted;
+    RecordingForm f(scripted.Factory());
+    f.form->AskConfirmation = [](const QString&) { return true; };
+    Click(f.form->control("IB_NoDelay"));
+    f.NewMacro("Fourth");
+    Click(f.form->control("Btn_Start"));
+    scripted.source->Play(InputEvent::Key(0x46, true, 1)).Play(InputEvent::Key(0x46, false, 2));
+    QTRY_COMPARE(f.List("LB_macro")->count(), 2);
+    Click(f.form->control("Btn_Start"));
+    const MacroRecord fourth = f.SavedRecord(0);
+    QCOMPARE(int(fourth.body[1]), 5);
+
+    f.NewMacro("zz");
+    QCOMPARE(f.List("LB_PCMacroName")->currentRow(), 1);
+    Click(f.form->control("Btn_Start"));
+    for (uint16_t key : {0x48, 0x45, 0x4C, 0x4C, 0x4F})   // "hello"
+        scripted.source->Play(InputEvent::Key(key, true, 10)).Play(InputEvent::Key(key, false, 11));
+    QTRY_COMPARE(f.List("LB_macro")->count(), 10);
+    QListWidget* names = f.List("LB_PCMacroName");
+    const QPoint onFourth = names->visualItemRect(names->item(0)).center();
+    QTest::mousePress(names->viewport(), Qt::RightButton, {}, onFourth);
+    QTest::mouseRelease(names->viewport(), Qt::RightButton, {}, onFourth);
+    QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, onFourth);
+    QTest::keyClick(names, Qt::Key_Up);
+    QCOMPARE(names->currentRow(), 1);
+    QVERIFY(!f.form->control("Pnl_PCMacro")->isVisible());
+    Click(f.form->control("Btn_Start"));
+
+    QCOMPARE(f.SavedRecord(0), fourth);
+    const MacroRecord zz = f.SavedRecord(1);
+    QCOMPARE(zz.name, MacroNameFromUtf16(u"zz"));
+    QCOMPARE(int(zz.body[1]), 5 * 4 + 1);
+    QCOMPARE(f.form->Recording().Script()[1], std::string("1 H CODE:820B"));
 }
 
 void MacroRecordingFormTest::insertRecordingPutsKeysBehindTheSelectedEvent()

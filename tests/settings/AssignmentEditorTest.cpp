@@ -138,6 +138,7 @@ private slots:
     void everyFixedEntryReachesTheMouse();
     void theLastLeftClickIsKept();
     void combinationKeyDialog();
+    void combinationKeyKeepsALeftClickAndEmptyConfirmCancels();
     void singleKeyDialog();
     void macroFromTheListTakesAFreePage();
     void noFreePageAssignsNothingAndSaysSo();
@@ -244,7 +245,7 @@ void AssignmentEditorTest::theLastLeftClickIsKept()
 void AssignmentEditorTest::combinationKeyDialog()
 {
     Fixture f;
-    f.OpenMenu(1);   // the only left click: a combination key may replace it
+    f.OpenMenu(2);
     f.Enter("Key_Assembly");
     f.Click("Key_Assembly");
     TForm2* dialog = f.form->Assignment().CombinationKeyDialog();
@@ -275,11 +276,11 @@ void AssignmentEditorTest::combinationKeyDialog()
     QTest::mouseClick(dialog->findChild<QWidget*>("IB_Confirm"), Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
     QVERIFY(f.messages.isEmpty());
-    QCOMPARE(f.Caption(1), QStringLiteral("Ctrl+Shift+A"));
-    QCOMPARE(f.state().OfficeKeyCodes[0], std::string("020304"));
+    QCOMPARE(f.Caption(2), QStringLiteral("Ctrl+Shift+A"));
+    QCOMPARE(f.state().OfficeKeyCodes[1], std::string("020304"));
     const std::vector<uint8_t> before = f.memory();
     f.Apply();
-    CheckOnlyCodeChanged(before, f.memory(), CodeAddress(1, 1), {0x02, 0x03, 0x04});
+    CheckOnlyCodeChanged(before, f.memory(), CodeAddress(1, 2), {0x02, 0x03, 0x04});
 
     // Clear forgets everything; close assigns nothing.
     f.OpenMenu(2);
@@ -296,6 +297,44 @@ void AssignmentEditorTest::combinationKeyDialog()
     QTest::mouseClick(dialog->findChild<QWidget*>("IB_Close"), Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
     QCOMPARE(f.state().OfficeKeyCodes[1], code2);
+}
+
+// A combination key never takes the only left click, and a Confirm with neither key nor
+// modifier assigns nothing (no button that does nothing).
+void AssignmentEditorTest::combinationKeyKeepsALeftClickAndEmptyConfirmCancels()
+{
+    Fixture f;
+    const QString left = f.text(210);
+    auto open = [&f](int button) {
+        f.OpenMenu(button);
+        f.Enter("Key_Assembly");
+        f.Click("Key_Assembly");
+        TForm2* dialog = f.form->Assignment().CombinationKeyDialog();
+        if (!dialog || !dialog->isVisible())
+            qFatal("the combination-key dialog is not open");
+        return dialog;
+    };
+    const std::vector<uint8_t> before = f.memory();
+    TForm2* dialog = open(1);   // the only left click
+    QTest::mouseClick(dialog->findChild<QCheckBox*>("CB_Ctrl"), Qt::LeftButton);
+    QTest::keyClick(dialog->findChild<QLineEdit*>("Edt_Assembly"), Qt::Key_C);
+    QTest::mouseClick(dialog->findChild<QWidget*>("IB_Confirm"), Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(f.messages, QStringList{f.text(108)});
+    QCOMPARE(f.Caption(1), left);
+    QCOMPARE(f.state().OfficeKeyCodes[0], std::string("010100"));
+
+    f.messages.clear();
+    const std::string code2 = f.state().OfficeKeyCodes[1];
+    const QString caption2 = f.Caption(2);
+    dialog = open(2);
+    QTest::mouseClick(dialog->findChild<QWidget*>("IB_Confirm"), Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(f.messages.isEmpty());
+    QCOMPARE(f.Caption(2), caption2);
+    QCOMPARE(f.state().OfficeKeyCodes[1], code2);
+    f.Apply();
+    QCOMPARE(f.memory(), before);
 }
 
 void AssignmentEditorTest::singleKeyDialog()

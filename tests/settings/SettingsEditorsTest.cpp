@@ -8,6 +8,7 @@
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <functional>
 
@@ -126,6 +127,7 @@ private slots:
     void levelCountKeepsBothPagesInStep();
     void colourEditsCorrectThemselvesAndPaintTheSwatch();
     void aimSliderWithoutAnAimButtonSaysSo();
+    void aimSliderMovedByKeysOrWheelWritesWhatItShows();
     void ledTypeDecidesWhatTheLightPageShows();
     void ledCountAndSpeedEditsCorrectThemselves();
     void keyModeNotKeptSelectsKeyModeOne();
@@ -412,6 +414,40 @@ void SettingsEditorsTest::aimSliderWithoutAnAimButtonSaysSo()
     QCOMPARE(f.Text("lbl_AIMKeyValue"), QStringLiteral("2000"));
     QCOMPARE(f.w<QSlider>("slider_DPI8")->value(), 500);
     QCOMPARE(f.w<QComboBox>("cb_AIMKeyValue")->currentIndex(), 5);
+}
+
+// The AIM slider moved by the keyboard or the wheel: the value its label shows is the one the
+// next Apply writes into the AIM button's code.
+void SettingsEditorsTest::aimSliderMovedByKeysOrWheelWritesWhatItShows()
+{
+    Fixture f;
+    PutOfficeCode(f, 3, {0x0A, 0x02, 0x00});
+    f.Tick();
+    f.form->show();
+    QTest::mouseClick(f.w("Btn_Second_1"), Qt::LeftButton);   // the DPI page
+    auto* slider = f.w<QSlider>("slider_DPI8");
+    const auto written = [&f] {
+        DeviceImage image{};
+        std::copy(f.mouse->memory().begin(), f.mouse->memory().end(), image.begin());
+        DataBuf buf{};
+        ImageToDataBuf(image, buf);
+        return f.form->Settings().Dpi().DpiText(buf[databuf::kOfficeKeyCodes + 7]);
+    };
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Right);
+    QTest::keyClick(slider, Qt::Key_Right);
+    QCOMPARE(f.Text("lbl_AIMKeyValue"), f.form->Settings().Dpi().DpiText(4));
+    f.form->Commands().Btn_Apply_0Click();
+    QCOMPARE(written(), f.Text("lbl_AIMKeyValue"));
+
+    const QPointF at(slider->width() / 2.0, slider->height() / 2.0);
+    QWheelEvent wheel(at, slider->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(slider, &wheel);
+    QVERIFY(f.Text("lbl_AIMKeyValue") != f.form->Settings().Dpi().DpiText(4));
+    f.form->Commands().Btn_Apply_0Click();
+    QCOMPARE(written(), f.Text("lbl_AIMKeyValue"));
+    QVERIFY(f.messages.isEmpty());
 }
 
 void SettingsEditorsTest::ledTypeDecidesWhatTheLightPageShows()
