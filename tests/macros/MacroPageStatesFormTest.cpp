@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 
 #include "app/Main.h"
 #include <QApplication>
@@ -150,7 +151,8 @@ void MacroPageStatesFormTest::listEntriesNeedASelectedMacro()
     p.RightClick("LB_PCMacroName", 1);
     for (const QString& entry : needSelection)
         QVERIFY2(p.form.control(entry)->isEnabled(), qPrintable(entry));
-    QCOMPARE(Lightest(p.form.control("Btn_DelPCMacro")), Lightest(p.form.control("Btn_NewMacro")));
+    // Lit like the others: the same text colour, give or take the anti-aliasing of other glyphs.
+    QVERIFY(std::abs(Lightest(p.form.control("Btn_DelPCMacro")) - Lightest(p.form.control("Btn_NewMacro"))) <= 4);
     Click(p.form.control("Btn_DelPCMacro"));
     QCOMPARE(p.List("LB_PCMacroName")->count(), 1);
     QCOMPARE(p.List("LB_PCMacroName")->item(0)->text(), QStringLiteral("One"));
