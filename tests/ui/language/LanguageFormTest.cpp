@@ -183,6 +183,7 @@ private slots:
     void messageDialogIsCaptionedWithTheLanguageTitle()
     {
         tarq::testing::BareForm form;
+        form.UseOwnMessageBoxes();
         const auto dialog = [&] { form.ShowDialogMessage(form.State().Text(109)); };
         QCOMPARE(CaptionOfMessage(dialog), "USB Gaming Mouse");
         form.Language().Btn_Lang2_0Click();
