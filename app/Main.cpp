@@ -275,6 +275,10 @@ void TForm1::CreateSubsystems()
     gun_->hooks.device = [this] { return device_.get(); };
     gun_->hooks.showFireEditor = [this] { fireMacroEditor_->ShowEditor(); };
     gun_->hooks.hideFireEditor = [this] { fireMacroEditor_->HideEditor(); };
+    gun_->hooks.fireMacrosReplaced = [this] {
+        if (!fireMacroEditor_->Recording())
+            fireMacroEditor_->LB_FireMacroNameClick();
+    };
     gunKeys_->hooks.hideAllMenu = [this] { nav_->HideAllMenu(); };
     gunKeys_->hooks.engineerKeyNumber = [this] { return nav_->EngineerKeyNumber; };
     assignmentEditor_->openGunPage = [this] { gun_->Key_FireMacroClick(); };

@@ -335,15 +335,22 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
     // Showing a gun also sets its records' kinds in DataBuf; both are put back afterwards.
     const FireMacroWork fireKept = form.State().FireMacroWork;
     const auto bufKept = form.State().DataBuf;
-    form.State().FireMacroWork = SampleFireRecords();
     for (int lang = 1; lang <= 2 && !written.isEmpty(); ++lang) {
+        form.State().FireMacroWork = SampleFireRecords();
         form.Language().Switch(lang);
         change(View::Game);
-        for (int gun = 1; gun <= 8; ++gun) {
+        for (int gun = 1; gun <= 9; ++gun) {
             nav.ShowOnlyPage(5);
             if (gun <= 7) {
                 form.Gun().HideFireEditor();
                 form.Gun().Btn_FireClick(gun);
+            } else if (gun == 9) {
+                // Gun 7 with empty fire macros, as the default images have them, and the editor
+                // open: the basic pattern offer beside it.
+                form.State().FireMacroWork.fill(0);
+                form.Gun().Btn_FireClick(7);
+                form.Gun().Img_Base_5DblClick();
+                form.FireMacros().LB_FireMacroNameClick();
             } else {
                 form.Gun().Btn_FireClick(7);
                 form.Gun().Img_Base_5DblClick();
@@ -353,8 +360,9 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
                 }
             }
             QApplication::processEvents();
-            const QString name = gun <= 7 ? QStringLiteral("19-gun%1-lang%2").arg(gun).arg(lang)
-                                          : QStringLiteral("19-gun-editor-lang%1").arg(lang);
+            const QString name = gun <= 7    ? QStringLiteral("19-gun%1-lang%2").arg(gun).arg(lang)
+                                 : gun == 8 ? QStringLiteral("19-gun-editor-lang%1").arg(lang)
+                                            : QStringLiteral("19-gun-empty-lang%1").arg(lang);
             const QString path = QDir(folder).filePath(name + ".png");
             if (form.grab().save(path, "PNG"))
                 written << path;

@@ -144,7 +144,8 @@ std::string HelpText()
         "  --version            show the version\n"
         "\n"
         "While the window is running it owns the mouse: --read, --apply and --reset refuse, so\n"
-        "that two programs never talk to the mouse at once.\n"
+        "that two programs never talk to the mouse at once. The window does the same with its\n"
+        "Read, Save Profile, Load Profile and Apply buttons at the bottom of its pages.\n"
         "Progress goes to standard error when it is a terminal; otherwise plain messages.\n"
         "\n"
         "Exit codes:\n";

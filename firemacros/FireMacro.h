@@ -70,7 +70,8 @@ std::optional<size_t> FireMacroEventCount(std::span<const uint8_t, fire_record::
 // Does nothing and returns false for an empty record or a length past the record.
 bool RenewFireMacroChecksum(std::span<uint8_t, fire_record::kSize> record);
 
-// With TooLong, eventBytes is at least 22; the dump holds the record's n + 3 bytes.
+// With TooLong, eventBytes is what the whole script needs (22 or more); the dump holds the
+// record's n + 3 bytes.
 struct EncodedFireMacro : MacroBuildResult {
     FireMacroRecord record{};   // all zero for a script without events
 };

@@ -54,7 +54,8 @@ constexpr Binding kPageCaptions[] = {
     // Gun page
     {"Btn_Fire1", 600}, {"Btn_Fire2", 601}, {"Btn_Fire3", 602}, {"Btn_Fire4", 603},
     {"Btn_Fire5", 604}, {"Btn_Fire6", 605}, {"Btn_Fire7", 606},
-    {"Btn_FireConfirm", 620}, {"Btn_FireExit", 621},
+    {"Btn_FireConfirm", 620}, {"Btn_FireExit", 621}, {"Btn_FireEditor", 890}, {"Btn_FireBasic", 891},
+    {"lbl_FireEmpty", 892},
     // Long-press options of the button page
     {"IB_ComboKey1", 700}, {"IB_ComboKey2", 701}, {"IB_ComboKey3", 702},
     // Advanced page

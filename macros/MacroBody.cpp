@@ -45,7 +45,7 @@ EncodedForBody EncodeForBody(std::span<const std::string> script, LongDelay long
     case ScriptEncodeStatus::TooLong: out.result.status = MacroBuildStatus::TooLong; break;
     case ScriptEncodeStatus::BadLine: out.result.status = MacroBuildStatus::BadLine; break;
     }
-    out.result.eventBytes = events.bytes.size() + (events.status == ScriptEncodeStatus::TooLong);
+    out.result.eventBytes = events.status == ScriptEncodeStatus::TooLong ? events.needed : events.bytes.size();
     out.result.badLine = events.badLine;
     out.events = std::move(events.bytes);
     return out;

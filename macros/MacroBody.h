@@ -71,7 +71,7 @@ enum class MacroBuildStatus {
 // What building a body or record from a script reports, whatever it builds.
 struct MacroBuildResult {
     MacroBuildStatus status = MacroBuildStatus::Ok;
-    size_t eventBytes = 0;   // with TooLong: at least capacity + 1
+    size_t eventBytes = 0;   // with TooLong: what the whole script needs (above the capacity)
     int badLine = -1;        // with BadLine: the script index of the line
     std::string hexDump;     // mode, length, events and checksum, for the diagnostic memo
     bool ok() const { return status == MacroBuildStatus::Ok; }

@@ -58,4 +58,13 @@ bool MacroNameIsEmpty(const MacroName& name)
     return name[0] == 0 && name[1] == 0;
 }
 
+bool MacroNameIsBlank(std::u16string_view text)
+{
+    for (const char16_t unit : text)
+        if (unit != u' ' && unit != u'\t' && unit != u'\n' && unit != u'\r' && unit != u'\u00A0'
+            && unit != u'\u3000')
+            return false;
+    return true;
+}
+
 } // namespace tarq

@@ -28,4 +28,8 @@ bool MacroNameFits(std::u16string_view text);
 
 bool MacroNameIsEmpty(const MacroName& name);
 
+// Whether a typed name shows nothing: empty, or only spaces, tabs, line breaks, the no-break
+// space and the ideographic space. Such a name would give an invisible list entry.
+bool MacroNameIsBlank(std::u16string_view text);
+
 } // namespace tarq

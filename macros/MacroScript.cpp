@@ -209,13 +209,18 @@ EncodedEvents EncodeScriptEvents(std::span<const std::string> script, LongDelay 
                                  size_t capacity)
 {
     EncodedEvents out;
-    auto append = [&](std::initializer_list<uint8_t> record) {
-        if (out.bytes.size() + record.size() > capacity) {
+    // Appends `times` copies of a record while they fit; past the capacity it only counts.
+    auto append = [&](std::initializer_list<uint8_t> record, size_t times = 1) {
+        const size_t size = record.size() * times;
+        out.needed += size;
+        if (out.status != ScriptEncodeStatus::Ok)
+            return;
+        if (out.bytes.size() + size > capacity) {
             out.status = ScriptEncodeStatus::TooLong;
-            return false;
+            return;
         }
-        out.bytes.insert(out.bytes.end(), record);
-        return true;
+        for (size_t i = 0; i < times; ++i)
+            out.bytes.insert(out.bytes.end(), record);
     };
 
     for (size_t n = 1; n < script.size(); ++n) {
@@ -227,26 +232,25 @@ EncodedEvents EncodeScriptEvents(std::span<const std::string> script, LongDelay 
             if (longDelay == LongDelay::Cut)
                 ms = std::min(ms, kMaxDelayRecordMs);
             const int rest = ms % kMaxDelayRecordMs;
-            for (int full = ms / kMaxDelayRecordMs; full > 0; --full)
-                if (!append({macro_event::kDelay, 0xFF}))
-                    return out;
+            append({macro_event::kDelay, 0xFF}, size_t(ms / kMaxDelayRecordMs));
             if (rest > 0 || ms == 0)
-                if (!append({macro_event::kDelay, uint8_t(rest / kDelayStepMs)}))
-                    return out;
+                append({macro_event::kDelay, uint8_t(rest / kDelayStepMs)});
             continue;
         }
         // Every other line ends in the code of its record; "00" in front marks a one-byte one.
         const std::string_view tail = line.size() >= 4 ? line.substr(line.size() - 4) : "";
         const auto code = ParseHex(tail);
         if (!code) {
+            if (out.status == ScriptEncodeStatus::TooLong)
+                continue;   // only counting now
             out.status = ScriptEncodeStatus::BadLine;
             out.badLine = int(n);
             return out;
         }
-        const bool ok = tail.starts_with("00") ? append({uint8_t(*code)})
-                                               : append({uint8_t(*code >> 8), uint8_t(*code)});
-        if (!ok)
-            return out;
+        if (tail.starts_with("00"))
+            append({uint8_t(*code)});
+        else
+            append({uint8_t(*code >> 8), uint8_t(*code)});
     }
     return out;
 }

@@ -115,12 +115,14 @@ enum class ScriptEncodeStatus { Ok, TooLong, BadLine };
 struct EncodedEvents {
     ScriptEncodeStatus status = ScriptEncodeStatus::Ok;
     std::vector<uint8_t> bytes;   // complete only with status Ok
+    size_t needed = 0;            // the bytes the whole script needs, counted past a TooLong
     int badLine = -1;             // script index of the line that could not be read
     bool ok() const { return status == ScriptEncodeStatus::Ok; }
 };
 
-// Encodes script lines 1.. into event bytes. Stops with TooLong as soon as more than
-// `capacity` bytes would be needed, so an absurd delay line never builds a huge buffer.
+// Encodes script lines 1.. into event bytes. Stops building with TooLong as soon as more than
+// `capacity` bytes would be needed, so an absurd delay line never builds a huge buffer; the
+// rest of the script is only counted, so that `needed` tells the real size.
 // Empty lines are skipped; a line whose last four characters are not hexadecimal is BadLine.
 EncodedEvents EncodeScriptEvents(std::span<const std::string> script, LongDelay longDelay,
                                  size_t capacity);

@@ -224,6 +224,14 @@ void Navigation::HideAllMenu()
             menu->hide();
 }
 
+bool Navigation::AnyMenuShown() const
+{
+    for (const char* name : kMenus)
+        if (QWidget* menu = controls_.get(name); menu && menu->isVisible())
+            return true;
+    return false;
+}
+
 void Navigation::ShowPnlMain_OnClick(TSkinLabel* label)
 {
     const QString name = label->objectName();
@@ -325,8 +333,22 @@ void Navigation::BeginHover(TSkinLabel* label)
 
 void Navigation::RestoreHoveredCaption()
 {
-    if (auto* hovered = controls_.get<QLabel>(HoveredLabel))
+    if (auto* hovered = controls_.get<QLabel>(HoveredLabel)) {
+        AdoptChangedCaption(hovered);
         hovered->setText(HoveredCaption);
+    }
+}
+
+void Navigation::AdoptChangedCaption(const QLabel* hovered)
+{
+    // The rolling shows only HoveredCaption or RollingCaption; any other text was set by the
+    // program since the pointer came (Record becoming Stop) and is the caption from now on.
+    const QString text = hovered->text();
+    if (text == HoveredCaption || text == RollingCaption)
+        return;
+    HoveredCaption = text;
+    RollingCaption = text;
+    RollingCount = 0;
 }
 
 void Navigation::EndHover()
@@ -456,6 +478,8 @@ void Navigation::LabelRunTimer()
 {
     if (!state_.Org.trEnable || RollingCaption.isEmpty())
         return;
+    if (auto* hovered = controls_.get<QLabel>(HoveredLabel))
+        AdoptChangedCaption(hovered);
     if (++RollingCount > kRollingWrap)
         RollingCount = 2;
     const QChar first = RollingCaption.front();

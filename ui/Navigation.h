@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -63,6 +64,7 @@ public:
 
     // --- pop-ups ---
     void HideAllMenu();
+    bool AnyMenuShown() const;
     void ClearAP() { HideAllMenu(); }
     void ShowPnlMain_OnClick(TSkinLabel* label);
     void TLShowPnlMain_OnClick(QPushButton* button);
@@ -117,6 +119,8 @@ private:
     void BeginHover(TSkinLabel* label);
     void EndHover();
     void RestoreHoveredCaption();
+    // Takes a caption the program set on the hovered label as the one to restore and roll.
+    void AdoptChangedCaption(const QLabel* hovered);
     void ApplyViewSteps(View view);
     void SetMenuHeights(int height);
     QString OwnButton(View view) const;

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
@@ -131,6 +132,10 @@ void Navigation::Wire()
         });
     }
 
+    // Escape closes an open menu.
+    if (QWidget* window = window_.Window())
+        window->installEventFilter(this);
+
     // Clicks on the page backgrounds close the pop-ups.
     for (int page = 1; page <= 5; ++page)
         if (auto* base = controls_.get<TSkinLabel>(QStringLiteral("Img_Base_") + QString::number(page)))
@@ -166,6 +171,12 @@ bool Navigation::eventFilter(QObject* watched, QEvent* event)
         HideAllMenu();
     if (event->type() == QEvent::FocusIn && qobject_cast<QComboBox*>(watched))
         HideAllMenu();
+    // Escape that no control took closes an open menu; with none open it goes on as before.
+    if (event->type() == QEvent::KeyPress && watched == window_.Window()
+        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && AnyMenuShown()) {
+        HideAllMenu();
+        return true;
+    }
     return QObject::eventFilter(watched, event);
 }
 

@@ -170,8 +170,8 @@ int RunCommandLine(const cli::ScriptRequest& request, int argc, char** argv, con
     const bool windowRunning = probe && probe(kWindowProbeMs) != InstanceProbe::None;
     if (windowRunning && request.talksToMouse())
         return finish({ExitCode::WindowRunning,
-                       "the window is running and owns the mouse; close it, or use its Read, Apply and profile "
-                       "buttons"});
+                       "the window is running and owns the mouse; close it, or use the Read, Save Profile, "
+                       "Load Profile and Apply buttons at the bottom of its pages"});
 
     const OrgConfiguration org = ReadOrgConfigurationResource().org;
     const Folders folders{ResolveAppFolder(), QString::fromStdString(org.path)};

@@ -199,6 +199,7 @@ void GunKeyListEditor::Btn_ImportGunMacroClick()
     }
     ImportFireMacroAreaFile(*bytes, state_.MacroAreas.fireMacroArea);
     CopyFireRecordsToWork(state_.MacroAreas.fireMacroArea, state_.FireMacroWork);
+    gun_.FireMacrosReplaced();
     gun_.WriteFireData(false);
 }
 

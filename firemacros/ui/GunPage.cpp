@@ -8,6 +8,7 @@
 #include "app/FormState.h"
 #include "config/ImageLayout.h"
 #include "device/DeviceSession.h"
+#include "firemacros/BasicFirePattern.h"
 #include "firemacros/FireDataTransfer.h"
 #include "firemacros/FireMacro.h"
 #include "firemacros/GunTable.h"
@@ -27,6 +28,10 @@ constexpr int kButtonPage = 1;
 constexpr int kLeftClickText = 210;
 constexpr int kKeepLeftText = 108;
 constexpr int kFirstGunName = 600;
+constexpr int kFireDataNotReadyText = 893;
+constexpr int kFireDataDriverModeText = 894;
+constexpr int kFireDataNotStoredText = 895;
+constexpr int kFireDataBrokeOffText = 896;
 
 QString GunPicture(int gun, bool highlighted)
 {
@@ -58,7 +63,9 @@ void GunPage::Wire()
         }
     }
     const std::pair<const char*, const char*> buttons[] = {{"Btn_FireConfirm", "Img_FireConfirm"},
-                                                           {"Btn_FireExit", "Img_FireExit"}};
+                                                           {"Btn_FireExit", "Img_FireExit"},
+                                                           {"Btn_FireEditor", "Img_FireEditor"},
+                                                           {"Btn_FireBasic", "Img_FireBasic"}};
     for (const auto& [button, picture] : buttons) {
         auto* label = controls_.get<TSkinLabel>(button);
         if (!label)
@@ -71,6 +78,10 @@ void GunPage::Wire()
         connect(confirm, &TSkinLabel::clicked, this, &GunPage::Btn_FireConfirmClick);
     if (auto* exit = controls_.get<TSkinLabel>("Btn_FireExit"))
         connect(exit, &TSkinLabel::clicked, this, &GunPage::Btn_FireExitClick);
+    if (auto* editor = controls_.get<TSkinLabel>("Btn_FireEditor"))
+        connect(editor, &TSkinLabel::clicked, this, &GunPage::Btn_FireEditorClick);
+    if (auto* basic = controls_.get<TSkinLabel>("Btn_FireBasic"))
+        connect(basic, &TSkinLabel::clicked, this, &GunPage::Btn_FireBasicClick);
     slots_->Wire();
 }
 
@@ -111,6 +122,7 @@ void GunPage::Btn_FireClick(int gun)
     for (int g = 1; g <= kGunCount; ++g)
         window_.SetPicture(shown::Numbered("Img_Fire", g), GunPicture(g, g == gun));
     slots_->LoadGun(gun);
+    OfferBasicPattern();
 }
 
 void GunPage::Btn_FireMouseEnter(int gun)
@@ -178,14 +190,16 @@ void GunPage::Btn_FireConfirmClick()
         }
     }
     CopyFireRecordsToArea(state_.FireMacroWork, state_.MacroAreas.fireMacroArea);
-    WriteFireData(true);
+    TellFireDataOutcome(WriteFireData(true));
 }
 
-bool GunPage::WriteFireData(bool withTables)
+GunPage::FireDataOutcome GunPage::WriteFireData(bool withTables)
 {
+    if (!state_.EepromMode)
+        return FireDataOutcome::DriverMode;
     DeviceSession* device = hooks.device ? hooks.device() : nullptr;
-    if (!device || !device->Link.mouseOpen() || !state_.EepromMode)
-        return false;
+    if (!device || !device->Link.mouseOpen())
+        return FireDataOutcome::NoMouse;
     const BusyScope paused(state_, window_, BusyScope::TimerOnly);
     window_.ShowLoadingScreen();
     const std::span<const uint8_t> buf(state_.DataBuf);
@@ -196,7 +210,77 @@ bool GunPage::WriteFireData(bool withTables)
     blocks.push_back({kFireMacroAreaAddress, std::span<const uint8_t>(state_.MacroAreas.fireMacroArea)});
     const FireDataWrite outcome = tarq::WriteFireData(device->Protocol, blocks, &device->Link.MouseMemory);
     window_.HideLoadingScreen();
-    return outcome.transferred;
+    if (outcome.exchange != ExchangeState::Open)
+        return FireDataOutcome::NotReady;
+    if (!outcome.wrote)
+        return device->Protocol.ConfigReady ? FireDataOutcome::NotStored : FireDataOutcome::NotReady;
+    return outcome.transferred ? FireDataOutcome::Written : FireDataOutcome::BrokeOff;
+}
+
+void GunPage::TellFireDataOutcome(FireDataOutcome outcome)
+{
+    int text = 0;
+    switch (outcome) {
+    case FireDataOutcome::Written: return;
+    case FireDataOutcome::NoMouse:
+    case FireDataOutcome::NotReady: text = kFireDataNotReadyText; break;
+    case FireDataOutcome::DriverMode: text = kFireDataDriverModeText; break;
+    case FireDataOutcome::NotStored: text = kFireDataNotStoredText; break;
+    case FireDataOutcome::BrokeOff: text = kFireDataBrokeOffText; break;
+    }
+    if (hooks.message)
+        hooks.message(state_.Text(text));
+}
+
+void GunPage::Btn_FireEditorClick()
+{
+    if (hooks.hideAllMenu)
+        hooks.hideAllMenu();
+    Img_Base_5DblClick();
+}
+
+void GunPage::OfferBasicPattern()
+{
+    bool empty = false;
+    for (int c = 1; c <= GunColumnCount(SelectedGun()); ++c)
+        empty = empty || FireMacroIsEmpty(slots_->RecordOf(c));
+    for (const char* name : {"lbl_FireEmpty", "Btn_FireBasic", "Img_FireBasic"})
+        shown::SetVisible(controls_, name, empty);
+}
+
+bool GunPage::FireMacroIsEmpty(int record) const
+{
+    if (record < 1)
+        return false;
+    const auto bytes = FireMacroRecordOf(std::span<const uint8_t>(state_.FireMacroWork), record);
+    // An erased or unreadable record has no events either.
+    return FireMacroEventCount(bytes).value_or(0) == 0;
+}
+
+void GunPage::Btn_FireBasicClick()
+{
+    window_.SetPicture("Img_FireBasic", "BtnS_03");
+    const int gun = SelectedGun();
+    const FireMacroRecord basic = BasicFireMacro();
+    for (int c = 1; c <= GunColumnCount(gun); ++c) {
+        const int m = slots_->RecordOf(c);
+        if (!FireMacroIsEmpty(m))
+            continue;
+        auto record = FireMacroRecordOf(std::span<uint8_t>(state_.FireMacroWork), m);
+        std::copy(basic.begin(), basic.end(), record.begin());
+    }
+    slots_->LoadGun(gun);
+    OfferBasicPattern();
+    if (hooks.fireMacrosReplaced)
+        hooks.fireMacrosReplaced();
+}
+
+void GunPage::FireMacrosReplaced()
+{
+    slots_->LoadGun(SelectedGun());
+    OfferBasicPattern();
+    if (hooks.fireMacrosReplaced)
+        hooks.fireMacrosReplaced();
 }
 
 } // namespace tarq

@@ -40,6 +40,9 @@ public:
         std::function<DeviceSession*()> device;
         std::function<void()> showFireEditor;
         std::function<void()> hideFireEditor;
+        // The fire macros changed under the editor (basic pattern, import): it shows its
+        // selected record again.
+        std::function<void()> fireMacrosReplaced;
     };
     Hooks hooks;
 
@@ -60,14 +63,27 @@ public:
     void Btn_FireExitClick();
     int SelectedGun() const;
 
+    enum class FireDataOutcome { Written, NoMouse, DriverMode, NotReady, NotStored, BrokeOff };
     // Opens an exchange and, when the mouse stores writes, writes the three fire tables of
-    // DataBuf (with `withTables`) and the fire macro area. False when nothing was written.
-    bool WriteFireData(bool withTables);
+    // DataBuf (with `withTables`) and the fire macro area; says why when it wrote nothing or
+    // not everything.
+    FireDataOutcome WriteFireData(bool withTables);
+
+    // The fire macro editor button: opens the editor, as the double click does.
+    void Btn_FireEditorClick();
+    // Starts every empty fire macro of the selected gun from the basic pattern.
+    void Btn_FireBasicClick();
+    // Shows the basic pattern offer while a column of the selected gun shows an empty fire macro.
+    void OfferBasicPattern();
+    // FireMacroWork was replaced (an import): the columns and the editor show it again.
+    void FireMacrosReplaced();
 
     GunSlotEdits& Slots() { return *slots_; }
 
 private:
     void LeavePage(const QString& buttonPicture);
+    void TellFireDataOutcome(FireDataOutcome outcome);
+    bool FireMacroIsEmpty(int record) const;
 
     FormState& state_;
     Controls& controls_;

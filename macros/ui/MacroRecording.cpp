@@ -120,6 +120,21 @@ private:
     std::function<void(bool)> changed_;
 };
 
+// Reports when the program hides a page (not when the window system hides the window).
+class PageHideWatch : public QObject {
+public:
+    PageHideWatch(QObject* parent, std::function<void()> hidden) : QObject(parent), hidden_(std::move(hidden)) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide && !event->spontaneous())
+            hidden_();
+        return false;
+    }
+
+private:
+    std::function<void()> hidden_;
+};
+
 } // namespace
 
 MacroRecording::MacroRecording(FormState& state, Controls& controls, WindowServices& window, Hooks hooks)
@@ -203,6 +218,10 @@ void MacroRecording::Wire()
     for (const char* name : {"Btn_Start", "Btn_New", "Btn_InsertStart"})
         if (QWidget* w = Find(name))
             w->installEventFilter(hover);
+
+    // Leaving the macro page ends a recording as its button would; a minimised window does not.
+    if (QWidget* page = Find("gbPage4"))
+        page->installEventFilter(new PageHideWatch(this, [this] { StopRecording(); }));
 
     EnsureCapture();
     if (auto* hint = Find<QLabel>("lbl_RecordScope"))
@@ -382,6 +401,9 @@ void MacroRecording::ShowScript(int selectRow)
     if (selectRow >= 0 && selectRow < list->count()) {
         list->setCurrentRow(selectRow);
         list->scrollToItem(list->item(selectRow));
+    } else {
+        // Without a row to show, a script opens at its first event, not where the last one was.
+        list->scrollToTop();
     }
 }
 
@@ -449,6 +471,16 @@ void MacroRecording::Btn_StartClick()
     setEnabled(true);
     SaveLibrary();
     TellIfEndedFull();
+}
+
+void MacroRecording::StopRecording()
+{
+    if (!Recording())
+        return;
+    if (inserting_)
+        Btn_InsertStartClick();
+    else
+        Btn_StartClick();
 }
 
 void MacroRecording::Btn_InsertStartClick()

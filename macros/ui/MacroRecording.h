@@ -54,6 +54,8 @@ public:
     // ---- handlers ----
     void Btn_StartClick();
     void Btn_InsertStartClick();
+    // Stops a running recording or insert-recording as its button would.
+    void StopRecording();
     void IB_RecDelayClick() { ChooseDelay(false, DelayMode::Record); }
     void IB_DelayTimeClick() { ChooseDelay(false, DelayMode::Fixed); }
     void IB_NoDelayClick() { ChooseDelay(false, DelayMode::None); }

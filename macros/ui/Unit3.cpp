@@ -13,4 +13,10 @@ TForm3::TForm3(QWidget* parent, const Texts& texts)
     Field()->setMaxLength(int(kMacroNameMaxUnits));
 }
 
+QString TForm3::TakeText()
+{
+    const QString text = MacroDialogFrame::TakeText();
+    return MacroNameIsBlank(text.toStdU16String()) ? QString() : text;
+}
+
 } // namespace tarq

@@ -21,6 +21,10 @@ public:
 
     // The text "OK" took; empty after Clear + close or the close button.
     QString PendingName() const { return Result(); }
+
+protected:
+    // A name of spaces only is no name: "OK" takes it as empty.
+    QString TakeText() override;
 };
 
 } // namespace tarq

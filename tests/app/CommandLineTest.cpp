@@ -187,6 +187,8 @@ void CommandLineTest::runningWindowOwnsTheMouseAndIsNotRaised()
         const auto [code, output] = runServing(args);
         QCOMPARE(code, cli::ToInt(ExitCode::WindowRunning));
         QVERIFY2(output.contains("window is running"), output.constData());
+        // It says where the window keeps the same commands.
+        QVERIFY2(output.contains("Save Profile, Load Profile and Apply buttons at the bottom"), output.constData());
     }
     QVERIFY(memoryFile().isEmpty());
     // Listing still works, without asking the mouse for its chip.

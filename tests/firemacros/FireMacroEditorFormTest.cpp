@@ -340,6 +340,20 @@ void FireMacroEditorFormTest::anInsertThatDoesNotFitIsRefused()
     QCOMPARE(e.Record(7), full);
     QCOMPARE(e.messages, QStringList{e.form.State().Text(941).arg(22)});
     QCOMPARE(e.List("LB_FireMacro")->count(), 20);
+
+    // A long delay typed into the panel: the message tells what the whole macro would need
+    // (20 bytes and 9999 ms as four full delays and a rest), not where the encoder gave up.
+    e.messages.clear();
+    ClickRow(e.List("LB_FireMacro"), 0);
+    Click(e.form.control("Btn_FireInsert"));
+    e.form.control<QComboBox>("CB_InsertFire")->setCurrentIndex(0);
+    auto* delay = e.form.control<QLineEdit>("Edt_InsertFireDelay");
+    delay->selectAll();
+    QTest::keyClicks(delay, "9999");
+    Click(e.form.control("Btn_FireOK"));
+    QCOMPARE(e.Record(7), full);
+    QCOMPARE(e.messages, QStringList{e.form.State().Text(941).arg(30)});
+    QVERIFY(e.messages.front().contains(QLatin1String("30")) && e.messages.front().contains(QLatin1String("21")));
 }
 
 QTEST_MAIN(FireMacroEditorFormTest)

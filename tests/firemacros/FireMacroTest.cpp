@@ -75,8 +75,32 @@ TEST(FireMacroTest, RefusesMoreThanTwentyOneEventBytes)
     const EncodedFireMacro tooLong = EncodeFireMacro(script, ReleaseMode::PlayToEnd);
     EXPECT_EQ(tooLong.status, MacroBuildStatus::TooLong);
     EXPECT_EQ(tooLong.eventBytes, 22u);
-    EXPECT_EQ(EncodeFireMacro(MacroScript{"00", "0 50000"}, ReleaseMode::PlayToEnd).status,
-              MacroBuildStatus::TooLong);
+}
+
+// A script that does not fit reports the bytes it needs in full, not where building stopped.
+TEST(FireMacroTest, TooLongTellsTheRealSize)
+{
+    const struct {
+        MacroScript script;
+        size_t needed;
+    } cases[] = {
+        {{"00", "0 50000"}, 50},   // 24 full delays and a rest
+        {{"00", "0 2040", "0 2040", "0 2040", "0 2040", "0 2040", "0 2040", "0 2040", "0 2040", "0 2040",
+          "0 2040", "0 2040"},
+         22},
+        {{"00", "1 LeftKey CODE:00A1", "0 40000", "2 LeftKey CODE:0021", "5 FA0C", "8 00FC"}, 45},
+        // a line that cannot be read after the overflow is only skipped in the count
+        {{"00", "0 50000", "junk", "1 LeftKey CODE:00A1"}, 51},
+    };
+    for (const auto& c : cases) {
+        const EncodedFireMacro encoded = EncodeFireMacro(c.script, ReleaseMode::PlayToEnd);
+        EXPECT_EQ(encoded.status, MacroBuildStatus::TooLong) << c.script[1];
+        EXPECT_EQ(encoded.eventBytes, c.needed) << c.script[1];
+        EXPECT_EQ(encoded.record, FireMacroRecord{}) << c.script[1];
+    }
+    // A bad line before the record is full is still reported as such.
+    EXPECT_EQ(EncodeFireMacro(MacroScript{"00", "junk", "0 50000"}, ReleaseMode::PlayToEnd).status,
+              MacroBuildStatus::BadLine);
 }
 
 TEST(FireMacroTest, DecodingStaysInsideTheRecord)

@@ -19,11 +19,14 @@
 namespace tarq::testing {
 
 struct GunForm {
-    explicit GunForm(std::function<PlatformCapture()> inputCapture = {})
-        : device(false, nullptr, std::move(inputCapture))
+    // Without `sampleRecords` the mouse keeps the default image's fire macros: all empty.
+    explicit GunForm(std::function<PlatformCapture()> inputCapture = {}, bool sampleRecords = true,
+                     bool driverMode = false)
+        : device(driverMode, nullptr, std::move(inputCapture))
     {
         const FireMacroArea records = GunRecords();
-        std::copy(records.begin(), records.end(), device.mouse->memory().begin() + 0x500);
+        if (sampleRecords)
+            std::copy(records.begin(), records.end(), device.mouse->memory().begin() + 0x500);
         form.ShowStandardMessage = [this](const QString& text) { messages << text; };
         form.ShowDialogMessage = [this](const QString& text) { messages << text; };
         form.State().DataFolder = dir.path() + QLatin1Char('/');

@@ -99,5 +99,18 @@ TEST(MacroNameTest, KeepsAtMostSixteenUnitsAndWholePairs)
     EXPECT_EQ(MacroNameToUtf16(MacroNameFromUtf16(std::u16string(u"AB\0CD", 5))), u"AB");
 }
 
+TEST(MacroNameTest, BlankNamesShowNothing)
+{
+    const struct {
+        std::u16string_view text;
+        bool blank;
+    } cases[] = {
+        {u"", true},          {u"   ", true},       {u"\t \u00A0", true}, {u"\u3000\u3000", true},
+        {u" a ", false},      {u"_", false},        {u"\u5B8F", false},     {u"  .", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MacroNameIsBlank(c.text), c.blank) << "case " << (&c - cases);
+}
+
 } // namespace
 } // namespace tarq

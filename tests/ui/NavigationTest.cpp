@@ -96,6 +96,7 @@ private slots:
     void hideAllMenuClosesEveryPopup();
     void backgroundsAndEngineerControlsCloseThePopups();
     void messageDialogTurnsCarriageReturnsIntoLines();
+    void escapeClosesAnOpenMenu();
 };
 
 void NavigationTest::familiesWithFourCopiesChangeEveryCopy_data()
@@ -508,6 +509,28 @@ void NavigationTest::messageDialogTurnsCarriageReturnsIntoLines()
     form.ShowDialogMessage = [&shown](const QString& text) { shown = text; };
     form.Nav().RefreshFormMessagDialog(form.State().Text(100) + "\r\r" + form.State().Text(101));
     QCOMPARE(shown, QStringLiteral("Please Connect the USB Device\n\nPlease check your device is attached to USB port"));
+}
+
+void NavigationTest::escapeClosesAnOpenMenu()
+{
+    Connected c;
+    QWidget* menu = c.form.control("Pnl_Main");
+    QTest::mouseClick(c.form.control("Key2"), Qt::LeftButton);
+    QVERIFY(menu->isVisible());
+    // The key reaches whatever has the focus in the window, and the window when nothing does.
+    QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : &c.form;
+    QTest::keyClick(focus, Qt::Key_Escape);
+    QVERIFY(!menu->isVisible());
+
+    // The second level closes with the first.
+    QTest::mouseClick(c.form.control("Key2"), Qt::LeftButton);
+    c.form.control("Pnl_MseKey")->show();
+    QTest::keyClick(&c.form, Qt::Key_Escape);
+    QVERIFY(!menu->isVisible());
+    QVERIFY(!c.form.control("Pnl_MseKey")->isVisible());
+    // With no menu open Escape changes nothing on the page.
+    QTest::keyClick(&c.form, Qt::Key_Escape);
+    QVERIFY(c.form.control("gbPage1")->isVisible());
 }
 
 QTEST_MAIN(NavigationTest)

@@ -59,7 +59,7 @@ void BuildFooter(QWidget* page, int copy)
 {
     // Under the background's footer rule, in the dim text colour of the skin.
     TSkinLabel* footer = Caption(page, "lbl_Footer_" + QString::number(copy), DefaultText(kFooterStrId),
-                                 QRect(24, 612, 420, 20));
+                                 QRect(24, 638, 228, 18));   // under the footer buttons' row, left of them
     footer->setStyleSheet(QStringLiteral("color: rgb(112, 122, 136); font-size: 10px;"));
     footer->setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -35,6 +35,9 @@ constexpr int kRowY[] = {112, 152, 192, 232, 272, 312};   // release, count, Y, 
 // The fire macro editor is a card inside the right of the table's card, above Confirm and
 // Cancel.
 constexpr QRect kEditorCard{716, 112, 268, 400};
+constexpr QPoint kFireEditorButton{420, 520};
+constexpr QRect kFireEmptyNote{420, 462, 150, 36};
+constexpr QPoint kFireBasicButton{576, 462};
 
 constexpr int kEditorX = kEditorCard.x() + 4;
 constexpr int kFireMacros = 10;
@@ -127,6 +130,18 @@ void BuildParameterColumns(QWidget* page)
 
     SkinButton(page, "FireConfirm", DefaultText(620), {kColumnX[0] - 20, 560}, "BtnS_01");
     SkinButton(page, "FireExit", DefaultText(621), {kColumnX[0] + 120, 560}, "BtnS_01");
+
+    // The visible way to the fire macro editor, left of Confirm and Cancel on their row.
+    SkinButton(page, "FireEditor", DefaultText(890), kFireEditorButton, "BtnS_01");
+    // The offer for a gun whose fire macro is empty: a note and the button that starts it from
+    // the basic pattern, under the table's rows and left of where the editor opens.
+    TSkinLabel* empty = Caption(page, "lbl_FireEmpty", DefaultText(892), kFireEmptyNote);
+    empty->setWordWrap(true);
+    empty->setStyleSheet(QStringLiteral("color: #f0b429;"));
+    empty->hide();
+    TSkinLabel* basic = SkinButton(page, "FireBasic", DefaultText(891), kFireBasicButton, "BtnS_01");
+    basic->hide();
+    page->findChild<QWidget*>(QStringLiteral("Img_FireBasic"))->hide();
 }
 
 void BuildFireEditor(QWidget* page, QWidget* form)

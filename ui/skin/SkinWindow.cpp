@@ -195,6 +195,8 @@ void LoadSkinImages(QWidget* root)
         SetPicture(root, Numbered(QStringLiteral("Img_GunMode"), mode), Numbered(QStringLiteral("GunMode"), mode));
     SetPicture(root, QStringLiteral("Img_FireConfirm"), QStringLiteral("BtnS_01"));
     SetPicture(root, QStringLiteral("Img_FireExit"), QStringLiteral("BtnS_01"));
+    SetPicture(root, QStringLiteral("Img_FireEditor"), QStringLiteral("BtnS_01"));
+    SetPicture(root, QStringLiteral("Img_FireBasic"), QStringLiteral("BtnS_01"));
     SetPicture(root, QStringLiteral("Img_FireStart"), QStringLiteral("MacroS_01"));
     SetPicture(root, QStringLiteral("Img_FireOK"), QStringLiteral("MacroBtnS_01"));
     SetPicture(root, QStringLiteral("Img_FireCancel"), QStringLiteral("MacroBtnS_01"));

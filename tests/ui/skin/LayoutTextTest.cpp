@@ -72,8 +72,7 @@ TEST(ShippedLayout, MatchesTheTellingRows)
     }
     expect("Btn_A7_X", 950), expect("Btn_A7_Y", 10), expect("Btn_A4_X", 980), expect("Btn_A4_Y", 10);
     expect("Btn_A2_X", 820), expect("Btn_A2_Y", 600), expect("Btn_A3_X", 680), expect("Btn_A3_Y", 600);
-    for (const char* off : {"Btn_A1_Enable", "Btn_A5_Enable", "Btn_A6_Enable", "Btn_A8_Enable",
-                            "Btn_B6_Enable", "Btn_B7_Enable", "Btn_B10_Enable", "Key7_Enable",
+    for (const char* off : {"Btn_A1_Enable", "Btn_A5_Enable", "Btn_A6_Enable", "Btn_B10_Enable", "Key7_Enable",
                             "Key8_Enable", "Key9_Enable"})
         expect(off, 0);
     // Languages 1 and 2 ship complete, so their buttons are offered; language 3 does not.
@@ -90,6 +89,32 @@ TEST(ShippedLayout, MatchesTheTellingRows)
     expect("MacroNameHeight", 20);
     expect("FireX1_X", 3550), expect("FireX2_X", 3640), expect("FireX3_X", 3730);
     EXPECT_TRUE(r.Problems().empty());
+}
+
+// Read (A8), Save Profile (B6) and Load Profile (B7) sit in the footer band beside RESET (A3)
+// and Apply (A2), in both shipped layouts, left to right without touching each other.
+TEST(ShippedLayout, PlacesReadAndTheProfileButtonsInTheFooter)
+{
+    const struct {
+        const char* file;
+        const char* resource;
+        const char* section;
+    } layouts[] = {{"ORG1.txt", "ORG1", "org1"}, {"ORG2.txt", "ORG2", "org2"}};
+    for (const auto& [file, resource, section] : layouts) {
+        const ConfigText text = ReadShipped(file);
+        ConfigReader r(text, resource, section);
+        int lastX = 160;   // right of the footer's own text
+        for (const char* button : {"Btn_A8", "Btn_B6", "Btn_B7", "Btn_A3", "Btn_A2"}) {
+            const std::string b(button);
+            EXPECT_EQ(r.Int((b + "_Enable").c_str()), 1) << file << ' ' << b;
+            EXPECT_EQ(r.Int((b + "_Y").c_str()), 600) << file << ' ' << b;
+            const int x = r.Int((b + "_X").c_str()).value_or(-1);
+            EXPECT_GE(x, lastX) << file << ' ' << b;
+            lastX = x + 130;   // a footer button is 126 wide
+        }
+        EXPECT_LE(lastX, 1010) << file;
+        EXPECT_TRUE(r.Problems().empty()) << file;
+    }
 }
 
 } // namespace

@@ -1,0 +1,293 @@
+// Corners of the macro page a new user runs into, on the real main form with a scripted capture:
+// the insert panel's record button saying what it does once the pointer has left it, a
+// recording that ends when the page is left, names made only of spaces, and the event list of
+// a long macro opening at its first event.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "app/Main.h"
+#include "macros/MacroBody.h"
+#include "macros/MacroFiles.h"
+#include "macros/ScriptedCapture.h"
+#include "macros/ui/MacroLibraryStore.h"
+#include "macros/ui/MacroRecording.h"
+#include "macros/ui/Unit3.h"
+#include "platform/ReadFileBytes.h"
+#include "support/FormWithMouse.h"
+#include "ui/SkinLabel.h"
+
+#include <memory>
+
+using namespace tarq;
+using tarq::testing::ScriptedCapture;
+
+namespace {
+
+void Click(QWidget* w)
+{
+    QVERIFY2(w, "control missing");
+    QVERIFY2(w->isVisible(), qPrintable(w->objectName() + " is not visible"));
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
+
+// The pointer coming onto a control and going away again.
+void Enter(QWidget* w)
+{
+    QEnterEvent event(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QApplication::sendEvent(w, &event);
+}
+void Leave(QWidget* w)
+{
+    QEvent event(QEvent::Leave);
+    QApplication::sendEvent(w, &event);
+}
+
+// Answers the next name dialog: types `text` and clicks "OK".
+void AnswerName(const QString& text)
+{
+    QTimer::singleShot(0, [text] {
+        auto* dialog = qobject_cast<TForm3*>(QApplication::activeModalWidget());
+        QVERIFY2(dialog, "the name dialog is not open");
+        // Typed character by character, as a keyboard or an input method sends them.
+        auto* edit = dialog->findChild<QLineEdit*>("Edt_MacroName");
+        for (const QChar c : text) {
+            QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
+        Click(dialog->findChild<QWidget*>("IB_Confirm"));
+    });
+}
+
+struct MacroPageForm {
+    MacroPageForm()
+        : device(false, nullptr,
+                 [this] {
+                     auto capture = std::make_unique<ScriptedCapture>();
+                     source = capture.get();
+                     return PlatformCapture{std::move(capture), ""};
+                 }),
+          form(device.form.get())
+    {
+        device.OpenMouse();
+        form->State().NoDeviceView = false;
+        form->ShowDialogMessage = [this](const QString& text) { messages << text; };
+        form->ShowStandardMessage = [this](const QString& text) { messages << text; };
+        form->State().DataFolder = dir.path() + QLatin1Char('/');
+        form->MacroLibrary().LoadMacroLibrary();
+        form->show();
+        Click(form->control("Btn_Macro_1"));
+    }
+
+    QListWidget* List(const char* name) { return form->control<QListWidget>(name); }
+    QWidget* Control(const char* name) { return form->control(name); }
+
+    void RightClick(const char* list, int row)
+    {
+        QListWidget* l = List(list);
+        const QPoint at = l->visualItemRect(l->item(row)).center();
+        QTest::mousePress(l->viewport(), Qt::RightButton, {}, at);
+        QTest::mouseRelease(l->viewport(), Qt::RightButton, {}, at);
+    }
+    void LeftClick(const char* list, int row)
+    {
+        QListWidget* l = List(list);
+        l->scrollToItem(l->item(row));
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(row)).center());
+    }
+
+    void AddMacro(const QString& name, const MacroScript& script)
+    {
+        AnswerName(name);
+        Click(Control("Btn_New"));
+        const int row = List("LB_PCMacroName")->currentRow();
+        form->State().PcMacros[size_t(row)].body = BuildMacroBody(script, ReleaseMode::PlayToEnd).body;
+        form->MacroLibrary().RefreshPCMacro();
+        List("LB_PCMacroName")->setCurrentRow(-1);
+    }
+
+    QStringList Names()
+    {
+        QStringList names;
+        for (int i = 0; i < List("LB_PCMacroName")->count(); ++i)
+            names << List("LB_PCMacroName")->item(i)->text();
+        return names;
+    }
+
+    MacroRecord Saved(int row)
+    {
+        const auto bytes = ReadFileBytes(form->MacroLibrary().MacroFilePath(), 1 << 20);
+        return bytes ? ReadMacroLibraryFile(*bytes)[size_t(row)] : MacroRecord{};
+    }
+
+    // Opens the insert panel on `row` at "Insert Key Back", as the pop-up and the item list do.
+    void OpenKeyInsert(int row)
+    {
+        RightClick("LB_macro", row);
+        Click(Control("Btn_Insert"));
+        auto* combo = form->control<QComboBox>("CB_Insert");
+        combo->setCurrentIndex(3);
+        emit combo->activated(3);
+        Click(Control("IB_InsertNoDelay"));
+    }
+
+    ScriptedCapture* source = nullptr;
+    tarq::testing::FormWithMouse device;
+    TForm1* form;
+    QTemporaryDir dir;
+    QStringList messages;
+};
+
+const MacroScript kTap = {"00", "1 A CODE:8204", "0 24", "2 A CODE:0204"};
+
+} // namespace
+
+class MacroPageCornersFormTest : public QObject {
+    Q_OBJECT
+private slots:
+    void insertRecordButtonSaysStopWhileItRecords();
+    void leavingThePageEndsARecording();
+    void leavingThePageEndsAnInsertRecording();
+    void namesOfSpacesAreRefused();
+    void eventListOpensAtTheFirstEvent();
+};
+
+void MacroPageCornersFormTest::insertRecordButtonSaysStopWhileItRecords()
+{
+    MacroPageForm f;
+    f.AddMacro("Tap", kTap);
+    f.LeftClick("LB_PCMacroName", 0);
+    f.OpenKeyInsert(0);
+    auto* start = f.form->control<TSkinLabel>("Btn_InsertStart");
+    const QString record = f.form->State().Text(400);
+    const QString stop = f.form->State().Text(401);
+    QCOMPARE(start->text(), record);
+
+    // Pointer on, click, pointer off: the button stops the recording, so it says so.
+    Enter(start);
+    Click(start);
+    QVERIFY(f.form->Recording().Inserting());
+    Leave(start);
+    QCOMPARE(start->text(), stop);
+    // Passing over it again and leaving keeps it.
+    Enter(start);
+    Leave(start);
+    QCOMPARE(start->text(), stop);
+
+    // The click that stops: back to Record once the pointer has gone.
+    Enter(start);
+    Click(start);
+    QVERIFY(!f.form->Recording().Recording());
+    Leave(start);
+    QCOMPARE(start->text(), record);
+}
+
+void MacroPageCornersFormTest::leavingThePageEndsARecording()
+{
+    MacroPageForm f;
+    AnswerName(QStringLiteral("Walk"));
+    Click(f.Control("Btn_New"));
+    Click(f.Control("IB_NoDelay"));
+    Click(f.Control("Btn_Start"));
+    QVERIFY(f.form->Recording().Recording());
+    f.source->Play(InputEvent::Key(0x41, true, 1)).Play(InputEvent::Key(0x41, false, 2));
+    QTRY_COMPARE(f.List("LB_macro")->count(), 2);
+
+    // The Light page button: the recording ends as Stop ends it, the macro is kept and saved.
+    Click(f.Control("Btn_Breath_4"));
+    QVERIFY(f.Control("gbPage3")->isVisible());
+    QVERIFY(!f.form->Recording().Recording());
+    QVERIFY(f.source == nullptr || !f.source->Running());
+    const MacroScript expected = {"00", "1 A CODE:8204", "2 A CODE:0204"};
+    QCOMPARE(f.form->State().PcMacros[0].body, BuildMacroBody(expected, ReleaseMode::PlayToEnd).body);
+    QCOMPARE(f.Saved(0).body, f.form->State().PcMacros[0].body);
+
+    // Back on the macro page everything takes clicks again and Record starts afresh.
+    Click(f.Control("Btn_Macro_3"));
+    QCOMPARE(f.form->control<TSkinLabel>("Btn_Start")->text(), f.form->State().Text(400));
+    QVERIFY(f.List("LB_PCMacroName")->isEnabled());
+    QVERIFY(f.Control("Gb_Delay")->isEnabled());
+}
+
+void MacroPageCornersFormTest::leavingThePageEndsAnInsertRecording()
+{
+    MacroPageForm f;
+    f.AddMacro("Tap", kTap);
+    f.LeftClick("LB_PCMacroName", 0);
+    f.OpenKeyInsert(0);
+    Click(f.Control("Btn_InsertStart"));
+    QVERIFY(f.form->Recording().Inserting());
+    f.source->Play(InputEvent::Key(0x31, true, 10)).Play(InputEvent::Key(0x31, false, 11));
+    QTRY_COMPARE(f.List("LB_macro")->count(), 5);
+
+    Click(f.Control("Btn_Main_4"));
+    QVERIFY(!f.form->Recording().Recording());
+    QVERIFY(!f.form->Recording().Inserting());
+    QCOMPARE(f.form->control<TSkinLabel>("Btn_InsertStart")->text(), f.form->State().Text(400));
+    // What was recorded stays in the panel's script; the panel's OK still decides.
+    QCOMPARE(f.form->Recording().Script().size(), kTap.size() + 2);
+    Click(f.Control("Btn_Macro_1"));
+    Click(f.Control("Btn_OK"));
+    const MacroScript expected = {"00", "1 A CODE:8204", "1 1 CODE:821E", "2 1 CODE:021E", "0 24", "2 A CODE:0204"};
+    QCOMPARE(f.form->State().PcMacros[0].body, BuildMacroBody(expected, ReleaseMode::PlayToEnd).body);
+}
+
+void MacroPageCornersFormTest::namesOfSpacesAreRefused()
+{
+    MacroPageForm f;
+    AnswerName(QStringLiteral("   "));
+    Click(f.Control("Btn_New"));
+    QCOMPARE(f.Names(), QStringList{});
+
+    f.AddMacro("Tap", kTap);
+    AnswerName(QString(3, QChar(0x3000)));   // ideographic spaces
+    f.RightClick("LB_PCMacroName", 0);
+    Click(f.Control("Btn_NewName"));
+    QCOMPARE(f.Names(), QStringList{"Tap"});
+    QCOMPARE(MacroNameToUtf16(f.Saved(0).name), std::u16string(u"Tap"));
+
+    // A name with spaces around a letter is a name.
+    AnswerName(QStringLiteral(" B "));
+    f.RightClick("LB_PCMacroName", 0);
+    Click(f.Control("Btn_NewName"));
+    QCOMPARE(f.Names(), QStringList{" B "});
+}
+
+void MacroPageCornersFormTest::eventListOpensAtTheFirstEvent()
+{
+    MacroPageForm f;
+    MacroScript taps = {"00"};
+    for (int i = 0; i < 30; ++i)
+        taps.insert(taps.end(), {"1 A CODE:8204", "2 A CODE:0204"});
+    MacroScript other = taps;
+    other[1] = "1 B CODE:8205";
+    f.AddMacro("Long", taps);
+    f.AddMacro("Other", other);
+    QListWidget* events = f.List("LB_macro");
+    auto firstShown = [events] {
+        QTest::qWait(20);   // the list lays its rows out after the events of the click
+        return events->indexAt(QPoint(2, 2)).row();
+    };
+    f.LeftClick("LB_PCMacroName", 0);
+    QCOMPARE(events->count(), 60);
+    QCOMPARE(firstShown(), 0);
+
+    // Scrolled down in one long macro, then another long macro picked: it opens at its top.
+    QTest::mouseClick(events->viewport(), Qt::LeftButton, {}, events->visualItemRect(events->item(0)).center());
+    for (int i = 0; i < 40; ++i)
+        QTest::keyClick(events, Qt::Key_Down);
+    QVERIFY(firstShown() > 0);
+    f.LeftClick("LB_PCMacroName", 1);
+    QCOMPARE(events->item(0)->text(), QStringLiteral("B"));
+    QCOMPARE(firstShown(), 0);
+    QCOMPARE(events->verticalScrollBar()->value(), 0);
+}
+
+QTEST_MAIN(MacroPageCornersFormTest)
+#include "MacroPageCornersFormTest.moc"
