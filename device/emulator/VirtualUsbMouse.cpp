@@ -32,7 +32,7 @@ std::vector<std::vector<uint8_t>> VirtualUsbMouse::handle(const usbip::Incoming&
 {
     if (in.command == usbip::CmdUnlink) {
         // A transfer still pending is taken back; one already answered cannot be.
-        const bool wasPending = pending_.erase(in.unlink.unlinkSeqnum) > 0;
+        const bool wasPending = pending_.erase(in.unlink.unlinkSeqnum) + hung_.erase(in.unlink.unlinkSeqnum) > 0;
         return {usbip::EncodeRetUnlink(in.unlink, wasPending ? usbip::kStatusUnlinked : usbip::kStatusOk)};
     }
     const usbip::Submit& rq = in.submit;
@@ -49,7 +49,7 @@ std::vector<std::vector<uint8_t>> VirtualUsbMouse::handle(const usbip::Incoming&
     if (answer.silent)
         return {};
     if (answer.pending) {
-        pending_.insert(rq.seqnum);
+        hung_.insert(rq.seqnum);
         return {};
     }
     return {usbip::EncodeRetSubmit(rq, answer.status, answer.data, static_cast<int32_t>(payload.size()))};

@@ -33,7 +33,9 @@ public:
     bool unplugged() const { return !mouse_->plugged(); }
 
     int featureReports() const { return featureReports_; }
-    size_t pendingTransfers() const { return pending_.size(); }
+    size_t pendingTransfers() const { return pending_.size() + hung_.size(); }
+    // Control transfers kept pending by the USB-level switch, not yet taken back.
+    size_t hungTransfers() const { return hung_.size(); }
     bool configured() const { return configuration_ != 0; }
 
 private:
@@ -51,7 +53,8 @@ private:
 
     std::shared_ptr<EmulatedMouse> mouse_;
     usb::DeviceIdentity identity_;
-    std::set<uint32_t> pending_; // seqnums of transfers kept pending
+    std::set<uint32_t> pending_; // seqnums of interrupt transfers kept pending
+    std::set<uint32_t> hung_;    // seqnums of control transfers that never complete
     uint8_t configuration_ = 0;
     int featureReports_ = 0;
 };

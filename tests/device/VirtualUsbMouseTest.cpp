@@ -193,13 +193,13 @@ TEST_F(VirtualUsbMouseTest, HungControlTransfersWaitForTheHostsUnlink)
     EXPECT_TRUE(first.answered);
     const auto hung = host.getFeature();
     EXPECT_FALSE(hung.answered);
-    EXPECT_EQ(device.pendingTransfers(), 1u);
+    EXPECT_EQ(device.hungTransfers(), 1u);
     EXPECT_EQ(mouse->log.size(), 1u); // the hung report never reached the firmware
     // Enumeration requests still complete.
     EXPECT_TRUE(host.control({0x80, 0x06, 0x0100, 0, 18}).answered);
 
     EXPECT_EQ(host.unlink(hung.seqnum), usbip::kStatusUnlinked);
-    EXPECT_EQ(device.pendingTransfers(), 0u);
+    EXPECT_EQ(device.hungTransfers(), 0u);
     EXPECT_EQ(host.unlink(first.seqnum), usbip::kStatusOk);
     EXPECT_EQ(host.unlink(hung.seqnum), usbip::kStatusOk);
 }
@@ -211,6 +211,7 @@ TEST_F(VirtualUsbMouseTest, InterruptInWaitsUntilUnlinked)
     EXPECT_FALSE(pointer.answered);
     EXPECT_FALSE(config.answered);
     EXPECT_EQ(device.pendingTransfers(), 2u);
+    EXPECT_EQ(device.hungTransfers(), 0u);
     EXPECT_EQ(host.unlink(config.seqnum), usbip::kStatusUnlinked);
     EXPECT_EQ(host.unlink(pointer.seqnum), usbip::kStatusUnlinked);
     EXPECT_EQ(device.pendingTransfers(), 0u);

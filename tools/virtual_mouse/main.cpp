@@ -3,6 +3,7 @@
 // Needs root and the vhci-hcd module. The README's "A virtual mouse on your own Linux machine"
 // says how to use it.
 
+#include "config/DefaultImages.h"
 #include "device/MouseIdentity.h"
 #include "device/emulator/VirtualUsbMouse.h"
 #include "tools/virtual_mouse/VhciPort.h"
@@ -32,8 +33,9 @@ const char* const kUsage =
     "Plugs the emulated TARQ362A mouse into this machine's kernel over USB/IP (vhci-hcd) and\n"
     "serves it until it is detached (SIGTERM or SIGINT detach it, as does the end of a fault).\n"
     "\n"
-    "  --memory FILE        the mouse's 2048-byte memory: loaded when the file exists, saved\n"
-    "                       after every transfer that changed it and at the end\n"
+    "  --memory FILE        the mouse's 2048-byte memory: loaded when the file exists (else the\n"
+    "                       first default image), saved after every transfer that changed it\n"
+    "                       and at the end\n"
     "  --vendor HEX         USB vendor ID (default: this build's mouse)\n"
     "  --product HEX        USB product ID (default: this build's mouse)\n"
     "  --version HEX        bcdDevice (default: this build's mouse)\n"
@@ -132,6 +134,11 @@ std::optional<Options> parse(int argc, char** argv)
     return o;
 }
 
+long long wallMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::system_clock::now().time_since_epoch()).count();
+}
+
 bool saveMemory(const std::string& path, EmulatedMouse& mouse)
 {
     if (path.empty())
@@ -160,6 +167,7 @@ int main(int argc, char** argv)
     mouse->faults = o.faults;
     mouse->faults.unplugAfterReports = o.detachAfter;
     mouse->sleeper = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
+    mouse->loadMemory(DefaultImage(1)); // as the demo's mouse starts
     if (!o.memoryFile.empty()) {
         std::ifstream in(o.memoryFile, std::ios::binary);
         const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -199,6 +207,7 @@ int main(int argc, char** argv)
         std::ofstream(o.readyFile) << port << "\n";
 
     std::vector<uint8_t> header(usbip::kHeaderSize);
+    std::chrono::steady_clock::time_point hungSince{};
     int result = 0;
     while (!gStop) {
         pollfd fds[2] = {{vhci.fd(), POLLIN, 0}, {wake[0], POLLIN, 0}};
@@ -221,11 +230,22 @@ int main(int argc, char** argv)
         std::vector<uint8_t> payload(usbip::PayloadLength(*incoming));
         if (!payload.empty() && !vhci.readExact(payload))
             break;
+        const size_t hungBefore = device.hungTransfers();
         for (const auto& answer : device.handle(*incoming, payload))
             if (!vhci.writeAll(answer))
                 gStop = 1;
+        // Times on the wall clock, so that a script can set them against its own.
+        if (device.hungTransfers() > hungBefore) {
+            hungSince = std::chrono::steady_clock::now();
+            std::fprintf(stderr, "tarq362a-virtual-mouse: control transfer hangs at %lld ms\n", wallMs());
+        } else if (device.hungTransfers() < hungBefore) {
+            std::fprintf(stderr, "tarq362a-virtual-mouse: hung control transfer taken back after %lld ms\n",
+                         static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                             std::chrono::steady_clock::now() - hungSince).count()));
+        }
         if (device.unplugged()) {
-            std::fprintf(stderr, "tarq362a-virtual-mouse: unplugged after %d feature reports\n", device.featureReports());
+            std::fprintf(stderr, "tarq362a-virtual-mouse: unplugged at %lld ms after %d feature reports\n", wallMs(),
+                         device.featureReports());
             break;
         }
     }
