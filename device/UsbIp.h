@@ -21,6 +21,7 @@ enum Direction : uint32_t { Out = 0, In = 1 };
 constexpr int32_t kStatusOk = 0;
 constexpr int32_t kStatusStall = -32;        // -EPIPE: the device refused the request
 constexpr int32_t kStatusUnlinked = -104;    // -ECONNRESET: the request was taken back
+constexpr int32_t kStatusShutdown = -108;    // -ESHUTDOWN: the device left the bus mid-transfer
 
 // A control transfer's setup packet (USB 2.0 9.3).
 struct SetupPacket {

@@ -15,6 +15,7 @@ PACKAGES=(
   libglib2.0-dev gsettings-desktop-schemas
   fonts-dejavu-core fonts-wqy-microhei
   dpkg-dev file desktop-file-utils appstream
+  qemu-system-x86 busybox-static cpio udev
 )
 
 missing=()
@@ -28,6 +29,9 @@ if ((${#missing[@]})); then
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# Debian's kernel for the kernel check (tests/kernel), unpacked into a cache, not installed.
+"$(dirname "$0")/fetch-kernel.sh" > /dev/null || echo "setup: could not fetch the kernel; the kernel check will fail until it is fetched" >&2
 
 BUILD_DIR="${BUILD_DIR:-build}"
 if [ ! -f "$BUILD_DIR/build.ninja" ]; then

@@ -46,8 +46,6 @@ std::vector<std::vector<uint8_t>> VirtualUsbMouse::handle(const usbip::Incoming&
         return {usbip::EncodeRetSubmit(rq, usbip::kStatusStall, {})};
     }
     const Answer answer = control(usbip::DecodeSetup(rq.setup), payload);
-    if (answer.silent)
-        return {};
     if (answer.pending) {
         hung_.insert(rq.seqnum);
         return {};
@@ -139,7 +137,7 @@ VirtualUsbMouse::Answer VirtualUsbMouse::featureReport(const SetupPacket& setup,
 {
     Answer a;
     if (!mouse_->plugged()) {
-        a.silent = true;
+        a.status = usbip::kStatusShutdown;
         return a;
     }
     if (hangAfterReports >= 0 && featureReports_ >= hangAfterReports) {
@@ -159,9 +157,10 @@ VirtualUsbMouse::Answer VirtualUsbMouse::featureReport(const SetupPacket& setup,
         ok = mouse_->getFeature(report);
         a.data.assign(report.begin(), report.end());
     }
-    if (!mouse_->plugged())
-        a.silent = true; // this report pulled the plug: it is never answered
-    else if (!ok) {
+    if (!mouse_->plugged()) {
+        a.status = usbip::kStatusShutdown; // this report pulled the plug
+        a.data.clear();
+    } else if (!ok) {
         a.status = usbip::kStatusStall;
         a.data.clear();
     }

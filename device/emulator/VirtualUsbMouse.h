@@ -30,6 +30,8 @@ public:
     std::vector<std::vector<uint8_t>> handle(const usbip::Incoming& incoming, std::span<const uint8_t> payload);
 
     // The firmware pulled its own plug (unplug after N reports): the device must leave the bus.
+    // The report that pulled it, and any after it, end as a host controller ends a transfer to a
+    // device unplugged mid-transfer (-ESHUTDOWN), so that the host never waits for them.
     bool unplugged() const { return !mouse_->plugged(); }
 
     int featureReports() const { return featureReports_; }
@@ -43,7 +45,6 @@ private:
         int32_t status = usbip::kStatusOk;
         std::vector<uint8_t> data; // IN transfers
         bool pending = false;      // never completed (until the host takes it back)
-        bool silent = false;       // the device is gone: no answer at all
     };
 
     Answer control(const usbip::SetupPacket& setup, std::span<const uint8_t> outData);

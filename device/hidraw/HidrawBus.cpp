@@ -135,9 +135,12 @@ private:
     {
         const int code = errno;
         error_ = path_ + ": " + what + ": " + std::strerror(code);
-        // ENODEV and ESHUTDOWN: the device was removed. EPIPE is the device refusing a report
-        // (a stall), not an unplug. For any other error a node that vanished also means gone.
-        if (code == ENODEV || code == ESHUTDOWN)
+        // ENODEV and ESHUTDOWN: the device was removed. ETIMEDOUT: the kernel gave up on a
+        // control transfer the device never completed (after its own timeout of seconds); every
+        // further report would block as long, so the device counts as gone too. EPIPE is the
+        // device refusing a report (a stall), not an unplug. For any other error a node that
+        // vanished also means gone.
+        if (code == ENODEV || code == ESHUTDOWN || code == ETIMEDOUT)
             gone_ = true;
         else if (code != EPIPE && ::access(path_.c_str(), F_OK) != 0 && errno == ENOENT)
             gone_ = true;

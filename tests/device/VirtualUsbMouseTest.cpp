@@ -163,7 +163,8 @@ TEST_F(VirtualUsbMouseTest, FeatureReportsReachTheFirmware)
 }
 
 // The firmware's fault switches show at the USB level: a wrong acknowledgement arrives as data,
-// a report of another ID is refused with a stall, and an unplug leaves the transfer unanswered.
+// a report of another ID is refused with a stall, and the report that unplugs the mouse ends
+// as a transfer to a device pulled out mid-transfer.
 TEST_F(VirtualUsbMouseTest, FirmwareFaultsShowThroughTheUsbLevel)
 {
     mouse->faults.wrongAck = 0x01;
@@ -179,9 +180,11 @@ TEST_F(VirtualUsbMouseTest, FirmwareFaultsShowThroughTheUsbLevel)
     mouse->faults.unplugAfterReports = mouse->reportsSeen() + 1;
     EXPECT_TRUE(host.setFeature({4, CmdOpen, 0, 0, 0, 0, 0, 0}).answered);
     EXPECT_FALSE(device.unplugged());
-    EXPECT_FALSE(host.getFeature().answered);
+    const auto pulled = host.getFeature();
+    EXPECT_EQ(pulled.status, usbip::kStatusShutdown);
+    EXPECT_TRUE(pulled.data.empty());
     EXPECT_TRUE(device.unplugged());
-    EXPECT_FALSE(host.setFeature({4, CmdOpen, 0, 0, 0, 0, 0, 0}).answered);
+    EXPECT_EQ(host.setFeature({4, CmdOpen, 0, 0, 0, 0, 0, 0}).status, usbip::kStatusShutdown);
 }
 
 // The USB-level switch: from the chosen report on, feature transfers stay pending until the host

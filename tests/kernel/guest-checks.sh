@@ -12,13 +12,16 @@ WORK=$3
 RESULTS=$WORK/results
 : > "$RESULTS"
 export HOME=/tmp/home PATH=/usr/sbin:/usr/bin:/sbin:/bin QT_QPA_PLATFORM=offscreen LANG=C.UTF-8
+# udevadm settles and triggers here too: the checks run chrooted into the shared root.
+export SYSTEMD_IGNORE_CHROOT=1
 mkdir -p "$HOME"
 PROGRAM=$BUILD/app/tarq362a
 VMOUSE=$BUILD/tools/tarq362a-virtual-mouse
 BENCH=$BUILD/bench/tarq362a-bench
 VID=1209 PID=0001
 
-step() { echo "$*" > "$WORK/step"; echo "guest: $*" > /dev/console; }
+START_S=$(date +%s.%N)
+step() { echo "$*" > "$WORK/step"; echo "guest: $(awk "BEGIN { printf \"%.1f\", $(date +%s.%N) - $START_S }") s: $*" > /dev/console; }
 ok() { echo "ok $1" >> "$RESULTS"; }
 not_ok() { echo "not ok $1: $2" >> "$RESULTS"; }
 note() { echo "# $*" >> "$RESULTS"; }
@@ -100,6 +103,98 @@ check "list shows the other version and does not take it" "other version line mi
 check "list leaves out another product" "another product listed" \
   bash -c "! grep -q '1209:0002' <<< \"\$0\"" "$list"
 check "list exits 0" "status $status" test "$status" -eq 0
+
+
+step "udev rule: the uaccess tag"
+check "udev tags the mouse's node uaccess" "$(udevadm info --query=property --name="$MOUSE_CONFIG" | grep TAGS)" \
+  bash -c "udevadm info --query=property --name='$MOUSE_CONFIG' | grep -q '^TAGS=.*:uaccess:'"
+check "udev leaves another version's node untagged" "tagged" \
+  bash -c "! udevadm info --query=property --name='$OTHER_CONFIG' | grep -q '^TAGS=.*:uaccess:'"
+stop_mouse otherversion
+stop_mouse otherproduct
+
+step "permission: a user who may not open the node"
+refused=$(setpriv --reuid=65534 --regid=65534 --clear-groups env HOME=/tmp/nobody "$PROGRAM" --read /tmp/nobody.bin 2>&1); status=$?
+note "as nobody: $refused"
+check "a refused node exits 4" "status $status" test "$status" -eq 4
+check "the refusal names the node and the udev rule" "message: $refused" \
+  bash -c "grep -q 'permission denied on $MOUSE_CONFIG' <<< \"\$0\" && grep -q 'udev rule' <<< \"\$0\"" "$refused"
+
+# The protocol: the host runs the same commands against the emulated bus (--demo) and compares
+# its memory after each with the snapshots of the virtual mouse's memory kept here.
+# xor_bytes FILE OFFSET MASK...: flips bits of single bytes in place.
+xor_bytes() {
+  local file=$1; shift
+  while [ $# -ge 2 ]; do
+    local at=$(($1)) mask=$(($2)) old
+    old=$(od -An -tu1 -j "$at" -N1 "$file" | tr -d ' ')
+    printf "$(printf '\\%03o' $(( old ^ mask )))" | dd of="$file" bs=1 seek="$at" conv=notrunc status=none
+    shift 2
+  done
+}
+snapshot() { cp /tmp/mouse.bin "$WORK/memory-after-$1.bin"; }
+
+step "protocol: --read"
+"$PROGRAM" --read "$WORK/read.bin" > /tmp/read.out 2>&1; status=$?
+check "--read exits 0 on the real node" "status $status: $(cat /tmp/read.out)" test "$status" -eq 0
+check "--read gives the virtual mouse's memory" "differs" cmp -s "$WORK/read.bin" /tmp/mouse.bin
+snapshot read
+
+step "protocol: --apply of a changed profile"
+cp "$WORK/read.bin" /tmp/profile.bin
+xor_bytes /tmp/profile.bin 0x47 0x03 0x76 0x03   # button 3 and its section's checksum
+"$PROGRAM" --apply /tmp/profile.bin > /tmp/apply.out 2>&1; status=$?
+check "--apply exits 0, verified by read-back" "status $status: $(cat /tmp/apply.out)" test "$status" -eq 0
+check "the applied button is in the mouse" "profile not in the memory" cmp -s -n 256 /tmp/profile.bin /tmp/mouse.bin
+snapshot apply
+
+step "protocol: --reset 2"
+"$PROGRAM" --reset 2 > /tmp/reset.out 2>&1; status=$?
+check "--reset 2 exits 0" "status $status: $(cat /tmp/reset.out)" test "$status" -eq 0
+snapshot reset
+stop_mouse mouse
+
+step "speed: the bench through the kernel"
+start_mouse bench --memory /tmp/bench.bin
+BENCH_NODE=$(node_of bench 1)
+"$BENCH" --node "$BENCH_NODE" > /tmp/bench.out 2>&1; status=$?
+sed 's/^/#   /' /tmp/bench.out >> "$RESULTS"
+check "the bench reads and writes through the node" "status $status" \
+  bash -c "[ $status -eq 0 ] && [ \$(grep -c '| ok |' /tmp/bench.out) -eq 2 ]"
+stop_mouse bench
+
+# An unplug part-way: the virtual mouse leaves the bus at a chosen report; the command must end
+# with exit code 1. Prints the time from the unplug to the command's exit.
+unplug_during() { # unplug_during NAME REPORTS COMMAND...
+  local name=$1 after=$2; shift 2
+  start_mouse "$name" --memory /tmp/unplug.bin --detach-after "$after"
+  node_of "$name" 1 > /dev/null
+  "$PROGRAM" "$@" > "/tmp/$name.out" 2>&1; status=$?
+  local ended
+  ended=$(now_ms)
+  wait "${mouse_pid[$name]}" 2>/dev/null; unset "mouse_pid[$name]"
+  local unplugged
+  unplugged=$(sed -n 's/.*unplugged at \([0-9]*\) ms.*/\1/p' "/tmp/$name.log")
+  note "unplug during $*: exit $status $((ended - unplugged)) ms after the unplug; $(grep -m1 'feature report failed' "/tmp/$name.out")"
+  check "an unplug during $1 ends it with exit 1" "status $status: $(cat "/tmp/$name.out")" test "$status" -eq 1
+}
+step "unplug during --read"
+unplug_during unplugread 300 --read /tmp/unplug-read.bin
+step "unplug during --apply"
+unplug_during unplugapply 500 --apply /tmp/profile.bin
+
+step "a mouse whose control transfers stop completing"
+start_mouse hang --memory /tmp/hang.bin --hang-after 40
+node_of hang 1 > /dev/null
+"$PROGRAM" --read /tmp/hang-read.bin > /tmp/hang.out 2>&1; status=$?
+ended=$(now_ms)
+stop_mouse hang
+hung_at=$(sed -n 's/.*hangs at \([0-9]*\) ms.*/\1/p' /tmp/hang.log | head -n1)
+kernel_ms=$(sed -n 's/.*taken back after \([0-9]*\) ms.*/\1/p' /tmp/hang.log | head -n1)
+note "hung control transfer: the kernel blocked it ${kernel_ms:-?} ms; --read exited $status $((ended - ${hung_at:-0})) ms after the hang began; $(grep -m1 'feature report failed' /tmp/hang.out)"
+check "a hung mouse ends --read with exit 1" "status $status: $(cat /tmp/hang.out)" test "$status" -eq 1
+check "the hung --read ends within one kernel timeout plus 1 s" "$((ended - ${hung_at:-0})) ms (kernel ${kernel_ms:-?} ms)" \
+  test -n "$kernel_ms" -a $((ended - ${hung_at:-0})) -le $(( ${kernel_ms:-0} + 1000 ))
 
 echo done >> "$RESULTS"
 step "finished"

@@ -59,6 +59,26 @@ cp "$SOURCE_DIR/tests/kernel/guest-init.sh" "$WORK/initramfs/init"
 chmod +x "$WORK/initramfs/init"
 (cd "$WORK/initramfs" && find . | cpio -o -H newc --quiet > "$WORK/initrd.cpio") || fail "cannot build the initramfs"
 
+# The same commands against the emulated bus, here and meanwhile: the program copied into a
+# folder of its own, so that the demo's memory file lives there.
+mkdir -p "$WORK/demo/app" "$WORK/demo/home"
+cp "$BUILD_DIR/app/tarq362a" "$WORK/demo/app/"
+run_demo() {
+  local program="$WORK/demo/app/tarq362a" memory="$WORK/demo/app/Demo_Mouse_Memory.bin"
+  export HOME="$WORK/demo/home" QT_QPA_PLATFORM=offscreen
+  "$program" --demo --read "$WORK/demo/read.bin" || return
+  cp "$WORK/demo/read.bin" "$WORK/demo/profile.bin"
+  # button 3 and its section's checksum, as the guest changes them
+  for at in 71 118; do
+    old=$(od -An -tu1 -j "$at" -N1 "$WORK/demo/profile.bin" | tr -d ' ')
+    printf "$(printf '\\%03o' $(( old ^ 3 )))" | dd of="$WORK/demo/profile.bin" bs=1 seek="$at" conv=notrunc status=none
+  done
+  "$program" --demo --apply "$WORK/demo/profile.bin" && cp "$memory" "$WORK/demo/memory-after-apply.bin" || return
+  "$program" --demo --reset 2 && cp "$memory" "$WORK/demo/memory-after-reset.bin"
+}
+nice -n 5 bash -c "$(declare -f run_demo); WORK='$WORK'; run_demo" > "$WORK/demo.log" 2>&1 &
+demo_pid=$!
+
 kernel_version=$(basename "$modules")
 echo "kernel check: booting Debian's kernel $kernel_version under qemu (TCG), deadline ${DEADLINE_S} s"
 start=$(date +%s)
@@ -72,7 +92,21 @@ nice -n 5 timeout -s KILL "$DEADLINE_S" qemu-system-x86_64 \
 status=$?
 elapsed=$(( $(date +%s) - start ))
 
-[ -f "$WORK/guest/results" ] && cat "$WORK/guest/results"
+wait "$demo_pid" || echo "not ok the emulated bus ran the same commands: $(cat "$WORK/demo.log")" >> "$WORK/guest/results"
+# Byte for byte: what the kernel's mouse holds after each command against the emulated bus's.
+compare() { # compare NAME GUEST-FILE DEMO-FILE
+  if cmp -s "$2" "$3"; then echo "ok $1"; else echo "not ok $1: $(cmp "$2" "$3" 2>&1 | head -n1)"; fi
+}
+if [ -f "$WORK/guest/results" ]; then
+  {
+    compare "--read gives what the emulated bus gives" "$WORK/guest/read.bin" "$WORK/demo/read.bin"
+    compare "the memory after --apply equals the emulated bus's" "$WORK/guest/memory-after-apply.bin" "$WORK/demo/memory-after-apply.bin"
+    compare "the memory after --reset 2 equals the emulated bus's" "$WORK/guest/memory-after-reset.bin" "$WORK/demo/memory-after-reset.bin"
+  } > "$WORK/compared"
+  cat "$WORK/guest/results"
+  cat "$WORK/compared"
+  cat "$WORK/compared" >> "$WORK/guest/results"
+fi
 if ! grep -qx "done" "$WORK/guest/results" 2>/dev/null; then
   step=$(cat "$WORK/guest/step" 2>/dev/null || echo "booting the kernel")
   echo "--- guest console (last lines) ---"

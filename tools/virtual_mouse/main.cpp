@@ -178,6 +178,10 @@ int main(int argc, char** argv)
                 std::fprintf(stderr, "tarq362a-virtual-mouse: cannot save %s\n", o.memoryFile.c_str());
         };
     }
+    if (!saveMemory(o.memoryFile, *mouse)) {
+        std::fprintf(stderr, "tarq362a-virtual-mouse: cannot write %s\n", o.memoryFile.c_str());
+        return 3;
+    }
     VirtualUsbMouse device(mouse, o.identity);
     device.hangAfterReports = o.hangAfter;
 
