@@ -196,5 +196,9 @@ check "a hung mouse ends --read with exit 1" "status $status: $(cat /tmp/hang.ou
 check "the hung --read ends within one kernel timeout plus 1 s" "$((ended - ${hung_at:-0})) ms (kernel ${kernel_ms:-?} ms)" \
   test -n "$kernel_ms" -a $((ended - ${hung_at:-0})) -le $(( ${kernel_ms:-0} + 1000 ))
 
+step "the window: the main form on the system's bus"
+"$BUILD/tests/kernel/kernel_form_check" "$VMOUSE" /tmp/form.bin >> "$RESULTS" 2> /tmp/form.log; status=$?
+check "the window's checks ran to their end" "status $status: $(tail -n 5 /tmp/form.log)" test "$status" -le 1
+
 echo done >> "$RESULTS"
 step "finished"

@@ -26,7 +26,7 @@ for tool in qemu-system-x86_64 cpio; do
 done
 [ -x /bin/busybox ] && /bin/busybox --list | grep -qx insmod || fail "busybox-static is missing: run scripts/setup.sh"
 [ -x /lib/systemd/systemd-udevd ] || fail "udev is missing: run scripts/setup.sh"
-for program in app/tarq362a tools/tarq362a-virtual-mouse bench/tarq362a-bench; do
+for program in app/tarq362a tools/tarq362a-virtual-mouse bench/tarq362a-bench tests/kernel/kernel_form_check; do
   [ -x "$BUILD_DIR/$program" ] || fail "$BUILD_DIR/$program is not built"
 done
 

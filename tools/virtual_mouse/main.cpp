@@ -49,7 +49,11 @@ const char* const kUsage =
     "  --no-answer          replies never carry the acknowledgement\n"
     "  --wrong-ack HEX      replies carry this instead of the acknowledgement\n"
     "  --refuse ADDR        the memory byte at ADDR keeps its value when written (repeatable)\n"
-    "  --latency MS         each feature report takes this long\n";
+    "  --latency MS         each feature report takes this long\n"
+    "Commands on standard input, one a line, counted from the report they arrive at:\n"
+    "  detach-after N       unplug at the (N+1)th feature report from now\n"
+    "  hang-after N         control transfers stop completing after N more feature reports\n"
+    "  detach               leave the bus now\n";
 
 volatile sig_atomic_t gStop = 0;
 int gWakeFd = -1;
@@ -210,17 +214,44 @@ int main(int argc, char** argv)
     if (!o.readyFile.empty())
         std::ofstream(o.readyFile) << port << "\n";
 
+    // Commands on standard input (a test steering the mouse while the program talks to it).
+    std::string commands;
+    bool commandsOpen = true;
+    auto takeCommands = [&] {
+        char buffer[256];
+        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n <= 0) {
+            commandsOpen = false;
+            return;
+        }
+        commands.append(buffer, static_cast<size_t>(n));
+        for (size_t end; (end = commands.find('\n')) != std::string::npos; commands.erase(0, end + 1)) {
+            const std::string line = commands.substr(0, end);
+            int count = 0;
+            if (std::sscanf(line.c_str(), "detach-after %d", &count) == 1)
+                mouse->faults.unplugAfterReports = mouse->reportsSeen() + count;
+            else if (std::sscanf(line.c_str(), "hang-after %d", &count) == 1)
+                device.hangAfterReports = device.featureReports() + count;
+            else if (line == "detach")
+                gStop = 1;
+            else
+                std::fprintf(stderr, "tarq362a-virtual-mouse: unknown command \"%s\"\n", line.c_str());
+        }
+    };
+
     std::vector<uint8_t> header(usbip::kHeaderSize);
     std::chrono::steady_clock::time_point hungSince{};
     int result = 0;
     while (!gStop) {
-        pollfd fds[2] = {{vhci.fd(), POLLIN, 0}, {wake[0], POLLIN, 0}};
-        if (::poll(fds, 2, -1) < 0) {
+        pollfd fds[3] = {{vhci.fd(), POLLIN, 0}, {wake[0], POLLIN, 0}, {commandsOpen ? STDIN_FILENO : -1, POLLIN, 0}};
+        if (::poll(fds, 3, -1) < 0) {
             if (errno == EINTR)
                 continue;
             result = 3;
             break;
         }
+        if (fds[2].revents & (POLLIN | POLLHUP | POLLERR))
+            takeCommands();
         if (gStop || !(fds[0].revents & (POLLIN | POLLHUP | POLLERR)))
             continue;
         if (!vhci.readExact(header))
