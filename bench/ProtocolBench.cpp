@@ -149,7 +149,7 @@ int runOnNode(const std::string& node, const std::vector<Row>& rows)
     for (const Row& row : rows)
         runRowOn(row, link, node.c_str());
     std::printf("\nOne feature report through %s (set or get, kernel and device): %.3f ms\n", node.c_str(),
-                reportRoundTripMs(*link.HidHandle, 200));
+                reportRoundTripMs(*link.HidHandle, 100));
     return 0;
 }
 #endif

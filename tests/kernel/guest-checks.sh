@@ -29,16 +29,19 @@ check() { # check NAME CONDITION-TEXT COMMAND...
   local name=$1 why=$2; shift 2
   if "$@"; then ok "$name"; else not_ok "$name" "$why"; fi
 }
-now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+now_ms() { local t=${EPOCHREALTIME/./}; echo $(( t / 1000 )); }   # no process started: exact
 
 # Starts a virtual mouse in the background: start_mouse NAME OPTIONS...; its log is /tmp/NAME.log.
 declare -A mouse_pid mouse_port
-start_mouse() {
+launch_mouse() { # launch_mouse NAME OPTIONS...: starts it without waiting for the attach
   local name=$1; shift
   rm -f "/tmp/$name.port"
   "$VMOUSE" --ready "/tmp/$name.port" "$@" 2> "/tmp/$name.log" &
   mouse_pid[$name]=$!
-  local tries=0
+}
+start_mouse() { launch_mouse "$@" && wait_mouse "$1"; }
+wait_mouse() { # waits for the kernel to take it
+  local name=$1 tries=0
   while [ ! -s "/tmp/$name.port" ]; do
     tries=$((tries + 1))
     if [ $tries -gt 100 ] || ! kill -0 "${mouse_pid[$name]}" 2>/dev/null; then
@@ -83,9 +86,10 @@ sed -e "s/@TARQ_UDEV_VENDOR@/$VID/" -e "s/@TARQ_UDEV_PRODUCT@/$PID/" -e "s/@TARQ
 udevadm settle -t 10
 
 step "discovery: attach three virtual devices"
-start_mouse mouse --serial 0001 --memory /tmp/mouse.bin
-start_mouse otherversion --version 0105 --serial 0002
-start_mouse otherproduct --product 0002 --serial 0003
+launch_mouse mouse --serial 0001 --memory /tmp/mouse.bin --port 0
+launch_mouse otherversion --version 0105 --serial 0002 --port 1
+launch_mouse otherproduct --product 0002 --serial 0003 --port 2
+wait_mouse mouse && wait_mouse otherversion && wait_mouse otherproduct
 MOUSE_CONFIG=$(node_of mouse 1) && MOUSE_POINTER=$(node_of mouse 0) \
   && OTHER_CONFIG=$(node_of otherversion 1) && OTHERP_CONFIG=$(node_of otherproduct 1) \
   || not_ok "enumeration" "a virtual device's hidraw nodes did not appear: $(ls /sys/class/hidraw) $(dmesg | tail -n 20)"
