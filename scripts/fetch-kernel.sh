@@ -5,7 +5,7 @@
 # Prints the folder the kernel was unpacked into.
 set -euo pipefail
 
-CACHE="${TARQ_KERNEL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tarq362a-kernel}"
+CACHE="${TARQ_KERNEL_CACHE:-${XDG_CACHE_HOME:-${HOME:-/root}/.cache}/tarq362a-kernel}"
 mkdir -p "$CACHE"
 
 image=$(apt-cache depends linux-image-amd64 2>/dev/null | awk '$1 == "Depends:" && $2 ~ /^linux-image-/ { print $2; exit }')
