@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The mouse as it presents itself on USB: its device descriptor, its one configuration with
 // the configuration interface and the pointer interface, their HID report descriptors and the

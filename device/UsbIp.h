@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The USB/IP messages a host controller of the kernel (vhci-hcd) exchanges with a device served
 // from user space once the device is attached: CMD_SUBMIT and CMD_UNLINK come in, RET_SUBMIT

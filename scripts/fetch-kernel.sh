@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Fetches Debian's own kernel for the kernel check (tests/kernel): the image package that
 # linux-image-amd64 depends on, resolved now, downloaded with apt-get and unpacked with
 # dpkg-deb into a cache outside the build tree. Nothing is installed. Safe to run again.

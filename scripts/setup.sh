@@ -8,6 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
   libgtest-dev libgmock-dev
   libudev-dev
+  qemu-system-x86 busybox-static cpio udev
   libx11-dev libxi-dev libxtst-dev
   xvfb xauth
   g++-mingw-w64-x86-64-posix
@@ -15,7 +16,6 @@ PACKAGES=(
   libglib2.0-dev gsettings-desktop-schemas
   fonts-dejavu-core fonts-wqy-microhei
   dpkg-dev file desktop-file-utils appstream
-  qemu-system-x86 busybox-static cpio udev
 )
 
 missing=()

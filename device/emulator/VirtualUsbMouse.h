@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The emulated mouse as a USB device: it answers the control transfers a kernel's USB stack
 // sends (descriptors, configuration, the HID class requests) and hands the feature reports of

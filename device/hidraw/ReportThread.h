@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Runs a device's blocking calls (the feature-report ioctls) on a thread of its own, so that the
 // calling thread keeps handling its events while the kernel waits for the device: a mouse that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The real main form on the system's bus (hidraw and udev), against the virtual mouse on the
 // kernel's USB stack. Run by guest-checks.sh inside the kernel check's guest, as root:
 //

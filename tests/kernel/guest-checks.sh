@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The kernel check's assertions, run inside the guest (root, the host's root file system
 # read-only, /tmp and /run in memory). Each check writes "ok NAME" or "not ok NAME: why" into
 # the work folder's results; figures go there as "# ..." lines. The host's run-kernel-check.sh

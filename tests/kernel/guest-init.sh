@@ -1,4 +1,5 @@
 #!/bin/busybox sh
+# SPDX-License-Identifier: GPL-2.0-or-later
 # /init of the kernel check's guest: loads the modules, mounts this machine's root (read-only)
 # and the check's work folder over 9p, and runs the checks inside the shared root.
 /bin/busybox --install -s /bin

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The kernel check: boots Debian's kernel under qemu (TCG, no KVM needed) with this machine's
 # root file system shared read-only, plugs virtual TARQ362A mice into the guest kernel over
 # USB/IP and runs the program against their real hidraw nodes (guest-checks.sh).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A device served from user space on a port of the kernel's USB/IP host controller (vhci-hcd):
 // a loopback TCP connection whose one end the kernel takes through the controller's sysfs

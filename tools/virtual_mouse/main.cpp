@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // tarq362a-virtual-mouse: the emulated mouse plugged into the running kernel through USB/IP,
 // so that the real program finds it as a USB HID device (its hidraw nodes, sysfs, udev).
 // Needs root and the vhci-hcd module. The README's "A virtual mouse on your own Linux machine"
