@@ -18,7 +18,7 @@ std::unique_ptr<HidBus> CreateSystemHidBus([[maybe_unused]] std::function<void()
     return std::make_unique<WinHidBus>();
 #else
     auto bus = std::make_unique<HidrawBus>();
-    bus->SetPump(std::move(pump));
+    bus->setPump(std::move(pump));
     return bus;
 #endif
 }

@@ -21,7 +21,7 @@ public:
     // thread that created the bus handles its events (through `pump`) while a report takes
     // longer than usual: the window stays alive while the kernel waits for a device that does
     // not answer. Without one (the command line), reports block the calling thread.
-    void SetPump(std::function<void()> pump) { pump_ = std::move(pump); }
+    void setPump(std::function<void()> pump) { pump_ = std::move(pump); }
 
     std::vector<std::string> interfacePaths() override;
     std::unique_ptr<HidDevice> open(const std::string& path) override;
