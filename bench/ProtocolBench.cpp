@@ -4,6 +4,10 @@
 //
 //   tarq362a-bench            all rows
 //   tarq362a-bench --quick    latency 0 only
+//   tarq362a-bench --node /dev/hidrawN
+//                             the read and write rows through a real node (a mouse, or the
+//                             virtual mouse on the kernel's USB stack), with the round trip
+//                             of one report; the write row overwrites the mouse's memory
 //
 // A second table times an unplug during a transfer: from the moment the mouse goes away to
 // the moment the transfer has ended and reported the device gone (the device-lost state).
@@ -15,6 +19,9 @@
 #include "device/ImageTransfer.h"
 #include "device/SleepingWaiter.h"
 #include "device/emulator/EmulatedHidBus.h"
+#if defined(__linux__)
+#include "device/hidraw/HidrawBus.h"
+#endif
 
 #include <chrono>
 #include <cstdio>
@@ -60,6 +67,28 @@ bool Apply(FeatureProtocol& p, const std::vector<uint8_t>& image, bool known, co
     return WriteImageToMouse(p, image, false, known ? &knownMemory : nullptr).verify.verified();
 }
 
+// Runs one row on an opened mouse; `label` names the mouse (the latency, or the node).
+void runRowOn(const Row& row, DeviceLink& link, const char* label)
+{
+    SleepingWaiter waiter;
+    FeatureProtocol protocol(link, waiter);
+    std::vector<uint8_t> image(kDeviceImageSize);
+    for (size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<uint8_t>(i * 13);
+    // The firmware takes memory commands only inside an exchange.
+    protocol.SendCommand(CmdOpen);
+    protocol.SendCommand(CmdStatus);
+    const long long reportsBefore = protocol.reportsSent();
+
+    const auto start = std::chrono::steady_clock::now();
+    const bool ok = row.run(protocol, image);
+    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    protocol.SendCommand(CmdReload);
+    protocol.SendCommand(CmdClose);
+    std::printf("| %-24s | %-12s | %9.1f | %9.1f | %6.3f | %7lld | %s |\n", row.operation, label, ms, row.floorMs,
+                ms / row.floorMs, protocol.reportsSent() - reportsBefore, ok ? "ok" : "FAILED");
+}
+
 void runRow(const Row& row, int latencyMs)
 {
     auto mouse = std::make_shared<EmulatedMouse>();
@@ -76,22 +105,54 @@ void runRow(const Row& row, int latencyMs)
         std::printf("emulated mouse not found\n");
         return;
     }
-    SleepingWaiter waiter;
-    FeatureProtocol protocol(link, waiter);
-    std::vector<uint8_t> image(kDeviceImageSize);
-    for (size_t i = 0; i < image.size(); ++i)
-        image[i] = static_cast<uint8_t>(i * 13);
-    // The firmware takes memory commands only inside an exchange.
-    protocol.SendCommand(CmdOpen);
-    protocol.SendCommand(CmdStatus);
-    const long long reportsBefore = protocol.reportsSent();
-
-    const auto start = std::chrono::steady_clock::now();
-    const bool ok = row.run(protocol, image);
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    std::printf("| %-24s | %4d ms | %9.1f | %9.1f | %6.3f | %7lld | %s |\n", row.operation, latencyMs, ms, row.floorMs,
-                ms / row.floorMs, protocol.reportsSent() - reportsBefore, ok ? "ok" : "FAILED");
+    const std::string label = std::to_string(latencyMs) + " ms";
+    runRowOn(row, link, label.c_str());
 }
+
+#if defined(__linux__)
+// The system's bus narrowed to one node, so the row talks to the mouse the caller named.
+class OneNodeBus : public HidrawBus {
+public:
+    explicit OneNodeBus(std::string node) : node_(std::move(node)) {}
+    std::vector<std::string> interfacePaths() override { return {node_}; }
+
+private:
+    std::string node_;
+};
+
+// The raw round trip of one feature report through the node: a set and a get, timed.
+double reportRoundTripMs(HidDevice& device, int count)
+{
+    std::vector<uint8_t> report(kConfigFeatureReportLength, 0);
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < count; ++i) {
+        report = {kConfigReportId, CmdStatus, 0, 0, 0, 0, 0, 0};
+        device.setFeature(report);
+        device.getFeature(report);
+    }
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count() / (2.0 * count);
+}
+
+int runOnNode(const std::string& node, const std::vector<Row>& rows)
+{
+    OneNodeBus bus(node);
+    DeviceLink link(bus);
+    link.ResetLink();
+    int version = kMouseVersion;
+    if (!link.OpenMouseInterface(kMouseVendorId, kMouseProductId, version)) {
+        std::printf("no mouse at %s\n", node.c_str());
+        return 1;
+    }
+    std::printf("| %-24s | %-12s | %-9s | %-9s | %-6s | %-7s | %s |\n", "operation", "mouse", "time ms", "floor ms", "ratio",
+                "reports", "result");
+    std::printf("|--------------------------|--------------|-----------|-----------|--------|---------|--------|\n");
+    for (const Row& row : rows)
+        runRowOn(row, link, node.c_str());
+    std::printf("\nOne feature report through %s (set or get, kernel and device): %.3f ms\n", node.c_str(),
+                reportRoundTripMs(*link.HidHandle, 100));
+    return 0;
+}
+#endif
 
 // Unplugs the mouse `afterMs` into a transfer and reports how long the transfer went on.
 void runUnplug(const char* operation, double fraction, int latencyMs)
@@ -141,6 +202,7 @@ void runUnplug(const char* operation, double fraction, int latencyMs)
 int main(int argc, char** argv)
 {
     const bool quick = argc > 1 && std::strcmp(argv[1], "--quick") == 0;
+    const bool onNode = argc > 2 && std::strcmp(argv[1], "--node") == 0;
     const std::vector<Row> rows = {
         {"read 2048 bytes", kReadFloorMs,
          [](FeatureProtocol& p, std::vector<uint8_t>& img) { return p.ReadMemory(0, kDeviceImageSize, img); }},
@@ -160,9 +222,17 @@ int main(int argc, char** argv)
         {"reset, changed chunks", kReadFloorMs,
          [](FeatureProtocol& p, std::vector<uint8_t>&) { return Apply(p, Image(1), true, Image(2)); }, Image(2)},
     };
-    std::printf("| %-24s | %-7s | %-9s | %-9s | %-6s | %-7s | %s |\n", "operation", "latency", "time ms", "floor ms", "ratio",
+    if (onNode) {
+#if defined(__linux__)
+        return runOnNode(argv[2], {rows[0], rows[1]});
+#else
+        std::printf("--node needs Linux\n");
+        return 2;
+#endif
+    }
+    std::printf("| %-24s | %-12s | %-9s | %-9s | %-6s | %-7s | %s |\n", "operation", "latency", "time ms", "floor ms", "ratio",
                 "reports", "result");
-    std::printf("|--------------------------|---------|-----------|-----------|--------|---------|--------|\n");
+    std::printf("|--------------------------|--------------|-----------|-----------|--------|---------|--------|\n");
     for (int latency : {0, 1}) {
         if (quick && latency > 0)
             break;

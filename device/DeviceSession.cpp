@@ -13,11 +13,18 @@ DeviceSession::DeviceSession(std::unique_ptr<HidBus> ownedHid, std::unique_ptr<D
 
 std::unique_ptr<DeviceSession> DeviceSession::ForSystem()
 {
-    auto hid = CreateSystemHidBus();
+    // The window's events run while a report keeps the kernel waiting; the session (and its
+    // waiter) outlives every device its bus opens.
+    auto pump = std::make_shared<QtWaiter*>(nullptr);
+    auto hid = CreateSystemHidBus([pump] {
+        if (*pump)
+            (*pump)->pump();
+    });
     auto driver = CreateSystemDriverBus();
     HidBus& hidRef = *hid;
     DriverBus* driverPtr = driver.get();
     auto session = std::unique_ptr<DeviceSession>(new DeviceSession(std::move(hid), std::move(driver), nullptr, hidRef, driverPtr));
+    *pump = &session->RealWaiter;
     session->ArrivalMonitor = CreateSystemArrivalMonitor();
     return session;
 }

@@ -52,10 +52,9 @@ bool FeatureProtocol::set()
         return false;
     ++reportsSent_;
     const size_t length = std::min<size_t>(ReportBuffer.size(), static_cast<size_t>(std::max(link_.FeatureReportLength, 0)));
-    const bool ok = reported(link_.HidHandle->setFeature(std::span<const uint8_t>(ReportBuffer.data(), length ? length : ReportBuffer.size())));
-    if (!ok && link_.HidHandle->gone())
-        deviceGone_ = true;
-    return ok;
+    HidDevice* device = link_.HidHandle.get();
+    const bool ok = device->setFeature(std::span<const uint8_t>(ReportBuffer.data(), length ? length : ReportBuffer.size()));
+    return settle(device, ok);
 }
 
 bool FeatureProtocol::get()
@@ -63,7 +62,18 @@ bool FeatureProtocol::get()
     if (linkDown())
         return false;
     const size_t length = std::min<size_t>(ReportBuffer.size(), static_cast<size_t>(std::max(link_.FeatureReportLength, 0)));
-    const bool ok = reported(link_.HidHandle->getFeature(std::span<uint8_t>(ReportBuffer.data(), length ? length : ReportBuffer.size())));
+    HidDevice* device = link_.HidHandle.get();
+    const bool ok = device->getFeature(std::span<uint8_t>(ReportBuffer.data(), length ? length : ReportBuffer.size()));
+    return settle(device, ok);
+}
+
+// The outcome of one report. The window's events may run while a report waits (a device that
+// does not answer), and one of them may let the mouse go: that report then failed.
+bool FeatureProtocol::settle(const HidDevice* device, bool ok)
+{
+    if (link_.HidHandle.get() != device)
+        return false;
+    ok = reported(ok);
     if (!ok && link_.HidHandle->gone())
         deviceGone_ = true;
     return ok;

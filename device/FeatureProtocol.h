@@ -121,6 +121,7 @@ private:
     bool get();
     // Logs the device's reason for a refused report to standard error, once per run of failures.
     bool reported(bool ok);
+    bool settle(const HidDevice* device, bool ok);
     void fillRequest(uint8_t code, uint8_t p1, uint8_t p2, uint8_t p3, uint8_t p4);
     void showProgress(TransferStage stage, uint32_t done, uint32_t total);
 

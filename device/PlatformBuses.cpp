@@ -12,12 +12,14 @@
 
 namespace tarq {
 
-std::unique_ptr<HidBus> CreateSystemHidBus()
+std::unique_ptr<HidBus> CreateSystemHidBus([[maybe_unused]] std::function<void()> pump)
 {
 #if defined(_WIN32)
     return std::make_unique<WinHidBus>();
 #else
-    return std::make_unique<HidrawBus>();
+    auto bus = std::make_unique<HidrawBus>();
+    bus->setPump(std::move(pump));
+    return bus;
 #endif
 }
 

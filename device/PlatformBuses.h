@@ -6,11 +6,14 @@
 #include "device/HidArrivalMonitor.h"
 #include "device/HidBus.h"
 
+#include <functional>
 #include <memory>
 
 namespace tarq {
 
-std::unique_ptr<HidBus> CreateSystemHidBus();
+// With `pump`, a report that keeps the system waiting lets the calling thread handle its events
+// meanwhile (the window); without, reports block (the command line). Windows' reports block.
+std::unique_ptr<HidBus> CreateSystemHidBus(std::function<void()> pump = {});
 // Null where the companion driver does not exist (it is a Windows kernel component).
 std::unique_ptr<DriverBus> CreateSystemDriverBus();
 // The system's notice of HID interfaces coming and going; null where there is none (Windows

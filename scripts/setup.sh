@@ -8,6 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
   libgtest-dev libgmock-dev
   libudev-dev
+  qemu-system-x86 busybox-static cpio udev
   libx11-dev libxi-dev libxtst-dev
   xvfb xauth
   g++-mingw-w64-x86-64-posix
@@ -28,6 +29,9 @@ if ((${#missing[@]})); then
   $SUDO apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+
+# Debian's kernel for the kernel check (tests/kernel), unpacked into a cache, not installed.
+"$(dirname "$0")/fetch-kernel.sh" > /dev/null || echo "setup: could not fetch the kernel; the kernel check will fail until it is fetched" >&2
 
 BUILD_DIR="${BUILD_DIR:-build}"
 if [ ! -f "$BUILD_DIR/build.ninja" ]; then

@@ -1,6 +1,8 @@
 #include "device/emulator/EmulatedHidBus.h"
 
+#include "device/HidReportDescriptor.h"
 #include "device/MouseIdentity.h"
+#include "device/UsbDescriptors.h"
 
 namespace tarq {
 namespace {
@@ -49,14 +51,17 @@ private:
 
 EmulatedHidBus::Interface MouseConfigInterface(std::shared_ptr<EmulatedMouse> mouse, std::string path)
 {
-    return {std::move(path), {kMouseVendorId, kMouseProductId, kMouseVersion, kConfigFeatureReportLength}, true, true, std::move(mouse)};
+    return {std::move(path), {kMouseVendorId, kMouseProductId, kMouseVersion, FeatureReportByteLength(usb::ConfigReportDescriptor())},
+            true, true, std::move(mouse)};
 }
 
 std::unique_ptr<EmulatedHidBus> EmulatedHidBus::withMouse(std::shared_ptr<EmulatedMouse> mouse)
 {
     auto bus = std::make_unique<EmulatedHidBus>();
     bus->add({"emulated:keyboard", {0x046D, 0xC31C, 0x6400, 2}, true, true, nullptr});
-    bus->add({"emulated:mouse-pointer", {kMouseVendorId, kMouseProductId, kMouseVersion, 0}, true, true, mouse});
+    bus->add({"emulated:mouse-pointer",
+              {kMouseVendorId, kMouseProductId, kMouseVersion, FeatureReportByteLength(usb::PointerReportDescriptor())},
+              true, true, mouse});
     bus->add(MouseConfigInterface(mouse));
     return bus;
 }

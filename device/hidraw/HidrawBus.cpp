@@ -2,6 +2,7 @@
 
 #include "device/HidReportDescriptor.h"
 #include "device/MouseIdentity.h"
+#include "device/hidraw/ReportThread.h"
 
 #include <linux/hidraw.h>
 #include <sys/ioctl.h>
@@ -78,9 +79,17 @@ uint16_t versionFromSysfs(const fs::path& deviceDir)
 
 class HidrawDevice : public HidDevice {
 public:
-    HidrawDevice(int fd, std::string path, fs::path sysDir)
-        : fd_(fd), path_(std::move(path)), sysDir_(std::move(sysDir)) {}
-    ~HidrawDevice() override { ::close(fd_); }
+    HidrawDevice(int fd, std::string path, fs::path sysDir, const std::function<void()>& pump)
+        : fd_(fd), path_(std::move(path)), sysDir_(std::move(sysDir))
+    {
+        if (pump)
+            thread_ = std::make_unique<ReportThread>(fd, pump); // it owns the descriptor now
+    }
+    ~HidrawDevice() override
+    {
+        if (!thread_)
+            ::close(fd_);
+    }
     HidrawDevice(const HidrawDevice&) = delete;
     HidrawDevice& operator=(const HidrawDevice&) = delete;
 
@@ -103,22 +112,31 @@ public:
     bool setFeature(std::span<const uint8_t> report) override
     {
         std::vector<uint8_t> buffer(report.begin(), report.end());
-        if (::ioctl(fd_, HIDIOCSFEATURE(buffer.size()), buffer.data()) < 0)
-            return fail("set feature report");
-        return true;
+        return transfer(HIDIOCSFEATURE(buffer.size()), buffer.data(), "set feature report");
     }
 
     bool getFeature(std::span<uint8_t> report) override
     {
-        if (::ioctl(fd_, HIDIOCGFEATURE(report.size()), report.data()) < 0)
-            return fail("get feature report");
-        return true;
+        return transfer(HIDIOCGFEATURE(report.size()), report.data(), "get feature report");
     }
 
     std::string lastError() const override { return error_; }
     bool gone() const override { return gone_; }
 
 private:
+    // One report ioctl, on the report thread when there is one. The device may be closed while
+    // the caller's events run: then nothing of it is touched any more.
+    bool transfer(unsigned long request, void* buffer, const char* what)
+    {
+        if (!thread_)
+            return ::ioctl(fd_, request, buffer) >= 0 || fail(what);
+        const ReportThread::Result r = thread_->run([request, buffer](int fd) { return ::ioctl(fd, request, buffer); });
+        if (r.ownerGone)
+            return false;
+        errno = r.error;
+        return r.value >= 0 || fail(what);
+    }
+
     std::vector<uint8_t> descriptor(const fs::path& deviceDir)
     {
         int size = 0;
@@ -135,9 +153,12 @@ private:
     {
         const int code = errno;
         error_ = path_ + ": " + what + ": " + std::strerror(code);
-        // ENODEV and ESHUTDOWN: the device was removed. EPIPE is the device refusing a report
-        // (a stall), not an unplug. For any other error a node that vanished also means gone.
-        if (code == ENODEV || code == ESHUTDOWN)
+        // ENODEV and ESHUTDOWN: the device was removed. ETIMEDOUT: the kernel gave up on a
+        // control transfer the device never completed (after its own timeout of seconds); every
+        // further report would block as long, so the device counts as gone too. EPIPE is the
+        // device refusing a report (a stall), not an unplug. For any other error a node that
+        // vanished also means gone.
+        if (code == ENODEV || code == ESHUTDOWN || code == ETIMEDOUT)
             gone_ = true;
         else if (code != EPIPE && ::access(path_.c_str(), F_OK) != 0 && errno == ENOENT)
             gone_ = true;
@@ -147,6 +168,7 @@ private:
     int fd_;
     std::string path_;
     fs::path sysDir_;
+    std::unique_ptr<ReportThread> thread_;
     std::string error_;
     bool gone_ = false;
 };
@@ -211,7 +233,7 @@ std::unique_ptr<HidDevice> HidrawBus::open(const std::string& path)
     }
     lastOpenFailure_ = HidOpenFailure::None;
     const std::string name = fs::path(path).filename().string();
-    return std::make_unique<HidrawDevice>(fd, path, fs::path(sysRoot_) / "class" / "hidraw" / name);
+    return std::make_unique<HidrawDevice>(fd, path, fs::path(sysRoot_) / "class" / "hidraw" / name, pump_);
 }
 
 } // namespace tarq

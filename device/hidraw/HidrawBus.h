@@ -8,6 +8,7 @@
 
 #include "device/HidBus.h"
 
+#include <functional>
 #include <string>
 
 namespace tarq {
@@ -15,6 +16,12 @@ namespace tarq {
 class HidrawBus : public HidBus {
 public:
     explicit HidrawBus(std::string sysRoot = "/sys", std::string devRoot = "/dev");
+
+    // With a pump, each opened device runs its feature reports on a thread of its own and the
+    // thread that created the bus handles its events (through `pump`) while a report takes
+    // longer than usual: the window stays alive while the kernel waits for a device that does
+    // not answer. Without one (the command line), reports block the calling thread.
+    void setPump(std::function<void()> pump) { pump_ = std::move(pump); }
 
     std::vector<std::string> interfacePaths() override;
     std::unique_ptr<HidDevice> open(const std::string& path) override;
@@ -26,6 +33,7 @@ private:
     HidOpenFailure lastOpenFailure_ = HidOpenFailure::None;
     std::string sysRoot_;
     std::string devRoot_;
+    std::function<void()> pump_;
 };
 
 } // namespace tarq
