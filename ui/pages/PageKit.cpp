@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QSlider>
 
 #include "ui/HexEdit.h"
@@ -150,6 +151,14 @@ TKVRNEdit* Edit(QWidget* parent, const QString& name, QRect rect, const QString&
     auto* edit = Named<TKVRNEdit>(parent, name);
     edit->setGeometry(rect);
     edit->setText(text);
+    return edit;
+}
+
+TKVRNEdit* SignedEdit(QWidget* parent, const QString& name, QRect rect)
+{
+    TKVRNEdit* edit = Edit(parent, name, rect, QStringLiteral("0"));
+    edit->setMaxLength(4);
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*")), edit));
     return edit;
 }
 
