@@ -192,9 +192,12 @@ void SkinChoice(QWidget* parent, const ChoiceNames& names, const QString& text, 
                 bool selected, QButtonGroup* group)
 {
     constexpr int kCaptionIndent = 24, kCaptionRaise = 3, kCaptionHeight = 24;
-    Picture(parent, names.marker, pos, selected ? "RdS_E" : "RdS_D");
-    Caption(parent, names.label, text, QRect(pos.x() + kCaptionIndent, pos.y() - kCaptionRaise, captionWidth, kCaptionHeight));
+    TSkinLabel* marker = Picture(parent, names.marker, pos, selected ? "RdS_E" : "RdS_D");
+    TSkinLabel* label = Caption(parent, names.label, text,
+                                QRect(pos.x() + kCaptionIndent, pos.y() - kCaptionRaise, captionWidth, kCaptionHeight));
     HiddenRadio(parent, names.radio, group)->setChecked(selected);
+    // Marker and caption are one control: a click on the marker is the caption's click.
+    QObject::connect(marker, &TSkinLabel::clicked, label, &TSkinLabel::clicked);
 }
 
 } // namespace tarq::pages
