@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QAbstractItemView>
@@ -221,6 +222,12 @@ void TForm1::CreateSubsystems()
         ApplyLayout();
         if (gun_)
             gun_->Slots().LayoutApplied();
+        // The language buttons work while the pages are covered: the no-device note follows.
+        for (int n = 1; n <= kPageCopies; ++n) {
+            auto* overlay = controls_.find<QLabel>(QStringLiteral("Disable_All_") + QString::number(n));
+            if (overlay && !overlay->text().isEmpty())
+                overlay->setText(state_.Text(100));
+        }
         return state_.Title;
     };
     hooks.setTitle = [this](const QString& title) { state_.Title = title; };
@@ -379,10 +386,13 @@ void TForm1::BuildControls()
             "\xE5\x90\x84\xE4\xB8\xAA\xE6\x8C\x89\xE9\x94\xAE\xE5\xAF\xB9\xE5\xBA\x94\xE7\x9A\x84"
             "\xE7\xA1\xAC\xE4\xBB\xB6\xE4\xBD\x8D\xE7\xBD\xAE\xE3\x80\x82"));
 
-    // Dragging the borderless window by any page background.
+    // Dragging the borderless window by any page background, or by the busy overlay over it.
     for (int p = 1; p <= kSkinnedPages; ++p)
         if (QWidget* base = findChild<QWidget*>(QStringLiteral("Img_Base_") + QString::number(p)))
             base->installEventFilter(this);
+    for (int copy = 1; copy <= kPageCopies; ++copy)
+        if (QWidget* overlay = findChild<QWidget*>(QStringLiteral("Disable_All_") + QString::number(copy)))
+            overlay->installEventFilter(this);
 }
 
 // The start-up sequence, in its fixed order.
@@ -469,6 +479,12 @@ void TForm1::CentreNumericEdits()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // A transfer under way ends first; the window closes as it does.
+    if (state_.TransfersRunning > 0) {
+        state_.CloseWhenIdle = true;
+        event->ignore();
+        return;
+    }
     FormCloseQuery();
     if (loading_)
         loading_->hide();

@@ -77,6 +77,7 @@ constexpr Binding kPageCaptions[] = {
     {"lbl_RBLEDMode4", 831}, {"lbl_RBLEDMode5", 832}, {"lbl_RBLEDMode6", 833},
     {"lbl_RBLEDMode7", 834},
     {"lbl_LED_Effect_Setting", 856}, {"lbl_LED_Effect_Slow", 857}, {"lbl_LED_Effect_Fast", 858},
+    {"lbl_LED_Count", 880},
     // Macro page and gun page captions
     {"lbl_Marco_List", 835}, {"lbl_Marco_Content", 836}, {"lbl_Record_Delay", 837},
     {"lbl_Delay_Setting", 838}, {"lbl_No_Delay", 839}, {"lbl_MS", 840},
