@@ -155,14 +155,19 @@ namespace {
 void SkinMessageBox(QMessageBox& box, const QFont& font)
 {
     box.setFont(font);
+    // The look of the skinned dialogs: their card colour under an accent line, and buttons
+    // drawn like the skin's button pictures at rest, under the pointer and pressed.
     box.setStyleSheet(QStringLiteral(
-        "QMessageBox { background: #161b24; border: 1px solid #00a0e3; }"
+        "QMessageBox { background: #151a22; border-top: 1px solid #00a0e3; }"
         "QMessageBox QLabel { color: #ebf0f5; font-size: 13px; padding: 6px 4px; }"
-        "QPushButton { color: #ebf0f5; background: #1f2632; border: 1px solid #00a0e3; border-radius: 4px;"
-        " min-width: 84px; padding: 6px 14px; }"
-        "QPushButton:hover { background: #0b3a52; }"
-        "QPushButton:pressed { background: #00a0e3; color: #0b0e13; }"
-        "QPushButton:focus { border: 2px solid #00a0e3; }"));
+        "QPushButton { color: #ebf0f5; border: 1px solid #006896; border-radius: 6px;"
+        " min-width: 96px; min-height: 22px; padding: 6px 14px;"
+        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #28303d, stop:1 #1f252f); }"
+        "QPushButton:hover { border-color: #51c9fb;"
+        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #46c4fa, stop:1 #00a0e3); }"
+        "QPushButton:pressed { border-color: #00a0e3;"
+        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #004f73, stop:1 #006896); }"
+        "QPushButton:focus { border-color: #00a0e3; }"));
 }
 
 // A button's caption in the chosen language, or the given English one where the language file
@@ -222,6 +227,8 @@ void TForm1::CreateSubsystems()
         ApplyLayout();
         if (gun_)
             gun_->Slots().LayoutApplied();
+        if (pointer_)
+            pointer_->ShowHintText();
         // The language buttons work while the pages are covered: the no-device note follows.
         for (int n = 1; n <= kPageCopies; ++n) {
             auto* overlay = controls_.find<QLabel>(QStringLiteral("Disable_All_") + QString::number(n));
@@ -305,6 +312,7 @@ void TForm1::CreatePointerSettings()
         store = ownPointerStore_.get();
     }
     pointer_ = std::make_unique<PointerSettingsEditor>(controls_, *store);
+    pointer_->LanguageText = [this](int strId) { return state_.Text(strId); };
 }
 
 // The window's own buttons: exit and minimise on every page copy, close on the engineer page.

@@ -119,6 +119,7 @@ public:
     void SizeWindowToSkin() override;
     void SizeWindowForEngineer() override;
     void CloseWindow() override { close(); }
+    DialogLook CurrentDialogLook() const override { return {state_.LanguageIndex, state_.FontName}; }
 
     // The loading screen is the second form; it is created after the main form.
     void CreateLoadingScreen();

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QTabWidget>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -17,6 +18,7 @@
 #include "firemacros/ui/FireMacroEditor.h"
 #include "device/ui/DeviceCommands.h"
 #include "firemacros/ui/GunPage.h"
+#include "config/ui/SettingsMapping.h"
 #include "ui/Navigation.h"
 #include "ui/language/LanguageSwitch.h"
 #include "ui/SkinLabel.h"
@@ -155,6 +157,92 @@ void RenderMacroEditor(TForm1& form, const QString& folder, QStringList& written
     state.PcMacros = pcKept;
     state.DriverMacros = driverKept;
     form.MacroLibrary().RefreshPCMacroName();
+}
+
+// In both languages: the Light page for the MCU LED and for a breathing LED, the Advanced page,
+// the window covered while no mouse is there, the base macro list of the function menu with a
+// few names, the message box and the question, and the two key dialogs. The form's state is
+// put back afterwards.
+void RenderLanguagePages(TForm1& form, const QString& folder, QStringList& written)
+{
+    FormState& state = form.State();
+    Navigation& nav = form.Nav();
+    const int language = state.LanguageIndex;
+    const QString ledType = state.LedTypeName;
+    const PcMacroLibrary pcKept = state.PcMacros;
+    const DriverMacroLibrary driverKept = state.DriverMacros;
+    const auto messageKept = form.ShowDialogMessage;
+    auto show = [&nav](View view) {
+        nav.HideAllMenu();
+        nav.ButtonTypeB_1IconInit();
+        nav.ShowView(view);
+    };
+    auto save = [&](QWidget* w, const QString& file) {
+        QApplication::processEvents();
+        const QString path = QDir(folder).filePath(file + ".png");
+        if (w->grab().save(path, "PNG"))
+            written << path;
+    };
+    // A modal box is taken as it opens and then closed without an answer.
+    auto saveModal = [&](const QString& file, const std::function<void()>& open) {
+        QTimer::singleShot(0, &form, [&save, file] {
+            if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                save(box, file);
+                box->done(0);
+            }
+        });
+        open();
+    };
+    const char* names[] = {"Reload combo", "Sprint", "Crouch jump", "Grenade"};
+    for (int i = 0; i < 4; ++i) {
+        if (state.EepromMode)
+            state.PcMacros[size_t(i)].name = MacroNameFromUtf16(QString::fromLatin1(names[i]).toStdU16String());
+        else
+            state.DriverMacros.push_back({MacroNameFromUtf16(QString::fromLatin1(names[i]).toStdU16String()), {}});
+    }
+    form.MacroLibrary().RefreshPCMacroName();
+
+    for (int lang : {1, 2}) {
+        form.Language().Switch(lang);
+        const QString suffix = QStringLiteral("-lang%1").arg(lang);
+        form.Settings().ShowLedType(QStringLiteral("MCULED"));
+        show(View::Light);
+        save(&form, QStringLiteral("29-light-mcu") + suffix);
+        form.Settings().ShowLedType(QStringLiteral("BreLED"));
+        save(&form, QStringLiteral("29-light-breathing") + suffix);
+        form.Settings().ShowLedType(QStringLiteral("MCULED"));
+        show(View::Advanced);
+        save(&form, QStringLiteral("30-advanced") + suffix);
+
+        show(View::Office);
+        nav.ShowPnlMain_OnClick(form.control<TSkinLabel>("Key4"));
+        form.Assignment().KeyByTagMouseEnter(form.control<TSkinLabel>("Key_Macro"));
+        save(&form, QStringLiteral("32-base-macro-list") + suffix);
+        nav.HideAllMenu();
+
+        form.ShowDialogMessage = [](const QString&) {};
+        form.Commands().DeviceLost();
+        form.ShowDialogMessage = messageKept;
+        save(&form, QStringLiteral("31-no-device") + suffix);
+        form.HideBusyOverlays();
+
+        saveModal(QStringLiteral("33-message-box") + suffix, [&] { form.ShowDialogMessage(state.Text(100)); });
+        saveModal(QStringLiteral("33-question") + suffix, [&] { form.AskConfirmation(state.Text(922)); });
+
+        TForm2 assembly(state, &form);
+        TForm5 oneKey(state, &form);
+        for (const auto& [file, dialog] : {std::pair<const char*, QDialog*>{"34-assembly-key", &assembly},
+                                           std::pair<const char*, QDialog*>{"34-input-one-key", &oneKey}}) {
+            dialog->show();
+            save(dialog, QString::fromLatin1(file) + suffix);
+            dialog->hide();
+        }
+    }
+    state.PcMacros = pcKept;
+    state.DriverMacros = driverKept;
+    form.MacroLibrary().RefreshPCMacroName();
+    form.Settings().ShowLedType(ledType);
+    form.Language().Switch(language);
 }
 
 } // namespace
@@ -327,6 +415,7 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
         dialog->hide();
     }
     RenderMacroEditor(form, folder, written);
+    RenderLanguagePages(form, folder, written);
     {
         // Page 1 with its footer, and the loading screen before and during a write, in the first
         // two languages; the form's own language is restored after.

@@ -95,7 +95,7 @@ constexpr int kFireInsertListIds[] = {410, 411, 446, 447, 440, 441, 442, 443};
 
 constexpr std::string_view kListsWithLanguageFont[] = {
     "LB_PCMacroName", "LB_MacroName", "LB_macro", "LB_FireMacroName", "LB_FireMacro",
-    "CB_Insert", "CB_InsertFire",
+    "CB_Insert", "CB_InsertFire", "LB_Name", "LB_Script",
 };
 
 std::string PageCopy(std::string_view base, int page)
