@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QTabWidget>
-#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -159,9 +158,8 @@ void RenderMacroEditor(TForm1& form, const QString& folder, QStringList& written
     form.MacroLibrary().RefreshPCMacroName();
 }
 
-// In both languages: the Light page for the MCU LED and for a breathing LED, the Advanced page,
-// the window covered while no mouse is there, the base macro list of the function menu with a
-// few names, the message box and the question, and the two key dialogs. The form's state is
+// In both languages: the Light page for a breathing LED, the window covered while no mouse is
+// there, and the base macro list of the function menu with a few names. The form's state is
 // put back afterwards.
 void RenderLanguagePages(TForm1& form, const QString& folder, QStringList& written)
 {
@@ -183,16 +181,6 @@ void RenderLanguagePages(TForm1& form, const QString& folder, QStringList& writt
         if (w->grab().save(path, "PNG"))
             written << path;
     };
-    // A modal box is taken as it opens and then closed without an answer.
-    auto saveModal = [&](const QString& file, const std::function<void()>& open) {
-        QTimer::singleShot(0, &form, [&save, file] {
-            if (auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                save(box, file);
-                box->done(0);
-            }
-        });
-        open();
-    };
     const char* names[] = {"Reload combo", "Sprint", "Crouch jump", "Grenade"};
     for (int i = 0; i < 4; ++i) {
         if (state.EepromMode)
@@ -205,38 +193,23 @@ void RenderLanguagePages(TForm1& form, const QString& folder, QStringList& writt
     for (int lang : {1, 2}) {
         form.Language().Switch(lang);
         const QString suffix = QStringLiteral("-lang%1").arg(lang);
-        form.Settings().ShowLedType(QStringLiteral("MCULED"));
-        show(View::Light);
-        save(&form, QStringLiteral("29-light-mcu") + suffix);
         form.Settings().ShowLedType(QStringLiteral("BreLED"));
-        save(&form, QStringLiteral("29-light-breathing") + suffix);
+        show(View::Light);
+        save(&form, QStringLiteral("41-light-breathing") + suffix);
         form.Settings().ShowLedType(QStringLiteral("MCULED"));
-        show(View::Advanced);
-        save(&form, QStringLiteral("30-advanced") + suffix);
 
         show(View::Office);
         nav.ShowPnlMain_OnClick(form.control<TSkinLabel>("Key4"));
         form.Assignment().KeyByTagMouseEnter(form.control<TSkinLabel>("Key_Macro"));
-        save(&form, QStringLiteral("32-base-macro-list") + suffix);
+        save(&form, QStringLiteral("42-base-macro-list") + suffix);
         nav.HideAllMenu();
 
         form.ShowDialogMessage = [](const QString&) {};
         form.Commands().DeviceLost();
+        state.DevTimer.stop();   // the renderer looks for no mouse
         form.ShowDialogMessage = messageKept;
-        save(&form, QStringLiteral("31-no-device") + suffix);
+        save(&form, QStringLiteral("43-no-device") + suffix);
         form.HideBusyOverlays();
-
-        saveModal(QStringLiteral("33-message-box") + suffix, [&] { form.ShowDialogMessage(state.Text(100)); });
-        saveModal(QStringLiteral("33-question") + suffix, [&] { form.AskConfirmation(state.Text(922)); });
-
-        TForm2 assembly(state, &form);
-        TForm5 oneKey(state, &form);
-        for (const auto& [file, dialog] : {std::pair<const char*, QDialog*>{"34-assembly-key", &assembly},
-                                           std::pair<const char*, QDialog*>{"34-input-one-key", &oneKey}}) {
-            dialog->show();
-            save(dialog, QString::fromLatin1(file) + suffix);
-            dialog->hide();
-        }
     }
     state.PcMacros = pcKept;
     state.DriverMacros = driverKept;
