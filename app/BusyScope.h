@@ -3,7 +3,8 @@
 // clicks. A BusyScope stops DevTimer and shows the busy overlays when it is created; when it
 // ends, on whatever path, it hides the overlays and restarts the device check at its slow rate
 // (DevTimerFirst stays stopped). TimerOnly pauses the device check alone, for a message or a
-// step that shows the loading screen without the overlays.
+// step that shows the loading screen without the overlays. The window's close waits for the
+// last scope to end.
 
 #include "app/FormState.h"
 #include "ui/WindowServices.h"
@@ -18,6 +19,7 @@ public:
         : state_(state), window_(window), overlays_(kind == WithOverlays)
     {
         state_.DevTimer.stop();
+        ++state_.TransfersRunning;
         if (overlays_)
             window_.ShowBusyOverlays();
     }
@@ -28,6 +30,8 @@ public:
         state_.DevTimer.start();
         if (overlays_)
             window_.HideBusyOverlays();
+        if (--state_.TransfersRunning == 0 && state_.CloseWhenIdle)
+            window_.CloseWindow();
     }
 
     BusyScope(const BusyScope&) = delete;

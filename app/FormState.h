@@ -63,6 +63,10 @@ struct FormState {
     QTimer DevTimerFirst;
     QTimer LabelRun;
     QTimer TestTimer;
+    // Transfers under way (open BusyScopes). A close asked for meanwhile waits for the last of
+    // them to end, so that the mouse is never left half written.
+    int TransfersRunning = 0;
+    bool CloseWhenIdle = false;
 
     // ---- the configuration being shown and edited ----
     tarq::DeviceImage DeviceImage{};   // mirror of the mouse's configuration memory

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QAbstractItemView>
@@ -154,14 +155,19 @@ namespace {
 void SkinMessageBox(QMessageBox& box, const QFont& font)
 {
     box.setFont(font);
+    // The look of the skinned dialogs: their card colour under an accent line, and buttons
+    // drawn like the skin's button pictures at rest, under the pointer and pressed.
     box.setStyleSheet(QStringLiteral(
-        "QMessageBox { background: #161b24; border: 1px solid #00a0e3; }"
+        "QMessageBox { background: #151a22; border-top: 1px solid #00a0e3; }"
         "QMessageBox QLabel { color: #ebf0f5; font-size: 13px; padding: 6px 4px; }"
-        "QPushButton { color: #ebf0f5; background: #1f2632; border: 1px solid #00a0e3; border-radius: 4px;"
-        " min-width: 84px; padding: 6px 14px; }"
-        "QPushButton:hover { background: #0b3a52; }"
-        "QPushButton:pressed { background: #00a0e3; color: #0b0e13; }"
-        "QPushButton:focus { border: 2px solid #00a0e3; }"));
+        "QPushButton { color: #ebf0f5; border: 1px solid #006896; border-radius: 6px;"
+        " min-width: 96px; min-height: 22px; padding: 6px 14px;"
+        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #28303d, stop:1 #1f252f); }"
+        "QPushButton:hover { border-color: #51c9fb;"
+        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #46c4fa, stop:1 #00a0e3); }"
+        "QPushButton:pressed { border-color: #00a0e3;"
+        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #004f73, stop:1 #006896); }"
+        "QPushButton:focus { border-color: #00a0e3; }"));
 }
 
 // A button's caption in the chosen language, or the given English one where the language file
@@ -234,6 +240,14 @@ void TForm1::CreateSubsystems()
         ApplyLayout();
         if (gun_)
             gun_->Slots().LayoutApplied();
+        if (pointer_)
+            pointer_->ShowHintText();
+        // The language buttons work while the pages are covered: the no-device note follows.
+        for (int n = 1; n <= kPageCopies; ++n) {
+            auto* overlay = controls_.find<QLabel>(QStringLiteral("Disable_All_") + QString::number(n));
+            if (overlay && !overlay->text().isEmpty())
+                overlay->setText(state_.Text(100));
+        }
         return state_.Title;
     };
     hooks.setTitle = [this](const QString& title) { state_.Title = title; };
@@ -315,6 +329,7 @@ void TForm1::CreatePointerSettings()
         store = ownPointerStore_.get();
     }
     pointer_ = std::make_unique<PointerSettingsEditor>(controls_, *store);
+    pointer_->LanguageText = [this](int strId) { return state_.Text(strId); };
 }
 
 // The window's own buttons: exit and minimise on every page copy, close on the engineer page.
@@ -396,10 +411,13 @@ void TForm1::BuildControls()
             "\xE5\x90\x84\xE4\xB8\xAA\xE6\x8C\x89\xE9\x94\xAE\xE5\xAF\xB9\xE5\xBA\x94\xE7\x9A\x84"
             "\xE7\xA1\xAC\xE4\xBB\xB6\xE4\xBD\x8D\xE7\xBD\xAE\xE3\x80\x82"));
 
-    // Dragging the borderless window by any page background.
+    // Dragging the borderless window by any page background, or by the busy overlay over it.
     for (int p = 1; p <= kSkinnedPages; ++p)
         if (QWidget* base = findChild<QWidget*>(QStringLiteral("Img_Base_") + QString::number(p)))
             base->installEventFilter(this);
+    for (int copy = 1; copy <= kPageCopies; ++copy)
+        if (QWidget* overlay = findChild<QWidget*>(QStringLiteral("Disable_All_") + QString::number(copy)))
+            overlay->installEventFilter(this);
 }
 
 // The start-up sequence, in its fixed order.
@@ -486,6 +504,12 @@ void TForm1::CentreNumericEdits()
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // A transfer under way ends first; the window closes as it does.
+    if (state_.TransfersRunning > 0) {
+        state_.CloseWhenIdle = true;
+        event->ignore();
+        return;
+    }
     FormCloseQuery();
     if (loading_)
         loading_->hide();

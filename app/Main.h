@@ -125,6 +125,8 @@ public:
     // the page renderer takes its picture.
     std::unique_ptr<QMessageBox> DialogBox(const QString& text, bool question);
 
+    DialogLook CurrentDialogLook() const override { return {state_.LanguageIndex, state_.FontName}; }
+
     // The loading screen is the second form; it is created after the main form.
     void CreateLoadingScreen();
     TFormLoadingUI* LoadingScreen() const { return loading_.get(); }

@@ -19,6 +19,7 @@
 #include "firemacros/ui/FireMacroEditor.h"
 #include "device/ui/DeviceCommands.h"
 #include "firemacros/ui/GunPage.h"
+#include "config/ui/SettingsMapping.h"
 #include "ui/Navigation.h"
 #include "ui/language/LanguageSwitch.h"
 #include "ui/SkinLabel.h"
@@ -196,6 +197,66 @@ void RenderQuestions(TForm1& form, const QString& folder, QStringList& written)
             box->hide();
         }
     }
+    form.Language().Switch(language);
+}
+
+// In both languages: the Light page for a breathing LED, the window covered while no mouse is
+// there, and the base macro list of the function menu with a few names. The form's state is
+// put back afterwards.
+void RenderLanguagePages(TForm1& form, const QString& folder, QStringList& written)
+{
+    FormState& state = form.State();
+    Navigation& nav = form.Nav();
+    const int language = state.LanguageIndex;
+    const QString ledType = state.LedTypeName;
+    const PcMacroLibrary pcKept = state.PcMacros;
+    const DriverMacroLibrary driverKept = state.DriverMacros;
+    const auto messageKept = form.ShowDialogMessage;
+    auto show = [&nav](View view) {
+        nav.HideAllMenu();
+        nav.ButtonTypeB_1IconInit();
+        nav.ShowView(view);
+    };
+    auto save = [&](QWidget* w, const QString& file) {
+        QApplication::processEvents();
+        const QString path = QDir(folder).filePath(file + ".png");
+        if (w->grab().save(path, "PNG"))
+            written << path;
+    };
+    const char* names[] = {"Reload combo", "Sprint", "Crouch jump", "Grenade"};
+    for (int i = 0; i < 4; ++i) {
+        if (state.EepromMode)
+            state.PcMacros[size_t(i)].name = MacroNameFromUtf16(QString::fromLatin1(names[i]).toStdU16String());
+        else
+            state.DriverMacros.push_back({MacroNameFromUtf16(QString::fromLatin1(names[i]).toStdU16String()), {}});
+    }
+    form.MacroLibrary().RefreshPCMacroName();
+
+    for (int lang : {1, 2}) {
+        form.Language().Switch(lang);
+        const QString suffix = QStringLiteral("-lang%1").arg(lang);
+        form.Settings().ShowLedType(QStringLiteral("BreLED"));
+        show(View::Light);
+        save(&form, QStringLiteral("41-light-breathing") + suffix);
+        form.Settings().ShowLedType(QStringLiteral("MCULED"));
+
+        show(View::Office);
+        nav.ShowPnlMain_OnClick(form.control<TSkinLabel>("Key4"));
+        form.Assignment().KeyByTagMouseEnter(form.control<TSkinLabel>("Key_Macro"));
+        save(&form, QStringLiteral("42-base-macro-list") + suffix);
+        nav.HideAllMenu();
+
+        form.ShowDialogMessage = [](const QString&) {};
+        form.Commands().DeviceLost();
+        state.DevTimer.stop();   // the renderer looks for no mouse
+        form.ShowDialogMessage = messageKept;
+        save(&form, QStringLiteral("43-no-device") + suffix);
+        form.HideBusyOverlays();
+    }
+    state.PcMacros = pcKept;
+    state.DriverMacros = driverKept;
+    form.MacroLibrary().RefreshPCMacroName();
+    form.Settings().ShowLedType(ledType);
     form.Language().Switch(language);
 }
 
@@ -393,6 +454,7 @@ QStringList RenderPages(TForm1& form, const QString& folder, QString* error)
     form.Language().Switch(language);
     RenderMacroEditor(form, folder, written);
     RenderQuestions(form, folder, written);
+    RenderLanguagePages(form, folder, written);
     {
         // Page 1 with its footer, and the loading screen before and during a write, in the first
         // two languages; the form's own language is restored after.

@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
+#include <QStyle>
 #include <QRadioButton>
 #include <QTabWidget>
 
@@ -114,13 +115,16 @@ void TForm1::FitUnkeyedControls()
     if (QWidget* events = controls_.get("LB_macro"); names && events)
         events->resize(events->width(), names->height());
 
-    // The breathing speed slider runs just above its step bar, over the same width.
-    QWidget* first = controls_.get("Img_MCULEDStep_1");
+    // The breathing speed slider runs just above its step bar, over the same width, from the
+    // bar's slow end (its segment 8) at the left: its handle stops over the segments' middles.
+    QWidget* first = controls_.get("Img_MCULEDStep_8");
     auto* slider = controls_.get("slider_Breath_Speed");
     if (first && slider && slider->parentWidget() == first->parentWidget()) {
         constexpr int kSliderHeight = 18;
         constexpr int kSliderWidth = 225;   // the width the slider's mouse-up rule measures
-        slider->setGeometry(first->x(), first->y() - kSliderHeight - 6, kSliderWidth, kSliderHeight);
+        const int handle = slider->style()->pixelMetric(QStyle::PM_SliderLength, nullptr, slider);
+        slider->setGeometry(first->x() + (first->width() - handle) / 2, first->y() - kSliderHeight - 6,
+                            kSliderWidth, kSliderHeight);
     }
 }
 

@@ -15,6 +15,7 @@ namespace tarq {
 namespace {
 
 constexpr int kPumpSleepMs = 10;
+constexpr const char* kFrameOwnButtons[] = {"Exit_", "Mini_", "Lang1_", "Lang2_", "Lang3_"};
 
 } // namespace
 
@@ -24,6 +25,12 @@ void TForm1::ShowBusyOverlays()
         if (QWidget* overlay = controls_.get(QStringLiteral("Disable_All_") + QString::number(n))) {
             overlay->raise();
             overlay->show();
+            // The frame's own buttons stay above it: the window can always be closed, minimised
+            // and switched to another language (it is dragged by the overlay itself).
+            for (const char* button : kFrameOwnButtons)
+                for (const char* part : {"Img_", "Btn_"})
+                    if (QWidget* w = controls_.find(QLatin1String(part) + QLatin1String(button) + QString::number(n)))
+                        w->raise();
         }
 }
 

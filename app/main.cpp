@@ -49,9 +49,10 @@ long ResidentKilobytes()
 
 int main(int argc, char** argv)
 {
-    // A command for scripts runs without a window.
+    // A command for scripts runs without a window; arguments the window does not know end here
+    // too, as a usage error, before anything touches a display.
     const tarq::cli::ScriptRequest script = tarq::cli::ParseScriptArguments({argv + 1, argv + argc});
-    if (script.command != tarq::cli::Command::Window)
+    if (script.command != tarq::cli::Command::Window || !script.error.empty())
         return tarq::RunCommandLine(script, argc, argv, [](int deadlineMs) { return tarq::ProbeRunningInstance(deadlineMs); });
 
     QElapsedTimer sinceStart;

@@ -3,6 +3,7 @@
 #include "cli/ExitCodes.h"
 #include "device/MouseIdentity.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -21,6 +22,26 @@ constexpr CommandOption kCommands[] = {
     {"--read", Command::Read, true},    {"--apply", Command::Apply, true},
     {"--reset", Command::Reset, true},
 };
+
+// The window's own options. Anything else without a command is a usage error, found before
+// the window's toolkit touches a display.
+struct WindowOption {
+    const char* name;
+    bool takesValue;
+};
+
+constexpr WindowOption kWindowOptions[] = {
+    {"--demo", false}, {"--demo-driver", false}, {"--engineer", false},
+    {"--quit-after-show", false}, {"--render-pages", true},
+};
+
+// The toolkit takes these arguments for itself (with one dash or two); those of the first list
+// take the next argument as their value.
+constexpr const char* kToolkitValueArguments[] = {
+    "-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-qwindowgeometry",
+    "-qwindowicon", "-qwindowtitle", "-session", "-display", "-geometry", "-style", "-stylesheet",
+};
+constexpr const char* kToolkitFlags[] = {"-reverse", "-widgetcount", "-nograb", "-dograb"};
 
 const CommandOption* findCommand(const std::string& name)
 {
@@ -44,6 +65,44 @@ std::string hex4(unsigned value)
     return text;
 }
 
+// Checks arguments that name no command: only the window's options and the toolkit's own.
+void checkWindowArguments(const std::vector<std::string>& args, ScriptRequest& request)
+{
+    auto fail = [&request](std::string message) {
+        if (request.error.empty())
+            request.error = std::move(message);
+    };
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const size_t equals = arg.find('=');
+        const std::string name = arg.substr(0, equals);
+        const WindowOption* option = nullptr;
+        for (const WindowOption& o : kWindowOptions)
+            if (name == o.name)
+                option = &o;
+        if (option) {
+            const bool hasValue = equals == std::string::npos ? option->takesValue && ++i < args.size()
+                                                              : equals + 1 < arg.size();
+            if (!option->takesValue && equals != std::string::npos)
+                fail(name + " takes no value");
+            else if (option->takesValue && !hasValue)
+                fail(name + " needs a value");
+            continue;
+        }
+        // The toolkit accepts its arguments with one dash or two.
+        const std::string toolkit = name.rfind("--", 0) == 0 ? name.substr(1) : name;
+        const auto named = [&toolkit](const char* candidate) { return toolkit == candidate; };
+        if (std::any_of(std::begin(kToolkitFlags), std::end(kToolkitFlags), named))
+            continue;
+        if (std::any_of(std::begin(kToolkitValueArguments), std::end(kToolkitValueArguments), named)) {
+            if (equals == std::string::npos)
+                ++i;
+            continue;
+        }
+        fail(arg.rfind('-', 0) == 0 ? "unknown option: " + arg : "unexpected argument: " + arg);
+    }
+}
+
 } // namespace
 
 ScriptRequest ParseScriptArguments(const std::vector<std::string>& args)
@@ -58,8 +117,10 @@ ScriptRequest ParseScriptArguments(const std::vector<std::string>& args)
             return request;
         }
     }
-    if (!anyCommand)
+    if (!anyCommand) {
+        checkWindowArguments(args, request);
         return request;
+    }
 
     auto fail = [&request](std::string message) {
         if (request.error.empty())

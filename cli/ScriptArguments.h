@@ -31,7 +31,9 @@ struct ScriptRequest {
 constexpr int kResetCount = 3;
 
 // `args` without the program name. A command-line command anywhere makes the whole line a
-// command line: options of the window are then errors.
+// command line: options of the window are then errors. Without a command only the window's
+// options (and the toolkit's own arguments) are taken: anything else is an error, with the
+// command left at Window.
 ScriptRequest ParseScriptArguments(const std::vector<std::string>& args);
 
 std::string HelpText();

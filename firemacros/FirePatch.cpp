@@ -155,8 +155,8 @@ FireEditResult EditFireX(std::span<uint8_t, fire_record::kSize> record,
 FireEditResult EditFireY(std::span<uint8_t, fire_record::kSize> record,
                          const FirePatchPositions& positions, std::string_view text)
 {
-    FireEditResult r = Correct(text, 0, 0, INT8_MAX);
-    const uint8_t stored = uint8_t(r.value);
+    FireEditResult r = Correct(text, 0, INT8_MIN, INT8_MAX);
+    const uint8_t stored = uint8_t(int8_t(r.value));
     return Store(std::move(r), record, positions.y, macro_event::kMoveY, stored);
 }
 

@@ -61,8 +61,9 @@ FireEditResult EditFireCount(std::span<uint8_t, fire_record::kSize> record,
 // X: -128..127 (empty -> "0"), stored as a signed byte.
 FireEditResult EditFireX(std::span<uint8_t, fire_record::kSize> record,
                          const FirePatchPositions& positions, std::string_view text);
-// Y: 0..127 (empty or negative -> "0"). The caller resets the column's Y offset to 0 (edit
-// and Y-offset table) whenever the text is a number, stored or not.
+// Y: -128..127 (empty -> "0"; a lone "-" waits), stored as a signed byte, so an upward move
+// read from a record can be edited too. The caller resets the column's Y offset to 0 (edit and
+// Y-offset table) whenever the text is a number, stored or not.
 FireEditResult EditFireY(std::span<uint8_t, fire_record::kSize> record,
                          const FirePatchPositions& positions, std::string_view text);
 // Interval in ms: 0..2040 (empty or negative -> "0"), stores ms div 8.

@@ -78,6 +78,7 @@ constexpr Binding kPageCaptions[] = {
     {"lbl_RBLEDMode4", 831}, {"lbl_RBLEDMode5", 832}, {"lbl_RBLEDMode6", 833},
     {"lbl_RBLEDMode7", 834},
     {"lbl_LED_Effect_Setting", 856}, {"lbl_LED_Effect_Slow", 857}, {"lbl_LED_Effect_Fast", 858},
+    {"lbl_LED_Count", 880},
     // Macro page and gun page captions
     {"lbl_Marco_List", 835}, {"lbl_Marco_Content", 836}, {"lbl_Record_Delay", 837},
     {"lbl_Delay_Setting", 838}, {"lbl_No_Delay", 839}, {"lbl_MS", 840},
@@ -95,7 +96,7 @@ constexpr int kFireInsertListIds[] = {410, 411, 446, 447, 440, 441, 442, 443};
 
 constexpr std::string_view kListsWithLanguageFont[] = {
     "LB_PCMacroName", "LB_MacroName", "LB_macro", "LB_FireMacroName", "LB_FireMacro",
-    "CB_Insert", "CB_InsertFire",
+    "CB_Insert", "CB_InsertFire", "LB_Name", "LB_Script",
 };
 
 std::string PageCopy(std::string_view base, int page)

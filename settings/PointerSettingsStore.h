@@ -24,6 +24,13 @@ struct PointerSettingSet {
     friend bool operator==(const PointerSettingSet&, const PointerSettingSet&) = default;
 };
 
+// Why a store lacks settings, for the window to say in the user's language.
+enum class PointerSettingsGap {
+    None,
+    NoWheelSetting,     // the desktop keeps no wheel lines of its own
+    NoSharedSettings,   // the desktop shares none of its mouse settings with other programs
+};
+
 // The speed, precision and double-click settings. Reading: an empty field could not be read.
 // Writing: only the fields with a value are written.
 struct MousePointerValues {
@@ -49,6 +56,8 @@ public:
     virtual PointerSettingSet available() const = 0;
     // Why the settings missing from available() cannot be changed here; empty when all are.
     virtual std::string unavailableHint() const = 0;
+    // The same as one of the reasons the window words in each language; None for another one.
+    virtual PointerSettingsGap unavailableReason() const { return PointerSettingsGap::None; }
     // True where a setting holds finer values than the level tables (a desktop's continuous
     // speed, a 400 ms double-click): then only the settings the user changed are written, so
     // that writing never moves a setting nobody touched. False: every write writes them all.

@@ -13,6 +13,13 @@ class QWidget;
 
 namespace tarq {
 
+// What dialogs that skin themselves take from the window: the current language, whose layout
+// section places and colours them, and its font.
+struct DialogLook {
+    int languageIndex = 1;
+    QString fontName;
+};
+
 class WindowServices {
 public:
     virtual ~WindowServices() = default;
@@ -40,6 +47,7 @@ public:
     virtual void SizeWindowToSkin() = 0;
     virtual void SizeWindowForEngineer() = 0;
     virtual void CloseWindow() = 0;
+    virtual DialogLook CurrentDialogLook() const { return {}; }
 };
 
 } // namespace tarq

@@ -1,6 +1,7 @@
 #include "macros/ui/MacroDialogFrame.h"
 
-#include "ui/SkinLabel.h"
+#include "settings/ui/KeyDialogSkin.h"
+#include "ui/WindowServices.h"
 
 #include <QLineEdit>
 
@@ -8,43 +9,32 @@ namespace tarq {
 
 namespace {
 
-TSkinLabel* Label(QWidget* parent, const QString& name, const QString& text, QRect rect)
+// The layout keys of the name, key, delay and value dialogs.
+constexpr KeyDialogKeys kKeys{"Img_Dialog", "Edt_Field", "Size_L", "Color_L", "Color_L_MN", "MNT",
+                              "MNC", "MN_Cfm", "MN_Clear", "MN_Close", 0, 0, 0, 0};
+
+DialogLook LookOf(QWidget* parent)
 {
-    auto* label = new TSkinLabel(parent);
-    label->setObjectName(name);
-    label->setText(text);
-    label->setGeometry(rect);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
+    const auto* window = dynamic_cast<const WindowServices*>(parent ? parent->window() : nullptr);
+    return window ? window->CurrentDialogLook() : DialogLook{};
 }
 
 } // namespace
 
 MacroDialogFrame::MacroDialogFrame(QWidget* parent, const QString& objectName, const Texts& texts,
-                                   const QString& fieldName, QRect fieldRect)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+                                   const QString& fieldName)
+    : QDialog(parent)
 {
     setObjectName(objectName);
     setWindowTitle(texts.title);
-    setFixedSize(300, 150);
-    setStyleSheet(QStringLiteral(
-        "QDialog { background: #1b1d22; border: 1px solid #e8412c; }"
-        "QLabel { color: #f2f2f2; }"
-        "QLineEdit { background: #0f1013; color: #f2f2f2; border: 1px solid #555; padding: 2px; }"
-        "QLabel#IB_Confirm, QLabel#IB_Cancel { background: #2a2d34; border: 1px solid #555; }"
-        "QLabel#IB_Confirm:hover, QLabel#IB_Cancel:hover { background: #3a3e48; }"));
-
-    Label(this, QStringLiteral("lbl_Title"), texts.title, QRect(0, 8, 300, 24));
-    TSkinLabel* close = Label(this, QStringLiteral("IB_Close"), QStringLiteral("×"), QRect(270, 6, 24, 24));
-    field_ = new QLineEdit(this);
+    auto* skin = new KeyDialogSkin(this, LookOf(parent), kKeys, {texts.title, texts.ok, texts.clear}, parent);
+    skin->onConfirm = [this] { IB_ConfirmClick(); };
+    skin->onClear = [this] { IB_CancelClick(); };
+    skin->onClose = [this] { IB_CloseClick(); };
+    field_ = skin->Edit();
     field_->setObjectName(fieldName);
-    field_->setGeometry(fieldRect);
-    TSkinLabel* ok = Label(this, QStringLiteral("IB_Confirm"), texts.ok, QRect(40, 100, 100, 28));
-    TSkinLabel* clear = Label(this, QStringLiteral("IB_Cancel"), texts.clear, QRect(160, 100, 100, 28));
-
-    connect(ok, &TSkinLabel::clicked, this, &MacroDialogFrame::IB_ConfirmClick);
-    connect(clear, &TSkinLabel::clicked, this, &MacroDialogFrame::IB_CancelClick);
-    connect(close, &TSkinLabel::clicked, this, &MacroDialogFrame::IB_CloseClick);
+    field_->setReadOnly(false);
+    field_->setFocus();
     connect(field_, &QLineEdit::returnPressed, this, &MacroDialogFrame::IB_ConfirmClick);
 }
 

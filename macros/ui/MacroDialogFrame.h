@@ -2,10 +2,10 @@
 // The frame of the macro page's small dialogs (the name dialog TForm3, the delay dialog TForm6
 // and the value dialog TForm7): a title, one text field, "OK" (IB_Confirm), "Clear" (IB_Cancel,
 // empties the field) and the close button (IB_Close, leaves without a result). "OK" and the
-// Return key take the field's text through TakeText() and close the dialog.
+// Return key take the field's text through TakeText() and close the dialog. They wear the key
+// dialogs' skin, placed by the same layout keys, in the look of the window that opens them.
 
 #include <QDialog>
-#include <QRect>
 #include <QString>
 
 class QLineEdit;
@@ -26,9 +26,8 @@ public:
     void IB_CloseClick();
 
 protected:
-    // `fieldName` is the field's object name, `fieldRect` where it sits.
-    MacroDialogFrame(QWidget* parent, const QString& objectName, const Texts& texts, const QString& fieldName,
-                     QRect fieldRect);
+    // `fieldName` is the field's object name.
+    MacroDialogFrame(QWidget* parent, const QString& objectName, const Texts& texts, const QString& fieldName);
 
     // What "OK" takes from the field; the field's text as it stands unless a dialog corrects it.
     virtual QString TakeText();

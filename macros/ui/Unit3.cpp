@@ -8,7 +8,7 @@ namespace tarq {
 
 TForm3::TForm3(QWidget* parent, const Texts& texts)
     : MacroDialogFrame(parent, QStringLiteral("Form3"), {texts.title, texts.ok, texts.clear},
-                       QStringLiteral("Edt_MacroName"), QRect(30, 48, 240, 26))
+                       QStringLiteral("Edt_MacroName"))
 {
     Field()->setMaxLength(int(kMacroNameMaxUnits));
 }

@@ -7,7 +7,7 @@
 namespace tarq {
 
 ValueDialog::ValueDialog(QWidget* parent, const QString& objectName, const Texts& texts, Rule rule, bool allowMinus)
-    : MacroDialogFrame(parent, objectName, texts, QStringLiteral("Edt_EditTime"), QRect(90, 48, 120, 26)),
+    : MacroDialogFrame(parent, objectName, texts, QStringLiteral("Edt_EditTime")),
       rule_(std::move(rule))
 {
     QLineEdit* edit = Field();

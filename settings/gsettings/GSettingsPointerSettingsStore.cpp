@@ -73,6 +73,11 @@ std::string GSettingsPointerSettingsStore::unavailableHint() const
     return settings_ ? kNoWheelSetting : kNoDesktopSettings;
 }
 
+PointerSettingsGap GSettingsPointerSettingsStore::unavailableReason() const
+{
+    return settings_ ? PointerSettingsGap::NoWheelSetting : PointerSettingsGap::NoSharedSettings;
+}
+
 std::optional<MousePointerValues> GSettingsPointerSettingsStore::readMouse()
 {
     if (!settings_)

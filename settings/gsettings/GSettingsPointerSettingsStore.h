@@ -25,6 +25,7 @@ public:
 
     PointerSettingSet available() const override;
     std::string unavailableHint() const override;
+    PointerSettingsGap unavailableReason() const override;
     bool writesOnlyChanged() const override { return true; }
     std::optional<MousePointerValues> readMouse() override;
     std::optional<int> readWheel() override { return std::nullopt; }

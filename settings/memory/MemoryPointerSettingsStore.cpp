@@ -7,6 +7,7 @@ MemoryPointerSettingsStore MemoryPointerSettingsStore::SeededFrom(PointerSetting
     MemoryPointerSettingsStore copy;
     copy.Available = system.available();
     copy.Hint = system.unavailableHint();
+    copy.Reason = system.unavailableReason();
     copy.WritesOnlyChanged = system.writesOnlyChanged();
     copy.Mouse = system.readMouse();
     copy.MouseOpens = copy.Mouse.has_value();

@@ -16,6 +16,7 @@ public:
 
     PointerSettingSet available() const override { return Available; }
     std::string unavailableHint() const override { return Hint; }
+    PointerSettingsGap unavailableReason() const override { return Reason; }
     bool writesOnlyChanged() const override { return WritesOnlyChanged; }
     std::optional<MousePointerValues> readMouse() override;
     std::optional<int> readWheel() override;
@@ -30,6 +31,7 @@ public:
     bool WheelOpens = true;
     PointerSettingSet Available{true, true, true, true};
     std::string Hint;
+    PointerSettingsGap Reason = PointerSettingsGap::None;
     bool WritesOnlyChanged = false;
 
     // What was asked of it: every write as given, and every apply.

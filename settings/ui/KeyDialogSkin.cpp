@@ -50,10 +50,17 @@ void SetColour(QWidget* w, const QColor& colour)
 } // namespace
 
 KeyDialogSkin::KeyDialogSkin(QDialog* dialog, const FormState& state, const KeyDialogKeys& keys, QWidget* mainWindow)
-    : QObject(dialog), dialog_(dialog), state_(state), keys_(keys)
+    : KeyDialogSkin(dialog, DialogLook{state.LanguageIndex, state.FontName}, keys,
+                    {state.Text(keys.titleText), state.Text(keys.confirmText), state.Text(keys.clearText)}, mainWindow)
 {
-    resource_ = QStringLiteral("ORG%1").arg(state.LanguageIndex);
-    section_ = QStringLiteral("org%1").arg(state.LanguageIndex);
+}
+
+KeyDialogSkin::KeyDialogSkin(QDialog* dialog, const DialogLook& look, const KeyDialogKeys& keys,
+                             const DialogTexts& texts, QWidget* mainWindow)
+    : QObject(dialog), dialog_(dialog), look_(look), keys_(keys)
+{
+    resource_ = QStringLiteral("ORG%1").arg(look.languageIndex);
+    section_ = QStringLiteral("org%1").arg(look.languageIndex);
     layoutText_ = ResourceBytes(resource_);
 
     dialog->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
@@ -78,9 +85,9 @@ KeyDialogSkin::KeyDialogSkin(QDialog* dialog, const FormState& state, const KeyD
     const QColor colour = ColourOf(text, section_.toStdString(), keys.colour, QColor(235, 240, 245));
     const QColor editColour = ColourOf(text, section_.toStdString(), keys.editColour, QColor(0, 160, 227));
 
-    auto* title = new QLabel(state.Text(keys.titleText), dialog);
+    auto* title = new QLabel(texts.title, dialog);
     title->setObjectName(QStringLiteral("lbl_Title"));
-    SetFont(title, state.FontName, size + 5);
+    SetFont(title, look.fontName, size + 5);
     SetColour(title, colour);
     title->adjustSize();
     title->move(LayoutInt(QString::fromLatin1(keys.title) + "_X"), LayoutInt(QString::fromLatin1(keys.title) + "_Y"));
@@ -89,7 +96,7 @@ KeyDialogSkin::KeyDialogSkin(QDialog* dialog, const FormState& state, const KeyD
     edit_->setObjectName(keys.edit);
     edit_->setReadOnly(true);
     edit_->setAlignment(Qt::AlignCenter);
-    SetFont(edit_, state.FontName, size + 3);
+    SetFont(edit_, look.fontName, size + 3);
     edit_->setStyleSheet(QStringLiteral("QLineEdit { color: %1; background: #0f131a; border: 1px solid #2a3342;"
                                         " border-radius: 4px; padding: 4px; }"
                                         "QLineEdit:focus { border-color: %1; }")
@@ -100,12 +107,12 @@ KeyDialogSkin::KeyDialogSkin(QDialog* dialog, const FormState& state, const KeyD
 
     const int buttonSize = size + 1;
     auto styleCaption = [&](TSkinLabel* caption) {
-        SetFont(caption, state.FontName, buttonSize);
+        SetFont(caption, look.fontName, buttonSize);
         SetColour(caption, colour);
     };
-    styleCaption(Button(QStringLiteral("Confirm"), "BtnS_01", "BtnS_02", "BtnS_03", state.Text(keys.confirmText),
+    styleCaption(Button(QStringLiteral("Confirm"), "BtnS_01", "BtnS_02", "BtnS_03", texts.confirm,
                         keys.confirm, [this] { if (onConfirm) onConfirm(); }));
-    styleCaption(Button(QStringLiteral("Cancel"), "BtnS_01", "BtnS_02", "BtnS_03", state.Text(keys.clearText),
+    styleCaption(Button(QStringLiteral("Cancel"), "BtnS_01", "BtnS_02", "BtnS_03", texts.clear,
                         keys.clear, [this] { if (onClear) onClear(); }));
     Button(QStringLiteral("Close"), "ExitS_01", "ExitS_02", "ExitS_02", QString(), keys.close,
            [this] { if (onClose) onClose(); });
@@ -126,7 +133,7 @@ int KeyDialogSkin::LayoutInt(const QString& key) const
 
 void KeyDialogSkin::StyleBodyText(QWidget* w) const
 {
-    SetFont(w, state_.FontName, LayoutInt(keys_.size));
+    SetFont(w, look_.fontName, LayoutInt(keys_.size));
     const ConfigText text = ConfigText::Parse(layoutText_.toStdString());
     SetColour(w, ColourOf(text, section_.toStdString(), keys_.colour, QColor(235, 240, 245)));
 }

@@ -1,14 +1,17 @@
 #pragma once
-// The skinned frame the two key dialogs share (TForm2 "Assembly Key", TForm5 "Input One
-// Key"): the message picture as the window with its see-through corners, the title, the
-// read-only centred edit the key is taken in, and the Confirm/OK, Clear and close buttons with
-// their pointer feedback. Positions, font sizes and colours come from the current language's
-// layout section under the key names the dialog passes.
+// The skinned frame every small dialog shares: the two key dialogs (TForm2 "Assembly Key",
+// TForm5 "Input One Key") and the macro page's name, delay and value dialogs. The message
+// picture is the window with its see-through corners; on it the title, the centred edit (read
+// only for the key dialogs), and the Confirm/OK, Clear and close buttons with their pointer
+// feedback. Positions, font sizes and colours come from the current language's layout section
+// under the key names the dialog passes.
 
 #include <QObject>
 #include <QString>
 
 #include <functional>
+
+#include "ui/WindowServices.h"
 
 class QDialog;
 class QLabel;
@@ -37,11 +40,22 @@ struct KeyDialogKeys {
     int belowCentre;          // pixels below the main window's vertical centre
 };
 
+// The captions of the title and of the two text buttons.
+struct DialogTexts {
+    QString title;
+    QString confirm;
+    QString clear;
+};
+
 class KeyDialogSkin : public QObject {
     Q_OBJECT
 public:
-    // Builds the frame on `dialog` and places it over `mainWindow`.
+    // Builds the frame on `dialog` and places it over `mainWindow`, with the texts of the key
+    // names' Str IDs in the current language.
     KeyDialogSkin(QDialog* dialog, const FormState& state, const KeyDialogKeys& keys, QWidget* mainWindow);
+    // The same with the look and the texts given.
+    KeyDialogSkin(QDialog* dialog, const DialogLook& look, const KeyDialogKeys& keys, const DialogTexts& texts,
+                  QWidget* mainWindow);
 
     QLineEdit* Edit() const { return edit_; }
     // Reads a value of the language's layout section (0 when absent).
@@ -60,7 +74,7 @@ private:
                        std::function<void()> click);
 
     QDialog* dialog_;
-    const FormState& state_;
+    const DialogLook look_;
     const KeyDialogKeys keys_;
     QLineEdit* edit_ = nullptr;
     QString section_;

@@ -36,9 +36,10 @@ constexpr const char* kModeChordElements[] = {"gbLCPI", "lbl_LLED_Status", "Img_
 constexpr const char* kMcuOnlyElements[] = {
     // engineer page: brightness, current mode and speed, per-level colours
     "gbMCULEDControlMode", "gbMCULEDCurrent", "gbMCULEDCPIColor",
-    // Light page: the brightness pictures and the breathing speed. The brightness heading and
-    // the ALL and HALF texts stay: layouts may put the key-mode memory pictures under them.
-    "Img_MCULED3Control", "lbl_MCULED3Control", "Img_MCULED6Control", "lbl_MCULED6Control",
+    // Light page: brightness with its heading and its ALL and HALF texts, and the breathing
+    // speed. (The key-mode memory pictures have places of their own, off the shipped skins.)
+    "lbl_Led_Light", "Img_MCULED3Control", "lbl_MCULED3Control", "lbl_SaveKeyMode",
+    "Img_MCULED6Control", "lbl_MCULED6Control", "lbl_NoSaveKeyMode",
     "lbl_LED_Effect_Setting", "lbl_LED_Effect_Slow", "slider_Breath_Speed", "lbl_LED_Effect_Fast"};
 // What driver mode does not carry to the driver or the mouse: the chords, the brightness (with
 // its texts) and the key-mode memory, and the LED count. Driver mode keeps the current DPI
@@ -101,6 +102,7 @@ void LightDisplay::ShowLedTypeControls(LedType type)
     for (int k = 1; k <= kCountSegments; ++k)
         for (const char* part : {"Img_MCULEDNum_", "lbl_MCULEDNum_"})
             shown::SetVisible(controls_, Numbered(part, k), mcu && state_.EepromMode);
+    shown::SetVisible(controls_, "lbl_LED_Count", mcu && state_.EepromMode);
     if (!state_.EepromMode)
         for (const char* name : kEepromOnlyElements)
             shown::SetVisible(controls_, name, false);
@@ -151,12 +153,13 @@ void LightDisplay::ShowSwitches(const DataBuf& buf)
                              "Img_MCULED3Control", "Img_MCULED6Control");
 }
 
-void LightDisplay::ShowBar(const QString& prefix, int segments, int position)
+void LightDisplay::ShowBar(const QString& prefix, int segments, int position, bool fillsDownward)
 {
-    // Dial style lights only the chosen segment; progress style lights all up to it.
+    // Dial style lights only the chosen segment; progress style lights all up to it, from the
+    // bar's first segment or, for a bar that fills downward, from its last.
     const bool dial = state_.Org.dpiLedStatus;
     for (int k = 1; k <= segments; ++k) {
-        const bool lit = dial ? k == position : k <= position;
+        const bool lit = dial ? k == position : fillsDownward ? k >= position : k <= position;
         window_.SetPicture(Numbered(prefix, k), lit ? kLit : kDark);
     }
 }
@@ -165,8 +168,9 @@ void LightDisplay::ShowSpeedStep(int step)
 {
     step = std::clamp(step, 0, kMaxSpeedStep);
     shownSpeedStep_ = step;
-    ShowBar("Img_MCULEDStep_", kSpeedSegments, step + 1);
-    // The slider runs from slow (step 7) at its left end to fast (step 0) at its right.
+    // The slider runs from slow (step 7) at its left end to fast (step 0) at its right, and the
+    // bar under it the same way: its segment 8 (step 7) sits at the left, so it fills from there.
+    ShowBar("Img_MCULEDStep_", kSpeedSegments, step + 1, true);
     shown::SetSlider(controls_, "slider_Breath_Speed", (kMaxSpeedStep - step) * kSliderStep);
 }
 

@@ -67,7 +67,7 @@ public:
 private:
     void ShowModePictures(const QString& family, int index);
     // A bar of segments lit at `position` (1-based) in the org configuration's style.
-    void ShowBar(const QString& prefix, int segments, int position);
+    void ShowBar(const QString& prefix, int segments, int position, bool fillsDownward = false);
     bool McuShown() const;
 
     FormState& state_;

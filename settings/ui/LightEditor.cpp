@@ -100,6 +100,14 @@ void LightEditor::Wire()
     onClick("lbl_SaveKeyMode", [this] { SwitchClick("MCULED3Control"); });
     onClick("lbl_NoSaveKeyMode", [this] { SwitchClick("MCULED6Control"); });
 
+    // The engineer page's LED type, offered once the page is unlocked: a click changes the
+    // type, and the Light page shows that type's settings as it does for an image of it.
+    for (LedType type : {LedType::Mcu, LedType::RedBlue, LedType::SevenColourSync, LedType::SevenColourBreathing}) {
+        const QString name = LightDisplay::LedTypeName(type);
+        if (auto* rb = controls_.get<QAbstractButton>(QStringLiteral("rb_") + name))
+            connect(rb, &QAbstractButton::clicked, this, [this, name] { settings_.ShowLedType(name); });
+    }
+
     for (int m = 1; m <= LightDisplay::kModes; ++m) {
         for (const char* part : {"Img_MCULEDMode", "lbl_MCULEDMode"})
             onClick(Numbered(part, m), [this, m] { lbl_MCULEDModeClick(m); });

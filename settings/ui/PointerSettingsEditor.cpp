@@ -23,6 +23,9 @@ constexpr int kHintWidth = 400;
 const QString kOnPicture = QStringLiteral("CbS_E");
 const QString kOffPicture = QStringLiteral("CbS_D");
 constexpr qreal kUnavailableOpacity = 0.35;
+// The language texts of the reasons a store gives.
+constexpr int kNoWheelSettingText = 881;
+constexpr int kNoSharedSettingsText = 882;
 
 // The controls of each setting, value labels included, for showing it unavailable.
 QStringList Scale(const QString& slider, const QString& labels, const QString& caption)
@@ -205,15 +208,15 @@ void PointerSettingsEditor::ShowOneScreen()
 void PointerSettingsEditor::ShowAvailability()
 {
     const PointerSettingSet offered = store_.available();
-    const QString hint = QString::fromStdString(store_.unavailableHint());
+    unavailable_.clear();
     const auto show = [&](const QStringList& names, bool available) {
         for (const QString& name : names) {
             QWidget* w = controls_.get(name);
             if (!w)
                 continue;
             if (!available) {
+                unavailable_ << w;
                 w->setEnabled(false);
-                w->setToolTip(hint);
                 auto* dim = new QGraphicsOpacityEffect(w);
                 dim->setOpacity(kUnavailableOpacity);
                 w->setGraphicsEffect(dim);
@@ -228,11 +231,24 @@ void PointerSettingsEditor::ShowAvailability()
     show(Scale(kWheelSlider, QStringLiteral("lbl_ScrSpd"), QStringLiteral("lbl_Roller_Speed"))
              << QStringLiteral("Img_IsScreen") << QStringLiteral("lbl_IsScreen") << QStringLiteral("lbl_Roll_All_Screen"),
          offered.wheel);
+    if (QWidget* anchor = controls_.get(kHintAnchor))
+        anchor->installEventFilter(this);
+    ShowHintText();
+}
+
+void PointerSettingsEditor::ShowHintText()
+{
+    QString hint;
+    const PointerSettingsGap reason = store_.unavailableReason();
+    if (LanguageText && reason != PointerSettingsGap::None)
+        hint = LanguageText(reason == PointerSettingsGap::NoWheelSetting ? kNoWheelSettingText : kNoSharedSettingsText);
+    if (hint.isEmpty())
+        hint = QString::fromStdString(store_.unavailableHint());
+    for (QWidget* w : unavailable_)
+        w->setToolTip(hint);
     if (auto* label = controls_.get<TSkinLabel>(kHint)) {
         label->setText(hint);
-        label->setVisible(!offered.all() && !hint.isEmpty());
-        if (QWidget* anchor = controls_.get(kHintAnchor))
-            anchor->installEventFilter(this);
+        label->setVisible(!store_.available().all() && !hint.isEmpty());
         PlaceHint();
     }
 }

@@ -6,8 +6,11 @@
 // Controls a store cannot change (wheel lines on a Linux desktop; everything on a desktop
 // without a known settings schema) are disabled, and lbl_PointerHint says why.
 
+#include <QList>
 #include <QObject>
 #include <QString>
+
+#include <functional>
 
 #include "device/ui/DeviceCommands.h"
 #include "settings/PointerSettings.h"
@@ -50,6 +53,11 @@ public:
 
     const PointerSettings& State() const { return state_; }
 
+    // The text of a language entry by Str ID in the current language; set by the form.
+    std::function<QString(int)> LanguageText;
+    // Words why settings are missing in the current language (after each language change).
+    void ShowHintText();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -63,6 +71,7 @@ private:
     Controls& controls_;
     PointerSettingsStore& store_;
     PointerSettings state_;
+    QList<QWidget*> unavailable_;   // the controls of the settings the store lacks
 };
 
 } // namespace tarq

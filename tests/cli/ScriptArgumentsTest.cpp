@@ -48,7 +48,18 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentCase{"EmptyFile", {"--apply="}, Command::Apply, "", 0, false, true},
         ArgumentCase{"TwoCommands", {"--list", "--read", "a.bin"}, Command::List, "", 0, false, true},
         ArgumentCase{"WindowOptionWithACommand", {"--list", "--render-pages", "out"}, Command::List, "", 0, false, true},
-        ArgumentCase{"ValueOnAFlag", {"--list=1"}, Command::List, "", 0, false, true}),
+        ArgumentCase{"ValueOnAFlag", {"--list=1"}, Command::List, "", 0, false, true},
+        // Without a command only the window's options and the toolkit's own arguments pass.
+        ArgumentCase{"WindowFolderOption", {"--render-pages", "out", "--engineer"}, Command::Window, "", 0, false, false},
+        ArgumentCase{"ToolkitArguments", {"-platform", "offscreen", "--style=fusion", "-reverse", "--demo-driver"},
+                     Command::Window, "", 0, false, false},
+        ArgumentCase{"UnknownWindowOption", {"--bogus"}, Command::Window, "", 0, false, true},
+        ArgumentCase{"UnknownBesideWindowOptions", {"--demo", "--quit-after-shown"}, Command::Window, "", 0, false, true},
+        ArgumentCase{"SingleDashWindowOption", {"-demo"}, Command::Window, "", 0, false, true},
+        ArgumentCase{"StrayArgument", {"--demo", "profile.bin"}, Command::Window, "", 0, false, true},
+        ArgumentCase{"WindowFolderMissing", {"--render-pages"}, Command::Window, "", 0, false, true},
+        ArgumentCase{"WindowFolderEmpty", {"--render-pages="}, Command::Window, "", 0, false, true},
+        ArgumentCase{"ValueOnAWindowFlag", {"--engineer=1"}, Command::Window, "", 0, false, true}),
     [](const ::testing::TestParamInfo<ArgumentCase>& info) { return info.param.name; });
 
 TEST(ScriptHelp, ListsEveryCommandAndEveryExitCode)

@@ -133,13 +133,18 @@ TEST(FirePatchTest, XAndY)
     EXPECT_EQ(r[6], 0xF4);
     EXPECT_EQ(EditFireY(r, positions, "200").text, "127");
     EXPECT_EQ(r[8], 0x7F);
-    EXPECT_EQ(EditFireY(r, positions, "-3").text, "0");
+    EXPECT_EQ(EditFireY(r, positions, "-3").text, "-3");
+    EXPECT_EQ(r[8], 0xFD);
+    EXPECT_EQ(EditFireY(r, positions, "-200").text, "-128");
+    EXPECT_EQ(r[8], 0x80);
+    EXPECT_EQ(EditFireY(r, positions, "").text, "0");
     EXPECT_EQ(r[8], 0x00);
     EXPECT_TRUE(ChecksumOk(r));
 
     // A lone minus waits for digits; text that is no number is rejected; neither changes a byte.
     const FireMacroRecord before = r;
     EXPECT_EQ(EditFireX(r, positions, "-").status, FireEditStatus::Pending);
+    EXPECT_EQ(EditFireY(r, positions, "-").status, FireEditStatus::Pending);
     const FireEditResult bad = EditFireX(r, positions, "5-");
     EXPECT_EQ(bad.status, FireEditStatus::Invalid);
     EXPECT_EQ(bad.text, "5-");

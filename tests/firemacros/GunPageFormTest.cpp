@@ -83,6 +83,7 @@ private slots:
     void eachPresetIsPatchedConfirmedAndApplied();
     void yOffsetIsKeptInsideASignedByteAndResetByY();
     void textThatIsNoWholeNumberIsRejected();
+    void yTakesOnlyASignedByte();
     void cancelKeepsTheChangesUntilAConfirm();
     void theLastLeftClickIsKept();
     void confirmWithoutAStoringMouseWritesNothing();
@@ -274,6 +275,41 @@ void GunPageFormTest::textThatIsNoWholeNumberIsRejected()
     QCOMPARE(g.messages.size(), 1);
     QCOMPARE(g.form.State().FireMacroWork, patched);
     Q_UNUSED(work);
+}
+
+void GunPageFormTest::yTakesOnlyASignedByte()
+{
+    GunForm g;
+    FormState& s = g.form.State();
+    g.OpenGunPage(4);
+    const int m = GunColumnRecord(1, 1);
+    const auto y = LoadFireParameters(FireMacroRecordOf(std::span<const uint8_t>(s.FireMacroWork), m), 1).positions.y;
+    QVERIFY(y.has_value());
+    const size_t at = FireMacroOffset(m) + *y;
+    QLineEdit* edit = g.Edit("Edt_FireY1");
+
+    // Letters and a second minus never enter the field, so there is nothing to complain about.
+    TypeOver(edit, "a1b-");
+    QCOMPARE(edit->text(), QStringLiteral("1"));
+    QCOMPARE(s.FireMacroWork[at], uint8_t{1});
+    // A lone minus stays as typed and waits for its digits; the move then goes up.
+    TypeOver(edit, "-");
+    QCOMPARE(edit->text(), QStringLiteral("-"));
+    QCOMPARE(s.FireMacroWork[at], uint8_t{1});
+    QTest::keyClicks(edit, "-40");
+    QCOMPARE(edit->text(), QStringLiteral("-40"));
+    QCOMPARE(s.FireMacroWork[at], uint8_t(int8_t(-40)));
+    TypeOver(edit, "-999");
+    QCOMPARE(edit->text(), QStringLiteral("-128"));
+    QCOMPARE(s.FireMacroWork[at], uint8_t{0x80});
+    QVERIFY2(g.messages.isEmpty(), qPrintable(g.messages.join('\n')));
+
+    // Confirm takes the upward move to the mouse, and the page shows it again.
+    Click(g.form.control("Btn_FireConfirm"));
+    QCOMPARE(g.device.mouse->memory()[0x500 + at], uint8_t{0x80});
+    QVERIFY(RecordChecksumOk(std::span<const uint8_t>(g.device.mouse->memory()).subspan(0x500, 256), m));
+    g.OpenGunPage(4);
+    QCOMPARE(edit->text(), QStringLiteral("-128"));
 }
 
 void GunPageFormTest::cancelKeepsTheChangesUntilAConfirm()

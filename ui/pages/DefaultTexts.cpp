@@ -65,6 +65,7 @@ QString DefaultText(int strId)
         {846, "Y-Axis Offset"}, {847, "Fire Delay Time"}, {848, "Color"},
         {849, "DPI1"}, {850, "DPI2"}, {851, "DPI3"}, {852, "DPI4"}, {853, "DPI5"},
         {854, "DPI6"}, {855, "DPI7"}, {856, "Breathing Speed"}, {857, "Slow"}, {858, "Fast"},
+        {880, "Number of LEDs"},
         {903, "Loading..."}, {980, "TARQ362A Gaming Mouse utility"},
     };
     return texts.value(strId);

@@ -109,7 +109,7 @@ void BuildParameterColumns(QWidget* page)
         Caption(page, "lbl_FireRKFS" + n, {}, mark->geometry())->raise();
         HiddenCheck(page, "cb_FireRKFS" + n);
         IntEdit(page, "Edt_FireCnt" + n, QRect(x, kRowY[1], kColumnWidth, 24), 3, "0");
-        Edit(page, "Edt_FireY" + n, QRect(x, kRowY[2], kColumnWidth, 24), "0")->setMaxLength(4);
+        SignedEdit(page, "Edt_FireY" + n, QRect(x, kRowY[2], kColumnWidth, 24));
         Edit(page, "Edt_FireY" + n + "Offset", QRect(x, kRowY[3], kColumnWidth, 24), "0")->setReadOnly(true);
         IntEdit(page, "Edt_FireTime" + n, QRect(x, kRowY[4], kColumnWidth, 24), 4, "0");
         // The horizontal moves are kept but have no place on the built-in skin.

@@ -70,19 +70,21 @@ void BuildLightPage(QWidget* page)
         page->findChild<QWidget*>(Numbered("lbl_RBLEDMode", m))->hide();
     }
 
-    // Breathing speed: slider with Slow/Fast and the speed bar under it.
+    // Breathing speed: slider with Slow/Fast and the speed bar under it. Both run from slow at
+    // the left to fast at the right: the bar's segment k (step k - 1) sits at place 9 - k.
     Caption(page, "lbl_LED_Effect_Setting", DefaultText(856), QRect(kRight, 300, 300, 24));
     Caption(page, "lbl_LED_Effect_Slow", DefaultText(857), QRect(kRight + 20, 334, 50, 20));
     Slider(page, "slider_Breath_Speed", QRect(kRight + 72, 334, 225, 20), 0, 700);
     Caption(page, "lbl_LED_Effect_Fast", DefaultText(858), QRect(kRight + 306, 334, 50, 20));
     for (int k = 1; k <= kSpeedSteps; ++k) {
-        const QPoint pos(kRight + 72 + (k - 1) * kBarSpacing, 372);
+        const QPoint pos(kRight + 72 + (kSpeedSteps - k) * kBarSpacing, 372);
         Picture(page, Numbered("Img_MCULEDStep_", k), pos, k == 1 ? "Bar1_E" : "Bar1_D");
-        Caption(page, Numbered("lbl_MCULEDStep_", k), QString::number(k),
+        Caption(page, Numbered("lbl_MCULEDStep_", k), QString::number(kSpeedSteps + 1 - k),
                 QRect(pos.x(), pos.y() + 14, 18, 16), Qt::AlignCenter);
     }
 
-    // LED count: marks for 4..13 LEDs, numbered 1..10 under them.
+    // LED count: a caption, marks for 4..13 LEDs, numbered 1..10 under them.
+    Caption(page, "lbl_LED_Count", DefaultText(880), QRect(kRight, 406, 300, 24));
     for (int k = 1; k <= kCountMarks; ++k) {
         const QPoint pos(kRight + 20 + (k - 1) * kBarSpacing, 432);
         Picture(page, Numbered("Img_MCULEDNum_", k), pos, k == 1 ? "Bar1_E" : "Bar1_D");

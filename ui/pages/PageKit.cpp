@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QSlider>
 
 #include "ui/HexEdit.h"
@@ -153,6 +154,14 @@ TKVRNEdit* Edit(QWidget* parent, const QString& name, QRect rect, const QString&
     return edit;
 }
 
+TKVRNEdit* SignedEdit(QWidget* parent, const QString& name, QRect rect)
+{
+    TKVRNEdit* edit = Edit(parent, name, rect, QStringLiteral("0"));
+    edit->setMaxLength(4);
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*")), edit));
+    return edit;
+}
+
 TIntEdit* IntEdit(QWidget* parent, const QString& name, QRect rect, int maxLength,
                   const QString& text)
 {
@@ -183,9 +192,12 @@ void SkinChoice(QWidget* parent, const ChoiceNames& names, const QString& text, 
                 bool selected, QButtonGroup* group)
 {
     constexpr int kCaptionIndent = 24, kCaptionRaise = 3, kCaptionHeight = 24;
-    Picture(parent, names.marker, pos, selected ? "RdS_E" : "RdS_D");
-    Caption(parent, names.label, text, QRect(pos.x() + kCaptionIndent, pos.y() - kCaptionRaise, captionWidth, kCaptionHeight));
+    TSkinLabel* marker = Picture(parent, names.marker, pos, selected ? "RdS_E" : "RdS_D");
+    TSkinLabel* label = Caption(parent, names.label, text,
+                                QRect(pos.x() + kCaptionIndent, pos.y() - kCaptionRaise, captionWidth, kCaptionHeight));
     HiddenRadio(parent, names.radio, group)->setChecked(selected);
+    // Marker and caption are one control: a click on the marker is the caption's click.
+    QObject::connect(marker, &TSkinLabel::clicked, label, &TSkinLabel::clicked);
 }
 
 } // namespace tarq::pages

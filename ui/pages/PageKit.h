@@ -73,6 +73,9 @@ QPlainTextEdit* HiddenMemo(QWidget* parent, const QString& name);
 
 // Edits: a plain aligned edit, and a digits-only edit limited to `maxLength` characters.
 TKVRNEdit* Edit(QWidget* parent, const QString& name, QRect rect, const QString& text = {});
+// An edit for a signed byte: it takes digits and one leading "-" (typed or pasted), four
+// characters at most, and starts at "0"; its change handler keeps the value in range.
+TKVRNEdit* SignedEdit(QWidget* parent, const QString& name, QRect rect);
 TIntEdit* IntEdit(QWidget* parent, const QString& name, QRect rect, int maxLength,
                   const QString& text = {});
 

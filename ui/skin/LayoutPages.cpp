@@ -66,12 +66,13 @@ void PointerScale(Context& c, const QString& key, const QString& slider, const Q
                 *pos + QPoint((k - 1) * *step + kScaleLabelRight, kScaleLabelDown));
 }
 
-// A row of marks spaced by their own width plus `gap`.
+// A row of marks spaced by their own width plus `gap`; `reversed` places the last mark first.
 void MarkRow(Context& c, const QString& prefix, int count, QPoint pos, int gap,
-             const QString& numberPrefix = {}, int numberOrder = 0)
+             const QString& numberPrefix = {}, int numberOrder = 0, bool reversed = false)
 {
     int x = pos.x();
-    for (int k = 1; k <= count; ++k) {
+    for (int place = 1; place <= count; ++place) {
+        const int k = reversed ? count + 1 - place : place;
         QWidget* mark = c.Find(prefix + QString::number(k));
         c.Place(mark, QPoint(x, pos.y()));
         if (!numberPrefix.isEmpty()) {
@@ -213,7 +214,7 @@ void LightPage(Context& c)
     }
     const auto stepGap = c.Int(QStringLiteral("MCULEDStep_D"));
     if (const auto pos = c.Pos(QStringLiteral("MCULEDStep")); pos && stepGap)
-        MarkRow(c, QStringLiteral("Img_MCULEDStep_"), kLedStepMarks, *pos, *stepGap);
+        MarkRow(c, QStringLiteral("Img_MCULEDStep_"), kLedStepMarks, *pos, *stepGap, {}, 0, true);
     const auto numGap = c.Int(QStringLiteral("MCULEDNum_D"));
     if (const auto pos = c.Pos(QStringLiteral("MCULEDNum")); pos && numGap)
         MarkRow(c, QStringLiteral("Img_MCULEDNum_"), kLedCountMarks, *pos, *numGap,
@@ -236,6 +237,7 @@ void LightPage(Context& c)
         {"LED_Effect_Setting_Lable", "lbl_LED_Effect_Setting"},
         {"LED_Effect_Slow_Lable", "lbl_LED_Effect_Slow"},
         {"LED_Effect_Fast_Lable", "lbl_LED_Effect_Fast"},
+        {"LED_Count_Lable", "lbl_LED_Count"},
     };
     for (const auto& [family, label] : kCaptions)
         c.CaptionFamily(QString::fromLatin1(family), QString::fromLatin1(label));
@@ -261,14 +263,19 @@ void LightPage(Context& c)
                 c.SetWidth(label, *width);
         }
     }
-    for (int n = 1; n <= kLedStepMarks; ++n) {
-        const QString family = N("LED_Step_%1_Lable", n);
+    // The speed bar reads like the breathing slider over it, slow at the left and fast at the
+    // right: its places from the left hold segments 8 to 1 (steps 7 to 0), numbered 1 to 8.
+    for (int place = 1; place <= kLedStepMarks; ++place) {
+        const QString family = N("LED_Step_%1_Lable", place);
+        const QString label = N("lbl_MCULEDStep_%1", kLedStepMarks + 1 - place);
         const auto pos = c.Pos(family);
         const auto width = c.Int(family + QStringLiteral("_Width"));
         if (pos)
-            c.Place(N("lbl_MCULEDStep_%1", n), *pos);
+            c.Place(label, *pos);
         if (width)
-            c.SetWidth(N("lbl_MCULEDStep_%1", n), *width);
+            c.SetWidth(label, *width);
+        if (auto* number = c.Find<QLabel>(label))
+            number->setText(QString::number(place));
     }
 }
 

@@ -5,9 +5,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 
 #include <algorithm>
 
+#include "ui/ListItemHeight.h"
 #include "ui/skin/LayoutContext.h"
 #include "ui/skin/Resources.h"
 #include "ui/skin/SkinWindow.h"
@@ -417,6 +419,21 @@ void Menus(Context& c)
             else
                 entry->resize(p.width, entry->height());
         }
+    }
+    // The two lists that open beside the menus (the base macros and the gun keys) wear the
+    // menus' colours, border and font, with rows as tall as the menu entries.
+    constexpr int kMenuEntryHeight = 24;
+    for (const char* name : {"LB_Name", "LB_Script"}) {
+        auto* list = c.Find<QListWidget>(QString::fromLatin1(name));
+        if (!list)
+            continue;
+        list->setStyleSheet(QStringLiteral("#%1 { background-color: %2; color: %3; border: 1px solid %4; outline: 0; }"
+                                           "#%1::item:hover, #%1::item:selected { background-color: %5; color: %6; }")
+                                .arg(list->objectName(), s.menuBack.name(), s.menuFont.name(), s.menuBorder.name(),
+                                     s.menuHoverBack.name(), s.menuHoverFont.name()));
+        if (size)
+            Context::SetFontSize(list, *size);
+        SetItemHeight(list, kMenuEntryHeight);
     }
 }
 
