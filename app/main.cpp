@@ -52,7 +52,7 @@ int main(int argc, char** argv)
     // A command for scripts runs without a window.
     const tarq::cli::ScriptRequest script = tarq::cli::ParseScriptArguments({argv + 1, argv + argc});
     if (script.command != tarq::cli::Command::Window)
-        return tarq::RunCommandLine(script, argc, argv, [](int deadlineMs) { return tarq::ProbeRunningInstance(deadlineMs); });
+        return tarq::RunCommandLine(script, argc, argv);
 
     QElapsedTimer sinceStart;
     sinceStart.start();

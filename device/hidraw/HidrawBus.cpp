@@ -4,6 +4,7 @@
 #include "device/MouseIdentity.h"
 
 #include <linux/hidraw.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -117,6 +118,16 @@ public:
 
     std::string lastError() const override { return error_; }
     bool gone() const override { return gone_; }
+
+    bool lockExclusive() override
+    {
+        // A flock on the opened node: every program that follows the same rule sees it,
+        // whichever path or link it opened the node by; closing the node drops it.
+        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0)
+            return true;
+        error_ = path_ + ": " + (errno == EWOULDBLOCK ? std::string("in use by another program") : std::strerror(errno));
+        return false;
+    }
 
 private:
     std::vector<uint8_t> descriptor(const fs::path& deviceDir)

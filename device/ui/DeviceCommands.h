@@ -17,6 +17,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace tarq {
 
@@ -41,6 +42,10 @@ public:
     static constexpr int kTextReading = 904, kTextWriting = 905, kTextVerifying = 906;
     static constexpr int kTextWritten = 907, kTextRead = 908, kTextNoAnswer = 909, kTextNotReady = 910;
     static constexpr int kTextNoRights = 900, kTextNoRightsFix = 901, kTextCannotKeep = 902;
+    // A profile that fails its check (the failing parts are texts 704 to 708), a write cut by
+    // an unplug, and the offer to write again once the mouse is back.
+    static constexpr int kTextProfileFails = 703, kTextFirstProfileFault = 704;
+    static constexpr int kTextWriteCut = 720, kTextWriteAgain = 721;
 
     // Steps of other subsystems that run inside a transfer; each is skipped while unset.
     struct Hooks {
@@ -91,6 +96,11 @@ public:
     // The brief success note in the footer band, between the footer text and the page's buttons.
     void ShowSuccess(int textId);
 
+    // A write to the mouse (of DeviceImage) was cut by an unplug: the device-lost message says
+    // so, and once the mouse is back and read the user is offered to write the image again.
+    // Loses the mouse at once when the protocol found it gone.
+    void WriteCutByUnplug();
+
 private:
     bool RefuseWithoutDevice();
     // Apply after the pressed picture: Apply and Confirm each show their own.
@@ -105,6 +115,8 @@ private:
     void ShowPressed(const QString& button);
     void SaveCpiAndLedRecordFile();
     void LoadCpiAndLedRecord();
+    // After a write cut by an unplug and the mouse's return: asks, then writes the image again.
+    void OfferToWriteAgain();
 
     FormState& state_;
     Controls& controls_;
@@ -116,6 +128,7 @@ private:
     QTimer arrivalSettle_;
     std::unique_ptr<QSocketNotifier> arrivalNotifier_;
     bool readCompleted_ = false;
+    std::optional<DeviceImage> cutWrite_; // the image a write cut by an unplug was sending
 };
 
 } // namespace tarq

@@ -29,6 +29,7 @@ TEST_P(ScriptArgumentsTest, Parses)
     EXPECT_EQ(r.file, c.file);
     EXPECT_EQ(r.resetNumber, c.reset);
     EXPECT_EQ(r.demo, c.demo);
+    EXPECT_EQ(r.force, c.name == std::string("ForceWithApply"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -48,13 +49,15 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentCase{"EmptyFile", {"--apply="}, Command::Apply, "", 0, false, true},
         ArgumentCase{"TwoCommands", {"--list", "--read", "a.bin"}, Command::List, "", 0, false, true},
         ArgumentCase{"WindowOptionWithACommand", {"--list", "--render-pages", "out"}, Command::List, "", 0, false, true},
-        ArgumentCase{"ValueOnAFlag", {"--list=1"}, Command::List, "", 0, false, true}),
+        ArgumentCase{"ValueOnAFlag", {"--list=1"}, Command::List, "", 0, false, true},
+        ArgumentCase{"ForceWithApply", {"--force", "--apply", "p.bin"}, Command::Apply, "p.bin", 0, false, false},
+        ArgumentCase{"ForceWithoutApply", {"--reset", "1", "--force"}, Command::Reset, "", 0, false, true}),
     [](const ::testing::TestParamInfo<ArgumentCase>& info) { return info.param.name; });
 
 TEST(ScriptHelp, ListsEveryCommandAndEveryExitCode)
 {
     const std::string help = HelpText();
-    for (const char* option : {"--list", "--read FILE", "--apply FILE", "--reset N", "--demo", "--help", "--version"})
+    for (const char* option : {"--list", "--read FILE", "--apply FILE", "--force", "--reset N", "--demo", "--help", "--version"})
         EXPECT_NE(help.find(option), std::string::npos) << option;
     for (const ExitCodeText& entry : kExitCodes)
         EXPECT_NE(help.find("  " + std::to_string(ToInt(entry.code)) + "  " + entry.meaning + "\n"), std::string::npos)
