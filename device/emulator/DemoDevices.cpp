@@ -50,11 +50,16 @@ DemoDevices::DemoDevices(DemoFiles files)
         mouse_->lockHook = [this]() -> std::shared_ptr<void> {
             auto lock = std::make_shared<InstanceLock>();
             QString error;
-            if (lock->TryAcquire(QString::fromStdString(DemoLockFile(files_.mouseMemory)), &error)
-                != InstanceLock::State::Acquired) {
-                if (!error.isEmpty())
-                    std::fprintf(stderr, "tarq362a: %s\n", qPrintable(error));
+            switch (lock->TryAcquire(QString::fromStdString(DemoLockFile(files_.mouseMemory)), &error)) {
+            case InstanceLock::State::HeldElsewhere:
                 return nullptr;
+            case InstanceLock::State::Failed:
+                // A folder where no lock file can be made cannot keep the memory either: the
+                // emulated mouse still works, unshared.
+                std::fprintf(stderr, "tarq362a: %s\n", qPrintable(error));
+                break;
+            case InstanceLock::State::Acquired:
+                break;
             }
             loadMouseMemory();
             return lock;
