@@ -52,7 +52,7 @@ void TForm1::ResetDeviceLink()
             files.save = [this](const std::string& path, std::span<const uint8_t> bytes) {
                 QString error;
                 const QString file = QString::fromStdString(path);
-                const bool saved = SaveFileAtomically(file, bytes, &error);
+                const bool saved = SaveOwnFile(file, bytes, &error);
                 if (!saved)
                     ReportSaveFailure(this, ShowDialogMessage, state_.Text(902), file, error);
                 return saved;

@@ -278,7 +278,11 @@ void TForm1::CreateSubsystems()
     macroFiles_ = std::make_unique<MacroImportExport>(
         state_, controls_, *this, *recording_, *macroLibrary_,
         MacroImportExport::Hooks{{}, [this] { nav_->HideAllMenu(); },
-                                 [this] { return device_.get(); }});
+                                 [this] { return device_.get(); },
+                                 [this] {
+                                     if (commands_)
+                                         commands_->WriteCutByUnplug();
+                                 }});
     fireMacroEditor_ = std::make_unique<FireMacroEditor>(state_, controls_, *this, deviceOptions_.inputCapture);
     gunKeys_ = std::make_unique<GunKeyListEditor>(state_, controls_, *this, *gun_);
     gun_->hooks.hideAllMenu = [this] { nav_->HideAllMenu(); };

@@ -53,7 +53,7 @@ int main(int argc, char** argv)
     // too, as a usage error, before anything touches a display.
     const tarq::cli::ScriptRequest script = tarq::cli::ParseScriptArguments({argv + 1, argv + argc});
     if (script.command != tarq::cli::Command::Window || !script.error.empty())
-        return tarq::RunCommandLine(script, argc, argv, [](int deadlineMs) { return tarq::ProbeRunningInstance(deadlineMs); });
+        return tarq::RunCommandLine(script, argc, argv);
 
     QElapsedTimer sinceStart;
     sinceStart.start();

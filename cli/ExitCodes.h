@@ -11,9 +11,9 @@ enum class ExitCode : int {
     Usage = 2,            // the command line was not understood
     NoMouse = 3,          // no mouse with this build's USB identity is plugged in
     PermissionDenied = 4, // the mouse is there but this user may not open it
-    BadFile = 5,          // the file is not a profile, or cannot be read or written
+    BadFile = 5,          // the file is not a profile (or fails its check), or cannot be read or written
     VerifyFailed = 6,     // the mouse kept other bytes than were written
-    WindowRunning = 7,    // the program's window is running and owns the mouse
+    MouseInUse = 7,       // another program (the window, another command) holds the mouse's lock
     MouseRefused = 8,     // the mouse answered but cannot do it (memory not ready, other chip, foreign codes)
 };
 
@@ -29,9 +29,9 @@ inline constexpr std::array<ExitCodeText, 9> kExitCodes{{
     {ExitCode::Usage, "the command line was not understood"},
     {ExitCode::NoMouse, "no mouse found"},
     {ExitCode::PermissionDenied, "permission denied on the mouse's hidraw node"},
-    {ExitCode::BadFile, "bad file: not a profile, or it cannot be read or written"},
+    {ExitCode::BadFile, "bad file: not a profile or it fails its check (see --force), or it cannot be read or written"},
     {ExitCode::VerifyFailed, "verify failure: the mouse kept other bytes than were written"},
-    {ExitCode::WindowRunning, "the window is running and owns the mouse"},
+    {ExitCode::MouseInUse, "another program is using the mouse (the window, or another command)"},
     {ExitCode::MouseRefused, "the mouse cannot do it (memory not ready, another chip, foreign codes)"},
 }};
 

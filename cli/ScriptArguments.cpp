@@ -134,6 +134,10 @@ ScriptRequest ParseScriptArguments(const std::vector<std::string>& args)
             request.demo = true;
             continue;
         }
+        if (name == "--force" && equals == std::string::npos) {
+            request.force = true;
+            continue;
+        }
         const CommandOption* option = findCommand(name);
         if (!option) {
             fail("unknown option for the command line: " + arg);
@@ -169,6 +173,8 @@ ScriptRequest ParseScriptArguments(const std::vector<std::string>& args)
             request.file = value;
         }
     }
+    if (request.force && request.command != Command::Apply)
+        fail("--force goes only with --apply");
     return request;
 }
 
@@ -176,7 +182,7 @@ std::string HelpText()
 {
     std::string text =
         "Usage: tarq362a [--demo] [--demo-driver] [--engineer] [--render-pages DIR] [--quit-after-show]\n"
-        "   or: tarq362a [--demo] --list | --read FILE | --apply FILE | --reset N\n"
+        "   or: tarq362a [--demo] --list | --read FILE | --apply FILE [--force] | --reset N\n"
         "\n"
         "Configuration utility for the TARQ362A gaming mouse (USB " + hex4(kMouseVendorId) + ":" + hex4(kMouseProductId) +
         ").\n"
@@ -194,19 +200,28 @@ std::string HelpText()
         "  --list               list the mice found: node, identity, version, whether it can be\n"
         "                       opened and, when the window is not running, the chip code\n"
         "  --read FILE          read the mouse's configuration into the profile FILE (2048 bytes,\n"
-        "                       as Save Profile writes it)\n"
+        "                       as Save Profile writes it); when the memory fails the profile\n"
+        "                       check it is saved all the same and the failing parts are named\n"
         "  --apply FILE         write the profile FILE to the mouse and verify it by reading back;\n"
         "                       a file shorter than 2048 bytes is not a profile, and only a mouse\n"
-        "                       whose chip stores profiles (code 0x98) is written\n"
+        "                       whose chip stores profiles (code 0x98) is written. The file must\n"
+        "                       pass the profile check: the checksums of parameter section A, the\n"
+        "                       profile and the fire-key sections, the value/complement pairs of\n"
+        "                       parameter section B, and manufacturer codes the mouse accepts\n"
+        "  --force              with --apply: write a profile that fails the check all the same\n"
         "  --reset N            reset the mouse to default configuration N (1, 2 or 3): the file\n"
         "                       TARQ54xData_CfgN.bin of the data folder, or the built-in defaults\n"
+        "                       (also when that file fails the profile check); it works on any\n"
+        "                       mouse that answers, whatever its memory holds\n"
         "  --demo               with any command: work on the emulated mouse's memory file\n"
         "  -h, --help           show this text\n"
         "  --version            show the version\n"
         "\n"
-        "While the window is running it owns the mouse: --read, --apply and --reset refuse, so\n"
-        "that two programs never talk to the mouse at once. The window does the same with its\n"
-        "Read, Save Profile, Load Profile and Apply buttons at the bottom of its pages.\n"
+        "Whoever talks to the mouse holds its lock (the window while it has the mouse open): a\n"
+        "second --read, --apply or --reset waits up to 5 s for it and then ends with exit code 7,\n"
+        "so that two programs never talk to the mouse at once.\n"
+        "In the window, Read, Save Profile, Load Profile and Apply are the buttons at the bottom of\n"
+        "its pages.\n"
         "Progress goes to standard error when it is a terminal; otherwise plain messages.\n"
         "\n"
         "Exit codes:\n";

@@ -22,6 +22,7 @@ struct ScriptRequest {
     std::string file;      // --read and --apply
     int resetNumber = 0;   // --reset, 1 to 3
     bool demo = false;     // the emulated mouse instead of the real one
+    bool force = false;    // --apply: write a profile that fails its check all the same
     std::string error;     // not empty: the arguments were not understood (exit code Usage)
 
     // Whether the command talks to the mouse (and so must not run beside the window).

@@ -2,6 +2,7 @@
 
 #include "config/DefaultImages.h"
 #include "device/MouseIdentity.h"
+#include "device/ProfileCheck.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -31,16 +32,22 @@ Outcome openFailure(HidBus& bus, const std::string& path)
     case HidOpenFailure::Gone:
         return {ExitCode::NoMouse, "the mouse at " + path + " went away"};
     case HidOpenFailure::Busy:
-        return {ExitCode::Failed, "the mouse at " + path + " is held by another program"};
+        return {ExitCode::MouseInUse, "the mouse at " + path + " is held by another program"};
     default:
         return {ExitCode::Failed, "the mouse at " + path + " cannot be opened"};
     }
 }
 
 // The identity check every command starts with; an accepted mouse leaves the exchange open.
-std::optional<Outcome> refuseUnlessAccepted(FeatureProtocol& protocol, const MouseCodes& codes)
+// With `anyCodes`, a mouse with foreign codes is taken too: its exchange is opened again.
+std::optional<Outcome> refuseUnlessAccepted(FeatureProtocol& protocol, const MouseCodes& codes, bool anyCodes = false)
 {
     const Identity id = IdentifyMouse(protocol, codes.expected, codes.reserved);
+    if (id.result == IdentifyResult::Foreign && anyCodes) {
+        if (OpenExchange(protocol) == ExchangeState::Open)
+            return std::nullopt;
+        return Outcome{ExitCode::Failed, "the mouse did not answer"};
+    }
     switch (id.result) {
     case IdentifyResult::Accepted:
         return std::nullopt;
@@ -76,7 +83,9 @@ std::vector<MouseInterface> SurveyMice(HidBus& bus, Waiter& waiter, bool askChip
         std::unique_ptr<HidDevice> device = bus.open(path);
         mouse.opens = device != nullptr;
         mouse.failure = device ? HidOpenFailure::None : bus.lastOpenFailure();
-        if (device && askChip && mouse.configuration()) {
+        if (device && mouse.configuration() && !device->lockExclusive()) {
+            mouse.inUse = true;
+        } else if (device && askChip && mouse.configuration()) {
             DeviceLink link(bus);
             link.HidHandle = std::move(device);
             FeatureProtocol protocol(link, waiter);
@@ -112,8 +121,10 @@ std::string FormatMouseList(const std::vector<MouseInterface>& mice, bool chipAs
         else
             text += "  cannot be opened";
         if (m.configuration() && m.opens) {
-            if (!chipAsked)
-                text += "  chip not asked (the window owns the mouse)";
+            if (m.inUse)
+                text += "  in use by another program (chip not asked)";
+            else if (!chipAsked)
+                text += "  chip not asked";
             else if (m.chipCode >= 0)
                 text += format("  chip 0x%02X", m.chipCode);
             else
@@ -139,11 +150,22 @@ Outcome ListOutcome(const std::vector<MouseInterface>& mice)
                                       kMouseProductId, kMouseVersion >> 8, kMouseVersion & 0xFF)};
 }
 
-Outcome OpenMouse(DeviceLink& link)
+Outcome OpenMouse(DeviceLink& link, Waiter* waiter, int waitMs)
 {
-    link.DeviceVersion = kMouseVersion;
-    if (link.OpenMouseInterface(kMouseVendorId, kMouseProductId, link.DeviceVersion))
-        return {};
+    for (int waited = 0;; waited += kMouseLockPollMs) {
+        link.DeviceVersion = kMouseVersion;
+        if (link.OpenMouseInterface(kMouseVendorId, kMouseProductId, link.DeviceVersion))
+            return {};
+        if (!link.MouseInUse)
+            break;
+        if (!waiter || waited >= waitMs)
+            return {ExitCode::MouseInUse,
+                    format("another program is using the mouse (the window, or another command); waited %d s. "
+                           "Close it or let it finish, then try again; in the window, use its Read, Save Profile, "
+                           "Load Profile and Apply buttons at the bottom of its pages",
+                           waitMs / 1000)};
+        waiter->sleep(kMouseLockPollMs);
+    }
     HidBus& bus = link.hidBus();
     for (const std::string& path : bus.interfacePaths()) {
         MouseInterface candidate{path, bus.describe(path)};
@@ -161,19 +183,33 @@ MouseCodes BuiltInCodes(AcceptedCodes reserved)
 
 Outcome ReadConfiguration(FeatureProtocol& protocol, const MouseCodes& codes, DeviceImage& image)
 {
-    if (std::optional<Outcome> refusal = refuseUnlessAccepted(protocol, codes))
+    // Reading changes nothing: a mouse with foreign codes is read too, and the codes are named.
+    if (std::optional<Outcome> refusal = refuseUnlessAccepted(protocol, codes, true))
         return *refusal;
     const long long lostBefore = protocol.unacknowledgedReadChunks();
     const bool read = protocol.ReadMemoryShowingProgress(0, kDeviceImageSize, image);
     const bool closed = CloseExchange(protocol);
     if (!read || !closed || protocol.unacknowledgedReadChunks() != lostBefore)
         return {ExitCode::Failed, "the mouse stopped answering during the read; nothing was saved"};
+    if (const unsigned faults = CheckProfileImage(image, codes.expected, codes.reserved))
+        return {ExitCode::Ok, "read the mouse's configuration; it fails the profile check (" + DescribeProfileFaults(faults) +
+                                  "), so writing this file back needs --apply with --force"};
     return {ExitCode::Ok, "read the mouse's configuration"};
 }
 
-Outcome WriteConfiguration(FeatureProtocol& protocol, const MouseCodes& codes, const DeviceImage& image)
+std::optional<Outcome> RefuseFailingProfile(const DeviceImage& image, const MouseCodes& codes, bool force)
 {
-    if (std::optional<Outcome> refusal = refuseUnlessAccepted(protocol, codes))
+    const unsigned faults = CheckProfileImage(image, codes.expected, codes.reserved);
+    if (!faults || force)
+        return std::nullopt;
+    return Outcome{ExitCode::BadFile, "this profile fails its check: " + DescribeProfileFaults(faults) +
+                                          ". Nothing was written; pass --force to write it all the same"};
+}
+
+Outcome WriteConfiguration(FeatureProtocol& protocol, const MouseCodes& codes, const DeviceImage& image,
+                           WriteTarget target)
+{
+    if (std::optional<Outcome> refusal = refuseUnlessAccepted(protocol, codes, target == WriteTarget::AnyAnsweringMouse))
         return *refusal;
     if (protocol.ChipCode != kChipThatStoresWrites) {
         CloseExchange(protocol);
@@ -205,11 +241,18 @@ std::optional<DeviceImage> ProfileImage(std::span<const uint8_t> fileBytes)
     return image;
 }
 
-DeviceImage ResetImage(const std::optional<std::vector<uint8_t>>& resetFile)
+DeviceImage ResetImage(const std::optional<std::vector<uint8_t>>& resetFile, const MouseCodes& codes, std::string* note)
 {
     DeviceImage image = DefaultImage(1);
-    if (resetFile)
-        std::copy_n(resetFile->begin(), std::min(resetFile->size(), image.size()), image.begin());
+    if (!resetFile)
+        return image;
+    std::copy_n(resetFile->begin(), std::min(resetFile->size(), image.size()), image.begin());
+    if (const unsigned faults = CheckProfileImage(image, codes.expected, codes.reserved)) {
+        if (note)
+            *note = "the reset file fails the profile check (" + DescribeProfileFaults(faults) +
+                    "); the built-in defaults are written instead";
+        return DefaultImage(1);
+    }
     return image;
 }
 

@@ -30,6 +30,7 @@ struct MouseInterface {
     bool opens = false;
     HidOpenFailure failure = HidOpenFailure::None;
     int chipCode = -1; // -1: not asked, or the mouse did not answer
+    bool inUse = false; // it opened, but another program holds its lock: the chip is not asked
     // The interface the settings travel on: this build's version and 8-byte feature reports.
     bool configuration() const;
 };
@@ -42,9 +43,14 @@ std::string FormatMouseList(const std::vector<MouseInterface>& mice, bool chipAs
 // Ok when a configuration interface opens; otherwise why the mouse cannot be used.
 Outcome ListOutcome(const std::vector<MouseInterface>& mice);
 
-// Open this build's mouse on the link; when that fails, say whether it is missing, forbidden
-// to this user or held by another program.
-Outcome OpenMouse(DeviceLink& link);
+// How long a command waits for another program to let go of the mouse's lock.
+constexpr int kMouseLockWaitMs = 5000;
+constexpr int kMouseLockPollMs = 100;
+
+// Open this build's mouse on the link and take its lock; when that fails, say whether it is
+// missing, forbidden to this user or held by another program. While another program holds the
+// lock the open is tried again every 100 ms for up to `waitMs` (through `waiter`; once without).
+Outcome OpenMouse(DeviceLink& link, Waiter* waiter = nullptr, int waitMs = kMouseLockWaitMs);
 
 // The manufacturer and product codes a mouse must carry in its memory.
 struct MouseCodes {
@@ -55,16 +61,29 @@ struct MouseCodes {
 MouseCodes BuiltInCodes(AcceptedCodes reserved);
 
 // Read the whole configuration image. An image with bytes the mouse never sent is not kept.
+// One that fails the profile check is kept, and the message names what fails.
 Outcome ReadConfiguration(FeatureProtocol& protocol, const MouseCodes& codes, DeviceImage& image);
 
+// Whom a write serves: a profile goes only to a mouse whose codes the identity check accepts;
+// a reset (and a forced profile) goes to any mouse that answers, since it is the way back
+// for a mouse whose memory carries foreign codes.
+enum class WriteTarget { AcceptedMouse, AnyAnsweringMouse };
+
 // Write the image and verify it, as Load Profile does: only a mouse whose chip stores writes.
-Outcome WriteConfiguration(FeatureProtocol& protocol, const MouseCodes& codes, const DeviceImage& image);
+Outcome WriteConfiguration(FeatureProtocol& protocol, const MouseCodes& codes, const DeviceImage& image,
+                           WriteTarget target = WriteTarget::AcceptedMouse);
+
+// Refuses (BadFile, naming what fails) a profile that fails the profile check, unless forced.
+std::optional<Outcome> RefuseFailingProfile(const DeviceImage& image, const MouseCodes& codes, bool force);
 
 // A profile file's image: its first 2048 bytes; a shorter file is not a profile.
 std::optional<DeviceImage> ProfileImage(std::span<const uint8_t> fileBytes);
 
 // What a reset writes: the reset file's bytes over the first built-in default image (a short
-// file replaces only the bytes it has), or that image alone when there is no reset file.
-DeviceImage ResetImage(const std::optional<std::vector<uint8_t>>& resetFile);
+// file replaces only the bytes it has), or that image alone when there is no reset file. A
+// reset file whose image fails the profile check is not used: then the first built-in default
+// image, and `note` (when given) says why.
+DeviceImage ResetImage(const std::optional<std::vector<uint8_t>>& resetFile, const MouseCodes& codes,
+                       std::string* note = nullptr);
 
 } // namespace tarq::cli

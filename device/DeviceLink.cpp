@@ -38,8 +38,17 @@ bool DeviceLink::OpenMouseInterface(uint16_t vendorId, uint16_t productId, int& 
             matchAttributes = a;
         }
     }
+    MouseInUse = false;
     if (!match)
         return false;
+    // Whoever talks to the mouse holds its lock. The handle this link had is closed first,
+    // so that reopening the same mouse does not find its own lock in the way.
+    HidHandle.reset();
+    if (!match->lockExclusive()) {
+        MouseInUse = true;
+        MouseMemory.reset();
+        return false;
+    }
     HidHandle = std::move(match);
     MouseMemory.reset();
     version = matchAttributes.version;

@@ -36,7 +36,8 @@ public:
     // Open the interface with this identity, `version` and 8-byte feature reports. When
     // several match, the last one in enumeration order is kept. On a match `version`
     // receives the interface's version and the link state is filled; otherwise the state
-    // stays as it was.
+    // stays as it was. The kept interface's exclusive lock is taken (HidDevice::lockExclusive):
+    // when another program holds it, nothing is open and MouseInUse says so.
     bool OpenMouseInterface(uint16_t vendorId, uint16_t productId, int& version);
 
     // Open the driver interface whose path carries `identifier` as four hexadecimal digits
@@ -60,6 +61,7 @@ public:
     std::array<DeviceIdEntry, 2> DeviceIdTable{};
     std::unique_ptr<DriverDevice> DriverHandle;
     KnownMemory MouseMemory;                   // forgotten whenever the mouse is opened or closed
+    bool MouseInUse = false;                   // the last open found the mouse locked by another program
 
     HidBus& hidBus() { return hidBus_; }
     DriverBus* driverBus() { return driverBus_; }

@@ -43,10 +43,13 @@ void DeviceMonitor::DevTimerTimer()
         countWentDown();
     else
         countWentUp();
-    LastInterfaceCount = current;
+    // A mouse that another program holds is tried again at the next tick, not only when
+    // the count changes.
+    LastInterfaceCount = link_.MouseInUse && !link_.mouseOpen() ? -1 : current;
     // The read after an open may have found the mouse gone again: lose it now, and count
     // again so the next tick does not report the same removal a second time.
-    if (hooks_.takeDeviceGone && hooks_.takeDeviceGone()) {
+    // A mouse the count already lost is not lost a second time (one unplug, one message).
+    if (hooks_.takeDeviceGone && hooks_.takeDeviceGone() && link_.mouseOpen()) {
         loseMouse();
         LastInterfaceCount = link_.CountHidInterfaces();
     }
@@ -97,6 +100,8 @@ void DeviceMonitor::countWentUp()
                 hooks_.readDevInfo();
             return;
         }
+        if (link_.MouseInUse)
+            return; // no message while another program holds it: the next tick tries again
         if (hooks_.deviceLost)
             hooks_.deviceLost();
     }

@@ -34,6 +34,12 @@ public:
     // True once a call failed because the device is gone (unplugged, its node removed), as
     // opposed to a report the device refused or a transient error: retrying cannot help.
     virtual bool gone() const { return false; }
+    // Takes the exclusive lock of this device for whoever talks to the mouse (the window, a
+    // command), one attempt without waiting; true when this handle holds it. The lock is
+    // advisory and is tied to the device, not to the handle's path text: on Linux a flock on
+    // the opened node, on Windows a named mutex per device path, on the demo a lock beside the
+    // emulated mouse's memory file. Closing the handle drops it; a crashed holder leaves none.
+    virtual bool lockExclusive() { return true; }
 };
 
 // Why the last open of an interface failed.

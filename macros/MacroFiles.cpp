@@ -1,5 +1,7 @@
 #include "macros/MacroFiles.h"
 
+#include "config/SectionChecksum.h"
+
 #include <algorithm>
 
 namespace tarq {
@@ -174,6 +176,61 @@ size_t ApplyBaseMacroFile(std::span<const uint8_t> file, std::span<uint8_t, kDev
     const size_t n = std::min(file.size(), kBaseMacroFileSize);
     std::copy_n(file.begin(), n, image.begin() + kBaseMacroBlockAddress);
     return n;
+}
+
+namespace {
+
+bool AllZero(std::span<const uint8_t> bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(), [](uint8_t b) { return b == 0; });
+}
+
+// The driver body's checksum covers the two length bytes and the events; it follows them.
+bool DriverBodyChecksumOk(std::span<const uint8_t, driver_macro_body::kSize> body)
+{
+    using namespace driver_macro_body;
+    const size_t length = size_t(body[kLengthHighOffset]) << 8 | body[kLengthLowOffset];
+    const size_t checksumAt = kEventsOffset + length - 1;
+    if (length == 0 || checksumAt >= kSize)
+        return false;
+    return SectionChecksum(body.subspan(kLengthHighOffset, length)) == body[checksumAt];
+}
+
+bool RecordHolds(std::span<const uint8_t> record)
+{
+    MacroName name{};
+    std::copy_n(record.begin(), kMacroNameSize, name.begin());
+    if (MacroNameIsEmpty(name))
+        return false;
+    const auto body = record.subspan(kMacroNameSize);
+    if (AllZero(body))
+        return true; // a named macro with nothing recorded yet
+    if (record.size() == kMacroRecordSize) {
+        const auto fixed = std::span<const uint8_t, macro_body::kSize>(body.data(), macro_body::kSize);
+        return MacroBodyEventCount(fixed).has_value() && MacroBodyChecksumOk(fixed);
+    }
+    const auto fixed = std::span<const uint8_t, driver_macro_body::kSize>(body.data(), driver_macro_body::kSize);
+    return DriverMacroBodyEventCount(fixed).has_value() && DriverBodyChecksumOk(fixed);
+}
+
+} // namespace
+
+LibraryFileCheck CheckMacroLibraryFile(std::span<const uint8_t> records, size_t recordSize)
+{
+    LibraryFileCheck check;
+    bool named = false;
+    for (size_t at = 0, index = 0; at + recordSize <= records.size(); at += recordSize, ++index) {
+        const auto record = records.subspan(at, recordSize);
+        if (AllZero(record))
+            continue;
+        if (!RecordHolds(record)) {
+            check.damagedRecord = int(index);
+            return check;
+        }
+        named = true;
+    }
+    check.noNamedRecord = !named;
+    return check;
 }
 
 } // namespace tarq

@@ -83,6 +83,17 @@ ImportFileSize CheckImportFileSize(size_t fileSize, size_t recordSize);
 // The bytes of the whole records of an "Import All" file: a partial trailing record is left out.
 std::span<const uint8_t> WholeRecords(std::span<const uint8_t> file, size_t recordSize);
 
+// Whether the whole records of a file chosen for "Import All" are a macro library: every
+// record that is not all zero has a name and a body that is empty or whose length and checksum
+// hold (256-byte records: the PC layout; 2048-byte records: the driver layout), and at least
+// one record is named. A profile or any other file chosen by mistake fails.
+struct LibraryFileCheck {
+    int damagedRecord = -1;     // the first record that fails (0-based), or -1
+    bool noNamedRecord = false; // no record has a name
+    bool ok() const { return damagedRecord < 0 && !noNamedRecord; }
+};
+LibraryFileCheck CheckMacroLibraryFile(std::span<const uint8_t> records, size_t recordSize);
+
 // The engineering import: copies the file's first 1024 bytes over image 0x100-0x4FF. A
 // shorter file leaves the bytes it does not reach as they were. Returns the bytes copied.
 size_t ApplyBaseMacroFile(std::span<const uint8_t> file, std::span<uint8_t, kDeviceImageSize> image);

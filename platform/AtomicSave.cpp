@@ -1,11 +1,21 @@
 #include "platform/AtomicSave.h"
 
+#include "platform/ReadFileBytes.h"
+
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace tarq {
 
 bool SaveFileAtomically(const QString& path, std::span<const uint8_t> bytes, QString* errorText)
 {
+    // QSaveFile resolves a link and replaces its target; anything but a regular file there
+    // would be replaced by one, or written into without the safety of the rename.
+    if (QFileInfo::exists(path) && !IsRegularFile(path)) {
+        if (errorText)
+            *errorText = QStringLiteral("Cannot create \"%1\": not a regular file").arg(path);
+        return false;
+    }
     QSaveFile file(path);
     auto fail = [&](const QString& what) {
         if (errorText)
@@ -34,6 +44,19 @@ bool SaveFileAtomically(const QString& path, std::span<const uint8_t> bytes, QSt
         return false;
     }
     return true;
+}
+
+bool SaveOwnFile(const QString& path, std::span<const uint8_t> bytes, QString* errorText)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink()) {
+        if (errorText)
+            *errorText = QStringLiteral("Not saved: \"%1\" is a symbolic link (to \"%2\"); the program does not "
+                                        "write its own files through links. Remove the link to let it save.")
+                             .arg(path, info.symLinkTarget());
+        return false;
+    }
+    return SaveFileAtomically(path, bytes, errorText);
 }
 
 } // namespace tarq

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # A deeper check than ./test.sh, for an issue that touches a decoder or a file format:
 #   1. the whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer, and run;
-#   2. every libFuzzer target (fuzz_*) built with clang and run from its seed corpus in
-#      tests/fuzz-corpus/<target>/ for SECONDS each.
+#   2. every libFuzzer target (fuzz_*) built with clang, under AddressSanitizer and
+#      UndefinedBehaviorSanitizer, and run from its seed corpus in tests/fuzz-corpus/<target>/
+#      for SECONDS each.
+# Each half names the compiler it builds with.
 # New inputs a run finds go to a scratch copy, never into the committed corpus; crashing
 # inputs are kept in build-fuzz/findings/.
 #
@@ -16,6 +18,12 @@ ASAN_DIR="${ASAN_BUILD_DIR:-build-asan}"
 FUZZ_DIR="${FUZZ_BUILD_DIR:-build-fuzz}"
 CORPUS_DIR=tests/fuzz-corpus
 launcher=()
+# The C++ compiler a build folder was configured with, and its version.
+say_compiler() {
+  local cxx
+  cxx=$(grep -m1 '^CMAKE_CXX_COMPILER:' "$1/CMakeCache.txt" | cut -d= -f2)
+  echo "   compiler: $cxx ($("$cxx" --version | head -1))"
+}
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 
 if [[ "${DEEP_CHECK_SKIP_SANITIZERS:-0}" != 1 ]]; then
@@ -23,15 +31,17 @@ if [[ "${DEEP_CHECK_SKIP_SANITIZERS:-0}" != 1 ]]; then
   flags="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
   cmake -S . -B "$ASAN_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Debug "${launcher[@]}" \
     -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_SHARED_LINKER_FLAGS="$flags" >/dev/null
+  say_compiler "$ASAN_DIR"
   nice cmake --build "$ASAN_DIR" -j"$JOBS"
   export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1" UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
   QT_QPA_PLATFORM=offscreen ctest --test-dir "$ASAN_DIR" --output-on-failure -j"$JOBS"
 fi
 
 if [[ "${DEEP_CHECK_SKIP_FUZZ:-0}" != 1 ]]; then
-  echo "== libFuzzer targets, $SECONDS_PER_TARGET s each ($FUZZ_DIR)"
+  echo "== libFuzzer targets under AddressSanitizer and UndefinedBehaviorSanitizer, $SECONDS_PER_TARGET s each ($FUZZ_DIR)"
   cmake -S . -B "$FUZZ_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_C_COMPILER=clang -DTARQ_FUZZ=ON "${launcher[@]}" >/dev/null
+  say_compiler "$FUZZ_DIR"
   targets=$(cd "$CORPUS_DIR" && ls -d fuzz_* | sort)
   nice cmake --build "$FUZZ_DIR" -j"$JOBS" --target $targets
   scratch=$(mktemp -d)

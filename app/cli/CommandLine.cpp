@@ -24,7 +24,6 @@ namespace {
 using cli::ExitCode;
 using cli::Outcome;
 
-constexpr int kWindowProbeMs = 1000;
 // Reports of a full read, and of a write with its read-back.
 constexpr int kReadSteps = ChunkCount(kDeviceImageSize);
 constexpr int kWriteSteps = 1 + 2 * ChunkCount(kDeviceImageSize);
@@ -63,7 +62,7 @@ public:
             files.driverStore = (dataFolder + QLatin1String(kDemoDriverStoreFile)).toStdString();
             files.save = [](const std::string& path, std::span<const uint8_t> bytes) {
                 QString error;
-                const bool saved = SaveFileAtomically(QString::fromStdString(path), bytes, &error);
+                const bool saved = SaveOwnFile(QString::fromStdString(path), bytes, &error);
                 if (!saved)
                     std::fprintf(stderr, "tarq362a: %s\n", qPrintable(error));
                 return saved;
@@ -83,6 +82,8 @@ public:
 
     HidBus& bus() { return *bus_; }
     Waiter& waiter() { return *waiter_; }
+    // The wait for another program's lock on the mouse is real time, on the demo too.
+    Waiter& lockWaiter() { return lockWaiter_; }
     DeviceLink& link() { return *link_; }
     FeatureProtocol& protocol() { return *protocol_; }
 
@@ -90,6 +91,7 @@ private:
     std::unique_ptr<DemoDevices> demo_;
     std::unique_ptr<HidBus> systemBus_;
     std::unique_ptr<Waiter> waiter_;
+    SleepingWaiter lockWaiter_;
     HidBus* bus_ = nullptr;
     std::unique_ptr<DeviceLink> link_;
     std::unique_ptr<FeatureProtocol> protocol_;
@@ -101,10 +103,10 @@ struct Folders {
     QString file(const QString& name) const { return (data.isEmpty() ? app : data) + name; }
 };
 
-Outcome listMice(ScriptDevices& devices, bool windowRunning)
+Outcome listMice(ScriptDevices& devices)
 {
-    const std::vector<cli::MouseInterface> mice = cli::SurveyMice(devices.bus(), devices.waiter(), !windowRunning);
-    std::fputs(cli::FormatMouseList(mice, !windowRunning).c_str(), stdout);
+    const std::vector<cli::MouseInterface> mice = cli::SurveyMice(devices.bus(), devices.waiter(), true);
+    std::fputs(cli::FormatMouseList(mice, true).c_str(), stdout);
     Outcome outcome = cli::ListOutcome(mice);
     if (outcome.ok())
         outcome.message.clear(); // the list says it
@@ -113,7 +115,7 @@ Outcome listMice(ScriptDevices& devices, bool windowRunning)
 
 Outcome readToFile(ScriptDevices& devices, const cli::MouseCodes& codes, const QString& file)
 {
-    if (Outcome opened = cli::OpenMouse(devices.link()); !opened.ok())
+    if (Outcome opened = cli::OpenMouse(devices.link(), &devices.lockWaiter()); !opened.ok())
         return opened;
     say("reading the mouse's configuration");
     DeviceImage image{};
@@ -129,20 +131,25 @@ Outcome readToFile(ScriptDevices& devices, const cli::MouseCodes& codes, const Q
     QString error;
     if (!SaveFileAtomically(file, image, &error))
         return {ExitCode::BadFile, "the profile could not be saved: " + error.toStdString()};
-    return {ExitCode::Ok, "read the mouse's configuration into " + file.toStdString()};
+    // What the read found (a memory that fails the profile check) follows the file's name.
+    const std::string said = outcome.message;
+    outcome.message = "read the mouse's configuration into " + file.toStdString();
+    if (const size_t semicolon = said.find(';'); semicolon != std::string::npos)
+        outcome.message += said.substr(semicolon);
+    return outcome;
 }
 
 Outcome writeImage(ScriptDevices& devices, const cli::MouseCodes& codes, const DeviceImage& image,
-                   const std::string& what)
+                   const std::string& what, cli::WriteTarget target)
 {
-    if (Outcome opened = cli::OpenMouse(devices.link()); !opened.ok())
+    if (Outcome opened = cli::OpenMouse(devices.link(), &devices.lockWaiter()); !opened.ok())
         return opened;
     say("writing " + what + " to the mouse");
     Outcome outcome;
     {
         TerminalProgress progress(stderrIsTerminal(), "Writing", kWriteSteps);
         devices.protocol().ShowProgress = [&progress] { progress.step(); };
-        outcome = cli::WriteConfiguration(devices.protocol(), codes, image);
+        outcome = cli::WriteConfiguration(devices.protocol(), codes, image, target);
         devices.protocol().ShowProgress = nullptr;
     }
     if (outcome.ok())
@@ -152,7 +159,7 @@ Outcome writeImage(ScriptDevices& devices, const cli::MouseCodes& codes, const D
 
 } // namespace
 
-int RunCommandLine(const cli::ScriptRequest& request, int argc, char** argv, const WindowProbe& probe)
+int RunCommandLine(const cli::ScriptRequest& request, int argc, char** argv)
 {
     if (!request.error.empty()) {
         std::fprintf(stderr, "tarq362a: %s\nTry 'tarq362a --help'.\n", request.error.c_str());
@@ -167,12 +174,8 @@ int RunCommandLine(const cli::ScriptRequest& request, int argc, char** argv, con
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QString::fromLatin1(TForm1::kApplicationTitle));
 
-    const bool windowRunning = probe && probe(kWindowProbeMs) != InstanceProbe::None;
-    if (windowRunning && request.talksToMouse())
-        return finish({ExitCode::WindowRunning,
-                       "the window is running and owns the mouse; close it, or use the Read, Save Profile, "
-                       "Load Profile and Apply buttons at the bottom of its pages"});
-
+    // Whether the window (or another command) has the mouse is learnt from the mouse's lock,
+    // when the command opens it.
     const OrgConfiguration org = ReadOrgConfigurationResource().org;
     const Folders folders{ResolveAppFolder(), QString::fromStdString(org.path)};
     const cli::MouseCodes codes = cli::BuiltInCodes({org.revManuId, org.revProId});
@@ -191,21 +194,28 @@ int RunCommandLine(const cli::ScriptRequest& request, int argc, char** argv, con
                            "this file is not a profile (" + std::to_string(bytes->size()) + " bytes, a profile has " +
                                std::to_string(kDeviceImageSize) + "): " + request.file});
         image = *profile;
+        if (std::optional<Outcome> refusal = cli::RefuseFailingProfile(image, codes, request.force))
+            return finish(*refusal);
     } else if (request.command == cli::Command::Reset) {
         const QString name = QStringLiteral("TARQ54xData_Cfg%1.bin").arg(request.resetNumber);
-        image = cli::ResetImage(ReadFileBytes(folders.file(name), kImageFileBytes));
+        std::string note;
+        image = cli::ResetImage(ReadFileBytes(folders.file(name), kImageFileBytes), codes, &note);
+        if (!note.empty())
+            std::fprintf(stderr, "tarq362a: %s\n", note.c_str());
     }
 
     ScriptDevices devices(request.demo, folders.file(QString()));
     switch (request.command) {
     case cli::Command::List:
-        return finish(listMice(devices, windowRunning));
+        return finish(listMice(devices));
     case cli::Command::Read:
         return finish(readToFile(devices, codes, QString::fromStdString(request.file)));
     case cli::Command::Apply:
-        return finish(writeImage(devices, codes, image, "the profile " + request.file));
+        return finish(writeImage(devices, codes, image, "the profile " + request.file,
+                                 request.force ? cli::WriteTarget::AnyAnsweringMouse : cli::WriteTarget::AcceptedMouse));
     case cli::Command::Reset:
-        return finish(writeImage(devices, codes, image, "default configuration " + std::to_string(request.resetNumber)));
+        return finish(writeImage(devices, codes, image, "default configuration " + std::to_string(request.resetNumber),
+                                 cli::WriteTarget::AnyAnsweringMouse));
     default:
         return cli::ToInt(ExitCode::Usage);
     }

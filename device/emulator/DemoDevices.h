@@ -18,9 +18,15 @@ namespace tarq {
 inline constexpr const char* kDemoMouseMemoryFile = "Demo_Mouse_Memory.bin";
 inline constexpr const char* kDemoDriverStoreFile = "Demo_Driver_Store.bin";
 
+// The lock file beside the memory file. The memory file itself is replaced by a rename at
+// every save, so a lock on it would not be seen by the next one to open it.
+std::string DemoLockFile(const std::string& mouseMemory);
+
 struct DemoFiles {
-    std::string mouseMemory;   // 2048 bytes; the first default image when missing or short
-    std::string driverStore;   // 102400 bytes; zeros when missing
+    // Only the first 2048 bytes of a regular file are read; the first default image when the
+    // file is missing, short or not a regular file (a link to a device, a pipe).
+    std::string mouseMemory;
+    std::string driverStore;   // its first 102400 bytes; zeros when missing
     // Writes a whole file (atomically: the caller passes the program's safe-save helper).
     std::function<bool(const std::string& path, std::span<const uint8_t> bytes)> save;
 };
@@ -39,6 +45,8 @@ public:
     bool mousePlugged() const { return mouse_->plugged(); }
 
 private:
+    void loadMouseMemory();
+
     DemoFiles files_;
     std::shared_ptr<EmulatedMouse> mouse_;
     std::unique_ptr<EmulatedHidBus> hidBus_;

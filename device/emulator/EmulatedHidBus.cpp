@@ -39,7 +39,17 @@ public:
 
     std::string lastError() const override { return error_; }
 
+    bool lockExclusive() override
+    {
+        if (!firmware_)
+            return true;
+        if (!lock_)
+            lock_ = firmware_->takeLock();
+        return lock_ != nullptr;
+    }
+
 private:
+    std::shared_ptr<void> lock_;
     HidAttributes attributes_;
     std::shared_ptr<EmulatedMouse> firmware_;
     std::string path_;

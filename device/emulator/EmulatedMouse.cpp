@@ -11,6 +11,17 @@ EmulatedMouse::EmulatedMouse()
     memory_.fill(0xFF); // erased memory until an image is loaded
 }
 
+std::shared_ptr<void> EmulatedMouse::takeLock()
+{
+    if (lockHook)
+        return lockHook();
+    if (!lockHolder_.expired())
+        return nullptr;
+    auto token = std::make_shared<int>(0);
+    lockHolder_ = token;
+    return token;
+}
+
 void EmulatedMouse::loadMemory(std::span<const uint8_t> bytes)
 {
     std::copy_n(bytes.begin(), std::min(bytes.size(), memory_.size()), memory_.begin());

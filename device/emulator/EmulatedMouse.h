@@ -17,6 +17,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <set>
 #include <span>
 #include <vector>
@@ -72,6 +73,12 @@ public:
     // keeper of the memory (the demo's file) saves once per transfer, not once per chunk.
     std::function<void()> onMemoryCommitted;
 
+    // The exclusive lock of the mouse's node (HidDevice::lockExclusive): a token held by its
+    // holder, null while another holds it. `lockHook`, when set, decides instead (the demo
+    // locks a file beside its memory file, so that other processes see the holder).
+    std::shared_ptr<void> takeLock();
+    std::function<std::shared_ptr<void>()> lockHook;
+
     // Host side: the reports move through these. Both fail when unplugged.
     bool setFeature(std::span<const uint8_t> report);
     bool getFeature(std::span<uint8_t> report);
@@ -99,6 +106,7 @@ private:
     void countReport();
 
     std::array<uint8_t, kDeviceImageSize> memory_{};
+    std::weak_ptr<void> lockHolder_;
     std::array<uint8_t, 8> reply_{};
     bool replyPending_ = false;
     int pollsSinceRequest_ = 0;

@@ -5,6 +5,7 @@
 #include "device/hidraw/ReportThread.h"
 
 #include <linux/hidraw.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -122,6 +123,16 @@ public:
 
     std::string lastError() const override { return error_; }
     bool gone() const override { return gone_; }
+
+    bool lockExclusive() override
+    {
+        // A flock on the opened node: every program that follows the same rule sees it,
+        // whichever path or link it opened the node by; closing the node drops it.
+        if (::flock(fd_, LOCK_EX | LOCK_NB) == 0)
+            return true;
+        error_ = path_ + ": " + (errno == EWOULDBLOCK ? std::string("in use by another program") : std::strerror(errno));
+        return false;
+    }
 
 private:
     // One report ioctl, on the report thread when there is one. The device may be closed while

@@ -10,9 +10,12 @@
 #include "device/DeviceSession.h"
 #include "device/DriverChannel.h"
 #include "device/ImageTransfer.h"
+#include "device/ProfileCheck.h"
 #include "platform/AtomicSave.h"
+#include "platform/ReadFileBytes.h"
 #include "platform/SaveFailureNotice.h"
 #include "ui/Controls.h"
+#include "ui/FileDialogs.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 #include "ui/WindowServices.h"
@@ -43,13 +46,13 @@ QString ResetFile(bool eeprom, int n)
     return eeprom ? QStringLiteral("TARQ54xData_Cfg%1.bin").arg(n) : QStringLiteral("Driver_TARQ54xData_Cfg%1.bin").arg(n);
 }
 
-// Up to `limit` bytes of a file; nothing when it cannot be opened.
-std::optional<QByteArray> ReadFilePrefix(const QString& path, qint64 limit)
+// Up to `limit` bytes of a regular file; nothing when it cannot be opened (then `error` says why).
+std::optional<QByteArray> ReadFilePrefix(const QString& path, qint64 limit, QString* error = nullptr)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path, limit, error);
+    if (!bytes)
         return std::nullopt;
-    return file.read(limit);
+    return QByteArray(reinterpret_cast<const char*>(bytes->data()), static_cast<qsizetype>(bytes->size()));
 }
 
 std::span<const uint8_t> Bytes(const QByteArray& a)
@@ -113,9 +116,7 @@ DeviceCommands::DeviceCommands(FormState& state, Controls& controls, WindowServi
                 arrivalSettle_.start();
         });
     }
-    ChooseSaveFile = [this] {
-        return QFileDialog::getSaveFileName(window_.Window(), QString(), QString(), QStringLiteral("SaveFile(*.bin)"));
-    };
+    ChooseSaveFile = [this] { return ChooseBinFileToSave(window_.Window()); };
     ChooseLoadFile = [this] {
         return QFileDialog::getOpenFileName(window_.Window(), QString(), QString(), QStringLiteral("LoadFile(*.bin)"));
     };
@@ -180,12 +181,14 @@ void DeviceCommands::DeviceLost()
     // it, instead of asking to plug in a mouse that is plugged in.
     DeviceLink& link = device_.Link;
     const std::string refused = link.hidBus().permissionRefusedPath(link.DeviceIdTable[0].vendorId, link.DeviceIdTable[0].productId);
+    // One message for one unplug: a write it cut short is named in it.
+    const QString cut = cutWrite_ ? QStringLiteral("\r\r") + state_.Text(kTextWriteCut) : QString();
     if (!refused.empty()) {
         nav_.RefreshFormMessagDialog(state_.Text(kTextNoRights) + QStringLiteral("\r") + QString::fromStdString(refused)
-                                     + QStringLiteral("\r\r") + state_.Text(kTextNoRightsFix));
+                                     + QStringLiteral("\r\r") + state_.Text(kTextNoRightsFix) + cut);
         return;
     }
-    nav_.RefreshFormMessagDialog(state_.Text(100) + QStringLiteral("\r\r") + state_.Text(101));
+    nav_.RefreshFormMessagDialog(state_.Text(100) + QStringLiteral("\r\r") + state_.Text(101) + cut);
 }
 
 void DeviceCommands::ShowNoDeviceOnPages(bool noDevice)
@@ -229,8 +232,12 @@ void DeviceCommands::ShowSuccess(int textId)
 
 void DeviceCommands::ReportWriteOutcome(const WriteOutcome& outcome)
 {
-    if (device_.Protocol.DeviceGone())
-        return; // the device-lost state says it
+    if (device_.Protocol.DeviceGone()) {
+        // The device-lost state says it; a write that had begun is named in that one message.
+        if (outcome.wrote && !outcome.verify.transferred)
+            cutWrite_ = state_.DeviceImage;
+        return;
+    }
     if (outcome.exchange == ExchangeState::NoAnswer)
         nav_.RefreshFormMessagDialog(state_.Text(kTextNoAnswer));
     else if (outcome.exchange == ExchangeState::NotReady || !outcome.configReady)
@@ -246,6 +253,33 @@ void DeviceCommands::LoseMouseIfGone()
 {
     if (device_.Protocol.TakeDeviceGone())
         monitor_->MouseGone();
+}
+
+void DeviceCommands::WriteCutByUnplug()
+{
+    cutWrite_ = state_.DeviceImage;
+    LoseMouseIfGone();
+}
+
+void DeviceCommands::OfferToWriteAgain()
+{
+    if (!cutWrite_ || !device_.Link.mouseOpen())
+        return;
+    const DeviceImage wanted = *cutWrite_;
+    cutWrite_.reset();
+    if (!window_.AskConfirmation || !window_.AskConfirmation(state_.Text(kTextWriteAgain)))
+        return;
+    state_.DeviceImage = wanted;
+    UnpackDeviceImage();
+    settings_.DataBufToUI();
+    {
+        const BusyScope busy(state_, window_);
+        window_.ShowLoadingScreen();
+        const WriteOutcome outcome = WriteImageToMouse(device_.Protocol, state_.DeviceImage, false, &device_.Link.MouseMemory);
+        window_.HideLoadingScreen();
+        ReportWriteOutcome(outcome);
+    }
+    LoseMouseIfGone();
 }
 
 // The no-device state: the first default image on every page, the first page alone, and the
@@ -310,6 +344,7 @@ void DeviceCommands::ReadDevInfo()
         return;
     case IdentifyResult::Accepted:
         Btn_Read();
+        OfferToWriteAgain();
         return;
     case IdentifyResult::Foreign: {
         const BusyScope paused(state_, window_, BusyScope::TimerOnly);
@@ -346,7 +381,7 @@ void DeviceCommands::SaveCpiAndLedRecordFile()
 {
     QString error;
     const QString path = state_.DataFile(QLatin1String(kRecordFile));
-    if (!SaveFileAtomically(path, state_.CpiAndLed, &error))
+    if (!SaveOwnFile(path, state_.CpiAndLed, &error))
         ReportSaveFailure(window_.Window(), window_.ShowDialogMessage, state_.Text(kTextCannotKeep), path, error);
 }
 
@@ -652,7 +687,7 @@ void DeviceCommands::Btn_Save_0Click()
     const QString chosen = ChooseSaveFile();
     if (chosen.isEmpty())
         return;
-    const QString target = chosen + QStringLiteral(".bin");
+    const QString target = BinFileName(chosen);
     ReadDevInfo(); // the file receives what the device holds, not unapplied edits
     if (device_.Protocol.TakeDeviceGone()) {
         monitor_->MouseGone(); // nothing is saved from a mouse that went away during the read
@@ -681,15 +716,31 @@ void DeviceCommands::Btn_Load_0Click()
     if (chosen.isEmpty())
         return;
     const qint64 limit = state_.EepromMode ? kDeviceImageSize : store::kResetFileSize;
-    const std::optional<QByteArray> file = ReadFilePrefix(chosen, limit);
+    QString error;
+    const std::optional<QByteArray> file = ReadFilePrefix(chosen, limit, &error);
     const qint64 shortest = state_.EepromMode ? static_cast<qint64>(kDeviceImageSize) : static_cast<qint64>(store::kProfileFileSize);
     if (!file || file->size() < shortest) {
         // Loading part of an image would mix two configurations without the user seeing it.
-        nav_.RefreshFormMessagDialog(QStringLiteral("This file is not a profile:\r\r") + chosen);
+        nav_.RefreshFormMessagDialog(QStringLiteral("This file is not a profile:\r\r") + chosen
+                                     + (error.isEmpty() ? QString() : QStringLiteral("\r\r") + error));
         return;
     }
     if (state_.EepromMode) {
-        std::copy(file->begin(), file->end(), state_.DeviceImage.begin());
+        DeviceImage image{};
+        std::copy(file->begin(), file->end(), image.begin());
+        // A profile that fails its check could lock the program out of the mouse or put
+        // repaired settings beside damaged ones: it is written only when the user says so.
+        const unsigned faults = CheckProfileImage(image, {state_.ExpectedVendorCode, state_.ExpectedProductCode},
+                                                  {state_.Org.revManuId, state_.Org.revProId});
+        if (faults) {
+            QStringList parts;
+            for (unsigned kind = 0; kind < kProfileFaultKinds; ++kind)
+                if (faults & (1u << kind))
+                    parts << state_.Text(kTextFirstProfileFault + int(kind));
+            if (!window_.AskConfirmation || !window_.AskConfirmation(state_.Text(kTextProfileFails).arg(chosen, parts.join(QStringLiteral(", ")))))
+                return;
+        }
+        state_.DeviceImage = image;
         MemoToDataBuf_OnClick();
         LoseMouseIfGone();
         return;

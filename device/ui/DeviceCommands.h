@@ -45,6 +45,10 @@ public:
     static constexpr int kTextReading = 904, kTextWriting = 905, kTextVerifying = 906;
     static constexpr int kTextWritten = 907, kTextRead = 908, kTextNoAnswer = 909, kTextNotReady = 910;
     static constexpr int kTextNoRights = 900, kTextNoRightsFix = 901, kTextCannotKeep = 902;
+    // A profile that fails its check (the failing parts are texts 704 to 708), a write cut by
+    // an unplug, and the offer to write again once the mouse is back.
+    static constexpr int kTextProfileFails = 703, kTextFirstProfileFault = 704;
+    static constexpr int kTextWriteCut = 720, kTextWriteAgain = 721;
 
     // Steps of other subsystems that run inside a transfer; each is skipped while unset.
     struct Hooks {
@@ -99,6 +103,11 @@ public:
     // The questions asked before the mouse's contents are lost.
     static constexpr int kTextResetQuestion = 862, kTextCodesQuestion = 864, kTextForeignQuestion = 865;
 
+    // A write to the mouse (of DeviceImage) was cut by an unplug: the device-lost message says
+    // so, and once the mouse is back and read the user is offered to write the image again.
+    // Loses the mouse at once when the protocol found it gone.
+    void WriteCutByUnplug();
+
 private:
     bool RefuseWithoutDevice();
     // Apply after the pressed picture: Apply and Confirm each show their own. False when the
@@ -122,6 +131,8 @@ private:
     void ShowPressed(const QString& button);
     void SaveCpiAndLedRecordFile();
     void LoadCpiAndLedRecord();
+    // After a write cut by an unplug and the mouse's return: asks, then writes the image again.
+    void OfferToWriteAgain();
 
     FormState& state_;
     Controls& controls_;
@@ -135,6 +146,8 @@ private:
     bool readCompleted_ = false;
     // The codes of an open mouse that the identity check refused; nothing while it accepted them.
     std::optional<std::pair<uint8_t, uint8_t>> foreignCodes_;
+
+    std::optional<DeviceImage> cutWrite_; // the image a write cut by an unplug was sending
 };
 
 } // namespace tarq

@@ -2,6 +2,8 @@
 
 #include "device/win/WinSetupApi.h"
 
+#include <cctype>
+#include <string>
 #include <vector>
 
 namespace tarq {
@@ -10,7 +12,14 @@ namespace {
 class WinHidDevice : public HidDevice {
 public:
     WinHidDevice(HANDLE handle, std::string path) : handle_(handle), path_(std::move(path)) {}
-    ~WinHidDevice() override { CloseHandle(handle_); }
+    ~WinHidDevice() override
+    {
+        if (mutex_) {
+            ReleaseMutex(mutex_);
+            CloseHandle(mutex_);
+        }
+        CloseHandle(handle_);
+    }
     WinHidDevice(const WinHidDevice&) = delete;
     WinHidDevice& operator=(const WinHidDevice&) = delete;
 
@@ -61,7 +70,34 @@ public:
     std::string lastError() const override { return error_; }
     bool gone() const override { return gone_; }
 
+    // A named mutex per device path (paths are compared without case, as Windows does), held
+    // by this thread until the handle is closed; one abandoned by a crashed holder is taken.
+    bool lockExclusive() override
+    {
+        if (mutex_)
+            return true;
+        std::wstring name = L"Local\\tarq362a-mouse-";
+        for (const char c : path_) {
+            const auto u = static_cast<unsigned char>(c);
+            name += c == '\\' ? L'_' : static_cast<wchar_t>(u < 0x80 ? std::tolower(u) : u);
+        }
+        HANDLE mutex = CreateMutexW(nullptr, FALSE, name.c_str());
+        if (!mutex) {
+            noteFailure("CreateMutexW");
+            return false;
+        }
+        const DWORD waited = WaitForSingleObject(mutex, 0);
+        if (waited == WAIT_OBJECT_0 || waited == WAIT_ABANDONED) {
+            mutex_ = mutex;
+            return true;
+        }
+        CloseHandle(mutex);
+        error_ = path_ + ": in use by another program";
+        return false;
+    }
+
 private:
+    HANDLE mutex_ = nullptr;
     void noteFailure(const char* call)
     {
         const DWORD code = GetLastError();

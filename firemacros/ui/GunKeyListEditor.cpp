@@ -110,7 +110,7 @@ void GunKeyListEditor::LoadFireMacroFile()
 bool GunKeyListEditor::Save()
 {
     QString error;
-    if (SaveFileAtomically(FilePath(), WriteGunKeyListFile(state_.GunKeyEntries), &error)) {
+    if (SaveOwnFile(FilePath(), WriteGunKeyListFile(state_.GunKeyEntries), &error)) {
         state_.GunKeyFileLoaded = true;
         return true;
     }

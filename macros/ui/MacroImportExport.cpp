@@ -11,6 +11,7 @@
 #include "platform/AtomicSave.h"
 #include "platform/ReadFileBytes.h"
 #include "ui/Controls.h"
+#include "ui/FileDialogs.h"
 #include "ui/SkinLabel.h"
 #include "ui/WindowServices.h"
 
@@ -31,6 +32,11 @@ constexpr int kReadFailedText = 924;
 constexpr int kWriteFailedText = 925;
 constexpr int kNoAnswerText = 909;
 constexpr int kNotReadyText = 910;
+constexpr int kReplaceLibraryText = 709;
+constexpr int kNotALibraryText = 710, kDamagedRecordText = 711, kNoNamedRecordText = 712;
+constexpr int kBaseWrittenText = 718, kBaseWriteFailedText = 719;
+// How many names of the library the question before Import All lists.
+constexpr int kNamesListed = 5;
 
 // The largest files read: a full PC library, a driver library of 9999 records.
 constexpr qint64 kPcLibraryBytes = qint64(kMacroFileSize);
@@ -40,12 +46,7 @@ QString PlatformFileDialog(QWidget* parent, MacroImportExport::FileDialog kind)
 {
     if (kind == MacroImportExport::FileDialog::Open)
         return QFileDialog::getOpenFileName(parent, {}, {}, QStringLiteral("LoadFile(*.bin)"));
-    QFileDialog dialog(parent, {}, {}, QStringLiteral("SaveFile(*.bin)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // The dialog adds ".bin" itself, so it asks about the file that is really written.
-    dialog.setDefaultSuffix(QStringLiteral("bin"));
-    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().front()
-                                                                                   : QString();
+    return ChooseBinFileToSave(parent);
 }
 
 } // namespace
@@ -170,8 +171,31 @@ void MacroImportExport::Btn_ImportClick()
     const auto bytes = ReadImportFile(path, state_.EepromMode ? kPcLibraryBytes : kDriverLibraryBytes, recordSize);
     if (!bytes)
         return;
-    ClearMacroView();
     const std::span<const uint8_t> records = WholeRecords(*bytes, recordSize);
+    // In this order: the file is checked, the user is asked, the old library is kept aside,
+    // then it is replaced.
+    const LibraryFileCheck check = CheckMacroLibraryFile(records, recordSize);
+    if (!check.ok()) {
+        const QString why = check.noNamedRecord ? state_.Text(kNoNamedRecordText)
+                                                : state_.Text(kDamagedRecordText).arg(check.damagedRecord + 1);
+        Tell(state_.Text(kNotALibraryText).arg(why));
+        return;
+    }
+    MacroLibraryView library(state_);
+    if (library.Count() > 0) {
+        QStringList names;
+        for (int row = 0; row < std::min(library.Count(), kNamesListed); ++row)
+            names << library.Name(row);
+        if (library.Count() > kNamesListed)
+            names << QStringLiteral("\u2026");
+        const QString question =
+            state_.Text(kReplaceLibraryText).arg(library.Count()).arg(names.join(QStringLiteral(", ")), store_.ImportBackupPath());
+        if (!window_.AskConfirmation || !window_.AskConfirmation(question))
+            return;
+        if (!store_.KeepLibraryForImport())
+            return;
+    }
+    ClearMacroView();
     // The previous library is replaced; rows left empty between records close up.
     if (state_.EepromMode)
         state_.PcMacros = ReadMacroLibraryFile(records);
@@ -246,7 +270,7 @@ void MacroImportExport::Btn_ImportBaseMacroClick()
     if (!bytes)
         return;
 
-    BusyScope busy(state_, window_, BusyScope::TimerOnly);
+    std::optional<BusyScope> busy(std::in_place, state_, window_, BusyScope::TimerOnly);
     // The pages in the program: the file's block, unpacked with the checks of a read image.
     ApplyBaseMacroFile(*bytes, state_.DeviceImage);
     const BaseMacroPages pages = UnpackBaseMacroPages(state_.DeviceImage);
@@ -261,6 +285,7 @@ void MacroImportExport::Btn_ImportBaseMacroClick()
     window_.WaitPumping(1);
     DeviceSession* device = hooks_.device ? hooks_.device() : nullptr;
     QString outcome;
+    bool cut = false;
     if (!device) {
         outcome = Text(kNoAnswerText, "The mouse did not answer. Nothing was written.");
     } else {
@@ -268,9 +293,16 @@ void MacroImportExport::Btn_ImportBaseMacroClick()
         switch (OpenExchange(protocol)) {
         case ExchangeState::Open:
             // The mouse gets the file's bytes as read, whatever the checks above cleared.
-            if (protocol.ConfigReady && protocol.ChipCode == kChipThatStoresWrites)
-                protocol.WriteMemory(kBaseMacroBlockAddress, uint32_t(kBaseMacroFileSize), *bytes);
-            else
+            if (protocol.ConfigReady && protocol.ChipCode == kChipThatStoresWrites) {
+                // Written past Apply: what the program knew of the mouse's memory is stale now.
+                device->Link.MouseMemory.reset();
+                if (protocol.WriteMemory(kBaseMacroBlockAddress, uint32_t(kBaseMacroFileSize), *bytes))
+                    outcome = state_.Text(kBaseWrittenText);
+                else if (protocol.DeviceGone())
+                    cut = true;
+                else
+                    outcome = state_.Text(kBaseWriteFailedText);
+            } else
                 outcome = Text(kNotReadyText, "The mouse's memory is not ready. Nothing was written.");
             CloseExchange(protocol);
             break;
@@ -284,6 +316,12 @@ void MacroImportExport::Btn_ImportBaseMacroClick()
     }
     window_.HideLoadingScreen();
     window_.WaitPumping(1);
+    if (cut && hooks_.writeCutByUnplug) {
+        // One unplug, one message: the device-lost message names the cut write.
+        busy.reset();
+        hooks_.writeCutByUnplug();
+        return;
+    }
     if (!outcome.isEmpty())
         Tell(outcome);
 }

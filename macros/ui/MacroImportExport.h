@@ -5,7 +5,11 @@
 //
 // A file chosen for an import must hold at least one whole record (256 bytes, 2048 in driver
 // mode, 1024 for the base macro file): an empty or shorter file is refused with a message and
-// changes nothing. Import All takes the whole records and leaves out a partial trailing one.
+// changes nothing. Import All takes the whole records and leaves out a partial trailing one;
+// it takes only a file whose records are all valid and one at least named, asks before it
+// replaces a library that holds macros, and keeps the old library aside (one backup) first.
+// The base macro import says whether it wrote, and the program's record of the mouse's
+// memory is forgotten, since the write bypasses Apply.
 // The file dialogs are a hook, so tests hand in paths.
 
 #include <QObject>
@@ -37,6 +41,9 @@ public:
         std::function<void()> hideAllMenu;
         // The device session of the form; null while there is none.
         std::function<DeviceSession*()> device;
+        // A write to the mouse was cut by an unplug: the device side names it in its one
+        // device-lost message and offers to write again once the mouse is back.
+        std::function<void()> writeCutByUnplug;
     };
 
     MacroImportExport(FormState& state, Controls& controls, WindowServices& window, MacroRecording& recording,

@@ -20,6 +20,10 @@ namespace tarq {
 namespace {
 
 constexpr int kWrongSizeText = 131;
+constexpr int kUnreadableText = 713, kStartNewText = 714, kReadableNowText = 715, kCannotKeepText = 716;
+constexpr int kTooManyText = 717;
+// A damaged file larger than this is moved aside instead of copied.
+constexpr qint64 kCopyAsideLimit = qint64(1) << 20;
 // The largest macro file read: a driver library of 9999 records.
 constexpr qint64 kMaxDriverFileSize = static_cast<qint64>(kDriverMacroImportLimit) * kDriverMacroRecordSize;
 
@@ -29,9 +33,27 @@ QString NameText(const MacroName& name) { return QString::fromStdU16String(Macro
 QString AsideName(const QString& path)
 {
     QString candidate = path + QStringLiteral(".bak");
-    for (int n = 2; QFileInfo::exists(candidate); ++n)
+    for (int n = 2; QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink(); ++n)
         candidate = path + QStringLiteral(".bak") + QString::number(n);
     return candidate;
+}
+
+// An earlier copy of the same file beside it ("Macro.bin.bak", ".bak2", ...), so that a file
+// that could not be rewritten is not copied again at every start.
+QString ExistingCopy(const QString& path)
+{
+    QFile file(path);
+    if (file.size() > kCopyAsideLimit || !file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    QString candidate = path + QStringLiteral(".bak");
+    for (int n = 2; QFileInfo::exists(candidate); ++n) {
+        QFile copy(candidate);
+        if (copy.size() == bytes.size() && copy.open(QIODevice::ReadOnly) && copy.readAll() == bytes)
+            return candidate;
+        candidate = path + QStringLiteral(".bak") + QString::number(n);
+    }
+    return {};
 }
 
 } // namespace
@@ -39,6 +61,82 @@ QString AsideName(const QString& path)
 MacroLibraryStore::MacroLibraryStore(FormState& state, Controls& controls, WindowServices& window)
     : state_(state), controls_(controls), window_(window)
 {
+}
+
+QString MacroLibraryStore::LibraryPath() const { return state_.EepromMode ? MacroFilePath() : DriverMacroFilePath(); }
+
+QString MacroLibraryStore::ImportBackupPath() const { return LibraryPath() + QStringLiteral(".before-import"); }
+
+bool MacroLibraryStore::KeepLibraryForImport()
+{
+    // The library as the program holds it: also when its file was never written.
+    const std::vector<uint8_t> bytes =
+        state_.EepromMode ? WriteMacroLibraryFile(state_.PcMacros) : WriteDriverMacroFile(state_.DriverMacros);
+    QString error;
+    if (SaveOwnFile(ImportBackupPath(), bytes, &error))
+        return true;
+    if (window_.ShowDialogMessage)
+        window_.ShowDialogMessage(state_.Text(kCannotKeepText).arg(LibraryPath(), ImportBackupPath(), error));
+    return false;
+}
+
+void MacroLibraryStore::KeepDamagedAside(const QString& path, const QString& text)
+{
+    // A copy made at an earlier start is the backup of this file: no second one, no second word.
+    keptAside_ = ExistingCopy(path);
+    if (!keptAside_.isEmpty())
+        return;
+    const QString aside = AsideName(path);
+    // A huge file is moved, not copied, and the library it held is written in its place at once.
+    const bool move = QFileInfo(path).size() > kCopyAsideLimit;
+    if (!(move ? QFile::rename(path, aside) : QFile::copy(path, aside))) {
+        Tell(state_.Text(kCannotKeepText).arg(path, aside, move ? QStringLiteral("rename failed") : QStringLiteral("copy failed")));
+        return;
+    }
+    keptAside_ = aside;
+    Tell(text.arg(aside));
+    if (!move)
+        return; // the file itself is rewritten at its proper size with the next change
+    QString error;
+    const std::vector<uint8_t> bytes =
+        state_.EepromMode ? WriteMacroLibraryFile(state_.PcMacros) : WriteDriverMacroFile(state_.DriverMacros);
+    if (!SaveOwnFile(path, bytes, &error))
+        Tell(error);
+}
+
+bool MacroLibraryStore::MayWriteLibrary()
+{
+    if (!unreadable_)
+        return true;
+    const QString path = LibraryPath();
+    QString error;
+    if (ReadFileBytes(path, 1, &error)) {
+        // Readable now: what it holds is the library; the change made on the empty one is undone.
+        unreadable_ = false;
+        if (state_.EepromMode)
+            LoadPcLibrary();
+        else
+            LoadDriverLibrary();
+        RefreshPCMacroName();
+        if (window_.ShowDialogMessage)
+            window_.ShowDialogMessage(state_.Text(kReadableNowText).arg(path));
+        return false;
+    }
+    const QString aside = AsideName(path);
+    if (window_.AskConfirmation && window_.AskConfirmation(state_.Text(kStartNewText).arg(path, aside))) {
+        if (QFile::rename(path, aside)) {
+            unreadable_ = false;
+            keptAside_ = aside;
+            return true;
+        }
+        if (window_.ShowDialogMessage)
+            window_.ShowDialogMessage(state_.Text(kCannotKeepText).arg(path, aside, QStringLiteral("rename failed")));
+    }
+    // The change is undone: the library stays as it was loaded (empty), the file untouched.
+    state_.PcMacros = PcMacroLibrary{};
+    state_.DriverMacros.clear();
+    RefreshPCMacroName();
+    return false;
 }
 
 QString MacroLibraryStore::MacroFilePath() const { return state_.DataFile(QString::fromLatin1(kMacroFileName.data(), kMacroFileName.size())); }
@@ -59,6 +157,7 @@ void MacroLibraryStore::Tell(const QString& text)
 void MacroLibraryStore::LoadMacroLibrary()
 {
     keptAside_.clear();
+    unreadable_ = false;
     if (state_.EepromMode)
         LoadPcLibrary();
     else
@@ -82,8 +181,9 @@ void MacroLibraryStore::LoadPcLibrary()
     QString error;
     const std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path, kMacroFileSize + 1, &error);
     if (!bytes) {
-        // Left as it is: an empty library in memory, the file untouched until the next save.
-        Tell(error);
+        // Left as it is: an empty library in memory, and the file is not written over.
+        unreadable_ = true;
+        Tell(state_.Text(kUnreadableText).arg(path, error));
         return;
     }
     const qint64 size = QFileInfo(path).size();
@@ -93,14 +193,8 @@ void MacroLibraryStore::LoadPcLibrary()
     if (size == static_cast<qint64>(kMacroFileSize))
         return;
 
-    // The next save rewrites the file at its proper size: keep what the user had first.
-    const QString aside = AsideName(path);
-    if (!QFile::copy(path, aside)) {
-        Tell(QStringLiteral("%1: could not be copied to %2").arg(path, aside));
-        return;
-    }
-    keptAside_ = aside;
-    Tell(state_.Text(kWrongSizeText).arg(path).arg(size).arg(aside));
+    // The file is rewritten at its proper size: keep what the user had first.
+    KeepDamagedAside(path, state_.Text(kWrongSizeText).arg(path).arg(size));
 }
 
 void MacroLibraryStore::LoadDriverLibrary()
@@ -112,16 +206,22 @@ void MacroLibraryStore::LoadDriverLibrary()
     QString error;
     const std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path, kMaxDriverFileSize, &error);
     if (!bytes) {
-        Tell(error);
+        unreadable_ = true;
+        Tell(state_.Text(kUnreadableText).arg(path, error));
         return;
     }
     state_.DriverMacros = ReadDriverMacroFile(*bytes);
+    const qint64 records = QFileInfo(path).size() / qint64(kDriverMacroRecordSize);
+    if (records > qint64(kDriverMacroImportLimit))
+        KeepDamagedAside(path, state_.Text(kTooManyText).arg(path).arg(records).arg(kDriverMacroImportLimit));
 }
 
 bool MacroLibraryStore::RefreshPCMacro()
 {
+    if (!MayWriteLibrary())
+        return false;
     QString error;
-    if (SaveFileAtomically(MacroFilePath(), WriteMacroLibraryFile(state_.PcMacros), &error))
+    if (SaveOwnFile(MacroFilePath(), WriteMacroLibraryFile(state_.PcMacros), &error))
         return true;
     Tell(error);
     return false;
@@ -129,8 +229,10 @@ bool MacroLibraryStore::RefreshPCMacro()
 
 bool MacroLibraryStore::RefreshDriverPCMacro()
 {
+    if (!MayWriteLibrary())
+        return false;
     QString error;
-    if (!SaveFileAtomically(DriverMacroFilePath(), WriteDriverMacroFile(state_.DriverMacros), &error)) {
+    if (!SaveOwnFile(DriverMacroFilePath(), WriteDriverMacroFile(state_.DriverMacros), &error)) {
         Tell(error);
         return false;
     }

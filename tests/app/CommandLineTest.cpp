@@ -13,6 +13,15 @@
 #include "app/SingleInstance.h"
 #include "cli/ExitCodes.h"
 #include "config/DefaultImages.h"
+#include "device/emulator/DemoDevices.h"
+#include "platform/InstanceLock.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+
+#include <tuple>
 
 using namespace tarq;
 using cli::ExitCode;
@@ -25,7 +34,10 @@ private slots:
     void wrongArgumentsAreAUsageError();
     void demoReadThenApplyRoundTripsBesideACopiedProgram();
     void damagedProfileWritesNothing();
-    void runningWindowOwnsTheMouseAndIsNotRaised();
+    void mouseHeldByAnotherProgramIsWaitedForThenRefused();
+    void foreignCodesNeedForceAndResetIsTheWayBack();
+    void badFilesAreRefusedWithoutWaiting();
+    void demoFilesAreReadBoundedAndNeverWrittenThroughLinks();
     void installedLayoutIsRecognised();
 
 private:
@@ -158,7 +170,7 @@ void CommandLineTest::damagedProfileWritesNothing()
     }
 }
 
-void CommandLineTest::runningWindowOwnsTheMouseAndIsNotRaised()
+void CommandLineTest::mouseHeldByAnotherProgramIsWaitedForThenRefused()
 {
     // The window's end of the single-instance guard, in this process: it counts show requests.
     QString error;
@@ -167,40 +179,168 @@ void CommandLineTest::runningWindowOwnsTheMouseAndIsNotRaised()
     int showRequests = 0;
     SingleInstance window;
     QCOMPARE(window.Start(paths, kInstanceDeadlineMs, [&showRequests] { ++showRequests; }), SingleInstance::Outcome::First);
+    // ... and the lock a window holds while it has the emulated mouse open.
+    InstanceLock mouseLock;
+    QCOMPARE(mouseLock.TryAcquire(QString::fromStdString(DemoLockFile(dir_->filePath("Demo_Mouse_Memory.bin").toStdString())),
+                                  &error),
+             InstanceLock::State::Acquired);
 
     auto runServing = [&](const QStringList& args) {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("DISPLAY"));
+        // Without a run-time folder (sudo, cron, ssh) the lock still keeps the two apart.
+        env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
         process.setProcessEnvironment(env);
+        QElapsedTimer took;
+        took.start();
         process.start(program_, args);
-        // The event loop keeps running, so the window's end answers the probe.
         QDeadlineTimer deadline(20000);
         while (process.state() != QProcess::NotRunning && !deadline.hasExpired())
             QTest::qWait(20);
-        return std::make_pair(process.exitCode(), process.readAllStandardOutput() + process.readAllStandardError());
+        return std::make_tuple(process.exitCode(), process.readAllStandardOutput() + process.readAllStandardError(),
+                               took.elapsed());
     };
     const QString profile = dir_->filePath("p.bin");
     QFile out(profile);
     QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(QByteArray(2048, '\0'));
+    out.write(reinterpret_cast<const char*>(DefaultImage(2).data()), qint64(kDeviceImageSize));
     out.close();
 
-    for (const QStringList& args : {QStringList{"--demo", "--apply", profile}, QStringList{"--demo", "--read", profile},
-                                    QStringList{"--demo", "--reset", "1"}}) {
-        const auto [code, output] = runServing(args);
-        QCOMPARE(code, cli::ToInt(ExitCode::WindowRunning));
-        QVERIFY2(output.contains("window is running"), output.constData());
+    for (const QStringList& args : {QStringList{"--demo", "--apply", profile}, QStringList{"--demo", "--reset", "1"}}) {
+        const auto [code, output, ms] = runServing(args);
+        QCOMPARE(code, cli::ToInt(ExitCode::MouseInUse));
+        QVERIFY2(output.contains("another program is using the mouse"), output.constData());
         // It says where the window keeps the same commands.
         QVERIFY2(output.contains("Save Profile, Load Profile and Apply buttons at the bottom"), output.constData());
+        QVERIFY2(ms >= 4900, qPrintable(QString::number(ms)));
     }
     QVERIFY(memoryFile().isEmpty());
     // Listing still works, without asking the mouse for its chip.
-    const auto [code, output] = runServing({"--demo", "--list"});
+    const auto [code, output, ms] = runServing({"--demo", "--list"});
     QCOMPARE(code, 0);
-    QVERIFY2(output.contains("chip not asked"), output.constData());
+    QVERIFY2(output.contains("in use by another program (chip not asked)"), output.constData());
+
+    // Once the holder lets go, the command goes through.
+    mouseLock.Release();
+    QCOMPARE(std::get<0>(runServing({"--demo", "--apply", profile})), 0);
     QTest::qWait(50);
     QCOMPARE(showRequests, 0); // the window was left as it was
+}
+
+void CommandLineTest::foreignCodesNeedForceAndResetIsTheWayBack()
+{
+    // A file of random bytes fails every check; it is refused, and written only with --force.
+    QByteArray random(2048, '\0');
+    for (int i = 0; i < random.size(); ++i)
+        random[i] = static_cast<char>((i * 7919 + 13) % 251);
+    const QString file = dir_->filePath("random.bin");
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(random);
+    out.close();
+
+    Run r = run({"--demo", "--apply", file});
+    QCOMPARE(r.code, cli::ToInt(ExitCode::BadFile));
+    QVERIFY2(r.err.contains("parameter section A checksum") && r.err.contains("--force"), r.err.constData());
+    QVERIFY(memoryFile().isEmpty());
+
+    r = run({"--demo", "--apply", file, "--force"});
+    QVERIFY2(r.code == 0, r.err.constData());
+    QCOMPARE(memoryFile(), random);
+
+    // The mouse now carries foreign codes: a read saves it and names what fails ...
+    const QString saved = dir_->filePath("saved.bin");
+    r = run({"--demo", "--read", saved});
+    QVERIFY2(r.code == 0, r.err.constData());
+    QVERIFY2(r.out.contains("manufacturer/product codes"), r.out.constData());
+    // ... and a reset brings it back.
+    r = run({"--demo", "--reset", "1"});
+    QVERIFY2(r.code == 0, r.err.constData());
+    const DeviceImage& defaults = DefaultImage(1);
+    QCOMPARE(memoryFile(), QByteArray(reinterpret_cast<const char*>(defaults.data()), qsizetype(defaults.size())));
+}
+
+void CommandLineTest::badFilesAreRefusedWithoutWaiting()
+{
+    const QString fifo = dir_->filePath("pipe.bin");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString folder = dir_->filePath("folder.bin");
+    QVERIFY(QDir().mkpath(folder));
+    const QString zeroLink = dir_->filePath("zero.bin");
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), zeroLink));
+    const QString shortFile = dir_->filePath("short.bin");
+    QFile s(shortFile);
+    QVERIFY(s.open(QIODevice::WriteOnly));
+    s.write(QByteArray(100, '\1'));
+    s.close();
+    const QString shortLink = dir_->filePath("short-link.bin");
+    QVERIFY(QFile::link(shortFile, shortLink));
+
+    for (const QString& bad : {fifo, folder, zeroLink, shortFile, shortLink}) {
+        const Run r = run({"--demo", "--apply", bad});
+        QVERIFY2(r.code == cli::ToInt(ExitCode::BadFile), qPrintable(bad + ": " + QString::number(r.code)));
+        QVERIFY2(memoryFile().isEmpty(), qPrintable(bad));
+    }
+    // --read to a pipe or a folder is refused too, and says so.
+    for (const QString& bad : {fifo, folder}) {
+        const Run r = run({"--demo", "--read", bad});
+        QVERIFY2(r.code == cli::ToInt(ExitCode::BadFile), qPrintable(bad));
+        QVERIFY2(r.err.contains("not a regular file"), r.err.constData());
+    }
+}
+
+void CommandLineTest::demoFilesAreReadBoundedAndNeverWrittenThroughLinks()
+{
+    const QString memory = dir_->filePath("Demo_Mouse_Memory.bin");
+    const DeviceImage& defaults = DefaultImage(1);
+    const QByteArray defaultBytes(reinterpret_cast<const char*>(defaults.data()), qsizetype(defaults.size()));
+
+    // A 1 GB sparse memory file: only its first 2048 bytes are read.
+    {
+        QFile big(memory);
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        big.write(defaultBytes);
+        QVERIFY(big.resize(qint64(1) << 30));
+    }
+    QElapsedTimer took;
+    took.start();
+    const QString saved = dir_->filePath("saved.bin");
+    QCOMPARE(run({"--demo", "--read", saved}).code, 0);
+    QVERIFY2(took.elapsed() < 3000, qPrintable(QString::number(took.elapsed())));
+    QFile::remove(memory);
+
+    // A link to /dev/zero in the memory file's place: not read (the built-in image is the
+    // memory), and not written through.
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), memory));
+    QCOMPARE(run({"--demo", "--read", saved}).code, 0);
+    QFile savedFile(saved);
+    QVERIFY(savedFile.open(QIODevice::ReadOnly));
+    QCOMPARE(savedFile.readAll(), defaultBytes);
+    QFile::remove(memory);
+
+    // A link to a file outside: the write through it is refused with the link named, and the
+    // file it points to keeps its bytes.
+    QTemporaryDir outside;
+    const QString target = outside.filePath("victim.bin");
+    QFile victim(target);
+    QVERIFY(victim.open(QIODevice::WriteOnly));
+    victim.write(defaultBytes);
+    victim.write("tail that must survive");
+    victim.close();
+    QVERIFY(QFile::link(target, memory));
+    const QString profile = dir_->filePath("p.bin");
+    QFile out(profile);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    QByteArray changed = defaultBytes;
+    changed[0x300] = '\x5A';
+    out.write(changed);
+    out.close();
+    const Run r = run({"--demo", "--apply", profile});
+    QVERIFY2(r.err.contains("symbolic link") && r.err.contains(memory.toUtf8()), r.err.constData());
+    QVERIFY(QFileInfo(memory).isSymLink());
+    QVERIFY(victim.open(QIODevice::ReadOnly));
+    QCOMPARE(victim.readAll(), defaultBytes + "tail that must survive");
 }
 
 void CommandLineTest::installedLayoutIsRecognised()

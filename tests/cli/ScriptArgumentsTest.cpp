@@ -29,6 +29,7 @@ TEST_P(ScriptArgumentsTest, Parses)
     EXPECT_EQ(r.file, c.file);
     EXPECT_EQ(r.resetNumber, c.reset);
     EXPECT_EQ(r.demo, c.demo);
+    EXPECT_EQ(r.force, c.name == std::string("ForceWithApply"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -59,13 +60,15 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentCase{"StrayArgument", {"--demo", "profile.bin"}, Command::Window, "", 0, false, true},
         ArgumentCase{"WindowFolderMissing", {"--render-pages"}, Command::Window, "", 0, false, true},
         ArgumentCase{"WindowFolderEmpty", {"--render-pages="}, Command::Window, "", 0, false, true},
-        ArgumentCase{"ValueOnAWindowFlag", {"--engineer=1"}, Command::Window, "", 0, false, true}),
+        ArgumentCase{"ValueOnAWindowFlag", {"--engineer=1"}, Command::Window, "", 0, false, true},
+        ArgumentCase{"ForceWithApply", {"--force", "--apply", "p.bin"}, Command::Apply, "p.bin", 0, false, false},
+        ArgumentCase{"ForceWithoutApply", {"--reset", "1", "--force"}, Command::Reset, "", 0, false, true}),
     [](const ::testing::TestParamInfo<ArgumentCase>& info) { return info.param.name; });
 
 TEST(ScriptHelp, ListsEveryCommandAndEveryExitCode)
 {
     const std::string help = HelpText();
-    for (const char* option : {"--list", "--read FILE", "--apply FILE", "--reset N", "--demo", "--help", "--version"})
+    for (const char* option : {"--list", "--read FILE", "--apply FILE", "--force", "--reset N", "--demo", "--help", "--version"})
         EXPECT_NE(help.find(option), std::string::npos) << option;
     for (const ExitCodeText& entry : kExitCodes)
         EXPECT_NE(help.find("  " + std::to_string(ToInt(entry.code)) + "  " + entry.meaning + "\n"), std::string::npos)

@@ -104,7 +104,9 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"ReadUnpluggedMidway", [](EmulatedMouse& m) { m.faults.unplugAfterReports = 150; }, false, ExitCode::Failed, true},
         FaultCase{"ReadChunkNeverArrives", [](EmulatedMouse& m) { m.faults.lostReadChunk = 40; }, false, ExitCode::Failed, true},
         FaultCase{"ReadMemoryNotReady", [](EmulatedMouse& m) { m.faults.configNotReady = true; }, false, ExitCode::MouseRefused, true},
-        FaultCase{"ReadForeignCodes", [](EmulatedMouse& m) { m.memory()[layout::kDeviceCodesAddress] ^= 0xFF; }, false, ExitCode::MouseRefused, true},
+        // Reading changes nothing: a mouse with foreign codes is read, and the codes are named.
+        FaultCase{"ReadForeignCodes", [](EmulatedMouse& m) { m.memory()[layout::kDeviceCodesAddress] ^= 0xFF; }, false, ExitCode::Ok, true},
+        FaultCase{"WriteForeignCodes", [](EmulatedMouse& m) { m.memory()[layout::kDeviceCodesAddress] ^= 0xFF; }, true, ExitCode::MouseRefused, true},
         FaultCase{"WriteOtherChip", [](EmulatedMouse& m) { m.chipByte = 0x35; }, true, ExitCode::MouseRefused, true},
         FaultCase{"WriteNotReadyState", [](EmulatedMouse& m) { m.faults.statusState = 0x55; }, true, ExitCode::Failed, true},
         FaultCase{"WriteRefusedByte", [](EmulatedMouse& m) { m.faults.refusedAddresses = {0x345}; }, true, ExitCode::VerifyFailed, false}),
@@ -185,7 +187,13 @@ INSTANTIATE_TEST_SUITE_P(
                      i.refusal = HidOpenFailure::Busy;
                      b.add(i);
                  },
-                 ExitCode::Failed}),
+                 ExitCode::MouseInUse},
+        OpenCase{"LockedByAnotherProgram",
+                 [](EmulatedHidBus& b, auto m) {
+                     b.add(MouseConfigInterface(m));
+                     m->lockHook = [] { return std::shared_ptr<void>(); };
+                 },
+                 ExitCode::MouseInUse}),
     [](const ::testing::TestParamInfo<OpenCase>& info) { return info.param.name; });
 
 TEST_F(ScriptCommandsTest, ListShowsEachInterfaceAndTheChipOnlyWhenAsked)
@@ -201,11 +209,13 @@ TEST_F(ScriptCommandsTest, ListShowsEachInterfaceAndTheChipOnlyWhenAsked)
         << listing;
     EXPECT_NE(listing.find("emulated:mouse-pointer"), std::string::npos);
 
-    // While the window owns the mouse nothing is sent to it.
+    // While another program holds the mouse's lock nothing is sent to it.
     const int reportsBefore = mouse->reportsSeen();
-    const std::vector<MouseInterface> quiet = SurveyMice(*bus, waiter, false);
+    const std::shared_ptr<void> window = mouse->takeLock();
+    const std::vector<MouseInterface> quiet = SurveyMice(*bus, waiter, true);
     EXPECT_EQ(mouse->reportsSeen(), reportsBefore);
-    EXPECT_NE(FormatMouseList(quiet, false).find("chip not asked"), std::string::npos);
+    EXPECT_EQ(ListOutcome(quiet).code, ExitCode::Ok);
+    EXPECT_NE(FormatMouseList(quiet, true).find("in use by another program (chip not asked)"), std::string::npos);
 
     bus->find("emulated:mouse-config")->openable = false;
     bus->find("emulated:mouse-config")->refusal = HidOpenFailure::PermissionDenied;
@@ -214,6 +224,63 @@ TEST_F(ScriptCommandsTest, ListShowsEachInterfaceAndTheChipOnlyWhenAsked)
     EXPECT_NE(FormatMouseList(denied, true).find("configuration interface  permission denied"), std::string::npos);
 
     EXPECT_EQ(ListOutcome({}).code, ExitCode::NoMouse);
+}
+
+// Whoever talks to the mouse holds its lock: a second command waits up to 5 s for it.
+TEST_F(ScriptCommandsTest, WaitsForTheMouseLockThenSaysAnotherProgramUsesIt)
+{
+    std::shared_ptr<void> window = mouse->takeLock();
+    ASSERT_TRUE(window);
+    Outcome outcome = OpenMouse(link, &waiter);
+    EXPECT_EQ(outcome.code, ExitCode::MouseInUse);
+    EXPECT_NE(outcome.message.find("another program is using the mouse"), std::string::npos) << outcome.message;
+    EXPECT_EQ(waiter.elapsedMs(), kMouseLockWaitMs);
+    EXPECT_FALSE(link.mouseOpen());
+    EXPECT_EQ(mouse->reportsSeen(), 0);
+
+    // Let go part-way: the waiting command takes the mouse then.
+    waiter.reset();
+    DeviceLink second(*bus);
+    struct ReleasingWaiter : Waiter {
+        std::shared_ptr<void>& lock;
+        long long slept = 0;
+        explicit ReleasingWaiter(std::shared_ptr<void>& l) : lock(l) {}
+        void sleep(int ms) override { if ((slept += ms) >= 1200) lock.reset(); }
+        void pump() override {}
+    } releasing(window);
+    outcome = OpenMouse(second, &releasing);
+    EXPECT_TRUE(outcome.ok()) << outcome.message;
+    EXPECT_EQ(releasing.slept, 1200);
+    // The holder keeps the lock until it closes the mouse.
+    DeviceLink third(*bus);
+    EXPECT_EQ(OpenMouse(third).code, ExitCode::MouseInUse);
+    second.CloseMouse();
+    EXPECT_TRUE(OpenMouse(third).ok());
+}
+
+// A reset is the way back for a mouse whose memory carries foreign codes; a profile that
+// would put such codes (or a damaged section) into the mouse is refused unless forced.
+TEST_F(ScriptCommandsTest, ResetReachesAMouseWithForeignCodesAndFailingProfilesNeedForce)
+{
+    mouse->memory()[layout::kDeviceCodesAddress] = 0x63;
+    mouse->memory()[layout::kDeviceCodesAddress + 1] = 0xE6;
+    ASSERT_TRUE(open().ok());
+    DeviceImage read{};
+    const Outcome readOutcome = ReadConfiguration(protocol, codes, read);
+    ASSERT_TRUE(readOutcome.ok()) << readOutcome.message;
+    EXPECT_NE(readOutcome.message.find("manufacturer/product codes"), std::string::npos) << readOutcome.message;
+    EXPECT_EQ(read, memory());
+
+    const std::optional<Outcome> refused = RefuseFailingProfile(read, codes, false);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->code, ExitCode::BadFile);
+    EXPECT_NE(refused->message.find("--force"), std::string::npos);
+    EXPECT_FALSE(RefuseFailingProfile(read, codes, true));
+    EXPECT_FALSE(RefuseFailingProfile(DefaultImage(1), codes, false));
+
+    const Outcome reset = WriteConfiguration(protocol, codes, ResetImage(std::nullopt, codes), WriteTarget::AnyAnsweringMouse);
+    EXPECT_TRUE(reset.ok()) << reset.message;
+    EXPECT_EQ(memory(), DefaultImage(1));
 }
 
 TEST(ScriptFiles, ProfileNeedsAWholeImageAndResetFallsBackToTheFirstDefault)
@@ -226,10 +293,18 @@ TEST(ScriptFiles, ProfileNeedsAWholeImageAndResetFallsBackToTheFirstDefault)
     ASSERT_TRUE(image.has_value());
     EXPECT_EQ((*image)[2047], 0x99);
 
-    EXPECT_EQ(ResetImage(std::nullopt), DefaultImage(1));
-    const DeviceImage partly = ResetImage(std::vector<uint8_t>(16, 0xEE));
-    EXPECT_EQ(partly[15], 0xEE);
-    EXPECT_EQ(partly[16], DefaultImage(1)[16]);
+    const MouseCodes codes = BuiltInCodes({0, 0});
+    EXPECT_EQ(ResetImage(std::nullopt, codes), DefaultImage(1));
+    // A short reset file replaces the bytes it has, past the checked sections.
+    std::vector<uint8_t> head(DefaultImage(1).begin(), DefaultImage(1).begin() + 0x110);
+    std::fill(head.begin() + 0x100, head.end(), 0xEE);
+    const DeviceImage partly = ResetImage(head, codes);
+    EXPECT_EQ(partly[0x10F], 0xEE);
+    EXPECT_EQ(partly[0x110], DefaultImage(1)[0x110]);
+    // A reset file that fails the profile check is not the way back: the built-in image is.
+    std::string note;
+    EXPECT_EQ(ResetImage(std::vector<uint8_t>(16, 0xEE), codes, &note), DefaultImage(1));
+    EXPECT_NE(note.find("parameter section A checksum"), std::string::npos) << note;
 }
 
 } // namespace

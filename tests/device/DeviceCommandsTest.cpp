@@ -391,6 +391,7 @@ void DeviceCommandsTest::damagedProfileIsShownRepairedButWrittenAsLoaded()
     const QString path = f.dir.filePath("damaged.bin");
     WriteFile(path, Bytes(profile));
     f.commands().ChooseLoadFile = [&] { return path; };
+    f.form->AskConfirmation = [](const QString&) { return true; }; // the user writes it all the same
     f.commands().Btn_Load_0Click();
     QCOMPARE(f.memory(), profile);
     DataBuf replaced{};
@@ -436,8 +437,10 @@ void DeviceCommandsTest::unplugDuringAVerifiedWriteRecovers()
     f.waiter.reset();
     f.commands().Btn_Apply_0Click();
     // The write ends at the first report that finds the mouse gone, and the device-lost state
-    // shows at once, not after the next device check; no verification failure is claimed.
-    QCOMPARE(f.messages, QStringList{f.form->State().Text(100) + "\n\n" + f.form->State().Text(101)});
+    // shows at once, not after the next device check; no verification failure is claimed, and
+    // the one message says that the write did not complete.
+    QCOMPARE(f.messages, QStringList{f.form->State().Text(100) + "\n\n" + f.form->State().Text(101) + "\n\n"
+                                     + f.form->State().Text(DeviceCommands::kTextWriteCut)});
     QVERIFY(f.waiter.elapsedMs() < 1000);
     f.Tick();
     QCOMPARE(f.messages.size(), 1);
@@ -446,10 +449,13 @@ void DeviceCommandsTest::unplugDuringAVerifiedWriteRecovers()
 
     f.mouse->faults.unplugAfterReports = -1;
     f.bus->setMousePresent(f.mouse, true);
+    QStringList questions;
+    f.form->AskConfirmation = [&](const QString& q) { questions << q; return false; };
     f.Tick();
     QVERIFY(f.form->Device().Link.mouseOpen());
     QVERIFY(!f.form->State().NoDeviceView);
     QCOMPARE(f.image(), f.memory());
+    QCOMPARE(questions, QStringList{f.form->State().Text(DeviceCommands::kTextWriteAgain)});
 }
 
 void DeviceCommandsTest::unplugDuringReadOrResetIsLostAtOnce()
@@ -461,7 +467,11 @@ void DeviceCommandsTest::unplugDuringReadOrResetIsLostAtOnce()
         f.mouse->faults.unplugAfterReports = f.mouse->reportsSeen() + 100;
         f.waiter.reset();
         (f.commands().*h)();
-        QCOMPARE(f.messages, QStringList{f.form->State().Text(100) + "\n\n" + f.form->State().Text(101)});
+        // A reset is a write: its one message also says that the write did not complete.
+        const QString cut = h == &DeviceCommands::Btn_Read_0Click
+                                ? QString()
+                                : "\n\n" + f.form->State().Text(DeviceCommands::kTextWriteCut);
+        QCOMPARE(f.messages, QStringList{f.form->State().Text(100) + "\n\n" + f.form->State().Text(101) + cut});
         QVERIFY(f.waiter.elapsedMs() < 1000);
         QVERIFY(f.form->State().NoDeviceView);
         QVERIFY(!f.form->Device().Link.mouseOpen());

@@ -167,3 +167,44 @@ TEST_F(DeviceMonitorTest, NestedTicksReturnAtOnceAndUnstableCountsWait)
 
 } // namespace
 } // namespace tarq
+
+namespace tarq {
+namespace {
+
+// An unplug that a transfer noticed and the count then shows is one loss, not two.
+TEST_F(DeviceMonitorTest, OneUnplugIsLostOnce)
+{
+    bool gone = false;
+    DeviceMonitor watching(link, {[this](int n) { waits += n; }, [this] { ++lost; }, [this] { ++reads; },
+                                  [&gone] { return std::exchange(gone, false); }});
+    watching.DevTimerTimer();
+    ASSERT_TRUE(link.mouseOpen());
+    gone = true; // a write found the mouse gone and nobody took the news
+    bus->setMousePresent(mouse, false);
+    watching.DevTimerTimer();
+    watching.DevTimerTimer();
+    EXPECT_EQ(lost, 1);
+}
+
+// Whoever talks to the mouse holds its lock: a link cannot open a mouse another one holds,
+// says so, and the device check tries again at every tick without calling it lost.
+TEST_F(DeviceMonitorTest, MouseHeldByAnotherIsRetriedNotLost)
+{
+    std::shared_ptr<void> other = mouse->takeLock();
+    monitor.DevTimerTimer();
+    EXPECT_FALSE(link.mouseOpen());
+    EXPECT_TRUE(link.MouseInUse);
+    EXPECT_EQ(lost, 0);
+    monitor.DevTimerTimer();
+    EXPECT_EQ(reads, 0);
+    other.reset();
+    monitor.DevTimerTimer();
+    EXPECT_TRUE(link.mouseOpen());
+    EXPECT_EQ(reads, 1);
+    EXPECT_FALSE(mouse->takeLock()); // held by this link now
+    link.CloseMouse();
+    EXPECT_TRUE(mouse->takeLock());
+}
+
+} // namespace
+} // namespace tarq

@@ -1,4 +1,5 @@
-// Fuzzes the readers of the macro files: any bytes give a library, never a crash.
+// Fuzzes the readers of the macro files and the check before Import All: any bytes give a
+// library (or a reason to refuse it), never a crash.
 
 #include "macros/MacroFiles.h"
 
@@ -23,6 +24,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const DriverMacroRecord& record : drivers)
         LoadDriverMacroScript(record.body);
     ImportOneDriverMacro(drivers, file);
+
+    // The check before Import All walks every record of both layouts.
+    for (const size_t recordSize : {kMacroRecordSize, kDriverMacroRecordSize}) {
+        const LibraryFileCheck check = CheckMacroLibraryFile(WholeRecords(file, recordSize), recordSize);
+        if (check.damagedRecord >= int(size / recordSize))
+            std::abort();
+    }
 
     std::array<uint8_t, kDeviceImageSize> image{};
     ApplyBaseMacroFile(file, image);

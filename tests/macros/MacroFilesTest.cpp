@@ -169,3 +169,58 @@ TEST(MacroFilesTest, BaseMacroFileFillsTheFirstFourPages)
 
 } // namespace
 } // namespace tarq
+
+namespace tarq {
+namespace {
+
+// What "Import All" takes as a library, and what it refuses before anything is replaced.
+TEST(MacroFilesTest, ImportAllTakesOnlyALibrary)
+{
+    auto pcFile = [](std::initializer_list<MacroRecord> records) {
+        PcMacroLibrary library{};
+        std::copy(records.begin(), records.end(), library.begin());
+        return WriteMacroLibraryFile(library);
+    };
+    DriverMacroRecord driverMacro{MacroNameFromUtf16(u"Drv"), {}};
+    const uint8_t driverBody[] = {0x00, 0x00, 0x05, 0xA1, 0xFE, 0x03, 0x21, 0xFD};
+    std::copy(std::begin(driverBody), std::end(driverBody), driverMacro.body.begin());
+    DriverMacroRecord badDriver = driverMacro;
+    badDriver.body[7] ^= 1;
+    MacroRecord badChecksum = Named(u"Bad");
+    badChecksum.body[6] ^= 1;
+    MacroRecord badLength = Named(u"Long");
+    badLength.body[1] = 0xF0;
+    MacroRecord nameless = Named(u"");
+    std::vector<uint8_t> profile(2048);
+    for (size_t i = 0; i < profile.size(); ++i)
+        profile[i] = uint8_t(i * 37 + 11);
+
+    struct Case {
+        const char* name;
+        std::vector<uint8_t> file;
+        size_t recordSize;
+        int damaged;
+        bool noName;
+    };
+    const Case cases[] = {
+        {"a library", pcFile({Named(u"One"), Named(u"Two")}), kMacroRecordSize, -1, false},
+        {"a named macro with nothing recorded", pcFile({MacroRecord{MacroNameFromUtf16(u"New"), {}}}), kMacroRecordSize, -1, false},
+        {"an empty library", pcFile({}), kMacroRecordSize, -1, true},
+        {"a bad checksum", pcFile({Named(u"One"), badChecksum}), kMacroRecordSize, 1, false},
+        {"a length past the body", pcFile({badLength}), kMacroRecordSize, 0, false},
+        {"a body without a name", pcFile({Named(u"One"), Named(u"Two"), nameless}), kMacroRecordSize, 2, false},
+        {"a profile chosen by mistake", profile, kMacroRecordSize, 0, false},
+        {"a driver library", WriteDriverMacroFile({driverMacro, driverMacro}), kDriverMacroRecordSize, -1, false},
+        {"a driver record with a bad checksum", WriteDriverMacroFile({driverMacro, badDriver}), kDriverMacroRecordSize, 1, false},
+        {"a profile as a driver library", profile, kDriverMacroRecordSize, 0, false},
+    };
+    for (const Case& c : cases) {
+        const LibraryFileCheck check = CheckMacroLibraryFile(c.file, c.recordSize);
+        EXPECT_EQ(check.damagedRecord, c.damaged) << c.name;
+        EXPECT_EQ(check.noNamedRecord, c.noName) << c.name;
+        EXPECT_EQ(check.ok(), c.damaged < 0 && !c.noName) << c.name;
+    }
+}
+
+} // namespace
+} // namespace tarq
