@@ -127,16 +127,7 @@ check "the refusal names the node and the udev rule" "message: $refused" \
 
 # The protocol: the host runs the same commands against the emulated bus (--demo) and compares
 # its memory after each with the snapshots of the virtual mouse's memory kept here.
-# xor_bytes FILE OFFSET MASK...: flips bits of single bytes in place.
-xor_bytes() {
-  local file=$1; shift
-  while [ $# -ge 2 ]; do
-    local at=$(($1)) mask=$(($2)) old
-    old=$(od -An -tu1 -j "$at" -N1 "$file" | tr -d ' ')
-    printf "$(printf '\\%03o' $(( old ^ mask )))" | dd of="$file" bs=1 seek="$at" conv=notrunc status=none
-    shift 2
-  done
-}
+. "$SOURCE/tests/kernel/change-profile.sh"
 snapshot() { cp /tmp/mouse.bin "$WORK/memory-after-$1.bin"; }
 
 step "protocol: --read"
@@ -147,11 +138,21 @@ snapshot read
 
 step "protocol: --apply of a changed profile"
 cp "$WORK/read.bin" /tmp/profile.bin
-xor_bytes /tmp/profile.bin 0x47 0x03 0x76 0x03   # button 3 and its section's checksum
+change_profile /tmp/profile.bin
 "$PROGRAM" --apply /tmp/profile.bin > /tmp/apply.out 2>&1; status=$?
 check "--apply exits 0, verified by read-back" "status $status: $(cat /tmp/apply.out)" test "$status" -eq 0
 check "the applied button is in the mouse" "profile not in the memory" cmp -s -n 256 /tmp/profile.bin /tmp/mouse.bin
 snapshot apply
+
+step "the lock: another program holds the mouse's node"
+flock "$MOUSE_CONFIG" sleep 7 &
+holder=$!
+sleep 0.5
+started=$(now_ms)
+"$PROGRAM" --apply /tmp/profile.bin > /tmp/locked.out 2>&1; status=$?
+note "--apply while another program holds the node: exit $status after $(( $(now_ms) - started )) ms"
+check "--apply waits for a held mouse, then exits 7" "status $status: $(cat /tmp/locked.out)" test "$status" -eq 7
+wait "$holder"
 
 step "protocol: --reset 2"
 "$PROGRAM" --reset 2 > /tmp/reset.out 2>&1; status=$?
