@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the program and starts it. Pass --demo to start with the emulated mouse.
 set -euo pipefail
 cd "$(dirname "$0")"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds everything (program, tests, benchmark) and runs every test through ctest.
 set -euo pipefail
 cd "$(dirname "$0")"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Where the program keeps its files. AppFolder is the folder of the program file when the
 // program may write there, otherwise the per-user application data folder, so an installed

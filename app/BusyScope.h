@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // While a transfer runs the device check must not touch the mouse and the pages must not take
 // clicks. A BusyScope stops DevTimer and shows the busy overlays when it is created; when it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // For --demo: the buttons a person presses on the real pointing device while the pointer is
 // over the main window are held down on the emulated mouse too, so its button-state word (and

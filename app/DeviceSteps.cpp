@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The form's device steps: the default images, the device link with its buses (the system's,
 // the demo's emulated mouse, or a test's), the device check, and the demo's plug.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // TFormLoadingUI, the loading screen: a small dark, translucent, borderless window that stays
 // on top of the main window while data moves to or from the mouse, with a running animation.

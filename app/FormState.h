@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The state the main form shares with its subsystems: the configuration being shown and
 // edited, the key codes and macro pages, the folders and modes read at start-up, the current

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // TForm1, the main window: one borderless skinned surface that owns the shared state of the
 // program (FormState), every control of every page, and the subsystems that handle them. Each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Renders every page of the main window to PNG files, as the window shows them without a
 // mouse, so the whole window can be looked at in one command.

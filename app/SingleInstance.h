@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // One running copy of the program per user. The first start takes a lock file in a folder only
 // its user can reach and listens on a local socket beside it; a later start that finds the lock

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The form's own start-up steps: the skin and layout, and the language texts and captions.
 
 #include "app/Main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The small window helpers every device operation uses, and the window's own commands.
 
 #include "app/Main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Program entry: one running copy, the main form, then the loading screen, then the event loop.
 //
 //   tarq362a                      start the program (a second start raises the first window)

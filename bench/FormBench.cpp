@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Times Read and Apply through the real main form against the emulated mouse, with real
 // sleeps and 0 or 1 ms per report, next to the protocol's floor, and measures how responsive
 // the window stays meanwhile: the longest gap between two runs of a 1 ms timer, i.e. the

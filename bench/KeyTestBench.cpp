@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // How hard the key test's worker works the mouse and the processor: it polls the emulated
 // mouse's button-state word for a while with real sleeps, and prints status reads and requests
 // per second and the processor time the process spent, as a share of one core.

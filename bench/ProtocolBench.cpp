@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Times the configuration transfers against the emulated mouse with real sleeps and a real
 // clock, next to the protocol's own floor: the fixed sleeps of an exchange that is answered at
 // the first poll, times the number of reports.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // CPU used by a recording: the process's user + system time (getrusage) next to the wall time,
 // for a recording with no input and for one with a steady stream of key events. The capture is
 // the X11 one against a private Xvfb; the key events come from a child process through XTEST,

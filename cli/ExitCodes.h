@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The exit codes of the command line. Scripts rely on them: never renumber one.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The command line for scripts: which command the arguments ask for, and the help text.
 // Arguments without any of these commands start the window instead.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What the command line does with the mouse: list its interfaces, read its configuration
 // image, write an image with read-back verification. Built on the same link, protocol and

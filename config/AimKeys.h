@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Buttons whose function is AIM (a temporary DPI) or the fire key are recognised by the name
 // they show, and their profile bytes are rebuilt just before a write.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Moving the configuration image to and from its working buffers: the parameter blocks to
 // DataBuf (with the section checks), and the macro pages and fire macro area to their own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The built-in default configuration images ("TARQ54XData_Cfg1" to "TARQ54XData_Cfg3", loaded
 // by the reset commands and by the emulated mouse at its first start) and the empty macro

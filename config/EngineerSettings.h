@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The settings of parameter sections A and B, the Y-offset and colour tables and the fire-key
 // section as the engineer page's controls hold them, and the rules that move them between

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Hexadecimal digits as the configuration texts, key-function codes, macro script lines and
 // device paths write them: upper case when written, either case when read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Byte layout of the 2048-byte configuration image (`DeviceImage`, a mirror of the mouse's
 // configuration memory) and of the 202-byte unpacked parameter buffer (`DataBuf`).

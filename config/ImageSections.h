@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Integrity checks of the parameter sections in DataBuf, and the fixed blocks that replace a
 // section whose check fails. A failed check is silent: the replacement is what the user sees

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Bit fields and value tables of the parameter sections in DataBuf, and the few rules that
 // read or write them where a field is not a plain byte (LED type, orientation, fire key).

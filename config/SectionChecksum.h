@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The checksum of parameter section A, the profile section, the fire-key section and every
 // macro record: the byte sum modulo 256 of the bytes before the checksum byte, XOR 0x5A.

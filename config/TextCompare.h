@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Comparing names as the configuration and language texts compare keys and section names.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Blanks around a piece of text, as the configuration texts and macro script lines are read.
 

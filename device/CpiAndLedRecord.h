@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The 4-byte current-DPI and LED record of driver mode: the only settings the mouse itself
 // receives there (CmdSetCpiLed), kept by the driver and in a small temporary file.

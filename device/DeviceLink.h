@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The device link: finding and opening the mouse's configuration interface among the HID
 // interfaces, counting HID interfaces so the device check notices arrivals and removals, and

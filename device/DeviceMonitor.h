@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The device check that the two device timers run: it notices HID interfaces coming and
 // going by counting them, and opens or loses the mouse when the count settles on a new value.

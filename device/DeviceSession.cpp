@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "device/DeviceSession.h"
 
 #include "device/PlatformBuses.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Everything the program talks to devices with, put together once: the buses (the system's,
 // the demo's emulated ones, or buses a test hands in), the device link, the feature-report

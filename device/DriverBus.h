@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The companion driver's device interfaces, reached by device I/O control requests.
 // Backends: device/win (DeviceIoControl) and device/emulator (a store in memory or a file).

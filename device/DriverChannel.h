@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Driver mode: the companion driver's settings store, reached by I/O control requests on the
 // driver handle, and the short exchanges with the mouse that go with it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The three buffered I/O control requests the companion driver honours (device type 0x22,
 // any access, buffered transfer), and the header of the store request buffer.

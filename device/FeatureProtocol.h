@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The command protocol the mouse speaks over 8-byte feature reports with report ID 4.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Notice of HID interfaces coming and going, from the system instead of by polling. The device
 // check still polls (its timer stays the fallback); a monitor only wakes it up earlier.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The two small interfaces through which the core reaches HID interfaces. Backends:
 // device/hidraw (Linux), device/win (Windows), device/emulator (the emulated mouse).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Parser for HID report descriptors: the report byte lengths of each top-level collection,
 // computed the way Windows computes InputReportByteLength, OutputReportByteLength and

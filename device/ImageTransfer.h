@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The command sequences that move the whole configuration image between the program and the
 // mouse: identifying the mouse, reading the image, and writing it with read-back verification.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The USB identity of the mouse this build serves (set in the top-level CMakeLists.txt).
 

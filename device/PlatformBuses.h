@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The buses of the system the program runs on: hidraw on Linux, SetupAPI and HID.dll on
 // Windows. The only place that chooses a backend.

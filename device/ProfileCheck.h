@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Whether a configuration image may go into the mouse as it is: the checks the mouse's
 // memory is read with (the checksums of parameter section A, the profile section and the

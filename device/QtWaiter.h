@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program's waiter: on the UI thread it waits inside the event loop, so the window keeps
 // painting and the busy overlays keep swallowing clicks while a transfer sleeps between

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A waiter that really sleeps and has no window to keep alive (worker threads, the benchmark).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The button-state word of the status reply: which of the mouse's buttons are down. Bit n of
 // the table below belongs to key n of office mode; the other bits carry nothing the program

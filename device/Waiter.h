@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // How the core waits. The program's waiter really sleeps and lets the window process its
 // pending events; tests use a virtual clock (device/emulator/VirtualWaiter.h).

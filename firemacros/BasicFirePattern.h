@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The basic fire pattern a gun's empty fire macro starts from: a loop of shots, each a left
 // press, a pull down, the time between shots and the release:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Writing the fire data to the mouse without a whole Apply: the pointer, Y-offset and colour
 // tables and the fire macro area on the gun page's Confirm, the area alone after an import.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Fire macros: ten 24-byte records in the fire macro area (image 0x500-0x5FF), laid out like
 // a macro body in a smaller slot:

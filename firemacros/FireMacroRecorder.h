@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Recording a fire macro: only the left button is taken, every other key and button is
 // ignored. Before each recorded press or release the delay since the previous one is written

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The gun page's view of a fire macro record. The page never adds or removes events: it
 // finds the shot count (after FD), the X move (after FB), the Y move (after FA) and the

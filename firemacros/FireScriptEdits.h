@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The fire macro editor's changes of a script (line 0 the delay header, line r + 1 shown in
 // list row r): deleting an event with its partner, inserting a delay, a repeat marker or a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The gun key list of the engineer page, kept in "TARQ362A Fire Macro.bin" in the program
 // folder: 30 bytes, ten 3-byte gun key codes (0x0C, first record, last record) in list order;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The seven gun presets of the gun page. Each gun shows one to three columns, each column
 // one of the ten fire macro records, and binds a gun key code to the button on Confirm: type

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The compiled-in caption table of the engineer page. Unlike the skinned pages, whose texts
 // come from the language resources, the engineer page is captioned once at start-up from this

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Faces and their metric twins. The layouts place every caption for the face the language file
 // names; where that face is not installed, a face drawn to the same advance widths (Carlito for

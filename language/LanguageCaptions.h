@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Which control of the skinned pages shows which language text. The captions are resolved
 // here, without widgets, so that the UI only has to hand each text to the named control.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Language texts: the per-language resource that maps Str IDs ("Str" and three digits) to the
 // captions and messages of the skinned pages, plus a font name and an application title.

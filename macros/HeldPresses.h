@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The keys and buttons a recording has taken a press of and not yet a release, and the bytes
 // their releases still need. Both recorders keep that room free, so that no recording ever

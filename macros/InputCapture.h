@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Keyboard and mouse-button input for recording, from whatever source the platform offers:
 // the whole desktop (X11 raw events, Windows raw input with the low-level mouse hook) or only

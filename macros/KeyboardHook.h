@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // TKeyboardHook: turns a stream of key-down and key-up events into the states the recorder
 // reads. A press counter counts key-downs since the last key-up, so the first key-down is

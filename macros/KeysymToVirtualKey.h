@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // X keysyms to Windows virtual-key codes, for the X11 capture and for the key events of the
 // program's own window (Qt reports the keysym as the native virtual key on X11 and Wayland).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Macro bodies: the byte form of a macro that the mouse and the companion driver play.
 //

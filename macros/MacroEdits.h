@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Edits of a macro script as the macro page makes them: deleting an event (a key press takes
 // its release with it and the other way round), inserting a line in front of or behind a row,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Byte formats of the macro files. None of them has a header:
 //   "Macro.bin"          100 records of 256 bytes (25 600 bytes), record i at offset 256 i

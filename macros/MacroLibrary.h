@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The macro libraries on the PC. EEPROM mode keeps 100 rows of 256-byte records with the
 // present records in rows 0..k-1 (a new record takes the first empty row, a deleted one moves

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Macro names: 32 bytes, up to 16 UTF-16 code units stored high byte first, zero-filled
 // behind the last one. A name whose first two bytes are both zero marks an empty record.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The six base macro pages: one macro record each inside the configuration image, the
 // macros the mouse itself plays. A button plays page p through the key-function code

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The recorder: turns key and mouse-button events into macro script lines with delay lines
 // between them, counts the bytes the events will take in the body, and ends the recording when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The macro script: the text form in which the recorder and the editors hold a macro. Line 0
 // is the delay header ("10", "01" + milliseconds, "00"); every further line is one event whose

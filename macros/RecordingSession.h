@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // One recording run: an input capture feeding a worker thread through a queue. The worker
 // sleeps on the queue until an event arrives, hands each event to the handler in the order the

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Writes CHANGELOG.md as a Debian changelog, the form the package's changelog.gz takes.
 #
 #   changelog-to-debian.sh CHANGELOG.md PACKAGE "NAME <ADDRESS>" OUTPUT

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Writes the bash completion of the program from its own --help, so that the completion offers
 # exactly the options the program lists.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Every file the program writes (macro libraries, profiles, the gun key list, the record
 // file) goes through this helper: the bytes are written to a temporary file in the same

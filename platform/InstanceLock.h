@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The parts of the single-instance guard that depend on the operating system: a folder that
 // only the current user can reach, and an exclusive lock on a file in it that the system

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Reading a whole binary file (macro libraries, import files, the gun key list).
 

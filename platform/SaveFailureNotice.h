@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Files the program keeps by itself (the driver record file, the demo's memory) are written
 // without the user asking. When that fails the user is told once per run, in the message

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # A deeper check than ./test.sh, for an issue that touches a decoder or a file format:
 #   1. the whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer, and run;
 #   2. every libFuzzer target (fuzz_*) built with clang, under AddressSanitizer and

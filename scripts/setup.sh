@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs the Debian packages the build and the tests need (only the missing ones),
 # then configures the build tree. Shared by run.sh and test.sh; safe to run again.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Puts the project's licence line, "SPDX-License-Identifier: GPL-2.0-or-later", at the top of
 # every source file the project wrote that lacks it: C++ sources and headers, CMake files, shell
 # scripts and the packaging templates. Safe to run again: a file that has the line is left as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The rules of the DPI, lighting and fire key editors that do not depend on the window: where
 // a mouse release on a ruler slider lands, and how the numeric edits correct their own text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The codes behind the fixed entries of the assignment menus, found by the menu entry's tag,
 // and the language entries (Str IDs) that name them.

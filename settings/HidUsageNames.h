@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Names of keyboard HID usages (for example 0x04 -> "A"), shared by the key-function names
 // and the macro script lines.

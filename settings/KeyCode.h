@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Key-function codes: the three bytes (type, data 1, data 2) that say what a mouse button
 // does, and their text form of six upper-case hexadecimal digits, first byte first ("010100"

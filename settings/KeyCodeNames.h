@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Display names of key-function codes in the current language. The texts and the macro names
 // come from the caller through KeyCodeNameSource, so this stays free of any user interface.

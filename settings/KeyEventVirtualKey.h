@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The one mapping from a key event to a Windows virtual-key code, shared by the recording in
 // the program's own window and the key dialogs. A key event may carry two descriptions of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Keyboard keys as the recording hook reports them: the key enumeration with its display
 // names (used in macro script lines), the Windows virtual-key code of each key, and the HID

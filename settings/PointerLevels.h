@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The eleven-level scales of the system pointer settings: level to system value and back,
 // the precision triples, and where a release on a pointer slider snaps to.

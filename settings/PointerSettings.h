@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The pointer settings the advanced page shows and changes: their levels, the values handed to
 // the system, the two check states, and reading, writing and applying them through a store.

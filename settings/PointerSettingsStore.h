@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Where the operating system keeps the user's pointer settings: pointer speed, precision,
 // double-click time and wheel lines. Values are in the units of the level tables

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The Windows virtual-key code of a key as the window toolkit reports it in a key event: its
 // integer key value (the toolkit's key enumeration; letters and digits are their upper-case

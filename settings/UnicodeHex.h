@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Names (macro names, gun names) written as hexadecimal UTF-16: every code unit as four
 // upper-case hexadecimal digits, high digits first. "AB" is "00410042".

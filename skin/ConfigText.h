@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The configuration texts the program carries (the org configuration and the layout
 // configurations): INI-style 8-bit text. A "[name]" line opens a section; "key=value" lines

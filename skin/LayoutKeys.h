@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The keys a layout configuration must give: every key of the layout families (frame buttons,
 // page buttons, button page, menus, advanced, light, macro and gun pages, dialogs). A layout

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The org configuration: the behaviour switches carried with the program (resource "ORG",
 // section "org"), read once at start-up.

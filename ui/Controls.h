@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Controls below the form's root widget, found by object name. Every page addresses its
 // controls this way, often by a composed name ("Img_" + name + "_" + number).

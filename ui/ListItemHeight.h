@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The item height of a list, as the layout's MacroNameHeight sets it for the macro lists.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Pages and navigation of the main window: the views and the page change, showing the
 // current page again, the pointer feedback of the skinned buttons with the rolling caption,

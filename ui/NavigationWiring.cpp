@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Connections of the navigation: which control calls which handler.
 
 #include "ui/Navigation.h"

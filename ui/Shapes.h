@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // TRectShape: a colour swatch, a rectangle filled with its brush colour and outlined with its
 // pen, optionally with a shadow offset down and right (2 pixels by default).

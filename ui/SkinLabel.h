@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The label every skinned page is built from. As a caption it is a transparent text over a
 // picture; as a picture it shows a skin picture by name. Either way it reports the pointer and

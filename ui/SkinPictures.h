@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Skin pictures by resource name, for the picture controls of the pages.
 //

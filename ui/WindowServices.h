@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // What a subsystem of the main form may ask of the window itself: messages, skin pictures by
 // control name, the busy overlays, the loading screen, pumped waits, the window's size for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The program's command line for scripts: runs one command of cli/ScriptArguments.h against
 // the real mouse or the demo's emulated one, without a window and without a display.

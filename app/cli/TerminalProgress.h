@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Progress of a transfer on standard error: a percentage line that rewrites itself when
 // standard error is a terminal, nothing otherwise (scripts get the plain messages).

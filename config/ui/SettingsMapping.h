@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The settings controls and DataBuf: the engineer page's controls are the working model of
 // parameter sections A and B and of the fire tables. UIToDataBuf reads them before every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The emulated mouse and companion driver that --demo plugs in: the mouse's memory and the
 // driver's store live in files of the data folder, so Apply and Read survive a restart.

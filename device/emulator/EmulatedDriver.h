@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A model of the companion driver: a settings store of 102400 bytes and the 4-byte CPI and
 // LED record, behind the three I/O control requests, on an emulated driver bus.

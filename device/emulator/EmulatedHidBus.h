@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // An emulated HID bus: the mouse's configuration interface, its pointer interface of the same
 // identity with another report length, unrelated devices and interfaces that refuse to open.

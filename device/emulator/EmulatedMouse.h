@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A model of the mouse firmware behind the configuration interface: it answers the commands
 // of the feature-report protocol, keeps 2048 bytes of configuration memory, and can be told

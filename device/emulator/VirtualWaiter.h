@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A waiter on a virtual clock: sleeping advances the clock instantly, so protocol tests
 // run in microseconds and can assert the exact time the protocol would have waited. A worker

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Linux backend of the HID bus: the hidraw nodes listed in sysfs.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Linux backend of the arrival monitor: libudev's monitor of the "hidraw" subsystem. Events
 // come from udev after its rules ran, so a new node already has the rights the rules give.

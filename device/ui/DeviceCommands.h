@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The device side of the main form: the device check run by the two device timers, the
 // no-device state, reading the mouse (or the companion driver) after it is found, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Windows backend of the companion driver's interfaces: SetupAPI enumeration of the driver's
 // interface class and DeviceIoControl.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Windows backend of the HID bus: SetupAPI enumeration of the HID class and HID.dll calls,
 // both bound at run time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // SetupAPI and HID.dll bound at run time by name, and the device-interface walk that the HID
 // bus and the driver bus share.

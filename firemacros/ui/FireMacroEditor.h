@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The gun page's fire macro editor at the page's right edge: the ten records
 // (LB_FireMacroName), the events of the selected one (LB_FireMacro), recording left clicks with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The fire macro editor's recording: a recording session of its own (its own worker, fed by
 // an input capture in arrival order) around a FireMacroRecorder that takes only the left

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The gun keys of the engineer page: the gun key list file "TARQ362A Fire Macro.bin" in the
 // program folder (LoadFireMacroFile at start-up, written atomically after every change), its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The gun page (page 5): the seven guns and their selection, the parameter columns of the
 // selected gun (GunSlotEdits), Confirm, which binds the gun to the button being edited and

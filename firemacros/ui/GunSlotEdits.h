@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The parameter columns of the gun page: for the selected gun, each column shows one fire
 // macro record of FireMacroWork (shot count, X and Y move, Y offset, interval, colour and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The frame of the macro page's small dialogs (the name dialog TForm3, the delay dialog TForm6
 // and the value dialog TForm7): a title, one text field, "OK" (IB_Confirm), "Clear" (IB_Cancel,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The macro page's editing: the macro list LB_PCMacroName and the event list LB_macro (their
 // drawing, mouse handling and context panels Pnl_PCMacro and Pnl_DevContent), rename and delete

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // MacroEditor: editing and deleting one event of the shown macro (Pnl_DevContent's "Edit" and
 // "Delete"). Delays are edited in TForm6, keys in the single-key dialog TForm5, moves and repeat
 // counts in TForm7; a repeat end has nothing to edit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The macro list's Import One, Import All, Export One and Export All (Pnl_PCMacro), in the
 // library of the current mode, and the engineer page's import of a base macro file straight

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // MacroEditor: the insert panel Gb_Insert. "Insert" opens it over the delay box; CB_Insert
 // chooses what goes in (a delay, recorded keys, a repeat start or end, an X or Y move) and in
 // front of or behind the selected event; "OK" inserts it, "Cancel" throws away what the panel

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The macro library on the PC: read at start-up (LoadMacroLibrary) from "Macro.bin", or from
 // "Driver_Macro.bin" in driver mode, and written back whole after every change

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The macro library of the current mode as the macro page edits it: the PC library rows
 // (FormState::PcMacros) in EEPROM mode, the driver library (FormState::DriverMacros) in driver

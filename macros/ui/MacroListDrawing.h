@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The drawing of the macro page's two lists. LB_PCMacroName: the name 4 pixels from the left
 // on the row colour (selected or normal). LB_macro: the row background, a small picture of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The recording side of the macro page: the macro list LB_PCMacroName with New Macro, the
 // Record/Stop button Btn_Start with its delay-mode choices, the insert panel's record button and

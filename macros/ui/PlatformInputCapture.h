@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The input capture this machine offers for recording: Windows raw input and the mouse hook;
 // on X11 the desktop-wide raw events; otherwise (a Wayland session, no X server, no XInput 2)

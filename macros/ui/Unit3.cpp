@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "macros/ui/Unit3.h"
 
 #include "macros/MacroName.h"

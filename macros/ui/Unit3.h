@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // TForm3, the macro name dialog on the macro dialog frame: the title "Macro Name", the field
 // Edt_MacroName (at most 16 characters), "OK" (IB_Confirm) takes the text, "Clear" (IB_Cancel)

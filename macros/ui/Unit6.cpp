@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "macros/ui/Unit6.h"
 
 #include "macros/MacroEdits.h"

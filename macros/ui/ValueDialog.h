@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The delay dialog (TForm6) and the value dialog (TForm7) on the macro dialog frame: the field
 // Edt_EditTime corrects its own text after every change with the rule it was given; "OK" takes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Capture of the program's own windows through Qt's key and mouse events: the source where no
 // desktop-wide one exists (a Wayland session, where X11 clients see only each other, or no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Desktop-wide capture on Windows: raw keyboard input (usage page 1, usage 6, also in the
 // background) on a message-only window of its own, and the low-level mouse hook. Both live on

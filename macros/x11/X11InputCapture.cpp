@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "macros/x11/X11InputCapture.h"
 
 #include "macros/KeysymToVirtualKey.h"

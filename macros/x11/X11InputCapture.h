@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Desktop-wide capture on X11: the XInput 2 raw key and button events of the root window, on a
 // display connection of its own, read by a thread that sleeps in poll() until the server sends

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The single-instance lock on POSIX systems: flock() on a file in a folder private to the user.
 
 #include "platform/InstanceLock.h"

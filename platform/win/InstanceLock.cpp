@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The single-instance lock on Windows: LockFileEx on a file in the user's local data folder,
 // which the system keeps private to the user.
 

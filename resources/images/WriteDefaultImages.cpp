@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Build-time tool: writes the built-in default configuration images and the empty macro
 // library, taken from the core byte tables, as files for the Qt resource compiler.
 //   write_default_images <output folder>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Build step: turns a language text kept as UTF-8 in the source tree into the form the program
 // carries, UTF-16LE with the byte-order mark FF FE.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Pointer settings of a Linux desktop that keeps them in the GSettings schema
 // org.gnome.desktop.peripherals.mouse: "speed" (-1.0 to 1.0, mapped linearly onto the eleven

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Pointer settings kept in memory: the store of the tests, and of --demo, where it starts from
 // the system's values so that trying the program never changes the user's desktop.

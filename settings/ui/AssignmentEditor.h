@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Button assignment: the function menu's entries (Pnl_Main and its sub-menus) put a key
 // function on the button the navigation opened the menu for (Navigation::MenuKeyNumber on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The DPI levels on the DPI page and the engineer page: how many levels are in use, which one
 // is current, each level's value and colour swatch. These are the display steps that showing

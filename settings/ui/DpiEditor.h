@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The DPI page's editing handlers and their engineer-page partners: the level count
 // (cbb_DPICount, cb_CPIStep, the level labels), the current level (the level marks,

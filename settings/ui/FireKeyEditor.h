@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The fire key setting of the Advanced page and its engineer-page partners: the shot count
 // (Edt_Repeat1, cb_FireCount), the interval (Edt_DelayTime1, edt_FireTime) and continuous fire

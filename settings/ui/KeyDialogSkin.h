@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The skinned frame every small dialog shares: the two key dialogs (TForm2 "Assembly Key",
 // TForm5 "Input One Key") and the macro page's name, delay and value dialogs. The message

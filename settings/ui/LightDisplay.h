@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The lighting controls as showing an image sets them: which controls the LED type offers on
 // the Light page and the engineer page, the mode pictures, the switch pictures, the speed and

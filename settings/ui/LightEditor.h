@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The Light page's editing handlers and their engineer-page partners: the switch pairs (LED
 // on/off, the two chords, brightness, key-mode memory), the MCU and RB mode pictures, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The advanced page's system pointer settings: the speed, double-click and wheel sliders and
 // the precision and one-screen check pictures. It reads the settings from the system's store

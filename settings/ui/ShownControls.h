@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Setting and reading the form's controls by name while an image is shown. Values set here
 // never run the controls' own change handlers: showing an image runs only the handlers it

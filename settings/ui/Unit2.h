@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // TForm2, the combination-key dialog ("Assembly Key"): four modifier check boxes and the key
 // taken in Edt_Assembly. Opened by the assignment editor (Key_AssemblyClick); Confirm puts the

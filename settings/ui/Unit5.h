@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // TForm5, the single-key dialog ("Input One Key"): the key taken in Edt_EditKey. The macro
 // editors open it after setting the form state's OneKeyMode (1 key press, 2 key release); OK

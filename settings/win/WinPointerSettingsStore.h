@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Windows pointer settings: the current user's registry values under "Control Panel\Mouse"
 // and "Control Panel\Desktop" (decimal numbers in strings), handed to the running system with

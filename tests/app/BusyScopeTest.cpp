@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The busy scope: the device check is stopped and the pages covered while it lasts, and on
 // every way out (a normal end, an early return, an exception) the overlays go and the device
 // check runs again at its slow rate.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The program's command line, run as a script runs it: a copy of the program in a folder of its
 // own, no display, the demo's emulated mouse. The fault paths of the device steps are covered
 // by tests/cli against the emulated mouse; these check what only the whole program shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The window's footer and the loading screen's caption are texts of the language files: they
 // follow the language buttons, and the background picture carries no text of its own there.
 

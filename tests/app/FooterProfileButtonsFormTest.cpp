@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Read, Save Profile and Load Profile in the footer band of every user page, in both languages,
 // on the real main form with the emulated mouse: where a person sees them, and what their clicks
 // do to the mouse and to the profile file.

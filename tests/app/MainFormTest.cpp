@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The main form as the program starts it: start-up state, the application icon, the
 // loading screen, the busy overlays, the window commands and the program's folders.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // One running copy per user: the private folder of the lock and socket, the first and second
 // start, the probe that does not raise the window, recovery from leftovers at the endpoint, the
 // overall deadline against a copy that does not answer, and the real program started twice.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The window's own frame while the pages are covered: without a mouse, and during a transfer,
 // the close, minimise and language buttons take a person's clicks and the window can be
 // dragged; a close asked for during a transfer waits for the transfer to end.

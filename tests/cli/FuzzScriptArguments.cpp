@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fuzzes the command line's argument parser: the input split at zero bytes is the argument
 // list. Any list gives a request or a usage error, never a crash; an error always comes
 // with a text, and a request that names a file has one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The default images and the empty macro library are compiled into the program under their
 // resource names, with the bytes of the core tables.
 #include "config/DefaultImages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Unpacks arbitrary bytes as a configuration image and packs the result back; the sanitizers
 // catch any access outside the image or DataBuf. Checks that a second unpack finds every
 // section valid, since packing always leaves valid sections behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The settings controls of the real main form and DataBuf: what showing an image puts on the
 // engineer, DPI, Light, Advanced and button pages, that reading the controls back gives the
 // same bytes, the LED types' controls, the AIM buttons, the button names and the driver's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Files the program keeps by itself (here the driver record file) in a data folder that cannot
 // be created: the user is told once, in the message dialog, with the folder, and the program
 // goes on working.

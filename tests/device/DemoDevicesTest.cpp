@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "config/DefaultImages.h"
 #include "device/DeviceLink.h"
 #include "device/FeatureProtocol.h"

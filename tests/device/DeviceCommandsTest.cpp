@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The device side of the real main form against the emulated mouse and driver: finding and
 // reading the mouse, losing it, the identity checks, Apply with verification, resets and
 // profile files, and the driver mode.

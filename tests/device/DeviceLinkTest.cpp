@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "device/DeviceLink.h"
 #include "device/emulator/EmulatedDriver.h"
 #include "device/emulator/EmulatedHidBus.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The device commands of the real main form under misuse: profiles that would lock the
 // program out of the mouse, files that are not profiles, writes cut by an unplug, another
 // program holding the mouse, and the save dialog's overwrite question.

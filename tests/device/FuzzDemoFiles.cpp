@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fuzzes the readers of the demo's memory file and driver store: the input is both files.
 // Any file gives a mouse memory (the file's first 2048 bytes, or the first default image
 // when it is shorter) and a store that starts with the file's bytes, never a crash.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // libFuzzer target: the descriptor parser must never read past its input.
 #include "device/HidReportDescriptor.h"
 

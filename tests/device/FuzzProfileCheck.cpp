@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fuzzes the check a profile passes before it is written to the mouse: any 2048 bytes give a
 // set of faults and their description, never a crash; a passing image has codes the identity
 // check accepts.

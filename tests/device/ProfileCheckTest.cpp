@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Which parts of an image keep it from being written to the mouse as it is.
 
 #include "device/ProfileCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // An emulated mouse on an emulated bus, opened through the device link, with a protocol that
 // waits on a virtual clock. Latency of the emulated reports advances the same clock.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The button-state word and the keys of office mode it names.
 
 #include <gtest/gtest.h>

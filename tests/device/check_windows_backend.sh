@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Compiles the Windows backend with the MinGW cross compiler (syntax and types only), so the
 # code that cannot run here still builds. Exit 77 (skipped) when the cross compiler is missing.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "firemacros/BasicFirePattern.h"
 #include "firemacros/FirePatch.h"
 #include "tests/macros/TestHex.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The fire macro editor on the real main form: recording left clicks through a scripted
 // capture source with a virtual clock, the delay modes, a recording that does not fit, and
 // inserting and deleting events, each checked against the record in FireMacroWork.

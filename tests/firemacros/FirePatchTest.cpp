@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "firemacros/FirePatch.h"
 #include "config/SectionChecksum.h"
 #include "tests/macros/TestHex.h"

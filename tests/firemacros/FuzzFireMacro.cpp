@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fuzzes the fire record decoders and patches (any 24 bytes and any edit text) and the
 // readers of the gun key list and fire macro area files.
 

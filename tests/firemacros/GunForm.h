@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Where the gun page tests start: the real main form after its first device check read an
 // emulated mouse whose fire macro area holds the sample records, shown in game view, with its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The gun key list file and the fire macro area import on the real main form: missing, exact,
 // short and long list files, Add Gun and Delect Gun with the file written at once, a folder
 // that cannot be written, the names KeyCodeToName gives, assigning a gun key on the engineer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The gun page on the real main form with the emulated mouse, driven as a person would: the
 // Fire Macro entry of the game view, a gun, typed values at and beyond their limits, colour,
 // stop-on-release, Confirm and Cancel; then what the emulated mouse holds, byte for byte,

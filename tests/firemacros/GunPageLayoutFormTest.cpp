@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The gun page's arrangement on the real main form: the column numbers follow the selected
 // gun, the fire macro editor leaves every column of the table in reach while it is open (also
 // after a language change), closing it gives the table its places back, and the record list

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the gun page shows in its states: the gun names come from the language file (switching
 // the language renames every gun button, the two that differ between the languages included),
 // and the fire macro editor's record list shows that its insert panel locks it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The gun page as a new user meets it with the default images, on the real main form with the
 // emulated mouse: every fire macro is empty, so the page offers the basic pattern and a visible
 // way to the fire macro editor; the editor follows an import of the fire macro area; Confirm

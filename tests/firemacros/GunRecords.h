@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Ten fire macro records shaped as the gun page expects them (a loop of shots, each a press,
 // a move and a delay), for tests that seed the emulated mouse: record m plays m + 1 shots,

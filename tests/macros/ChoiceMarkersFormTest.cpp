@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The round markers of the macro page's delay and release choices, of its insert panel and of
 // the fire macro editor, clicked as a person clicks them: a marker chooses exactly as its
 // caption does, down to the macro library file.

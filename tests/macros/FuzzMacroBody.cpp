@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fuzzes the body decoders (any 224 or 2016 bytes) and the script encoders (any text).
 // A script loaded from a body must build again within the same capacity (plus the one byte a
 // last record may take from the checksum).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Fuzzes the readers of the macro files and the check before Import All: any bytes give a
 // library (or a reason to refuse it), never a crash.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "macros/MacroBody.h"
 #include "config/SectionChecksum.h"
 #include "tests/macros/TestHex.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The macro editor on the real main form, driven as a person would: right clicks open the
 // context panels, dialogs are answered by typing and clicking, the insert panel's fields take
 // typed text. Each step is checked in the script, in the body (against a body the core builds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The script edits of the macro page: deleting an event with its partner, inserting in front of
 // and behind a row, the value fields' rules, and the check that an edit still fits the body.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The macro library files on the real form when they are not what the program expects: Import
 // All of a file that is not a library, a library file that cannot be read, a link in its place,
 // a damaged file kept aside once, a driver library over its limit, and the base macro import

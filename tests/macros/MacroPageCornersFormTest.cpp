@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Corners of the macro page a new user runs into, on the real main form with a scripted capture:
 // the insert panel's record button saying what it does once the pointer has left it, a
 // recording that ends when the page is left, names made only of spaces, and the event list of

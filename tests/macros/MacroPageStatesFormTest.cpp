@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What the macro page shows in its states, on the real form: the macro list's context panel
 // greys the entries that need a selected macro when none is, the insert panel locks the macro
 // list and the list shows it, and the insert panel carries a title like the page's other cards;

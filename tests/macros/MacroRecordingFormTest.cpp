@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Recording on the real main form, driven as a person would: New Macro with the name dialog,
 // Record, input, Stop; then what LB_macro shows and what Macro.bin holds. The scripted cases
 // feed a capture source of the test's own; the end-to-end case runs the X11 capture against a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // What a person meets on the macro page beyond the single edits: creating a macro from the
 // list's menu next to a selected one, and recording keys into a macro through the insert panel
 // while other macros sit in the list. Driven on the real main form with a scripted capture.

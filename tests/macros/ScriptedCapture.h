@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A capture source for tests: it plays scripted events into whatever sink is started, and a
 // virtual clock stamps them, so delays are exact and no real time passes.

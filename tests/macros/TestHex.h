@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Bytes written as hexadecimal pairs in test tables ("00 05 A1").
 

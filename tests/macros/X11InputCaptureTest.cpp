@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The X11 capture against a private Xvfb, driven through XTEST.
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Builds the Debian package from the suite's own build tree (cpack installs what is already
 # built), checks its contents and metadata, runs lintian on it, validates the launcher entry and
 # the metainfo, checks the manual page and the bash completion against the program's --help,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The licence line: scripts/spdx-headers.sh puts it where it belongs in a scratch tree and
 # changes nothing on a second run; then every source file of the project carries it.
 #

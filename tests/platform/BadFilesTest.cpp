@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Files that are not what a reader or writer expects: links, pipes, folders, device nodes,
 // huge sparse files. Each kind is run against every reader and writer of the program's files:
 // nothing hangs, nothing is written through a link into a file the program does not own, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The assignment menu, the two key dialogs, macro assignment and the long-press options, on the
 // real main form with the emulated mouse: driven by pointer entry, clicks and typed keys, and
 // checked in the mouse's memory after Apply.

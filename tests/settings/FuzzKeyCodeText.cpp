@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Feeds arbitrary text to the code and name decoders that read stored or typed text: code
 // text parsing, display names and hexadecimal UTF-16 names. Nothing may crash or overrun.
 #include "settings/KeyCodeNames.h"

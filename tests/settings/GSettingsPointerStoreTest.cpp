@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The desktop's pointer settings through GSettings' memory backend (never the real desktop).
 
 #include "settings/PointerSettings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #include "settings/KeyCode.h"
 #include "settings/UnicodeHex.h"
 #include "config/DefaultImages.h"

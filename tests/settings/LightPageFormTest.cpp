@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Light page as a person meets it on the real main form with the emulated mouse: what each
 // LED type shows, the breathing slider and the speed bar reading the same way, the caption of
 // the LED count bar in both languages, and the engineer page's LED type reaching the Light page

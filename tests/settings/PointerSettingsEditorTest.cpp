@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The pointer settings of the advanced page on the real main form, driven as a person would:
 // releases on the sliders and clicks on the check pictures. The store is in memory, or the
 // desktop's GSettings schema on GSettings' memory backend.

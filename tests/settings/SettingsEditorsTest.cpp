@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The DPI page, the Light page and the fire key of the Advanced page, driven as a person does
 // on the real main form with the emulated mouse: each edit reaches the mouse's memory at the
 // next Apply as exactly its bytes, and a fresh Read shows it again.

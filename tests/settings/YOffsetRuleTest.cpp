@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Y-offset edits of the engineer page hold a signed byte; their text is corrected after
 // every change.
 

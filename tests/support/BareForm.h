@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The real main form on an empty emulated bus: no mouse is found and nothing of the machine's
 // own HID devices is opened. Its waits run on a virtual clock. Messages are kept in `Messages`

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The real main form on an emulated bus with the emulated mouse plugged in (its memory the
 // first default image), for tests that need a mouse to be open or to be found. Transfers wait

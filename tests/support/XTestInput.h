@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Synthetic input for an X server through the XTEST extension, on a connection of its own.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A private X server for tests and benchmarks: Xvfb on a display number it picks itself,
 // stopped when the object goes. Driven through XTEST, it gives real server-side input events.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Every control the pages are addressed by exists on the real main form, once, with the kind
 // its name promises; the menus carry their entries, tags, heights and widths.
 

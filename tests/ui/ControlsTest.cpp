@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The control lookup: the checked lookup finds a control of the promised class and ends the
 // program, naming the control, when the name is misspelt or the class is wrong; the optional
 // lookup answers nullptr for both.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // In --demo the emulated mouse holds the buttons pressed over the main window. A press that
 // opens a pop-up is released over the pop-up, and a press may be released while another
 // program has the focus: neither may leave the button held, or the key test flashes forever.

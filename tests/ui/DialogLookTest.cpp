@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // One look for the window's small dialogs and pop-ups, in both languages: the macro page's name,
 // delay and value dialogs wear the key dialogs' skin, the base macro and gun key lists look
 // like the menus they open beside, and the Advanced page's note on missing pointer settings

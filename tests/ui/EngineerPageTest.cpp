@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The engineer page on the real main form: the three ways in, the unlock, the edit rules of its
 // numeric edits, and the key test against the emulated mouse on a virtual clock (the countdown
 // ticks are the test's own calls of TestTimerTimer; the flash waits run on the form's waiter).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Pages and navigation on the real main form: pointer feedback of every button family, the
 // rolling caption, page changes with and without a mouse, menu placement and closing.
 

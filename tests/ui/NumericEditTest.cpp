@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The numeric edits and the colour swatch: typed input is filtered, values read and write as
 // the pages expect.
 

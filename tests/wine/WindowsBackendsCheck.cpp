@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The Windows backends run for real: HID discovery over SetupAPI and HID.dll, the companion
 // driver's DeviceIoControl path and the pointer settings in the registry with
 // SystemParametersInfoA. Built with MinGW and run under Wine by the test suite, so it checks

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Runs the Windows backends' check program under Wine in a throw-away prefix inside the build
 # folder (created on the first run, reused after), and leaves no wineserver running.
 # Usage: run_under_wine.sh PROGRAM.exe PREFIX_DIR. Exit 77 (skipped) without Wine or the program.

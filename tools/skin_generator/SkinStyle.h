@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Colours and drawing helpers shared by the skin pictures: a dark surface with one accent.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Draws the skin pictures of the program: the window background, the page pictures, buttons in
 // their states, check, radio and bar marks, gun pictures and the dialog background.
 //

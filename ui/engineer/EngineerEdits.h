@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The engineer tab's own edit rules: each fire macro colour edit (edt_FireMacroColor1R ...
 // edt_FireMacroColor10B) keeps 0-255, and each Y-offset edit (edt_YOffset1 ... edt_YOffset10)

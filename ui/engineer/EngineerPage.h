@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The engineer page (page 6): the ways in, the unlocking of its engineer controls, and its own
 // parts, the edit rules of the engineer tab (EngineerEdits) and the key test (KeyTest). Its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The key test of the engineer page: btn_TestKeys opens an exchange with the mouse and starts
 // the worker (TPrimeThread) that reads the button-state word; each pressed button of office

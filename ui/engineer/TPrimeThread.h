@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The key test's worker: it reads the mouse's button-state word over and over and hands the
 // keys it finds pressed to a flash callback, then waits until the window has flashed them

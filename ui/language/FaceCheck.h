@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Whether the face a language file names is the one the captions are set in. The layouts place
 // every caption for that face; a fallback that is not one of its metric twins sets the captions

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Puts language texts on the window: the captions and font of the skinned pages from the
 // language resources "LANG1".."LANG3", and the engineer page's captions from the compiled-in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The language buttons: Btn_Lang1_0Click, Btn_Lang2_0Click and Btn_Lang3_0Click (all four
 // page copies of a language button call the same handler) switch the whole window to another

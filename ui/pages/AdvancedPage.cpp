@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Page 2, left column: the fire key setting and the system pointer settings.
 
 #include "ui/pages/Pages.h"

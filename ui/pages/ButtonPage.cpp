@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Page 1: the nine button labels over their pictures and the three long-press options.
 
 #include "ui/pages/Pages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The language-1 texts the pages are created with, by Str ID. The language pass replaces every
 // caption with the current language's text; these make a window that reads right before it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Page 2, right column: the DPI levels (mark, label, value slider, value, colour swatch), the
 // level count box, the ruler of level 7 and the AIM slider.
 

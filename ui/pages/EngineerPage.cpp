@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Page 6, the engineer page: banner, close and result marks, the two button rows, the tab
 // control with the operator tab, and the hint line.
 

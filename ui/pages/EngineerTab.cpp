@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Page 6, the engineer tab: gun key list, the codes read from the mouse, the MCU modes
 // offered, and the colour and Y offset of each fire macro.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Captions of the engineer page before the caption table is applied by locale: the English
 // column of the built-in table.

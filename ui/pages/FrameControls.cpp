@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The controls every one of pages 1-4 carries once, named with the copy number.
 
 #include "ui/pages/Pages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Page 5: the seven guns, the parameter columns of the selected gun, Confirm and Cancel, and
 // the fire macro editor at the right edge (hidden until it is asked for).
 

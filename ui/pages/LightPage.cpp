@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Page 3: LED switches, brightness, modes, breathing speed and the speed and LED count bars.
 
 #include "ui/pages/Pages.h"

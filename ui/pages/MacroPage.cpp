@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Page 4: the macro list, the event list, the record and new-macro buttons, the delay and
 // release-mode box, the insert panel, and the two context panels that open on the form.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The button-function menus: the first level Pnl_Main, its submenus, their entries with the
 // tags that name the function they assign, the ">>" markers of entries that open a submenu,
 // and the two pop-up lists (macros and gun keys).

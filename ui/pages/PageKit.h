@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Small builders for the controls of the pages: each creates one control with its name as
 // objectName, its caption and its place, so the page files read as lists of controls.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The builders of the window's pages. Each creates the controls of one page with their names
 // (objectName), captions in language 1 and starting places; behaviour is connected elsewhere.

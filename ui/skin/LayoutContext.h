@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // Internal to the layout pass: the reader of the layout section, the options, the style being
 // collected, and small placement helpers that skip a control the window does not have.

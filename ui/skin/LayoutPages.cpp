@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The layout families of the advanced, light, macro and gun pages.
 
 #include <QPalette>

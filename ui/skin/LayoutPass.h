@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The layout pass: applies a layout configuration (resource "ORG1".."ORG3", section
 // "org1".."org3") to the window: positions, sizes, visibility, fonts and colours of every

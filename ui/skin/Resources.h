@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The resources the program carries (configuration texts, language texts, pictures, default
 // images), compiled in with the Qt resource system under any prefix. A resource is found by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The skinned window: its background picture, its size, the see-through colour and the
 // pictures every skinned control starts with. Controls are found below the form's root widget

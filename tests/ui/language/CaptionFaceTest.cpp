@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The faces the captions are set in: the English captions in Calibri or its metric twin
 // Carlito, the Chinese ones in the face the Chinese language file names, and a face that falls
 // back to anything else told once on the log.

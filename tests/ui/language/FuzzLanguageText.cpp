@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // Feeds arbitrary bytes to the language-text reader and to FindStrId: neither may crash, read
 // past the input or hand out malformed UTF-8.
 #include "language/LanguageText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The shipped language resources and what applying them does to a widget tree.
 #include "ui/language/LanguageApply.h"
 

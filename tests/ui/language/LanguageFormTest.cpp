@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The language buttons on the real main form: button labels, text fields, title, and captions
 // that fit their controls in every language the program carries.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The language buttons' switch on a widget tree with the controls it touches.
 #include "ui/language/LanguageApply.h"
 #include "ui/language/LanguageSwitch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The org key that shows the engineer page button: optional, off unless exactly 1.
 
 #include "skin/OrgConfiguration.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // libFuzzer target: any configuration text reads without a crash or a read past its bytes, and
 // the org configuration built from it keeps every value inside its range.
 #include "skin/ConfigText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The layout pass and the skinned window on a small tree of named controls.
 
 #include <QLabel>

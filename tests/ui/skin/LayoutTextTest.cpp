@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
 // The shipped layout configuration of language 1 against the keys the layout families need.
 
 #include "skin/ConfigText.h"
