@@ -6,6 +6,7 @@
 #include "device/ProfileCheck.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 
 namespace tarq::cli {
@@ -153,12 +154,18 @@ Outcome ListOutcome(const std::vector<MouseInterface>& mice)
 
 Outcome OpenMouse(DeviceLink& link, Waiter* waiter, int waitMs)
 {
-    for (int waited = 0;; waited += kMouseLockPollMs) {
+    // The wait counts the time the searches themselves take as well as the pauses between them:
+    // on a slow bus one search of the interfaces can take longer than a pause.
+    const auto started = std::chrono::steady_clock::now();
+    for (int slept = 0;; slept += kMouseLockPollMs) {
         link.DeviceVersion = kMouseVersion;
         if (link.OpenMouseInterface(kMouseVendorId, kMouseProductId, link.DeviceVersion))
             return {};
         if (!link.MouseInUse)
             break;
+        const auto elapsed = std::chrono::steady_clock::now() - started;
+        const long long waited =
+            std::max<long long>(slept, std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
         if (!waiter || waited >= waitMs)
             return {ExitCode::MouseInUse,
                     format("another program is using the mouse (the window, or another command); waited %d s. "

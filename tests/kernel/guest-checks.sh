@@ -145,7 +145,7 @@ check "the applied button is in the mouse" "profile not in the memory" cmp -s -n
 snapshot apply
 
 step "the lock: another program holds the mouse's node"
-flock "$MOUSE_CONFIG" sleep 7 &
+flock "$MOUSE_CONFIG" sleep 9 &
 holder=$!
 sleep 0.5
 started=$(now_ms)

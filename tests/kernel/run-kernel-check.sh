@@ -32,7 +32,7 @@ modules=$(ls -d "$KERNEL_DIR"/lib/modules/* 2>/dev/null | head -n1)
 for tool in qemu-system-x86_64 cpio; do
   command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/setup.sh"
 done
-[ -x /bin/busybox ] && /bin/busybox --list | grep -qx insmod || fail "busybox-static is missing: run scripts/setup.sh"
+[ -x /bin/busybox ] && grep -qx insmod <<< "$(/bin/busybox --list)" || fail "busybox-static is missing: run scripts/setup.sh"
 [ -x /lib/systemd/systemd-udevd ] || fail "udev is missing: run scripts/setup.sh"
 for program in app/tarq362a tools/tarq362a-virtual-mouse bench/tarq362a-bench tests/kernel/kernel_form_check; do
   [ -x "$BUILD_DIR/$program" ] || fail "$BUILD_DIR/$program is not built"
