@@ -28,10 +28,22 @@ mount -t devtmpfs dev /root/dev
 mkdir -p /root/dev/shm /root/dev/pts
 mount -t tmpfs tmpfs /root/dev/shm
 mount -t devpts devpts /root/dev/pts
+# The guest's /tmp and /run are its own, in memory. A source or build tree that lives under this
+# machine's /tmp or /run (a fresh clone, say) would be hidden by them: keep the machine's folders
+# reachable and bind the trees back in place.
+mkdir -p /host-tmp /host-run
+mount --bind /root/tmp /host-tmp
+mount --bind /root/run /host-run
 mount -t tmpfs -o mode=755 tmpfs /root/run
 mount -t tmpfs -o mode=1777 tmpfs /root/tmp
 mkdir -p /root/tmp/work
 mount --bind /work /root/tmp/work
+for tree in "$SOURCE" "$BUILD"; do
+  case "$tree" in
+    /tmp/*) mkdir -p "/root$tree" && mount --bind "/host-tmp${tree#/tmp}" "/root$tree" ;;
+    /run/*) mkdir -p "/root$tree" && mount --bind "/host-run${tree#/run}" "/root$tree" ;;
+  esac
+done
 ip link set lo up
 
 echo "start the checks" > /work/step
