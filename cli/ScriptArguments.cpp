@@ -66,13 +66,17 @@ std::string hex4(unsigned value)
     return text;
 }
 
+// The first error found is the one the user is told.
+void KeepFirstError(ScriptRequest& request, std::string message)
+{
+    if (request.error.empty())
+        request.error = std::move(message);
+}
+
 // Checks arguments that name no command: only the window's options and the toolkit's own.
 void checkWindowArguments(const std::vector<std::string>& args, ScriptRequest& request)
 {
-    auto fail = [&request](std::string message) {
-        if (request.error.empty())
-            request.error = std::move(message);
-    };
+    auto fail = [&request](std::string message) { KeepFirstError(request, std::move(message)); };
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const size_t equals = arg.find('=');
@@ -123,10 +127,7 @@ ScriptRequest ParseScriptArguments(const std::vector<std::string>& args)
         return request;
     }
 
-    auto fail = [&request](std::string message) {
-        if (request.error.empty())
-            request.error = std::move(message);
-    };
+    auto fail = [&request](std::string message) { KeepFirstError(request, std::move(message)); };
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const size_t equals = arg.find('=');
