@@ -72,9 +72,12 @@ int main(int argc, char** argv)
     QElapsedTimer sinceStart;
     sinceStart.start();
 
-    // Rendering needs no display.
+    // Rendering needs no display. Windows always has its desktop, and renders there: its
+    // offscreen platform would find none of the system's fonts.
+#ifndef Q_OS_WIN
     if (HasArgument(argc, argv, "--render-pages") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(tarq::TForm1::kApplicationTitle));

@@ -6,7 +6,7 @@
 # program file, Start menu entry or registry entry behind. Called by run-windows-check.sh with
 # the prefix and a display set. Usage: installer-check.sh WINDOWS_BUILD_DIR
 set -uo pipefail
-build="$1"
+build="$(cd "$1" && pwd)"
 failures=0
 check() { # check NAME CONDITION...
   local name="$1"; shift

@@ -36,6 +36,7 @@ instance)
   rc=${PIPESTATUS[0]}
   ;;
 render)
+  start_xvfb
   "$here/render-pages.sh" "$build" "${5:?the Linux program}"
   rc=$?
   ;;
