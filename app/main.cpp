@@ -80,6 +80,11 @@ int main(int argc, char** argv)
 #endif
 
     QApplication app(argc, argv);
+#ifdef Q_OS_WIN
+    // The skin is the program's own look; what it leaves to the style (the message boxes' spacing,
+    // combo lists, scroll bars) is drawn by the same style on every system.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+#endif
     QApplication::setApplicationName(QString::fromLatin1(tarq::TForm1::kApplicationTitle));
     QApplication::setWindowIcon(tarq::ApplicationIcon());
 

@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -41,6 +43,8 @@
 #ifdef Q_OS_WIN
 #include "settings/win/WinPointerSettingsStore.h"
 #include <windows.h>
+// The system's macro of that name would hide the form's DialogBox.
+#undef DialogBox
 #endif
 
 using namespace tarq;
@@ -118,6 +122,7 @@ private slots:
     void readEditAndApplyReachTheMouse();
     void recordingInTheWindowIsSavedByteForByte();
     void profileSavedAndLoadedThroughTheFileChoice();
+    void messageButtonsWearTheLanguageFace();
 #ifdef Q_OS_WIN
     void pointerSettingsReachTheRegistryAndTheSystem();
 #endif
@@ -235,6 +240,19 @@ void FormWalkthroughTest::profileSavedAndLoadedThroughTheFileChoice()
     Click(f.w("Btn_Load_1"));
     QVERIFY2(f.messages.isEmpty(), qPrintable(f.messages.join('|')));
     QVERIFY2(f.memory() == profile, qPrintable(FirstDifference(f.memory(), profile)));
+}
+
+// Windows gives push buttons a font of their own: the message box's buttons must still be set
+// in the language's face, as its text is.
+void FormWalkthroughTest::messageButtonsWearTheLanguageFace()
+{
+    Walkthrough f;
+    for (bool question : {true, false}) {
+        const auto box = f.form.DialogBox(QStringLiteral("Reset the mouse?"), question);
+        QVERIFY(!box->buttons().isEmpty());
+        for (QAbstractButton* button : box->buttons())
+            QCOMPARE(button->font().family(), f.form.State().FontName);
+    }
 }
 
 #ifdef Q_OS_WIN

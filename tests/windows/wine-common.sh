@@ -17,13 +17,14 @@ load_prefix() {
 }
 
 XVFB_PID=""
-# Starts Xvfb on a display it picks itself and exports DISPLAY.
+# Starts Xvfb on a display it picks itself and exports DISPLAY; the screen is 1280x1024 or the
+# size given (WIDTHxHEIGHT).
 start_xvfb() {
   command -v Xvfb >/dev/null || { echo "Xvfb is not installed (scripts/setup.sh installs it)"; exit 1; }
   local fifo
   fifo=$(mktemp -u "${TMPDIR:-/tmp}/tarq362a-xvfb.XXXXXX")
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
   local number=""
   read -r -t 15 number <"$fifo" || true
