@@ -37,6 +37,7 @@
 #include "settings/ui/AssignmentEditor.h"
 #include "settings/ui/Unit2.h"
 #include "support/FormWithMouse.h"
+#include "support/ImageAfterEdit.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 
@@ -84,18 +85,6 @@ struct Walkthrough {
         auto* s = form.control<QSlider>(QLatin1String(name));
         QTest::mousePress(s, Qt::LeftButton, {}, QPoint(x, s->height() / 2));
         QTest::mouseRelease(s, Qt::LeftButton, {}, QPoint(x, s->height() / 2));
-    }
-    // The image the mouse must hold after Apply: `before` with `edit` applied to its settings and
-    // its checksums renewed.
-    static std::vector<uint8_t> Expected(const std::vector<uint8_t>& before, const std::function<void(DataBuf&)>& edit)
-    {
-        DeviceImage image{};
-        std::copy(before.begin(), before.end(), image.begin());
-        DataBuf buf{};
-        ImageToDataBuf(image, buf);
-        edit(buf);
-        DataBufToImage(buf, image);
-        return {image.begin(), image.end()};
     }
 
     testing::FormWithMouse device;
@@ -158,7 +147,7 @@ void FormWalkthroughTest::readEditAndApplyReachTheMouse()
 
     Click(f.w("Btn_Apply_1"));
     QVERIFY2(f.messages.isEmpty(), qPrintable(f.messages.join('|')));
-    const std::vector<uint8_t> expected = Walkthrough::Expected(before, [](DataBuf& b) {
+    const std::vector<uint8_t> expected = testing::ImageAfterEdit(before, [](DataBuf& b) {
         QVERIFY(WriteButtonKeyCode(b, 1, 2, "020304"));
         b[databuf::kDpiValues + 2] = 10;
         WriteComplementPair(b, databuf::kKeyMode, kGameModeBit);
@@ -231,7 +220,7 @@ void FormWalkthroughTest::profileSavedAndLoadedThroughTheFileChoice()
     QCOMPARE(file, QByteArray(reinterpret_cast<const char*>(f.memory().data()), qsizetype(f.memory().size())));
 
     // The same profile with DPI level 1 at 1000, loaded back: the mouse holds it exactly.
-    const std::vector<uint8_t> profile = Walkthrough::Expected({file.begin(), file.end()},
+    const std::vector<uint8_t> profile = testing::ImageAfterEdit({file.begin(), file.end()},
                                                                [](DataBuf& b) { b[databuf::kDpiValues] = 1; });
     QVERIFY(saved.open(QIODevice::WriteOnly | QIODevice::Truncate));
     saved.write(reinterpret_cast<const char*>(profile.data()), qsizetype(profile.size()));
