@@ -13,6 +13,7 @@ namespace {
 
 // Installed by packaging/CMakeLists.txt under this name.
 constexpr char kInstalledDesktopFile[] = "../share/applications/org.tarq362a.configurator.desktop";
+[[maybe_unused]] constexpr char kInstalledUninstaller[] = "../Uninstall.exe";
 
 QString WithSeparator(QString folder)
 {
@@ -42,7 +43,14 @@ QString ChooseAppFolder(const QString& programFolder, const QString& userFolder)
 bool IsInstalledLayout(const QString& programFolder)
 {
     const QDir folder(programFolder);
-    return folder.dirName() == QLatin1String("bin") && QFileInfo::exists(folder.filePath(QLatin1String(kInstalledDesktopFile)));
+    if (folder.dirName() != QLatin1String("bin"))
+        return false;
+#ifdef Q_OS_WIN
+    // The Windows installer puts its uninstaller beside bin (packaging/windows).
+    return QFileInfo::exists(folder.filePath(QLatin1String(kInstalledUninstaller)));
+#else
+    return QFileInfo::exists(folder.filePath(QLatin1String(kInstalledDesktopFile)));
+#endif
 }
 
 QString ResolveAppFolder()

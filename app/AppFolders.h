@@ -18,7 +18,8 @@ bool FolderIsWritable(const QString& folder);
 QString ChooseAppFolder(const QString& programFolder, const QString& userFolder);
 
 // True when `programFolder` is the bin folder of an installed layout: `<prefix>/bin` with the
-// program's launcher entry in `<prefix>/share/applications` beside it.
+// program's launcher entry in `<prefix>/share/applications` beside it; on Windows
+// `<install folder>/bin` with the installer's `Uninstall.exe` in the install folder.
 bool IsInstalledLayout(const QString& programFolder);
 
 // AppFolder of the running program. An installed copy always keeps its files in the per-user

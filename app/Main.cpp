@@ -157,13 +157,16 @@ namespace {
 void SkinMessageBox(QMessageBox& box, const QFont& font)
 {
     box.setFont(font);
+    // Windows gives push buttons a font of their own, which the box's font does not reach.
+    for (QAbstractButton* button : box.buttons())
+        button->setFont(font);
     // The look of the skinned dialogs: their card colour under an accent line, and buttons
     // drawn like the skin's button pictures at rest, under the pointer and pressed.
     box.setStyleSheet(QStringLiteral(
         "QMessageBox { background: #151a22; border-top: 1px solid #00a0e3; }"
         "QMessageBox QLabel { color: #ebf0f5; font-size: 13px; padding: 6px 4px; }"
-        "QPushButton { color: #ebf0f5; border: 1px solid #006896; border-radius: 6px;"
-        " min-width: 96px; min-height: 22px; padding: 6px 14px;"
+        "QPushButton { color: #ebf0f5; border: 1px solid #006896; border-radius: 6px; font-size: 13px;"
+        " min-width: 96px; min-height: 22px; padding: 6px 14px; outline: none;"
         " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #28303d, stop:1 #1f252f); }"
         "QPushButton:hover { border-color: #51c9fb;"
         " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #46c4fa, stop:1 #00a0e3); }"

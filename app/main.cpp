@@ -22,7 +22,14 @@
 #include "app/PageRenderer.h"
 #include "app/SingleInstance.h"
 #include "app/cli/CommandLine.h"
+#include "platform/Terminal.h"
 #include "ui/engineer/EngineerPage.h"
+
+// Last: the system's headers define macros named like the form's members (DialogBox).
+#ifdef Q_OS_WIN
+#include <windows.h>
+#include <psapi.h>
+#endif
 
 namespace {
 
@@ -37,6 +44,11 @@ bool HasArgument(int argc, char** argv, const char* wanted)
 // Resident memory of this process in kB, from the kernel's own accounting; 0 where unknown.
 long ResidentKilobytes()
 {
+#ifdef Q_OS_WIN
+    PROCESS_MEMORY_COUNTERS counters{};
+    if (GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+        return long(counters.WorkingSetSize / 1024);
+#endif
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
@@ -50,6 +62,7 @@ long ResidentKilobytes()
 
 int main(int argc, char** argv)
 {
+    tarq::UseStartingConsole();
     // A command for scripts runs without a window; arguments the window does not know end here
     // too, as a usage error, before anything touches a display.
     const tarq::cli::ScriptRequest script = tarq::cli::ParseScriptArguments({argv + 1, argv + argc});
@@ -59,11 +72,19 @@ int main(int argc, char** argv)
     QElapsedTimer sinceStart;
     sinceStart.start();
 
-    // Rendering needs no display.
+    // Rendering needs no display. Windows always has its desktop, and renders there: its
+    // offscreen platform would find none of the system's fonts.
+#ifndef Q_OS_WIN
     if (HasArgument(argc, argv, "--render-pages") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
 
     QApplication app(argc, argv);
+#ifdef Q_OS_WIN
+    // The skin is the program's own look; what it leaves to the style (the message boxes' spacing,
+    // combo lists, scroll bars) is drawn by the same style on every system.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+#endif
     QApplication::setApplicationName(QString::fromLatin1(tarq::TForm1::kApplicationTitle));
     QApplication::setWindowIcon(tarq::ApplicationIcon());
 

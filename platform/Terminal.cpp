@@ -3,6 +3,7 @@
 
 #if defined(_WIN32)
 #include <io.h>
+#include <windows.h>
 #include <cstdio>
 #else
 #include <unistd.h>
@@ -16,6 +17,23 @@ bool StandardErrorIsTerminal()
     return _isatty(_fileno(stderr)) != 0;
 #else
     return ::isatty(STDERR_FILENO) == 1;
+#endif
+}
+
+void UseStartingConsole()
+{
+#if defined(_WIN32)
+    const auto unset = [](DWORD which) {
+        const HANDLE h = GetStdHandle(which);
+        return h == nullptr || h == INVALID_HANDLE_VALUE;
+    };
+    const bool out = unset(STD_OUTPUT_HANDLE), err = unset(STD_ERROR_HANDLE);
+    if ((!out && !err) || !AttachConsole(ATTACH_PARENT_PROCESS))
+        return;
+    if (out)
+        std::freopen("CONOUT$", "w", stdout);
+    if (err)
+        std::freopen("CONOUT$", "w", stderr);
 #endif
 }
 

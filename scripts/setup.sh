@@ -13,7 +13,7 @@ PACKAGES=(
   libx11-dev libxi-dev libxtst-dev
   xvfb xauth
   g++-mingw-w64-x86-64-posix
-  wine wine64
+  wine wine64 fonts-wine nsis
   libglib2.0-dev gsettings-desktop-schemas
   fonts-dejavu-core fonts-wqy-microhei fonts-crosextra-carlito
   dpkg-dev file desktop-file-utils appstream lintian help2man man-db bash-completion

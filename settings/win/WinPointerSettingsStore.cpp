@@ -130,10 +130,11 @@ bool WinPointerSettingsStore::writeWheel(int lines)
 
 bool WinPointerSettingsStore::apply(const AppliedPointerValues& values)
 {
-    // The speed travels in pvParam itself; the mouse triple is in the system's order:
-    // threshold 1, threshold 2, acceleration.
+    // The speed travels in pvParam itself; Wine takes it from uiParam instead (and sets the
+    // speed 0 from a uiParam of 0), so it goes in both: Windows does not read uiParam here.
+    // The mouse triple is in the system's order: threshold 1, threshold 2, acceleration.
     int mouse[3] = {values.precision.threshold1, values.precision.threshold2, values.precision.acceleration};
-    lastCalls_[0] = SystemParametersInfoA(kSetMouseSpeed, 0,
+    lastCalls_[0] = SystemParametersInfoA(kSetMouseSpeed, static_cast<UINT>(values.speed),
                                           reinterpret_cast<PVOID>(static_cast<INT_PTR>(values.speed)), kSendChange) != FALSE;
     lastCalls_[1] = SystemParametersInfoA(kSetMouse, 0, mouse, kSendChange) != FALSE;
     lastCalls_[2] = SystemParametersInfoA(kSetDoubleClickTime, static_cast<UINT>(values.doubleClickTime), nullptr,

@@ -14,6 +14,7 @@
 #include <functional>
 
 #include "config/ConfigImage.h"
+#include "support/ImageAfterEdit.h"
 #include "config/ImageSections.h"
 #include "config/SectionChecksum.h"
 #include "config/ui/SettingsMapping.h"
@@ -80,17 +81,9 @@ struct Fixture : FormWithMouse {
         return w<QLabel>(name)->text();
     }
 
-    // The image the mouse must hold after Apply: the one it held, with `edit` applied to its
-    // parameters and the checksums renewed.
     std::vector<uint8_t> Expected(const std::vector<uint8_t>& before, const std::function<void(DataBuf&)>& edit) const
     {
-        DeviceImage image{};
-        std::copy(before.begin(), before.end(), image.begin());
-        DataBuf buf{};
-        ImageToDataBuf(image, buf);
-        edit(buf);
-        DataBufToImage(buf, image);
-        return {image.begin(), image.end()};
+        return testing::ImageAfterEdit(before, edit);
     }
     std::vector<uint8_t> memory() const { return {mouse->memory().begin(), mouse->memory().end()}; }
     DataBuf Shown() const { return form->State().DataBuf; }
