@@ -67,10 +67,11 @@ struct Walkthrough {
     {
         form.ShowStandardMessage = [this](const QString& text) { messages << text; };
         form.ShowDialogMessage = [this](const QString& text) { messages << text; };
-        form.AskConfirmation = [this](const QString& text) {
+        device.prompts.confirm = [this](const QString& text) {
             messages << text;
             return false;
         };
+        device.prompts.UseOwnNameAndDelayDialogs(form.OwnPrompts());
         form.State().DataFolder = dir.path() + QLatin1Char('/');
         form.MacroLibrary().LoadMacroLibrary();
         form.show();
@@ -210,7 +211,7 @@ void FormWalkthroughTest::profileSavedAndLoadedThroughTheFileChoice()
     const QString folder = f.dir.filePath(QStringLiteral("My Profiles \u00e9"));
     QVERIFY(QDir().mkpath(folder));
     const QString chosen = folder + QStringLiteral("/fps");
-    f.form.Commands().ChooseSaveFile = [&] { return chosen; };
+    f.device.prompts.file = [&](UserPrompts::FileUse) { return chosen; };
     Click(f.w("Btn_Save_1"));
     QVERIFY2(f.messages.isEmpty(), qPrintable(f.messages.join('|')));
     QFile saved(chosen + QStringLiteral(".bin"));
@@ -225,7 +226,7 @@ void FormWalkthroughTest::profileSavedAndLoadedThroughTheFileChoice()
     QVERIFY(saved.open(QIODevice::WriteOnly | QIODevice::Truncate));
     saved.write(reinterpret_cast<const char*>(profile.data()), qsizetype(profile.size()));
     saved.close();
-    f.form.Commands().ChooseLoadFile = [&] { return chosen + QStringLiteral(".bin"); };
+    f.device.prompts.file = [&](UserPrompts::FileUse) { return chosen + QStringLiteral(".bin"); };
     Click(f.w("Btn_Load_1"));
     QVERIFY2(f.messages.isEmpty(), qPrintable(f.messages.join('|')));
     QVERIFY2(f.memory() == profile, qPrintable(FirstDifference(f.memory(), profile)));
