@@ -17,6 +17,7 @@
 
 #include "app/AppFolders.h"
 #include "config/ConfigImage.h"
+#include "config/SettingsModel.h"
 #include "firemacros/FireMacro.h"
 #include "device/CpiAndLedRecord.h"
 #include "macros/MacroLibrary.h"
@@ -83,6 +84,9 @@ struct FormState {
     std::vector<std::vector<uint8_t>> AssignedDriverMacros; // driver macro records, 2048 bytes each
     QString LedTypeName;               // "MCULED", "RBLED", "SyncLED", "BreLED" or empty
     int AimDpiIndex = 0;
+    // The settings the DPI, Light, Advanced and engineer pages edit; the one place they are
+    // held. A write packs DataBuf from it; a read, reset or load fills it from DataBuf.
+    SettingsModel Settings;
 
     // ---- the macro library on the PC (Macro.bin, or Driver_Macro.bin in driver mode) ----
     PcMacroLibrary PcMacros{};

@@ -264,7 +264,7 @@ void TForm1::CreateSubsystems()
 
     dpiEditor_ = std::make_unique<DpiEditor>(state_, controls_, *this, *settings_);
     lightEditor_ = std::make_unique<LightEditor>(state_, controls_, *this, *settings_);
-    fireKey_ = std::make_unique<FireKeyEditor>(state_, controls_, *this);
+    fireKey_ = std::make_unique<FireKeyEditor>(state_, controls_, *this, *settings_);
     assignmentEditor_ = std::make_unique<AssignmentEditor>(state_, controls_, *this, *nav_, *settings_);
     macroLibrary_ = std::make_unique<MacroLibraryStore>(state_, controls_, *this);
     recording_ = std::make_unique<MacroRecording>(
@@ -318,6 +318,8 @@ void TForm1::CreateSubsystems()
     fireMacroEditor_->Wire();
     gunKeys_->Wire();
     pointer_->Wire();
+    // Last: an edit's own rule corrects its text before the settings model takes it.
+    settings_->WireBindings();
     WireWindowButtons();
 }
 

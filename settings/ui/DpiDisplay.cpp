@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "settings/ui/DpiDisplay.h"
-#include "config/EngineerSettings.h"
+#include "config/SettingsModel.h"
 
 #include "app/FormState.h"
 
@@ -107,27 +107,31 @@ void DpiDisplay::ShowCurrentLevel(int index)
         shown::SetChecked(controls_, Numbered("rb_DPI", index + 1), true);
 }
 
-void DpiDisplay::cb_CPIStepChange()
+void DpiDisplay::ShowLevelCount()
 {
-    const int stepIndex = shown::IndexOf(controls_, "cb_CPIStep");
-    const int count = std::clamp(stepIndex + kMinLevels, kMinLevels, kDpiLevelSlots);
-
-    if (shown::IndexOf(controls_, "cbb_DPICount") != stepIndex)
-        shown::SetIndex(controls_, "cbb_DPICount", stepIndex);
-
-    // A new count always makes its highest level current.
+    const SettingsModel& model = state_.Settings;
+    const int count = model.DpiLevelCount();
+    shown::SetIndex(controls_, "cbb_DPICount", model.dpiLevelCountIndex);
+    // The current-level list offers the levels in use.
     if (auto* current = controls_.get<QComboBox>("cb_CurrentCPI")) {
         const QSignalBlocker quiet(current);
         current->clear();
         for (int n = 1; n <= count; ++n)
             current->addItem(QString::number(n));
-        current->setCurrentIndex(count - 1);
+        current->setCurrentIndex(model.currentDpiLevel >= 0 && model.currentDpiLevel < count ? model.currentDpiLevel : -1);
     }
-    SetCurrentDpiLevel(count - 1);
-
     for (int n = kFirstOptionalLevel; n <= kDpiLevelSlots; ++n)
         SetLevelInUse(n, n <= count);
     levelCount_ = count;
+}
+
+void DpiDisplay::cb_CPIStepChange()
+{
+    // A new count always makes its highest level current.
+    SettingsModel& model = state_.Settings;
+    model.currentDpiLevel = model.DpiLevelCount() - 1;
+    ShowLevelCount();
+    SetCurrentDpiLevel(model.currentDpiLevel);
 }
 
 void DpiDisplay::ShowLevels(const DataBuf& buf)

@@ -5,7 +5,7 @@
 // an image runs; none of them writes DataBuf.
 
 #include "config/ImageLayout.h"
-#include "config/EngineerSettings.h"
+#include "config/SettingsModel.h"
 
 #include <QString>
 
@@ -26,8 +26,11 @@ public:
     // Index 0-6 of the current level.
     int CurrentDpiLevel() const { return currentLevel_; }
 
-    // Applies the level count chosen in cb_CPIStep to both pages: levels 3 to the count come
-    // into use, the others go out of use, and the highest level in use becomes current.
+    // The model's level count on both pages: the count boxes, levels 3 to the count in use and
+    // the others out of use, the current-level list of the levels in use.
+    void ShowLevelCount();
+    // A level count was chosen into the model: the highest level in use becomes current, and
+    // both pages show it.
     void cb_CPIStepChange();
 
     // Level n (3-7) in use or not: the engineer value box and colour edits, the DPI page's

@@ -102,15 +102,15 @@ void DpiEditor::Wire()
 void DpiEditor::ApplyLevelCount(int count)
 {
     count = std::clamp(count, DpiDisplay::kMinLevels, kLevels);
-    shown::SetIndex(controls_, "cb_CPIStep", count - DpiDisplay::kMinLevels);
-    shown::SetIndex(controls_, "cbb_DPICount", count - DpiDisplay::kMinLevels);
+    settings_.Model().dpiLevelCountIndex = count - DpiDisplay::kMinLevels;
     settings_.Dpi().cb_CPIStepChange();
+    settings_.ShowModel();
 }
 
 void DpiEditor::cbb_DPICountChange()
 {
     const int index = shown::IndexOf(controls_, "cbb_DPICount");
-    if (index < 0 || index == shown::IndexOf(controls_, "cb_CPIStep"))
+    if (index < 0 || index == settings_.Model().dpiLevelCountIndex)
         return;
     ApplyLevelCount(index + DpiDisplay::kMinLevels);
 }
@@ -137,19 +137,20 @@ void DpiEditor::CurrentDPI_OnClick(int level)
     if (level < 1 || level > count)
         return;
     settings_.Dpi().SetCurrentDpiLevel(level - 1);
-    shown::SetIndex(controls_, "cb_CurrentCPI", level - 1);
+    settings_.Model().currentDpiLevel = level - 1;
+    settings_.ShowModel();
 }
 
 void DpiEditor::cb_CurrentCPIChange()
 {
-    settings_.Dpi().SetCurrentDpiLevel(shown::IndexOf(controls_, "cb_CurrentCPI"));
+    settings_.Dpi().SetCurrentDpiLevel(settings_.Model().currentDpiLevel);
 }
 
 // ---------------------------------------------------------------- level values
 
 void DpiEditor::cb_CPIChange(int level)
 {
-    const int index = shown::IndexOf(controls_, Numbered("cb_CPI", level));
+    const int index = settings_.Model().dpiValueIndexes[level - 1];
     if (index < 0)
         return;
     shown::SetSlider(controls_, Numbered("slider_DPI", level), index * kSliderStep);
@@ -173,7 +174,7 @@ void DpiEditor::slider_DPIChange(int level)
         return;
     }
     if (!slider->isSliderDown() && pressedSlider_ != slider)
-        shown::SetIndex(controls_, Numbered("cb_CPI", level), index);
+        SetLevelValue(level, index);
 }
 
 void DpiEditor::slider_DPIMouseUp(int level, int x)
@@ -181,7 +182,13 @@ void DpiEditor::slider_DPIMouseUp(int level, int x)
     const int index = DpiSliderPosition(x, state_.Org.dpiCount);
     shown::SetSlider(controls_, Numbered("slider_DPI", level), index * kSliderStep);
     shown::SetText(controls_, Level("lbl_DPI", level, "Value"), settings_.Dpi().DpiText(index));
-    shown::SetIndex(controls_, Numbered("cb_CPI", level), index);
+    SetLevelValue(level, index);
+}
+
+void DpiEditor::SetLevelValue(int level, int index)
+{
+    settings_.Model().dpiValueIndexes[level - 1] = index >= 0 && index < static_cast<int>(kDpiValues.size()) ? index : -1;
+    settings_.ShowModel();
 }
 
 bool DpiEditor::eventFilter(QObject* watched, QEvent* event)
@@ -269,7 +276,7 @@ void DpiEditor::RepaintSwatch(int level)
 {
     int value = 0;
     for (int c = 2; c >= 0; --c)
-        value = value * 256 + (shown::NumberOf(controls_, ColourEdit(level, c)) & 0xFF);
+        value = value * 256 + (settings_.Model().dpiColours[level - 1][c] & 0xFF);
     if (auto* swatch = controls_.get<TRectShape>(Level("cs_DPI", level, "Col")))
         swatch->setColorValue(value);
 }
@@ -284,6 +291,7 @@ void DpiEditor::edt_CPIColourChange(int level, int channel)
         const QSignalBlocker quiet(edit);
         edit->setText(corrected);
     }
+    settings_.Model().dpiColours[level - 1][channel] = corrected.trimmed().toInt();
     RepaintSwatch(level);
 }
 
@@ -300,9 +308,8 @@ void DpiEditor::lbl_DPIColClick(int level)
     const std::optional<QColor> chosen = ChooseColour(initial);
     if (!chosen)
         return;
-    const int parts[] = {chosen->red(), chosen->green(), chosen->blue()};
-    for (int c = 0; c < 3; ++c)
-        shown::SetNumber(controls_, ColourEdit(level, c), parts[c]);
+    settings_.Model().dpiColours[level - 1] = {chosen->red(), chosen->green(), chosen->blue()};
+    settings_.ShowModel();
     RepaintSwatch(level);
 }
 

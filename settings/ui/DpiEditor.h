@@ -4,9 +4,9 @@
 // (cbb_DPICount, cb_CPIStep, the level labels), the current level (the level marks,
 // cb_CurrentCPI), the level values (the sliders and cb_CPI1 .. cb_CPI7), the level colours
 // (the swatches with the colour dialog, edt_CPI1R .. edt_CPI7B) and the AIM value
-// (slider_DPI8, cb_AIMKeyValue). The values live in the engineer-page controls that the next
-// Apply reads; only the AIM buttons' codes are written into DataBuf at once. Showing the levels
-// stays in DpiDisplay (reached through SettingsMapping::Dpi()).
+// (slider_DPI8, cb_AIMKeyValue). The values go into the settings model (SettingsMapping::Model())
+// that the next Apply packs; only the AIM buttons' codes are written into DataBuf at once.
+// Showing the levels stays in DpiDisplay (reached through SettingsMapping::Dpi()).
 
 #include <QColor>
 #include <QObject>
@@ -59,6 +59,8 @@ private:
     // The AIM value the slider came to rest on: shown, kept and written into the AIM buttons.
     void AimValueChosen(int index);
     void RepaintSwatch(int level);
+    // Level n's value (a kDpiValues position; -1 for none) into the model.
+    void SetLevelValue(int level, int index);
 
     FormState& state_;
     Controls& controls_;

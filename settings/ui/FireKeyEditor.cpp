@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/FormState.h"
+#include "config/ui/SettingsMapping.h"
 #include "settings/EditorRules.h"
 #include "settings/ui/ShownControls.h"
 #include "ui/SkinLabel.h"
@@ -33,8 +34,8 @@ QString Correct(QLineEdit* edit, std::string (*rule)(std::string_view))
 
 } // namespace
 
-FireKeyEditor::FireKeyEditor(FormState& state, Controls& controls, WindowServices& window)
-    : state_(state), controls_(controls), window_(window)
+FireKeyEditor::FireKeyEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings)
+    : state_(state), controls_(controls), window_(window), settings_(settings)
 {
 }
 
@@ -58,28 +59,35 @@ void FireKeyEditor::Wire()
 void FireKeyEditor::Edt_Repeat1Change()
 {
     auto* edit = controls_.get<QLineEdit>("Edt_Repeat1");
+    SettingsModel& model = settings_.Model();
     // The greyed placeholder of continuous fire is no shot count.
-    if (!edit || shown::IsChecked(controls_, "cb_IsFireContinue"))
+    if (!edit || model.fireContinuous)
         return;
     const int shots = Correct(edit, CorrectFireRepeat).toInt();
-    shown::SetIndex(controls_, "cb_FireCount", shots - 1);
+    model.fireCountIndex = shots >= 1 && shots <= SettingsModel::kFireCounts ? shots - 1 : -1;
+    settings_.ShowModel();
 }
 
 void FireKeyEditor::Edt_DelayTime1Change()
 {
-    if (auto* edit = controls_.get<QLineEdit>("Edt_DelayTime1"))
-        shown::SetText(controls_, "edt_FireTime", Correct(edit, CorrectFireInterval));
+    if (auto* edit = controls_.get<QLineEdit>("Edt_DelayTime1")) {
+        settings_.Model().fireInterval = Correct(edit, CorrectFireInterval).trimmed().toInt();
+        settings_.ShowModel();
+    }
 }
 
 void FireKeyEditor::edt_FireTimeChange()
 {
-    if (auto* edit = controls_.get<QLineEdit>("edt_FireTime"))
-        shown::SetText(controls_, "Edt_DelayTime1", Correct(edit, CorrectFireTime));
+    if (auto* edit = controls_.get<QLineEdit>("edt_FireTime")) {
+        const QString corrected = Correct(edit, CorrectFireTime);
+        settings_.Model().fireInterval = corrected.trimmed().toInt();
+        shown::SetText(controls_, "Edt_DelayTime1", corrected);
+    }
 }
 
 void FireKeyEditor::cb_FireCountChange()
 {
-    const int index = shown::IndexOf(controls_, "cb_FireCount");
+    const int index = settings_.Model().fireCountIndex;
     if (index < 0)
         return;
     SetContinuous(false);
@@ -88,21 +96,24 @@ void FireKeyEditor::cb_FireCountChange()
 
 void FireKeyEditor::lbl_FireContinueClick()
 {
-    const bool on = !shown::IsChecked(controls_, "cb_IsFireContinue");
+    SettingsModel& model = settings_.Model();
+    const bool on = !model.fireContinuous;
     SetContinuous(on);
     if (on) {
-        shown::SetIndex(controls_, "cb_FireCount", kContinuousIndex);
+        model.fireCountIndex = kContinuousIndex;
+        settings_.ShowModel();
         shown::SetNumber(controls_, "Edt_Repeat1", kContinuousRepeatShown);
     } else {
-        // The count box still says "continuous"; it takes the shot count the edit now offers,
-        // so that switching continuous fire off reaches the mouse.
+        // The count still says "continuous"; it takes the shot count the edit now offers, so
+        // that switching continuous fire off reaches the mouse.
         Edt_Repeat1Change();
     }
 }
 
 void FireKeyEditor::SetContinuous(bool on)
 {
-    shown::SetChecked(controls_, "cb_IsFireContinue", on);
+    settings_.Model().fireContinuous = on;
+    settings_.ShowModel();
     window_.SetPicture("Img_FireContinue", shown::CheckPicture(on));
     shown::SetEnabled(controls_, "Edt_Repeat1", !on);
 }

@@ -91,7 +91,7 @@ void LightDisplay::ShowLedTypeControls(LedType type)
     // The MCU and RB mode pictures share their places: only the type's own set is shown, and
     // of the MCU modes only those offered.
     for (int m = 1; m <= kModes; ++m) {
-        const bool offered = shown::IsChecked(controls_, Numbered("cb_Mode", m));
+        const bool offered = state_.Settings.mcuModesOffered[m - 1];
         for (const char* part : {"Img_MCULEDMode", "lbl_MCULEDMode"})
             shown::SetVisible(controls_, Numbered(part, m), mcu && offered);
         for (const char* part : {"Img_RBLEDMode", "lbl_RBLEDMode"})
@@ -122,12 +122,12 @@ void LightDisplay::ShowModePictures(const QString& family, int index)
 
 void LightDisplay::cb_MCULEDCurrentModeChange()
 {
-    ShowModePictures("Img_MCULEDMode", shown::IndexOf(controls_, "cb_MCULEDCurrentMode"));
+    ShowModePictures("Img_MCULEDMode", state_.Settings.mcuLedCurrentMode);
 }
 
 void LightDisplay::cb_RBLEDCurrentModeChange()
 {
-    ShowModePictures("Img_RBLEDMode", shown::IndexOf(controls_, "cb_RBLEDCurrentMode"));
+    ShowModePictures("Img_RBLEDMode", state_.Settings.rbLedCurrentMode);
 }
 
 void LightDisplay::ShowMcuModeOffered(int mode, bool offered)
@@ -189,9 +189,8 @@ void LightDisplay::ShowLedElements(const DataBuf& buf)
         cb_MCULEDCurrentModeChange();
     else if (type == LedType::RedBlue)
         cb_RBLEDCurrentModeChange();
-    // The LED count edit already shows the image's count, or kept its own for a count the
-    // image cannot express.
-    ShowLedCount(shown::NumberOf(controls_, "edt_MCULEDNum"));
+    // The model holds the image's count, or kept its own for a count the image cannot express.
+    ShowLedCount(state_.Settings.mcuLedCount);
     ShowSpeedStep(buf[databuf::kLedState] >> ledstate::kSpeedShift);
 }
 

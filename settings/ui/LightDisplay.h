@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// The lighting controls as showing an image sets them: which controls the LED type offers on
-// the Light page and the engineer page, the mode pictures, the switch pictures, the speed and
-// LED count bars and the breathing speed slider. None of this writes DataBuf.
+// The lighting settings of the model shown on the Light page and the engineer page: which
+// controls the LED type offers, the mode pictures, the switch pictures, the speed and LED count
+// bars and the breathing speed slider. None of this writes DataBuf or the model.
 
 #include "config/ImageLayout.h"
 #include "config/ParameterFields.h"
@@ -40,8 +40,8 @@ public:
     void rb_SyncLEDClick() { ShowLedTypeControls(LedType::SevenColourSync); }
     void rb_BreLEDClick() { ShowLedTypeControls(LedType::SevenColourBreathing); }
 
-    // Mode picture index + 1 of the type shows the chosen picture, the others not; an index
-    // outside 0-6 leaves all of them dark.
+    // The model's current mode of the type: its picture shows the chosen picture, the others
+    // not; no mode leaves all of them dark.
     void cb_MCULEDCurrentModeChange();
     void cb_RBLEDCurrentModeChange();
 

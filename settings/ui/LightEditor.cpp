@@ -31,14 +31,15 @@ struct SwitchPair {
     const char* off;
     const char* rbOn;
     const char* rbOff;
+    std::optional<bool> SettingsModel::*field;
 };
 
-constexpr std::array<SwitchPair, 5> kSwitches{{
-    {"LEDOn", "LEDOff", "rb_LEDOn", "rb_LEDOff"},
-    {"B4CPIOn", "B4CPIOff", "rb_B4CPIOn", "rb_B4CPIOff"},
-    {"LCPIOn", "LCPIOff", "rb_LCPIOn", "rb_LCPIOff"},
-    {"MCULED3Control", "MCULED6Control", "rb_MCULED3Control", "rb_MCULED6Control"},
-    {"SaveKeyMode", "NoSaveKeyMode", "rb_Save", "rb_NoSave"},
+const std::array<SwitchPair, 5> kSwitches{{
+    {"LEDOn", "LEDOff", "rb_LEDOn", "rb_LEDOff", &SettingsModel::ledOn},
+    {"B4CPIOn", "B4CPIOff", "rb_B4CPIOn", "rb_B4CPIOff", &SettingsModel::ledOnOffChord},
+    {"LCPIOn", "LCPIOff", "rb_LCPIOn", "rb_LCPIOff", &SettingsModel::ledModeChord},
+    {"MCULED3Control", "MCULED6Control", "rb_MCULED3Control", "rb_MCULED6Control", &SettingsModel::mcuLedFullBrightness},
+    {"SaveKeyMode", "NoSaveKeyMode", "rb_Save", "rb_NoSave", &SettingsModel::keepKeyMode},
 }};
 
 const SwitchPair* PairOf(const QString& name, bool* first)
@@ -134,8 +135,7 @@ void LightEditor::Wire()
         connect(slider, &QSlider::valueChanged, this, [this, slider] {
             if (slider->isSliderDown())
                 return;
-            shown::SetNumber(controls_, "edt_MCULEDCrtStep", LightDisplay::kMaxSpeedStep - slider->value() / kSliderStep);
-            edt_MCULEDCrtStepChange();
+            SpeedStepChosen(LightDisplay::kMaxSpeedStep - slider->value() / kSliderStep);
         });
     }
 }
@@ -148,7 +148,8 @@ void LightEditor::SwitchClick(const QString& side)
     const SwitchPair* pair = PairOf(side, &first);
     if (!pair)
         return;
-    shown::SetChecked(controls_, QLatin1String(first ? pair->rbOn : pair->rbOff), true);
+    settings_.Model().*(pair->field) = first;
+    settings_.ShowModel();
     RadioClick(QLatin1String(first ? pair->rbOn : pair->rbOff));
 }
 
@@ -166,8 +167,10 @@ void LightEditor::RadioClick(const QString& rb)
 void LightEditor::KeyModeKept(bool kept)
 {
     // A mouse that does not remember its key mode always starts in key mode 1.
-    if (!kept)
-        shown::SetIndex(controls_, "cb_KeyMode", 0);
+    if (!kept) {
+        settings_.Model().keyModeIndex = 0;
+        settings_.ShowModel();
+    }
     shown::SetEnabled(controls_, "cb_KeyMode", kept);
 }
 
@@ -175,14 +178,16 @@ void LightEditor::KeyModeKept(bool kept)
 
 void LightEditor::lbl_MCULEDModeClick(int mode)
 {
-    shown::SetIndex(controls_, "cb_MCULEDCurrentMode", mode - 1);
-    shown::SetIndex(controls_, "cb_RBLEDCurrentMode", mode - 1);
+    settings_.Model().mcuLedCurrentMode = mode - 1;
+    settings_.Model().rbLedCurrentMode = mode - 1;
+    settings_.ShowModel();
     settings_.Light().cb_MCULEDCurrentModeChange();
 }
 
 void LightEditor::lbl_RBLEDModeClick(int mode)
 {
-    shown::SetIndex(controls_, "cb_RBLEDCurrentMode", mode - 1);
+    settings_.Model().rbLedCurrentMode = mode - 1;
+    settings_.ShowModel();
     settings_.Light().cb_RBLEDCurrentModeChange();
 }
 
@@ -191,17 +196,20 @@ void LightEditor::lbl_RBLEDModeClick(int mode)
 void LightEditor::edt_MCULEDCrtStepChange()
 {
     auto* edit = controls_.get<QLineEdit>("edt_MCULEDCrtStep");
-    if (!edit || writingFromBar_)
+    if (!edit)
         return;
-    settings_.Light().ShowSpeedStep(Correct(edit, CorrectSpeedStep(edit->text().toStdString())).toInt());
+    const int step = Correct(edit, CorrectSpeedStep(edit->text().toStdString())).trimmed().toInt();
+    settings_.Model().mcuLedStep = step;
+    settings_.Light().ShowSpeedStep(step);
 }
 
 void LightEditor::edt_MCULEDNumChange()
 {
     auto* edit = controls_.get<QLineEdit>("edt_MCULEDNum");
-    if (!edit || writingFromBar_)
+    if (!edit)
         return;
-    const int count = Correct(edit, CorrectLedCount(edit->text().toStdString(), false)).toInt();
+    const int count = Correct(edit, CorrectLedCount(edit->text().toStdString(), false)).trimmed().toInt();
+    settings_.Model().mcuLedCount = count;
     // A lone "1" on its way to 10-13 leaves the bar as it was.
     if (count >= LightDisplay::kMinLedCount)
         settings_.Light().ShowLedCount(count);
@@ -212,32 +220,37 @@ void LightEditor::edt_MCULEDNumExit()
     auto* edit = controls_.get<QLineEdit>("edt_MCULEDNum");
     if (!edit)
         return;
-    settings_.Light().ShowLedCount(Correct(edit, CorrectLedCount(edit->text().toStdString(), true)).toInt());
+    const int count = Correct(edit, CorrectLedCount(edit->text().toStdString(), true)).trimmed().toInt();
+    settings_.Model().mcuLedCount = count;
+    settings_.Light().ShowLedCount(count);
 }
 
 void LightEditor::MCULEDStep_OnClick(int segment)
 {
-    writingFromBar_ = true;
-    shown::SetNumber(controls_, "edt_MCULEDCrtStep", segment - 1);
+    settings_.Model().mcuLedStep = segment - 1;
+    settings_.ShowModel();
     settings_.Light().ShowSpeedStep(segment - 1);
-    writingFromBar_ = false;
 }
 
 void LightEditor::MCULEDNum_OnClick(int segment)
 {
     const int count = segment + LightDisplay::kMinLedCount - 1;
-    writingFromBar_ = true;
-    shown::SetNumber(controls_, "edt_MCULEDNum", count);
+    settings_.Model().mcuLedCount = count;
+    settings_.ShowModel();
     settings_.Light().ShowLedCount(count);
-    writingFromBar_ = false;
 }
 
 void LightEditor::slider_Breath_SpeedMouseUp(int x)
 {
     // The left end is the slowest step (7), the right end the fastest (0).
-    const int position = BreathSpeedSliderPosition(x);
-    shown::SetNumber(controls_, "edt_MCULEDCrtStep", LightDisplay::kMaxSpeedStep - position);
-    edt_MCULEDCrtStepChange();
+    SpeedStepChosen(LightDisplay::kMaxSpeedStep - BreathSpeedSliderPosition(x));
+}
+
+void LightEditor::SpeedStepChosen(int step)
+{
+    settings_.Model().mcuLedStep = step;
+    settings_.ShowModel();
+    settings_.Light().ShowSpeedStep(step);
 }
 
 bool LightEditor::eventFilter(QObject* watched, QEvent* event)

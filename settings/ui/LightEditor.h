@@ -3,7 +3,8 @@
 // The Light page's editing handlers and their engineer-page partners: the switch pairs (LED
 // on/off, the two chords, brightness, key-mode memory), the MCU and RB mode pictures, the
 // breathing speed slider and speed bar (edt_MCULEDCrtStep), the LED count bar
-// (edt_MCULEDNum). The values live in the engineer-page controls that the next Apply reads.
+// (edt_MCULEDNum). The values go into the settings model (SettingsMapping::Model()) that the
+// next Apply packs.
 // Showing them from an image stays in LightDisplay (reached through SettingsMapping::Light()).
 
 #include <QObject>
@@ -24,10 +25,10 @@ public:
     void Wire();
 
     // A switch of the Light page and its engineer radio buttons, by the name they share
-    // ("LEDOn", "B4CPIOff", "MCULED3Control", "SaveKeyMode", ...): the radio button is checked
-    // and the pictures show the choice.
+    // ("LEDOn", "B4CPIOff", "MCULED3Control", "SaveKeyMode", ...): the model takes the choice,
+    // and the radio buttons and pictures show it.
     void SwitchClick(const QString& side);
-    // The engineer radio button `rb` was clicked: the pictures follow.
+    // The engineer radio button `rb` was clicked (the model took it): the pictures follow.
     void RadioClick(const QString& rb);
 
     void lbl_MCULEDModeClick(int mode);   // modes 1-7
@@ -44,13 +45,13 @@ protected:
 
 private:
     void KeyModeKept(bool kept);
+    // The breathing speed step (0-7) into the model, shown on both pages.
+    void SpeedStepChosen(int step);
 
     FormState& state_;
     Controls& controls_;
     WindowServices& window_;
     SettingsMapping& settings_;
-    // Set while a bar click writes into its edit, so the edit's change handler keeps the bar.
-    bool writingFromBar_ = false;
 };
 
 } // namespace tarq
