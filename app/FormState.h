@@ -60,11 +60,10 @@ struct FormState {
     uint32_t EngineerCaptionLocale = 0;
 
     // ---- timers: the device check (DevTimerFirst every 20 ms until the first search has
-    // acted, then DevTimer every 3000 ms), the rolling caption and the key test countdown ----
+    // acted, then DevTimer every 3000 ms) and the rolling caption ----
     QTimer DevTimer;
     QTimer DevTimerFirst;
     QTimer LabelRun;
-    QTimer TestTimer;
     // Transfers under way (open BusyScopes). A close asked for meanwhile waits for the last of
     // them to end, so that the mouse is never left half written.
     int TransfersRunning = 0;

@@ -63,7 +63,6 @@ namespace {
 constexpr int kDevTimerMs = 3000;
 constexpr int kDevTimerFirstMs = 20;
 constexpr int kLabelRunMs = 200;
-constexpr int kTestTimerMs = 1000;
 constexpr int kPumpSleepMs = 10;
 constexpr int kSkinnedPages = 5;
 constexpr int kPages = 6;
@@ -134,8 +133,6 @@ TForm1::TForm1(QWidget* parent, DeviceOptions devices)
     state_.DevTimerFirst.setInterval(kDevTimerFirstMs);
     state_.LabelRun.setObjectName(QStringLiteral("LabelRun"));
     state_.LabelRun.setInterval(kLabelRunMs);
-    state_.TestTimer.setObjectName(QStringLiteral("TestTimer"));
-    state_.TestTimer.setInterval(kTestTimerMs);
 
     BuildControls();
     CreateSubsystems();

@@ -295,8 +295,8 @@ void SettingsMapping::ShowKeyModePage()
     const bool game = state_.DataBuf[databuf::kKeyMode] & kGameModeBit;
     // The view's own steps: its radio button, the menu heights, the gun-key option, the button
     // labels of the key mode, and the first user page alone.
-    if (hooks.showKeyModeView)
-        hooks.showKeyModeView(game);
+    Q_ASSERT_X(hooks.showKeyModeView, "SettingsMapping", "the hook showKeyModeView is required");
+    hooks.showKeyModeView(game);
 }
 
 // ---------------------------------------------------------------- buttons and AIM

@@ -39,7 +39,7 @@ public:
     void Wire();
 
     // Steps of the navigation that showing an image runs (the navigation holds this class, so
-    // it is reached through a hook).
+    // it is reached through a hook). Required: the form fills it before the first image.
     struct Hooks {
         // The page buttons drawn plain, then the view of key mode 2 (game) or 1 (office).
         std::function<void(bool game)> showKeyModeView;

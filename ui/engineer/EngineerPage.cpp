@@ -28,6 +28,8 @@ EngineerPage::EngineerPage(FormState& state, Controls& controls, WindowServices&
       edits_(std::make_unique<EngineerEdits>(controls)),
       keyTest_(std::make_unique<KeyTest>(state, controls, window, KeyTest::Hooks{this->hooks.protocol, this->hooks.hideAllMenu}))
 {
+    Q_ASSERT_X(hooks.protocol && hooks.hideAllMenu && hooks.openPage && hooks.recording, "EngineerPage",
+               "every hook is required");
 }
 
 EngineerPage::~EngineerPage() = default;
@@ -44,7 +46,6 @@ void EngineerPage::Wire()
 
 void EngineerPage::Img_Logo4DblClick()
 {
-    unlocked_ = true;
     // The engineer tab takes input once unlocked: the gun key list and the fire macro colours
     // are edited there.
     if (auto* tabs = controls_.get<QTabWidget>("Pg_Parameter"))
@@ -79,10 +80,7 @@ void EngineerPage::ShowEngineerButtons(bool shown)
 
 void EngineerPage::OpenWhenDeviceCheckActed()
 {
-    auto open = [this] {
-        if (hooks.openPage)
-            hooks.openPage();
-    };
+    auto open = [this] { hooks.openPage(); };
     QTimer& first = state_.DevTimerFirst;
     if (!first.isActive()) {
         QTimer::singleShot(0, this, open);
@@ -109,9 +107,9 @@ bool EngineerPage::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != window_.Window())
         return false;
-    if (hooks.recording && hooks.recording())
+    if (hooks.recording())
         return false;   // the keys belong to the recording
-    if (!key->isAutoRepeat() && hooks.openPage)
+    if (!key->isAutoRepeat())
         hooks.openPage();
     return true;
 }

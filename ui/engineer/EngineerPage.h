@@ -27,6 +27,8 @@ struct FormState;
 
 class EngineerPage : public QObject {
 public:
+    // Every hook is required: the device session, the navigation and the macro recording are
+    // built after this page, and the navigation holds it.
     struct Hooks {
         // The device session's protocol; null before the session exists.
         std::function<FeatureProtocol*()> protocol;
@@ -49,7 +51,6 @@ public:
 
     // Unlocks the engineer controls for the rest of the run.
     void Img_Logo4DblClick();
-    bool Unlocked() const { return unlocked_; }
 
     // The engineer page button on pages 1-4 and 6, as the org key Engineer_Enable says.
     void ShowEngineerButtons(bool shown);
@@ -68,7 +69,6 @@ private:
     WindowServices& window_;
     std::unique_ptr<EngineerEdits> edits_;
     std::unique_ptr<KeyTest> keyTest_;
-    bool unlocked_ = false;
 };
 
 } // namespace tarq

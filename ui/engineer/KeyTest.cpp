@@ -30,6 +30,9 @@ QString KeyButton(int key) { return QStringLiteral("btn_Key%1").arg(100 + key); 
 KeyTest::KeyTest(FormState& state, Controls& controls, WindowServices& window, Hooks hooks)
     : state_(state), controls_(controls), window_(window), hooks_(std::move(hooks))
 {
+    Q_ASSERT_X(hooks_.protocol && hooks_.hideAllMenu, "KeyTest", "both hooks are required");
+    testTimer_.setObjectName(QStringLiteral("TestTimer"));
+    testTimer_.setInterval(kTickMs);
 }
 
 KeyTest::~KeyTest() { Abandon(); }
@@ -38,7 +41,7 @@ void KeyTest::Wire()
 {
     if (auto* button = controls_.get<QPushButton>("btn_TestKeys"))
         connect(button, &QPushButton::clicked, this, &KeyTest::btn_TestKeysClick);
-    connect(&state_.TestTimer, &QTimer::timeout, this, &KeyTest::TestTimerTimer);
+    connect(&testTimer_, &QTimer::timeout, this, &KeyTest::TestTimerTimer);
 }
 
 QString KeyTest::Caption() const
@@ -51,15 +54,14 @@ void KeyTest::btn_TestKeysClick()
 {
     if (running_)
         return;
-    if (hooks_.hideAllMenu)
-        hooks_.hideAllMenu();
+    hooks_.hideAllMenu();
     state_.DevTimer.stop();
     state_.DevTimerFirst.stop();
     if (auto* button = controls_.get<QPushButton>("btn_TestKeys"))
         button->setEnabled(false);
     LockPageCommands(true);
 
-    FeatureProtocol* protocol = hooks_.protocol ? hooks_.protocol() : nullptr;
+    FeatureProtocol* protocol = hooks_.protocol();
     if (protocol)
         protocol->SendCommand(CmdOpen);   // a mouse that does not answer still gets its word read
 
@@ -78,13 +80,13 @@ void KeyTest::btn_TestKeysClick()
         },
         kPollPauseMs);
     worker_->start(QThread::LowPriority);
-    state_.TestTimer.start();
+    testTimer_.start();
 }
 
 void KeyTest::TestTimerTimer()
 {
     if (!running_) {
-        state_.TestTimer.stop();
+        testTimer_.stop();
         return;
     }
     auto* button = controls_.get<QPushButton>("btn_TestKeys");
@@ -157,13 +159,13 @@ void KeyTest::End(bool talkToMouse)
         worker_.reset();
     }
     flashing_ = false;
-    state_.TestTimer.stop();
+    testTimer_.stop();
     if (auto* button = controls_.get<QPushButton>("btn_TestKeys")) {
         button->setText(Caption());
         button->setEnabled(true);
     }
     if (talkToMouse) {
-        if (FeatureProtocol* protocol = hooks_.protocol ? hooks_.protocol() : nullptr) {
+        if (FeatureProtocol* protocol = hooks_.protocol()) {
             protocol->SystemReloadCmd_OnClick();
             protocol->SendCommand(CmdClose);
         }
