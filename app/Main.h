@@ -18,6 +18,7 @@
 #include "macros/ui/PlatformInputCapture.h"
 #include "ui/Controls.h"
 #include "ui/WindowServices.h"
+#include "ui/pages/DpiPageControls.h"
 #include "ui/language/LanguageApply.h"
 
 class QMessageBox;
@@ -182,6 +183,8 @@ private:
 
     FormState state_;
     Controls controls_{this};
+    // The typed controls of the pages, filled by BuildControls.
+    DpiPageControls dpiPage_;
     DeviceOptions deviceOptions_;
     std::unique_ptr<SettingsMapping> settings_;
     std::unique_ptr<GunPage> gun_;

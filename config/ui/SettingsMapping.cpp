@@ -89,9 +89,10 @@ QStringList McuModeNames()
 
 } // namespace
 
-SettingsMapping::SettingsMapping(FormState& state, Controls& controls, WindowServices& window)
+SettingsMapping::SettingsMapping(FormState& state, Controls& controls, WindowServices& window,
+                                 const DpiPageControls& dpiPage)
     : state_(state), controls_(controls), window_(window), names_(std::make_unique<FormKeyNames>(state)),
-      bindings_(state.Settings, controls), dpi_(state, controls, window), light_(state, controls, window)
+      bindings_(state.Settings, controls), dpi_(state, controls, window, dpiPage), light_(state, controls, window)
 {
 }
 

@@ -30,7 +30,7 @@ struct FormState;
 
 class SettingsMapping {
 public:
-    SettingsMapping(FormState& state, Controls& controls, WindowServices& window);
+    SettingsMapping(FormState& state, Controls& controls, WindowServices& window, const DpiPageControls& dpiPage);
     ~SettingsMapping();
 
     // Connects the user's changes of the controls whose handlers live here: the MCU modes

@@ -13,13 +13,14 @@ namespace tarq {
 
 class Controls;
 class WindowServices;
+struct DpiPageControls;
 struct FormState;
 
 class DpiDisplay {
 public:
     static constexpr int kMinLevels = 2;
 
-    DpiDisplay(FormState& state, Controls& controls, WindowServices& window);
+    DpiDisplay(FormState& state, Controls& controls, WindowServices& window, const DpiPageControls& page);
 
     // Levels in use, 2-7; 7 until an image is shown.
     int DpiLevelCount() const { return levelCount_; }
@@ -59,8 +60,9 @@ private:
     void SetLevelInUse(int level, bool inUse);
 
     FormState& state_;
-    Controls& controls_;
+    Controls& controls_;   // the engineer page's DPI controls
     WindowServices& window_;
+    const DpiPageControls& page_;
     int levelCount_ = kDpiLevelSlots;
     int currentLevel_ = kDpiLevelSlots - 1;
 };

@@ -20,6 +20,7 @@
 #include "settings/ui/ShownControls.h"
 #include "ui/Shapes.h"
 #include "ui/SkinLabel.h"
+#include "ui/pages/DpiPageControls.h"
 
 namespace tarq {
 
@@ -40,15 +41,11 @@ QString ColourEdit(int level, int channel)
     return Numbered("edt_CPI", level) + QLatin1Char(kChannels[channel]);
 }
 
-QString Level(const char* prefix, int level, const char* suffix = "")
-{
-    return QLatin1String(prefix) + QString::number(level) + QLatin1String(suffix);
-}
-
 } // namespace
 
-DpiEditor::DpiEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings)
-    : state_(state), controls_(controls), window_(window), settings_(settings)
+DpiEditor::DpiEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings,
+                     const DpiPageControls& page)
+    : state_(state), controls_(controls), window_(window), settings_(settings), page_(page)
 {
     ChooseColour = [this](const QColor& initial) -> std::optional<QColor> {
         // The device check waits while the dialog is open, so no read redraws the page under it.
@@ -62,28 +59,25 @@ DpiEditor::DpiEditor(FormState& state, Controls& controls, WindowServices& windo
 
 void DpiEditor::Wire()
 {
-    if (auto* box = controls_.get<QComboBox>("cbb_DPICount"))
-        connect(box, &QComboBox::activated, this, [this] { cbb_DPICountChange(); });
+    connect(page_.levelCount, &QComboBox::activated, this, [this] { cbb_DPICountChange(); });
     if (auto* box = controls_.get<QComboBox>("cb_CurrentCPI"))
         connect(box, &QComboBox::activated, this, [this] { cb_CurrentCPIChange(); });
     if (auto* box = controls_.get<QComboBox>("cb_AIMKeyValue"))
         connect(box, &QComboBox::activated, this, [this] { cb_AIMKeyValueChange(); });
 
     for (int n = 1; n <= kLevels; ++n) {
-        if (auto* label = controls_.get<TSkinLabel>(Numbered("lbl_DPI", n)))
-            connect(label, &TSkinLabel::clicked, this, [this, n] { DPILevel_OnClick(n); });
-        if (auto* mark = controls_.get<TSkinLabel>(Numbered("Img_DPI", n)))
-            connect(mark, &TSkinLabel::clicked, this, [this, n] { CurrentDPI_OnClick(n); });
+        const size_t i = static_cast<size_t>(n - 1);
+        connect(page_.names[i], &TSkinLabel::clicked, this, [this, n] { DPILevel_OnClick(n); });
+        connect(page_.marks[i], &TSkinLabel::clicked, this, [this, n] { CurrentDPI_OnClick(n); });
         if (auto* box = controls_.get<QComboBox>(Numbered("cb_CPI", n)))
             connect(box, &QComboBox::activated, this, [this, n] { cb_CPIChange(n); });
-        if (auto* target = controls_.get<TSkinLabel>(Level("lbl_DPI", n, "Col")))
-            connect(target, &TSkinLabel::clicked, this, [this, n] { lbl_DPIColClick(n); });
+        connect(page_.swatchTargets[i], &TSkinLabel::clicked, this, [this, n] { lbl_DPIColClick(n); });
         for (int c = 0; c < 3; ++c)
             if (auto* edit = controls_.get<QLineEdit>(ColourEdit(n, c)))
                 connect(edit, &QLineEdit::textChanged, this, [this, n, c] { edt_CPIColourChange(n, c); });
     }
     for (int n = 1; n <= kAimSlider; ++n)
-        if (auto* slider = controls_.get<QSlider>(Numbered("slider_DPI", n))) {
+        if (QSlider* slider = SliderOf(n)) {
             slider->setProperty("dpiLevel", n);
             slider->installEventFilter(this);
             connect(slider, &QSlider::valueChanged, this, [this, n] { slider_DPIChange(n); });
@@ -95,6 +89,16 @@ void DpiEditor::Wire()
                                       && slider->sliderPosition() != slider->value();
                 });
         }
+}
+
+QSlider* DpiEditor::SliderOf(int level) const
+{
+    return level == kAimSlider ? page_.aimSlider : page_.sliders.at(static_cast<size_t>(level - 1));
+}
+
+QLabel* DpiEditor::ValueLabelOf(int level) const
+{
+    return level == kAimSlider ? static_cast<QLabel*>(page_.aimValue) : page_.values.at(static_cast<size_t>(level - 1));
 }
 
 // ---------------------------------------------------------------- level count
@@ -109,7 +113,7 @@ void DpiEditor::ApplyLevelCount(int count)
 
 void DpiEditor::cbb_DPICountChange()
 {
-    const int index = shown::IndexOf(controls_, "cbb_DPICount");
+    const int index = page_.levelCount->currentIndex();
     if (index < 0 || index == settings_.Model().dpiLevelCountIndex)
         return;
     ApplyLevelCount(index + DpiDisplay::kMinLevels);
@@ -133,7 +137,7 @@ void DpiEditor::DPILevel_OnClick(int level)
 
 void DpiEditor::CurrentDPI_OnClick(int level)
 {
-    const int count = shown::IndexOf(controls_, "cbb_DPICount") + DpiDisplay::kMinLevels;
+    const int count = page_.levelCount->currentIndex() + DpiDisplay::kMinLevels;
     if (level < 1 || level > count)
         return;
     settings_.Dpi().SetCurrentDpiLevel(level - 1);
@@ -153,18 +157,17 @@ void DpiEditor::cb_CPIChange(int level)
     const int index = settings_.Model().dpiValueIndexes[level - 1];
     if (index < 0)
         return;
-    shown::SetSlider(controls_, Numbered("slider_DPI", level), index * kSliderStep);
-    shown::SetText(controls_, Level("lbl_DPI", level, "Value"), settings_.Dpi().DpiText(index));
+    shown::SetSlider(SliderOf(level), index * kSliderStep);
+    ValueLabelOf(level)->setText(settings_.Dpi().DpiText(index));
 }
 
 void DpiEditor::slider_DPIChange(int level)
 {
-    auto* slider = controls_.get<QSlider>(Numbered("slider_DPI", level));
+    QSlider* slider = SliderOf(level);
     if (!slider)
         return;
     const int index = slider->value() / kSliderStep;
-    const QString label = level == kAimSlider ? QStringLiteral("lbl_AIMKeyValue") : Level("lbl_DPI", level, "Value");
-    shown::SetText(controls_, label, settings_.Dpi().DpiText(index));
+    ValueLabelOf(level)->setText(settings_.Dpi().DpiText(index));
     // A slider moved by the keyboard or the wheel holds its value like one moved by the mouse:
     // the value box (and for AIM the buttons' codes) follows it, so that Apply writes what the
     // page shows. A press of the mouse is settled by its release.
@@ -180,8 +183,8 @@ void DpiEditor::slider_DPIChange(int level)
 void DpiEditor::slider_DPIMouseUp(int level, int x)
 {
     const int index = DpiSliderPosition(x, state_.Org.dpiCount);
-    shown::SetSlider(controls_, Numbered("slider_DPI", level), index * kSliderStep);
-    shown::SetText(controls_, Level("lbl_DPI", level, "Value"), settings_.Dpi().DpiText(index));
+    shown::SetSlider(SliderOf(level), index * kSliderStep);
+    ValueLabelOf(level)->setText(settings_.Dpi().DpiText(index));
     SetLevelValue(level, index);
 }
 
@@ -244,8 +247,8 @@ void DpiEditor::cb_AIMKeyValueChange()
         NoAimButton();
     const int shownIndex = std::max(0, shown::IndexOf(controls_, "cb_AIMKeyValue"));
     state_.AimDpiIndex = shownIndex;
-    shown::SetSlider(controls_, "slider_DPI8", shownIndex * kSliderStep);
-    shown::SetText(controls_, "lbl_AIMKeyValue", settings_.Dpi().DpiText(shownIndex));
+    shown::SetSlider(page_.aimSlider, shownIndex * kSliderStep);
+    page_.aimValue->setText(settings_.Dpi().DpiText(shownIndex));
 }
 
 void DpiEditor::slider_DPI8MouseUp(int x)
@@ -258,12 +261,12 @@ void DpiEditor::AimValueChosen(int index)
     if (!WriteAimButtons(std::max(0, shown::IndexOf(controls_, "cb_AIMKeyValue")))) {
         NoAimButton();
         state_.AimDpiIndex = 0;
-        shown::SetText(controls_, "lbl_AIMKeyValue", settings_.Dpi().DpiText(0));
-        shown::SetSlider(controls_, "slider_DPI8", 0);
+        page_.aimValue->setText(settings_.Dpi().DpiText(0));
+        shown::SetSlider(page_.aimSlider, 0);
         return;
     }
-    shown::SetSlider(controls_, "slider_DPI8", index * kSliderStep);
-    shown::SetText(controls_, "lbl_AIMKeyValue", settings_.Dpi().DpiText(index));
+    shown::SetSlider(page_.aimSlider, index * kSliderStep);
+    page_.aimValue->setText(settings_.Dpi().DpiText(index));
     shown::SetIndex(controls_, "cb_AIMKeyValue", index);
     // The engineer box lists values up to 6400 only; the value the slider shows is the one kept.
     state_.AimDpiIndex = index;
@@ -277,8 +280,7 @@ void DpiEditor::RepaintSwatch(int level)
     int value = 0;
     for (int c = 2; c >= 0; --c)
         value = value * 256 + (settings_.Model().dpiColours[level - 1][c] & 0xFF);
-    if (auto* swatch = controls_.get<TRectShape>(Level("cs_DPI", level, "Col")))
-        swatch->setColorValue(value);
+    page_.swatches[static_cast<size_t>(level - 1)]->setColorValue(value);
 }
 
 void DpiEditor::edt_CPIColourChange(int level, int channel)
@@ -300,11 +302,8 @@ void DpiEditor::lbl_DPIColClick(int level)
     // Only the MCU LED shows a colour per level.
     if (state_.LedTypeName != LightDisplay::LedTypeName(LedType::Mcu) || !ChooseColour)
         return;
-    QColor initial;
-    if (auto* swatch = controls_.get<TRectShape>(Level("cs_DPI", level, "Col"))) {
-        const int v = swatch->colorValue();
-        initial = QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
-    }
+    const int v = page_.swatches[static_cast<size_t>(level - 1)]->colorValue();
+    const QColor initial(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
     const std::optional<QColor> chosen = ChooseColour(initial);
     if (!chosen)
         return;

@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 
+class QLabel;
 class QSlider;
 
 namespace tarq {
@@ -21,11 +22,13 @@ namespace tarq {
 class Controls;
 class SettingsMapping;
 class WindowServices;
+struct DpiPageControls;
 struct FormState;
 
 class DpiEditor : public QObject {
 public:
-    DpiEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings);
+    DpiEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings,
+              const DpiPageControls& page);
 
     // Connects this editor's controls.
     void Wire();
@@ -59,6 +62,9 @@ private:
     // The AIM value the slider came to rest on: shown, kept and written into the AIM buttons.
     void AimValueChosen(int index);
     void RepaintSwatch(int level);
+    // The DPI page's slider 1-8 (8: AIM) and the value label beside it.
+    QSlider* SliderOf(int level) const;
+    QLabel* ValueLabelOf(int level) const;
     // Level n's value (a kDpiValues position; -1 for none) into the model.
     void SetLevelValue(int level, int index);
 
@@ -66,6 +72,7 @@ private:
     Controls& controls_;
     WindowServices& window_;
     SettingsMapping& settings_;
+    const DpiPageControls& page_;
     QObject* pressedSlider_ = nullptr;   // the slider under a mouse press, until its release
     bool aimMovedByKeys_ = false;        // the AIM slider's next value change came from keys or wheel
 };

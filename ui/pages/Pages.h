@@ -3,6 +3,8 @@
 // The builders of the window's pages. Each creates the controls of one page with their names
 // (objectName), captions in language 1 and starting places; behaviour is connected elsewhere.
 
+#include "ui/pages/DpiPageControls.h"
+
 class QWidget;
 
 namespace tarq::pages {
@@ -17,7 +19,7 @@ constexpr int kFooterStrId = 980;
 
 void BuildButtonPage(QWidget* page);                   // page 1: button labels, long-press options
 void BuildAdvancedPage(QWidget* page);                 // page 2: fire key and pointer settings
-void BuildDpiControls(QWidget* page);                  // page 2: DPI levels and AIM
+DpiPageControls BuildDpiControls(QWidget* page);       // page 2: DPI levels and AIM
 void BuildLightPage(QWidget* page);                    // page 3
 void BuildMacroPage(QWidget* page, QWidget* form);     // page 4, its pop-ups on the form
 void BuildGunPage(QWidget* page, QWidget* form);       // page 5 with the fire macro editor
