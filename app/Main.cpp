@@ -217,7 +217,7 @@ std::unique_ptr<QMessageBox> TForm1::BuildMessageBox(const QString& caption, con
 // session, when the start-up sequence resets the device link.
 void TForm1::CreateSubsystems()
 {
-    settings_ = std::make_unique<SettingsMapping>(state_, controls_, *this, dpiPage_);
+    settings_ = std::make_unique<SettingsMapping>(state_, controls_, *this, dpiPage_, lightPage_);
     gun_ = std::make_unique<GunPage>(state_, controls_, *this);
     engineer_ = std::make_unique<EngineerPage>(
         state_, controls_, *this,
@@ -260,7 +260,7 @@ void TForm1::CreateSubsystems()
     language_ = std::make_unique<LanguageSwitch>(controls_, std::move(hooks));
 
     dpiEditor_ = std::make_unique<DpiEditor>(state_, controls_, *this, *settings_, dpiPage_);
-    lightEditor_ = std::make_unique<LightEditor>(state_, controls_, *this, *settings_);
+    lightEditor_ = std::make_unique<LightEditor>(state_, controls_, *this, *settings_, lightPage_);
     fireKey_ = std::make_unique<FireKeyEditor>(state_, controls_, *this, *settings_);
     assignmentEditor_ = std::make_unique<AssignmentEditor>(state_, controls_, *this, *nav_, *settings_);
     macroLibrary_ = std::make_unique<MacroLibraryStore>(state_, controls_, *this);
@@ -369,7 +369,7 @@ void TForm1::BuildControls()
     pages::BuildButtonPage(page(1));
     pages::BuildAdvancedPage(page(2));
     dpiPage_ = pages::BuildDpiControls(page(2));
-    pages::BuildLightPage(page(3));
+    lightPage_ = pages::BuildLightPage(page(3));
     pages::BuildMacroPage(page(4), this);
     pages::BuildGunPage(page(5), this);
     pages::BuildFooter(page(5), 5);

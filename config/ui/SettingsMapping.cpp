@@ -90,9 +90,9 @@ QStringList McuModeNames()
 } // namespace
 
 SettingsMapping::SettingsMapping(FormState& state, Controls& controls, WindowServices& window,
-                                 const DpiPageControls& dpiPage)
+                                 const DpiPageControls& dpiPage, const LightPageControls& lightPage)
     : state_(state), controls_(controls), window_(window), names_(std::make_unique<FormKeyNames>(state)),
-      bindings_(state.Settings, controls), dpi_(state, controls, window, dpiPage), light_(state, controls, window)
+      bindings_(state.Settings, controls), dpi_(state, controls, window, dpiPage), light_(state, controls, lightPage)
 {
 }
 

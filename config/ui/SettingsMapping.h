@@ -30,7 +30,8 @@ struct FormState;
 
 class SettingsMapping {
 public:
-    SettingsMapping(FormState& state, Controls& controls, WindowServices& window, const DpiPageControls& dpiPage);
+    SettingsMapping(FormState& state, Controls& controls, WindowServices& window, const DpiPageControls& dpiPage,
+                    const LightPageControls& lightPage);
     ~SettingsMapping();
 
     // Connects the user's changes of the controls whose handlers live here: the MCU modes

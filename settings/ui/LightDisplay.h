@@ -6,15 +6,16 @@
 
 #include "config/ImageLayout.h"
 #include "config/ParameterFields.h"
+#include "ui/pages/LightPageControls.h"
 
 #include <QString>
 
+#include <array>
 #include <optional>
 
 namespace tarq {
 
 class Controls;
-class WindowServices;
 struct FormState;
 
 class LightDisplay {
@@ -26,7 +27,8 @@ public:
     static constexpr int kMaxLedCount = 13;
     static constexpr int kMaxSpeedStep = 7;
 
-    LightDisplay(FormState& state, Controls& controls, WindowServices& window);
+    // `controls` reaches the engineer page's lighting groups.
+    LightDisplay(FormState& state, Controls& controls, const LightPageControls& page);
 
     // "MCULED", "RBLED", "SyncLED", "BreLED" and back; nothing for any other name.
     static std::optional<LedType> LedTypeFromName(const QString& name);
@@ -66,14 +68,15 @@ public:
     int ShownLedCountPosition() const { return shownLedCountPosition_; }
 
 private:
-    void ShowModePictures(const QString& family, int index);
+    void ShowModePictures(const std::array<LightPageControls::Choice, kModes>& modes, int index);
     // A bar of segments lit at `position` (1-based) in the org configuration's style.
-    void ShowBar(const QString& prefix, int segments, int position, bool fillsDownward = false);
+    template <size_t N>
+    void ShowBar(const std::array<LightPageControls::Choice, N>& bar, int position, bool fillsDownward = false);
     bool McuShown() const;
 
     FormState& state_;
     Controls& controls_;
-    WindowServices& window_;
+    const LightPageControls& page_;
     int shownSpeedStep_ = 0;
     int shownLedCountPosition_ = 1;
 };

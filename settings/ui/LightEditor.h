@@ -10,6 +10,8 @@
 #include <QObject>
 #include <QString>
 
+#include "ui/pages/LightPageControls.h"
+
 namespace tarq {
 
 class Controls;
@@ -19,17 +21,18 @@ struct FormState;
 
 class LightEditor : public QObject {
 public:
-    LightEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings);
+    LightEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings,
+                const LightPageControls& page);
 
     // Connects this editor's controls.
     void Wire();
 
-    // A switch of the Light page and its engineer radio buttons, by the name they share
-    // ("LEDOn", "B4CPIOff", "MCULED3Control", "SaveKeyMode", ...): the model takes the choice,
-    // and the radio buttons and pictures show it.
-    void SwitchClick(const QString& side);
-    // The engineer radio button `rb` was clicked (the model took it): the pictures follow.
-    void RadioClick(const QString& rb);
+    // Switch `pair` (LED on/off, the DPI button's on/off chord, its mode chord, brightness,
+    // key-mode memory) set to its first or second side on the Light page: the model takes the
+    // choice, and the engineer radio buttons and the pictures show it.
+    void SwitchClick(int pair, bool first);
+    // Its engineer radio button was clicked (the model took it): the pictures follow.
+    void RadioClick(int pair, bool first);
 
     void lbl_MCULEDModeClick(int mode);   // modes 1-7
     void lbl_RBLEDModeClick(int mode);
@@ -52,6 +55,7 @@ private:
     Controls& controls_;
     WindowServices& window_;
     SettingsMapping& settings_;
+    const LightPageControls& page_;
 };
 
 } // namespace tarq
