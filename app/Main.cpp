@@ -217,7 +217,7 @@ std::unique_ptr<QMessageBox> TForm1::BuildMessageBox(const QString& caption, con
 // session, when the start-up sequence resets the device link.
 void TForm1::CreateSubsystems()
 {
-    settings_ = std::make_unique<SettingsMapping>(state_, controls_, *this, dpiPage_, lightPage_);
+    settings_ = std::make_unique<SettingsMapping>(state_, controls_, *this, dpiPage_, lightPage_, fireKeyPage_);
     gun_ = std::make_unique<GunPage>(state_, controls_, *this);
     engineer_ = std::make_unique<EngineerPage>(
         state_, controls_, *this,
@@ -261,7 +261,7 @@ void TForm1::CreateSubsystems()
 
     dpiEditor_ = std::make_unique<DpiEditor>(state_, controls_, *this, *settings_, dpiPage_);
     lightEditor_ = std::make_unique<LightEditor>(state_, controls_, *this, *settings_, lightPage_);
-    fireKey_ = std::make_unique<FireKeyEditor>(state_, controls_, *this, *settings_);
+    fireKey_ = std::make_unique<FireKeyEditor>(state_, controls_, *this, *settings_, fireKeyPage_);
     assignmentEditor_ = std::make_unique<AssignmentEditor>(state_, controls_, *this, *nav_, *settings_);
     macroLibrary_ = std::make_unique<MacroLibraryStore>(state_, controls_, *this);
     recording_ = std::make_unique<MacroRecording>(
@@ -367,6 +367,7 @@ void TForm1::BuildControls()
     }
     auto page = [this](int p) { return findChild<QWidget*>(QStringLiteral("gbPage") + QString::number(p)); };
     pages::BuildButtonPage(page(1));
+    fireKeyPage_ = pages::BuildFireKeyControls(page(2));
     pages::BuildAdvancedPage(page(2));
     dpiPage_ = pages::BuildDpiControls(page(2));
     lightPage_ = pages::BuildLightPage(page(3));

@@ -19,6 +19,7 @@
 #include "ui/Controls.h"
 #include "ui/WindowServices.h"
 #include "ui/pages/DpiPageControls.h"
+#include "ui/pages/FireKeyControls.h"
 #include "ui/pages/LightPageControls.h"
 #include "ui/language/LanguageApply.h"
 
@@ -187,6 +188,7 @@ private:
     // The typed controls of the pages, filled by BuildControls.
     DpiPageControls dpiPage_;
     LightPageControls lightPage_;
+    FireKeyControls fireKeyPage_;
     DeviceOptions deviceOptions_;
     std::unique_ptr<SettingsMapping> settings_;
     std::unique_ptr<GunPage> gun_;

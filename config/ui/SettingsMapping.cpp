@@ -10,6 +10,7 @@
 #include "settings/ui/ShownControls.h"
 #include "language/EngineerCaptions.h"
 #include "ui/language/LanguageApply.h"
+#include "ui/pages/FireKeyControls.h"
 
 namespace tarq {
 namespace {
@@ -90,8 +91,9 @@ QStringList McuModeNames()
 } // namespace
 
 SettingsMapping::SettingsMapping(FormState& state, Controls& controls, WindowServices& window,
-                                 const DpiPageControls& dpiPage, const LightPageControls& lightPage)
-    : state_(state), controls_(controls), window_(window), names_(std::make_unique<FormKeyNames>(state)),
+                                 const DpiPageControls& dpiPage, const LightPageControls& lightPage,
+                                 const FireKeyControls& fireKeyPage)
+    : state_(state), controls_(controls), window_(window), fireKeyPage_(fireKeyPage), names_(std::make_unique<FormKeyNames>(state)),
       bindings_(state.Settings, controls), dpi_(state, controls, window, dpiPage), light_(state, controls, lightPage)
 {
 }
@@ -276,11 +278,12 @@ void SettingsMapping::TLRefreshMCULEDMode()
 void SettingsMapping::ShowAdvancedFireKey()
 {
     const SettingsModel& s = state_.Settings;
-    window_.SetPicture("Img_FireContinue", shown::CheckPicture(s.fireContinuous));
+    const FireKeyControls& page = fireKeyPage_;
+    page.continuous->setPicture(shown::CheckPicture(s.fireContinuous));
     // Continuous fire has no shot count: the repeat edit shows a placeholder and is greyed.
-    shown::SetNumber(controls_, "Edt_Repeat1", s.fireContinuous ? kContinuousFireRepeatShown : s.fireCountIndex + 1);
-    shown::SetEnabled(controls_, "Edt_Repeat1", !s.fireContinuous);
-    shown::SetNumber(controls_, "Edt_DelayTime1", s.fireInterval);
+    shown::SetText(page.shots, QString::number(s.fireContinuous ? kContinuousFireRepeatShown : s.fireCountIndex + 1));
+    page.shots->setEnabled(!s.fireContinuous);
+    shown::SetText(page.interval, QString::number(s.fireInterval));
 }
 
 void SettingsMapping::ShowLongPressPictures()

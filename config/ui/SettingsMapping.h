@@ -25,13 +25,14 @@
 namespace tarq {
 
 class Controls;
+struct FireKeyControls;
 class WindowServices;
 struct FormState;
 
 class SettingsMapping {
 public:
     SettingsMapping(FormState& state, Controls& controls, WindowServices& window, const DpiPageControls& dpiPage,
-                    const LightPageControls& lightPage);
+                    const LightPageControls& lightPage, const FireKeyControls& fireKeyPage);
     ~SettingsMapping();
 
     // Connects the user's changes of the controls whose handlers live here: the MCU modes
@@ -114,6 +115,7 @@ private:
     FormState& state_;
     Controls& controls_;
     WindowServices& window_;
+    const FireKeyControls& fireKeyPage_;
     std::unique_ptr<KeyCodeNameSource> names_;
     SettingsBindings bindings_;
     DpiDisplay dpi_;

@@ -12,6 +12,7 @@
 #include "settings/EditorRules.h"
 #include "settings/ui/ShownControls.h"
 #include "ui/SkinLabel.h"
+#include "ui/pages/FireKeyControls.h"
 
 namespace tarq {
 
@@ -34,46 +35,40 @@ QString Correct(QLineEdit* edit, std::string (*rule)(std::string_view))
 
 } // namespace
 
-FireKeyEditor::FireKeyEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings)
-    : state_(state), controls_(controls), window_(window), settings_(settings)
+FireKeyEditor::FireKeyEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings,
+                             const FireKeyControls& page)
+    : state_(state), controls_(controls), window_(window), settings_(settings), page_(page)
 {
 }
 
 void FireKeyEditor::Wire()
 {
-    if (auto* edit = controls_.get<QLineEdit>("Edt_Repeat1")) {
-        connect(edit, &QLineEdit::textChanged, this, [this] { Edt_Repeat1Change(); });
-        connect(edit, &QLineEdit::editingFinished, this, [this] { Edt_Repeat1Change(); });
-    }
-    if (auto* edit = controls_.get<QLineEdit>("Edt_DelayTime1"))
-        connect(edit, &QLineEdit::textChanged, this, [this] { Edt_DelayTime1Change(); });
+    connect(page_.shots, &QLineEdit::textChanged, this, [this] { Edt_Repeat1Change(); });
+    connect(page_.shots, &QLineEdit::editingFinished, this, [this] { Edt_Repeat1Change(); });
+    connect(page_.interval, &QLineEdit::textChanged, this, [this] { Edt_DelayTime1Change(); });
     if (auto* edit = controls_.get<QLineEdit>("edt_FireTime"))
         connect(edit, &QLineEdit::textChanged, this, [this] { edt_FireTimeChange(); });
     if (auto* box = controls_.get<QComboBox>("cb_FireCount"))
         connect(box, &QComboBox::activated, this, [this] { cb_FireCountChange(); });
-    for (const char* name : {"Img_FireContinue", "lbl_FireContinue"})
-        if (auto* target = controls_.get<TSkinLabel>(name))
-            connect(target, &TSkinLabel::clicked, this, [this] { lbl_FireContinueClick(); });
+    for (TSkinLabel* target : {page_.continuous, page_.continuousTarget})
+        connect(target, &TSkinLabel::clicked, this, [this] { lbl_FireContinueClick(); });
 }
 
 void FireKeyEditor::Edt_Repeat1Change()
 {
-    auto* edit = controls_.get<QLineEdit>("Edt_Repeat1");
     SettingsModel& model = settings_.Model();
     // The greyed placeholder of continuous fire is no shot count.
-    if (!edit || model.fireContinuous)
+    if (model.fireContinuous)
         return;
-    const int shots = Correct(edit, CorrectFireRepeat).toInt();
+    const int shots = Correct(page_.shots, CorrectFireRepeat).toInt();
     model.fireCountIndex = shots >= 1 && shots <= SettingsModel::kFireCounts ? shots - 1 : -1;
     settings_.ShowModel();
 }
 
 void FireKeyEditor::Edt_DelayTime1Change()
 {
-    if (auto* edit = controls_.get<QLineEdit>("Edt_DelayTime1")) {
-        settings_.Model().fireInterval = Correct(edit, CorrectFireInterval).trimmed().toInt();
-        settings_.ShowModel();
-    }
+    settings_.Model().fireInterval = Correct(page_.interval, CorrectFireInterval).trimmed().toInt();
+    settings_.ShowModel();
 }
 
 void FireKeyEditor::edt_FireTimeChange()
@@ -81,7 +76,7 @@ void FireKeyEditor::edt_FireTimeChange()
     if (auto* edit = controls_.get<QLineEdit>("edt_FireTime")) {
         const QString corrected = Correct(edit, CorrectFireTime);
         settings_.Model().fireInterval = corrected.trimmed().toInt();
-        shown::SetText(controls_, "Edt_DelayTime1", corrected);
+        shown::SetText(page_.interval, corrected);
     }
 }
 
@@ -91,7 +86,7 @@ void FireKeyEditor::cb_FireCountChange()
     if (index < 0)
         return;
     SetContinuous(false);
-    shown::SetNumber(controls_, "Edt_Repeat1", index + 1);
+    shown::SetText(page_.shots, QString::number(index + 1));
 }
 
 void FireKeyEditor::lbl_FireContinueClick()
@@ -102,7 +97,7 @@ void FireKeyEditor::lbl_FireContinueClick()
     if (on) {
         model.fireCountIndex = kContinuousIndex;
         settings_.ShowModel();
-        shown::SetNumber(controls_, "Edt_Repeat1", kContinuousRepeatShown);
+        shown::SetText(page_.shots, QString::number(kContinuousRepeatShown));
     } else {
         // The count still says "continuous"; it takes the shot count the edit now offers, so
         // that switching continuous fire off reaches the mouse.
@@ -114,8 +109,8 @@ void FireKeyEditor::SetContinuous(bool on)
 {
     settings_.Model().fireContinuous = on;
     settings_.ShowModel();
-    window_.SetPicture("Img_FireContinue", shown::CheckPicture(on));
-    shown::SetEnabled(controls_, "Edt_Repeat1", !on);
+    page_.continuous->setPicture(shown::CheckPicture(on));
+    page_.shots->setEnabled(!on);
 }
 
 } // namespace tarq

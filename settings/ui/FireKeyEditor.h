@@ -13,11 +13,14 @@ namespace tarq {
 class Controls;
 class SettingsMapping;
 class WindowServices;
+struct FireKeyControls;
 struct FormState;
 
 class FireKeyEditor : public QObject {
 public:
-    FireKeyEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings);
+    // `controls` reaches the engineer page's fire key controls.
+    FireKeyEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings,
+                  const FireKeyControls& page);
 
     // Connects this setting's controls.
     void Wire();
@@ -35,6 +38,7 @@ private:
     Controls& controls_;
     WindowServices& window_;
     SettingsMapping& settings_;
+    const FireKeyControls& page_;
 };
 
 } // namespace tarq
