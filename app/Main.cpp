@@ -26,6 +26,7 @@
 #include "app/AppIcon.h"
 #include "platform/SaveFailureNotice.h"
 #include "app/FormLoading.h"
+#include "app/WindowPrompts.h"
 #include "config/ui/SettingsMapping.h"
 #include "device/DeviceSession.h"
 #include "device/ui/DeviceCommands.h"
@@ -125,7 +126,7 @@ TForm1::TForm1(QWidget* parent, DeviceOptions devices)
     // box has no caption of its own.
     ShowStandardMessage = [this](const QString& text) { ShowMessageBox(QString(), text, QFont()); };
     ShowDialogMessage = [this](const QString& text) { ShowMessageBox(state_.Title, text, QFont(state_.FontName)); };
-    AskConfirmation = [this](const QString& text) { return AskYesNo(state_.Title, text, QFont(state_.FontName)); };
+    prompts_ = std::make_unique<WindowPrompts>(*this);
 
     state_.DevTimer.setObjectName(QStringLiteral("DevTimer"));
     state_.DevTimer.setInterval(kDevTimerMs);
@@ -183,6 +184,8 @@ void TForm1::ShowMessageBox(const QString& caption, const QString& text, const Q
     BuildMessageBox(caption, text, font, false)->exec();
 }
 
+bool TForm1::AskQuestion(const QString& text) { return AskYesNo(state_.Title, text, QFont(state_.FontName)); }
+
 bool TForm1::AskYesNo(const QString& caption, const QString& text, const QFont& font)
 {
     return BuildMessageBox(caption, text, font, true)->exec() == QMessageBox::Yes;
@@ -217,10 +220,10 @@ std::unique_ptr<QMessageBox> TForm1::BuildMessageBox(const QString& caption, con
 // session, when the start-up sequence resets the device link.
 void TForm1::CreateSubsystems()
 {
-    settings_ = std::make_unique<SettingsMapping>(state_, controls_, *this, dpiPage_, lightPage_, fireKeyPage_);
+    settings_ = std::make_unique<SettingsMapping>(state_, state_, controls_, *this, dpiPage_, lightPage_, fireKeyPage_);
     gun_ = std::make_unique<GunPage>(state_, controls_, *this);
     engineer_ = std::make_unique<EngineerPage>(
-        state_, controls_, *this,
+        state_, state_, controls_, *this,
         EngineerPage::Hooks{[this]() -> FeatureProtocol* { return device_ ? &device_->Protocol : nullptr; },
                             [this] { nav_->HideAllMenu(); }, [this] { nav_->Btn_Engineer_0Click(); },
                             [this] { return recording_ && recording_->Recording(); }});
@@ -259,23 +262,23 @@ void TForm1::CreateSubsystems()
     };
     language_ = std::make_unique<LanguageSwitch>(controls_, std::move(hooks));
 
-    dpiEditor_ = std::make_unique<DpiEditor>(state_, controls_, *this, *settings_, dpiPage_);
-    lightEditor_ = std::make_unique<LightEditor>(state_, controls_, *this, *settings_, lightPage_);
-    fireKey_ = std::make_unique<FireKeyEditor>(state_, controls_, *this, *settings_, fireKeyPage_);
+    dpiEditor_ = std::make_unique<DpiEditor>(state_, state_, controls_, *this, *settings_, dpiPage_);
+    lightEditor_ = std::make_unique<LightEditor>(controls_, *this, *settings_, lightPage_);
+    fireKey_ = std::make_unique<FireKeyEditor>(controls_, *this, *settings_, fireKeyPage_);
     assignmentEditor_ = std::make_unique<AssignmentEditor>(state_, controls_, *this, *nav_, *settings_);
     macroLibrary_ = std::make_unique<MacroLibraryStore>(state_, controls_, *this);
     recording_ = std::make_unique<MacroRecording>(
         state_, controls_, *this,
-        MacroRecording::Hooks{[this] { nav_->HideAllMenu(); }, deviceOptions_.inputCapture, {},
+        MacroRecording::Hooks{[this] { nav_->HideAllMenu(); }, deviceOptions_.inputCapture,
                              [this] {
-                                 return state_.EepromMode ? macroLibrary_->RefreshPCMacro()
+                                 return (state_.Home.Mode() == ConfigurationMode::Eeprom) ? macroLibrary_->RefreshPCMacro()
                                                           : macroLibrary_->RefreshDriverPCMacro();
                              },
                              [this] { macroLibrary_->RefreshPCMacroName(); }});
     macroEditor_ = std::make_unique<MacroEditor>(state_, controls_, *this, *recording_, *macroLibrary_);
     macroFiles_ = std::make_unique<MacroImportExport>(
         state_, controls_, *this, *recording_, *macroLibrary_,
-        MacroImportExport::Hooks{{}, [this] { nav_->HideAllMenu(); },
+        MacroImportExport::Hooks{[this] { nav_->HideAllMenu(); },
                                  [this] { return device_.get(); },
                                  [this] {
                                      if (commands_)
@@ -440,7 +443,7 @@ void TForm1::FormCreate()
     state_.DevTimer.stop();
     state_.DevTimerFirst.stop();
     state_.NoDeviceView = false;
-    state_.EepromMode = true;
+    state_.Home.Choose(ConfigurationMode::Eeprom);
     state_.MacroInsertMode = false;
 
     // The window takes the size of the skin's background, centred on the screen, borderless

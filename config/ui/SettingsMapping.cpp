@@ -5,7 +5,8 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 
-#include "app/FormState.h"
+#include "ui/state/AppContext.h"
+#include "ui/state/ConfigurationState.h"
 #include "macros/MacroName.h"
 #include "settings/ui/ShownControls.h"
 #include "language/EngineerCaptions.h"
@@ -37,13 +38,13 @@ std::string NameText(std::span<const uint8_t> record)
 // Key-function names over the form's state.
 class FormKeyNames : public KeyCodeNameSource {
 public:
-    explicit FormKeyNames(const FormState& state) : state_(state) {}
-    std::string LanguageText(int strId) const override { return state_.Text(strId).toStdString(); }
-    bool EepromMode() const override { return state_.EepromMode; }
+    FormKeyNames(const ConfigurationState& config, const AppContext& app) : config_(config), app_(app) {}
+    std::string LanguageText(int strId) const override { return app_.Text(strId).toStdString(); }
+    bool EepromMode() const override { return (config_.Home.Mode() == ConfigurationMode::Eeprom); }
 
     std::string BaseMacroName(int page) const override
     {
-        const auto& pages = state_.MacroAreas.basePages;
+        const auto& pages = config_.MacroAreas.basePages;
         if (page < 1 || page > static_cast<int>(pages.size()))
             return {};
         return NameText(std::span(pages[page - 1]).first(layout::kMacroPageNameSize));
@@ -51,7 +52,7 @@ public:
 
     std::optional<std::string> DriverMacroName(int index) const override
     {
-        const auto& records = state_.AssignedDriverMacros;
+        const auto& records = config_.AssignedDriverMacros;
         if (index < 0 || index >= static_cast<int>(records.size()))
             return std::nullopt;
         return NameText(records[index]);
@@ -60,18 +61,19 @@ public:
     // The gun key list file's codes, when the file was there at start-up.
     std::optional<GunKeyCodes> LoadedGunKeyList() const override
     {
-        if (!state_.GunKeyFileLoaded)
+        if (!config_.GunKeyFileLoaded)
             return std::nullopt;
         GunKeyCodes list{};
         for (size_t i = 0; i < list.size(); ++i) {
-            const auto& entry = state_.GunKeyEntries[i];
+            const auto& entry = config_.GunKeyEntries[i];
             list[i] = KeyCode{entry[0], entry[1], entry[2]};
         }
         return list;
     }
 
 private:
-    const FormState& state_;
+    const ConfigurationState& config_;
+    const AppContext& app_;
 };
 
 // The engineer-page names of the MCU modes, as the current-mode box lists them.
@@ -90,15 +92,15 @@ QStringList McuModeNames()
 
 } // namespace
 
-SettingsMapping::SettingsMapping(FormState& state, Controls& controls, WindowServices& window,
+SettingsMapping::SettingsMapping(ConfigurationState& config, const AppContext& app, Controls& controls, WindowServices& window,
                                  const DpiPageControls& dpiPage, const LightPageControls& lightPage,
                                  const FireKeyControls& fireKeyPage)
-    : state_(state), controls_(controls), window_(window), fireKeyPage_(fireKeyPage), names_(std::make_unique<FormKeyNames>(state)),
-      bindings_(state.Settings, controls), dpi_(state, controls, window, dpiPage), light_(state, controls, lightPage)
+    : config_(config), app_(app), controls_(controls), window_(window), fireKeyPage_(fireKeyPage), names_(std::make_unique<FormKeyNames>(config, app)),
+      bindings_(config.Settings, controls), dpi_(config, app, controls, window, dpiPage), light_(config, app, controls, lightPage)
 {
 }
 
-SettingsModel& SettingsMapping::Model() { return state_.Settings; }
+SettingsModel& SettingsMapping::Model() { return config_.Settings; }
 
 void SettingsMapping::ShowModel() { bindings_.Show(); }
 
@@ -137,31 +139,34 @@ ButtonNames SettingsMapping::NamesOf(const ButtonKeyCodes& codes) const
 void SettingsMapping::UIToDataBuf()
 {
     bindings_.TakeWrittenElsewhere();
-    SettingsToDataBuf(state_.Settings, state_.DataBuf);
+    SettingsToDataBuf(config_.Settings, config_.DataBuf);
 }
 
-void SettingsMapping::AIMKeyToDataBuf()
+void SettingsMapping::AimKeysInto(bool withFireKeyType)
 {
     AimKeyInputs in;
-    in.officeNames = NamesOf(state_.OfficeKeyCodes);
-    in.gameNames = NamesOf(state_.GameKeyCodes);
-    in.aimText = state_.Text(kAimTextId).toStdString();
-    in.fireKeyText = state_.Text(kFireKeyTextId).toStdString();
-    in.aimDpiIndex = static_cast<uint8_t>(state_.AimDpiIndex);
-    in.driverMode = !state_.EepromMode;
-    in.fireContinuous = state_.Settings.fireContinuous;
-    AimKeysToDataBuf(in, state_.DataBuf);
+    in.officeNames = NamesOf(config_.OfficeKeyCodes);
+    in.gameNames = NamesOf(config_.GameKeyCodes);
+    in.aimText = app_.Text(kAimTextId).toStdString();
+    in.fireKeyText = app_.Text(kFireKeyTextId).toStdString();
+    in.aimDpiIndex = static_cast<uint8_t>(config_.AimDpiIndex);
+    in.driverMode = withFireKeyType;
+    in.fireContinuous = config_.Settings.fireContinuous;
+    AimKeysToDataBuf(in, config_.DataBuf);
 }
+
+void SettingsMapping::AIMKeyToDataBuf() { AimKeysInto(false); }
 
 void SettingsMapping::DriverModeRefresh()
 {
-    AIMKeyToDataBuf();
-    tarq::DriverModeRefresh(state_.Settings, state_.DataBuf);
+    // The driver takes the fire key's single or continuous kind in its buttons' codes.
+    AimKeysInto(true);
+    tarq::DriverModeRefresh(config_.Settings, config_.DataBuf);
 }
 
 CpiAndLedInputs SettingsMapping::RecordInputs() const
 {
-    const SettingsModel& s = state_.Settings;
+    const SettingsModel& s = config_.Settings;
     CpiAndLedInputs in;
     if (s.ledType == LedType::Mcu) {
         in.ledKind = CpiAndLedInputs::LedKind::Mcu;
@@ -185,25 +190,20 @@ CpiAndLedInputs SettingsMapping::RecordInputs() const
 
 void SettingsMapping::DataBufToUI()
 {
-    state_.OfficeKeyCodes = ReadButtonKeyCodes(state_.DataBuf, 1);
-    state_.GameKeyCodes = ReadButtonKeyCodes(state_.DataBuf, 2);
+    config_.OfficeKeyCodes = ReadButtonKeyCodes(config_.DataBuf, 1);
+    config_.GameKeyCodes = ReadButtonKeyCodes(config_.DataBuf, 2);
     RefreshUI();
 }
 
 LedType SettingsMapping::ShownLedType(const SettingsModel& s) const
 {
-    // In driver mode the mouse itself reports its LED type when it is found; the store's
-    // section A does not override it.
-    if (!state_.EepromMode)
-        if (const std::optional<LedType> reported = LightDisplay::LedTypeFromName(state_.LedTypeName))
-            return *reported;
-    return s.ledType.value_or(LedType::Mcu);
+    return config_.Home->LedTypeShown(LightDisplay::LedTypeFromName(config_.LedTypeName), s.ledType.value_or(LedType::Mcu));
 }
 
 void SettingsMapping::RefreshUI()
 {
-    const DataBuf& buf = state_.DataBuf;
-    const SettingsModel previous = state_.Settings;
+    const DataBuf& buf = config_.DataBuf;
+    const SettingsModel previous = config_.Settings;
     // Values this image cannot give (an LED count nibble of 10-15, the mode and step of LED
     // types that have none) stay as they were.
     SettingsModel s = SettingsFromDataBuf(buf, previous);
@@ -213,7 +213,7 @@ void SettingsMapping::RefreshUI()
     s.mcuLedCurrentMode = 0;
     s.mcuLedStep = previous.mcuLedStep;
     TakeLedState(s, ReadLedState(buf));
-    state_.Settings = s;
+    config_.Settings = s;
 
     // The lists whose items depend on the model, then every engineer control.
     ShowMcuModeList();
@@ -225,7 +225,7 @@ void SettingsMapping::RefreshUI()
     TLRefreshProfile2Keys();
 
     dpi_.ShowLevels(buf);
-    dpi_.ShowSwatches(buf, LightDisplay::LedTypeFromName(state_.LedTypeName) == LedType::Mcu);
+    dpi_.ShowSwatches(buf, LightDisplay::LedTypeFromName(config_.LedTypeName) == LedType::Mcu);
     ShowAdvancedFireKey();
     light_.ShowSwitches(buf);
     light_.ShowLedElements(buf);
@@ -242,11 +242,11 @@ void SettingsMapping::RunLedTypeClick(LedType type)
 
 void SettingsMapping::ShowLedType(const QString& ledTypeName)
 {
-    state_.LedTypeName = ledTypeName;
+    config_.LedTypeName = ledTypeName;
     const std::optional<LedType> type = LightDisplay::LedTypeFromName(ledTypeName);
     if (!type)
         return;
-    state_.Settings.ledType = *type;
+    config_.Settings.ledType = *type;
     shown::SetChecked(controls_, LedTypeRadio(*type), true);
     RunLedTypeClick(*type);
 }
@@ -257,7 +257,7 @@ void SettingsMapping::ShowMcuModeList()
     const QStringList names = McuModeNames();
     QStringList items;
     for (int n = 1; n <= LightDisplay::kModes; ++n) {
-        const bool offered = state_.Settings.mcuModesOffered[n - 1];
+        const bool offered = config_.Settings.mcuModesOffered[n - 1];
         items << (offered ? names.value(n - 1) : kNoModeItem);
         light_.ShowMcuModeOffered(n, offered);
     }
@@ -265,19 +265,19 @@ void SettingsMapping::ShowMcuModeList()
         const QSignalBlocker quiet(box);
         box->clear();
         box->addItems(items);
-        box->setCurrentIndex(state_.Settings.mcuLedCurrentMode);
+        box->setCurrentIndex(config_.Settings.mcuLedCurrentMode);
     }
 }
 
 void SettingsMapping::TLRefreshMCULEDMode()
 {
-    state_.Settings.mcuLedCurrentMode = 0;
+    config_.Settings.mcuLedCurrentMode = 0;
     ShowMcuModeList();
 }
 
 void SettingsMapping::ShowAdvancedFireKey()
 {
-    const SettingsModel& s = state_.Settings;
+    const SettingsModel& s = config_.Settings;
     const FireKeyControls& page = fireKeyPage_;
     page.continuous->setPicture(shown::CheckPicture(s.fireContinuous));
     // Continuous fire has no shot count: the repeat edit shows a placeholder and is greyed.
@@ -288,7 +288,7 @@ void SettingsMapping::ShowAdvancedFireKey()
 
 void SettingsMapping::ShowLongPressPictures()
 {
-    const uint8_t flags = state_.DataBuf[databuf::kFlags1];
+    const uint8_t flags = config_.DataBuf[databuf::kFlags1];
     const uint8_t bits[] = {flags1::kLongPressMiddle, flags1::kLongPressDpi, flags1::kLongPressGunKey};
     for (int n = 1; n <= 3; ++n)
         window_.SetPicture(Numbered("Img_ComboKey", n), shown::CheckPicture(flags & bits[n - 1]));
@@ -296,7 +296,7 @@ void SettingsMapping::ShowLongPressPictures()
 
 void SettingsMapping::ShowKeyModePage()
 {
-    const bool game = state_.DataBuf[databuf::kKeyMode] & kGameModeBit;
+    const bool game = config_.DataBuf[databuf::kKeyMode] & kGameModeBit;
     // The view's own steps: its radio button, the menu heights, the gun-key option, the button
     // labels of the key mode, and the first user page alone.
     Q_ASSERT_X(hooks.showKeyModeView, "SettingsMapping", "the hook showKeyModeView is required");
@@ -307,8 +307,8 @@ void SettingsMapping::ShowKeyModePage()
 
 std::optional<int> SettingsMapping::AimDpiIndexOfProfile() const
 {
-    return AimDpiIndexOfButtons(state_.DataBuf, NamesOf(state_.OfficeKeyCodes), NamesOf(state_.GameKeyCodes),
-                                state_.Text(kAimTextId).toStdString());
+    return AimDpiIndexOfButtons(config_.DataBuf, NamesOf(config_.OfficeKeyCodes), NamesOf(config_.GameKeyCodes),
+                                app_.Text(kAimTextId).toStdString());
 }
 
 void SettingsMapping::TLRefreshAIMKey()
@@ -322,7 +322,7 @@ void SettingsMapping::RefreshAIMKey()
     const std::optional<int> index = AimDpiIndexOfProfile();
     if (!index)
         return;
-    state_.AimDpiIndex = *index;
+    config_.AimDpiIndex = *index;
     if (const QString text = dpi_.DpiText(*index); !text.isEmpty())
         shown::SetText(controls_, "lbl_AIMKeyValue", text);
     shown::SetSlider(controls_, "slider_DPI8", *index * kSliderStep);
@@ -335,16 +335,16 @@ void SettingsMapping::ShowKeyNames(const ButtonKeyCodes& codes, const QString& p
         shown::SetText(controls_, prefix + QString::number(firstNumber + k), QString::fromStdString(names[k]));
 }
 
-void SettingsMapping::TLRefreshProfile1Keys() { ShowKeyNames(state_.OfficeKeyCodes, "btn_Key", 101); }
-void SettingsMapping::TLRefreshProfile2Keys() { ShowKeyNames(state_.GameKeyCodes, "btn_Key", 201); }
-void SettingsMapping::RefreshProfile1Keys() { ShowKeyNames(state_.OfficeKeyCodes, "Key", 1); }
-void SettingsMapping::RefreshProfile2Keys() { ShowKeyNames(state_.GameKeyCodes, "Key", 1); }
+void SettingsMapping::TLRefreshProfile1Keys() { ShowKeyNames(config_.OfficeKeyCodes, "btn_Key", 101); }
+void SettingsMapping::TLRefreshProfile2Keys() { ShowKeyNames(config_.GameKeyCodes, "btn_Key", 201); }
+void SettingsMapping::RefreshProfile1Keys() { ShowKeyNames(config_.OfficeKeyCodes, "Key", 1); }
+void SettingsMapping::RefreshProfile2Keys() { ShowKeyNames(config_.GameKeyCodes, "Key", 1); }
 
 // ---------------------------------------------------------------- driver-mode record
 
 void SettingsMapping::ShowCpiAndLedRecord(const CpiAndLedRecord& record)
 {
-    SettingsModel& s = state_.Settings;
+    SettingsModel& s = config_.Settings;
     const int mode = LedMode(record) - 1;
     const auto modePosition = mode >= 0 && mode < SettingsModel::kLedModes ? mode : -1;
     if (s.ledType == LedType::Mcu)

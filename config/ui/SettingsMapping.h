@@ -27,11 +27,12 @@ namespace tarq {
 class Controls;
 struct FireKeyControls;
 class WindowServices;
-struct FormState;
+struct ConfigurationState;
+struct AppContext;
 
 class SettingsMapping {
 public:
-    SettingsMapping(FormState& state, Controls& controls, WindowServices& window, const DpiPageControls& dpiPage,
+    SettingsMapping(ConfigurationState& config, const AppContext& app, Controls& controls, WindowServices& window, const DpiPageControls& dpiPage,
                     const LightPageControls& lightPage, const FireKeyControls& fireKeyPage);
     ~SettingsMapping();
 
@@ -58,6 +59,7 @@ public:
 
     // ---- model to DataBuf ----
     void UIToDataBuf();
+    // The AIM buttons' codes for a write of the image.
     void AIMKeyToDataBuf();
     // Driver mode: the shorter refresh before Apply (key mode, current level, fire key, DPI
     // values and level count, AIM and fire-key buttons), with fresh checksums.
@@ -98,8 +100,11 @@ public:
     LightDisplay& Light() { return light_; }
 
 private:
-    // The model's LED type (and the LED state byte's mode and step for it) as shown: in
-    // driver mode the type the mouse reported, else the image's.
+    // The AIM buttons' codes from the AIM value; with the fire key's kind in the fire key
+    // buttons' codes for the driver.
+    void AimKeysInto(bool withFireKeyType);
+    // The LED type the pages show for the model (the configuration's home decides between
+    // the type the mouse reported and the image's).
     LedType ShownLedType(const SettingsModel& s) const;
     // The MCU current-mode list: the names of the modes offered, "------" for the others.
     void ShowMcuModeList();
@@ -112,7 +117,8 @@ private:
     std::optional<int> AimDpiIndexOfProfile() const;
     void ShowKeyNames(const ButtonKeyCodes& codes, const QString& prefix, int firstNumber);
 
-    FormState& state_;
+    ConfigurationState& config_;
+    const AppContext& app_;
     Controls& controls_;
     WindowServices& window_;
     const FireKeyControls& fireKeyPage_;

@@ -2,7 +2,8 @@
 #include "settings/ui/DpiDisplay.h"
 #include "config/SettingsModel.h"
 
-#include "app/FormState.h"
+#include "ui/state/AppContext.h"
+#include "ui/state/ConfigurationState.h"
 
 #include <QComboBox>
 #include <QPalette>
@@ -47,8 +48,8 @@ void DimWhenDisabled(QWidget* w, const QColor& colour)
 
 } // namespace
 
-DpiDisplay::DpiDisplay(FormState& state, Controls& controls, WindowServices& window, const DpiPageControls& page)
-    : state_(state), controls_(controls), window_(window), page_(page)
+DpiDisplay::DpiDisplay(ConfigurationState& config, const AppContext& app, Controls& controls, WindowServices& window, const DpiPageControls& page)
+    : config_(config), app_(app), controls_(controls), window_(window), page_(page)
 {
 }
 
@@ -56,7 +57,7 @@ QString DpiDisplay::DpiText(int index) const
 {
     if (index < 0 || index >= static_cast<int>(kDpiValues.size()))
         return {};
-    return state_.Text(kFirstValueText + index);
+    return app_.Text(kFirstValueText + index);
 }
 
 void DpiDisplay::SetLevelInUse(int level, bool inUse)
@@ -72,8 +73,8 @@ void DpiDisplay::SetLevelInUse(int level, bool inUse)
 
     // DPI page: a level out of use stays in place, greyed.
     const size_t i = static_cast<size_t>(level - 1);
-    DimWhenDisabled(page_.sliders[i], state_.Style.dpiNotSelected);
-    DimWhenDisabled(page_.values[i], state_.Style.dpiNotSelected);
+    DimWhenDisabled(page_.sliders[i], app_.Style.dpiNotSelected);
+    DimWhenDisabled(page_.values[i], app_.Style.dpiNotSelected);
     for (QWidget* w : {static_cast<QWidget*>(page_.sliders[i]), static_cast<QWidget*>(page_.values[i]),
                        static_cast<QWidget*>(page_.marks[i]), static_cast<QWidget*>(page_.swatchTargets[i])})
         w->setEnabled(inUse);
@@ -81,10 +82,10 @@ void DpiDisplay::SetLevelInUse(int level, bool inUse)
     if (level == kDpiLevelSlots)
         for (TSkinLabel* tick : page_.ruler)
             tick->setEnabled(inUse);
-    if (state_.Style.dpiCountVisible)
+    if (app_.Style.dpiCountVisible)
         page_.marks[i]->setVisible(inUse);
     else
-        shown::SetTextColour(page_.names[i], inUse ? state_.Style.dpiSelected : state_.Style.dpiNotSelected);
+        shown::SetTextColour(page_.names[i], inUse ? app_.Style.dpiSelected : app_.Style.dpiNotSelected);
 }
 
 void DpiDisplay::TLEnableLEDCPIParam(int level)
@@ -109,7 +110,7 @@ void DpiDisplay::ShowCurrentLevel(int index)
 
 void DpiDisplay::ShowLevelCount()
 {
-    const SettingsModel& model = state_.Settings;
+    const SettingsModel& model = config_.Settings;
     const int count = model.DpiLevelCount();
     shown::SetIndex(page_.levelCount, model.dpiLevelCountIndex);
     // The current-level list offers the levels in use.
@@ -128,7 +129,7 @@ void DpiDisplay::ShowLevelCount()
 void DpiDisplay::cb_CPIStepChange()
 {
     // A new count always makes its highest level current.
-    SettingsModel& model = state_.Settings;
+    SettingsModel& model = config_.Settings;
     model.currentDpiLevel = model.DpiLevelCount() - 1;
     ShowLevelCount();
     SetCurrentDpiLevel(model.currentDpiLevel);
@@ -141,8 +142,8 @@ void DpiDisplay::ShowLevels(const DataBuf& buf)
         const size_t i = static_cast<size_t>(n - 1);
         if (n >= kFirstOptionalLevel)
             SetLevelInUse(n, n <= levelCount_);
-        else if (!state_.Style.dpiCountVisible)
-            shown::SetTextColour(page_.names[i], state_.Style.dpiSelected);
+        else if (!app_.Style.dpiCountVisible)
+            shown::SetTextColour(page_.names[i], app_.Style.dpiSelected);
 
         const int value = buf[databuf::kDpiValues + i];
         if (value < static_cast<int>(kDpiValues.size())) {

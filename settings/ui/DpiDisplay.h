@@ -14,13 +14,14 @@ namespace tarq {
 class Controls;
 class WindowServices;
 struct DpiPageControls;
-struct FormState;
+struct ConfigurationState;
+struct AppContext;
 
 class DpiDisplay {
 public:
     static constexpr int kMinLevels = 2;
 
-    DpiDisplay(FormState& state, Controls& controls, WindowServices& window, const DpiPageControls& page);
+    DpiDisplay(ConfigurationState& config, const AppContext& app, Controls& controls, WindowServices& window, const DpiPageControls& page);
 
     // Levels in use, 2-7; 7 until an image is shown.
     int DpiLevelCount() const { return levelCount_; }
@@ -59,7 +60,8 @@ public:
 private:
     void SetLevelInUse(int level, bool inUse);
 
-    FormState& state_;
+    ConfigurationState& config_;
+    const AppContext& app_;
     Controls& controls_;   // the engineer page's DPI controls
     WindowServices& window_;
     const DpiPageControls& page_;

@@ -12,8 +12,9 @@
 #include <optional>
 #include <utility>
 
-#include "app/BusyScope.h"
-#include "app/FormState.h"
+#include "device/ui/BusyScope.h"
+#include "ui/state/AppContext.h"
+#include "ui/state/ConfigurationState.h"
 #include "config/AimKeys.h"
 #include "config/ui/SettingsMapping.h"
 #include "settings/EditorRules.h"
@@ -43,18 +44,10 @@ QString ColourEdit(int level, int channel)
 
 } // namespace
 
-DpiEditor::DpiEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings,
+DpiEditor::DpiEditor(ConfigurationState& config, const AppContext& app, Controls& controls, WindowServices& window, SettingsMapping& settings,
                      const DpiPageControls& page)
-    : state_(state), controls_(controls), window_(window), settings_(settings), page_(page)
+    : config_(config), app_(app), controls_(controls), window_(window), settings_(settings), page_(page)
 {
-    ChooseColour = [this](const QColor& initial) -> std::optional<QColor> {
-        // The device check waits while the dialog is open, so no read redraws the page under it.
-        std::optional<BusyScope> paused;
-        if (state_.DevTimer.isActive())
-            paused.emplace(state_, window_, BusyScope::TimerOnly);
-        const QColor chosen = QColorDialog::getColor(initial, window_.Window());
-        return chosen.isValid() ? std::optional<QColor>(chosen) : std::nullopt;
-    };
 }
 
 void DpiEditor::Wire()
@@ -122,7 +115,7 @@ void DpiEditor::cbb_DPICountChange()
 void DpiEditor::DPILevel_OnClick(int level)
 {
     // With the count box shown, the count is chosen there.
-    if (state_.Style.dpiCountVisible)
+    if (app_.Style.dpiCountVisible)
         return;
     int count = settings_.Dpi().DpiLevelCount();
     if (level == count + 1 && level <= kLevels)
@@ -182,7 +175,7 @@ void DpiEditor::slider_DPIChange(int level)
 
 void DpiEditor::slider_DPIMouseUp(int level, int x)
 {
-    const int index = DpiSliderPosition(x, state_.Org.dpiCount);
+    const int index = DpiSliderPosition(x, app_.Org.dpiCount);
     shown::SetSlider(SliderOf(level), index * kSliderStep);
     ValueLabelOf(level)->setText(settings_.Dpi().DpiText(index));
     SetLevelValue(level, index);
@@ -219,17 +212,17 @@ bool DpiEditor::eventFilter(QObject* watched, QEvent* event)
 
 bool DpiEditor::WriteAimButtons(int index)
 {
-    const ButtonNames office = settings_.NamesOf(state_.OfficeKeyCodes);
-    const ButtonNames game = settings_.NamesOf(state_.GameKeyCodes);
-    const std::string aimText = state_.Text(kAimTextId).toStdString();
-    if (!AimDpiIndexOfButtons(state_.DataBuf, office, game, aimText))
+    const ButtonNames office = settings_.NamesOf(config_.OfficeKeyCodes);
+    const ButtonNames game = settings_.NamesOf(config_.GameKeyCodes);
+    const std::string aimText = app_.Text(kAimTextId).toStdString();
+    if (!AimDpiIndexOfButtons(config_.DataBuf, office, game, aimText))
         return false;
     AimKeyInputs in;
     in.officeNames = office;
     in.gameNames = game;
     in.aimText = aimText;
     in.aimDpiIndex = static_cast<uint8_t>(index);
-    AimKeysToDataBuf(in, state_.DataBuf);
+    AimKeysToDataBuf(in, config_.DataBuf);
     return true;
 }
 
@@ -237,7 +230,7 @@ void DpiEditor::NoAimButton()
 {
     shown::SetIndex(controls_, "cb_AIMKeyValue", 0);
     if (window_.ShowStandardMessage)
-        window_.ShowStandardMessage(state_.Text(kNoAimButtonTextId));
+        window_.ShowStandardMessage(app_.Text(kNoAimButtonTextId));
 }
 
 void DpiEditor::cb_AIMKeyValueChange()
@@ -246,21 +239,21 @@ void DpiEditor::cb_AIMKeyValueChange()
     if (!WriteAimButtons(index))
         NoAimButton();
     const int shownIndex = std::max(0, shown::IndexOf(controls_, "cb_AIMKeyValue"));
-    state_.AimDpiIndex = shownIndex;
+    config_.AimDpiIndex = shownIndex;
     shown::SetSlider(page_.aimSlider, shownIndex * kSliderStep);
     page_.aimValue->setText(settings_.Dpi().DpiText(shownIndex));
 }
 
 void DpiEditor::slider_DPI8MouseUp(int x)
 {
-    AimValueChosen(DpiSliderPosition(x, state_.Org.dpiCount));
+    AimValueChosen(DpiSliderPosition(x, app_.Org.dpiCount));
 }
 
 void DpiEditor::AimValueChosen(int index)
 {
     if (!WriteAimButtons(std::max(0, shown::IndexOf(controls_, "cb_AIMKeyValue")))) {
         NoAimButton();
-        state_.AimDpiIndex = 0;
+        config_.AimDpiIndex = 0;
         page_.aimValue->setText(settings_.Dpi().DpiText(0));
         shown::SetSlider(page_.aimSlider, 0);
         return;
@@ -269,7 +262,7 @@ void DpiEditor::AimValueChosen(int index)
     page_.aimValue->setText(settings_.Dpi().DpiText(index));
     shown::SetIndex(controls_, "cb_AIMKeyValue", index);
     // The engineer box lists values up to 6400 only; the value the slider shows is the one kept.
-    state_.AimDpiIndex = index;
+    config_.AimDpiIndex = index;
     WriteAimButtons(index);
 }
 
@@ -300,11 +293,11 @@ void DpiEditor::edt_CPIColourChange(int level, int channel)
 void DpiEditor::lbl_DPIColClick(int level)
 {
     // Only the MCU LED shows a colour per level.
-    if (state_.LedTypeName != LightDisplay::LedTypeName(LedType::Mcu) || !ChooseColour)
+    if (config_.LedTypeName != LightDisplay::LedTypeName(LedType::Mcu))
         return;
     const int v = page_.swatches[static_cast<size_t>(level - 1)]->colorValue();
     const QColor initial(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
-    const std::optional<QColor> chosen = ChooseColour(initial);
+    const std::optional<QColor> chosen = window_.Prompts().ChooseColour(initial);
     if (!chosen)
         return;
     settings_.Model().dpiColours[level - 1] = {chosen->red(), chosen->green(), chosen->blue()};

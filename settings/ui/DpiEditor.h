@@ -23,19 +23,17 @@ class Controls;
 class SettingsMapping;
 class WindowServices;
 struct DpiPageControls;
-struct FormState;
+struct ConfigurationState;
+struct AppContext;
 
 class DpiEditor : public QObject {
 public:
-    DpiEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings,
+    DpiEditor(ConfigurationState& config, const AppContext& app, Controls& controls, WindowServices& window, SettingsMapping& settings,
               const DpiPageControls& page);
 
     // Connects this editor's controls.
     void Wire();
 
-    // Asks the user for a colour, starting from `initial`; nothing when the user cancels. The
-    // platform's colour dialog over the window unless replaced (tests answer it themselves).
-    std::function<std::optional<QColor>(const QColor& initial)> ChooseColour;
 
     // ---- handlers, level n = 1..7 ----
     void cbb_DPICountChange();
@@ -68,7 +66,8 @@ private:
     // Level n's value (a kDpiValues position; -1 for none) into the model.
     void SetLevelValue(int level, int index);
 
-    FormState& state_;
+    ConfigurationState& config_;
+    const AppContext& app_;
     Controls& controls_;
     WindowServices& window_;
     SettingsMapping& settings_;

@@ -7,7 +7,6 @@
 
 #include <string>
 
-#include "app/FormState.h"
 #include "config/ui/SettingsMapping.h"
 #include "settings/EditorRules.h"
 #include "settings/ui/ShownControls.h"
@@ -35,9 +34,9 @@ QString Correct(QLineEdit* edit, std::string (*rule)(std::string_view))
 
 } // namespace
 
-FireKeyEditor::FireKeyEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings,
+FireKeyEditor::FireKeyEditor(Controls& controls, WindowServices& window, SettingsMapping& settings,
                              const FireKeyControls& page)
-    : state_(state), controls_(controls), window_(window), settings_(settings), page_(page)
+    : controls_(controls), window_(window), settings_(settings), page_(page)
 {
 }
 

@@ -14,12 +14,11 @@ class Controls;
 class SettingsMapping;
 class WindowServices;
 struct FireKeyControls;
-struct FormState;
 
 class FireKeyEditor : public QObject {
 public:
     // `controls` reaches the engineer page's fire key controls.
-    FireKeyEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings,
+    FireKeyEditor(Controls& controls, WindowServices& window, SettingsMapping& settings,
                   const FireKeyControls& page);
 
     // Connects this setting's controls.
@@ -34,7 +33,6 @@ public:
 private:
     void SetContinuous(bool on);
 
-    FormState& state_;
     Controls& controls_;
     WindowServices& window_;
     SettingsMapping& settings_;

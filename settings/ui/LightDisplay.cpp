@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "settings/ui/LightDisplay.h"
 
-#include "app/FormState.h"
+#include "ui/state/AppContext.h"
+#include "ui/state/ConfigurationState.h"
 
 #include <algorithm>
 #include <array>
@@ -59,8 +60,8 @@ void ShowRadioPictures(const LightPageControls::Switch& pair, bool first)
 
 } // namespace
 
-LightDisplay::LightDisplay(FormState& state, Controls& controls, const LightPageControls& page)
-    : state_(state), controls_(controls), page_(page)
+LightDisplay::LightDisplay(ConfigurationState& config, const AppContext& app, Controls& controls, const LightPageControls& page)
+    : config_(config), app_(app), controls_(controls), page_(page)
 {
 }
 
@@ -80,7 +81,7 @@ QString LightDisplay::LedTypeName(LedType type)
     return {};
 }
 
-bool LightDisplay::McuShown() const { return state_.LedTypeName == LedTypeName(LedType::Mcu); }
+bool LightDisplay::McuShown() const { return config_.LedTypeName == LedTypeName(LedType::Mcu); }
 
 void LightDisplay::ShowLedTypeControls(LedType type)
 {
@@ -104,22 +105,28 @@ void LightDisplay::ShowLedTypeControls(LedType type)
     // The MCU and RB mode pictures share their places: only the type's own set is shown, and
     // of the MCU modes only those offered.
     for (size_t i = 0; i < kModes; ++i) {
-        SetVisible(p.mcuModes[i], mcu && state_.Settings.mcuModesOffered[i]);
+        SetVisible(p.mcuModes[i], mcu && config_.Settings.mcuModesOffered[i]);
         SetVisible(p.rbModes[i], rb);
     }
     for (const Choice& segment : p.speedBar)
         SetVisible(segment, mcu);
+    // What does not reach the mouse from where the configuration lives is not offered.
+    const ConfigurationHome::CarriedLighting carried = config_.Home->LightingCarried();
     for (const Choice& segment : p.countBar)
-        SetVisible(segment, mcu && state_.EepromMode);
-    p.countHeading->setVisible(mcu && state_.EepromMode);
-    // What driver mode does not carry to the driver or the mouse: the chords, the brightness
-    // (with its texts) and the key-mode memory, and the LED count. Driver mode keeps the
-    // current DPI level and the LED record's mode, on/off and step.
-    if (!state_.EepromMode) {
+        SetVisible(segment, mcu && carried.ledCount);
+    p.countHeading->setVisible(mcu && carried.ledCount);
+    if (!carried.chords) {
         SetVisible(p.modeChord, false);
         SetVisible(p.onOffChord, false);
+    }
+    if (!carried.brightness) {
         SetVisible(p.brightness, false);
-        for (QWidget* w : std::initializer_list<QWidget*>{p.fullText, p.halfText, p.keepKeyMode, p.forgetKeyMode})
+        p.fullText->setVisible(false);
+        p.halfText->setVisible(false);
+    }
+    if (!carried.keyModeMemory) {
+        // lbl_SaveKeyMode and lbl_NoSaveKeyMode carry the brightness texts on this skin.
+        for (QWidget* w : std::initializer_list<QWidget*>{p.keepKeyMode, p.forgetKeyMode, p.fullText, p.halfText})
             w->setVisible(false);
     }
 
@@ -137,12 +144,12 @@ void LightDisplay::ShowModePictures(const std::array<Choice, kModes>& modes, int
 
 void LightDisplay::cb_MCULEDCurrentModeChange()
 {
-    ShowModePictures(page_.mcuModes, state_.Settings.mcuLedCurrentMode);
+    ShowModePictures(page_.mcuModes, config_.Settings.mcuLedCurrentMode);
 }
 
 void LightDisplay::cb_RBLEDCurrentModeChange()
 {
-    ShowModePictures(page_.rbModes, state_.Settings.rbLedCurrentMode);
+    ShowModePictures(page_.rbModes, config_.Settings.rbLedCurrentMode);
 }
 
 void LightDisplay::ShowMcuModeOffered(int mode, bool offered)
@@ -172,7 +179,7 @@ void LightDisplay::ShowBar(const std::array<Choice, N>& bar, int position, bool 
 {
     // Dial style lights only the chosen segment; progress style lights all up to it, from the
     // bar's first segment or, for a bar that fills downward, from its last.
-    const bool dial = state_.Org.dpiLedStatus;
+    const bool dial = app_.Org.dpiLedStatus;
     for (int k = 1; k <= static_cast<int>(N); ++k) {
         const bool lit = dial ? k == position : fillsDownward ? k >= position : k <= position;
         bar[static_cast<size_t>(k - 1)].picture->setPicture(lit ? kLit : kDark);
@@ -198,13 +205,13 @@ void LightDisplay::ShowLedCount(int count)
 
 void LightDisplay::ShowLedElements(const DataBuf& buf)
 {
-    const std::optional<LedType> type = LedTypeFromName(state_.LedTypeName);
+    const std::optional<LedType> type = LedTypeFromName(config_.LedTypeName);
     if (type == LedType::Mcu)
         cb_MCULEDCurrentModeChange();
     else if (type == LedType::RedBlue)
         cb_RBLEDCurrentModeChange();
     // The model holds the image's count, or kept its own for a count the image cannot express.
-    ShowLedCount(state_.Settings.mcuLedCount);
+    ShowLedCount(config_.Settings.mcuLedCount);
     ShowSpeedStep(buf[databuf::kLedState] >> ledstate::kSpeedShift);
 }
 

@@ -16,7 +16,8 @@
 namespace tarq {
 
 class Controls;
-struct FormState;
+struct ConfigurationState;
+struct AppContext;
 
 class LightDisplay {
 public:
@@ -28,7 +29,7 @@ public:
     static constexpr int kMaxSpeedStep = 7;
 
     // `controls` reaches the engineer page's lighting groups.
-    LightDisplay(FormState& state, Controls& controls, const LightPageControls& page);
+    LightDisplay(ConfigurationState& config, const AppContext& app, Controls& controls, const LightPageControls& page);
 
     // "MCULED", "RBLED", "SyncLED", "BreLED" and back; nothing for any other name.
     static std::optional<LedType> LedTypeFromName(const QString& name);
@@ -74,7 +75,8 @@ private:
     void ShowBar(const std::array<LightPageControls::Choice, N>& bar, int position, bool fillsDownward = false);
     bool McuShown() const;
 
-    FormState& state_;
+    ConfigurationState& config_;
+    const AppContext& app_;
     Controls& controls_;
     const LightPageControls& page_;
     int shownSpeedStep_ = 0;

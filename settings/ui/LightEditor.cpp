@@ -10,7 +10,6 @@
 
 #include <array>
 
-#include "app/FormState.h"
 #include "config/ui/SettingsMapping.h"
 #include "settings/EditorRules.h"
 #include "settings/ui/ShownControls.h"
@@ -53,9 +52,9 @@ QString Correct(QLineEdit* edit, const std::string& corrected)
 
 } // namespace
 
-LightEditor::LightEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings,
+LightEditor::LightEditor(Controls& controls, WindowServices& window, SettingsMapping& settings,
                          const LightPageControls& page)
-    : state_(state), controls_(controls), window_(window), settings_(settings), page_(page)
+    : controls_(controls), window_(window), settings_(settings), page_(page)
 {
 }
 

@@ -17,11 +17,10 @@ namespace tarq {
 class Controls;
 class SettingsMapping;
 class WindowServices;
-struct FormState;
 
 class LightEditor : public QObject {
 public:
-    LightEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings,
+    LightEditor(Controls& controls, WindowServices& window, SettingsMapping& settings,
                 const LightPageControls& page);
 
     // Connects this editor's controls.
@@ -51,7 +50,6 @@ private:
     // The breathing speed step (0-7) into the model, shown on both pages.
     void SpeedStepChosen(int step);
 
-    FormState& state_;
     Controls& controls_;
     WindowServices& window_;
     SettingsMapping& settings_;

@@ -15,6 +15,7 @@
 #include "ui/SkinLabel.h"
 
 using namespace tarq;
+using tarq::testing::PromptsOf;
 
 namespace {
 
@@ -37,7 +38,7 @@ struct FooterForm {
     {
         form.ShowStandardMessage = [this](const QString& text) { messages << text; };
         form.ShowDialogMessage = [this](const QString& text) { messages << text; };
-        form.AskConfirmation = [this](const QString& text) {
+        PromptsOf(form).confirm = [this](const QString& text) {
             messages << text;
             return true;
         };
@@ -105,7 +106,7 @@ void FooterProfileButtonsFormTest::saveLoadAndReadWorkFromTheFooter()
     FooterForm f;
     Click(f.form.control("Btn_Adv_1"));
     const QString saved = f.dir.filePath("mine");
-    f.form.Commands().ChooseSaveFile = [&] { return saved; };
+    PromptsOf(f.form).file = [&](UserPrompts::FileUse) { return saved; };
     Click(f.form.control("Btn_Save_2"));
     // Saving reads the mouse first, and a read shows the button page again.
     QVERIFY(f.form.control("gbPage1")->isVisible());
@@ -116,7 +117,7 @@ void FooterProfileButtonsFormTest::saveLoadAndReadWorkFromTheFooter()
 
     // The mouse changes; Load puts the saved profile back into it and on the pages.
     f.device.mouse->memory()[0x10] ^= 0x01;
-    f.form.Commands().ChooseLoadFile = [&] { return saved + ".bin"; };
+    PromptsOf(f.form).file = [&](UserPrompts::FileUse) { return saved + ".bin"; };
     Click(f.form.control("Btn_Load_1"));
     QCOMPARE(Bytes(f.device.mouse->memory()), profile);
     QCOMPARE(Bytes(f.form.State().DeviceImage), profile);

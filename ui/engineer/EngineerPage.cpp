@@ -7,7 +7,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "app/FormState.h"
+#include "device/ui/DeviceTimers.h"
+#include "ui/state/AppContext.h"
 #include "skin/LayoutKeys.h"
 #include "ui/Controls.h"
 #include "ui/SkinLabel.h"
@@ -23,10 +24,10 @@ constexpr Qt::KeyboardModifiers kChordModifiers = Qt::ControlModifier | Qt::Shif
 
 } // namespace
 
-EngineerPage::EngineerPage(FormState& state, Controls& controls, WindowServices& window, Hooks givenHooks)
-    : hooks(std::move(givenHooks)), state_(state), controls_(controls), window_(window),
+EngineerPage::EngineerPage(DeviceTimers& timers, const AppContext& app, Controls& controls, WindowServices& window, Hooks givenHooks)
+    : hooks(std::move(givenHooks)), timers_(timers), app_(app), controls_(controls), window_(window),
       edits_(std::make_unique<EngineerEdits>(controls)),
-      keyTest_(std::make_unique<KeyTest>(state, controls, window, KeyTest::Hooks{this->hooks.protocol, this->hooks.hideAllMenu}))
+      keyTest_(std::make_unique<KeyTest>(timers, app, controls, window, KeyTest::Hooks{this->hooks.protocol, this->hooks.hideAllMenu}))
 {
     Q_ASSERT_X(hooks.protocol && hooks.hideAllMenu && hooks.openPage && hooks.recording, "EngineerPage",
                "every hook is required");
@@ -81,7 +82,7 @@ void EngineerPage::ShowEngineerButtons(bool shown)
 void EngineerPage::OpenWhenDeviceCheckActed()
 {
     auto open = [this] { hooks.openPage(); };
-    QTimer& first = state_.DevTimerFirst;
+    QTimer& first = timers_.DevTimerFirst;
     if (!first.isActive()) {
         QTimer::singleShot(0, this, open);
         return;
@@ -90,7 +91,7 @@ void EngineerPage::OpenWhenDeviceCheckActed()
     // the check stops the timer once it has acted.
     auto connection = std::make_shared<QMetaObject::Connection>();
     *connection = connect(&first, &QTimer::timeout, this, [this, connection, open] {
-        if (state_.DevTimerFirst.isActive())
+        if (timers_.DevTimerFirst.isActive())
             return;
         disconnect(*connection);
         open();

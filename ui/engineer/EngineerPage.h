@@ -23,7 +23,8 @@ class EngineerEdits;
 class FeatureProtocol;
 class KeyTest;
 class WindowServices;
-struct FormState;
+struct AppContext;
+struct DeviceTimers;
 
 class EngineerPage : public QObject {
 public:
@@ -40,7 +41,7 @@ public:
         std::function<bool()> recording;
     };
 
-    EngineerPage(FormState& state, Controls& controls, WindowServices& window, Hooks hooks);
+    EngineerPage(DeviceTimers& timers, const AppContext& app, Controls& controls, WindowServices& window, Hooks hooks);
     ~EngineerPage() override;
 
     // Filled by the form; the key test keeps its own copy of the protocol and menu hooks.
@@ -64,7 +65,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    FormState& state_;
+    DeviceTimers& timers_;
+    const AppContext& app_;
     Controls& controls_;
     WindowServices& window_;
     std::unique_ptr<EngineerEdits> edits_;

@@ -3,7 +3,8 @@
 
 #include <QPushButton>
 
-#include "app/FormState.h"
+#include "device/ui/DeviceTimers.h"
+#include "ui/state/AppContext.h"
 #include "device/FeatureProtocol.h"
 #include "language/EngineerCaptions.h"
 #include "ui/Controls.h"
@@ -27,8 +28,8 @@ QString KeyButton(int key) { return QStringLiteral("btn_Key%1").arg(100 + key); 
 
 } // namespace
 
-KeyTest::KeyTest(FormState& state, Controls& controls, WindowServices& window, Hooks hooks)
-    : state_(state), controls_(controls), window_(window), hooks_(std::move(hooks))
+KeyTest::KeyTest(DeviceTimers& timers, const AppContext& app, Controls& controls, WindowServices& window, Hooks hooks)
+    : timers_(timers), app_(app), controls_(controls), window_(window), hooks_(std::move(hooks))
 {
     Q_ASSERT_X(hooks_.protocol && hooks_.hideAllMenu, "KeyTest", "both hooks are required");
     testTimer_.setObjectName(QStringLiteral("TestTimer"));
@@ -46,7 +47,7 @@ void KeyTest::Wire()
 
 QString KeyTest::Caption() const
 {
-    const std::string_view text = EngineerCaptions(state_.EngineerCaptionLocale).CaptionText(kTestKeysCaptionId);
+    const std::string_view text = EngineerCaptions(app_.EngineerCaptionLocale).CaptionText(kTestKeysCaptionId);
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
@@ -55,8 +56,8 @@ void KeyTest::btn_TestKeysClick()
     if (running_)
         return;
     hooks_.hideAllMenu();
-    state_.DevTimer.stop();
-    state_.DevTimerFirst.stop();
+    timers_.DevTimer.stop();
+    timers_.DevTimerFirst.stop();
     if (auto* button = controls_.get<QPushButton>("btn_TestKeys"))
         button->setEnabled(false);
     LockPageCommands(true);
@@ -172,8 +173,8 @@ void KeyTest::End(bool talkToMouse)
     }
     LockPageCommands(false);
     if (talkToMouse) {
-        state_.DevTimerFirst.stop();
-        state_.DevTimer.start();
+        timers_.DevTimerFirst.stop();
+        timers_.DevTimer.start();
     }
 }
 

@@ -27,7 +27,8 @@ class Controls;
 class FeatureProtocol;
 class TPrimeThread;
 class WindowServices;
-struct FormState;
+struct AppContext;
+struct DeviceTimers;
 
 class KeyTest : public QObject {
 public:
@@ -49,7 +50,7 @@ public:
     // One tick of the countdown.
     static constexpr int kTickMs = 1000;
 
-    KeyTest(FormState& state, Controls& controls, WindowServices& window, Hooks hooks);
+    KeyTest(DeviceTimers& timers, const AppContext& app, Controls& controls, WindowServices& window, Hooks hooks);
     ~KeyTest() override;
 
     void Wire();
@@ -77,7 +78,8 @@ private:
     void LockPageCommands(bool locked);
     QString Caption() const;
 
-    FormState& state_;
+    DeviceTimers& timers_;
+    const AppContext& app_;
     Controls& controls_;
     WindowServices& window_;
     Hooks hooks_;
