@@ -19,9 +19,8 @@ namespace tarq {
 struct FormState : AppContext, ConfigurationState, MacroLibraries, DeviceTimers {
     bool MacroInsertMode = false;  // the macro editor's insert panel is open
 
-    // The rolling caption and the key test countdown.
+    // The rolling caption.
     QTimer LabelRun;
-    QTimer TestTimer;
 
     // ---- results of the two key dialogs ----
     QString CombinationKeyName;        // TForm2

@@ -64,7 +64,6 @@ namespace {
 constexpr int kDevTimerMs = 3000;
 constexpr int kDevTimerFirstMs = 20;
 constexpr int kLabelRunMs = 200;
-constexpr int kTestTimerMs = 1000;
 constexpr int kPumpSleepMs = 10;
 constexpr int kSkinnedPages = 5;
 constexpr int kPages = 6;
@@ -135,8 +134,6 @@ TForm1::TForm1(QWidget* parent, DeviceOptions devices)
     state_.DevTimerFirst.setInterval(kDevTimerFirstMs);
     state_.LabelRun.setObjectName(QStringLiteral("LabelRun"));
     state_.LabelRun.setInterval(kLabelRunMs);
-    state_.TestTimer.setObjectName(QStringLiteral("TestTimer"));
-    state_.TestTimer.setInterval(kTestTimerMs);
 
     BuildControls();
     CreateSubsystems();
@@ -226,10 +223,10 @@ std::unique_ptr<QMessageBox> TForm1::BuildMessageBox(const QString& caption, con
 // session, when the start-up sequence resets the device link.
 void TForm1::CreateSubsystems()
 {
-    settings_ = std::make_unique<SettingsMapping>(state_, controls_, *this);
+    settings_ = std::make_unique<SettingsMapping>(state_, state_, controls_, *this, dpiPage_, lightPage_, fireKeyPage_);
     gun_ = std::make_unique<GunPage>(state_, controls_, *this);
     engineer_ = std::make_unique<EngineerPage>(
-        state_, controls_, *this,
+        state_, state_, controls_, *this,
         EngineerPage::Hooks{[this]() -> FeatureProtocol* { return device_ ? &device_->Protocol : nullptr; },
                             [this] { nav_->HideAllMenu(); }, [this] { nav_->Btn_Engineer_0Click(); },
                             [this] { return recording_ && recording_->Recording(); }});
@@ -268,9 +265,9 @@ void TForm1::CreateSubsystems()
     };
     language_ = std::make_unique<LanguageSwitch>(controls_, std::move(hooks));
 
-    dpiEditor_ = std::make_unique<DpiEditor>(state_, controls_, *this, *settings_);
-    lightEditor_ = std::make_unique<LightEditor>(state_, controls_, *this, *settings_);
-    fireKey_ = std::make_unique<FireKeyEditor>(state_, controls_, *this);
+    dpiEditor_ = std::make_unique<DpiEditor>(state_, state_, controls_, *this, *settings_, dpiPage_);
+    lightEditor_ = std::make_unique<LightEditor>(controls_, *this, *settings_, lightPage_);
+    fireKey_ = std::make_unique<FireKeyEditor>(controls_, *this, *settings_, fireKeyPage_);
     assignmentEditor_ = std::make_unique<AssignmentEditor>(state_, controls_, *this, *nav_, *settings_);
     macroLibrary_ = std::make_unique<MacroLibraryStore>(state_, controls_, *this);
     recording_ = std::make_unique<MacroRecording>(
@@ -324,6 +321,8 @@ void TForm1::CreateSubsystems()
     fireMacroEditor_->Wire();
     gunKeys_->Wire();
     pointer_->Wire();
+    // Last: an edit's own rule corrects its text before the settings model takes it.
+    settings_->WireBindings();
     WireWindowButtons();
 }
 
@@ -374,9 +373,10 @@ void TForm1::BuildControls()
     }
     auto page = [this](int p) { return findChild<QWidget*>(QStringLiteral("gbPage") + QString::number(p)); };
     pages::BuildButtonPage(page(1));
+    fireKeyPage_ = pages::BuildFireKeyControls(page(2));
     pages::BuildAdvancedPage(page(2));
-    pages::BuildDpiControls(page(2));
-    pages::BuildLightPage(page(3));
+    dpiPage_ = pages::BuildDpiControls(page(2));
+    lightPage_ = pages::BuildLightPage(page(3));
     pages::BuildMacroPage(page(4), this);
     pages::BuildGunPage(page(5), this);
     pages::BuildFooter(page(5), 5);

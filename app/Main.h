@@ -18,6 +18,9 @@
 #include "macros/ui/PlatformInputCapture.h"
 #include "ui/Controls.h"
 #include "ui/WindowServices.h"
+#include "ui/pages/DpiPageControls.h"
+#include "ui/pages/FireKeyControls.h"
+#include "ui/pages/LightPageControls.h"
 #include "ui/language/LanguageApply.h"
 
 class QMessageBox;
@@ -189,6 +192,10 @@ private:
 
     FormState state_;
     Controls controls_{this};
+    // The typed controls of the pages, filled by BuildControls.
+    DpiPageControls dpiPage_;
+    LightPageControls lightPage_;
+    FireKeyControls fireKeyPage_;
     std::unique_ptr<UserPrompts> prompts_;
     UserPrompts* replacedPrompts_ = nullptr;   // not owned
     DeviceOptions deviceOptions_;

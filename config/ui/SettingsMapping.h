@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// The settings controls and DataBuf: the engineer page's controls are the working model of
-// parameter sections A and B and of the fire tables. UIToDataBuf reads them before every
-// write; DataBufToUI sets them, and the user pages they drive, after every read. The byte
-// rules are in config/EngineerSettings.h; this class only moves values between controls and
-// that struct, and runs the DPI and lighting display steps (settings/ui/DpiDisplay.h,
-// settings/ui/LightDisplay.h) that showing an image needs. Showing never writes DataBuf.
+// The settings model (config/SettingsModel.h, held in the form's state) and the pages that
+// show it. UIToDataBuf packs DataBuf from the model before every write; DataBufToUI fills the
+// model from DataBuf after every read, reset or load and shows it: the engineer page's
+// controls through the binding table (config/ui/SettingsBindings.h), the user pages through the
+// DPI and lighting display steps (settings/ui/DpiDisplay.h, settings/ui/LightDisplay.h). The
+// editors change the model and call ShowModel. Showing never writes DataBuf.
 
 #include "config/AimKeys.h"
-#include "config/EngineerSettings.h"
+#include "config/SettingsModel.h"
+#include "config/ui/SettingsBindings.h"
 #include "device/CpiAndLedRecord.h"
 #include "settings/ui/DpiDisplay.h"
 #include "settings/KeyCodeNames.h"
@@ -24,12 +25,15 @@
 namespace tarq {
 
 class Controls;
+struct FireKeyControls;
 class WindowServices;
-struct FormState;
+struct ConfigurationState;
+struct AppContext;
 
 class SettingsMapping {
 public:
-    SettingsMapping(FormState& state, Controls& controls, WindowServices& window);
+    SettingsMapping(ConfigurationState& config, const AppContext& app, Controls& controls, WindowServices& window, const DpiPageControls& dpiPage,
+                    const LightPageControls& lightPage, const FireKeyControls& fireKeyPage);
     ~SettingsMapping();
 
     // Connects the user's changes of the controls whose handlers live here: the MCU modes
@@ -38,27 +42,37 @@ public:
     void Wire();
 
     // Steps of the navigation that showing an image runs (the navigation holds this class, so
-    // it is reached through a hook).
+    // it is reached through a hook). Required: the form fills it before the first image.
     struct Hooks {
         // The page buttons drawn plain, then the view of key mode 2 (game) or 1 (office).
         std::function<void(bool game)> showKeyModeView;
     };
     Hooks hooks;
 
-    // ---- controls to DataBuf ----
-    EngineerSettings ReadControls() const;
+    // The model the pages show and the editors change.
+    SettingsModel& Model();
+    // The engineer page's controls from the model, after an editor changed it.
+    void ShowModel();
+    // The connection from the engineer page's controls to the model; call after every other
+    // Wire, so that an edit's own rule has corrected its text before the model takes it.
+    void WireBindings();
+
+    // ---- model to DataBuf ----
     void UIToDataBuf();
+    // The AIM buttons' codes for a write of the image.
     void AIMKeyToDataBuf();
     // Driver mode: the shorter refresh before Apply (key mode, current level, fire key, DPI
     // values and level count, AIM and fire-key buttons), with fresh checksums.
     void DriverModeRefresh();
 
-    // ---- DataBuf to controls ----
+    // ---- DataBuf to model and pages ----
     void DataBufToUI();
     // The whole display refresh, in order: the engineer-page controls (switches, LED type, DPI
     // levels, MCU LED, LED state, AIM and key buttons, fire tables), then the DPI page, the fire
     // key, the Light page, the AIM slider, the long-press options and the key mode page.
     void RefreshUI();
+    // The MCU modes offered changed: the current-mode list names only those, and mode 1 is
+    // current.
     void TLRefreshMCULEDMode();
     void TLRefreshAIMKey();
     void TLRefreshProfile1Keys();
@@ -73,7 +87,7 @@ public:
     // Driver-mode read: the DPI and LED controls from the record (current level, smoothing,
     // LED mode, on/off, step and the breathing slider).
     void ShowCpiAndLedRecord(const CpiAndLedRecord& record);
-    // What the controls say for the record of a driver-mode Apply.
+    // What the model says for the record of a driver-mode Apply.
     CpiAndLedInputs RecordInputs() const;
 
     // Names of key-function codes in the current language, over the form's state.
@@ -86,14 +100,14 @@ public:
     LightDisplay& Light() { return light_; }
 
 private:
-    // Parts of RefreshUI, grouped by the controls they set.
-    void ShowSwitchControls(const EngineerSettings& s);     // chords, orientation, long presses
-    void ShowLedTypeFromImage(const EngineerSettings& s);   // LED type radio and its controls
-    void ShowDpiLevelCount(int countIndex);                 // both level count boxes
-    void ShowMcuLedControls(const EngineerSettings& s);     // MCU LED count, modes, brightness
-    void ShowDpiControls(const EngineerSettings& s);        // level values, colours, current level
-    void ShowLedStateControls(const EngineerSettings& s);   // LED on/off, current modes and step
-    void ShowFireTables(const EngineerSettings& s);         // fire key, colours and Y offsets
+    // The AIM buttons' codes from the AIM value; with the fire key's kind in the fire key
+    // buttons' codes for the driver.
+    void AimKeysInto(bool withFireKeyType);
+    // The LED type the pages show for the model (the configuration's home decides between
+    // the type the mouse reported and the image's).
+    LedType ShownLedType(const SettingsModel& s) const;
+    // The MCU current-mode list: the names of the modes offered, "------" for the others.
+    void ShowMcuModeList();
     void ShowAdvancedFireKey();                             // the Advanced page's fire key
     void ShowLongPressPictures();                           // the button page's long-press boxes
     void ShowKeyModePage();                                 // the key mode's view
@@ -103,10 +117,13 @@ private:
     std::optional<int> AimDpiIndexOfProfile() const;
     void ShowKeyNames(const ButtonKeyCodes& codes, const QString& prefix, int firstNumber);
 
-    FormState& state_;
+    ConfigurationState& config_;
+    const AppContext& app_;
     Controls& controls_;
     WindowServices& window_;
+    const FireKeyControls& fireKeyPage_;
     std::unique_ptr<KeyCodeNameSource> names_;
+    SettingsBindings bindings_;
     DpiDisplay dpi_;
     LightDisplay light_;
 };

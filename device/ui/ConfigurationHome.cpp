@@ -20,6 +20,8 @@ public:
     // ---- fire data ----
 
     // ---- settings and pages ----
+    LedType LedTypeShown(std::optional<LedType>, LedType inImage) const override { return inImage; }
+    CarriedLighting LightingCarried() const override { return {}; }
 };
 
 // The companion driver holds the configuration.
@@ -33,6 +35,14 @@ public:
     // ---- fire data ----
 
     // ---- settings and pages ----
+    // The driver's store does not override the type the mouse itself reports.
+    LedType LedTypeShown(std::optional<LedType> reported, LedType inImage) const override
+    {
+        return reported.value_or(inImage);
+    }
+    // The driver carries the current DPI level and the LED record's mode, on/off and step, but
+    // not the chords, the brightness, the key-mode memory or the LED count.
+    CarriedLighting LightingCarried() const override { return {false, false, false, false}; }
 };
 
 } // namespace

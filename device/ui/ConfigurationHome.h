@@ -10,6 +10,9 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
+
+#include "config/ParameterFields.h"
 
 namespace tarq {
 
@@ -28,6 +31,17 @@ public:
     // ---- fire data ----
 
     // ---- settings and pages ----
+    // The LED type the pages show: the one the mouse reported (driver mode, when it did) or
+    // the one the image's section A names.
+    virtual LedType LedTypeShown(std::optional<LedType> reported, LedType inImage) const = 0;
+    // The lighting settings that reach the mouse from here; the Light page offers only these.
+    struct CarriedLighting {
+        bool chords = true;          // the DPI button's LED on/off and mode chords
+        bool brightness = true;      // with its ALL and HALF texts
+        bool keyModeMemory = true;
+        bool ledCount = true;
+    };
+    virtual CarriedLighting LightingCarried() const = 0;
 };
 
 std::unique_ptr<ConfigurationHome> MakeConfigurationHome(ConfigurationMode mode);

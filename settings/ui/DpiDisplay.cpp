@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "settings/ui/DpiDisplay.h"
-#include "config/EngineerSettings.h"
+#include "config/SettingsModel.h"
 
-#include "app/FormState.h"
+#include "ui/state/AppContext.h"
+#include "ui/state/ConfigurationState.h"
 
 #include <QComboBox>
 #include <QPalette>
@@ -13,6 +14,8 @@
 #include "config/ParameterFields.h"
 #include "settings/ui/ShownControls.h"
 #include "ui/Shapes.h"
+#include "ui/SkinLabel.h"
+#include "ui/pages/DpiPageControls.h"
 
 namespace tarq {
 
@@ -24,7 +27,6 @@ constexpr int kFirstValueText = 300;   // Str300-Str311: "500" ... "8000"
 constexpr int kSliderStep = 100;       // a slider value v means value index v / 100
 constexpr int kFirstOptionalLevel = 3; // levels 1 and 2 are always in use
 constexpr char kChannels[] = {'R', 'G', 'B'};
-constexpr int kRulerTicks = 11;       // Img_DPI7_1 .. Img_DPI7_11 under the last level
 
 QString LevelName(const char* prefix, int level, const char* suffix = "")
 {
@@ -46,8 +48,8 @@ void DimWhenDisabled(QWidget* w, const QColor& colour)
 
 } // namespace
 
-DpiDisplay::DpiDisplay(FormState& state, Controls& controls, WindowServices& window)
-    : state_(state), controls_(controls), window_(window)
+DpiDisplay::DpiDisplay(ConfigurationState& config, const AppContext& app, Controls& controls, WindowServices& window, const DpiPageControls& page)
+    : config_(config), app_(app), controls_(controls), window_(window), page_(page)
 {
 }
 
@@ -55,7 +57,7 @@ QString DpiDisplay::DpiText(int index) const
 {
     if (index < 0 || index >= static_cast<int>(kDpiValues.size()))
         return {};
-    return state_.Text(kFirstValueText + index);
+    return app_.Text(kFirstValueText + index);
 }
 
 void DpiDisplay::SetLevelInUse(int level, bool inUse)
@@ -70,21 +72,20 @@ void DpiDisplay::SetLevelInUse(int level, bool inUse)
     }
 
     // DPI page: a level out of use stays in place, greyed.
-    DimWhenDisabled(controls_.get(LevelName("slider_DPI", level)), state_.Style.dpiNotSelected);
-    DimWhenDisabled(controls_.get(LevelName("lbl_DPI", level, "Value")), state_.Style.dpiNotSelected);
-    shown::SetEnabled(controls_, LevelName("slider_DPI", level), inUse);
-    shown::SetEnabled(controls_, LevelName("lbl_DPI", level, "Value"), inUse);
-    shown::SetEnabled(controls_, LevelName("Img_DPI", level), inUse);
-    shown::SetEnabled(controls_, LevelName("lbl_DPI", level, "Col"), inUse);
+    const size_t i = static_cast<size_t>(level - 1);
+    DimWhenDisabled(page_.sliders[i], app_.Style.dpiNotSelected);
+    DimWhenDisabled(page_.values[i], app_.Style.dpiNotSelected);
+    for (QWidget* w : {static_cast<QWidget*>(page_.sliders[i]), static_cast<QWidget*>(page_.values[i]),
+                       static_cast<QWidget*>(page_.marks[i]), static_cast<QWidget*>(page_.swatchTargets[i])})
+        w->setEnabled(inUse);
     // The last level's ruler goes with its slider.
     if (level == kDpiLevelSlots)
-        for (int t = 1; t <= kRulerTicks; ++t)
-            shown::SetEnabled(controls_, LevelName("Img_DPI", level, "_") + QString::number(t), inUse);
-    if (state_.Style.dpiCountVisible)
-        shown::SetVisible(controls_, LevelName("Img_DPI", level), inUse);
+        for (TSkinLabel* tick : page_.ruler)
+            tick->setEnabled(inUse);
+    if (app_.Style.dpiCountVisible)
+        page_.marks[i]->setVisible(inUse);
     else
-        shown::SetTextColour(controls_, LevelName("lbl_DPI", level),
-                             inUse ? state_.Style.dpiSelected : state_.Style.dpiNotSelected);
+        shown::SetTextColour(page_.names[i], inUse ? app_.Style.dpiSelected : app_.Style.dpiNotSelected);
 }
 
 void DpiDisplay::TLEnableLEDCPIParam(int level)
@@ -102,53 +103,57 @@ void DpiDisplay::TLDisableLEDCPIParam(int level)
 void DpiDisplay::ShowCurrentLevel(int index)
 {
     for (int n = 1; n <= kDpiLevelSlots; ++n)
-        window_.SetPicture(Numbered("Img_DPI", n), shown::CheckPicture(n == index + 1));
+        page_.marks[static_cast<size_t>(n - 1)]->setPicture(shown::CheckPicture(n == index + 1));
     if (index >= 0 && index < kDpiLevelSlots)
         shown::SetChecked(controls_, Numbered("rb_DPI", index + 1), true);
 }
 
-void DpiDisplay::cb_CPIStepChange()
+void DpiDisplay::ShowLevelCount()
 {
-    const int stepIndex = shown::IndexOf(controls_, "cb_CPIStep");
-    const int count = std::clamp(stepIndex + kMinLevels, kMinLevels, kDpiLevelSlots);
-
-    if (shown::IndexOf(controls_, "cbb_DPICount") != stepIndex)
-        shown::SetIndex(controls_, "cbb_DPICount", stepIndex);
-
-    // A new count always makes its highest level current.
+    const SettingsModel& model = config_.Settings;
+    const int count = model.DpiLevelCount();
+    shown::SetIndex(page_.levelCount, model.dpiLevelCountIndex);
+    // The current-level list offers the levels in use.
     if (auto* current = controls_.get<QComboBox>("cb_CurrentCPI")) {
         const QSignalBlocker quiet(current);
         current->clear();
         for (int n = 1; n <= count; ++n)
             current->addItem(QString::number(n));
-        current->setCurrentIndex(count - 1);
+        current->setCurrentIndex(model.currentDpiLevel >= 0 && model.currentDpiLevel < count ? model.currentDpiLevel : -1);
     }
-    SetCurrentDpiLevel(count - 1);
-
     for (int n = kFirstOptionalLevel; n <= kDpiLevelSlots; ++n)
         SetLevelInUse(n, n <= count);
     levelCount_ = count;
+}
+
+void DpiDisplay::cb_CPIStepChange()
+{
+    // A new count always makes its highest level current.
+    SettingsModel& model = config_.Settings;
+    model.currentDpiLevel = model.DpiLevelCount() - 1;
+    ShowLevelCount();
+    SetCurrentDpiLevel(model.currentDpiLevel);
 }
 
 void DpiDisplay::ShowLevels(const DataBuf& buf)
 {
     levelCount_ = std::clamp<int>(buf[databuf::kDpiLevelCount], kMinLevels, kDpiLevelSlots);
     for (int n = 1; n <= kDpiLevelSlots; ++n) {
+        const size_t i = static_cast<size_t>(n - 1);
         if (n >= kFirstOptionalLevel)
             SetLevelInUse(n, n <= levelCount_);
-        else if (!state_.Style.dpiCountVisible)
-            shown::SetTextColour(controls_, Numbered("lbl_DPI", n), state_.Style.dpiSelected);
+        else if (!app_.Style.dpiCountVisible)
+            shown::SetTextColour(page_.names[i], app_.Style.dpiSelected);
 
-        const int value = buf[databuf::kDpiValues + n - 1];
-        const QString label = LevelName("lbl_DPI", n, "Value");
+        const int value = buf[databuf::kDpiValues + i];
         if (value < static_cast<int>(kDpiValues.size())) {
-            shown::SetSlider(controls_, Numbered("slider_DPI", n), value * kSliderStep);
-            shown::SetText(controls_, label, DpiText(value));
+            shown::SetSlider(page_.sliders[i], value * kSliderStep);
+            page_.values[i]->setText(DpiText(value));
         } else if (value == kNoDpiValue) {
             // A level without a value reads as the lowest value; its slider stays put.
-            shown::SetText(controls_, label, DpiText(0));
+            page_.values[i]->setText(DpiText(0));
         } else {
-            shown::SetText(controls_, label, {});
+            page_.values[i]->clear();
         }
     }
 
@@ -163,9 +168,11 @@ void DpiDisplay::SetCurrentDpiLevel(int index)
 
 void DpiDisplay::ShowSwatchesVisible(bool visible)
 {
-    for (int n = 1; n <= kDpiLevelSlots; ++n)
-        for (const char* part : {"cs_DPI", "Img_DPI", "lbl_DPI"})
-            shown::SetVisible(controls_, LevelName(part, n, "Col"), visible);
+    for (size_t i = 0; i < kDpiLevelSlots; ++i) {
+        page_.swatches[i]->setVisible(visible);
+        page_.swatchFrames[i]->setVisible(visible);
+        page_.swatchTargets[i]->setVisible(visible);
+    }
 }
 
 void DpiDisplay::ShowSwatches(const DataBuf& buf, bool mcuLed)
@@ -175,8 +182,7 @@ void DpiDisplay::ShowSwatches(const DataBuf& buf, bool mcuLed)
     ShowSwatchesVisible(mcuLed);
     for (int n = 1; n <= kDpiLevelSlots; ++n) {
         const size_t at = databuf::kDpiColours + 3 * static_cast<size_t>(n - 1);
-        if (auto* swatch = controls_.get<TRectShape>(LevelName("cs_DPI", n, "Col")))
-            swatch->setColorValue(buf[at] + 256 * buf[at + 1] + 65536 * buf[at + 2]);
+        page_.swatches[static_cast<size_t>(n - 1)]->setColorValue(buf[at] + 256 * buf[at + 1] + 65536 * buf[at + 2]);
     }
 }
 

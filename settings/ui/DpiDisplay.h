@@ -5,7 +5,7 @@
 // an image runs; none of them writes DataBuf.
 
 #include "config/ImageLayout.h"
-#include "config/EngineerSettings.h"
+#include "config/SettingsModel.h"
 
 #include <QString>
 
@@ -13,21 +13,26 @@ namespace tarq {
 
 class Controls;
 class WindowServices;
-struct FormState;
+struct DpiPageControls;
+struct ConfigurationState;
+struct AppContext;
 
 class DpiDisplay {
 public:
     static constexpr int kMinLevels = 2;
 
-    DpiDisplay(FormState& state, Controls& controls, WindowServices& window);
+    DpiDisplay(ConfigurationState& config, const AppContext& app, Controls& controls, WindowServices& window, const DpiPageControls& page);
 
     // Levels in use, 2-7; 7 until an image is shown.
     int DpiLevelCount() const { return levelCount_; }
     // Index 0-6 of the current level.
     int CurrentDpiLevel() const { return currentLevel_; }
 
-    // Applies the level count chosen in cb_CPIStep to both pages: levels 3 to the count come
-    // into use, the others go out of use, and the highest level in use becomes current.
+    // The model's level count on both pages: the count boxes, levels 3 to the count in use and
+    // the others out of use, the current-level list of the levels in use.
+    void ShowLevelCount();
+    // A level count was chosen into the model: the highest level in use becomes current, and
+    // both pages show it.
     void cb_CPIStepChange();
 
     // Level n (3-7) in use or not: the engineer value box and colour edits, the DPI page's
@@ -55,9 +60,11 @@ public:
 private:
     void SetLevelInUse(int level, bool inUse);
 
-    FormState& state_;
-    Controls& controls_;
+    ConfigurationState& config_;
+    const AppContext& app_;
+    Controls& controls_;   // the engineer page's DPI controls
     WindowServices& window_;
+    const DpiPageControls& page_;
     int levelCount_ = kDpiLevelSlots;
     int currentLevel_ = kDpiLevelSlots - 1;
 };

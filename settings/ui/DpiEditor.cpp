@@ -13,13 +13,15 @@
 #include <utility>
 
 #include "device/ui/BusyScope.h"
-#include "app/FormState.h"
+#include "ui/state/AppContext.h"
+#include "ui/state/ConfigurationState.h"
 #include "config/AimKeys.h"
 #include "config/ui/SettingsMapping.h"
 #include "settings/EditorRules.h"
 #include "settings/ui/ShownControls.h"
 #include "ui/Shapes.h"
 #include "ui/SkinLabel.h"
+#include "ui/pages/DpiPageControls.h"
 
 namespace tarq {
 
@@ -40,42 +42,35 @@ QString ColourEdit(int level, int channel)
     return Numbered("edt_CPI", level) + QLatin1Char(kChannels[channel]);
 }
 
-QString Level(const char* prefix, int level, const char* suffix = "")
-{
-    return QLatin1String(prefix) + QString::number(level) + QLatin1String(suffix);
-}
-
 } // namespace
 
-DpiEditor::DpiEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings)
-    : state_(state), controls_(controls), window_(window), settings_(settings)
+DpiEditor::DpiEditor(ConfigurationState& config, const AppContext& app, Controls& controls, WindowServices& window, SettingsMapping& settings,
+                     const DpiPageControls& page)
+    : config_(config), app_(app), controls_(controls), window_(window), settings_(settings), page_(page)
 {
 }
 
 void DpiEditor::Wire()
 {
-    if (auto* box = controls_.get<QComboBox>("cbb_DPICount"))
-        connect(box, &QComboBox::activated, this, [this] { cbb_DPICountChange(); });
+    connect(page_.levelCount, &QComboBox::activated, this, [this] { cbb_DPICountChange(); });
     if (auto* box = controls_.get<QComboBox>("cb_CurrentCPI"))
         connect(box, &QComboBox::activated, this, [this] { cb_CurrentCPIChange(); });
     if (auto* box = controls_.get<QComboBox>("cb_AIMKeyValue"))
         connect(box, &QComboBox::activated, this, [this] { cb_AIMKeyValueChange(); });
 
     for (int n = 1; n <= kLevels; ++n) {
-        if (auto* label = controls_.get<TSkinLabel>(Numbered("lbl_DPI", n)))
-            connect(label, &TSkinLabel::clicked, this, [this, n] { DPILevel_OnClick(n); });
-        if (auto* mark = controls_.get<TSkinLabel>(Numbered("Img_DPI", n)))
-            connect(mark, &TSkinLabel::clicked, this, [this, n] { CurrentDPI_OnClick(n); });
+        const size_t i = static_cast<size_t>(n - 1);
+        connect(page_.names[i], &TSkinLabel::clicked, this, [this, n] { DPILevel_OnClick(n); });
+        connect(page_.marks[i], &TSkinLabel::clicked, this, [this, n] { CurrentDPI_OnClick(n); });
         if (auto* box = controls_.get<QComboBox>(Numbered("cb_CPI", n)))
             connect(box, &QComboBox::activated, this, [this, n] { cb_CPIChange(n); });
-        if (auto* target = controls_.get<TSkinLabel>(Level("lbl_DPI", n, "Col")))
-            connect(target, &TSkinLabel::clicked, this, [this, n] { lbl_DPIColClick(n); });
+        connect(page_.swatchTargets[i], &TSkinLabel::clicked, this, [this, n] { lbl_DPIColClick(n); });
         for (int c = 0; c < 3; ++c)
             if (auto* edit = controls_.get<QLineEdit>(ColourEdit(n, c)))
                 connect(edit, &QLineEdit::textChanged, this, [this, n, c] { edt_CPIColourChange(n, c); });
     }
     for (int n = 1; n <= kAimSlider; ++n)
-        if (auto* slider = controls_.get<QSlider>(Numbered("slider_DPI", n))) {
+        if (QSlider* slider = SliderOf(n)) {
             slider->setProperty("dpiLevel", n);
             slider->installEventFilter(this);
             connect(slider, &QSlider::valueChanged, this, [this, n] { slider_DPIChange(n); });
@@ -89,20 +84,30 @@ void DpiEditor::Wire()
         }
 }
 
+QSlider* DpiEditor::SliderOf(int level) const
+{
+    return level == kAimSlider ? page_.aimSlider : page_.sliders.at(static_cast<size_t>(level - 1));
+}
+
+QLabel* DpiEditor::ValueLabelOf(int level) const
+{
+    return level == kAimSlider ? static_cast<QLabel*>(page_.aimValue) : page_.values.at(static_cast<size_t>(level - 1));
+}
+
 // ---------------------------------------------------------------- level count
 
 void DpiEditor::ApplyLevelCount(int count)
 {
     count = std::clamp(count, DpiDisplay::kMinLevels, kLevels);
-    shown::SetIndex(controls_, "cb_CPIStep", count - DpiDisplay::kMinLevels);
-    shown::SetIndex(controls_, "cbb_DPICount", count - DpiDisplay::kMinLevels);
+    settings_.Model().dpiLevelCountIndex = count - DpiDisplay::kMinLevels;
     settings_.Dpi().cb_CPIStepChange();
+    settings_.ShowModel();
 }
 
 void DpiEditor::cbb_DPICountChange()
 {
-    const int index = shown::IndexOf(controls_, "cbb_DPICount");
-    if (index < 0 || index == shown::IndexOf(controls_, "cb_CPIStep"))
+    const int index = page_.levelCount->currentIndex();
+    if (index < 0 || index == settings_.Model().dpiLevelCountIndex)
         return;
     ApplyLevelCount(index + DpiDisplay::kMinLevels);
 }
@@ -110,7 +115,7 @@ void DpiEditor::cbb_DPICountChange()
 void DpiEditor::DPILevel_OnClick(int level)
 {
     // With the count box shown, the count is chosen there.
-    if (state_.Style.dpiCountVisible)
+    if (app_.Style.dpiCountVisible)
         return;
     int count = settings_.Dpi().DpiLevelCount();
     if (level == count + 1 && level <= kLevels)
@@ -125,37 +130,37 @@ void DpiEditor::DPILevel_OnClick(int level)
 
 void DpiEditor::CurrentDPI_OnClick(int level)
 {
-    const int count = shown::IndexOf(controls_, "cbb_DPICount") + DpiDisplay::kMinLevels;
+    const int count = page_.levelCount->currentIndex() + DpiDisplay::kMinLevels;
     if (level < 1 || level > count)
         return;
     settings_.Dpi().SetCurrentDpiLevel(level - 1);
-    shown::SetIndex(controls_, "cb_CurrentCPI", level - 1);
+    settings_.Model().currentDpiLevel = level - 1;
+    settings_.ShowModel();
 }
 
 void DpiEditor::cb_CurrentCPIChange()
 {
-    settings_.Dpi().SetCurrentDpiLevel(shown::IndexOf(controls_, "cb_CurrentCPI"));
+    settings_.Dpi().SetCurrentDpiLevel(settings_.Model().currentDpiLevel);
 }
 
 // ---------------------------------------------------------------- level values
 
 void DpiEditor::cb_CPIChange(int level)
 {
-    const int index = shown::IndexOf(controls_, Numbered("cb_CPI", level));
+    const int index = settings_.Model().dpiValueIndexes[level - 1];
     if (index < 0)
         return;
-    shown::SetSlider(controls_, Numbered("slider_DPI", level), index * kSliderStep);
-    shown::SetText(controls_, Level("lbl_DPI", level, "Value"), settings_.Dpi().DpiText(index));
+    shown::SetSlider(SliderOf(level), index * kSliderStep);
+    ValueLabelOf(level)->setText(settings_.Dpi().DpiText(index));
 }
 
 void DpiEditor::slider_DPIChange(int level)
 {
-    auto* slider = controls_.get<QSlider>(Numbered("slider_DPI", level));
+    QSlider* slider = SliderOf(level);
     if (!slider)
         return;
     const int index = slider->value() / kSliderStep;
-    const QString label = level == kAimSlider ? QStringLiteral("lbl_AIMKeyValue") : Level("lbl_DPI", level, "Value");
-    shown::SetText(controls_, label, settings_.Dpi().DpiText(index));
+    ValueLabelOf(level)->setText(settings_.Dpi().DpiText(index));
     // A slider moved by the keyboard or the wheel holds its value like one moved by the mouse:
     // the value box (and for AIM the buttons' codes) follows it, so that Apply writes what the
     // page shows. A press of the mouse is settled by its release.
@@ -165,15 +170,21 @@ void DpiEditor::slider_DPIChange(int level)
         return;
     }
     if (!slider->isSliderDown() && pressedSlider_ != slider)
-        shown::SetIndex(controls_, Numbered("cb_CPI", level), index);
+        SetLevelValue(level, index);
 }
 
 void DpiEditor::slider_DPIMouseUp(int level, int x)
 {
-    const int index = DpiSliderPosition(x, state_.Org.dpiCount);
-    shown::SetSlider(controls_, Numbered("slider_DPI", level), index * kSliderStep);
-    shown::SetText(controls_, Level("lbl_DPI", level, "Value"), settings_.Dpi().DpiText(index));
-    shown::SetIndex(controls_, Numbered("cb_CPI", level), index);
+    const int index = DpiSliderPosition(x, app_.Org.dpiCount);
+    shown::SetSlider(SliderOf(level), index * kSliderStep);
+    ValueLabelOf(level)->setText(settings_.Dpi().DpiText(index));
+    SetLevelValue(level, index);
+}
+
+void DpiEditor::SetLevelValue(int level, int index)
+{
+    settings_.Model().dpiValueIndexes[level - 1] = index >= 0 && index < static_cast<int>(kDpiValues.size()) ? index : -1;
+    settings_.ShowModel();
 }
 
 bool DpiEditor::eventFilter(QObject* watched, QEvent* event)
@@ -201,17 +212,17 @@ bool DpiEditor::eventFilter(QObject* watched, QEvent* event)
 
 bool DpiEditor::WriteAimButtons(int index)
 {
-    const ButtonNames office = settings_.NamesOf(state_.OfficeKeyCodes);
-    const ButtonNames game = settings_.NamesOf(state_.GameKeyCodes);
-    const std::string aimText = state_.Text(kAimTextId).toStdString();
-    if (!AimDpiIndexOfButtons(state_.DataBuf, office, game, aimText))
+    const ButtonNames office = settings_.NamesOf(config_.OfficeKeyCodes);
+    const ButtonNames game = settings_.NamesOf(config_.GameKeyCodes);
+    const std::string aimText = app_.Text(kAimTextId).toStdString();
+    if (!AimDpiIndexOfButtons(config_.DataBuf, office, game, aimText))
         return false;
     AimKeyInputs in;
     in.officeNames = office;
     in.gameNames = game;
     in.aimText = aimText;
     in.aimDpiIndex = static_cast<uint8_t>(index);
-    AimKeysToDataBuf(in, state_.DataBuf);
+    AimKeysToDataBuf(in, config_.DataBuf);
     return true;
 }
 
@@ -219,7 +230,7 @@ void DpiEditor::NoAimButton()
 {
     shown::SetIndex(controls_, "cb_AIMKeyValue", 0);
     if (window_.ShowStandardMessage)
-        window_.ShowStandardMessage(state_.Text(kNoAimButtonTextId));
+        window_.ShowStandardMessage(app_.Text(kNoAimButtonTextId));
 }
 
 void DpiEditor::cb_AIMKeyValueChange()
@@ -228,30 +239,30 @@ void DpiEditor::cb_AIMKeyValueChange()
     if (!WriteAimButtons(index))
         NoAimButton();
     const int shownIndex = std::max(0, shown::IndexOf(controls_, "cb_AIMKeyValue"));
-    state_.AimDpiIndex = shownIndex;
-    shown::SetSlider(controls_, "slider_DPI8", shownIndex * kSliderStep);
-    shown::SetText(controls_, "lbl_AIMKeyValue", settings_.Dpi().DpiText(shownIndex));
+    config_.AimDpiIndex = shownIndex;
+    shown::SetSlider(page_.aimSlider, shownIndex * kSliderStep);
+    page_.aimValue->setText(settings_.Dpi().DpiText(shownIndex));
 }
 
 void DpiEditor::slider_DPI8MouseUp(int x)
 {
-    AimValueChosen(DpiSliderPosition(x, state_.Org.dpiCount));
+    AimValueChosen(DpiSliderPosition(x, app_.Org.dpiCount));
 }
 
 void DpiEditor::AimValueChosen(int index)
 {
     if (!WriteAimButtons(std::max(0, shown::IndexOf(controls_, "cb_AIMKeyValue")))) {
         NoAimButton();
-        state_.AimDpiIndex = 0;
-        shown::SetText(controls_, "lbl_AIMKeyValue", settings_.Dpi().DpiText(0));
-        shown::SetSlider(controls_, "slider_DPI8", 0);
+        config_.AimDpiIndex = 0;
+        page_.aimValue->setText(settings_.Dpi().DpiText(0));
+        shown::SetSlider(page_.aimSlider, 0);
         return;
     }
-    shown::SetSlider(controls_, "slider_DPI8", index * kSliderStep);
-    shown::SetText(controls_, "lbl_AIMKeyValue", settings_.Dpi().DpiText(index));
+    shown::SetSlider(page_.aimSlider, index * kSliderStep);
+    page_.aimValue->setText(settings_.Dpi().DpiText(index));
     shown::SetIndex(controls_, "cb_AIMKeyValue", index);
     // The engineer box lists values up to 6400 only; the value the slider shows is the one kept.
-    state_.AimDpiIndex = index;
+    config_.AimDpiIndex = index;
     WriteAimButtons(index);
 }
 
@@ -261,9 +272,8 @@ void DpiEditor::RepaintSwatch(int level)
 {
     int value = 0;
     for (int c = 2; c >= 0; --c)
-        value = value * 256 + (shown::NumberOf(controls_, ColourEdit(level, c)) & 0xFF);
-    if (auto* swatch = controls_.get<TRectShape>(Level("cs_DPI", level, "Col")))
-        swatch->setColorValue(value);
+        value = value * 256 + (settings_.Model().dpiColours[level - 1][c] & 0xFF);
+    page_.swatches[static_cast<size_t>(level - 1)]->setColorValue(value);
 }
 
 void DpiEditor::edt_CPIColourChange(int level, int channel)
@@ -276,25 +286,22 @@ void DpiEditor::edt_CPIColourChange(int level, int channel)
         const QSignalBlocker quiet(edit);
         edit->setText(corrected);
     }
+    settings_.Model().dpiColours[level - 1][channel] = corrected.trimmed().toInt();
     RepaintSwatch(level);
 }
 
 void DpiEditor::lbl_DPIColClick(int level)
 {
     // Only the MCU LED shows a colour per level.
-    if (state_.LedTypeName != LightDisplay::LedTypeName(LedType::Mcu))
+    if (config_.LedTypeName != LightDisplay::LedTypeName(LedType::Mcu))
         return;
-    QColor initial;
-    if (auto* swatch = controls_.get<TRectShape>(Level("cs_DPI", level, "Col"))) {
-        const int v = swatch->colorValue();
-        initial = QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
-    }
+    const int v = page_.swatches[static_cast<size_t>(level - 1)]->colorValue();
+    const QColor initial(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
     const std::optional<QColor> chosen = window_.Prompts().ChooseColour(initial);
     if (!chosen)
         return;
-    const int parts[] = {chosen->red(), chosen->green(), chosen->blue()};
-    for (int c = 0; c < 3; ++c)
-        shown::SetNumber(controls_, ColourEdit(level, c), parts[c]);
+    settings_.Model().dpiColours[level - 1] = {chosen->red(), chosen->green(), chosen->blue()};
+    settings_.ShowModel();
     RepaintSwatch(level);
 }
 

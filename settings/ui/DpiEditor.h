@@ -4,9 +4,9 @@
 // (cbb_DPICount, cb_CPIStep, the level labels), the current level (the level marks,
 // cb_CurrentCPI), the level values (the sliders and cb_CPI1 .. cb_CPI7), the level colours
 // (the swatches with the colour dialog, edt_CPI1R .. edt_CPI7B) and the AIM value
-// (slider_DPI8, cb_AIMKeyValue). The values live in the engineer-page controls that the next
-// Apply reads; only the AIM buttons' codes are written into DataBuf at once. Showing the levels
-// stays in DpiDisplay (reached through SettingsMapping::Dpi()).
+// (slider_DPI8, cb_AIMKeyValue). The values go into the settings model (SettingsMapping::Model())
+// that the next Apply packs; only the AIM buttons' codes are written into DataBuf at once.
+// Showing the levels stays in DpiDisplay (reached through SettingsMapping::Dpi()).
 
 #include <QColor>
 #include <QObject>
@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 
+class QLabel;
 class QSlider;
 
 namespace tarq {
@@ -21,11 +22,14 @@ namespace tarq {
 class Controls;
 class SettingsMapping;
 class WindowServices;
-struct FormState;
+struct DpiPageControls;
+struct ConfigurationState;
+struct AppContext;
 
 class DpiEditor : public QObject {
 public:
-    DpiEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings);
+    DpiEditor(ConfigurationState& config, const AppContext& app, Controls& controls, WindowServices& window, SettingsMapping& settings,
+              const DpiPageControls& page);
 
     // Connects this editor's controls.
     void Wire();
@@ -56,11 +60,18 @@ private:
     // The AIM value the slider came to rest on: shown, kept and written into the AIM buttons.
     void AimValueChosen(int index);
     void RepaintSwatch(int level);
+    // The DPI page's slider 1-8 (8: AIM) and the value label beside it.
+    QSlider* SliderOf(int level) const;
+    QLabel* ValueLabelOf(int level) const;
+    // Level n's value (a kDpiValues position; -1 for none) into the model.
+    void SetLevelValue(int level, int index);
 
-    FormState& state_;
+    ConfigurationState& config_;
+    const AppContext& app_;
     Controls& controls_;
     WindowServices& window_;
     SettingsMapping& settings_;
+    const DpiPageControls& page_;
     QObject* pressedSlider_ = nullptr;   // the slider under a mouse press, until its release
     bool aimMovedByKeys_ = false;        // the AIM slider's next value change came from keys or wheel
 };

@@ -7,10 +7,11 @@
 
 #include <string>
 
-#include "app/FormState.h"
+#include "config/ui/SettingsMapping.h"
 #include "settings/EditorRules.h"
 #include "settings/ui/ShownControls.h"
 #include "ui/SkinLabel.h"
+#include "ui/pages/FireKeyControls.h"
 
 namespace tarq {
 
@@ -33,78 +34,82 @@ QString Correct(QLineEdit* edit, std::string (*rule)(std::string_view))
 
 } // namespace
 
-FireKeyEditor::FireKeyEditor(FormState& state, Controls& controls, WindowServices& window)
-    : state_(state), controls_(controls), window_(window)
+FireKeyEditor::FireKeyEditor(Controls& controls, WindowServices& window, SettingsMapping& settings,
+                             const FireKeyControls& page)
+    : controls_(controls), window_(window), settings_(settings), page_(page)
 {
 }
 
 void FireKeyEditor::Wire()
 {
-    if (auto* edit = controls_.get<QLineEdit>("Edt_Repeat1")) {
-        connect(edit, &QLineEdit::textChanged, this, [this] { Edt_Repeat1Change(); });
-        connect(edit, &QLineEdit::editingFinished, this, [this] { Edt_Repeat1Change(); });
-    }
-    if (auto* edit = controls_.get<QLineEdit>("Edt_DelayTime1"))
-        connect(edit, &QLineEdit::textChanged, this, [this] { Edt_DelayTime1Change(); });
+    connect(page_.shots, &QLineEdit::textChanged, this, [this] { Edt_Repeat1Change(); });
+    connect(page_.shots, &QLineEdit::editingFinished, this, [this] { Edt_Repeat1Change(); });
+    connect(page_.interval, &QLineEdit::textChanged, this, [this] { Edt_DelayTime1Change(); });
     if (auto* edit = controls_.get<QLineEdit>("edt_FireTime"))
         connect(edit, &QLineEdit::textChanged, this, [this] { edt_FireTimeChange(); });
     if (auto* box = controls_.get<QComboBox>("cb_FireCount"))
         connect(box, &QComboBox::activated, this, [this] { cb_FireCountChange(); });
-    for (const char* name : {"Img_FireContinue", "lbl_FireContinue"})
-        if (auto* target = controls_.get<TSkinLabel>(name))
-            connect(target, &TSkinLabel::clicked, this, [this] { lbl_FireContinueClick(); });
+    for (TSkinLabel* target : {page_.continuous, page_.continuousTarget})
+        connect(target, &TSkinLabel::clicked, this, [this] { lbl_FireContinueClick(); });
 }
 
 void FireKeyEditor::Edt_Repeat1Change()
 {
-    auto* edit = controls_.get<QLineEdit>("Edt_Repeat1");
+    SettingsModel& model = settings_.Model();
     // The greyed placeholder of continuous fire is no shot count.
-    if (!edit || shown::IsChecked(controls_, "cb_IsFireContinue"))
+    if (model.fireContinuous)
         return;
-    const int shots = Correct(edit, CorrectFireRepeat).toInt();
-    shown::SetIndex(controls_, "cb_FireCount", shots - 1);
+    const int shots = Correct(page_.shots, CorrectFireRepeat).toInt();
+    model.fireCountIndex = shots >= 1 && shots <= SettingsModel::kFireCounts ? shots - 1 : -1;
+    settings_.ShowModel();
 }
 
 void FireKeyEditor::Edt_DelayTime1Change()
 {
-    if (auto* edit = controls_.get<QLineEdit>("Edt_DelayTime1"))
-        shown::SetText(controls_, "edt_FireTime", Correct(edit, CorrectFireInterval));
+    settings_.Model().fireInterval = Correct(page_.interval, CorrectFireInterval).trimmed().toInt();
+    settings_.ShowModel();
 }
 
 void FireKeyEditor::edt_FireTimeChange()
 {
-    if (auto* edit = controls_.get<QLineEdit>("edt_FireTime"))
-        shown::SetText(controls_, "Edt_DelayTime1", Correct(edit, CorrectFireTime));
+    if (auto* edit = controls_.get<QLineEdit>("edt_FireTime")) {
+        const QString corrected = Correct(edit, CorrectFireTime);
+        settings_.Model().fireInterval = corrected.trimmed().toInt();
+        shown::SetText(page_.interval, corrected);
+    }
 }
 
 void FireKeyEditor::cb_FireCountChange()
 {
-    const int index = shown::IndexOf(controls_, "cb_FireCount");
+    const int index = settings_.Model().fireCountIndex;
     if (index < 0)
         return;
     SetContinuous(false);
-    shown::SetNumber(controls_, "Edt_Repeat1", index + 1);
+    shown::SetText(page_.shots, QString::number(index + 1));
 }
 
 void FireKeyEditor::lbl_FireContinueClick()
 {
-    const bool on = !shown::IsChecked(controls_, "cb_IsFireContinue");
+    SettingsModel& model = settings_.Model();
+    const bool on = !model.fireContinuous;
     SetContinuous(on);
     if (on) {
-        shown::SetIndex(controls_, "cb_FireCount", kContinuousIndex);
-        shown::SetNumber(controls_, "Edt_Repeat1", kContinuousRepeatShown);
+        model.fireCountIndex = kContinuousIndex;
+        settings_.ShowModel();
+        shown::SetText(page_.shots, QString::number(kContinuousRepeatShown));
     } else {
-        // The count box still says "continuous"; it takes the shot count the edit now offers,
-        // so that switching continuous fire off reaches the mouse.
+        // The count still says "continuous"; it takes the shot count the edit now offers, so
+        // that switching continuous fire off reaches the mouse.
         Edt_Repeat1Change();
     }
 }
 
 void FireKeyEditor::SetContinuous(bool on)
 {
-    shown::SetChecked(controls_, "cb_IsFireContinue", on);
-    window_.SetPicture("Img_FireContinue", shown::CheckPicture(on));
-    shown::SetEnabled(controls_, "Edt_Repeat1", !on);
+    settings_.Model().fireContinuous = on;
+    settings_.ShowModel();
+    page_.continuous->setPicture(shown::CheckPicture(on));
+    page_.shots->setEnabled(!on);
 }
 
 } // namespace tarq

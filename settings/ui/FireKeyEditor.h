@@ -2,21 +2,24 @@
 #pragma once
 // The fire key setting of the Advanced page and its engineer-page partners: the shot count
 // (Edt_Repeat1, cb_FireCount), the interval (Edt_DelayTime1, edt_FireTime) and continuous fire
-// (Img_FireContinue / lbl_FireContinue over the hidden cb_IsFireContinue). The values live in
-// the engineer-page controls that the next Apply reads; showing them from an image stays in
-// SettingsMapping.
+// (Img_FireContinue / lbl_FireContinue over the hidden cb_IsFireContinue). The values go into
+// the settings model (SettingsMapping::Model()) that the next Apply packs; showing them from an
+// image stays in SettingsMapping.
 
 #include <QObject>
 
 namespace tarq {
 
 class Controls;
+class SettingsMapping;
 class WindowServices;
-struct FormState;
+struct FireKeyControls;
 
 class FireKeyEditor : public QObject {
 public:
-    FireKeyEditor(FormState& state, Controls& controls, WindowServices& window);
+    // `controls` reaches the engineer page's fire key controls.
+    FireKeyEditor(Controls& controls, WindowServices& window, SettingsMapping& settings,
+                  const FireKeyControls& page);
 
     // Connects this setting's controls.
     void Wire();
@@ -30,9 +33,10 @@ public:
 private:
     void SetContinuous(bool on);
 
-    FormState& state_;
     Controls& controls_;
     WindowServices& window_;
+    SettingsMapping& settings_;
+    const FireKeyControls& page_;
 };
 
 } // namespace tarq

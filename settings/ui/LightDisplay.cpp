@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "settings/ui/LightDisplay.h"
 
-#include "app/FormState.h"
+#include "ui/state/AppContext.h"
+#include "ui/state/ConfigurationState.h"
 
 #include <algorithm>
 #include <array>
 
 #include "settings/ui/ShownControls.h"
+#include "ui/SkinLabel.h"
 
 namespace tarq {
 
 namespace {
-
-using shown::Numbered;
 
 struct LedTypeEntry {
     LedType type;
@@ -31,30 +31,37 @@ constexpr int kSliderStep = 100;
 const QString kLit = QStringLiteral("Bar1_E");
 const QString kDark = QStringLiteral("Bar1_D");
 
-// Light page elements by what offers them.
-constexpr const char* kModeChordElements[] = {"gbLCPI", "lbl_LLED_Status", "Img_LCPIOn", "lbl_LCPIOn",
-                                              "Img_LCPIOff", "lbl_LCPIOff"};
-constexpr const char* kMcuOnlyElements[] = {
-    // engineer page: brightness, current mode and speed, per-level colours
-    "gbMCULEDControlMode", "gbMCULEDCurrent", "gbMCULEDCPIColor",
-    // Light page: brightness with its heading and its ALL and HALF texts, and the breathing
-    // speed. (The key-mode memory pictures have places of their own, off the shipped skins.)
-    "lbl_Led_Light", "Img_MCULED3Control", "lbl_MCULED3Control", "lbl_SaveKeyMode",
-    "Img_MCULED6Control", "lbl_MCULED6Control", "lbl_NoSaveKeyMode",
-    "lbl_LED_Effect_Setting", "lbl_LED_Effect_Slow", "slider_Breath_Speed", "lbl_LED_Effect_Fast"};
-// What driver mode does not carry to the driver or the mouse: the chords, the brightness (with
-// its texts) and the key-mode memory, and the LED count. Driver mode keeps the current DPI
-// level and the LED record's mode, on/off and step.
-constexpr const char* kEepromOnlyElements[] = {
-    "lbl_LLED_Status", "Img_LCPIOn", "lbl_LCPIOn", "Img_LCPIOff", "lbl_LCPIOff",
-    "lbl_MCPI_Status", "Img_B4CPIOn", "lbl_B4CPIOn", "Img_B4CPIOff", "lbl_B4CPIOff",
-    "lbl_Led_Light", "Img_MCULED3Control", "lbl_MCULED3Control", "Img_MCULED6Control", "lbl_MCULED6Control",
-    "lbl_SaveKeyMode", "lbl_NoSaveKeyMode", "Img_SaveKeyMode", "Img_NoSaveKeyMode"};
+// Engineer page groups by what offers them.
+constexpr const char* kModeChordGroup = "gbLCPI";
+constexpr const char* kRbModeGroup = "gbRBLEDMode";
+// Brightness, current mode and speed, per-level colours.
+constexpr const char* kMcuOnlyGroups[] = {"gbMCULEDControlMode", "gbMCULEDCurrent", "gbMCULEDCPIColor"};
+
+using Choice = LightPageControls::Choice;
+
+void SetVisible(const Choice& choice, bool visible)
+{
+    choice.picture->setVisible(visible);
+    choice.caption->setVisible(visible);
+}
+
+void SetVisible(const LightPageControls::Switch& pair, bool visible)
+{
+    pair.heading->setVisible(visible);
+    for (const Choice* side : {&pair.on, &pair.off})
+        SetVisible(*side, visible);
+}
+
+void ShowRadioPictures(const LightPageControls::Switch& pair, bool first)
+{
+    pair.on.picture->setPicture(shown::RadioPicture(first));
+    pair.off.picture->setPicture(shown::RadioPicture(!first));
+}
 
 } // namespace
 
-LightDisplay::LightDisplay(FormState& state, Controls& controls, WindowServices& window)
-    : state_(state), controls_(controls), window_(window)
+LightDisplay::LightDisplay(ConfigurationState& config, const AppContext& app, Controls& controls, const LightPageControls& page)
+    : config_(config), app_(app), controls_(controls), page_(page)
 {
 }
 
@@ -74,39 +81,54 @@ QString LightDisplay::LedTypeName(LedType type)
     return {};
 }
 
-bool LightDisplay::McuShown() const { return state_.LedTypeName == LedTypeName(LedType::Mcu); }
+bool LightDisplay::McuShown() const { return config_.LedTypeName == LedTypeName(LedType::Mcu); }
 
 void LightDisplay::ShowLedTypeControls(LedType type)
 {
     const bool mcu = type == LedType::Mcu;
     const bool rb = type == LedType::RedBlue;
+    const LightPageControls& p = page_;
 
-    shown::SetVisible(controls_, "gbRBLEDMode", rb);
-    for (const char* name : kModeChordElements)
-        shown::SetVisible(controls_, name, mcu || rb);
-    for (const char* name : kMcuOnlyElements)
-        shown::SetVisible(controls_, name, mcu);
-    shown::SetVisible(controls_, "lbl_Led_Mode", mcu || rb);
+    shown::SetVisible(controls_, kRbModeGroup, rb);
+    shown::SetVisible(controls_, kModeChordGroup, mcu || rb);
+    SetVisible(p.modeChord, mcu || rb);
+    for (const char* group : kMcuOnlyGroups)
+        shown::SetVisible(controls_, group, mcu);
+    // Light page: brightness with its heading and its ALL and HALF texts, and the breathing
+    // speed. (The key-mode memory pictures have places of their own, off the shipped skins.)
+    for (QWidget* w : std::initializer_list<QWidget*>{p.brightness.heading, p.brightness.on.picture, p.brightness.on.caption,
+                                                      p.fullText, p.brightness.off.picture, p.brightness.off.caption,
+                                                      p.halfText, p.speedHeading, p.slow, p.breathSpeed, p.fast})
+        w->setVisible(mcu);
+    p.modeHeading->setVisible(mcu || rb);
 
     // The MCU and RB mode pictures share their places: only the type's own set is shown, and
     // of the MCU modes only those offered.
-    for (int m = 1; m <= kModes; ++m) {
-        const bool offered = shown::IsChecked(controls_, Numbered("cb_Mode", m));
-        for (const char* part : {"Img_MCULEDMode", "lbl_MCULEDMode"})
-            shown::SetVisible(controls_, Numbered(part, m), mcu && offered);
-        for (const char* part : {"Img_RBLEDMode", "lbl_RBLEDMode"})
-            shown::SetVisible(controls_, Numbered(part, m), rb);
+    for (size_t i = 0; i < kModes; ++i) {
+        SetVisible(p.mcuModes[i], mcu && config_.Settings.mcuModesOffered[i]);
+        SetVisible(p.rbModes[i], rb);
     }
-    for (int k = 1; k <= kSpeedSegments; ++k)
-        for (const char* part : {"Img_MCULEDStep_", "lbl_MCULEDStep_"})
-            shown::SetVisible(controls_, Numbered(part, k), mcu);
-    for (int k = 1; k <= kCountSegments; ++k)
-        for (const char* part : {"Img_MCULEDNum_", "lbl_MCULEDNum_"})
-            shown::SetVisible(controls_, Numbered(part, k), mcu && (state_.Home.Mode() == ConfigurationMode::Eeprom));
-    shown::SetVisible(controls_, "lbl_LED_Count", mcu && (state_.Home.Mode() == ConfigurationMode::Eeprom));
-    if (!(state_.Home.Mode() == ConfigurationMode::Eeprom))
-        for (const char* name : kEepromOnlyElements)
-            shown::SetVisible(controls_, name, false);
+    for (const Choice& segment : p.speedBar)
+        SetVisible(segment, mcu);
+    // What does not reach the mouse from where the configuration lives is not offered.
+    const ConfigurationHome::CarriedLighting carried = config_.Home->LightingCarried();
+    for (const Choice& segment : p.countBar)
+        SetVisible(segment, mcu && carried.ledCount);
+    p.countHeading->setVisible(mcu && carried.ledCount);
+    if (!carried.chords) {
+        SetVisible(p.modeChord, false);
+        SetVisible(p.onOffChord, false);
+    }
+    if (!carried.brightness) {
+        SetVisible(p.brightness, false);
+        p.fullText->setVisible(false);
+        p.halfText->setVisible(false);
+    }
+    if (!carried.keyModeMemory) {
+        // lbl_SaveKeyMode and lbl_NoSaveKeyMode carry the brightness texts on this skin.
+        for (QWidget* w : std::initializer_list<QWidget*>{p.keepKeyMode, p.forgetKeyMode, p.fullText, p.halfText})
+            w->setVisible(false);
+    }
 
     if (mcu)
         cb_MCULEDCurrentModeChange();
@@ -114,54 +136,53 @@ void LightDisplay::ShowLedTypeControls(LedType type)
         cb_RBLEDCurrentModeChange();
 }
 
-void LightDisplay::ShowModePictures(const QString& family, int index)
+void LightDisplay::ShowModePictures(const std::array<Choice, kModes>& modes, int index)
 {
-    for (int m = 1; m <= kModes; ++m)
-        window_.SetPicture(Numbered(family, m), shown::RadioPicture(m == index + 1));
+    for (size_t i = 0; i < kModes; ++i)
+        modes[i].picture->setPicture(shown::RadioPicture(static_cast<int>(i) == index));
 }
 
 void LightDisplay::cb_MCULEDCurrentModeChange()
 {
-    ShowModePictures("Img_MCULEDMode", shown::IndexOf(controls_, "cb_MCULEDCurrentMode"));
+    ShowModePictures(page_.mcuModes, config_.Settings.mcuLedCurrentMode);
 }
 
 void LightDisplay::cb_RBLEDCurrentModeChange()
 {
-    ShowModePictures("Img_RBLEDMode", shown::IndexOf(controls_, "cb_RBLEDCurrentMode"));
+    ShowModePictures(page_.rbModes, config_.Settings.rbLedCurrentMode);
 }
 
 void LightDisplay::ShowMcuModeOffered(int mode, bool offered)
 {
-    const bool visible = offered && McuShown();
-    for (const char* part : {"Img_MCULEDMode", "lbl_MCULEDMode"})
-        shown::SetVisible(controls_, Numbered(part, mode), visible);
+    SetVisible(page_.mcuModes.at(static_cast<size_t>(mode - 1)), offered && McuShown());
 }
 
 void LightDisplay::ShowLedOnOff(bool on)
 {
-    shown::ShowRadioPictures(window_, on, "Img_LEDOn", "Img_LEDOff");
+    ShowRadioPictures(page_.led, on);
 }
 
 void LightDisplay::ShowSwitches(const DataBuf& buf)
 {
     const uint8_t flags = buf[databuf::kFlags0];
     ShowLedOnOff((buf[databuf::kLedState] & ledstate::kLedOff) == 0);
-    shown::ShowRadioPictures(window_, flags & flags0::kChordLedOnOff, "Img_B4CPIOn", "Img_B4CPIOff");
-    shown::ShowRadioPictures(window_, flags & flags0::kChordLedMode, "Img_LCPIOn", "Img_LCPIOff");
-    shown::ShowRadioPictures(window_, (flags & flags0::kKeyModeNotKept) == 0, "Img_SaveKeyMode",
-                             "Img_NoSaveKeyMode");
-    shown::ShowRadioPictures(window_, buf[databuf::kMcuLed] & mculed::kFullBrightness,
-                             "Img_MCULED3Control", "Img_MCULED6Control");
+    ShowRadioPictures(page_.onOffChord, flags & flags0::kChordLedOnOff);
+    ShowRadioPictures(page_.modeChord, flags & flags0::kChordLedMode);
+    const bool kept = (flags & flags0::kKeyModeNotKept) == 0;
+    page_.keepKeyMode->setPicture(shown::RadioPicture(kept));
+    page_.forgetKeyMode->setPicture(shown::RadioPicture(!kept));
+    ShowRadioPictures(page_.brightness, buf[databuf::kMcuLed] & mculed::kFullBrightness);
 }
 
-void LightDisplay::ShowBar(const QString& prefix, int segments, int position, bool fillsDownward)
+template <size_t N>
+void LightDisplay::ShowBar(const std::array<Choice, N>& bar, int position, bool fillsDownward)
 {
     // Dial style lights only the chosen segment; progress style lights all up to it, from the
     // bar's first segment or, for a bar that fills downward, from its last.
-    const bool dial = state_.Org.dpiLedStatus;
-    for (int k = 1; k <= segments; ++k) {
+    const bool dial = app_.Org.dpiLedStatus;
+    for (int k = 1; k <= static_cast<int>(N); ++k) {
         const bool lit = dial ? k == position : fillsDownward ? k >= position : k <= position;
-        window_.SetPicture(Numbered(prefix, k), lit ? kLit : kDark);
+        bar[static_cast<size_t>(k - 1)].picture->setPicture(lit ? kLit : kDark);
     }
 }
 
@@ -171,27 +192,26 @@ void LightDisplay::ShowSpeedStep(int step)
     shownSpeedStep_ = step;
     // The slider runs from slow (step 7) at its left end to fast (step 0) at its right, and the
     // bar under it the same way: its segment 8 (step 7) sits at the left, so it fills from there.
-    ShowBar("Img_MCULEDStep_", kSpeedSegments, step + 1, true);
-    shown::SetSlider(controls_, "slider_Breath_Speed", (kMaxSpeedStep - step) * kSliderStep);
+    ShowBar(page_.speedBar, step + 1, true);
+    shown::SetSlider(page_.breathSpeed, (kMaxSpeedStep - step) * kSliderStep);
 }
 
 void LightDisplay::ShowLedCount(int count)
 {
     count = std::clamp(count, kMinLedCount, kMaxLedCount);
     shownLedCountPosition_ = count - (kMinLedCount - 1);
-    ShowBar("Img_MCULEDNum_", kCountSegments, shownLedCountPosition_);
+    ShowBar(page_.countBar, shownLedCountPosition_);
 }
 
 void LightDisplay::ShowLedElements(const DataBuf& buf)
 {
-    const std::optional<LedType> type = LedTypeFromName(state_.LedTypeName);
+    const std::optional<LedType> type = LedTypeFromName(config_.LedTypeName);
     if (type == LedType::Mcu)
         cb_MCULEDCurrentModeChange();
     else if (type == LedType::RedBlue)
         cb_RBLEDCurrentModeChange();
-    // The LED count edit already shows the image's count, or kept its own for a count the
-    // image cannot express.
-    ShowLedCount(shown::NumberOf(controls_, "edt_MCULEDNum"));
+    // The model holds the image's count, or kept its own for a count the image cannot express.
+    ShowLedCount(config_.Settings.mcuLedCount);
     ShowSpeedStep(buf[databuf::kLedState] >> ledstate::kSpeedShift);
 }
 

@@ -1,21 +1,23 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// The lighting controls as showing an image sets them: which controls the LED type offers on
-// the Light page and the engineer page, the mode pictures, the switch pictures, the speed and
-// LED count bars and the breathing speed slider. None of this writes DataBuf.
+// The lighting settings of the model shown on the Light page and the engineer page: which
+// controls the LED type offers, the mode pictures, the switch pictures, the speed and LED count
+// bars and the breathing speed slider. None of this writes DataBuf or the model.
 
 #include "config/ImageLayout.h"
 #include "config/ParameterFields.h"
+#include "ui/pages/LightPageControls.h"
 
 #include <QString>
 
+#include <array>
 #include <optional>
 
 namespace tarq {
 
 class Controls;
-class WindowServices;
-struct FormState;
+struct ConfigurationState;
+struct AppContext;
 
 class LightDisplay {
 public:
@@ -26,7 +28,8 @@ public:
     static constexpr int kMaxLedCount = 13;
     static constexpr int kMaxSpeedStep = 7;
 
-    LightDisplay(FormState& state, Controls& controls, WindowServices& window);
+    // `controls` reaches the engineer page's lighting groups.
+    LightDisplay(ConfigurationState& config, const AppContext& app, Controls& controls, const LightPageControls& page);
 
     // "MCULED", "RBLED", "SyncLED", "BreLED" and back; nothing for any other name.
     static std::optional<LedType> LedTypeFromName(const QString& name);
@@ -40,8 +43,8 @@ public:
     void rb_SyncLEDClick() { ShowLedTypeControls(LedType::SevenColourSync); }
     void rb_BreLEDClick() { ShowLedTypeControls(LedType::SevenColourBreathing); }
 
-    // Mode picture index + 1 of the type shows the chosen picture, the others not; an index
-    // outside 0-6 leaves all of them dark.
+    // The model's current mode of the type: its picture shows the chosen picture, the others
+    // not; no mode leaves all of them dark.
     void cb_MCULEDCurrentModeChange();
     void cb_RBLEDCurrentModeChange();
 
@@ -66,14 +69,16 @@ public:
     int ShownLedCountPosition() const { return shownLedCountPosition_; }
 
 private:
-    void ShowModePictures(const QString& family, int index);
+    void ShowModePictures(const std::array<LightPageControls::Choice, kModes>& modes, int index);
     // A bar of segments lit at `position` (1-based) in the org configuration's style.
-    void ShowBar(const QString& prefix, int segments, int position, bool fillsDownward = false);
+    template <size_t N>
+    void ShowBar(const std::array<LightPageControls::Choice, N>& bar, int position, bool fillsDownward = false);
     bool McuShown() const;
 
-    FormState& state_;
+    ConfigurationState& config_;
+    const AppContext& app_;
     Controls& controls_;
-    WindowServices& window_;
+    const LightPageControls& page_;
     int shownSpeedStep_ = 0;
     int shownLedCountPosition_ = 1;
 };

@@ -10,7 +10,6 @@
 
 #include <array>
 
-#include "app/FormState.h"
 #include "config/ui/SettingsMapping.h"
 #include "settings/EditorRules.h"
 #include "settings/ui/ShownControls.h"
@@ -20,41 +19,26 @@ namespace tarq {
 
 namespace {
 
-using shown::Numbered;
-
 constexpr int kSliderStep = 100;
 
-// A switch: its two Light page sides (pictures "Img_" + side with their labels "lbl_" + side)
-// and the engineer radio buttons they stand for.
+// A switch: its Light page pictures, the engineer radio buttons of its two sides and the
+// model field they set. The key-mode memory has no Switch on the page; its pictures are
+// keepKeyMode / forgetKeyMode.
 struct SwitchPair {
-    const char* on;
-    const char* off;
+    LightPageControls::Switch LightPageControls::*page;   // null: the key-mode memory
     const char* rbOn;
     const char* rbOff;
+    std::optional<bool> SettingsModel::*field;
 };
 
-constexpr std::array<SwitchPair, 5> kSwitches{{
-    {"LEDOn", "LEDOff", "rb_LEDOn", "rb_LEDOff"},
-    {"B4CPIOn", "B4CPIOff", "rb_B4CPIOn", "rb_B4CPIOff"},
-    {"LCPIOn", "LCPIOff", "rb_LCPIOn", "rb_LCPIOff"},
-    {"MCULED3Control", "MCULED6Control", "rb_MCULED3Control", "rb_MCULED6Control"},
-    {"SaveKeyMode", "NoSaveKeyMode", "rb_Save", "rb_NoSave"},
+constexpr int kKeyModeMemory = 4;
+const std::array<SwitchPair, 5> kSwitches{{
+    {&LightPageControls::led, "rb_LEDOn", "rb_LEDOff", &SettingsModel::ledOn},
+    {&LightPageControls::onOffChord, "rb_B4CPIOn", "rb_B4CPIOff", &SettingsModel::ledOnOffChord},
+    {&LightPageControls::modeChord, "rb_LCPIOn", "rb_LCPIOff", &SettingsModel::ledModeChord},
+    {&LightPageControls::brightness, "rb_MCULED3Control", "rb_MCULED6Control", &SettingsModel::mcuLedFullBrightness},
+    {nullptr, "rb_Save", "rb_NoSave", &SettingsModel::keepKeyMode},
 }};
-
-const SwitchPair* PairOf(const QString& name, bool* first)
-{
-    for (const SwitchPair& pair : kSwitches) {
-        if (name == QLatin1String(pair.on) || name == QLatin1String(pair.rbOn)) {
-            *first = true;
-            return &pair;
-        }
-        if (name == QLatin1String(pair.off) || name == QLatin1String(pair.rbOff)) {
-            *first = false;
-            return &pair;
-        }
-    }
-    return nullptr;
-}
 
 QString Correct(QLineEdit* edit, const std::string& corrected)
 {
@@ -68,38 +52,37 @@ QString Correct(QLineEdit* edit, const std::string& corrected)
 
 } // namespace
 
-LightEditor::LightEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings)
-    : state_(state), controls_(controls), window_(window), settings_(settings)
+LightEditor::LightEditor(Controls& controls, WindowServices& window, SettingsMapping& settings,
+                         const LightPageControls& page)
+    : controls_(controls), window_(window), settings_(settings), page_(page)
 {
 }
 
 void LightEditor::Wire()
 {
-    const auto onClick = [this](const QString& name, auto handler) {
-        if (auto* target = controls_.get<TSkinLabel>(name))
-            connect(target, &TSkinLabel::clicked, this, handler);
-    };
+    const auto onClick = [this](TSkinLabel* target, auto handler) { connect(target, &TSkinLabel::clicked, this, handler); };
 
-    for (const SwitchPair& pair : kSwitches)
-        for (const char* side : {pair.on, pair.off}) {
-            const QString name = QLatin1String(side);
-            onClick("Img_" + name, [this, name] { SwitchClick(name); });
-            if (auto* rb = controls_.get<QAbstractButton>(QLatin1String(side == pair.on ? pair.rbOn : pair.rbOff))) {
-                const QString rbName = rb->objectName();
-                connect(rb, &QAbstractButton::clicked, this, [this, rbName] { RadioClick(rbName); });
-            }
+    for (int n = 0; n < static_cast<int>(kSwitches.size()); ++n) {
+        const SwitchPair& pair = kSwitches[static_cast<size_t>(n)];
+        for (bool first : {true, false}) {
+            if (auto* rb = controls_.get<QAbstractButton>(QLatin1String(first ? pair.rbOn : pair.rbOff)))
+                connect(rb, &QAbstractButton::clicked, this, [this, n, first] { RadioClick(n, first); });
+            if (!pair.page)
+                continue;
+            // The labels beside the switch pictures take the clicks of their pictures.
+            const LightPageControls::Choice& side = first ? (page_.*pair.page).on : (page_.*pair.page).off;
+            for (TSkinLabel* target : {side.picture, side.caption})
+                onClick(target, [this, n, first] { SwitchClick(n, first); });
         }
-    // The labels beside the switch pictures take the clicks of their pictures. On this skin
-    // lbl_SaveKeyMode and lbl_NoSaveKeyMode carry the brightness texts ("ALL", "HALF") beside
-    // the brightness pictures, so they choose the brightness; the key-mode memory has its
-    // pictures and the engineer page.
-    for (const char* side : {"LEDOn", "LEDOff", "B4CPIOn", "B4CPIOff", "LCPIOn", "LCPIOff", "MCULED3Control",
-                             "MCULED6Control"}) {
-        const QString name = QLatin1String(side);
-        onClick("lbl_" + name, [this, name] { SwitchClick(name); });
     }
-    onClick("lbl_SaveKeyMode", [this] { SwitchClick("MCULED3Control"); });
-    onClick("lbl_NoSaveKeyMode", [this] { SwitchClick("MCULED6Control"); });
+    for (bool first : {true, false})
+        onClick(first ? page_.keepKeyMode : page_.forgetKeyMode, [this, first] { SwitchClick(kKeyModeMemory, first); });
+    // On this skin lbl_SaveKeyMode and lbl_NoSaveKeyMode carry the brightness texts ("ALL",
+    // "HALF") beside the brightness pictures, so they choose the brightness; the key-mode memory
+    // has its pictures and the engineer page.
+    const int brightness = 3;
+    onClick(page_.fullText, [this] { SwitchClick(brightness, true); });
+    onClick(page_.halfText, [this] { SwitchClick(brightness, false); });
 
     // The engineer page's LED type, offered once the page is unlocked: a click changes the
     // type, and the Light page shows that type's settings as it does for an image of it.
@@ -109,18 +92,18 @@ void LightEditor::Wire()
             connect(rb, &QAbstractButton::clicked, this, [this, name] { settings_.ShowLedType(name); });
     }
 
+    const auto onChoice = [&onClick](const LightPageControls::Choice& choice, auto handler) {
+        onClick(choice.picture, handler);
+        onClick(choice.caption, handler);
+    };
     for (int m = 1; m <= LightDisplay::kModes; ++m) {
-        for (const char* part : {"Img_MCULEDMode", "lbl_MCULEDMode"})
-            onClick(Numbered(part, m), [this, m] { lbl_MCULEDModeClick(m); });
-        for (const char* part : {"Img_RBLEDMode", "lbl_RBLEDMode"})
-            onClick(Numbered(part, m), [this, m] { lbl_RBLEDModeClick(m); });
+        onChoice(page_.mcuModes[static_cast<size_t>(m - 1)], [this, m] { lbl_MCULEDModeClick(m); });
+        onChoice(page_.rbModes[static_cast<size_t>(m - 1)], [this, m] { lbl_RBLEDModeClick(m); });
     }
     for (int k = 1; k <= LightDisplay::kSpeedSegments; ++k)
-        for (const char* part : {"Img_MCULEDStep_", "lbl_MCULEDStep_"})
-            onClick(Numbered(part, k), [this, k] { MCULEDStep_OnClick(k); });
+        onChoice(page_.speedBar[static_cast<size_t>(k - 1)], [this, k] { MCULEDStep_OnClick(k); });
     for (int k = 1; k <= LightDisplay::kCountSegments; ++k)
-        for (const char* part : {"Img_MCULEDNum_", "lbl_MCULEDNum_"})
-            onClick(Numbered(part, k), [this, k] { MCULEDNum_OnClick(k); });
+        onChoice(page_.countBar[static_cast<size_t>(k - 1)], [this, k] { MCULEDNum_OnClick(k); });
 
     if (auto* edit = controls_.get<QLineEdit>("edt_MCULEDCrtStep"))
         connect(edit, &QLineEdit::textChanged, this, [this] { edt_MCULEDCrtStepChange(); });
@@ -128,46 +111,46 @@ void LightEditor::Wire()
         connect(edit, &QLineEdit::textChanged, this, [this] { edt_MCULEDNumChange(); });
         connect(edit, &QLineEdit::editingFinished, this, [this] { edt_MCULEDNumExit(); });
     }
-    if (auto* slider = controls_.get<QSlider>("slider_Breath_Speed")) {
+    if (QSlider* slider = page_.breathSpeed) {
         slider->installEventFilter(this);
         // Moved by the keyboard, the slider sets the step as a mouse release would.
         connect(slider, &QSlider::valueChanged, this, [this, slider] {
             if (slider->isSliderDown())
                 return;
-            shown::SetNumber(controls_, "edt_MCULEDCrtStep", LightDisplay::kMaxSpeedStep - slider->value() / kSliderStep);
-            edt_MCULEDCrtStepChange();
+            SpeedStepChosen(LightDisplay::kMaxSpeedStep - slider->value() / kSliderStep);
         });
     }
 }
 
 // ---------------------------------------------------------------- switches
 
-void LightEditor::SwitchClick(const QString& side)
+void LightEditor::SwitchClick(int pair, bool first)
 {
-    bool first = false;
-    const SwitchPair* pair = PairOf(side, &first);
-    if (!pair)
-        return;
-    shown::SetChecked(controls_, QLatin1String(first ? pair->rbOn : pair->rbOff), true);
-    RadioClick(QLatin1String(first ? pair->rbOn : pair->rbOff));
+    settings_.Model().*(kSwitches.at(static_cast<size_t>(pair)).field) = first;
+    settings_.ShowModel();
+    RadioClick(pair, first);
 }
 
-void LightEditor::RadioClick(const QString& rb)
+void LightEditor::RadioClick(int pair, bool first)
 {
-    bool first = false;
-    const SwitchPair* pair = PairOf(rb, &first);
-    if (!pair)
-        return;
-    shown::ShowRadioPictures(window_, first, "Img_" + QLatin1String(pair->on), "Img_" + QLatin1String(pair->off));
-    if (pair == &kSwitches.back())
+    const SwitchPair& p = kSwitches.at(static_cast<size_t>(pair));
+    if (p.page) {
+        (page_.*p.page).on.picture->setPicture(shown::RadioPicture(first));
+        (page_.*p.page).off.picture->setPicture(shown::RadioPicture(!first));
+    } else {
+        page_.keepKeyMode->setPicture(shown::RadioPicture(first));
+        page_.forgetKeyMode->setPicture(shown::RadioPicture(!first));
         KeyModeKept(first);
+    }
 }
 
 void LightEditor::KeyModeKept(bool kept)
 {
     // A mouse that does not remember its key mode always starts in key mode 1.
-    if (!kept)
-        shown::SetIndex(controls_, "cb_KeyMode", 0);
+    if (!kept) {
+        settings_.Model().keyModeIndex = 0;
+        settings_.ShowModel();
+    }
     shown::SetEnabled(controls_, "cb_KeyMode", kept);
 }
 
@@ -175,14 +158,16 @@ void LightEditor::KeyModeKept(bool kept)
 
 void LightEditor::lbl_MCULEDModeClick(int mode)
 {
-    shown::SetIndex(controls_, "cb_MCULEDCurrentMode", mode - 1);
-    shown::SetIndex(controls_, "cb_RBLEDCurrentMode", mode - 1);
+    settings_.Model().mcuLedCurrentMode = mode - 1;
+    settings_.Model().rbLedCurrentMode = mode - 1;
+    settings_.ShowModel();
     settings_.Light().cb_MCULEDCurrentModeChange();
 }
 
 void LightEditor::lbl_RBLEDModeClick(int mode)
 {
-    shown::SetIndex(controls_, "cb_RBLEDCurrentMode", mode - 1);
+    settings_.Model().rbLedCurrentMode = mode - 1;
+    settings_.ShowModel();
     settings_.Light().cb_RBLEDCurrentModeChange();
 }
 
@@ -191,17 +176,20 @@ void LightEditor::lbl_RBLEDModeClick(int mode)
 void LightEditor::edt_MCULEDCrtStepChange()
 {
     auto* edit = controls_.get<QLineEdit>("edt_MCULEDCrtStep");
-    if (!edit || writingFromBar_)
+    if (!edit)
         return;
-    settings_.Light().ShowSpeedStep(Correct(edit, CorrectSpeedStep(edit->text().toStdString())).toInt());
+    const int step = Correct(edit, CorrectSpeedStep(edit->text().toStdString())).trimmed().toInt();
+    settings_.Model().mcuLedStep = step;
+    settings_.Light().ShowSpeedStep(step);
 }
 
 void LightEditor::edt_MCULEDNumChange()
 {
     auto* edit = controls_.get<QLineEdit>("edt_MCULEDNum");
-    if (!edit || writingFromBar_)
+    if (!edit)
         return;
-    const int count = Correct(edit, CorrectLedCount(edit->text().toStdString(), false)).toInt();
+    const int count = Correct(edit, CorrectLedCount(edit->text().toStdString(), false)).trimmed().toInt();
+    settings_.Model().mcuLedCount = count;
     // A lone "1" on its way to 10-13 leaves the bar as it was.
     if (count >= LightDisplay::kMinLedCount)
         settings_.Light().ShowLedCount(count);
@@ -212,32 +200,37 @@ void LightEditor::edt_MCULEDNumExit()
     auto* edit = controls_.get<QLineEdit>("edt_MCULEDNum");
     if (!edit)
         return;
-    settings_.Light().ShowLedCount(Correct(edit, CorrectLedCount(edit->text().toStdString(), true)).toInt());
+    const int count = Correct(edit, CorrectLedCount(edit->text().toStdString(), true)).trimmed().toInt();
+    settings_.Model().mcuLedCount = count;
+    settings_.Light().ShowLedCount(count);
 }
 
 void LightEditor::MCULEDStep_OnClick(int segment)
 {
-    writingFromBar_ = true;
-    shown::SetNumber(controls_, "edt_MCULEDCrtStep", segment - 1);
+    settings_.Model().mcuLedStep = segment - 1;
+    settings_.ShowModel();
     settings_.Light().ShowSpeedStep(segment - 1);
-    writingFromBar_ = false;
 }
 
 void LightEditor::MCULEDNum_OnClick(int segment)
 {
     const int count = segment + LightDisplay::kMinLedCount - 1;
-    writingFromBar_ = true;
-    shown::SetNumber(controls_, "edt_MCULEDNum", count);
+    settings_.Model().mcuLedCount = count;
+    settings_.ShowModel();
     settings_.Light().ShowLedCount(count);
-    writingFromBar_ = false;
 }
 
 void LightEditor::slider_Breath_SpeedMouseUp(int x)
 {
     // The left end is the slowest step (7), the right end the fastest (0).
-    const int position = BreathSpeedSliderPosition(x);
-    shown::SetNumber(controls_, "edt_MCULEDCrtStep", LightDisplay::kMaxSpeedStep - position);
-    edt_MCULEDCrtStepChange();
+    SpeedStepChosen(LightDisplay::kMaxSpeedStep - BreathSpeedSliderPosition(x));
+}
+
+void LightEditor::SpeedStepChosen(int step)
+{
+    settings_.Model().mcuLedStep = step;
+    settings_.ShowModel();
+    settings_.Light().ShowSpeedStep(step);
 }
 
 bool LightEditor::eventFilter(QObject* watched, QEvent* event)

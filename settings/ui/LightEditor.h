@@ -3,32 +3,35 @@
 // The Light page's editing handlers and their engineer-page partners: the switch pairs (LED
 // on/off, the two chords, brightness, key-mode memory), the MCU and RB mode pictures, the
 // breathing speed slider and speed bar (edt_MCULEDCrtStep), the LED count bar
-// (edt_MCULEDNum). The values live in the engineer-page controls that the next Apply reads.
+// (edt_MCULEDNum). The values go into the settings model (SettingsMapping::Model()) that the
+// next Apply packs.
 // Showing them from an image stays in LightDisplay (reached through SettingsMapping::Light()).
 
 #include <QObject>
 #include <QString>
+
+#include "ui/pages/LightPageControls.h"
 
 namespace tarq {
 
 class Controls;
 class SettingsMapping;
 class WindowServices;
-struct FormState;
 
 class LightEditor : public QObject {
 public:
-    LightEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings);
+    LightEditor(Controls& controls, WindowServices& window, SettingsMapping& settings,
+                const LightPageControls& page);
 
     // Connects this editor's controls.
     void Wire();
 
-    // A switch of the Light page and its engineer radio buttons, by the name they share
-    // ("LEDOn", "B4CPIOff", "MCULED3Control", "SaveKeyMode", ...): the radio button is checked
-    // and the pictures show the choice.
-    void SwitchClick(const QString& side);
-    // The engineer radio button `rb` was clicked: the pictures follow.
-    void RadioClick(const QString& rb);
+    // Switch `pair` (LED on/off, the DPI button's on/off chord, its mode chord, brightness,
+    // key-mode memory) set to its first or second side on the Light page: the model takes the
+    // choice, and the engineer radio buttons and the pictures show it.
+    void SwitchClick(int pair, bool first);
+    // Its engineer radio button was clicked (the model took it): the pictures follow.
+    void RadioClick(int pair, bool first);
 
     void lbl_MCULEDModeClick(int mode);   // modes 1-7
     void lbl_RBLEDModeClick(int mode);
@@ -44,13 +47,13 @@ protected:
 
 private:
     void KeyModeKept(bool kept);
+    // The breathing speed step (0-7) into the model, shown on both pages.
+    void SpeedStepChosen(int step);
 
-    FormState& state_;
     Controls& controls_;
     WindowServices& window_;
     SettingsMapping& settings_;
-    // Set while a bar click writes into its edit, so the edit's change handler keeps the bar.
-    bool writingFromBar_ = false;
+    const LightPageControls& page_;
 };
 
 } // namespace tarq

@@ -18,12 +18,60 @@
 
 namespace tarq::shown {
 
-inline void SetChecked(const Controls& controls, const QString& name, bool checked)
+// ---- on a control the caller holds (a page struct's member); null is skipped ----
+
+inline void SetChecked(QAbstractButton* button, bool checked)
 {
-    if (auto* button = controls.get<QAbstractButton>(name)) {
+    if (button) {
         const QSignalBlocker quiet(button);
         button->setChecked(checked);
     }
+}
+
+// An index outside the list leaves the box without a selection.
+inline void SetIndex(QComboBox* box, int index)
+{
+    if (box) {
+        const QSignalBlocker quiet(box);
+        box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+    }
+}
+
+// Edit, label or button text.
+inline void SetText(QWidget* w, const QString& text)
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        const QSignalBlocker quiet(edit);
+        edit->setText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        label->setText(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        button->setText(text);
+    }
+}
+
+inline void SetSlider(QSlider* slider, int value)
+{
+    if (slider) {
+        const QSignalBlocker quiet(slider);
+        slider->setValue(value);
+    }
+}
+
+inline void SetTextColour(QWidget* w, const QColor& colour)
+{
+    if (!w || !colour.isValid())
+        return;
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    w->setPalette(palette);
+}
+
+// ---- by name ----
+
+inline void SetChecked(const Controls& controls, const QString& name, bool checked)
+{
+    SetChecked(controls.get<QAbstractButton>(name), checked);
 }
 
 // Checks `on` when `first` holds, else `off`; a radio pair's partner unchecks itself.
@@ -41,10 +89,7 @@ inline bool IsChecked(const Controls& controls, const QString& name)
 // An index outside the list leaves the box without a selection.
 inline void SetIndex(const Controls& controls, const QString& name, int index)
 {
-    if (auto* box = controls.get<QComboBox>(name)) {
-        const QSignalBlocker quiet(box);
-        box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
-    }
+    SetIndex(controls.get<QComboBox>(name), index);
 }
 
 inline int IndexOf(const Controls& controls, const QString& name)
@@ -56,15 +101,7 @@ inline int IndexOf(const Controls& controls, const QString& name)
 // Edit, label or button text.
 inline void SetText(const Controls& controls, const QString& name, const QString& text)
 {
-    QWidget* w = controls.get(name);
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-        const QSignalBlocker quiet(edit);
-        edit->setText(text);
-    } else if (auto* label = qobject_cast<QLabel*>(w)) {
-        label->setText(text);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-        button->setText(text);
-    }
+    SetText(controls.get(name), text);
 }
 
 inline void SetNumber(const Controls& controls, const QString& name, int value)
@@ -81,10 +118,7 @@ inline int NumberOf(const Controls& controls, const QString& name)
 
 inline void SetSlider(const Controls& controls, const QString& name, int value)
 {
-    if (auto* slider = controls.get<QSlider>(name)) {
-        const QSignalBlocker quiet(slider);
-        slider->setValue(value);
-    }
+    SetSlider(controls.get<QSlider>(name), value);
 }
 
 inline void SetVisible(const Controls& controls, const QString& name, bool visible)
@@ -101,12 +135,7 @@ inline void SetEnabled(const Controls& controls, const QString& name, bool enabl
 
 inline void SetTextColour(const Controls& controls, const QString& name, const QColor& colour)
 {
-    QWidget* w = controls.get(name);
-    if (!w || !colour.isValid())
-        return;
-    QPalette palette = w->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    w->setPalette(palette);
+    SetTextColour(controls.get(name), colour);
 }
 
 // Skinned check and radio pictures.

@@ -31,7 +31,7 @@ QStringList Range(const QString& prefix, int first, int last, const QString& suf
     return names;
 }
 
-QStringList Rgb(const QString& prefix, int count)
+QStringList RgbNames(const QString& prefix, int count)
 {
     QStringList names;
     for (int n = 1; n <= count; ++n)
@@ -162,10 +162,10 @@ QStringList EngineerPageNames()
                       "LB_ScriptName", "cb_SOSStartIndex", "cb_SOSNumber", "btn_AddScript",
                       "btn_DelScript", "lbl_VendorID_Rd", "edt_VendorID_Rd", "lbl_ProductID_Rd",
                       "edt_ProductID_Rd", "gbMCULEDMode", "gbFireMacroColor", "gbFireMacroYOffset"};
-    return names + Rgb("edt_CPI", 7) + Rgb("lbl_CPI", 7) + Range("lbl_CPI", 3, 7)
+    return names + RgbNames("edt_CPI", 7) + RgbNames("lbl_CPI", 7) + Range("lbl_CPI", 3, 7)
            + Range("cb_CPI", 1, 7) + Range("rb_DPI", 1, 7) + Range("btn_Key", 101, 109)
            + Range("btn_Key", 201, 209) + Range("lbl_Key", 101, 109) + Range("lbl_Key", 201, 209)
-           + Range("cb_Mode", 1, 7) + Rgb("edt_FireMacroColor", 10) + Rgb("lbl_FireMacroColor", 10)
+           + Range("cb_Mode", 1, 7) + RgbNames("edt_FireMacroColor", 10) + RgbNames("lbl_FireMacroColor", 10)
            + Range("edt_YOffset", 1, 10) + Range("lbl_YOffset", 1, 10);
 }
 
@@ -261,7 +261,7 @@ void ControlNamesTest::controlsAreOfTheirKind()
     // The numeric edits of the engineer page take digits only.
     QStringList intEdits{"edt_VendorID", "edt_ProductID", "edt_VendorID_Rd", "edt_ProductID_Rd",
                          "edt_FireTime", "edt_MCULEDNum", "edt_MCULEDCrtStep"};
-    intEdits += Rgb("edt_CPI", 7) + Rgb("edt_FireMacroColor", 10);
+    intEdits += RgbNames("edt_CPI", 7) + RgbNames("edt_FireMacroColor", 10);
     for (const QString& name : intEdits)
         QVERIFY2(form.control<TIntEdit>(name), qPrintable(name));
     for (const QString& name : Range("cs_DPI", 1, 7, "Col") + Range("cs_FireColor", 1, 3))

@@ -121,7 +121,7 @@ struct KeyTestForm : Connected {
         else {
             form.Nav().ShowView(View::Engineer);   // no page change without a mouse
         }
-        form.State().TestTimer.setInterval(3600 * 1000);
+        keys().TestTimer().setInterval(3600 * 1000);
         form.State().DevTimer.start();   // the device check, as it runs after start-up
         button = form.control<QPushButton>("btn_TestKeys");
     }
@@ -347,7 +347,7 @@ void EngineerPageTest::keyTestFlashesInBitOrderAndEndsAfterSixQuietTicks()
     QVERIFY(t.keys().Running());
     QVERIFY(!t.button->isEnabled());
     QVERIFY(!t.form.State().DevTimer.isActive());
-    QVERIFY(t.form.State().TestTimer.isActive());
+    QVERIFY(t.keys().TestTimer().isActive());
     QVERIFY(!t.form.control("btn_Write")->isEnabled());   // nothing else talks to the mouse
 
     QTRY_COMPARE(flashes.steps.size(), 8);
@@ -374,7 +374,7 @@ void EngineerPageTest::keyTestFlashesInBitOrderAndEndsAfterSixQuietTicks()
     QCOMPARE(t.button->text(), t.Caption());
     QVERIFY(t.button->isEnabled());
     QVERIFY(t.form.control("btn_Write")->isEnabled());
-    QVERIFY(!t.form.State().TestTimer.isActive());
+    QVERIFY(!t.keys().TestTimer().isActive());
     QVERIFY(t.form.State().DevTimer.isActive());
     QCOMPARE(flashes.steps.size(), 8);   // nothing flashed after the release
 

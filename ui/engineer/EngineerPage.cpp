@@ -7,7 +7,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "app/FormState.h"
+#include "device/ui/DeviceTimers.h"
+#include "ui/state/AppContext.h"
 #include "skin/LayoutKeys.h"
 #include "ui/Controls.h"
 #include "ui/SkinLabel.h"
@@ -23,11 +24,13 @@ constexpr Qt::KeyboardModifiers kChordModifiers = Qt::ControlModifier | Qt::Shif
 
 } // namespace
 
-EngineerPage::EngineerPage(FormState& state, Controls& controls, WindowServices& window, Hooks givenHooks)
-    : hooks(std::move(givenHooks)), state_(state), controls_(controls), window_(window),
+EngineerPage::EngineerPage(DeviceTimers& timers, const AppContext& app, Controls& controls, WindowServices& window, Hooks givenHooks)
+    : hooks(std::move(givenHooks)), timers_(timers), app_(app), controls_(controls), window_(window),
       edits_(std::make_unique<EngineerEdits>(controls)),
-      keyTest_(std::make_unique<KeyTest>(state, controls, window, KeyTest::Hooks{this->hooks.protocol, this->hooks.hideAllMenu}))
+      keyTest_(std::make_unique<KeyTest>(timers, app, controls, window, KeyTest::Hooks{this->hooks.protocol, this->hooks.hideAllMenu}))
 {
+    Q_ASSERT_X(hooks.protocol && hooks.hideAllMenu && hooks.openPage && hooks.recording, "EngineerPage",
+               "every hook is required");
 }
 
 EngineerPage::~EngineerPage() = default;
@@ -44,7 +47,6 @@ void EngineerPage::Wire()
 
 void EngineerPage::Img_Logo4DblClick()
 {
-    unlocked_ = true;
     // The engineer tab takes input once unlocked: the gun key list and the fire macro colours
     // are edited there.
     if (auto* tabs = controls_.get<QTabWidget>("Pg_Parameter"))
@@ -79,11 +81,8 @@ void EngineerPage::ShowEngineerButtons(bool shown)
 
 void EngineerPage::OpenWhenDeviceCheckActed()
 {
-    auto open = [this] {
-        if (hooks.openPage)
-            hooks.openPage();
-    };
-    QTimer& first = state_.DevTimerFirst;
+    auto open = [this] { hooks.openPage(); };
+    QTimer& first = timers_.DevTimerFirst;
     if (!first.isActive()) {
         QTimer::singleShot(0, this, open);
         return;
@@ -92,7 +91,7 @@ void EngineerPage::OpenWhenDeviceCheckActed()
     // the check stops the timer once it has acted.
     auto connection = std::make_shared<QMetaObject::Connection>();
     *connection = connect(&first, &QTimer::timeout, this, [this, connection, open] {
-        if (state_.DevTimerFirst.isActive())
+        if (timers_.DevTimerFirst.isActive())
             return;
         disconnect(*connection);
         open();
@@ -109,9 +108,9 @@ bool EngineerPage::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != window_.Window())
         return false;
-    if (hooks.recording && hooks.recording())
+    if (hooks.recording())
         return false;   // the keys belong to the recording
-    if (!key->isAutoRepeat() && hooks.openPage)
+    if (!key->isAutoRepeat())
         hooks.openPage();
     return true;
 }

@@ -23,10 +23,13 @@ class EngineerEdits;
 class FeatureProtocol;
 class KeyTest;
 class WindowServices;
-struct FormState;
+struct AppContext;
+struct DeviceTimers;
 
 class EngineerPage : public QObject {
 public:
+    // Every hook is required: the device session, the navigation and the macro recording are
+    // built after this page, and the navigation holds it.
     struct Hooks {
         // The device session's protocol; null before the session exists.
         std::function<FeatureProtocol*()> protocol;
@@ -38,7 +41,7 @@ public:
         std::function<bool()> recording;
     };
 
-    EngineerPage(FormState& state, Controls& controls, WindowServices& window, Hooks hooks);
+    EngineerPage(DeviceTimers& timers, const AppContext& app, Controls& controls, WindowServices& window, Hooks hooks);
     ~EngineerPage() override;
 
     // Filled by the form; the key test keeps its own copy of the protocol and menu hooks.
@@ -49,7 +52,6 @@ public:
 
     // Unlocks the engineer controls for the rest of the run.
     void Img_Logo4DblClick();
-    bool Unlocked() const { return unlocked_; }
 
     // The engineer page button on pages 1-4 and 6, as the org key Engineer_Enable says.
     void ShowEngineerButtons(bool shown);
@@ -63,12 +65,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    FormState& state_;
+    DeviceTimers& timers_;
+    const AppContext& app_;
     Controls& controls_;
     WindowServices& window_;
     std::unique_ptr<EngineerEdits> edits_;
     std::unique_ptr<KeyTest> keyTest_;
-    bool unlocked_ = false;
 };
 
 } // namespace tarq

@@ -3,7 +3,8 @@
 
 #include <QPushButton>
 
-#include "app/FormState.h"
+#include "device/ui/DeviceTimers.h"
+#include "ui/state/AppContext.h"
 #include "device/FeatureProtocol.h"
 #include "language/EngineerCaptions.h"
 #include "ui/Controls.h"
@@ -27,9 +28,12 @@ QString KeyButton(int key) { return QStringLiteral("btn_Key%1").arg(100 + key); 
 
 } // namespace
 
-KeyTest::KeyTest(FormState& state, Controls& controls, WindowServices& window, Hooks hooks)
-    : state_(state), controls_(controls), window_(window), hooks_(std::move(hooks))
+KeyTest::KeyTest(DeviceTimers& timers, const AppContext& app, Controls& controls, WindowServices& window, Hooks hooks)
+    : timers_(timers), app_(app), controls_(controls), window_(window), hooks_(std::move(hooks))
 {
+    Q_ASSERT_X(hooks_.protocol && hooks_.hideAllMenu, "KeyTest", "both hooks are required");
+    testTimer_.setObjectName(QStringLiteral("TestTimer"));
+    testTimer_.setInterval(kTickMs);
 }
 
 KeyTest::~KeyTest() { Abandon(); }
@@ -38,12 +42,12 @@ void KeyTest::Wire()
 {
     if (auto* button = controls_.get<QPushButton>("btn_TestKeys"))
         connect(button, &QPushButton::clicked, this, &KeyTest::btn_TestKeysClick);
-    connect(&state_.TestTimer, &QTimer::timeout, this, &KeyTest::TestTimerTimer);
+    connect(&testTimer_, &QTimer::timeout, this, &KeyTest::TestTimerTimer);
 }
 
 QString KeyTest::Caption() const
 {
-    const std::string_view text = EngineerCaptions(state_.EngineerCaptionLocale).CaptionText(kTestKeysCaptionId);
+    const std::string_view text = EngineerCaptions(app_.EngineerCaptionLocale).CaptionText(kTestKeysCaptionId);
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
@@ -51,15 +55,14 @@ void KeyTest::btn_TestKeysClick()
 {
     if (running_)
         return;
-    if (hooks_.hideAllMenu)
-        hooks_.hideAllMenu();
-    state_.DevTimer.stop();
-    state_.DevTimerFirst.stop();
+    hooks_.hideAllMenu();
+    timers_.DevTimer.stop();
+    timers_.DevTimerFirst.stop();
     if (auto* button = controls_.get<QPushButton>("btn_TestKeys"))
         button->setEnabled(false);
     LockPageCommands(true);
 
-    FeatureProtocol* protocol = hooks_.protocol ? hooks_.protocol() : nullptr;
+    FeatureProtocol* protocol = hooks_.protocol();
     if (protocol)
         protocol->SendCommand(CmdOpen);   // a mouse that does not answer still gets its word read
 
@@ -78,13 +81,13 @@ void KeyTest::btn_TestKeysClick()
         },
         kPollPauseMs);
     worker_->start(QThread::LowPriority);
-    state_.TestTimer.start();
+    testTimer_.start();
 }
 
 void KeyTest::TestTimerTimer()
 {
     if (!running_) {
-        state_.TestTimer.stop();
+        testTimer_.stop();
         return;
     }
     auto* button = controls_.get<QPushButton>("btn_TestKeys");
@@ -157,21 +160,21 @@ void KeyTest::End(bool talkToMouse)
         worker_.reset();
     }
     flashing_ = false;
-    state_.TestTimer.stop();
+    testTimer_.stop();
     if (auto* button = controls_.get<QPushButton>("btn_TestKeys")) {
         button->setText(Caption());
         button->setEnabled(true);
     }
     if (talkToMouse) {
-        if (FeatureProtocol* protocol = hooks_.protocol ? hooks_.protocol() : nullptr) {
+        if (FeatureProtocol* protocol = hooks_.protocol()) {
             protocol->SystemReloadCmd_OnClick();
             protocol->SendCommand(CmdClose);
         }
     }
     LockPageCommands(false);
     if (talkToMouse) {
-        state_.DevTimerFirst.stop();
-        state_.DevTimer.start();
+        timers_.DevTimerFirst.stop();
+        timers_.DevTimer.start();
     }
 }
 

@@ -3,8 +3,8 @@
 // The key test of the engineer page: btn_TestKeys opens an exchange with the mouse and starts
 // the worker (TPrimeThread) that reads the button-state word; each pressed button of office
 // mode flashes its key button (btn_Key101 ... btn_Key109) on this thread, hidden and shown
-// twice, 500 ms apart, in the order the worker found them. TestTimer counts down "5..." to
-// "1..." between flashes; every flash starts the count again, and the sixth quiet tick ends
+// twice, 500 ms apart, in the order the worker found them. Its TestTimer (every second) counts
+// down "5..." to "1..." between flashes; every flash starts the count again, and the sixth quiet tick ends
 // the test: the worker is stopped, the exchange closed and the device check restarted.
 //
 // While the test runs the periodic device check is off and the page's buttons that could
@@ -13,6 +13,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <atomic>
 #include <cstdint>
@@ -26,10 +27,12 @@ class Controls;
 class FeatureProtocol;
 class TPrimeThread;
 class WindowServices;
-struct FormState;
+struct AppContext;
+struct DeviceTimers;
 
 class KeyTest : public QObject {
 public:
+    // Both required: the device session and the navigation are built after the engineer page.
     struct Hooks {
         // The device session's protocol; null before the session exists.
         std::function<FeatureProtocol*()> protocol;
@@ -44,8 +47,10 @@ public:
     static constexpr int kFlashStepMs = 500;
     // Quiet ticks after which the test ends.
     static constexpr int kCountdown = 5;
+    // One tick of the countdown.
+    static constexpr int kTickMs = 1000;
 
-    KeyTest(FormState& state, Controls& controls, WindowServices& window, Hooks hooks);
+    KeyTest(DeviceTimers& timers, const AppContext& app, Controls& controls, WindowServices& window, Hooks hooks);
     ~KeyTest() override;
 
     void Wire();
@@ -57,7 +62,8 @@ public:
 
     bool Running() const { return running_; }
     bool Flashing() const { return flashing_; }
-    int Countdown() const { return counter_; }
+    // The countdown's timer (tests slow it down and tick it themselves).
+    QTimer& TestTimer() { return testTimer_; }
 
     // One flash's first and last step: the flashing flag set and the key button hidden, and
     // the button shown again with the flag cleared. FlashKeys runs them with the waits between.
@@ -72,10 +78,12 @@ private:
     void LockPageCommands(bool locked);
     QString Caption() const;
 
-    FormState& state_;
+    DeviceTimers& timers_;
+    const AppContext& app_;
     Controls& controls_;
     WindowServices& window_;
     Hooks hooks_;
+    QTimer testTimer_;
     std::unique_ptr<TPrimeThread> worker_;
     std::atomic<bool> flashing_{false};
     bool running_ = false;

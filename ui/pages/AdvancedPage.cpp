@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Page 2, left column: the fire key setting and the system pointer settings.
+// Page 2, left column: the fire key setting and, under it, the system pointer settings.
 
 #include "ui/pages/Pages.h"
 
@@ -43,19 +43,25 @@ void CheckPicture(QWidget* page, const QString& name, const QString& caption,
 
 } // namespace
 
-void BuildAdvancedPage(QWidget* page)
+FireKeyControls BuildFireKeyControls(QWidget* page)
 {
     // Fire key: shot count, interval and continuous fire.
+    FireKeyControls c;
     Caption(page, "lbl_FireKey", DefaultText(800), QRect(kLeft, 112, 300, 24));
     Caption(page, "lbl_Fire_Count", DefaultText(801), QRect(kLeft, 144, 150, 24));
-    IntEdit(page, "Edt_Repeat1", QRect(kLeft + 160, 144, 56, 24), 3, "2");
+    c.shots = IntEdit(page, "Edt_Repeat1", QRect(kLeft + 160, 144, 56, 24), 3, "2");
     Caption(page, "lbl_Fire_Time", DefaultText(802), QRect(kLeft, 176, 150, 24));
-    IntEdit(page, "Edt_DelayTime1", QRect(kLeft + 160, 176, 56, 24), 3);
-    TSkinLabel* continuous = Picture(page, "Img_FireContinue", {kLeft + 240, 147}, "CbS_D");
-    Caption(page, "lbl_FireContinue", {}, continuous->geometry())->raise();
+    c.interval = IntEdit(page, "Edt_DelayTime1", QRect(kLeft + 160, 176, 56, 24), 3);
+    c.continuous = Picture(page, "Img_FireContinue", {kLeft + 240, 147}, "CbS_D");
+    c.continuousTarget = Caption(page, "lbl_FireContinue", {}, c.continuous->geometry());
+    c.continuousTarget->raise();
     Caption(page, "lbl_Fire_Continue", DefaultText(803), QRect(kLeft + 266, 144, 130, 24));
-    HiddenCheck(page, "cb_IsFireContinue");
+    c.continuousBox = HiddenCheck(page, "cb_IsFireContinue");
+    return c;
+}
 
+void BuildAdvancedPage(QWidget* page)
+{
     // System pointer settings.
     Caption(page, "lbl_Mouse_Speed", DefaultText(804), QRect(kLeft, 226, 300, 22));
     Scale(page, "slider_Spd", "lbl_Spd", {kLeft, 252});

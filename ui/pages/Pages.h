@@ -3,6 +3,10 @@
 // The builders of the window's pages. Each creates the controls of one page with their names
 // (objectName), captions in language 1 and starting places; behaviour is connected elsewhere.
 
+#include "ui/pages/DpiPageControls.h"
+#include "ui/pages/FireKeyControls.h"
+#include "ui/pages/LightPageControls.h"
+
 class QWidget;
 
 namespace tarq::pages {
@@ -16,9 +20,10 @@ void BuildFooter(QWidget* page, int copy);
 constexpr int kFooterStrId = 980;
 
 void BuildButtonPage(QWidget* page);                   // page 1: button labels, long-press options
-void BuildAdvancedPage(QWidget* page);                 // page 2: fire key and pointer settings
-void BuildDpiControls(QWidget* page);                  // page 2: DPI levels and AIM
-void BuildLightPage(QWidget* page);                    // page 3
+FireKeyControls BuildFireKeyControls(QWidget* page);   // page 2: fire key (build before the next)
+void BuildAdvancedPage(QWidget* page);                 // page 2: pointer settings
+DpiPageControls BuildDpiControls(QWidget* page);       // page 2: DPI levels and AIM
+LightPageControls BuildLightPage(QWidget* page);       // page 3
 void BuildMacroPage(QWidget* page, QWidget* form);     // page 4, its pop-ups on the form
 void BuildGunPage(QWidget* page, QWidget* form);       // page 5 with the fire macro editor
 void BuildEngineerPage(QWidget* page);                 // page 6: banner, buttons, operator tab

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "config/ConfigImage.h"
+#include "config/SettingsModel.h"
 #include "device/ui/ConfigurationHome.h"
 #include "device/CpiAndLedRecord.h"
 #include "firemacros/FireMacro.h"
@@ -34,6 +35,9 @@ struct ConfigurationState {
     std::vector<std::vector<uint8_t>> AssignedDriverMacros; // driver macro records, 2048 bytes each
     QString LedTypeName;               // "MCULED", "RBLED", "SyncLED", "BreLED" or empty
     int AimDpiIndex = 0;
+    // The settings the DPI, Light, Advanced and engineer pages edit; the one place they are
+    // held. A write packs DataBuf from it; a read, reset or load fills it from DataBuf.
+    SettingsModel Settings;
 
     // ---- the gun key list file ("TARQ362A Fire Macro.bin" in AppFolder) ----
     std::array<std::array<uint8_t, 3>, 10> GunKeyEntries{};   // ten gun key codes, 00 00 00 empty

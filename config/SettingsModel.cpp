@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-#include "config/EngineerSettings.h"
+#include "config/SettingsModel.h"
+
+#include <algorithm>
 
 #include "config/ImageSections.h"
 
@@ -19,24 +21,27 @@ void setBitIfChosen(uint8_t& byte, uint8_t bit, const std::optional<bool>& chose
 
 uint8_t low8(int v) { return static_cast<uint8_t>(v & 0xFF); }
 
+// A list position, or -1 when the list of `length` items has none there.
+int position(int index, int length) { return index >= 0 && index < length ? index : -1; }
+
 constexpr int kMinMcuLedCount = 4, kMaxMcuLedCount = 13;
 constexpr int kLedModeSlots = 7;
 constexpr int kMaxLedStep = 7;
 
-void writeKeyMode(const EngineerSettings& s, DataBuf& buf)
+void writeKeyMode(const SettingsModel& s, DataBuf& buf)
 {
     WriteComplementPair(buf, databuf::kKeyMode, s.keyModeIndex == 1 ? kGameModeBit : 0);
 }
 
 void writeCurrentLevel(uint8_t level, DataBuf& buf) { WriteComplementPair(buf, databuf::kCurrentDpiLevel, level); }
 
-void writeFireKey(const EngineerSettings& s, DataBuf& buf)
+void writeFireKey(const SettingsModel& s, DataBuf& buf)
 {
     buf[databuf::kFireKeyCount] = s.fireContinuous ? 0xFF : low8(s.fireCountIndex);
     buf[databuf::kFireKeyInterval] = low8(s.fireInterval);
 }
 
-void writeDpiValues(const EngineerSettings& s, DataBuf& buf)
+void writeDpiValues(const SettingsModel& s, DataBuf& buf)
 {
     for (int n = 0; n < kDpiLevelSlots; ++n)
         buf[databuf::kDpiValues + n] = low8(s.dpiValueIndexes[n]);
@@ -44,7 +49,23 @@ void writeDpiValues(const EngineerSettings& s, DataBuf& buf)
 
 } // namespace
 
-uint8_t LedStateByte(const EngineerSettings& s)
+int SettingsModel::DpiLevelCount() const
+{
+    return std::clamp(dpiLevelCountIndex + 2, 2, kDpiLevelSlots);
+}
+
+void TakeLedState(SettingsModel& s, const LedStateFields& led)
+{
+    if (s.ledType == LedType::RedBlue) {
+        s.rbLedCurrentMode = position(led.modeIndex, SettingsModel::kLedModes);
+    } else if (s.ledType == LedType::Mcu) {
+        s.mcuLedCurrentMode = position(led.modeIndex, SettingsModel::kLedModes);
+        s.mcuLedStep = led.step;
+    }
+    s.ledOn = !led.off;
+}
+
+uint8_t LedStateByte(const SettingsModel& s)
 {
     uint8_t b = 0;
     const auto mode = [](int index) { return index >= 0 && index < kLedModeSlots ? static_cast<uint8_t>(index + 1) : uint8_t{0}; };
@@ -60,7 +81,7 @@ uint8_t LedStateByte(const EngineerSettings& s)
     return b;
 }
 
-void SettingsToDataBuf(const EngineerSettings& s, DataBuf& buf)
+void SettingsToDataBuf(const SettingsModel& s, DataBuf& buf)
 {
     uint8_t& b0 = buf[databuf::kFlags0];
     setBitIfChosen(b0, flags0::kChordLedOnOff, s.ledOnOffChord);
@@ -113,9 +134,9 @@ void SettingsToDataBuf(const EngineerSettings& s, DataBuf& buf)
     writeFireKey(s, buf);
 }
 
-EngineerSettings SettingsFromDataBuf(const DataBuf& buf, const EngineerSettings& previous)
+SettingsModel SettingsFromDataBuf(const DataBuf& buf, const SettingsModel& previous)
 {
-    EngineerSettings s = previous;
+    SettingsModel s = previous;
     const uint8_t b0 = buf[databuf::kFlags0];
     const uint8_t b1 = buf[databuf::kFlags1];
     s.ledOnOffChord = (b0 & flags0::kChordLedOnOff) != 0;
@@ -128,7 +149,7 @@ EngineerSettings SettingsFromDataBuf(const DataBuf& buf, const EngineerSettings&
     s.longPressGunKey = b1 & flags1::kLongPressGunKey;
     s.smooth = b1 & flags1::kSmoothing;
     s.ledType = ReadLedType(buf);
-    s.dpiLevelCountIndex = buf[databuf::kDpiLevelCount] - 2;
+    s.dpiLevelCountIndex = position(buf[databuf::kDpiLevelCount] - 2, kDpiLevelSlots - 1);
 
     const uint8_t b3 = buf[databuf::kMcuLed];
     s.mcuLedFullBrightness = (b3 & mculed::kFullBrightness) != 0;
@@ -139,20 +160,12 @@ EngineerSettings SettingsFromDataBuf(const DataBuf& buf, const EngineerSettings&
         s.mcuModesOffered[n] = buf[databuf::kMcuLedModes] & (1 << (n + 1));
 
     for (int n = 0; n < kDpiLevelSlots; ++n) {
-        s.dpiValueIndexes[n] = buf[databuf::kDpiValues + n];
+        s.dpiValueIndexes[n] = position(buf[databuf::kDpiValues + n], static_cast<int>(kDpiValues.size()));
         for (int c = 0; c < 3; ++c)
             s.dpiColours[n][c] = buf[databuf::kDpiColours + 3 * n + c];
     }
-    s.currentDpiLevel = buf[databuf::kCurrentDpiLevel];
-
-    const LedStateFields led = ReadLedState(buf);
-    if (s.ledType == LedType::RedBlue) {
-        s.rbLedCurrentMode = led.modeIndex;
-    } else if (s.ledType == LedType::Mcu) {
-        s.mcuLedCurrentMode = led.modeIndex;
-        s.mcuLedStep = led.step;
-    }
-    s.ledOn = !led.off;
+    s.currentDpiLevel = position(buf[databuf::kCurrentDpiLevel], s.DpiLevelCount());
+    TakeLedState(s, ReadLedState(buf));
     s.keyModeIndex = (buf[databuf::kKeyMode] & kGameModeBit) ? 1 : 0;
     s.vendorCode = buf[databuf::kVendorCode];
     s.productCode = buf[databuf::kProductCode];
@@ -169,7 +182,7 @@ EngineerSettings SettingsFromDataBuf(const DataBuf& buf, const EngineerSettings&
     return s;
 }
 
-void DriverModeRefresh(const EngineerSettings& s, DataBuf& buf)
+void DriverModeRefresh(const SettingsModel& s, DataBuf& buf)
 {
     writeKeyMode(s, buf);
     writeCurrentLevel(static_cast<uint8_t>(low8(s.currentDpiLevel) | (s.smooth ? 0x80 : 0)), buf);
