@@ -91,14 +91,6 @@ struct FormState {
     // ---- the gun key list file ("TARQ362A Fire Macro.bin" in AppFolder) ----
     std::array<std::array<uint8_t, 3>, 10> GunKeyEntries{};   // ten gun key codes, 00 00 00 empty
     bool GunKeyFileLoaded = false;     // the file existed at start-up
-
-    // ---- results of the two key dialogs ----
-    QString CombinationKeyName;        // TForm2
-    QString CombinationKeyCode;
-    bool CombinationKeyReady = false;
-    int OneKeyMode = 1;                // TForm5: set by the caller, 1 key press, 2 key release
-    QString OneKeyText;
-    QString OneKeyResult;
 };
 
 } // namespace tarq

@@ -265,7 +265,6 @@ void TForm1::CreateSubsystems()
     dpiEditor_ = std::make_unique<DpiEditor>(state_, controls_, *this, *settings_);
     lightEditor_ = std::make_unique<LightEditor>(state_, controls_, *this, *settings_);
     fireKey_ = std::make_unique<FireKeyEditor>(state_, controls_, *this);
-    assignmentEditor_ = std::make_unique<AssignmentEditor>(state_, controls_, *this, *nav_, *settings_);
     macroLibrary_ = std::make_unique<MacroLibraryStore>(state_, controls_, *this);
     recording_ = std::make_unique<MacroRecording>(
         state_, controls_, *this,
@@ -276,6 +275,9 @@ void TForm1::CreateSubsystems()
                              },
                              [this] { macroLibrary_->RefreshPCMacroName(); }});
     macroEditor_ = std::make_unique<MacroEditor>(state_, controls_, *this, *recording_, *macroLibrary_);
+    assignmentEditor_ = std::make_unique<AssignmentEditor>(
+        state_, buttonPage_, menus_, *this,
+        AssignmentEditor::Peers{*nav_, *settings_, *engineer_, *gun_, *macroEditor_});
     macroFiles_ = std::make_unique<MacroImportExport>(
         state_, controls_, *this, *recording_, *macroLibrary_,
         MacroImportExport::Hooks{{}, [this] { nav_->HideAllMenu(); },
@@ -300,7 +302,6 @@ void TForm1::CreateSubsystems()
     };
     gunKeys_->hooks.hideAllMenu = [this] { nav_->HideAllMenu(); };
     gunKeys_->hooks.engineerKeyNumber = [this] { return nav_->EngineerKeyNumber; };
-    assignmentEditor_->openGunPage = [this] { gun_->Key_FireMacroClick(); };
     CreatePointerSettings();
 
     nav_->Wire();
@@ -333,7 +334,7 @@ void TForm1::CreatePointerSettings()
                 MemoryPointerSettingsStore::SeededFrom(*ownPointerStore_));
         store = ownPointerStore_.get();
     }
-    pointer_ = std::make_unique<PointerSettingsEditor>(controls_, *store);
+    pointer_ = std::make_unique<PointerSettingsEditor>(pointerSettings_, *store);
     pointer_->LanguageText = [this](int strId) { return state_.Text(strId); };
 }
 
@@ -367,15 +368,16 @@ void TForm1::BuildControls()
             pages::BuildFrame(page, p);
     }
     auto page = [this](int p) { return findChild<QWidget*>(QStringLiteral("gbPage") + QString::number(p)); };
-    pages::BuildButtonPage(page(1));
+    buttonPage_ = pages::BuildButtonPage(page(1));
     pages::BuildAdvancedPage(page(2));
+    pointerSettings_ = pages::BuildPointerSettings(page(2));
     pages::BuildDpiControls(page(2));
     pages::BuildLightPage(page(3));
     pages::BuildMacroPage(page(4), this);
     pages::BuildGunPage(page(5), this);
     pages::BuildFooter(page(5), 5);
     pages::BuildEngineerPage(page(6));
-    pages::BuildMenus(this);
+    menus_ = pages::BuildMenus(this);
 
     // A combo box's list opens as a window of its own, which does not take the page's colours:
     // the lists of the skinned pages take the skin's.

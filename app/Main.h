@@ -19,6 +19,9 @@
 #include "ui/Controls.h"
 #include "ui/WindowServices.h"
 #include "ui/language/LanguageApply.h"
+#include "ui/pages/ButtonPageControls.h"
+#include "ui/pages/MenuControls.h"
+#include "ui/pages/PointerSettingsControls.h"
 
 class QMessageBox;
 class QSystemTrayIcon;
@@ -182,6 +185,10 @@ private:
 
     FormState state_;
     Controls controls_{this};
+    // The typed controls of the pages, as their builders made them.
+    ButtonPageControls buttonPage_;
+    MenuControls menus_;
+    PointerSettingsControls pointerSettings_;
     DeviceOptions deviceOptions_;
     std::unique_ptr<SettingsMapping> settings_;
     std::unique_ptr<GunPage> gun_;

@@ -469,4 +469,28 @@ void SettingsMapping::ShowCpiAndLedRecord(const CpiAndLedRecord& record)
     shown::SetChecked(controls_, "cb_Smooth", Smoothing(record));
 }
 
+// ---------------------------------------------------------------- long-press options
+// Called by the assignment editor, which shows them on the button page.
+
+namespace {
+const char* const kLongPressBoxes[] = {"cb_MidPress", "cb_CPIPress", "cb_GunPress"};
+} // namespace
+
+bool SettingsMapping::LongPress(int option) const
+{
+    return shown::IsChecked(controls_, kLongPressBoxes[option - 1]);
+}
+
+void SettingsMapping::SetLongPress(int option, bool on)
+{
+    shown::SetChecked(controls_, kLongPressBoxes[option - 1], on);
+}
+
+void SettingsMapping::WatchLongPress(QObject* context, std::function<void(int option, bool on)> shown)
+{
+    for (int n = 1; n <= static_cast<int>(std::size(kLongPressBoxes)); ++n)
+        if (auto* box = controls_.get<QAbstractButton>(kLongPressBoxes[n - 1]))
+            QObject::connect(box, &QAbstractButton::toggled, context, [shown, n](bool on) { shown(n, on); });
+}
+
 } // namespace tarq

@@ -16,16 +16,18 @@
 #include "device/ui/DeviceCommands.h"
 #include "settings/PointerSettings.h"
 
+class QSlider;
+
 namespace tarq {
 
-class Controls;
 class PointerSettingsStore;
+struct PointerSettingsControls;
 
 class PointerSettingsEditor : public QObject {
     Q_OBJECT
 public:
     // Neither is owned.
-    PointerSettingsEditor(Controls& controls, PointerSettingsStore& store);
+    PointerSettingsEditor(PointerSettingsControls& controls, PointerSettingsStore& store);
 
     // Connects the sliders and check labels and shows which settings the store can change.
     void Wire();
@@ -63,13 +65,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    int Snap(const QString& slider, int x);
+    int Snap(QSlider* slider, int x);
     void ShowPrecision();
     void ShowOneScreen();
     void ShowAvailability();
     void PlaceHint();
 
-    Controls& controls_;
+    PointerSettingsControls& controls_;
     PointerSettingsStore& store_;
     PointerSettings state_;
     QList<QWidget*> unavailable_;   // the controls of the settings the store lacks

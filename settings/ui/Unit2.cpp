@@ -30,7 +30,7 @@ QString Hex2(int value) { return QStringLiteral("%1").arg(value, 2, 16, QLatin1C
 
 } // namespace
 
-TForm2::TForm2(FormState& state, QWidget* mainWindow) : QDialog(mainWindow), state_(state)
+TForm2::TForm2(const FormState& state, QWidget* mainWindow) : QDialog(mainWindow), state_(state)
 {
     setObjectName(QStringLiteral("Form2"));
     FormCreate();
@@ -147,9 +147,7 @@ void TForm2::IB_ConfirmClick()
         IB_CloseClick();
         return;
     }
-    state_.CombinationKeyCode = QStringLiteral("02") + Hex2(RefreshModify()) + Hex2(usage_);
-    state_.CombinationKeyName = edit_->text();
-    state_.CombinationKeyReady = true;
+    result_ = CombinationKey{edit_->text(), QStringLiteral("02") + Hex2(RefreshModify()) + Hex2(usage_)};
     emit confirmed();
     hide();
 }
@@ -163,9 +161,7 @@ void TForm2::IB_CancelClick()
     modifierText_.clear();
     for (QCheckBox* box : boxes_)
         box->setChecked(false);
-    state_.CombinationKeyName.clear();
-    state_.CombinationKeyCode.clear();
-    state_.CombinationKeyReady = false;
+    result_.reset();
     edit_->setFocus();
 }
 

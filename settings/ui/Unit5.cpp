@@ -11,10 +11,19 @@
 
 namespace tarq {
 
-TForm5::TForm5(FormState& state, QWidget* mainWindow) : QDialog(mainWindow), state_(state)
+TForm5::TForm5(const FormState& state, QWidget* mainWindow, KeyEvent event)
+    : QDialog(mainWindow), state_(state), event_(event)
 {
     setObjectName(QStringLiteral("Form5"));
     FormCreate();
+}
+
+QString TForm5::AskKey(const FormState& state, QWidget* mainWindow, KeyEvent event)
+{
+    TForm5 dialog(state, mainWindow, event);
+    dialog.FocusEdit();
+    dialog.exec();
+    return dialog.Confirmed() ? dialog.ResultLine() : QString();
 }
 
 void TForm5::FormCreate()
@@ -53,16 +62,15 @@ void TForm5::Edt_EditKeyKeyDown(uint16_t virtualKey)
     edit_->setText(keyName_);
     usage_ = KeyToHidUsage(key);
     keyTaken_ = true;
-    const char* type = state_.OneKeyMode == 1 ? "82" : state_.OneKeyMode == 2 ? "02" : nullptr;
-    if (type)
-        result_ = keyName_ + QStringLiteral(" CODE:") + QLatin1String(type)
-                  + QStringLiteral("%1").arg(usage_, 2, 16, QLatin1Char('0')).toUpper();
+    const char* type = event_ == KeyEvent::Press ? "82" : "02";
+    result_ = keyName_ + QStringLiteral(" CODE:") + QLatin1String(type)
+              + QStringLiteral("%1").arg(usage_, 2, 16, QLatin1Char('0')).toUpper();
 }
 
 void TForm5::IB_ConfirmClick()
 {
-    state_.OneKeyText = edit_->text();
-    state_.OneKeyResult = result_;
+    keyText_ = edit_->text();
+    confirmed_ = true;
     emit confirmed();
     hide();
 }
