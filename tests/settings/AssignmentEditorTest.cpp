@@ -23,6 +23,7 @@
 #include "settings/ui/Unit2.h"
 #include "settings/ui/Unit5.h"
 #include "support/FormWithMouse.h"
+#include "support/UserActions.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 
@@ -62,17 +63,12 @@ struct Fixture : testing::FormWithMouse {
         QEnterEvent event(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
         QApplication::sendEvent(w, &event);
     }
-    void Click(const QString& entry)
-    {
-        QWidget* w = form->control(entry);
-        QVERIFY2(w->isVisible(), qPrintable(entry));
-        QTest::mouseClick(w, Qt::LeftButton);
-    }
+    void Click(const QString& entry) { testing::Click(form->control(entry)); }
     void ClickRow(const char* list, int row)
     {
         auto* w = form->control<QListWidget>(list);
         QVERIFY(w->isVisible());
-        QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, w->visualItemRect(w->item(row)).center());
+        testing::ClickRow(w, row);
     }
     QString Caption(int button)
     {
