@@ -10,8 +10,6 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
-
 #include "ui/WindowServices.h"
 
 class QDialog;
@@ -65,14 +63,16 @@ public:
     void Place(QWidget* w, const QString& key) const;
     void StyleBodyText(QWidget* w) const;
 
-    std::function<void()> onConfirm;
-    std::function<void()> onClear;
-    std::function<void()> onClose;
+signals:
+    // The frame's three buttons (IB_Confirm, IB_Cancel, IB_Close) were clicked.
+    void confirmClicked();
+    void clearClicked();
+    void closeClicked();
 
 private:
     TSkinLabel* Button(const QString& name, const QString& picture, const QString& hover,
                        const QString& pressed, const QString& caption, const char* placeKey,
-                       std::function<void()> click);
+                       void (KeyDialogSkin::*clicked)());
 
     QDialog* dialog_;
     const DialogLook look_;

@@ -41,9 +41,9 @@ void TForm2::FormCreate()
     static constexpr KeyDialogKeys keys{"Img_Assembly", "Edt_Assembly", "Size_J", "Color_K", "Color_K_AK", "AKT",
                                         "AKC", "AK_Cfm", "AK_Clear", "AK_Close", 500, 501, 502, 40};
     skin_ = new KeyDialogSkin(this, state_, keys, parentWidget());
-    skin_->onConfirm = [this] { IB_ConfirmClick(); };
-    skin_->onClear = [this] { IB_CancelClick(); };
-    skin_->onClose = [this] { IB_CloseClick(); };
+    connect(skin_, &KeyDialogSkin::confirmClicked, this, &TForm2::IB_ConfirmClick);
+    connect(skin_, &KeyDialogSkin::clearClicked, this, &TForm2::IB_CancelClick);
+    connect(skin_, &KeyDialogSkin::closeClicked, this, &TForm2::IB_CloseClick);
     edit_ = skin_->Edit();
     edit_->installEventFilter(this);
     edit_->clear();

@@ -31,9 +31,9 @@ void TForm5::FormCreate()
     static constexpr KeyDialogKeys keys{"Img_EditKey", "Edt_EditKey", "Size_L", "Color_L", "Color_L_MN", "MNT",
                                         "MNC", "MN_Cfm", "MN_Clear", "MN_Close", 520, 511, 512, 0};
     skin_ = new KeyDialogSkin(this, state_, keys, parentWidget());
-    skin_->onConfirm = [this] { IB_ConfirmClick(); };
-    skin_->onClear = [this] { IB_CancelClick(); };
-    skin_->onClose = [this] { IB_CloseClick(); };
+    connect(skin_, &KeyDialogSkin::confirmClicked, this, &TForm5::IB_ConfirmClick);
+    connect(skin_, &KeyDialogSkin::clearClicked, this, &TForm5::IB_CancelClick);
+    connect(skin_, &KeyDialogSkin::closeClicked, this, &TForm5::IB_CloseClick);
     edit_ = skin_->Edit();
     edit_->installEventFilter(this);
     edit_->clear();
