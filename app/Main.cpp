@@ -334,8 +334,7 @@ void TForm1::CreatePointerSettings()
                 MemoryPointerSettingsStore::SeededFrom(*ownPointerStore_));
         store = ownPointerStore_.get();
     }
-    pointer_ = std::make_unique<PointerSettingsEditor>(pointerSettings_, *store);
-    pointer_->LanguageText = [this](int strId) { return state_.Text(strId); };
+    pointer_ = std::make_unique<PointerSettingsEditor>(state_, pointerSettings_, *store);
 }
 
 // The window's own buttons: exit and minimise on every page copy, close on the engineer page.

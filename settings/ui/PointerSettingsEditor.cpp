@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
+#include "app/FormState.h"
 #include "settings/PointerSettingsStore.h"
 #include "ui/SkinLabel.h"
 #include "ui/pages/PointerSettingsControls.h"
@@ -52,8 +53,9 @@ void SetSilently(QSlider* slider, int value)
 
 } // namespace
 
-PointerSettingsEditor::PointerSettingsEditor(PointerSettingsControls& controls, PointerSettingsStore& store)
-    : controls_(controls), store_(store)
+PointerSettingsEditor::PointerSettingsEditor(const FormState& state, PointerSettingsControls& controls,
+                                             PointerSettingsStore& store)
+    : form_(state), controls_(controls), store_(store)
 {
 }
 
@@ -218,8 +220,8 @@ void PointerSettingsEditor::ShowHintText()
 {
     QString hint;
     const PointerSettingsGap reason = store_.unavailableReason();
-    if (LanguageText && reason != PointerSettingsGap::None)
-        hint = LanguageText(reason == PointerSettingsGap::NoWheelSetting ? kNoWheelSettingText : kNoSharedSettingsText);
+    if (reason != PointerSettingsGap::None)
+        hint = form_.Text(reason == PointerSettingsGap::NoWheelSetting ? kNoWheelSettingText : kNoSharedSettingsText);
     if (hint.isEmpty())
         hint = QString::fromStdString(store_.unavailableHint());
     for (QWidget* w : unavailable_)

@@ -11,7 +11,6 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
 
 #include "device/ui/DeviceCommands.h"
 #include "settings/PointerSettings.h"
@@ -21,13 +20,14 @@ class QSlider;
 namespace tarq {
 
 class PointerSettingsStore;
+struct FormState;
 struct PointerSettingsControls;
 
 class PointerSettingsEditor : public QObject {
     Q_OBJECT
 public:
-    // Neither is owned.
-    PointerSettingsEditor(PointerSettingsControls& controls, PointerSettingsStore& store);
+    // None is owned; `state` gives the language texts.
+    PointerSettingsEditor(const FormState& state, PointerSettingsControls& controls, PointerSettingsStore& store);
 
     // Connects the sliders and check labels and shows which settings the store can change.
     void Wire();
@@ -56,8 +56,6 @@ public:
 
     const PointerSettings& State() const { return state_; }
 
-    // The text of a language entry by Str ID in the current language; set by the form.
-    std::function<QString(int)> LanguageText;
     // Words why settings are missing in the current language (after each language change).
     void ShowHintText();
 
@@ -71,6 +69,7 @@ private:
     void ShowAvailability();
     void PlaceHint();
 
+    const FormState& form_;
     PointerSettingsControls& controls_;
     PointerSettingsStore& store_;
     PointerSettings state_;
