@@ -481,9 +481,12 @@ bool SettingsMapping::LongPress(int option) const
     return shown::IsChecked(controls_, kLongPressBoxes[option - 1]);
 }
 
+// The box's own change signal runs, as for the engineer's click: whatever follows the box
+// follows this change too.
 void SettingsMapping::SetLongPress(int option, bool on)
 {
-    shown::SetChecked(controls_, kLongPressBoxes[option - 1], on);
+    if (auto* box = controls_.get<QAbstractButton>(kLongPressBoxes[option - 1]))
+        box->setChecked(on);
 }
 
 void SettingsMapping::WatchLongPress(QObject* context, std::function<void(int option, bool on)> shown)
