@@ -56,9 +56,4 @@ QString ResolveAppFolder()
     return ChooseAppFolder(programFolder, userFolder);
 }
 
-QString DataFilePath(const QString& dataFolder, const QString& appFolder, const QString& fileName)
-{
-    return (dataFolder.isEmpty() ? appFolder : dataFolder) + fileName;
-}
-
 } // namespace tarq

@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include "ui/state/AppContext.h"   // DataFilePath
+
 namespace tarq {
 
 // True when a file can be created in `folder` (tried, not guessed from permission bits).
@@ -23,9 +25,5 @@ bool IsInstalledLayout(const QString& programFolder);
 // data folder, also when root (who may write the bin folder) runs it; a build tree or a copied
 // folder keeps them beside the program when it may write there.
 QString ResolveAppFolder();
-
-// The path of a data file: DataFolder + name, or AppFolder + name when DataFolder is empty.
-// Nothing is inserted between the folder and the name.
-QString DataFilePath(const QString& dataFolder, const QString& appFolder, const QString& fileName);
 
 } // namespace tarq

@@ -64,7 +64,7 @@ void TForm1::ResetDeviceLink()
             device_ = DeviceSession::ForSystem();
         }
         if (deviceOptions_.driverMode)
-            state_.EepromMode = false;
+            state_.Home.Choose(ConfigurationMode::Driver);
         commands_ = std::make_unique<DeviceCommands>(state_, controls_, *this, *device_, *nav_, *settings_);
         pointer_->ServeDeviceCommands(commands_->hooks);
         commands_->Wire();

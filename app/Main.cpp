@@ -26,6 +26,7 @@
 #include "app/AppIcon.h"
 #include "platform/SaveFailureNotice.h"
 #include "app/FormLoading.h"
+#include "app/WindowPrompts.h"
 #include "config/ui/SettingsMapping.h"
 #include "device/DeviceSession.h"
 #include "device/ui/DeviceCommands.h"
@@ -126,7 +127,7 @@ TForm1::TForm1(QWidget* parent, DeviceOptions devices)
     // box has no caption of its own.
     ShowStandardMessage = [this](const QString& text) { ShowMessageBox(QString(), text, QFont()); };
     ShowDialogMessage = [this](const QString& text) { ShowMessageBox(state_.Title, text, QFont(state_.FontName)); };
-    AskConfirmation = [this](const QString& text) { return AskYesNo(state_.Title, text, QFont(state_.FontName)); };
+    prompts_ = std::make_unique<WindowPrompts>(*this);
 
     state_.DevTimer.setObjectName(QStringLiteral("DevTimer"));
     state_.DevTimer.setInterval(kDevTimerMs);
@@ -185,6 +186,8 @@ void TForm1::ShowMessageBox(const QString& caption, const QString& text, const Q
 {
     BuildMessageBox(caption, text, font, false)->exec();
 }
+
+bool TForm1::AskQuestion(const QString& text) { return AskYesNo(state_.Title, text, QFont(state_.FontName)); }
 
 bool TForm1::AskYesNo(const QString& caption, const QString& text, const QFont& font)
 {
@@ -268,9 +271,9 @@ void TForm1::CreateSubsystems()
     macroLibrary_ = std::make_unique<MacroLibraryStore>(state_, controls_, *this);
     recording_ = std::make_unique<MacroRecording>(
         state_, controls_, *this,
-        MacroRecording::Hooks{[this] { nav_->HideAllMenu(); }, deviceOptions_.inputCapture, {},
+        MacroRecording::Hooks{[this] { nav_->HideAllMenu(); }, deviceOptions_.inputCapture,
                              [this] {
-                                 return state_.EepromMode ? macroLibrary_->RefreshPCMacro()
+                                 return (state_.Home.Mode() == ConfigurationMode::Eeprom) ? macroLibrary_->RefreshPCMacro()
                                                           : macroLibrary_->RefreshDriverPCMacro();
                              },
                              [this] { macroLibrary_->RefreshPCMacroName(); }});
@@ -280,7 +283,7 @@ void TForm1::CreateSubsystems()
         AssignmentEditor::Peers{*nav_, *settings_, *engineer_, *gun_, *macroEditor_});
     macroFiles_ = std::make_unique<MacroImportExport>(
         state_, controls_, *this, *recording_, *macroLibrary_,
-        MacroImportExport::Hooks{{}, [this] { nav_->HideAllMenu(); },
+        MacroImportExport::Hooks{[this] { nav_->HideAllMenu(); },
                                  [this] { return device_.get(); },
                                  [this] {
                                      if (commands_)
@@ -441,7 +444,7 @@ void TForm1::FormCreate()
     state_.DevTimer.stop();
     state_.DevTimerFirst.stop();
     state_.NoDeviceView = false;
-    state_.EepromMode = true;
+    state_.Home.Choose(ConfigurationMode::Eeprom);
     state_.MacroInsertMode = false;
 
     // The window takes the size of the skin's background, centred on the screen, borderless

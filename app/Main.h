@@ -113,6 +113,13 @@ public:
     LightEditor& LightEdits() { return *lightEditor_; }
 
     // ---- window services ----
+    UserPrompts& Prompts() override { return replacedPrompts_ ? *replacedPrompts_ : *prompts_; }
+    // Answers the prompts from elsewhere (tests); nullptr puts the window's own dialogs back.
+    void ReplacePrompts(UserPrompts* prompts) { replacedPrompts_ = prompts; }
+    // The window's own dialogs, whatever replaces them.
+    UserPrompts& OwnPrompts() { return *prompts_; }
+    // The program's yes/no box with `text`, captioned with the language's title; true for Yes.
+    bool AskQuestion(const QString& text);
     QWidget* Window() override { return this; }
     bool SetPicture(const QString& control, const QString& picture) override;
     void ShowBusyOverlays() override;
@@ -185,6 +192,8 @@ private:
 
     FormState state_;
     Controls controls_{this};
+    std::unique_ptr<UserPrompts> prompts_;
+    UserPrompts* replacedPrompts_ = nullptr;   // not owned
     // The typed controls of the pages, as their builders made them.
     ButtonPageControls buttonPage_;
     MenuControls menus_;

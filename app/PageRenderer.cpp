@@ -88,7 +88,7 @@ void RenderMacroEditor(TForm1& form, const QString& folder, QStringList& written
     demo.body = BuildMacroBody(script, ReleaseMode::StopOnRelease).body;
     MacroRecord second;
     second.name = MacroNameFromUtf16(u"Sprint");
-    if (state.EepromMode) {
+    if ((state.Home.Mode() == ConfigurationMode::Eeprom)) {
         state.PcMacros = PcMacroLibrary{};
         state.PcMacros[0] = demo;
         state.PcMacros[1] = second;
@@ -226,7 +226,7 @@ void RenderLanguagePages(TForm1& form, const QString& folder, QStringList& writt
     };
     const char* names[] = {"Reload combo", "Sprint", "Crouch jump", "Grenade"};
     for (int i = 0; i < 4; ++i) {
-        if (state.EepromMode)
+        if ((state.Home.Mode() == ConfigurationMode::Eeprom))
             state.PcMacros[size_t(i)].name = MacroNameFromUtf16(QString::fromLatin1(names[i]).toStdU16String());
         else
             state.DriverMacros.push_back({MacroNameFromUtf16(QString::fromLatin1(names[i]).toStdU16String()), {}});

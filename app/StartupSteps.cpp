@@ -81,7 +81,7 @@ void TForm1::ReadOrgConfiguration()
     for (const ConfigProblem& problem : result.problems)
         state_.StartupProblems << QString::fromStdString(problem.Describe());
     state_.DataFolder = QString::fromStdString(state_.Org.path);
-    state_.EepromMode = state_.Org.EepromMode();
+    state_.Home.Choose(state_.Org.EepromMode() ? ConfigurationMode::Eeprom : ConfigurationMode::Driver);
 }
 
 void TForm1::ApplyLayout()

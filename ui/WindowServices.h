@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// What a subsystem of the main form may ask of the window itself: messages, skin pictures by
-// control name, the busy overlays, the loading screen, pumped waits, the window's size for the
-// skinned and the engineer pages, and closing. The main form implements it; subsystems receive
+// What a subsystem of the main form may ask of the window itself: messages, the prompts, skin
+// pictures by control name, the busy overlays, the loading screen, pumped waits, the window's size
+// for the skinned and the engineer pages, and closing. The main form implements it; subsystems receive
 // a reference and never the form.
 
 #include <QString>
 #include <QtGlobal>
 
 #include <functional>
+
+#include "ui/UserPrompts.h"
 
 class QWidget;
 
@@ -28,10 +30,9 @@ public:
     // How messages reach the user; tests replace them to see the text instead of a modal box.
     std::function<void(const QString&)> ShowStandardMessage;    // message box, one OK button
     std::function<void(const QString&)> ShowDialogMessage;      // the program's message dialog
-    // A yes/no question in the program's dialog, asked before something the user made is lost
-    // or overwritten; the text says what. True only for Yes (No and closing the box say no).
-    std::function<bool(const QString&)> AskConfirmation;
 
+    // The dialogs that ask the user for a file, a colour, a name, a delay or a yes/no answer.
+    virtual UserPrompts& Prompts() = 0;
     // The window, as the parent of dialogs and the frame of positions.
     virtual QWidget* Window() = 0;
     // Puts a skin picture into a picture control by name; false when there is no such control.

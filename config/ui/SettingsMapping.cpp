@@ -45,7 +45,7 @@ class FormKeyNames : public KeyCodeNameSource {
 public:
     explicit FormKeyNames(const FormState& state) : state_(state) {}
     std::string LanguageText(int strId) const override { return state_.Text(strId).toStdString(); }
-    bool EepromMode() const override { return state_.EepromMode; }
+    bool EepromMode() const override { return (state_.Home.Mode() == ConfigurationMode::Eeprom); }
 
     std::string BaseMacroName(int page) const override
     {
@@ -195,7 +195,7 @@ void SettingsMapping::AIMKeyToDataBuf()
     in.aimText = state_.Text(kAimTextId).toStdString();
     in.fireKeyText = state_.Text(kFireKeyTextId).toStdString();
     in.aimDpiIndex = static_cast<uint8_t>(state_.AimDpiIndex);
-    in.driverMode = !state_.EepromMode;
+    in.driverMode = !(state_.Home.Mode() == ConfigurationMode::Eeprom);
     in.fireContinuous = shown::IsChecked(controls_, "cb_IsFireContinue");
     AimKeysToDataBuf(in, state_.DataBuf);
 }
@@ -287,7 +287,7 @@ void SettingsMapping::ShowLedTypeFromImage(const EngineerSettings& s)
 {
     // In driver mode the mouse itself reports its LED type when it is found; the store's
     // section A does not override it.
-    if (!state_.EepromMode && LightDisplay::LedTypeFromName(state_.LedTypeName)) {
+    if (!(state_.Home.Mode() == ConfigurationMode::Eeprom) && LightDisplay::LedTypeFromName(state_.LedTypeName)) {
         ShowLedType(state_.LedTypeName);
         return;
     }

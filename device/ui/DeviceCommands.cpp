@@ -4,7 +4,7 @@
 #include "firemacros/FireMacro.h"
 #include "skin/LayoutKeys.h"
 
-#include "app/BusyScope.h"
+#include "device/ui/BusyScope.h"
 #include "app/FormState.h"
 #include "config/ImageSections.h"
 #include "config/ui/SettingsMapping.h"
@@ -117,10 +117,6 @@ DeviceCommands::DeviceCommands(FormState& state, Controls& controls, WindowServi
                 arrivalSettle_.start();
         });
     }
-    ChooseSaveFile = [this] { return ChooseBinFileToSave(window_.Window()); };
-    ChooseLoadFile = [this] {
-        return QFileDialog::getOpenFileName(window_.Window(), QString(), QString(), QStringLiteral("LoadFile(*.bin)"));
-    };
 }
 
 DeviceCommands::~DeviceCommands() = default;
@@ -268,7 +264,7 @@ void DeviceCommands::OfferToWriteAgain()
         return;
     const DeviceImage wanted = *cutWrite_;
     cutWrite_.reset();
-    if (!window_.AskConfirmation || !window_.AskConfirmation(state_.Text(kTextWriteAgain)))
+    if (!window_.Prompts().Confirm(state_.Text(kTextWriteAgain)))
         return;
     state_.DeviceImage = wanted;
     UnpackDeviceImage();
@@ -323,7 +319,7 @@ void DeviceCommands::UnpackDeviceImage()
 void DeviceCommands::ReadDevInfo()
 {
     ShowNoDeviceOnPages(false);
-    if (!state_.EepromMode) {
+    if (!(state_.Home.Mode() == ConfigurationMode::Eeprom)) {
         ReadDriverDevInfo();
         return;
     }
@@ -459,7 +455,7 @@ bool DeviceCommands::RefuseWithoutDevice()
 
 bool DeviceCommands::Confirmed(const QString& question) const
 {
-    return window_.AskConfirmation && window_.AskConfirmation(question);
+    return window_.Prompts().Confirm(question);
 }
 
 bool DeviceCommands::MayWriteImage(std::span<const uint8_t> image)
@@ -533,7 +529,7 @@ bool DeviceCommands::ApplyToDevice()
     window_.WaitPumping(kSettleBeforeCommand);
     if (RefuseWithoutDevice())
         return true;
-    if (state_.EepromMode) {
+    if ((state_.Home.Mode() == ConfigurationMode::Eeprom)) {
         if (!DownloadParameter())
             return false;
     } else {
@@ -603,7 +599,7 @@ void DeviceCommands::ResetToDefaults(int number)
     window_.WaitPumping(kSettleBeforeCommand);
     if (RefuseWithoutDevice() || !Confirmed(state_.Text(kTextResetQuestion)))
         return;
-    if (state_.EepromMode)
+    if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
         TLDefaultParameter(ResetFile(true, number));
     else
         TLDefaultDriverParameter(ResetFile(false, number));
@@ -623,7 +619,7 @@ void DeviceCommands::Btn_DefaultClick()
             result->show();
         return;
     }
-    if (state_.EepromMode)
+    if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
         TLDefaultParameter(ResetFile(true, 1));
     else
         TLDefaultDriverParameter(QStringLiteral("default_config1.bin"));
@@ -685,7 +681,7 @@ void DeviceCommands::Btn_Save_0Click()
     nav_.HideAllMenu();
     if (RefuseWithoutDevice())
         return;
-    const QString chosen = ChooseSaveFile();
+    const QString chosen = window_.Prompts().ChooseFile(UserPrompts::FileUse::Save);
     if (chosen.isEmpty())
         return;
     const QString target = BinFileName(chosen);
@@ -696,7 +692,7 @@ void DeviceCommands::Btn_Save_0Click()
     }
     QString error;
     bool saved;
-    if (state_.EepromMode) {
+    if ((state_.Home.Mode() == ConfigurationMode::Eeprom)) {
         saved = SaveFileAtomically(target, state_.DeviceImage, &error);
     } else {
         std::vector<uint8_t> store = device_.Driver.ReadStoreRange(0, store::kProfileFileSize);
@@ -713,20 +709,20 @@ void DeviceCommands::Btn_Load_0Click()
     nav_.HideAllMenu();
     if (RefuseWithoutDevice())
         return;
-    const QString chosen = ChooseLoadFile();
+    const QString chosen = window_.Prompts().ChooseFile(UserPrompts::FileUse::Open);
     if (chosen.isEmpty())
         return;
-    const qint64 limit = state_.EepromMode ? kDeviceImageSize : store::kResetFileSize;
+    const qint64 limit = (state_.Home.Mode() == ConfigurationMode::Eeprom) ? kDeviceImageSize : store::kResetFileSize;
     QString error;
     const std::optional<QByteArray> file = ReadFilePrefix(chosen, limit, &error);
-    const qint64 shortest = state_.EepromMode ? static_cast<qint64>(kDeviceImageSize) : static_cast<qint64>(store::kProfileFileSize);
+    const qint64 shortest = (state_.Home.Mode() == ConfigurationMode::Eeprom) ? static_cast<qint64>(kDeviceImageSize) : static_cast<qint64>(store::kProfileFileSize);
     if (!file || file->size() < shortest) {
         // Loading part of an image would mix two configurations without the user seeing it.
         nav_.RefreshFormMessagDialog(QStringLiteral("This file is not a profile:\r\r") + chosen
                                      + (error.isEmpty() ? QString() : QStringLiteral("\r\r") + error));
         return;
     }
-    if (state_.EepromMode) {
+    if ((state_.Home.Mode() == ConfigurationMode::Eeprom)) {
         DeviceImage image{};
         std::copy(file->begin(), file->end(), image.begin());
         // A profile that fails its check could lock the program out of the mouse or put
@@ -738,7 +734,7 @@ void DeviceCommands::Btn_Load_0Click()
             for (unsigned kind = 0; kind < kProfileFaultKinds; ++kind)
                 if (faults & (1u << kind))
                     parts << state_.Text(kTextFirstProfileFault + int(kind));
-            if (!window_.AskConfirmation || !window_.AskConfirmation(state_.Text(kTextProfileFails).arg(chosen, parts.join(QStringLiteral(", ")))))
+            if (!window_.Prompts().Confirm(state_.Text(kTextProfileFails).arg(chosen, parts.join(QStringLiteral(", ")))))
                 return;
         }
         state_.DeviceImage = image;

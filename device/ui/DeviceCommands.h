@@ -94,10 +94,6 @@ public:
     // Unpacks DeviceImage into DataBuf (with the section checks) and the macro areas.
     void UnpackDeviceImage();
 
-    // The file dialogs; tests replace them. An empty result means cancelled.
-    std::function<QString()> ChooseSaveFile;
-    std::function<QString()> ChooseLoadFile;
-
     // The brief success note in the footer band, between the footer text and the page's buttons.
     void ShowSuccess(int textId);
 
@@ -114,7 +110,7 @@ private:
     // Apply after the pressed picture: Apply and Confirm each show their own. False when the
     // user chose not to write.
     bool ApplyToDevice();
-    // A yes to a question (AskConfirmation); no without a way to ask.
+    // A yes to a question asked through the window's prompts.
     bool Confirmed(const QString& question) const;
     // Before an Apply writes `image`: a mouse whose codes were refused holds settings this
     // program never read, and codes the identity check would refuse lock the program out of

@@ -83,18 +83,6 @@ FireMacroEditor::FireMacroEditor(FormState& state, Controls& controls, WindowSer
         if (Recording())
             Btn_FireStartClick();
     };
-    // The delay dialog of the macro editor, working for this editor while it is open.
-    askDelay = [this](int currentMs) -> std::optional<int> {
-        const auto text = [this](int id, const char* fallback) {
-            const QString t = state_.Text(id);
-            return t.isEmpty() ? QString::fromUtf8(fallback) : t;
-        };
-        TForm6 dialog(window_.Window(), {text(521, "Input Delay Time"), text(511, "OK"), text(512, "Clear")});
-        dialog.SetValue(QString::number(currentMs));
-        if (dialog.exec() != QDialog::Accepted || dialog.Value().isEmpty())
-            return std::nullopt;
-        return dialog.Value().toInt();
-    };
 }
 
 FireMacroEditor::~FireMacroEditor() = default;
@@ -546,12 +534,12 @@ void FireMacroEditor::Btn_FireEditClick()
     const std::string& line = script_[size_t(row + 1)];
     // Only delays are edited here: a fire macro's clicks are always the left button, and the
     // gun page could not read a record with any other key.
-    if (ScriptLineType(line) != 0 || !askDelay)
+    if (ScriptLineType(line) != 0)
         return;
-    const std::optional<int> ms = askDelay(DelayLineMs(line));
-    if (!ms)
+    const QString ms = window_.Prompts().AskDelay(QString::number(DelayLineMs(line)));
+    if (ms.isEmpty())
         return;
-    script_[size_t(row + 1)] = DelayLine(*ms);
+    script_[size_t(row + 1)] = DelayLine(ms.toInt());
     ShowScript(row);
     Encode();
 }

@@ -69,9 +69,6 @@ public:
     void Btn_FireOKClick();
     void Btn_FireCancelClick();
 
-    // The delay dialog of an Edit; tests answer it themselves. Nothing when cancelled.
-    std::function<std::optional<int>(int currentMs)> askDelay;
-
 private:
     void SetDelayMode(int mode);
     void SetReleaseChoice(bool stop);

@@ -37,9 +37,6 @@ QString ItemText(const GunKeyListItem& item) { return QString::fromStdString(ite
 GunKeyListEditor::GunKeyListEditor(FormState& state, Controls& controls, WindowServices& window, GunPage& gun)
     : QObject(window.Window()), state_(state), controls_(controls), window_(window), gun_(gun)
 {
-    hooks.chooseImportFile = [this] {
-        return QFileDialog::getOpenFileName(window_.Window(), QString(), QString(), QStringLiteral("LoadFile(*.bin)"));
-    };
 }
 
 void GunKeyListEditor::Wire()
@@ -180,7 +177,7 @@ void GunKeyListEditor::Btn_ImportGunMacroClick()
 {
     if (hooks.hideAllMenu)
         hooks.hideAllMenu();
-    const QString path = hooks.chooseImportFile ? hooks.chooseImportFile() : QString();
+    const QString path = window_.Prompts().ChooseFile(UserPrompts::FileUse::Open);
     if (path.isEmpty())
         return;
     QString error;

@@ -27,8 +27,6 @@ public:
         std::function<void()> hideAllMenu;
         // The engineer button the menu was opened for (101-109, 201-209; anything else: none).
         std::function<int()> engineerKeyNumber;
-        // The file an import reads; empty when the user cancelled.
-        std::function<QString()> chooseImportFile;
     };
     Hooks hooks;
 

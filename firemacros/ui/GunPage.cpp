@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 
-#include "app/BusyScope.h"
+#include "device/ui/BusyScope.h"
 #include "app/FormState.h"
 #include "config/ImageLayout.h"
 #include "device/DeviceSession.h"
@@ -196,7 +196,7 @@ void GunPage::Btn_FireConfirmClick()
 
 GunPage::FireDataOutcome GunPage::WriteFireData(bool withTables)
 {
-    if (!state_.EepromMode)
+    if (!(state_.Home.Mode() == ConfigurationMode::Eeprom))
         return FireDataOutcome::DriverMode;
     DeviceSession* device = hooks.device ? hooks.device() : nullptr;
     if (!device || !device->Link.mouseOpen())

@@ -78,12 +78,6 @@ QString ColourEdit(int record, int channel)
 GunSlotEdits::GunSlotEdits(FormState& state, Controls& controls, WindowServices& window, QObject* parent)
     : QObject(parent), state_(state), controls_(controls), window_(window)
 {
-    pickColour = [this](const QColor& current) -> std::optional<QColor> {
-        const QColor picked = QColorDialog::getColor(current, window_.Window());
-        if (!picked.isValid())
-            return std::nullopt;
-        return picked;
-    };
 }
 
 void GunSlotEdits::Wire()
@@ -334,9 +328,9 @@ void GunSlotEdits::IB_FireColorClick(int column)
     if (loading_)
         return;
     const int m = RecordOf(column);
-    if (m == 0 || !pickColour)
+    if (m == 0)
         return;
-    const std::optional<QColor> picked = pickColour(RecordColour(m));
+    const std::optional<QColor> picked = window_.Prompts().ChooseColour(RecordColour(m));
     if (!picked)
         return;
     if (auto* swatch = controls_.get<TRectShape>(shown::Numbered("cs_FireColor", column))) {

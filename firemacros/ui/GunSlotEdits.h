@@ -41,9 +41,6 @@ public:
     void lbl_FireRKFSClick(int column);
     void IB_FireColorClick(int column);
 
-    // The colour dialog; tests answer it themselves. Nothing when it was cancelled.
-    std::function<std::optional<QColor>(const QColor& current)> pickColour;
-
     // The record a column of the selected gun shows; 0 when the gun has no such column.
     int RecordOf(int column) const;
 

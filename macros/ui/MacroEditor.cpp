@@ -79,7 +79,7 @@ void MacroEditor::Tell(const QString& text)
 
 void MacroEditor::SaveLibrary()
 {
-    if (state_.EepromMode)
+    if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
         store_.RefreshPCMacro();
     else
         store_.RefreshDriverPCMacro();
@@ -277,12 +277,11 @@ void MacroEditor::Btn_DelPCMacroClick()
         return;
     // The entry sits beside Import One: a macro goes only after a yes.
     const QString name = List("LB_PCMacroName")->item(row)->text();
-    if (!window_.AskConfirmation
-        || !window_.AskConfirmation(Text(kDeleteQuestionText, "Delete the macro \"%1\"?").arg(name)))
+    if (!window_.Prompts().Confirm(Text(kDeleteQuestionText, "Delete the macro \"%1\"?").arg(name)))
         return;
     NoteAssignedCopy(row, true);
     ClearEventView();
-    if (state_.EepromMode)
+    if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
         RemoveMacroRecord(state_.PcMacros, row);
     else
         state_.DriverMacros.erase(state_.DriverMacros.begin() + row);
@@ -307,7 +306,7 @@ void MacroEditor::SetReleaseMode(ReleaseMode mode)
     if (row < 0)
         return;
     // Byte 0 is outside the checksum: the rest of the body stays as it is.
-    uint8_t& byte = state_.EepromMode ? state_.PcMacros[size_t(row)].body[macro_body::kModeOffset]
+    uint8_t& byte = (state_.Home.Mode() == ConfigurationMode::Eeprom) ? state_.PcMacros[size_t(row)].body[macro_body::kModeOffset]
                                       : state_.DriverMacros[size_t(row)].body[driver_macro_body::kModeOffset];
     if (byte == uint8_t(mode))
         return;
@@ -322,7 +321,7 @@ bool MacroEditor::CommitScript(const ScriptEdit& edit)
 {
     if (SelectedMacro() < 0)
         return false;
-    if (CheckScriptFits(edit.script, !state_.EepromMode) != ScriptFit::Fits) {
+    if (CheckScriptFits(edit.script, !(state_.Home.Mode() == ConfigurationMode::Eeprom)) != ScriptFit::Fits) {
         Tell(Text(920, "The macro would be too long for the mouse. The change was not made."));
         return false;
     }
@@ -340,7 +339,7 @@ void MacroEditor::NoteAssignedCopy(int row, bool always)
     MacroLibraryView library(state_);
     const MacroName& name = library.NameBytes(row);
     bool assigned = false;
-    if (state_.EepromMode) {
+    if ((state_.Home.Mode() == ConfigurationMode::Eeprom)) {
         std::vector<std::string> codes(state_.OfficeKeyCodes.begin(), state_.OfficeKeyCodes.end());
         codes.insert(codes.end(), state_.GameKeyCodes.begin(), state_.GameKeyCodes.end());
         std::array<MacroName, kBaseMacroPageCount> pageNames{};

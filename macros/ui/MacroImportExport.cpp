@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "macros/ui/MacroImportExport.h"
 
-#include "app/BusyScope.h"
+#include "device/ui/BusyScope.h"
 #include "app/FormState.h"
 #include "device/DeviceSession.h"
 #include "device/ImageTransfer.h"
@@ -43,13 +43,6 @@ constexpr int kNamesListed = 5;
 constexpr qint64 kPcLibraryBytes = qint64(kMacroFileSize);
 constexpr qint64 kDriverLibraryBytes = qint64(kDriverMacroImportLimit) * qint64(kDriverMacroRecordSize);
 
-QString PlatformFileDialog(QWidget* parent, MacroImportExport::FileDialog kind)
-{
-    if (kind == MacroImportExport::FileDialog::Open)
-        return QFileDialog::getOpenFileName(parent, {}, {}, QStringLiteral("LoadFile(*.bin)"));
-    return ChooseBinFileToSave(parent);
-}
-
 } // namespace
 
 MacroImportExport::MacroImportExport(FormState& state, Controls& controls, WindowServices& window,
@@ -57,8 +50,6 @@ MacroImportExport::MacroImportExport(FormState& state, Controls& controls, Windo
     : state_(state), controls_(controls), window_(window), recording_(recording), store_(store),
       hooks_(std::move(hooks))
 {
-    if (!hooks_.chooseFile)
-        hooks_.chooseFile = [this](FileDialog kind) { return PlatformFileDialog(window_.Window(), kind); };
 }
 
 void MacroImportExport::Wire()
@@ -104,7 +95,7 @@ void MacroImportExport::ClearMacroView()
 
 void MacroImportExport::SaveLibrary()
 {
-    if (state_.EepromMode)
+    if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
         store_.RefreshPCMacro();
     else
         store_.RefreshDriverPCMacro();
@@ -133,20 +124,20 @@ std::optional<std::vector<uint8_t>> MacroImportExport::ReadImportFile(const QStr
 void MacroImportExport::Btn_ImportOneClick()
 {
     MacroLibraryView library(state_);
-    const bool full = state_.EepromMode ? library.Count() >= kPcMacroImportLimit
+    const bool full = (state_.Home.Mode() == ConfigurationMode::Eeprom) ? library.Count() >= kPcMacroImportLimit
                                         : size_t(library.Count()) >= kDriverMacroImportLimit;
     if (full)
         return;
-    const QString path = hooks_.chooseFile(FileDialog::Open);
+    const QString path = window_.Prompts().ChooseFile(UserPrompts::FileUse::Open);
     if (path.isEmpty())
         return;
     HidePanels();
-    const size_t recordSize = state_.EepromMode ? kMacroRecordSize : kDriverMacroRecordSize;
+    const size_t recordSize = (state_.Home.Mode() == ConfigurationMode::Eeprom) ? kMacroRecordSize : kDriverMacroRecordSize;
     const auto bytes = ReadImportFile(path, qint64(recordSize), recordSize);
     if (!bytes)
         return;
     ClearMacroView();
-    const MacroImportResult result = state_.EepromMode ? ImportOneMacro(state_.PcMacros, *bytes)
+    const MacroImportResult result = (state_.Home.Mode() == ConfigurationMode::Eeprom) ? ImportOneMacro(state_.PcMacros, *bytes)
                                                        : ImportOneDriverMacro(state_.DriverMacros, *bytes);
     switch (result.status) {
     case MacroImportStatus::Duplicate: Tell(Text(kDuplicateText, "This macro already exists")); return;
@@ -164,12 +155,12 @@ void MacroImportExport::Btn_ImportOneClick()
 
 void MacroImportExport::Btn_ImportClick()
 {
-    const QString path = hooks_.chooseFile(FileDialog::Open);
+    const QString path = window_.Prompts().ChooseFile(UserPrompts::FileUse::Open);
     if (path.isEmpty())
         return;
     HidePanels();
-    const size_t recordSize = state_.EepromMode ? kMacroRecordSize : kDriverMacroRecordSize;
-    const auto bytes = ReadImportFile(path, state_.EepromMode ? kPcLibraryBytes : kDriverLibraryBytes, recordSize);
+    const size_t recordSize = (state_.Home.Mode() == ConfigurationMode::Eeprom) ? kMacroRecordSize : kDriverMacroRecordSize;
+    const auto bytes = ReadImportFile(path, (state_.Home.Mode() == ConfigurationMode::Eeprom) ? kPcLibraryBytes : kDriverLibraryBytes, recordSize);
     if (!bytes)
         return;
     const std::span<const uint8_t> records = WholeRecords(*bytes, recordSize);
@@ -191,14 +182,14 @@ void MacroImportExport::Btn_ImportClick()
             names << QStringLiteral("\u2026");
         const QString question =
             state_.Text(kReplaceLibraryText).arg(library.Count()).arg(names.join(QStringLiteral(", ")), store_.ImportBackupPath());
-        if (!window_.AskConfirmation || !window_.AskConfirmation(question))
+        if (!window_.Prompts().Confirm(question))
             return;
         if (!store_.KeepLibraryForImport())
             return;
     }
     ClearMacroView();
     // The previous library is replaced; rows left empty between records close up.
-    if (state_.EepromMode)
+    if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
         state_.PcMacros = ReadMacroLibraryFile(records);
     else
         state_.DriverMacros = ReadDriverMacroFile(records);
@@ -223,10 +214,10 @@ void MacroImportExport::Btn_ExportOneClick()
     HidePanels();
     if (row < 0 || row >= MacroLibraryView(state_).Count())
         return;
-    const QString chosen = hooks_.chooseFile(FileDialog::Save);
+    const QString chosen = window_.Prompts().ChooseFile(UserPrompts::FileUse::Save);
     if (chosen.isEmpty())
         return;
-    if (state_.EepromMode)
+    if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
         WriteExport(chosen, WriteSingleMacroFile(state_.PcMacros[size_t(row)]));
     else
         WriteExport(chosen, WriteSingleDriverMacroFile(state_.DriverMacros[size_t(row)]));
@@ -234,11 +225,11 @@ void MacroImportExport::Btn_ExportOneClick()
 
 void MacroImportExport::Btn_ExportClick()
 {
-    const QString chosen = hooks_.chooseFile(FileDialog::Save);
+    const QString chosen = window_.Prompts().ChooseFile(UserPrompts::FileUse::Save);
     HidePanels();
     if (chosen.isEmpty())
         return;
-    if (state_.EepromMode)
+    if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
         WriteExport(chosen, WriteMacroLibraryFile(state_.PcMacros));
     else
         WriteExport(chosen, WriteDriverMacroFile(state_.DriverMacros));
@@ -264,7 +255,7 @@ void MacroImportExport::Btn_ImportBaseMacroClick()
 {
     if (hooks_.hideAllMenu)
         hooks_.hideAllMenu();
-    const QString path = hooks_.chooseFile(FileDialog::Open);
+    const QString path = window_.Prompts().ChooseFile(UserPrompts::FileUse::Open);
     if (path.isEmpty())
         return;
     const auto bytes = ReadImportFile(path, qint64(kBaseMacroFileSize), kBaseMacroFileSize);

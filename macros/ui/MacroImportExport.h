@@ -33,11 +33,7 @@ struct FormState;
 
 class MacroImportExport : public QObject {
 public:
-    enum class FileDialog { Open, Save };
     struct Hooks {
-        // Asks for a file; an empty text when the user chose none. The platform's dialog when
-        // empty ("LoadFile(*.bin)" / "SaveFile(*.bin)", asking before overwriting).
-        std::function<QString(FileDialog)> chooseFile;
         // HideAllMenu: closes the open menus.
         std::function<void()> hideAllMenu;
         // The device session of the form; null while there is none.
@@ -51,8 +47,6 @@ public:
                       MacroLibraryStore& store, Hooks hooks);
 
     void Wire();
-    // Replaces the file dialogs (tests hand in the paths a user would choose).
-    void SetFileDialog(std::function<QString(FileDialog)> choose) { hooks_.chooseFile = std::move(choose); }
 
     void Btn_ImportOneClick();
     void Btn_ImportClick();

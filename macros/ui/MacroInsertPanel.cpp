@@ -197,7 +197,7 @@ void MacroEditor::Btn_OKClick()
     const int item = combo ? combo->currentIndex() : 0;
     if (item == KeyFront || item == KeyBack) {
         // The recorded lines are in the script already: they go into the body now.
-        if (CheckScriptFits(recording_.Script(), !state_.EepromMode) != ScriptFit::Fits) {
+        if (CheckScriptFits(recording_.Script(), !(state_.Home.Mode() == ConfigurationMode::Eeprom)) != ScriptFit::Fits) {
             Tell(Text(920, "The macro would be too long for the mouse. The change was not made."));
             return;
         }

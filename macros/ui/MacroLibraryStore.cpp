@@ -64,7 +64,7 @@ MacroLibraryStore::MacroLibraryStore(FormState& state, Controls& controls, Windo
 {
 }
 
-QString MacroLibraryStore::LibraryPath() const { return state_.EepromMode ? MacroFilePath() : DriverMacroFilePath(); }
+QString MacroLibraryStore::LibraryPath() const { return state_.DataFile(state_.Home->LibraryFileName()); }
 
 QString MacroLibraryStore::ImportBackupPath() const { return LibraryPath() + QStringLiteral(".before-import"); }
 
@@ -72,7 +72,7 @@ bool MacroLibraryStore::KeepLibraryForImport()
 {
     // The library as the program holds it: also when its file was never written.
     const std::vector<uint8_t> bytes =
-        state_.EepromMode ? WriteMacroLibraryFile(state_.PcMacros) : WriteDriverMacroFile(state_.DriverMacros);
+        (state_.Home.Mode() == ConfigurationMode::Eeprom) ? WriteMacroLibraryFile(state_.PcMacros) : WriteDriverMacroFile(state_.DriverMacros);
     QString error;
     if (SaveOwnFile(ImportBackupPath(), bytes, &error))
         return true;
@@ -100,7 +100,7 @@ void MacroLibraryStore::KeepDamagedAside(const QString& path, const QString& tex
         return; // the file itself is rewritten at its proper size with the next change
     QString error;
     const std::vector<uint8_t> bytes =
-        state_.EepromMode ? WriteMacroLibraryFile(state_.PcMacros) : WriteDriverMacroFile(state_.DriverMacros);
+        (state_.Home.Mode() == ConfigurationMode::Eeprom) ? WriteMacroLibraryFile(state_.PcMacros) : WriteDriverMacroFile(state_.DriverMacros);
     if (!SaveOwnFile(path, bytes, &error))
         Tell(error);
 }
@@ -114,7 +114,7 @@ bool MacroLibraryStore::MayWriteLibrary()
     if (ReadFileBytes(path, 1, &error)) {
         // Readable now: what it holds is the library; the change made on the empty one is undone.
         unreadable_ = false;
-        if (state_.EepromMode)
+        if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
             LoadPcLibrary();
         else
             LoadDriverLibrary();
@@ -124,7 +124,7 @@ bool MacroLibraryStore::MayWriteLibrary()
         return false;
     }
     const QString aside = AsideName(path);
-    if (window_.AskConfirmation && window_.AskConfirmation(state_.Text(kStartNewText).arg(path, aside))) {
+    if (window_.Prompts().Confirm(state_.Text(kStartNewText).arg(path, aside))) {
         if (QFile::rename(path, aside)) {
             unreadable_ = false;
             keptAside_ = aside;
@@ -159,7 +159,7 @@ void MacroLibraryStore::LoadMacroLibrary()
 {
     keptAside_.clear();
     unreadable_ = false;
-    if (state_.EepromMode)
+    if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
         LoadPcLibrary();
     else
         LoadDriverLibrary();
@@ -256,7 +256,7 @@ bool MacroLibraryStore::RefreshDriverPCMacro()
 void MacroLibraryStore::RefreshPCMacroName()
 {
     QStringList names;
-    if (state_.EepromMode) {
+    if ((state_.Home.Mode() == ConfigurationMode::Eeprom)) {
         for (int row = 0; row < MacroLibraryCount(state_.PcMacros); ++row)
             names << NameText(state_.PcMacros[row].name);
     } else {

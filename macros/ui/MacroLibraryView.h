@@ -15,18 +15,20 @@ namespace tarq {
 
 struct MacroLibraryView {
     explicit MacroLibraryView(FormState& state)
-        : eepromMode(state.EepromMode), pc(state.PcMacros), driver(state.DriverMacros) {}
+        : home(state.Home), pc(state.PcMacros), driver(state.DriverMacros) {}
 
-    const bool& eepromMode;
+    const ConfigurationHomeChoice& home;
     PcMacroLibrary& pc;
     DriverMacroLibrary& driver;
 
+    bool eepromMode() const { return home.Mode() == ConfigurationMode::Eeprom; }
+
     // Present records: the PC library's first empty row, or the driver list's length.
-    int Count() const { return eepromMode ? MacroLibraryCount(pc) : int(driver.size()); }
-    MacroName& NameBytes(int row) { return eepromMode ? pc[size_t(row)].name : driver[size_t(row)].name; }
+    int Count() const { return eepromMode() ? MacroLibraryCount(pc) : int(driver.size()); }
+    MacroName& NameBytes(int row) { return eepromMode() ? pc[size_t(row)].name : driver[size_t(row)].name; }
     QString Name(int row) const
     {
-        const MacroName& name = eepromMode ? pc[size_t(row)].name : driver[size_t(row)].name;
+        const MacroName& name = eepromMode() ? pc[size_t(row)].name : driver[size_t(row)].name;
         const std::u16string text = MacroNameToUtf16(name);
         return QString::fromUtf16(text.data(), qsizetype(text.size()));
     }

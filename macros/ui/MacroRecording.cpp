@@ -144,12 +144,6 @@ MacroRecording::MacroRecording(FormState& state, Controls& controls, WindowServi
 {
     if (!hooks_.createCapture)
         hooks_.createCapture = [] { return CreatePlatformInputCapture(); };
-    if (!hooks_.askName)
-        hooks_.askName = [this] {
-            TForm3 dialog(window_.Window(), {Text(510, "Macro Name"), Text(511, "OK"), Text(512, "Clear")});
-            dialog.exec();
-            return dialog.PendingName();
-        };
 }
 
 QString MacroRecording::Text(int strId, const char* fallback) const
@@ -418,7 +412,7 @@ void MacroRecording::Btn_StartClick()
 {
     if (hooks_.hideAllMenu)
         hooks_.hideAllMenu();
-    const int capacity = library_.eepromMode ? recording_capacity::kEeprom : recording_capacity::kDriver;
+    const int capacity = library_.eepromMode() ? recording_capacity::kEeprom : recording_capacity::kDriver;
     const int row = SelectedMacro();
     if (row < 0)
         return;
@@ -436,14 +430,14 @@ void MacroRecording::Btn_StartClick()
         settings.reserve = ChosenDelay(false).mode == DelayMode::None || ChosenDelay(true).mode == DelayMode::None
                                ? recording_capacity::kReserveNoDelay
                                : recording_capacity::kReserveWithDelays;
-        settings.bodyEventLimit = int(library_.eepromMode ? macro_body::kMaxEvents : driver_macro_body::kMaxEvents);
+        settings.bodyEventLimit = int(library_.eepromMode() ? macro_body::kMaxEvents : driver_macro_body::kMaxEvents);
         script_.clear();
         inserting_ = false;
         stopFlag_ = false;
         if (!StartSession(settings))
             return;
         ClearMacroView();
-        if (library_.eepromMode)
+        if (library_.eepromMode())
             library_.pc[size_t(row)].body = {};
         else
             library_.driver[size_t(row)].body = {};
@@ -487,7 +481,7 @@ void MacroRecording::StopRecording()
 void MacroRecording::Btn_InsertStartClick()
 {
     SetPicture("Img_InsertStart", QStringLiteral("MacroS_03"));
-    const int capacity = library_.eepromMode ? recording_capacity::kEeprom : recording_capacity::kDriver;
+    const int capacity = library_.eepromMode() ? recording_capacity::kEeprom : recording_capacity::kDriver;
     const int row = SelectedMacro();
 
     auto coverOptions = [this](bool cover) {
@@ -511,7 +505,7 @@ void MacroRecording::Btn_InsertStartClick()
         auto* events = Find<QListWidget>("LB_macro");
         const int selected = events ? events->currentRow() : -1;
         const std::optional<size_t> count =
-            library_.eepromMode ? MacroBodyEventCount(library_.pc[size_t(row)].body)
+            library_.eepromMode() ? MacroBodyEventCount(library_.pc[size_t(row)].body)
                                 : DriverMacroBodyEventCount(library_.driver[size_t(row)].body);
         // The counter starts at the length field L: the events and the checksum byte.
         const int startCount = count && *count > 0 ? int(*count) + 1 : 0;
@@ -529,7 +523,7 @@ void MacroRecording::Btn_InsertStartClick()
         settings.reserve = settings.header.mode == DelayMode::None || settings.delay.mode == DelayMode::None
                                ? recording_capacity::kReserveNoDelay
                                : recording_capacity::kReserveWithDelays;
-        settings.bodyEventLimit = int(library_.eepromMode ? macro_body::kMaxEvents : driver_macro_body::kMaxEvents);
+        settings.bodyEventLimit = int(library_.eepromMode() ? macro_body::kMaxEvents : driver_macro_body::kMaxEvents);
         settings.startCount = startCount;
         settings.insertionPoint = selected;
         auto* combo = Find<QComboBox>("CB_Insert");
@@ -565,7 +559,7 @@ void MacroRecording::BuildMacroBody()
     auto* release = Find<QRadioButton>("rb_ReleaseStop");
     const ReleaseMode mode = release && release->isChecked() ? ReleaseMode::StopOnRelease : ReleaseMode::PlayToEnd;
     MacroBuildResult result;
-    if (library_.eepromMode) {
+    if (library_.eepromMode()) {
         BuiltMacroBody built = tarq::BuildMacroBody(script_, mode);
         if (built.ok())
             library_.pc[size_t(row)].body = built.body;
@@ -619,7 +613,7 @@ void MacroRecording::LB_PCMacroNameClick()
     if (row < 0)
         return;
     LoadedMacroScript loaded;
-    if (library_.eepromMode) {
+    if (library_.eepromMode()) {
         const MacroBody& body = library_.pc[size_t(row)].body;
         if (body[macro_body::kLengthOffset] == 0 || body[macro_body::kLengthOffset] == 0xFF)
             return;
@@ -658,7 +652,7 @@ void MacroRecording::Btn_NewClick()
     }
     ClearMacroView();
     script_.clear();
-    ApplyNewName(hooks_.askName());
+    ApplyNewName(window_.Prompts().AskMacroName());
 }
 
 void MacroRecording::Btn_NewMacroClick()
@@ -687,7 +681,7 @@ void MacroRecording::ApplyNewName(const QString& name)
     }
     const int row = library_.Count();
     const MacroName bytes = MacroNameFromUtf16(name.toStdU16String());
-    if (library_.eepromMode) {
+    if (library_.eepromMode()) {
         library_.pc[size_t(row)].name = bytes;
     } else {
         DriverMacroRecord record{};

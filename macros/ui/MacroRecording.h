@@ -36,8 +36,6 @@ public:
         std::function<void()> hideAllMenu;
         // The input source; the platform's when empty. Tests hand in a scripted one.
         std::function<PlatformCapture()> createCapture;
-        // Asks for a macro name; the name dialog TForm3 when empty.
-        std::function<QString()> askName;
         // Writes the library file of the mode (RefreshPCMacro / RefreshDriverPCMacro); the
         // store tells the user when it fails. False when it did not write.
         std::function<bool()> saveLibrary;

@@ -364,7 +364,7 @@ void AssignmentEditor::LB_NameClick(int row)
 {
     if (row < 0)
         return;
-    if (!state_.EepromMode) {
+    if (!(state_.Home.Mode() == ConfigurationMode::Eeprom)) {
         nav_.HideAllMenu();
         ChangeProfile1StringForDriverMode(row);
         return;

@@ -12,7 +12,7 @@
 #include <optional>
 #include <utility>
 
-#include "app/BusyScope.h"
+#include "device/ui/BusyScope.h"
 #include "app/FormState.h"
 #include "config/AimKeys.h"
 #include "config/ui/SettingsMapping.h"
@@ -50,14 +50,6 @@ QString Level(const char* prefix, int level, const char* suffix = "")
 DpiEditor::DpiEditor(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings)
     : state_(state), controls_(controls), window_(window), settings_(settings)
 {
-    ChooseColour = [this](const QColor& initial) -> std::optional<QColor> {
-        // The device check waits while the dialog is open, so no read redraws the page under it.
-        std::optional<BusyScope> paused;
-        if (state_.DevTimer.isActive())
-            paused.emplace(state_, window_, BusyScope::TimerOnly);
-        const QColor chosen = QColorDialog::getColor(initial, window_.Window());
-        return chosen.isValid() ? std::optional<QColor>(chosen) : std::nullopt;
-    };
 }
 
 void DpiEditor::Wire()
@@ -290,14 +282,14 @@ void DpiEditor::edt_CPIColourChange(int level, int channel)
 void DpiEditor::lbl_DPIColClick(int level)
 {
     // Only the MCU LED shows a colour per level.
-    if (state_.LedTypeName != LightDisplay::LedTypeName(LedType::Mcu) || !ChooseColour)
+    if (state_.LedTypeName != LightDisplay::LedTypeName(LedType::Mcu))
         return;
     QColor initial;
     if (auto* swatch = controls_.get<TRectShape>(Level("cs_DPI", level, "Col"))) {
         const int v = swatch->colorValue();
         initial = QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF);
     }
-    const std::optional<QColor> chosen = ChooseColour(initial);
+    const std::optional<QColor> chosen = window_.Prompts().ChooseColour(initial);
     if (!chosen)
         return;
     const int parts[] = {chosen->red(), chosen->green(), chosen->blue()};

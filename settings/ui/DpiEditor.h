@@ -30,9 +30,6 @@ public:
     // Connects this editor's controls.
     void Wire();
 
-    // Asks the user for a colour, starting from `initial`; nothing when the user cancels. The
-    // platform's colour dialog over the window unless replaced (tests answer it themselves).
-    std::function<std::optional<QColor>(const QColor& initial)> ChooseColour;
 
     // ---- handlers, level n = 1..7 ----
     void cbb_DPICountChange();

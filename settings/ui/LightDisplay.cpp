@@ -102,9 +102,9 @@ void LightDisplay::ShowLedTypeControls(LedType type)
             shown::SetVisible(controls_, Numbered(part, k), mcu);
     for (int k = 1; k <= kCountSegments; ++k)
         for (const char* part : {"Img_MCULEDNum_", "lbl_MCULEDNum_"})
-            shown::SetVisible(controls_, Numbered(part, k), mcu && state_.EepromMode);
-    shown::SetVisible(controls_, "lbl_LED_Count", mcu && state_.EepromMode);
-    if (!state_.EepromMode)
+            shown::SetVisible(controls_, Numbered(part, k), mcu && (state_.Home.Mode() == ConfigurationMode::Eeprom));
+    shown::SetVisible(controls_, "lbl_LED_Count", mcu && (state_.Home.Mode() == ConfigurationMode::Eeprom));
+    if (!(state_.Home.Mode() == ConfigurationMode::Eeprom))
         for (const char* name : kEepromOnlyElements)
             shown::SetVisible(controls_, name, false);
 

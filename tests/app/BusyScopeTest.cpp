@@ -9,7 +9,8 @@
 
 #include <stdexcept>
 
-#include "app/BusyScope.h"
+#include "device/ui/BusyScope.h"
+#include "support/ScriptedPrompts.h"
 
 using namespace tarq;
 
@@ -17,6 +18,8 @@ namespace {
 
 struct FakeWindow : WindowServices {
     int overlaysShown = 0;
+    tarq::testing::ScriptedPrompts prompts;
+    UserPrompts& Prompts() override { return prompts; }
     QWidget* Window() override { return nullptr; }
     bool SetPicture(const QString&, const QString&) override { return true; }
     void ShowBusyOverlays() override { ++overlaysShown; }
@@ -42,7 +45,7 @@ struct Fixture {
         state.DevTimer.start();
         state.DevTimerFirst.start();
     }
-    FormState state;
+    DeviceTimers state;
     FakeWindow window;
 };
 

@@ -16,6 +16,7 @@
 #include "ui/SkinLabel.h"
 
 using namespace tarq;
+using tarq::testing::PromptsOf;
 
 namespace {
 
@@ -33,7 +34,7 @@ struct FooterForm {
     {
         form.ShowStandardMessage = [this](const QString& text) { messages << text; };
         form.ShowDialogMessage = [this](const QString& text) { messages << text; };
-        form.AskConfirmation = [this](const QString& text) {
+        PromptsOf(form).confirm = [this](const QString& text) {
             messages << text;
             return true;
         };
@@ -101,7 +102,7 @@ void FooterProfileButtonsFormTest::saveLoadAndReadWorkFromTheFooter()
     FooterForm f;
     Click(f.form.control("Btn_Adv_1"));
     const QString saved = f.dir.filePath("mine");
-    f.form.Commands().ChooseSaveFile = [&] { return saved; };
+    PromptsOf(f.form).file = [&](UserPrompts::FileUse) { return saved; };
     Click(f.form.control("Btn_Save_2"));
     // Saving reads the mouse first, and a read shows the button page again.
     QVERIFY(f.form.control("gbPage1")->isVisible());
@@ -112,7 +113,7 @@ void FooterProfileButtonsFormTest::saveLoadAndReadWorkFromTheFooter()
 
     // The mouse changes; Load puts the saved profile back into it and on the pages.
     f.device.mouse->memory()[0x10] ^= 0x01;
-    f.form.Commands().ChooseLoadFile = [&] { return saved + ".bin"; };
+    PromptsOf(f.form).file = [&](UserPrompts::FileUse) { return saved + ".bin"; };
     Click(f.form.control("Btn_Load_1"));
     QCOMPARE(Bytes(f.device.mouse->memory()), profile);
     QCOMPARE(Bytes(f.form.State().DeviceImage), profile);

@@ -65,7 +65,7 @@ void MainFormTest::startUpLeavesPageOneAtSkinSize()
     QVERIFY(form.State().NoDeviceView);
     QCOMPARE(form.control<TSkinLabel>("Img_Main_2")->picture(), QStringLiteral("SetS_03"));
     QCOMPARE(form.control<TSkinLabel>("Img_Macro_2")->picture(), QStringLiteral("SetS_01"));
-    QVERIFY(form.State().EepromMode);
+    QVERIFY((form.State().Home.Mode() == ConfigurationMode::Eeprom));
     QCOMPARE(form.State().LanguageIndex, 1);
     QVERIFY(form.control<QRadioButton>("rb_Lang1")->isChecked());
     QCOMPARE(form.State().Text(20), QStringLiteral("Finding the specified device"));

@@ -392,7 +392,7 @@ void SettingsMappingTest::aimButtonsSetTheAimValueOnlyWhenPresent()
     // The AIM editors set 1600 (index 4): written as 0A 04 00 in either mode; the code text
     // is not changed.
     for (bool eeprom : {true, false}) {
-        f.State().EepromMode = eeprom;
+        f.State().Home.Choose(eeprom ? ConfigurationMode::Eeprom : ConfigurationMode::Driver);
         f.State().AimDpiIndex = 4;
         Settings().AIMKeyToDataBuf();
         const size_t at = databuf::KeyCodeOffset(2, 3);
@@ -400,7 +400,7 @@ void SettingsMappingTest::aimButtonsSetTheAimValueOnlyWhenPresent()
                  (std::vector<uint8_t>{0x0A, 0x04, 0x00}));
         QCOMPARE(QString::fromStdString(f.State().GameKeyCodes[2]), QStringLiteral("0A0800"));
     }
-    f.State().EepromMode = true;
+    f.State().Home.Choose(ConfigurationMode::Eeprom);
     Show(DefaultDataBuf());
 }
 
@@ -430,7 +430,7 @@ void SettingsMappingTest::buttonNamesComeFromCodesAndMacroNames()
     QCOMPARE(Text(f, "Key2"), QStringLiteral("Middle Click"));
 
     // Driver mode: the macro's name from the assigned driver macro records.
-    f.State().EepromMode = false;
+    f.State().Home.Choose(ConfigurationMode::Driver);
     std::vector<uint8_t> record(2048, 0);
     const MacroName driverName = MacroNameFromUtf16(u"Driver one");
     std::copy(driverName.begin(), driverName.end(), record.begin());
@@ -439,7 +439,7 @@ void SettingsMappingTest::buttonNamesComeFromCodesAndMacroNames()
     Settings().RefreshProfile2Keys();
     QCOMPARE(Text(f, "Key1"), QStringLiteral("Driver one"));
     f.State().AssignedDriverMacros.clear();
-    f.State().EepromMode = true;
+    f.State().Home.Choose(ConfigurationMode::Eeprom);
     f.State().MacroAreas.basePages[1].fill(0);
     Show(DefaultDataBuf());
     QVERIFY(Checked(f, "rb_1"));
@@ -471,14 +471,14 @@ void SettingsMappingTest::driverRecordShowsAndReadsBack()
     QVERIFY(Hidden(f, "slider_Breath_Speed") && Hidden(f, "Img_MCULEDMode1") && Hidden(f, "cs_DPI1Col"));
 
     // In driver mode the type the mouse reported outlasts showing the store's sections.
-    f.State().EepromMode = false;
+    f.State().Home.Choose(ConfigurationMode::Driver);
     Settings().ShowLedType("RBLED");
     Show(DefaultDataBuf());
     QCOMPARE(f.State().LedTypeName, QStringLiteral("RBLED"));
     QVERIFY(Checked(f, "rb_RBLED"));
     QCOMPARE(Index(f, "cb_RBLEDCurrentMode"), 1);   // byte 50: mode 2
     QVERIFY(Hidden(f, "Img_MCULEDMode2") && !Hidden(f, "Img_RBLEDMode2") && Hidden(f, "cs_DPI1Col"));
-    f.State().EepromMode = true;
+    f.State().Home.Choose(ConfigurationMode::Eeprom);
     f.State().LedTypeName.clear();
     Show(DefaultDataBuf());
     QCOMPARE(f.State().LedTypeName, QStringLiteral("MCULED"));

@@ -25,6 +25,7 @@
 
 using namespace tarq;
 using tarq::testing::FormWithMouse;
+using tarq::testing::PromptsOf;
 
 namespace {
 
@@ -35,7 +36,7 @@ struct Fixture : FormWithMouse {
     {
         form->ShowStandardMessage = [this](const QString& text) { messages << text; };
         form->ShowDialogMessage = [this](const QString& text) { messages << text; };
-        form->AskConfirmation = [this](const QString& text) {
+        PromptsOf(*form).confirm = [this](const QString& text) {
             questions << text;
             return answer;
         };
@@ -278,7 +279,7 @@ void DeviceCommandsTest::loadProfileChecksTheFileAndTheChip()
     const std::vector<uint8_t> before = f.image();
     const QString shortFile = f.dir.filePath("short.bin");
     WriteFile(shortFile, QByteArray(100, '\x01'));
-    f.commands().ChooseLoadFile = [&] { return shortFile; };
+    PromptsOf(*f.form).file = [&](UserPrompts::FileUse) { return shortFile; };
     f.commands().Btn_Load_0Click();
     QCOMPARE(f.messages.size(), 1);
     QVERIFY(f.messages[0].contains("not a profile"));
@@ -288,7 +289,7 @@ void DeviceCommandsTest::loadProfileChecksTheFileAndTheChip()
     profile[0x300] = 0x5A;
     const QString good = f.dir.filePath("good.bin");
     WriteFile(good, Bytes(profile));
-    f.commands().ChooseLoadFile = [&] { return good; };
+    PromptsOf(*f.form).file = [&](UserPrompts::FileUse) { return good; };
     f.mouse->chipByte = 0x35; // a chip that must not be written this way: shown only
     f.commands().Btn_Load_0Click();
     QCOMPARE(f.image(), profile);
@@ -304,12 +305,12 @@ void DeviceCommandsTest::saveProfileRereadsTheMouse()
     f.Tick();
     f.mouse->memory()[0x500] = 0x31; // changed in the mouse after the last read
     const QString chosen = f.dir.filePath("profile");
-    f.commands().ChooseSaveFile = [&] { return chosen; };
+    PromptsOf(*f.form).file = [&](UserPrompts::FileUse) { return chosen; };
     f.commands().Btn_Save_0Click();
     QFile saved(chosen + ".bin");
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), Bytes(f.memory()));
-    f.commands().ChooseSaveFile = [] { return QString(); }; // cancelled: nothing happens
+    PromptsOf(*f.form).file = [](UserPrompts::FileUse) { return QString(); }; // cancelled: nothing happens
     f.commands().Btn_Save_0Click();
     QVERIFY(f.messages.isEmpty());
 }
@@ -317,7 +318,7 @@ void DeviceCommandsTest::saveProfileRereadsTheMouse()
 void DeviceCommandsTest::driverModeReadsAndWritesTheStore()
 {
     Fixture f(true);
-    QVERIFY(!f.form->State().EepromMode);
+    QVERIFY(!(f.form->State().Home.Mode() == ConfigurationMode::Eeprom));
     // The driver's store holds a profile whose button 2 is the continuous fire key.
     std::vector<uint8_t>& store = f.driver->store();
     DataBuf shown{};
@@ -392,8 +393,8 @@ void DeviceCommandsTest::damagedProfileIsShownRepairedButWrittenAsLoaded()
     profile[0x2F] ^= 0x01; // section A checksum off by one
     const QString path = f.dir.filePath("damaged.bin");
     WriteFile(path, Bytes(profile));
-    f.commands().ChooseLoadFile = [&] { return path; };
-    f.form->AskConfirmation = [](const QString&) { return true; }; // the user writes it all the same
+    PromptsOf(*f.form).file = [&](UserPrompts::FileUse) { return path; };
+    PromptsOf(*f.form).confirm = [](const QString&) { return true; }; // the user writes it all the same
     f.commands().Btn_Load_0Click();
     QCOMPARE(f.memory(), profile);
     DataBuf replaced{};
@@ -452,7 +453,7 @@ void DeviceCommandsTest::unplugDuringAVerifiedWriteRecovers()
     f.mouse->faults.unplugAfterReports = -1;
     f.bus->setMousePresent(f.mouse, true);
     QStringList questions;
-    f.form->AskConfirmation = [&](const QString& q) { questions << q; return false; };
+    PromptsOf(*f.form).confirm = [&](const QString& q) { questions << q; return false; };
     f.Tick();
     QVERIFY(f.form->Device().Link.mouseOpen());
     QVERIFY(!f.form->State().NoDeviceView);
@@ -538,7 +539,7 @@ void DeviceCommandsTest::driverModeLoadRefusesAShortFile()
     for (int size : {0, 40959}) {
         const QString path = f.dir.filePath(QStringLiteral("short%1.bin").arg(size));
         WriteFile(path, QByteArray(size, '\0'));
-        f.commands().ChooseLoadFile = [&] { return path; };
+        PromptsOf(*f.form).file = [&](UserPrompts::FileUse) { return path; };
         f.messages.clear();
         f.driver->requests.clear();
         f.commands().Btn_Load_0Click();
@@ -553,7 +554,7 @@ void DeviceCommandsTest::driverModeLoadRefusesAShortFile()
         profile[i] = static_cast<uint8_t>(i * 7 + 2);
     const QString path = f.dir.filePath("profile.bin");
     WriteFile(path, Bytes(profile));
-    f.commands().ChooseLoadFile = [&] { return path; };
+    PromptsOf(*f.form).file = [&](UserPrompts::FileUse) { return path; };
     f.driver->requests.clear();
     f.commands().Btn_Load_0Click();
     QVERIFY(std::equal(profile.begin(), profile.end(), store.begin()));
@@ -635,7 +636,7 @@ void DeviceCommandsTest::driverModeSaveAndConfirm()
     for (size_t i = 0; i < 40960; ++i)
         f.driver->store()[i] = static_cast<uint8_t>(i ^ 0x3C);
     const QString chosen = f.dir.filePath("driver");
-    f.commands().ChooseSaveFile = [&] { return chosen; };
+    PromptsOf(*f.form).file = [&](UserPrompts::FileUse) { return chosen; };
     f.commands().Btn_Save_0Click();
     QFile saved(chosen + ".bin");
     QVERIFY(saved.open(QIODevice::ReadOnly));

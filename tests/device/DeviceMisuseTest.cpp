@@ -25,6 +25,7 @@
 
 using namespace tarq;
 using tarq::testing::FormWithMouse;
+using tarq::testing::PromptsOf;
 
 namespace {
 
@@ -33,7 +34,7 @@ struct Fixture : FormWithMouse {
     {
         form->ShowStandardMessage = [this](const QString& text) { messages << text; };
         form->ShowDialogMessage = [this](const QString& text) { messages << text; };
-        form->AskConfirmation = [this](const QString& text) {
+        PromptsOf(*form).confirm = [this](const QString& text) {
             questions << text;
             return answer;
         };
@@ -83,7 +84,7 @@ void DeviceMisuseTest::loadAsksBeforeAProfileThatFailsItsCheck()
     profile[layout::kDeviceCodesAddress] = 0x63;
     profile[0x076] ^= 0xFF;
     const QString path = f.Write("foreign.bin", profile);
-    f.commands().ChooseLoadFile = [&] { return path; };
+    PromptsOf(*f.form).file = [&](UserPrompts::FileUse) { return path; };
     f.commands().Btn_Load_0Click();
     QCOMPARE(f.questions.size(), 1);
     const QString& q = f.questions[0];
@@ -104,7 +105,7 @@ void DeviceMisuseTest::loadAsksBeforeAProfileThatFailsItsCheck()
     std::vector<uint8_t> good = Defaults();
     good[0x300] = 0x5A;
     const QString goodPath = f.Write("good.bin", good);
-    f.commands().ChooseLoadFile = [&] { return goodPath; };
+    PromptsOf(*f.form).file = [&](UserPrompts::FileUse) { return goodPath; };
     f.Tick(); // the mouse with foreign codes is refused by the device check; the RESET way back is the window's
     f.form->Device().Link.OpenMouseInterface(kMouseVendorId, kMouseProductId, f.form->Device().Link.DeviceVersion);
     f.commands().Btn_Load_0Click();
@@ -125,7 +126,7 @@ void DeviceMisuseTest::loadRefusesWhatIsNotARegularFileAtOnce()
     QVERIFY(QFile::link(QStringLiteral("/dev/zero"), zero));
     for (const QString& bad : {fifo, folder, zero}) {
         f.messages.clear();
-        f.commands().ChooseLoadFile = [&] { return bad; };
+        PromptsOf(*f.form).file = [&](UserPrompts::FileUse) { return bad; };
         QElapsedTimer took;
         took.start();
         f.commands().Btn_Load_0Click();

@@ -25,6 +25,7 @@
 
 using namespace tarq;
 using tarq::testing::ScriptedCapture;
+using tarq::testing::PromptsOf;
 
 namespace {
 
@@ -142,8 +143,8 @@ void FireMacroEditorFormTest::delayModesShapeTheRecording()
     QCOMPARE(e.Record(5), test::Filled<FireMacroRecord>("00 0B A1 FE 06 21 FE 06 A1 FE 06 21 C1"));
 
     // Edit on a delay row asks for the milliseconds and re-encodes.
-    e.form.FireMacros().askDelay = [](int current) -> std::optional<int> {
-        return current == 50 ? std::optional<int>(96) : std::nullopt;
+    PromptsOf(e.form).delay = [](const QString& current) {
+        return current == QStringLiteral("50") ? QStringLiteral("96") : QString();
     };
     ClickRow(e.List("LB_FireMacro"), 3);
     SendClick(e.form.control("Btn_FireEdit"));

@@ -25,6 +25,7 @@
 #include "ui/SkinLabel.h"
 
 using namespace tarq;
+using tarq::testing::PromptsOf;
 
 namespace {
 
@@ -228,7 +229,7 @@ void GunKeyListFormTest::importReplacesTheAreaAndWritesIt()
     QVERIFY(out.open(QIODevice::WriteOnly));
     out.write(file);
     out.close();
-    f.form.GunKeys().hooks.chooseImportFile = [path] { return path; };
+    PromptsOf(f.form).file = [path](UserPrompts::FileUse) { return path; };
     QTest::mouseClick(f.form.control<QPushButton>("Btn_ImportGunMacro"), Qt::LeftButton);
     QVERIFY(f.messages.isEmpty());
 
@@ -257,7 +258,7 @@ void GunKeyListFormTest::importRefusesEmptyAndLargeFiles()
         out.write(QByteArray(size, '\x11'));
         out.close();
         f.messages.clear();
-        f.form.GunKeys().hooks.chooseImportFile = [path] { return path; };
+        PromptsOf(f.form).file = [path](UserPrompts::FileUse) { return path; };
         QTest::mouseClick(f.form.control<QPushButton>("Btn_ImportGunMacro"), Qt::LeftButton);
         QCOMPARE(f.messages, QStringList{f.form.State().Text(text)});
         QCOMPARE(f.form.State().MacroAreas.fireMacroArea, area);

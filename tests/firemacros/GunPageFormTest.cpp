@@ -27,6 +27,7 @@
 #include "ui/SkinLabel.h"
 
 using namespace tarq;
+using tarq::testing::PromptsOf;
 
 namespace {
 
@@ -168,7 +169,7 @@ void GunPageFormTest::eachPresetIsPatchedConfirmedAndApplied()
 
     g.OpenGunPage(4);
     Click(g.form.control(QStringLiteral("Btn_Fire%1").arg(gun)));
-    g.form.Gun().Slots().pickColour = [](const QColor& current) -> std::optional<QColor> {
+    PromptsOf(g.form).colour = [](const QColor& current) -> std::optional<QColor> {
         Q_UNUSED(current);
         return std::nullopt;
     };
@@ -184,7 +185,7 @@ void GunPageFormTest::eachPresetIsPatchedConfirmedAndApplied()
         TypeOver(g.Edit("Edt_FireTime" + n), "2047");
         QCOMPARE(g.Edit("Edt_FireTime" + n)->text(), QStringLiteral("2040"));
         Click(g.form.control("lbl_FireRKFS" + n));
-        g.form.Gun().Slots().pickColour = [c](const QColor&) -> std::optional<QColor> {
+        PromptsOf(g.form).colour = [c](const QColor&) -> std::optional<QColor> {
             return QColor(10 * c, 10 * c + 1, 10 * c + 2);
         };
         Click(g.form.control("IB_FireColor" + n));

@@ -24,6 +24,7 @@
 #include "ui/SkinLabel.h"
 
 using namespace tarq;
+using tarq::testing::PromptsOf;
 
 namespace {
 
@@ -159,7 +160,7 @@ void GunPageWayInFormTest::editorShowsAnImportedFireMacro()
     QVERIFY(out.open(QIODevice::WriteOnly));
     out.write(file);
     out.close();
-    f.form.GunKeys().hooks.chooseImportFile = [path] { return path; };
+    PromptsOf(f.form).file = [path](UserPrompts::FileUse) { return path; };
     QTest::mouseClick(f.form.control<QPushButton>("Btn_ImportGunMacro"), Qt::LeftButton);
     QCOMPARE(f.Record(1), basic);
     QCOMPARE(f.form.control<QListWidget>("LB_FireMacro")->count(), 6);

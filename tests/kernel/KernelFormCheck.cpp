@@ -10,6 +10,7 @@
 // why" and "# figures" lines; exits 1 when a check failed.
 
 #include "app/Main.h"
+#include "support/ScriptedPrompts.h"
 #include "config/ConfigImage.h"
 #include "device/DeviceSession.h"
 #include "device/ui/DeviceCommands.h"
@@ -176,7 +177,9 @@ int main(int argc, char** argv)
     TForm1 form(nullptr, DeviceOptions{}); // the system's bus: hidraw, udev
     form.ShowDialogMessage = [&](const QString& text) { messages << text; };
     form.ShowStandardMessage = [&](const QString& text) { messages << text; };
-    form.AskConfirmation = [](const QString&) { return true; };
+    tarq::testing::ScriptedPrompts prompts;
+    prompts.confirm = [](const QString&) { return true; };
+    form.ReplacePrompts(&prompts);
     form.State().DataFolder = data.path() + QLatin1Char('/');
     // Only udev's notice may find the mouse: the poll comes once in ten minutes.
     form.State().DevTimer.setInterval(600000);

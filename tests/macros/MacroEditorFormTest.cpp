@@ -38,6 +38,7 @@
 
 using namespace tarq;
 using tarq::testing::ScriptedCapture;
+using tarq::testing::PromptsOf;
 
 namespace {
 
@@ -82,16 +83,17 @@ struct EditorForm {
     explicit EditorForm(bool driverMode = false, std::function<PlatformCapture()> capture = {})
         : device(driverMode, nullptr, capture ? std::move(capture) : scripted.Factory()), form(device.form.get())
     {
+        device.prompts.UseOwnNameAndDelayDialogs(device.form->OwnPrompts());
         device.OpenMouse();
         form->State().NoDeviceView = false;
         form->ShowDialogMessage = [this](const QString& text) { messages << text; };
-        form->AskConfirmation = [this](const QString& text) {
+        PromptsOf(*form).confirm = [this](const QString& text) {
             questions << text;
             return answer;
         };
         form->State().DataFolder = dir.path() + QLatin1Char('/');
         form->MacroLibrary().LoadMacroLibrary();
-        form->MacroFiles().SetFileDialog([this](MacroImportExport::FileDialog) { return nextFile; });
+        PromptsOf(*form).file = ([this](UserPrompts::FileUse) { return nextFile; });
         form->show();
         Click(form->control("Btn_Macro_1"));
     }
@@ -104,7 +106,7 @@ struct EditorForm {
         const MacroScript& script = Script();
         return script.empty() ? MacroScript{} : MacroScript(script.begin() + 1, script.end());
     }
-    bool Driver() const { return !form->State().EepromMode; }
+    bool Driver() const { return !(form->State().Home.Mode() == ConfigurationMode::Eeprom); }
 
     // A right click on a row of a list (below the rows when `row` is past the end).
     void RightClick(const char* list, int row) { testing::RightClickRow(List(list), row); }
@@ -562,7 +564,7 @@ void MacroEditorFormTest::importAllTakesWholeRecordsAndClosesGaps()
         std::vector<uint8_t> bytes = WriteMacroLibraryFile(library);
         bytes.resize(4 * kMacroRecordSize + 100, 0x41);
         f.nextFile = f.WriteFile("lib.bin", bytes);
-        f.form->AskConfirmation = [](const QString&) { return true; }; // "Old" is replaced
+        PromptsOf(*f.form).confirm = [](const QString&) { return true; }; // "Old" is replaced
         f.Menu("LB_PCMacroName", 0, "Btn_Import");
         QCOMPARE(f.Names(), (QStringList{"First", "Second", "First"}));
         QCOMPARE(f.Names("LB_Name"), f.Names());
@@ -632,7 +634,7 @@ void MacroEditorFormTest::shortOrEmptyFilesAreRefused()
         f.form->State().PcMacros[size_t(i)].name = MacroNameFromUtf16(QString::number(i).toStdU16String());
     f.form->MacroLibrary().RefreshPCMacroName();
     bool asked = false;
-    f.form->MacroFiles().SetFileDialog([&asked](MacroImportExport::FileDialog) {
+    PromptsOf(*f.form).file = ([&asked](UserPrompts::FileUse) {
         asked = true;
         return QString();
     });

@@ -23,6 +23,7 @@
 #include <unistd.h>
 
 using namespace tarq;
+using tarq::testing::PromptsOf;
 
 namespace {
 
@@ -40,15 +41,15 @@ struct LibraryForm {
     {
         form->ShowDialogMessage = [this](const QString& text) { messages << text; };
         form->ShowStandardMessage = [this](const QString& text) { messages << text; };
-        form->AskConfirmation = [this](const QString& text) {
+        PromptsOf(*form).confirm = [this](const QString& text) {
             questions << text;
             return answer;
         };
         form->State().DataFolder = dir.path() + QLatin1Char('/');
-        form->MacroFiles().SetFileDialog([this](MacroImportExport::FileDialog) { return nextFile; });
+        PromptsOf(*form).file = ([this](UserPrompts::FileUse) { return nextFile; });
     }
     MacroLibraryStore& store() { return form->MacroLibrary(); }
-    QString LibraryPath() { return form->State().EepromMode ? store().MacroFilePath() : store().DriverMacroFilePath(); }
+    QString LibraryPath() { return (form->State().Home.Mode() == ConfigurationMode::Eeprom) ? store().MacroFilePath() : store().DriverMacroFilePath(); }
     void Load()
     {
         store().LoadMacroLibrary();

@@ -70,6 +70,7 @@ struct MacroPageForm {
                  }),
           form(device.form.get())
     {
+        device.prompts.UseOwnNameAndDelayDialogs(device.form->OwnPrompts());
         device.OpenMouse();
         form->State().NoDeviceView = false;
         form->ShowDialogMessage = [this](const QString& text) { messages << text; };

@@ -25,6 +25,7 @@
 #include "ui/SkinLabel.h"
 
 using namespace tarq;
+using tarq::testing::PromptsOf;
 
 namespace {
 
@@ -44,10 +45,11 @@ int Lightest(QWidget* w)
 struct MacroPage {
     MacroPage()
     {
+        device.prompts.UseOwnNameAndDelayDialogs(device.form->OwnPrompts());
         device.OpenMouse();
         form.State().NoDeviceView = false;
         form.ShowDialogMessage = [](const QString&) {};
-        form.AskConfirmation = [](const QString&) { return true; };
+        PromptsOf(form).confirm = [](const QString&) { return true; };
         form.State().DataFolder = dir.path() + QLatin1Char('/');
         form.MacroLibrary().LoadMacroLibrary();
         form.show();

@@ -35,6 +35,7 @@
 
 using namespace tarq;
 using tarq::testing::ScriptedCapture;
+using tarq::testing::PromptsOf;
 
 namespace {
 
@@ -55,6 +56,7 @@ struct RecordingForm {
     explicit RecordingForm(std::function<PlatformCapture()> capture)
         : device(false, nullptr, std::move(capture)), form(device.form.get())
     {
+        device.prompts.UseOwnNameAndDelayDialogs(device.form->OwnPrompts());
         device.OpenMouse();
         form->State().NoDeviceView = false;
         form->ShowDialogMessage = [this](const QString& text) { messages << text; };
@@ -298,7 +300,7 @@ void MacroRecordingFormTest::macroListTakesNoInputWhileRecording()
 {
     Scripted scripted;
     RecordingForm f(scripted.Factory());
-    f.form->AskConfirmation = [](const QString&) { return true; };
+    PromptsOf(*f.form).confirm = [](const QString&) { return true; };
     Click(f.form->control("IB_NoDelay"));
     f.NewMacro("Fourth");
     Click(f.form->control("Btn_Start"));

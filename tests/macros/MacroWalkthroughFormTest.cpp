@@ -56,6 +56,7 @@ struct WalkForm {
                  }),
           form(device.form.get())
     {
+        device.prompts.UseOwnNameAndDelayDialogs(device.form->OwnPrompts());
         device.OpenMouse();
         form->State().NoDeviceView = false;
         form->ShowDialogMessage = [this](const QString& text) { messages << text; };

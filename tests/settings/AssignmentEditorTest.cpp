@@ -429,7 +429,7 @@ void AssignmentEditorTest::noFreePageAssignsNothingAndSaysSo()
 void AssignmentEditorTest::driverModeSharesOneAssignedRecord()
 {
     Fixture f(true);
-    QVERIFY(!f.state().EepromMode);
+    QVERIFY(!(f.state().Home.Mode() == ConfigurationMode::Eeprom));
     f.state().AssignedDriverMacros.clear();
     DriverMacroRecord a, b;
     a.name = MacroNameFromUtf16(u"Combo");

@@ -139,6 +139,7 @@ private slots:
 
 using Action = std::function<void(Fixture&)>;
 using Edit = std::function<void(DataBuf&)>;
+using tarq::testing::PromptsOf;
 using Shows = Action; // what the pages show after a fresh read
 Q_DECLARE_METATYPE(Action)
 Q_DECLARE_METATYPE(Edit)
@@ -180,7 +181,7 @@ void SettingsEditorsTest::editReachesTheMouseAndComesBack_data()
                                             QCOMPARE(f.w<QComboBox>("cb_CurrentCPI")->currentIndex(), 0);
                                         });
     QTest::newRow("colour of level 2") << Action([](Fixture& f) {
-                                              f.form->DpiEdits().ChooseColour = [](const QColor&) { return QColor(1, 2, 250); };
+                                              PromptsOf(*f.form).colour = [](const QColor&) { return QColor(1, 2, 250); };
                                               f.Click("lbl_DPI2Col");
                                           })
                                        << Edit([](DataBuf& b) {
@@ -375,7 +376,7 @@ void SettingsEditorsTest::colourEditsCorrectThemselvesAndPaintTheSwatch()
 
     // The colour dialog opens for the MCU LED only, and Cancel changes nothing.
     int asked = 0;
-    f.form->DpiEdits().ChooseColour = [&](const QColor& initial) -> std::optional<QColor> {
+    PromptsOf(*f.form).colour = [&](const QColor& initial) -> std::optional<QColor> {
         ++asked;
         if (initial != QColor(255, 0, 16))
             qWarning("dialog opened with the wrong colour");

@@ -2,14 +2,16 @@
 #pragma once
 // The real main form on an empty emulated bus: no mouse is found and nothing of the machine's
 // own HID devices is opened. Its waits run on a virtual clock. Messages are kept in `Messages`
-// and questions answered no instead of waiting in a modal box: a device timer that fires while a
-// slow machine runs a test must not leave the test waiting for a click.
+// and the prompts answered by `Answers` (questions no, kept in `Messages` too) instead of waiting
+// in a modal box: a device timer that fires while a slow machine runs a test must not leave the
+// test waiting for a click.
 
 #include "app/Main.h"
 
 #include <QStringList>
 #include "device/emulator/EmulatedHidBus.h"
 #include "device/emulator/VirtualWaiter.h"
+#include "support/ScriptedPrompts.h"
 
 namespace tarq::testing {
 
@@ -25,13 +27,11 @@ public:
     {
         ShowStandardMessage = [this](const QString& text) { Messages << text; };
         ShowDialogMessage = [this](const QString& text) { Messages << text; };
-        AskConfirmation = [this](const QString& text) {
-            Messages << text;
-            return false;
-        };
+        ReplacePrompts(&Answers);
     }
     VirtualWaiter& Clock() { return waiter; }
     QStringList Messages;
+    ScriptedPrompts Answers{&Messages};
 
     // Puts back the program's own modal message boxes, for a test that reads them off the screen.
     void UseOwnMessageBoxes()

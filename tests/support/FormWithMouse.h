@@ -3,7 +3,8 @@
 // The real main form on an emulated bus with the emulated mouse plugged in (its memory the
 // first default image), for tests that need a mouse to be open or to be found. Transfers wait
 // on a virtual clock, so a verified write takes microseconds instead of five seconds. The
-// system pointer settings live in memory unless a test hands in another store.
+// system pointer settings live in memory unless a test hands in another store. The prompts are
+// answered by `prompts`.
 
 #include "app/Main.h"
 #include "config/DefaultImages.h"
@@ -12,6 +13,7 @@
 #include "device/emulator/EmulatedHidBus.h"
 #include "device/emulator/VirtualWaiter.h"
 #include "settings/memory/MemoryPointerSettingsStore.h"
+#include "support/ScriptedPrompts.h"
 
 #include <memory>
 
@@ -26,6 +28,7 @@ struct FormWithMouse {
         form = std::make_unique<TForm1>(nullptr, DeviceOptions{false, driverMode, bus.get(), &driverBus, &waiter,
                                                                pointerSettings ? pointerSettings : &pointerStore,
                                                                std::move(inputCapture)});
+        form->ReplacePrompts(&prompts);
     }
 
     // Opens the mouse the way the device check does, without reading it.
@@ -41,6 +44,8 @@ struct FormWithMouse {
     std::shared_ptr<EmulatedDriver> driver = std::make_shared<EmulatedDriver>();
     EmulatedDriverBus driverBus{driver, mouse->driverIdentifier};
     MemoryPointerSettingsStore pointerStore;
+    // Questions are answered no and dialogs cancelled unless a test answers them.
+    ScriptedPrompts prompts;
     std::unique_ptr<TForm1> form;
 };
 

@@ -7,7 +7,7 @@
 // step that shows the loading screen without the overlays. The window's close waits for the
 // last scope to end.
 
-#include "app/FormState.h"
+#include "device/ui/DeviceTimers.h"
 #include "ui/WindowServices.h"
 
 namespace tarq {
@@ -16,7 +16,7 @@ class BusyScope {
 public:
     enum Kind { WithOverlays, TimerOnly };
 
-    BusyScope(FormState& state, WindowServices& window, Kind kind = WithOverlays)
+    BusyScope(DeviceTimers& state, WindowServices& window, Kind kind = WithOverlays)
         : state_(state), window_(window), overlays_(kind == WithOverlays)
     {
         state_.DevTimer.stop();
@@ -39,7 +39,7 @@ public:
     BusyScope& operator=(const BusyScope&) = delete;
 
 private:
-    FormState& state_;
+    DeviceTimers& state_;
     WindowServices& window_;
     bool overlays_;
 };
