@@ -279,7 +279,7 @@ void TForm1::CreateSubsystems()
                              [this] { macroLibrary_->RefreshPCMacroName(); }});
     macroEditor_ = std::make_unique<MacroEditor>(state_, controls_, *this, *recording_, *macroLibrary_);
     assignmentEditor_ = std::make_unique<AssignmentEditor>(
-        state_, buttonPage_, menus_, *this,
+        state_, state_, state_, buttonPage_, menus_, *this,
         AssignmentEditor::Peers{*nav_, *settings_, *engineer_, *gun_, *macroEditor_});
     macroFiles_ = std::make_unique<MacroImportExport>(
         state_, controls_, *this, *recording_, *macroLibrary_,

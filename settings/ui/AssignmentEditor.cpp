@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/FormState.h"
 #include "config/ui/SettingsMapping.h"
+#include "device/ui/ConfigurationHome.h"
 #include "firemacros/ui/GunPage.h"
 #include "macros/ui/MacroEditor.h"
 #include "ui/engineer/EngineerPage.h"
@@ -28,6 +28,9 @@
 #include "ui/WindowServices.h"
 #include "ui/pages/ButtonPageControls.h"
 #include "ui/pages/MenuControls.h"
+#include "ui/state/AppContext.h"
+#include "ui/state/ConfigurationState.h"
+#include "ui/state/MacroLibraries.h"
 
 namespace tarq {
 
@@ -65,28 +68,12 @@ QList<TSkinLabel*> EntriesOf(const QWidget* panel)
     return entries;
 }
 
-// A base macro page of the image areas as a macro record, and back.
-MacroRecord PageRecord(const std::array<uint8_t, layout::kBaseMacroPageSize>& page)
-{
-    MacroRecord record;
-    std::copy_n(page.begin(), record.name.size(), record.name.begin());
-    std::copy_n(page.begin() + record.name.size(), record.body.size(), record.body.begin());
-    return record;
-}
-
-void WritePage(const MacroRecord& record, std::array<uint8_t, layout::kBaseMacroPageSize>& page)
-{
-    std::copy(record.name.begin(), record.name.end(), page.begin());
-    std::copy(record.body.begin(), record.body.end(), page.begin() + record.name.size());
-}
-
-QString NameText(const MacroName& name) { return QString::fromStdU16String(MacroNameToUtf16(name)); }
-
 } // namespace
 
-AssignmentEditor::AssignmentEditor(FormState& state, ButtonPageControls& page, MenuControls& menus,
+AssignmentEditor::AssignmentEditor(ConfigurationState& config, const MacroLibraries& libraries,
+                                   const AppContext& app, ButtonPageControls& page, MenuControls& menus,
                                    WindowServices& window, Peers peers)
-    : QObject(window.Window()), state_(state), page_(page), menus_(menus), window_(window), peers_(peers),
+    : QObject(window.Window()), config_(config), libraries_(libraries), app_(app), page_(page), menus_(menus), window_(window), peers_(peers),
       nav_(peers.nav)
 {
 }
@@ -144,8 +131,8 @@ void AssignmentEditor::Wire()
 void AssignmentEditor::Highlight(TSkinLabel* entry, bool on)
 {
     QPalette palette = entry->palette();
-    palette.setColor(QPalette::WindowText, on ? state_.Style.menuHoverFont : state_.Style.menuFont);
-    palette.setColor(QPalette::Window, state_.Style.menuHoverBack);
+    palette.setColor(QPalette::WindowText, on ? app_.Style.menuHoverFont : app_.Style.menuFont);
+    palette.setColor(QPalette::Window, app_.Style.menuHoverBack);
     entry->setPalette(palette);
     entry->setAutoFillBackground(on);
 }
@@ -201,9 +188,9 @@ void AssignmentEditor::ShowSubmenu(TSkinLabel* entry, int tag)
 
     if (tag == kDpiKeysTag) {
         // The DPI submenu opens beside the special keys, which stay open.
-        const bool right = main->x() + main->width() + special->width() + sub->width() < state_.SkinWidth;
+        const bool right = main->x() + main->width() + special->width() + sub->width() < app_.SkinWidth;
         const int x = right ? special->x() + entry->x() + entry->width() + 2 : special->x() - sub->width();
-        const bool down = entry->y() + special->y() + sub->height() < state_.SkinHeight;
+        const bool down = entry->y() + special->y() + sub->height() < app_.SkinHeight;
         const int y = down ? special->y() + entry->y() : special->y() + entry->y() + entry->height() - sub->height();
         sub->move(x, y);
         HideMenus({m.mouseKeys, m.media, m.web, m.macros, m.gunKeys});
@@ -217,8 +204,8 @@ void AssignmentEditor::ShowSubmenu(TSkinLabel* entry, int tag)
             return;
         }
         // The gun key list fits into the window; the others into the skin.
-        const int width = tag == kGunKeysTag ? window_.Window()->width() : state_.SkinWidth;
-        const int height = tag == kGunKeysTag ? window_.Window()->height() : state_.SkinHeight;
+        const int width = tag == kGunKeysTag ? window_.Window()->width() : app_.SkinWidth;
+        const int height = tag == kGunKeysTag ? window_.Window()->height() : app_.SkinHeight;
         const bool right = main->x() + main->width() + special->width() < width;
         const int x = right ? main->x() + entry->x() + entry->width() + 2 : main->x() - sub->width();
         const bool down = entry->y() + main->y() + entry->height() + sub->height() < height;
@@ -256,7 +243,7 @@ AssignmentEditor::Target AssignmentEditor::CurrentTarget() const
 
 std::string& AssignmentEditor::CodeOf(const Target& t)
 {
-    ButtonKeyCodes& codes = t.keyMode == 1 ? state_.OfficeKeyCodes : state_.GameKeyCodes;
+    ButtonKeyCodes& codes = t.keyMode == 1 ? config_.OfficeKeyCodes : config_.GameKeyCodes;
     return codes[t.button - 1];
 }
 
@@ -278,7 +265,7 @@ void AssignmentEditor::SetCaption(const Target& t, const QString& name)
 
 bool AssignmentEditor::LeftClickShown(const Target& t) const
 {
-    const QString left = state_.Text(kLeftClickText);
+    const QString left = app_.Text(kLeftClickText);
     for (int k = 1; k <= static_cast<int>(databuf::kButtonCount); ++k)
         if (CaptionOf(t, k) == left)
             return true;
@@ -287,8 +274,8 @@ bool AssignmentEditor::LeftClickShown(const Target& t) const
 
 void AssignmentEditor::RefuseForLeftClick(const Target& t)
 {
-    SetCaption(t, state_.Text(kLeftClickText));
-    nav_.RefreshFormMessagDialog(state_.Text(kKeepLeftText));
+    SetCaption(t, app_.Text(kLeftClickText));
+    nav_.RefreshFormMessagDialog(app_.Text(kKeepLeftText));
 }
 
 void AssignmentEditor::StoreCode(const Target& t, const std::string& code)
@@ -298,9 +285,9 @@ void AssignmentEditor::StoreCode(const Target& t, const std::string& code)
         return;
     CodeOf(t) = code;
     const size_t at = databuf::KeyCodeOffset(t.keyMode, t.button);
-    state_.DataBuf[at] = bytes->type;
-    state_.DataBuf[at + 1] = bytes->data1;
-    state_.DataBuf[at + 2] = bytes->data2;
+    config_.DataBuf[at] = bytes->type;
+    config_.DataBuf[at + 1] = bytes->data1;
+    config_.DataBuf[at + 2] = bytes->data2;
 }
 
 bool AssignmentEditor::Assign(const Target& t, const QString& name, const std::string& code, bool keepLeft)
@@ -320,7 +307,7 @@ void AssignmentEditor::KeyStatusOnClick(TSkinLabel* entry)
 {
     nav_.HideAllMenu();
     const QString name = entry->text().mid(kEntryPrefixLength);
-    const std::string code = TagToKeyCode(TagOf(entry), static_cast<uint8_t>(state_.AimDpiIndex));
+    const std::string code = TagToKeyCode(TagOf(entry), static_cast<uint8_t>(config_.AimDpiIndex));
     if (code.empty())
         return;
     Assign(CurrentTarget(), name, code, true);
@@ -341,7 +328,7 @@ void AssignmentEditor::Key_AssemblyClick()
     QApplication::processEvents();
     // A new dialog each time; the one before, if still open, goes.
     delete form2_.data();
-    form2_ = new TForm2(state_, window_.Window());
+    form2_ = new TForm2(app_, window_.Window());
     connect(form2_, &TForm2::confirmed, this, &AssignmentEditor::ApplyCombinationKey);
     form2_->show();
     form2_->FocusEdit();
@@ -360,94 +347,42 @@ void AssignmentEditor::ApplyCombinationKey()
 
 // ---------------------------------------------------------------- macros
 
+// Where the macro goes depends on where the configuration lives (ConfigurationHome): a base
+// macro page of the mouse's memory, or an assigned driver record.
 void AssignmentEditor::LB_NameClick(int row)
 {
     if (row < 0)
         return;
-    if (!(state_.Home.Mode() == ConfigurationMode::Eeprom)) {
-        nav_.HideAllMenu();
-        ChangeProfile1StringForDriverMode(row);
-        return;
-    }
-    AssignBaseMacro(row);
-}
-
-void AssignmentEditor::AssignBaseMacro(int row)
-{
     nav_.HideAllMenu();
-    const Target t = CurrentTarget();
-    if (t.button == 0 || row >= kPcMacroLibraryRows)
-        return;
-    const MacroRecord& macro = state_.PcMacros[row];
-    if (MacroNameIsEmpty(macro.name))
-        return;
-
-    // The button's own page counts as free.
-    const std::string saved = CodeOf(t);
-    CodeOf(t) = "000000";
-    std::vector<std::string> codes(state_.OfficeKeyCodes.begin(), state_.OfficeKeyCodes.end());
-    codes.insert(codes.end(), state_.GameKeyCodes.begin(), state_.GameKeyCodes.end());
-    CodeOf(t) = saved;
-
-    BaseMacroPages pages;
-    for (int p = 0; p < kBaseMacroPageCount; ++p)
-        pages[p] = PageRecord(state_.MacroAreas.basePages[p]);
-    const auto names = BaseMacroPageNames(pages);
-    const std::optional<int> page = nav_.Origin == MenuOrigin::EngineerPage
-                                        ? FindBaseMacroIndex(codes, names, macro.name)
-                                        : FindBaseMacroCount(codes, names, macro.name);
-    if (!page) {
-        // Every page plays a macro of some button: nothing is assigned, and the user is told.
-        nav_.RefreshFormMessagDialog(state_.Text(kNoFreePageText));
-        return;
-    }
-
-    // A page reused for its name may hold another macro of that name that other buttons play:
-    // they play this one from now on, and the user is told.
-    const bool replacesPlayedCopy = BaseMacroPagesInUse(codes)[size_t(*page - 1)] && pages[*page - 1].name == macro.name
-                                    && pages[*page - 1].body != macro.body;
-    const QString name = NameText(macro.name);
-    if (!Assign(t, name, MacroKeyCode(*page, macro.body[macro_body::kModeOffset]), true))
-        return;
-    WritePage(macro, state_.MacroAreas.basePages[*page - 1]);
-    if (replacesPlayedCopy)
-        nav_.RefreshFormMessagDialog(state_.Text(kReplacedCopyText));
-    peers_.macros.ShowAssignedMacroName(*page - 1, name, kBaseMacroPageCount);
-}
-
-void AssignmentEditor::ChangeProfile1StringForDriverMode(int row)
-{
-    if (row < 0 || row >= static_cast<int>(state_.DriverMacros.size()))
-        return;
-    const DriverMacroRecord& macro = state_.DriverMacros[row];
-    const QString name = NameText(macro.name);
     const Target t = CurrentTarget();
     if (t.button == 0)
         return;
-    SetCaption(t, name);
-    if (!LeftClickShown(t)) {
-        RefuseForLeftClick(t);
+
+    MacroTarget target;
+    target.row = row;
+    target.fromEngineerPage = t.engineerPage;
+    // The button's own macro counts as free.
+    const std::string saved = CodeOf(t);
+    CodeOf(t) = "000000";
+    target.codesWithTargetFree.assign(config_.OfficeKeyCodes.begin(), config_.OfficeKeyCodes.end());
+    target.codesWithTargetFree.insert(target.codesWithTargetFree.end(), config_.GameKeyCodes.begin(),
+                                      config_.GameKeyCodes.end());
+    CodeOf(t) = saved;
+
+    const ConfigurationHome& home = *config_.Home;
+    const MacroPlacement place = home.PlaceLibraryMacro(target, config_, libraries_);
+    if (place.outcome == MacroPlacement::Outcome::Nothing)
+        return;
+    if (place.outcome == MacroPlacement::Outcome::NoRoom) {
+        nav_.RefreshFormMessagDialog(app_.Text(kNoFreePageText));
         return;
     }
-
-    // One assigned record per library macro, found by its name.
-    auto& assigned = state_.AssignedDriverMacros;
-    size_t j = 0;
-    for (; j < assigned.size(); ++j)
-        if (assigned[j].size() >= kMacroNameSize && std::equal(macro.name.begin(), macro.name.end(), assigned[j].begin()))
-            break;
-    if (j == assigned.size()) {
-        std::vector<uint8_t> record(kDriverMacroRecordSize);
-        std::copy(macro.name.begin(), macro.name.end(), record.begin());
-        std::copy(macro.body.begin(), macro.body.end(), record.begin() + kMacroNameSize);
-        assigned.push_back(std::move(record));
-    }
-    peers_.macros.ShowAssignedMacroName(static_cast<int>(j), name, static_cast<int>(j) + 1);
-
-    const uint8_t release = assigned[j][kMacroNameSize + driver_macro_body::kModeOffset];
-    const KeyCode code{static_cast<uint8_t>(release == 1 ? 0x0E : 0x06), 0, 0};
-    const uint32_t address = static_cast<uint32_t>(j) * kDriverMacroRecordSize + 0x0120;
-    StoreCode(t, KeyCodeText({code.type, static_cast<uint8_t>(address >> 8 & 0xFF), static_cast<uint8_t>(address & 0xFF)}));
+    if (!Assign(t, place.name, place.code, true))
+        return;
+    home.KeepPlacedMacro(place, row, config_, libraries_);
+    if (place.replacesPlayedCopy)
+        nav_.RefreshFormMessagDialog(app_.Text(kReplacedCopyText));
+    peers_.macros.ShowAssignedMacroName(place.slot, place.name, place.slotCount);
 }
 
 // ---------------------------------------------------------------- long-press options

@@ -5,9 +5,10 @@
 // button page, EngineerKeyNumber and Origin on the engineer page), into OfficeKeyCodes or
 // GameKeyCodes and DataBuf, and its name on the button's caption (the button page's label, or
 // the engineer page's key button through EngineerPage). The combination key comes from the
-// dialog TForm2 (settings/ui/Unit2). Macros are assigned from the menu's macro list LB_Name:
-// through a free base macro page in EEPROM mode, through the assigned driver macros in driver
-// mode; the macro page's list of assigned macros shows the name (MacroEditor). The button
+// dialog TForm2 (settings/ui/Unit2). Macros are assigned from the menu's macro list LB_Name
+// where the configuration's home puts them (ConfigurationHome::PlaceLibraryMacro: a base macro
+// page in EEPROM mode, an assigned driver record in driver mode); the macro page's list of
+// assigned macros shows the name (MacroEditor). The button
 // page's long-press options toggle the settings the engineer page's switch boxes hold
 // (SettingsMapping::LongPress).
 
@@ -30,8 +31,10 @@ class SettingsMapping;
 class TForm2;
 class TSkinLabel;
 class WindowServices;
+struct AppContext;
 struct ButtonPageControls;
-struct FormState;
+struct ConfigurationState;
+struct MacroLibraries;
 struct MenuControls;
 
 class AssignmentEditor : public QObject {
@@ -45,8 +48,11 @@ public:
         GunPage& gun;                // the Fire Macro entry
         MacroEditor& macros;         // the macro page's list of assigned macros
     };
-    AssignmentEditor(FormState& state, ButtonPageControls& page, MenuControls& menus, WindowServices& window,
-                     Peers peers);
+    // `config`: the key codes, DataBuf, the macro areas and the assigned driver macros it
+    // writes, and where the configuration lives; `libraries`: the macros the menu offers;
+    // `app`: texts, layout style and skin size.
+    AssignmentEditor(ConfigurationState& config, const MacroLibraries& libraries, const AppContext& app,
+                     ButtonPageControls& page, MenuControls& menus, WindowServices& window, Peers peers);
     ~AssignmentEditor() override;
 
     // Connects this editor's controls.
@@ -69,9 +75,8 @@ public:
     void ApplyCombinationKey();
     TForm2* CombinationKeyDialog() const { return form2_; }
 
-    // --- macros ---
+    // --- macros: the library macro of a row of LB_Name ---
     void LB_NameClick(int row);
-    void ChangeProfile1StringForDriverMode(int row);
 
     // --- long-press options ---
     void IB_ComboKey1Click() { ToggleLongPress(1); }
@@ -104,9 +109,10 @@ private:
     void ShowSubmenu(TSkinLabel* entry, int tag);
     void ToggleLongPress(int option);
     void SetLongPress(int option, bool on);
-    void AssignBaseMacro(int row);
 
-    FormState& state_;
+    ConfigurationState& config_;
+    const MacroLibraries& libraries_;
+    const AppContext& app_;
     ButtonPageControls& page_;
     MenuControls& menus_;
     WindowServices& window_;

@@ -8,7 +8,7 @@
 #include <QMouseEvent>
 #include <QRegion>
 
-#include "app/FormState.h"
+#include "ui/state/AppContext.h"
 #include "skin/ConfigText.h"
 #include "ui/SkinLabel.h"
 #include "ui/skin/Resources.h"
@@ -50,7 +50,7 @@ void SetColour(QWidget* w, const QColor& colour)
 
 } // namespace
 
-KeyDialogSkin::KeyDialogSkin(QDialog* dialog, const FormState& state, const KeyDialogKeys& keys, QWidget* mainWindow)
+KeyDialogSkin::KeyDialogSkin(QDialog* dialog, const AppContext& state, const KeyDialogKeys& keys, QWidget* mainWindow)
     : KeyDialogSkin(dialog, DialogLook{state.LanguageIndex, state.FontName}, keys,
                     {state.Text(keys.titleText), state.Text(keys.confirmText), state.Text(keys.clearText)}, mainWindow)
 {

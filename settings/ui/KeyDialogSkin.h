@@ -20,7 +20,7 @@ class QWidget;
 namespace tarq {
 
 class TSkinLabel;
-struct FormState;
+struct AppContext;
 
 struct KeyDialogKeys {
     const char* background;   // picture control: "Img_Assembly", "Img_EditKey"
@@ -51,7 +51,7 @@ class KeyDialogSkin : public QObject {
 public:
     // Builds the frame on `dialog` and places it over `mainWindow`, with the texts of the key
     // names' Str IDs in the current language.
-    KeyDialogSkin(QDialog* dialog, const FormState& state, const KeyDialogKeys& keys, QWidget* mainWindow);
+    KeyDialogSkin(QDialog* dialog, const AppContext& state, const KeyDialogKeys& keys, QWidget* mainWindow);
     // The same with the look and the texts given.
     KeyDialogSkin(QDialog* dialog, const DialogLook& look, const KeyDialogKeys& keys, const DialogTexts& texts,
                   QWidget* mainWindow);

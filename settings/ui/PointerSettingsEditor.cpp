@@ -7,7 +7,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 
-#include "app/FormState.h"
+#include "ui/state/AppContext.h"
 #include "settings/PointerSettingsStore.h"
 #include "ui/SkinLabel.h"
 #include "ui/pages/PointerSettingsControls.h"
@@ -53,9 +53,9 @@ void SetSilently(QSlider* slider, int value)
 
 } // namespace
 
-PointerSettingsEditor::PointerSettingsEditor(const FormState& state, PointerSettingsControls& controls,
+PointerSettingsEditor::PointerSettingsEditor(const AppContext& app, PointerSettingsControls& controls,
                                              PointerSettingsStore& store)
-    : form_(state), controls_(controls), store_(store)
+    : app_(app), controls_(controls), store_(store)
 {
 }
 
@@ -221,7 +221,7 @@ void PointerSettingsEditor::ShowHintText()
     QString hint;
     const PointerSettingsGap reason = store_.unavailableReason();
     if (reason != PointerSettingsGap::None)
-        hint = form_.Text(reason == PointerSettingsGap::NoWheelSetting ? kNoWheelSettingText : kNoSharedSettingsText);
+        hint = app_.Text(reason == PointerSettingsGap::NoWheelSetting ? kNoWheelSettingText : kNoSharedSettingsText);
     if (hint.isEmpty())
         hint = QString::fromStdString(store_.unavailableHint());
     for (QWidget* w : unavailable_)

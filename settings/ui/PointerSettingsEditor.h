@@ -20,14 +20,14 @@ class QSlider;
 namespace tarq {
 
 class PointerSettingsStore;
-struct FormState;
+struct AppContext;
 struct PointerSettingsControls;
 
 class PointerSettingsEditor : public QObject {
     Q_OBJECT
 public:
-    // None is owned; `state` gives the language texts.
-    PointerSettingsEditor(const FormState& state, PointerSettingsControls& controls, PointerSettingsStore& store);
+    // None is owned; `app` gives the language texts.
+    PointerSettingsEditor(const AppContext& app, PointerSettingsControls& controls, PointerSettingsStore& store);
 
     // Connects the sliders and check labels and shows which settings the store can change.
     void Wire();
@@ -69,7 +69,7 @@ private:
     void ShowAvailability();
     void PlaceHint();
 
-    const FormState& form_;
+    const AppContext& app_;
     PointerSettingsControls& controls_;
     PointerSettingsStore& store_;
     PointerSettings state_;

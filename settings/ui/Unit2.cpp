@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "app/FormState.h"
+#include "ui/state/AppContext.h"
 #include "settings/KeyboardKeys.h"
 #include "ui/KeyEventVirtualKey.h"
 #include "settings/ui/KeyDialogSkin.h"
@@ -30,7 +30,7 @@ QString Hex2(int value) { return QStringLiteral("%1").arg(value, 2, 16, QLatin1C
 
 } // namespace
 
-TForm2::TForm2(const FormState& state, QWidget* mainWindow) : QDialog(mainWindow), state_(state)
+TForm2::TForm2(const AppContext& state, QWidget* mainWindow) : QDialog(mainWindow), state_(state)
 {
     setObjectName(QStringLiteral("Form2"));
     FormCreate();

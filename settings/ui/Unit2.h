@@ -18,7 +18,7 @@ class QLineEdit;
 namespace tarq {
 
 class KeyDialogSkin;
-struct FormState;
+struct AppContext;
 
 // A confirmed combination: its name as the edit shows it ("Ctrl+Shift+A") and its key code
 // ("02" type, modifier mask, HID usage: "020304").
@@ -30,7 +30,7 @@ struct CombinationKey {
 class TForm2 : public QDialog {
     Q_OBJECT
 public:
-    TForm2(const FormState& state, QWidget* mainWindow);
+    TForm2(const AppContext& state, QWidget* mainWindow);
 
     void FocusEdit();
     // A key went down in the edit: its Windows virtual-key code and the held modifiers.
@@ -59,7 +59,7 @@ private:
     void CBSetFocus();
     void ModifierClicked(int index);
 
-    const FormState& state_;
+    const AppContext& state_;
     KeyDialogSkin* skin_ = nullptr;
     QLineEdit* edit_ = nullptr;
     QCheckBox* boxes_[4] = {};

@@ -4,21 +4,21 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "app/FormState.h"
+#include "ui/state/AppContext.h"
 #include "settings/KeyboardKeys.h"
 #include "ui/KeyEventVirtualKey.h"
 #include "settings/ui/KeyDialogSkin.h"
 
 namespace tarq {
 
-TForm5::TForm5(const FormState& state, QWidget* mainWindow, KeyEvent event)
+TForm5::TForm5(const AppContext& state, QWidget* mainWindow, KeyEvent event)
     : QDialog(mainWindow), state_(state), event_(event)
 {
     setObjectName(QStringLiteral("Form5"));
     FormCreate();
 }
 
-QString TForm5::AskKey(const FormState& state, QWidget* mainWindow, KeyEvent event)
+QString TForm5::AskKey(const AppContext& state, QWidget* mainWindow, KeyEvent event)
 {
     TForm5 dialog(state, mainWindow, event);
     dialog.FocusEdit();

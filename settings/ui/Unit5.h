@@ -15,7 +15,7 @@ class QLineEdit;
 namespace tarq {
 
 class KeyDialogSkin;
-struct FormState;
+struct AppContext;
 
 class TForm5 : public QDialog {
     Q_OBJECT
@@ -24,11 +24,11 @@ public:
     // "<key> CODE:02<usage>" for a release.
     enum class KeyEvent { Press = 1, Release = 2 };
 
-    TForm5(const FormState& state, QWidget* mainWindow, KeyEvent event = KeyEvent::Press);
+    TForm5(const AppContext& state, QWidget* mainWindow, KeyEvent event = KeyEvent::Press);
 
     // Opens the dialog modally for `event` and waits: the event line of the key confirmed, or
     // an empty text when the dialog was closed or confirmed without a key.
-    static QString AskKey(const FormState& state, QWidget* mainWindow, KeyEvent event);
+    static QString AskKey(const AppContext& state, QWidget* mainWindow, KeyEvent event);
 
     // The event the next key makes.
     void SetKeyEvent(KeyEvent event) { event_ = event; }
@@ -55,7 +55,7 @@ protected:
 private:
     void FormCreate();
 
-    const FormState& state_;
+    const AppContext& state_;
     KeyDialogSkin* skin_ = nullptr;
     QLineEdit* edit_ = nullptr;
     QString keyName_;
