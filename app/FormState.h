@@ -21,14 +21,6 @@ struct FormState : AppContext, ConfigurationState, MacroLibraries, DeviceTimers 
 
     // The rolling caption.
     QTimer LabelRun;
-
-    // ---- results of the two key dialogs ----
-    QString CombinationKeyName;        // TForm2
-    QString CombinationKeyCode;
-    bool CombinationKeyReady = false;
-    int OneKeyMode = 1;                // TForm5: set by the caller, 1 key press, 2 key release
-    QString OneKeyText;
-    QString OneKeyResult;
 };
 
 } // namespace tarq

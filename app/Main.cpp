@@ -268,7 +268,6 @@ void TForm1::CreateSubsystems()
     dpiEditor_ = std::make_unique<DpiEditor>(state_, state_, controls_, *this, *settings_, dpiPage_);
     lightEditor_ = std::make_unique<LightEditor>(controls_, *this, *settings_, lightPage_);
     fireKey_ = std::make_unique<FireKeyEditor>(controls_, *this, *settings_, fireKeyPage_);
-    assignmentEditor_ = std::make_unique<AssignmentEditor>(state_, controls_, *this, *nav_, *settings_);
     macroLibrary_ = std::make_unique<MacroLibraryStore>(state_, controls_, *this);
     recording_ = std::make_unique<MacroRecording>(
         state_, controls_, *this,
@@ -279,6 +278,9 @@ void TForm1::CreateSubsystems()
                              },
                              [this] { macroLibrary_->RefreshPCMacroName(); }});
     macroEditor_ = std::make_unique<MacroEditor>(state_, controls_, *this, *recording_, *macroLibrary_);
+    assignmentEditor_ = std::make_unique<AssignmentEditor>(
+        state_, state_, state_, buttonPage_, menus_, *this,
+        AssignmentEditor::Peers{*nav_, *settings_, *engineer_, *gun_, *macroEditor_});
     macroFiles_ = std::make_unique<MacroImportExport>(
         state_, controls_, *this, *recording_, *macroLibrary_,
         MacroImportExport::Hooks{[this] { nav_->HideAllMenu(); },
@@ -303,7 +305,6 @@ void TForm1::CreateSubsystems()
     };
     gunKeys_->hooks.hideAllMenu = [this] { nav_->HideAllMenu(); };
     gunKeys_->hooks.engineerKeyNumber = [this] { return nav_->EngineerKeyNumber; };
-    assignmentEditor_->openGunPage = [this] { gun_->Key_FireMacroClick(); };
     CreatePointerSettings();
 
     nav_->Wire();
@@ -338,8 +339,7 @@ void TForm1::CreatePointerSettings()
                 MemoryPointerSettingsStore::SeededFrom(*ownPointerStore_));
         store = ownPointerStore_.get();
     }
-    pointer_ = std::make_unique<PointerSettingsEditor>(controls_, *store);
-    pointer_->LanguageText = [this](int strId) { return state_.Text(strId); };
+    pointer_ = std::make_unique<PointerSettingsEditor>(state_, pointerSettings_, *store);
 }
 
 // The window's own buttons: exit and minimise on every page copy, close on the engineer page.
@@ -372,16 +372,16 @@ void TForm1::BuildControls()
             pages::BuildFrame(page, p);
     }
     auto page = [this](int p) { return findChild<QWidget*>(QStringLiteral("gbPage") + QString::number(p)); };
-    pages::BuildButtonPage(page(1));
+    buttonPage_ = pages::BuildButtonPage(page(1));
     fireKeyPage_ = pages::BuildFireKeyControls(page(2));
-    pages::BuildAdvancedPage(page(2));
+    pointerSettings_ = pages::BuildPointerSettings(page(2));
     dpiPage_ = pages::BuildDpiControls(page(2));
     lightPage_ = pages::BuildLightPage(page(3));
     pages::BuildMacroPage(page(4), this);
     pages::BuildGunPage(page(5), this);
     pages::BuildFooter(page(5), 5);
     pages::BuildEngineerPage(page(6));
-    pages::BuildMenus(this);
+    menus_ = pages::BuildMenus(this);
 
     // A combo box's list opens as a window of its own, which does not take the page's colours:
     // the lists of the skinned pages take the skin's.

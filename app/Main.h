@@ -22,6 +22,9 @@
 #include "ui/pages/FireKeyControls.h"
 #include "ui/pages/LightPageControls.h"
 #include "ui/language/LanguageApply.h"
+#include "ui/pages/ButtonPageControls.h"
+#include "ui/pages/MenuControls.h"
+#include "ui/pages/PointerSettingsControls.h"
 
 class QMessageBox;
 class QSystemTrayIcon;
@@ -198,6 +201,10 @@ private:
     FireKeyControls fireKeyPage_;
     std::unique_ptr<UserPrompts> prompts_;
     UserPrompts* replacedPrompts_ = nullptr;   // not owned
+    // The typed controls of the pages, as their builders made them.
+    ButtonPageControls buttonPage_;
+    MenuControls menus_;
+    PointerSettingsControls pointerSettings_;
     DeviceOptions deviceOptions_;
     std::unique_ptr<SettingsMapping> settings_;
     std::unique_ptr<GunPage> gun_;

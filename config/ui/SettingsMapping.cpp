@@ -369,4 +369,31 @@ void SettingsMapping::ShowCpiAndLedRecord(const CpiAndLedRecord& record)
     dpi_.SetCurrentDpiLevel(level);
 }
 
+// ---------------------------------------------------------------- long-press options
+// Called by the assignment editor, which shows them on the button page.
+
+namespace {
+const char* const kLongPressBoxes[] = {"cb_MidPress", "cb_CPIPress", "cb_GunPress"};
+} // namespace
+
+bool SettingsMapping::LongPress(int option) const
+{
+    return shown::IsChecked(controls_, kLongPressBoxes[option - 1]);
+}
+
+// The box's own change signal runs, as for the engineer's click: whatever follows the box
+// follows this change too.
+void SettingsMapping::SetLongPress(int option, bool on)
+{
+    if (auto* box = controls_.get<QAbstractButton>(kLongPressBoxes[option - 1]))
+        box->setChecked(on);
+}
+
+void SettingsMapping::WatchLongPress(QObject* context, std::function<void(int option, bool on)> shown)
+{
+    for (int n = 1; n <= static_cast<int>(std::size(kLongPressBoxes)); ++n)
+        if (auto* box = controls_.get<QAbstractButton>(kLongPressBoxes[n - 1]))
+            QObject::connect(box, &QAbstractButton::toggled, context, [shown, n](bool on) { shown(n, on); });
+}
+
 } // namespace tarq

@@ -17,6 +17,8 @@
 
 #include <QString>
 
+class QObject;
+
 #include <array>
 #include <functional>
 #include <memory>
@@ -98,6 +100,13 @@ public:
     // (level count, current level, shown speed step and LED count).
     DpiDisplay& Dpi() { return dpi_; }
     LightDisplay& Light() { return light_; }
+
+    // The long-press options 1-3 (middle button, DPI button, gun key), held by the engineer
+    // page's switch boxes: the button page's options read and set them here, and follow the
+    // boxes' own changes through `shown` (called while `context` lives).
+    bool LongPress(int option) const;
+    void SetLongPress(int option, bool on);
+    void WatchLongPress(QObject* context, std::function<void(int option, bool on)> shown);
 
 private:
     // The AIM buttons' codes from the AIM value; with the fire key's kind in the fire key

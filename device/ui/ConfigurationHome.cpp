@@ -1,13 +1,52 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "device/ui/ConfigurationHome.h"
 
+#include <algorithm>
+#include <array>
+
+#include "config/ImageLayout.h"
 #include "macros/MacroFiles.h"
+#include "macros/MacroLibrary.h"
+#include "macros/MacroPages.h"
+#include "settings/KeyCode.h"
+#include "ui/state/ConfigurationState.h"
+#include "ui/state/MacroLibraries.h"
 
 namespace tarq {
 
 namespace {
 
 QString Latin1(std::string_view text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
+
+QString NameText(const MacroName& name) { return QString::fromStdU16String(MacroNameToUtf16(name)); }
+
+// A base macro page of the image areas as a macro record, and back.
+MacroRecord PageRecord(const std::array<uint8_t, layout::kBaseMacroPageSize>& page)
+{
+    MacroRecord record;
+    std::copy_n(page.begin(), record.name.size(), record.name.begin());
+    std::copy_n(page.begin() + record.name.size(), record.body.size(), record.body.begin());
+    return record;
+}
+
+void WritePage(const MacroRecord& record, std::array<uint8_t, layout::kBaseMacroPageSize>& page)
+{
+    std::copy(record.name.begin(), record.name.end(), page.begin());
+    std::copy(record.body.begin(), record.body.end(), page.begin() + record.name.size());
+}
+
+// The assigned driver record of a library macro, found by its name; the count of records when
+// it has none yet.
+size_t AssignedRecordOf(const std::vector<std::vector<uint8_t>>& assigned, const MacroName& name)
+{
+    size_t j = 0;
+    for (; j < assigned.size(); ++j)
+        if (assigned[j].size() >= kMacroNameSize && std::equal(name.begin(), name.end(), assigned[j].begin()))
+            break;
+    return j;
+}
+
+constexpr uint32_t kFirstDriverRecordAddress = 0x0120;
 
 // The mouse's memory holds the configuration.
 class EepromHome final : public ConfigurationHome {
@@ -22,6 +61,47 @@ public:
     // ---- settings and pages ----
     LedType LedTypeShown(std::optional<LedType>, LedType inImage) const override { return inImage; }
     CarriedLighting LightingCarried() const override { return {}; }
+
+    // A base macro page of the mouse's memory: a free one, or one that holds a macro of the
+    // same name.
+    MacroPlacement PlaceLibraryMacro(const MacroTarget& target, const ConfigurationState& config,
+                                     const MacroLibraries& libraries) const override
+    {
+        MacroPlacement place;
+        if (target.row < 0 || target.row >= kPcMacroLibraryRows)
+            return place;
+        const MacroRecord& macro = libraries.PcMacros[size_t(target.row)];
+        if (MacroNameIsEmpty(macro.name))
+            return place;
+
+        BaseMacroPages pages;
+        for (int p = 0; p < kBaseMacroPageCount; ++p)
+            pages[size_t(p)] = PageRecord(config.MacroAreas.basePages[size_t(p)]);
+        const auto names = BaseMacroPageNames(pages);
+        const std::vector<std::string>& codes = target.codesWithTargetFree;
+        const std::optional<int> page = target.fromEngineerPage ? FindBaseMacroIndex(codes, names, macro.name)
+                                                                : FindBaseMacroCount(codes, names, macro.name);
+        if (!page) {
+            place.outcome = MacroPlacement::Outcome::NoRoom;
+            return place;
+        }
+        const size_t index = size_t(*page - 1);
+        place.outcome = MacroPlacement::Outcome::Placed;
+        place.name = NameText(macro.name);
+        place.code = MacroKeyCode(*page, macro.body[macro_body::kModeOffset]);
+        place.slot = int(index);
+        place.slotCount = kBaseMacroPageCount;
+        // A page reused for its name may hold another macro of that name that other buttons play.
+        place.replacesPlayedCopy = BaseMacroPagesInUse(codes)[index] && pages[index].name == macro.name
+                                   && pages[index].body != macro.body;
+        return place;
+    }
+
+    void KeepPlacedMacro(const MacroPlacement& placement, int row, ConfigurationState& config,
+                         const MacroLibraries& libraries) const override
+    {
+        WritePage(libraries.PcMacros[size_t(row)], config.MacroAreas.basePages[size_t(placement.slot)]);
+    }
 };
 
 // The companion driver holds the configuration.
@@ -43,6 +123,43 @@ public:
     // The driver carries the current DPI level and the LED record's mode, on/off and step, but
     // not the chords, the brightness, the key-mode memory or the LED count.
     CarriedLighting LightingCarried() const override { return {false, false, false, false}; }
+
+    // ChangeProfile1StringForDriverMode: one assigned driver record per library macro, found by
+    // its name, appended when there is none; the button plays it from its address.
+    MacroPlacement PlaceLibraryMacro(const MacroTarget& target, const ConfigurationState& config,
+                                     const MacroLibraries& libraries) const override
+    {
+        MacroPlacement place;
+        if (target.row < 0 || target.row >= static_cast<int>(libraries.DriverMacros.size()))
+            return place;
+        const DriverMacroRecord& macro = libraries.DriverMacros[size_t(target.row)];
+        const auto& assigned = config.AssignedDriverMacros;
+        const size_t j = AssignedRecordOf(assigned, macro.name);
+        // A record already assigned keeps its own release mode.
+        const uint8_t release = j < assigned.size() ? assigned[j][kMacroNameSize + driver_macro_body::kModeOffset]
+                                                    : macro.body[driver_macro_body::kModeOffset];
+        const uint8_t type = release == 1 ? 0x0E : 0x06;
+        const uint32_t address = static_cast<uint32_t>(j) * kDriverMacroRecordSize + kFirstDriverRecordAddress;
+        place.outcome = MacroPlacement::Outcome::Placed;
+        place.name = NameText(macro.name);
+        place.code = KeyCodeText({type, static_cast<uint8_t>(address >> 8 & 0xFF), static_cast<uint8_t>(address & 0xFF)});
+        place.slot = int(j);
+        place.slotCount = int(j) + 1;
+        return place;
+    }
+
+    void KeepPlacedMacro(const MacroPlacement& placement, int row, ConfigurationState& config,
+                         const MacroLibraries& libraries) const override
+    {
+        auto& assigned = config.AssignedDriverMacros;
+        if (placement.slot < static_cast<int>(assigned.size()))
+            return;
+        const DriverMacroRecord& macro = libraries.DriverMacros[size_t(row)];
+        std::vector<uint8_t> record(kDriverMacroRecordSize);
+        std::copy(macro.name.begin(), macro.name.end(), record.begin());
+        std::copy(macro.body.begin(), macro.body.end(), record.begin() + kMacroNameSize);
+        assigned.push_back(std::move(record));
+    }
 };
 
 } // namespace

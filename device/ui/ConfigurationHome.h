@@ -13,10 +13,39 @@
 #include <optional>
 
 #include "config/ParameterFields.h"
+#include <string>
+#include <vector>
 
 namespace tarq {
 
 enum class ConfigurationMode { Eeprom, Driver };
+
+struct ConfigurationState;
+struct MacroLibraries;
+
+// Where a library macro goes when a button is given it (the function menu's macro list), and
+// the key code the button then plays.
+struct MacroPlacement {
+    enum class Outcome {
+        Nothing,   // no macro in that row: nothing happens
+        NoRoom,    // every place plays a macro of some button: nothing is assigned, the user is told
+        Placed,
+    };
+    Outcome outcome = Outcome::Nothing;
+    QString name;                     // the macro's name, for the button's caption
+    std::string code;                 // the button's key code
+    int slot = -1;                    // base macro page 0-5, or the assigned driver record
+    int slotCount = 0;                // places the list of assigned macros shows at least
+    bool replacesPlayedCopy = false;  // other buttons play this macro from now on: the user is told
+};
+
+// The button a library macro is being assigned to.
+struct MacroTarget {
+    int row = -1;                      // the library macro's row
+    // Every button's code, office then game, with the target button's own code freed.
+    std::vector<std::string> codesWithTargetFree;
+    bool fromEngineerPage = false;     // the engineer page finds pages by index, not by count
+};
 
 class ConfigurationHome {
 public:
@@ -42,6 +71,13 @@ public:
         bool ledCount = true;
     };
     virtual CarriedLighting LightingCarried() const = 0;
+    // Where the library macro of `target.row` goes and the code the button gets; nothing is
+    // written yet (the button may still refuse it, for its last left click).
+    virtual MacroPlacement PlaceLibraryMacro(const MacroTarget& target, const ConfigurationState& config,
+                                             const MacroLibraries& libraries) const = 0;
+    // Writes the placed macro where the button plays it from.
+    virtual void KeepPlacedMacro(const MacroPlacement& placement, int row, ConfigurationState& config,
+                                 const MacroLibraries& libraries) const = 0;
 };
 
 std::unique_ptr<ConfigurationHome> MakeConfigurationHome(ConfigurationMode mode);

@@ -29,9 +29,9 @@ MacroDialogFrame::MacroDialogFrame(QWidget* parent, const QString& objectName, c
     setObjectName(objectName);
     setWindowTitle(texts.title);
     auto* skin = new KeyDialogSkin(this, LookOf(parent), kKeys, {texts.title, texts.ok, texts.clear}, parent);
-    skin->onConfirm = [this] { IB_ConfirmClick(); };
-    skin->onClear = [this] { IB_CancelClick(); };
-    skin->onClose = [this] { IB_CloseClick(); };
+    connect(skin, &KeyDialogSkin::confirmClicked, this, [this] { IB_ConfirmClick(); });
+    connect(skin, &KeyDialogSkin::clearClicked, this, [this] { IB_CancelClick(); });
+    connect(skin, &KeyDialogSkin::closeClicked, this, [this] { IB_CloseClick(); });
     field_ = skin->Edit();
     field_->setObjectName(fieldName);
     field_->setReadOnly(false);

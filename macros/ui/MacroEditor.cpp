@@ -359,4 +359,15 @@ void MacroEditor::NoteAssignedCopy(int row, bool always)
                                  "assigned to it again."));
 }
 
+// Called by the assignment editor after it assigned a macro to a button.
+void MacroEditor::ShowAssignedMacroName(int row, const QString& name, int rows)
+{
+    auto* list = List("LB_MacroName");
+    if (!list || row < 0)
+        return;
+    while (list->count() < std::max(rows, row + 1))
+        list->addItem(QString());
+    list->item(row)->setText(name);
+}
+
 } // namespace tarq

@@ -60,6 +60,10 @@ public:
 
     bool InsertPanelOpen() const;
 
+    // Shows `name` in row `row` of the list of assigned macros (LB_MacroName), which gets at
+    // least `rows` rows: the assignment editor's result.
+    void ShowAssignedMacroName(int row, const QString& name, int rows);
+
 private:
     QWidget* Find(const char* name) const;
     QListWidget* List(const char* name) const;

@@ -41,16 +41,10 @@ void MacroEditor::Btn_EditClick()
     }
     case 1:
     case 2: {
-        state_.OneKeyMode = type;
-        state_.OneKeyResult.clear();
-        TForm5 dialog(state_, window_.Window());
-        bool confirmed = false;
-        QObject::connect(&dialog, &TForm5::confirmed, &dialog, [&confirmed] { confirmed = true; });
-        dialog.FocusEdit();
-        dialog.exec();
         // A dialog closed without a key changes nothing.
-        if (confirmed && !state_.OneKeyResult.isEmpty())
-            edited = std::to_string(type) + " " + state_.OneKeyResult.toStdString();
+        const QString line = TForm5::AskKey(state_, window_.Window(), static_cast<TForm5::KeyEvent>(type));
+        if (!line.isEmpty())
+            edited = std::to_string(type) + " " + line.toStdString();
         break;
     }
     case 3:

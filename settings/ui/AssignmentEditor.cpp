@@ -11,7 +11,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/FormState.h"
+#include "config/ui/SettingsMapping.h"
+#include "device/ui/ConfigurationHome.h"
+#include "firemacros/ui/GunPage.h"
+#include "macros/ui/MacroEditor.h"
+#include "ui/engineer/EngineerPage.h"
 #include "config/ImageLayout.h"
 #include "macros/MacroLibrary.h"
 #include "macros/MacroPages.h"
@@ -19,10 +23,14 @@
 #include "settings/KeyCode.h"
 #include "settings/ui/ShownControls.h"
 #include "settings/ui/Unit2.h"
-#include "ui/Controls.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 #include "ui/WindowServices.h"
+#include "ui/pages/ButtonPageControls.h"
+#include "ui/pages/MenuControls.h"
+#include "ui/state/AppContext.h"
+#include "ui/state/ConfigurationState.h"
+#include "ui/state/MacroLibraries.h"
 
 namespace tarq {
 
@@ -34,62 +42,39 @@ constexpr int kNoFreePageText = 130;
 constexpr int kReplacedCopyText = 926;
 constexpr int kEntryPrefixLength = 3;   // " * " in front of every entry's name
 
-// Entries that open a submenu, by tag.
-const char* SubmenuOf(int tag)
-{
-    switch (tag) {
-    case 1: return "Pnl_MseKey";
-    case 2: return "Pnl_Special";
-    case 3: return "Pnl_Media";
-    case 4: return "Pnl_WWW";
-    case 5: return "Pnl_MyPC";
-    case 6: return "Pnl_CPIKey";
-    case 7: return "LB_Name";
-    case 13: return "LB_Script";
-    default: return nullptr;
-    }
-}
+// Tags of the entries that open a submenu.
+constexpr int kMouseKeysTag = 1;
+constexpr int kSpecialTag = 2;
+constexpr int kMediaTag = 3;
+constexpr int kWebTag = 4;
+constexpr int kMyComputerTag = 5;
+constexpr int kDpiKeysTag = 6;
+constexpr int kMacrosTag = 7;
+constexpr int kGunKeysTag = 13;
 
-const char* const kFirstLevelSubmenus[] = {"Pnl_MseKey", "Pnl_Special", "Pnl_CPIKey", "Pnl_Media",
-                                           "Pnl_WWW",    "Pnl_MyPC",    "LB_Name",    "LB_Script"};
-
-const char* const kLongPressBoxes[] = {"cb_MidPress", "cb_CPIPress", "cb_GunPress"};
+// The first engineer key button of each key mode: btn_Key101, btn_Key201.
+constexpr int kEngineerKeysOffice = 100;
+constexpr int kEngineerKeysGame = 200;
 
 int TagOf(const QWidget* entry) { return entry->property("tag").toInt(); }
 
-using shown::Numbered;
-
-// A base macro page of the image areas as a macro record, and back.
-MacroRecord PageRecord(const std::array<uint8_t, layout::kBaseMacroPageSize>& page)
+// The entries of a menu panel, without the ">>" markers (ST_...).
+QList<TSkinLabel*> EntriesOf(const QWidget* panel)
 {
-    MacroRecord record;
-    std::copy_n(page.begin(), record.name.size(), record.name.begin());
-    std::copy_n(page.begin() + record.name.size(), record.body.size(), record.body.begin());
-    return record;
+    QList<TSkinLabel*> entries;
+    for (TSkinLabel* entry : panel->findChildren<TSkinLabel*>(Qt::FindDirectChildrenOnly))
+        if (!entry->objectName().startsWith(QLatin1String("ST_")))
+            entries << entry;
+    return entries;
 }
-
-void WritePage(const MacroRecord& record, std::array<uint8_t, layout::kBaseMacroPageSize>& page)
-{
-    std::copy(record.name.begin(), record.name.end(), page.begin());
-    std::copy(record.body.begin(), record.body.end(), page.begin() + record.name.size());
-}
-
-// The text of a button label or an engineer-page key button.
-QString CaptionOf(const Controls& controls, const QString& name)
-{
-    if (auto* label = controls.find<QLabel>(name))
-        return label->text();
-    if (auto* button = controls.find<QAbstractButton>(name))
-        return button->text();
-    return {};
-}
-
-QString NameText(const MacroName& name) { return QString::fromStdU16String(MacroNameToUtf16(name)); }
 
 } // namespace
 
-AssignmentEditor::AssignmentEditor(FormState& state, Controls& controls, WindowServices& window, Navigation& nav, SettingsMapping& settings)
-    : QObject(window.Window()), state_(state), controls_(controls), window_(window), nav_(nav), settings_(settings)
+AssignmentEditor::AssignmentEditor(ConfigurationState& config, const MacroLibraries& libraries,
+                                   const AppContext& app, ButtonPageControls& page, MenuControls& menus,
+                                   WindowServices& window, Peers peers)
+    : QObject(window.Window()), config_(config), libraries_(libraries), app_(app), page_(page), menus_(menus), window_(window), peers_(peers),
+      nav_(peers.nav)
 {
 }
 
@@ -100,36 +85,24 @@ AssignmentEditor::~AssignmentEditor()
 
 void AssignmentEditor::Wire()
 {
-    auto entriesOf = [this](const char* panel) {
-        QWidget* menu = controls_.get(panel);
-        return menu ? menu->findChildren<TSkinLabel*>(Qt::FindDirectChildrenOnly) : QList<TSkinLabel*>{};
-    };
     auto onLeave = [this](TSkinLabel* entry) {
         connect(entry, &TSkinLabel::mouseLeft, this, [this, entry] { KeyStatusMouseLeave(entry); });
     };
 
-    for (TSkinLabel* entry : entriesOf("Pnl_Main")) {
-        if (entry->objectName().startsWith(QLatin1String("ST_")))
-            continue;
+    for (TSkinLabel* entry : EntriesOf(menus_.main)) {
         onLeave(entry);
-        const int tag = TagOf(entry);
-        if (SubmenuOf(tag))
+        if (SubmenuOf(TagOf(entry)))
             connect(entry, &TSkinLabel::mouseEntered, this, [this, entry] { KeyByTagMouseEnter(entry); });
     }
-    for (const char* name : {"Key_Assembly", "Key_FireMacro"})
-        if (auto* entry = controls_.get<TSkinLabel>(name))
-            connect(entry, &TSkinLabel::mouseEntered, this, [this, entry] { KeyStatus_AMouseEnter(entry); });
-    if (auto* fire = controls_.get<TSkinLabel>("Key_FireMacro"))
-        connect(fire, &TSkinLabel::clicked, this, &AssignmentEditor::Key_FireMacroClick);
-    if (auto* assembly = controls_.get<TSkinLabel>("Key_Assembly"))
-        connect(assembly, &TSkinLabel::clicked, this, &AssignmentEditor::Key_AssemblyClick);
+    for (TSkinLabel* entry : {menus_.assembly, menus_.fireMacro})
+        connect(entry, &TSkinLabel::mouseEntered, this, [this, entry] { KeyStatus_AMouseEnter(entry); });
+    connect(menus_.fireMacro, &TSkinLabel::clicked, this, &AssignmentEditor::Key_FireMacroClick);
+    connect(menus_.assembly, &TSkinLabel::clicked, this, &AssignmentEditor::Key_AssemblyClick);
 
     // Entries that assign a fixed code.
-    for (const char* panel : {"Pnl_MseKey", "Pnl_CPIKey", "Pnl_Media", "Pnl_WWW", "Pnl_Special", "Pnl_MyPC"}) {
-        const bool closesDpi = qstrcmp(panel, "Pnl_Special") == 0 || qstrcmp(panel, "Pnl_MyPC") == 0;
-        for (TSkinLabel* entry : entriesOf(panel)) {
-            if (entry->objectName().startsWith(QLatin1String("ST_")))
-                continue;
+    for (QFrame* panel : menus_.FixedCodePanels()) {
+        const bool closesDpi = panel == menus_.special || panel == menus_.myComputer;
+        for (TSkinLabel* entry : EntriesOf(panel)) {
             onLeave(entry);
             if (SubmenuOf(TagOf(entry))) {   // the DPI entry of the special keys
                 connect(entry, &TSkinLabel::mouseEntered, this, [this, entry] { KeyByTagMouseEnter(entry); });
@@ -143,19 +116,14 @@ void AssignmentEditor::Wire()
         }
     }
 
-    if (auto* list = controls_.get<QListWidget>("LB_Name"))
-        connect(list, &QListWidget::itemClicked, this,
-                [this, list](QListWidgetItem* item) { LB_NameClick(list->row(item)); });
+    QListWidget* macros = menus_.macros;
+    connect(macros, &QListWidget::itemClicked, this, [this, macros](QListWidgetItem* item) { LB_NameClick(macros->row(item)); });
 
-    for (int n = 1; n <= 3; ++n) {
-        for (const QString& name : {Numbered("IB_ComboKey", n), Numbered("Img_ComboKey", n)})
-            if (auto* label = controls_.get<TSkinLabel>(name))
-                connect(label, &TSkinLabel::clicked, this, [this, n] { ToggleLongPress(n); });
-        // The engineer page's check box and the button page's picture show the same option.
-        if (auto* box = controls_.get<QAbstractButton>(kLongPressBoxes[n - 1]))
-            connect(box, &QAbstractButton::toggled, this,
-                    [this, n](bool on) { window_.SetPicture(Numbered("Img_ComboKey", n), shown::CheckPicture(on)); });
-    }
+    for (int n = 1; n <= ButtonPageControls::kLongPressOptions; ++n)
+        for (TSkinLabel* label : {page_.longPressCaptions[n - 1], page_.longPressMarks[n - 1]})
+            connect(label, &TSkinLabel::clicked, this, [this, n] { ToggleLongPress(n); });
+    // The engineer page's switch boxes show the same options.
+    peers_.settings.WatchLongPress(this, [this](int option, bool on) { ShowLongPress(option, on); });
 }
 
 // ---------------------------------------------------------------- pointer over the entries
@@ -163,8 +131,8 @@ void AssignmentEditor::Wire()
 void AssignmentEditor::Highlight(TSkinLabel* entry, bool on)
 {
     QPalette palette = entry->palette();
-    palette.setColor(QPalette::WindowText, on ? state_.Style.menuHoverFont : state_.Style.menuFont);
-    palette.setColor(QPalette::Window, state_.Style.menuHoverBack);
+    palette.setColor(QPalette::WindowText, on ? app_.Style.menuHoverFont : app_.Style.menuFont);
+    palette.setColor(QPalette::Window, app_.Style.menuHoverBack);
     entry->setPalette(palette);
     entry->setAutoFillBackground(on);
 }
@@ -175,54 +143,69 @@ void AssignmentEditor::KeyByTagMouseEnter(TSkinLabel* entry)
     ShowSubmenu(entry, TagOf(entry));
 }
 
+QWidget* AssignmentEditor::SubmenuOf(int tag) const
+{
+    switch (tag) {
+    case kMouseKeysTag: return menus_.mouseKeys;
+    case kSpecialTag: return menus_.special;
+    case kMediaTag: return menus_.media;
+    case kWebTag: return menus_.web;
+    case kMyComputerTag: return menus_.myComputer;
+    case kDpiKeysTag: return menus_.dpiKeys;
+    case kMacrosTag: return menus_.macros;
+    case kGunKeysTag: return menus_.gunKeys;
+    default: return nullptr;
+    }
+}
+
+void AssignmentEditor::HideMenus(std::initializer_list<QWidget*> menus)
+{
+    for (QWidget* menu : menus)
+        menu->hide();
+}
+
 void AssignmentEditor::KeyStatus_AMouseEnter(TSkinLabel* entry)
 {
-    for (const char* name : {"Pnl_Special", "Pnl_MseKey", "Pnl_Media", "Pnl_WWW", "Pnl_MyPC", "LB_Name", "LB_Script"})
-        if (QWidget* w = controls_.get(name))
-            w->hide();
+    const MenuControls& m = menus_;
+    HideMenus({m.special, m.mouseKeys, m.media, m.web, m.myComputer, m.macros, m.gunKeys});
     Highlight(entry, true);
 }
 
 void AssignmentEditor::KeyStatus_BMouseEnter(TSkinLabel* entry)
 {
-    if (QWidget* dpi = controls_.get("Pnl_CPIKey"))
-        dpi->hide();
+    menus_.dpiKeys->hide();
     Highlight(entry, true);
 }
 
 void AssignmentEditor::ShowSubmenu(TSkinLabel* entry, int tag)
 {
-    const char* name = SubmenuOf(tag);
-    QWidget* sub = name ? controls_.get(name) : nullptr;
-    QWidget* main = controls_.get("Pnl_Main");
-    QWidget* special = controls_.get("Pnl_Special");
-    if (!sub || !main || !special)
+    QWidget* sub = SubmenuOf(tag);
+    if (!sub)
         return;
+    const MenuControls& m = menus_;
+    QWidget* main = m.main;
+    QWidget* special = m.special;
 
-    auto hideAll = [this](std::initializer_list<const char*> names) {
-        for (const char* n : names)
-            if (QWidget* w = controls_.get(n))
-                w->hide();
-    };
-
-    if (tag == 6) {
+    if (tag == kDpiKeysTag) {
         // The DPI submenu opens beside the special keys, which stay open.
-        const bool right = main->x() + main->width() + special->width() + sub->width() < state_.SkinWidth;
+        const bool right = main->x() + main->width() + special->width() + sub->width() < app_.SkinWidth;
         const int x = right ? special->x() + entry->x() + entry->width() + 2 : special->x() - sub->width();
-        const bool down = entry->y() + special->y() + sub->height() < state_.SkinHeight;
+        const bool down = entry->y() + special->y() + sub->height() < app_.SkinHeight;
         const int y = down ? special->y() + entry->y() : special->y() + entry->y() + entry->height() - sub->height();
         sub->move(x, y);
-        hideAll({"Pnl_MseKey", "Pnl_Media", "Pnl_WWW", "LB_Name", "LB_Script"});
+        HideMenus({m.mouseKeys, m.media, m.web, m.macros, m.gunKeys});
         special->show();
     } else {
         auto* list = qobject_cast<QListWidget*>(sub);
-        if (tag == 13 && (!list || list->count() == 0)) {
-            hideAll({"Pnl_MseKey", "Pnl_Special", "Pnl_CPIKey", "Pnl_Media", "Pnl_WWW", "Pnl_MyPC", "LB_Name", "LB_Script"});
+        const std::initializer_list<QWidget*> firstLevel = {m.mouseKeys, m.special, m.dpiKeys, m.media,
+                                                            m.web,       m.myComputer, m.macros, m.gunKeys};
+        if (tag == kGunKeysTag && list->count() == 0) {
+            HideMenus(firstLevel);
             return;
         }
-        // Tag 13 fits the list into the window; the others into the skin.
-        const int width = tag == 13 ? window_.Window()->width() : state_.SkinWidth;
-        const int height = tag == 13 ? window_.Window()->height() : state_.SkinHeight;
+        // The gun key list fits into the window; the others into the skin.
+        const int width = tag == kGunKeysTag ? window_.Window()->width() : app_.SkinWidth;
+        const int height = tag == kGunKeysTag ? window_.Window()->height() : app_.SkinHeight;
         const bool right = main->x() + main->width() + special->width() < width;
         const int x = right ? main->x() + entry->x() + entry->width() + 2 : main->x() - sub->width();
         const bool down = entry->y() + main->y() + entry->height() + sub->height() < height;
@@ -230,9 +213,9 @@ void AssignmentEditor::ShowSubmenu(TSkinLabel* entry, int tag)
         sub->move(x, y);
         if (list && list->count() > 0)
             list->setCurrentRow(0);
-        for (const char* other : kFirstLevelSubmenus)
-            if (QWidget* w = controls_.get(other); w && w != sub)
-                w->hide();
+        for (QWidget* other : firstLevel)
+            if (other != sub)
+                other->hide();
     }
     main->show();
     sub->raise();
@@ -246,17 +229,12 @@ AssignmentEditor::Target AssignmentEditor::CurrentTarget() const
     Target t;
     if (nav_.Origin == MenuOrigin::EngineerPage) {
         const int n = nav_.EngineerKeyNumber;
-        t.keyMode = n < 200 ? 1 : 2;
-        t.button = n - (t.keyMode == 1 ? 100 : 200);
-        t.caption = Numbered(QStringLiteral("btn_Key"), n);
-        t.siblingPrefix = QStringLiteral("btn_Key");
-        t.firstSibling = t.keyMode == 1 ? 101 : 201;
+        t.engineerPage = true;
+        t.keyMode = n < kEngineerKeysGame ? 1 : 2;
+        t.button = n - (t.keyMode == 1 ? kEngineerKeysOffice : kEngineerKeysGame);
     } else {
-        t.keyMode = shown::IsChecked(controls_, "rb_2") ? 2 : 1;
+        t.keyMode = nav_.CurrentView() == View::Game ? 2 : 1;
         t.button = nav_.MenuKeyNumber;
-        t.caption = Numbered(QStringLiteral("Key"), t.button);
-        t.siblingPrefix = QStringLiteral("Key");
-        t.firstSibling = 1;
     }
     if (t.button < 1 || t.button > static_cast<int>(databuf::kButtonCount))
         t.button = 0;
@@ -265,23 +243,39 @@ AssignmentEditor::Target AssignmentEditor::CurrentTarget() const
 
 std::string& AssignmentEditor::CodeOf(const Target& t)
 {
-    ButtonKeyCodes& codes = t.keyMode == 1 ? state_.OfficeKeyCodes : state_.GameKeyCodes;
+    ButtonKeyCodes& codes = t.keyMode == 1 ? config_.OfficeKeyCodes : config_.GameKeyCodes;
     return codes[t.button - 1];
+}
+
+// The caption of one of the target's buttons (1-9): its own or a sibling's.
+QString AssignmentEditor::CaptionOf(const Target& t, int button) const
+{
+    if (t.engineerPage)
+        return peers_.engineer.KeyCaption((t.keyMode == 1 ? kEngineerKeysOffice : kEngineerKeysGame) + button);
+    return page_.keys[size_t(button - 1)]->text();
+}
+
+void AssignmentEditor::SetCaption(const Target& t, const QString& name)
+{
+    if (t.engineerPage)
+        peers_.engineer.SetKeyCaption((t.keyMode == 1 ? kEngineerKeysOffice : kEngineerKeysGame) + t.button, name);
+    else
+        page_.keys[size_t(t.button - 1)]->setText(name);
 }
 
 bool AssignmentEditor::LeftClickShown(const Target& t) const
 {
-    const QString left = state_.Text(kLeftClickText);
-    for (int k = 0; k < static_cast<int>(databuf::kButtonCount); ++k)
-        if (CaptionOf(controls_, Numbered(t.siblingPrefix, t.firstSibling + k)) == left)
+    const QString left = app_.Text(kLeftClickText);
+    for (int k = 1; k <= static_cast<int>(databuf::kButtonCount); ++k)
+        if (CaptionOf(t, k) == left)
             return true;
     return false;
 }
 
 void AssignmentEditor::RefuseForLeftClick(const Target& t)
 {
-    shown::SetText(controls_, t.caption, state_.Text(kLeftClickText));
-    nav_.RefreshFormMessagDialog(state_.Text(kKeepLeftText));
+    SetCaption(t, app_.Text(kLeftClickText));
+    nav_.RefreshFormMessagDialog(app_.Text(kKeepLeftText));
 }
 
 void AssignmentEditor::StoreCode(const Target& t, const std::string& code)
@@ -291,16 +285,16 @@ void AssignmentEditor::StoreCode(const Target& t, const std::string& code)
         return;
     CodeOf(t) = code;
     const size_t at = databuf::KeyCodeOffset(t.keyMode, t.button);
-    state_.DataBuf[at] = bytes->type;
-    state_.DataBuf[at + 1] = bytes->data1;
-    state_.DataBuf[at + 2] = bytes->data2;
+    config_.DataBuf[at] = bytes->type;
+    config_.DataBuf[at + 1] = bytes->data1;
+    config_.DataBuf[at + 2] = bytes->data2;
 }
 
 bool AssignmentEditor::Assign(const Target& t, const QString& name, const std::string& code, bool keepLeft)
 {
     if (t.button == 0)
         return false;
-    shown::SetText(controls_, t.caption, name);
+    SetCaption(t, name);
     if (keepLeft && !LeftClickShown(t)) {
         RefuseForLeftClick(t);
         return false;
@@ -313,7 +307,7 @@ void AssignmentEditor::KeyStatusOnClick(TSkinLabel* entry)
 {
     nav_.HideAllMenu();
     const QString name = entry->text().mid(kEntryPrefixLength);
-    const std::string code = TagToKeyCode(TagOf(entry), static_cast<uint8_t>(state_.AimDpiIndex));
+    const std::string code = TagToKeyCode(TagOf(entry), static_cast<uint8_t>(config_.AimDpiIndex));
     if (code.empty())
         return;
     Assign(CurrentTarget(), name, code, true);
@@ -323,8 +317,7 @@ void AssignmentEditor::KeyStatusOnClick(TSkinLabel* entry)
 
 void AssignmentEditor::Key_FireMacroClick()
 {
-    if (openGunPage)
-        openGunPage();
+    peers_.gun.Key_FireMacroClick();
 }
 
 // ---------------------------------------------------------------- the combination key
@@ -333,12 +326,9 @@ void AssignmentEditor::Key_AssemblyClick()
 {
     nav_.HideAllMenu();
     QApplication::processEvents();
-    state_.CombinationKeyReady = false;
-    state_.CombinationKeyName.clear();
-    state_.CombinationKeyCode.clear();
     // A new dialog each time; the one before, if still open, goes.
     delete form2_.data();
-    form2_ = new TForm2(state_, window_.Window());
+    form2_ = new TForm2(app_, window_.Window());
     connect(form2_, &TForm2::confirmed, this, &AssignmentEditor::ApplyCombinationKey);
     form2_->show();
     form2_->FocusEdit();
@@ -346,123 +336,71 @@ void AssignmentEditor::Key_AssemblyClick()
 
 void AssignmentEditor::ApplyCombinationKey()
 {
-    if (!state_.CombinationKeyReady)
+    if (!form2_)
+        return;
+    const std::optional<CombinationKey> key = form2_->Result();
+    if (!key)
         return;
     // Like every other function, a combination key never takes the last left click.
-    Assign(CurrentTarget(), state_.CombinationKeyName, state_.CombinationKeyCode.toStdString(), true);
+    Assign(CurrentTarget(), key->name, key->code.toStdString(), true);
 }
 
 // ---------------------------------------------------------------- macros
 
+// Where the macro goes depends on where the configuration lives (ConfigurationHome): a base
+// macro page of the mouse's memory, or an assigned driver record.
 void AssignmentEditor::LB_NameClick(int row)
 {
     if (row < 0)
         return;
-    if (!(state_.Home.Mode() == ConfigurationMode::Eeprom)) {
-        nav_.HideAllMenu();
-        ChangeProfile1StringForDriverMode(row);
-        return;
-    }
-    AssignBaseMacro(row);
-}
-
-void AssignmentEditor::AssignBaseMacro(int row)
-{
     nav_.HideAllMenu();
-    const Target t = CurrentTarget();
-    if (t.button == 0 || row >= kPcMacroLibraryRows)
-        return;
-    const MacroRecord& macro = state_.PcMacros[row];
-    if (MacroNameIsEmpty(macro.name))
-        return;
-
-    // The button's own page counts as free.
-    const std::string saved = CodeOf(t);
-    CodeOf(t) = "000000";
-    std::vector<std::string> codes(state_.OfficeKeyCodes.begin(), state_.OfficeKeyCodes.end());
-    codes.insert(codes.end(), state_.GameKeyCodes.begin(), state_.GameKeyCodes.end());
-    CodeOf(t) = saved;
-
-    BaseMacroPages pages;
-    for (int p = 0; p < kBaseMacroPageCount; ++p)
-        pages[p] = PageRecord(state_.MacroAreas.basePages[p]);
-    const auto names = BaseMacroPageNames(pages);
-    const std::optional<int> page = nav_.Origin == MenuOrigin::EngineerPage
-                                        ? FindBaseMacroIndex(codes, names, macro.name)
-                                        : FindBaseMacroCount(codes, names, macro.name);
-    if (!page) {
-        // Every page plays a macro of some button: nothing is assigned, and the user is told.
-        nav_.RefreshFormMessagDialog(state_.Text(kNoFreePageText));
-        return;
-    }
-
-    // A page reused for its name may hold another macro of that name that other buttons play:
-    // they play this one from now on, and the user is told.
-    const bool replacesPlayedCopy = BaseMacroPagesInUse(codes)[size_t(*page - 1)] && pages[*page - 1].name == macro.name
-                                    && pages[*page - 1].body != macro.body;
-    const QString name = NameText(macro.name);
-    if (!Assign(t, name, MacroKeyCode(*page, macro.body[macro_body::kModeOffset]), true))
-        return;
-    WritePage(macro, state_.MacroAreas.basePages[*page - 1]);
-    if (replacesPlayedCopy)
-        nav_.RefreshFormMessagDialog(state_.Text(kReplacedCopyText));
-    if (auto* pageNames = controls_.get<QListWidget>("LB_MacroName")) {
-        while (pageNames->count() < kBaseMacroPageCount)
-            pageNames->addItem(QString());
-        pageNames->item(*page - 1)->setText(name);
-    }
-}
-
-void AssignmentEditor::ChangeProfile1StringForDriverMode(int row)
-{
-    if (row < 0 || row >= static_cast<int>(state_.DriverMacros.size()))
-        return;
-    const DriverMacroRecord& macro = state_.DriverMacros[row];
-    const QString name = NameText(macro.name);
     const Target t = CurrentTarget();
     if (t.button == 0)
         return;
-    shown::SetText(controls_, t.caption, name);
-    if (!LeftClickShown(t)) {
-        RefuseForLeftClick(t);
+
+    MacroTarget target;
+    target.row = row;
+    target.fromEngineerPage = t.engineerPage;
+    // The button's own macro counts as free.
+    const std::string saved = CodeOf(t);
+    CodeOf(t) = "000000";
+    target.codesWithTargetFree.assign(config_.OfficeKeyCodes.begin(), config_.OfficeKeyCodes.end());
+    target.codesWithTargetFree.insert(target.codesWithTargetFree.end(), config_.GameKeyCodes.begin(),
+                                      config_.GameKeyCodes.end());
+    CodeOf(t) = saved;
+
+    const ConfigurationHome& home = *config_.Home;
+    const MacroPlacement place = home.PlaceLibraryMacro(target, config_, libraries_);
+    if (place.outcome == MacroPlacement::Outcome::Nothing)
+        return;
+    if (place.outcome == MacroPlacement::Outcome::NoRoom) {
+        nav_.RefreshFormMessagDialog(app_.Text(kNoFreePageText));
         return;
     }
-
-    // One assigned record per library macro, found by its name.
-    auto& assigned = state_.AssignedDriverMacros;
-    size_t j = 0;
-    for (; j < assigned.size(); ++j)
-        if (assigned[j].size() >= kMacroNameSize && std::equal(macro.name.begin(), macro.name.end(), assigned[j].begin()))
-            break;
-    if (j == assigned.size()) {
-        std::vector<uint8_t> record(kDriverMacroRecordSize);
-        std::copy(macro.name.begin(), macro.name.end(), record.begin());
-        std::copy(macro.body.begin(), macro.body.end(), record.begin() + kMacroNameSize);
-        assigned.push_back(std::move(record));
-    }
-    if (auto* list = controls_.get<QListWidget>("LB_MacroName")) {
-        while (list->count() <= static_cast<int>(j))
-            list->addItem(QString());
-        list->item(static_cast<int>(j))->setText(name);
-    }
-
-    const uint8_t release = assigned[j][kMacroNameSize + driver_macro_body::kModeOffset];
-    const KeyCode code{static_cast<uint8_t>(release == 1 ? 0x0E : 0x06), 0, 0};
-    const uint32_t address = static_cast<uint32_t>(j) * kDriverMacroRecordSize + 0x0120;
-    StoreCode(t, KeyCodeText({code.type, static_cast<uint8_t>(address >> 8 & 0xFF), static_cast<uint8_t>(address & 0xFF)}));
+    if (!Assign(t, place.name, place.code, true))
+        return;
+    home.KeepPlacedMacro(place, row, config_, libraries_);
+    if (place.replacesPlayedCopy)
+        nav_.RefreshFormMessagDialog(app_.Text(kReplacedCopyText));
+    peers_.macros.ShowAssignedMacroName(place.slot, place.name, place.slotCount);
 }
 
 // ---------------------------------------------------------------- long-press options
 
+void AssignmentEditor::ShowLongPress(int option, bool on)
+{
+    page_.longPressMarks[size_t(option - 1)]->setPicture(shown::CheckPicture(on));
+}
+
 void AssignmentEditor::SetLongPress(int option, bool on)
 {
-    shown::SetChecked(controls_, kLongPressBoxes[option - 1], on);
-    window_.SetPicture(Numbered("Img_ComboKey", option), shown::CheckPicture(on));
+    peers_.settings.SetLongPress(option, on);
+    ShowLongPress(option, on);
 }
 
 void AssignmentEditor::ToggleLongPress(int option)
 {
-    const bool on = !shown::IsChecked(controls_, kLongPressBoxes[option - 1]);
+    const bool on = !peers_.settings.LongPress(option);
     SetLongPress(option, on);
     // Holding the middle button and holding the DPI button cannot both switch the mode.
     if (on && option <= 2)

@@ -3,33 +3,56 @@
 // Button assignment: the function menu's entries (Pnl_Main and its sub-menus) put a key
 // function on the button the navigation opened the menu for (Navigation::MenuKeyNumber on the
 // button page, EngineerKeyNumber and Origin on the engineer page), into OfficeKeyCodes or
-// GameKeyCodes and DataBuf. Its two key dialogs are TForm2 (settings/ui/Unit2) and TForm5
-// (settings/ui/Unit5). Macros are assigned from the menu's macro list LB_Name: through a free
-// base macro page in EEPROM mode, through the assigned driver macros in driver mode.
+// GameKeyCodes and DataBuf, and its name on the button's caption (the button page's label, or
+// the engineer page's key button through EngineerPage). The combination key comes from the
+// dialog TForm2 (settings/ui/Unit2). Macros are assigned from the menu's macro list LB_Name
+// where the configuration's home puts them (ConfigurationHome::PlaceLibraryMacro: a base macro
+// page in EEPROM mode, an assigned driver record in driver mode); the macro page's list of
+// assigned macros shows the name (MacroEditor). The button
+// page's long-press options toggle the settings the engineer page's switch boxes hold
+// (SettingsMapping::LongPress).
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
-#include <functional>
+#include <initializer_list>
 #include <string>
 
 #include "settings/ui/Unit2.h"
 
 namespace tarq {
 
-class Controls;
+class EngineerPage;
+class GunPage;
+class MacroEditor;
 class Navigation;
 class SettingsMapping;
 class TForm2;
 class TSkinLabel;
 class WindowServices;
-struct FormState;
+struct AppContext;
+struct ButtonPageControls;
+struct ConfigurationState;
+struct MacroLibraries;
+struct MenuControls;
 
 class AssignmentEditor : public QObject {
     Q_OBJECT
 public:
-    AssignmentEditor(FormState& state, Controls& controls, WindowServices& window, Navigation& nav, SettingsMapping& settings);
+    // The subsystems are built before this editor; none is owned.
+    struct Peers {
+        Navigation& nav;
+        SettingsMapping& settings;   // the long-press options
+        EngineerPage& engineer;      // the engineer page's key buttons
+        GunPage& gun;                // the Fire Macro entry
+        MacroEditor& macros;         // the macro page's list of assigned macros
+    };
+    // `config`: the key codes, DataBuf, the macro areas and the assigned driver macros it
+    // writes, and where the configuration lives; `libraries`: the macros the menu offers;
+    // `app`: texts, layout style and skin size.
+    AssignmentEditor(ConfigurationState& config, const MacroLibraries& libraries, const AppContext& app,
+                     ButtonPageControls& page, MenuControls& menus, WindowServices& window, Peers peers);
     ~AssignmentEditor() override;
 
     // Connects this editor's controls.
@@ -46,52 +69,55 @@ public:
 
     // --- the Fire Macro entry: the gun page for the button being edited ---
     void Key_FireMacroClick();
-    // Filled by the form: opens the gun page (built before this editor).
-    std::function<void()> openGunPage;
 
     // --- the combination-key dialog ---
     void Key_AssemblyClick();
     void ApplyCombinationKey();
     TForm2* CombinationKeyDialog() const { return form2_; }
 
-    // --- macros ---
+    // --- macros: the library macro of a row of LB_Name ---
     void LB_NameClick(int row);
-    void ChangeProfile1StringForDriverMode(int row);
 
     // --- long-press options ---
     void IB_ComboKey1Click() { ToggleLongPress(1); }
     void IB_ComboKey2Click() { ToggleLongPress(2); }
     void IB_ComboKey3Click() { ToggleLongPress(3); }
+    // The button page's picture of a long-press option (1-3).
+    void ShowLongPress(int option, bool on);
 
 private:
     // The button the menu was opened for: its caption control, key mode (1, 2) and number.
     struct Target {
-        QString caption;
-        QString siblingPrefix;   // "Key" or "btn_Key"
-        int firstSibling = 1;    // 1, 101 or 201
+        bool engineerPage = false;   // the engineer page's key buttons, else the button page's labels
         int keyMode = 1;
-        int button = 0;          // 1..9; 0 when there is none
+        int button = 0;              // 1..9; 0 when there is none
     };
     Target CurrentTarget() const;
     // The caption is set first; with `keepLeft`, a caption change that leaves no sibling with
     // the left-click name is undone with Str108 and nothing is stored. True when stored.
     bool Assign(const Target& t, const QString& name, const std::string& code, bool keepLeft);
+    QString CaptionOf(const Target& t, int button) const;
+    void SetCaption(const Target& t, const QString& name);
     bool LeftClickShown(const Target& t) const;
     void RefuseForLeftClick(const Target& t);
     void StoreCode(const Target& t, const std::string& code);
     std::string& CodeOf(const Target& t);
 
     void Highlight(TSkinLabel* entry, bool on);
+    QWidget* SubmenuOf(int tag) const;
+    void HideMenus(std::initializer_list<QWidget*> menus);
     void ShowSubmenu(TSkinLabel* entry, int tag);
     void ToggleLongPress(int option);
     void SetLongPress(int option, bool on);
-    void AssignBaseMacro(int row);
 
-    FormState& state_;
-    Controls& controls_;
+    ConfigurationState& config_;
+    const MacroLibraries& libraries_;
+    const AppContext& app_;
+    ButtonPageControls& page_;
+    MenuControls& menus_;
     WindowServices& window_;
+    Peers peers_;
     Navigation& nav_;
-    SettingsMapping& settings_;
     QPointer<TForm2> form2_;
 };
 

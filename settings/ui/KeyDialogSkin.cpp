@@ -8,7 +8,7 @@
 #include <QMouseEvent>
 #include <QRegion>
 
-#include "app/FormState.h"
+#include "ui/state/AppContext.h"
 #include "skin/ConfigText.h"
 #include "ui/SkinLabel.h"
 #include "ui/skin/Resources.h"
@@ -50,7 +50,7 @@ void SetColour(QWidget* w, const QColor& colour)
 
 } // namespace
 
-KeyDialogSkin::KeyDialogSkin(QDialog* dialog, const FormState& state, const KeyDialogKeys& keys, QWidget* mainWindow)
+KeyDialogSkin::KeyDialogSkin(QDialog* dialog, const AppContext& state, const KeyDialogKeys& keys, QWidget* mainWindow)
     : KeyDialogSkin(dialog, DialogLook{state.LanguageIndex, state.FontName}, keys,
                     {state.Text(keys.titleText), state.Text(keys.confirmText), state.Text(keys.clearText)}, mainWindow)
 {
@@ -112,11 +112,11 @@ KeyDialogSkin::KeyDialogSkin(QDialog* dialog, const DialogLook& look, const KeyD
         SetColour(caption, colour);
     };
     styleCaption(Button(QStringLiteral("Confirm"), "BtnS_01", "BtnS_02", "BtnS_03", texts.confirm,
-                        keys.confirm, [this] { if (onConfirm) onConfirm(); }));
+                        keys.confirm, &KeyDialogSkin::confirmClicked));
     styleCaption(Button(QStringLiteral("Cancel"), "BtnS_01", "BtnS_02", "BtnS_03", texts.clear,
-                        keys.clear, [this] { if (onClear) onClear(); }));
+                        keys.clear, &KeyDialogSkin::clearClicked));
     Button(QStringLiteral("Close"), "ExitS_01", "ExitS_02", "ExitS_02", QString(), keys.close,
-           [this] { if (onClose) onClose(); });
+           &KeyDialogSkin::closeClicked);
 
     if (mainWindow) {
         const QRect main = mainWindow->frameGeometry();
@@ -157,7 +157,7 @@ void KeyDialogSkin::Place(QWidget* w, const QString& key) const
 
 TSkinLabel* KeyDialogSkin::Button(const QString& name, const QString& picture, const QString& hover,
                                   const QString& pressed, const QString& caption, const char* placeKey,
-                                  std::function<void()> click)
+                                  void (KeyDialogSkin::*clicked)())
 {
     auto* image = new TSkinLabel(dialog_);
     image->setObjectName(QStringLiteral("Img_") + name);
@@ -174,7 +174,7 @@ TSkinLabel* KeyDialogSkin::Button(const QString& name, const QString& picture, c
     connect(label, &TSkinLabel::mouseEntered, image, [image, hover] { image->setPicture(hover); });
     connect(label, &TSkinLabel::mouseLeft, image, [image, picture] { image->setPicture(picture); });
     connect(label, &TSkinLabel::mousePressed, image, [image, pressed] { image->setPicture(pressed); });
-    connect(label, &TSkinLabel::clicked, this, std::move(click));
+    connect(label, &TSkinLabel::clicked, this, clicked);
     return label;
 }
 

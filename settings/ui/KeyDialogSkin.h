@@ -10,8 +10,6 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
-
 #include "ui/WindowServices.h"
 
 class QDialog;
@@ -22,7 +20,7 @@ class QWidget;
 namespace tarq {
 
 class TSkinLabel;
-struct FormState;
+struct AppContext;
 
 struct KeyDialogKeys {
     const char* background;   // picture control: "Img_Assembly", "Img_EditKey"
@@ -53,7 +51,7 @@ class KeyDialogSkin : public QObject {
 public:
     // Builds the frame on `dialog` and places it over `mainWindow`, with the texts of the key
     // names' Str IDs in the current language.
-    KeyDialogSkin(QDialog* dialog, const FormState& state, const KeyDialogKeys& keys, QWidget* mainWindow);
+    KeyDialogSkin(QDialog* dialog, const AppContext& state, const KeyDialogKeys& keys, QWidget* mainWindow);
     // The same with the look and the texts given.
     KeyDialogSkin(QDialog* dialog, const DialogLook& look, const KeyDialogKeys& keys, const DialogTexts& texts,
                   QWidget* mainWindow);
@@ -65,14 +63,16 @@ public:
     void Place(QWidget* w, const QString& key) const;
     void StyleBodyText(QWidget* w) const;
 
-    std::function<void()> onConfirm;
-    std::function<void()> onClear;
-    std::function<void()> onClose;
+signals:
+    // The frame's three buttons (IB_Confirm, IB_Cancel, IB_Close) were clicked.
+    void confirmClicked();
+    void clearClicked();
+    void closeClicked();
 
 private:
     TSkinLabel* Button(const QString& name, const QString& picture, const QString& hover,
                        const QString& pressed, const QString& caption, const char* placeKey,
-                       std::function<void()> click);
+                       void (KeyDialogSkin::*clicked)());
 
     QDialog* dialog_;
     const DialogLook look_;

@@ -1,24 +1,20 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "settings/ui/PointerSettingsEditor.h"
 
-#include <QAbstractButton>
+#include <QCheckBox>
 #include <QGraphicsOpacityEffect>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QSlider>
 
+#include "ui/state/AppContext.h"
 #include "settings/PointerSettingsStore.h"
-#include "ui/Controls.h"
 #include "ui/SkinLabel.h"
+#include "ui/pages/PointerSettingsControls.h"
 
 namespace tarq {
 namespace {
 
-const QString kSpeedSlider = QStringLiteral("slider_Spd");
-const QString kDoubleClickSlider = QStringLiteral("slider_DbSpd");
-const QString kWheelSlider = QStringLiteral("slider_SrcSpd");
-const QString kHintAnchor = QStringLiteral("Img_IsScreen");
-const QString kHint = QStringLiteral("lbl_PointerHint");
 constexpr int kHintGap = 6;
 constexpr int kHintWidth = 400;
 const QString kOnPicture = QStringLiteral("CbS_E");
@@ -28,19 +24,38 @@ constexpr qreal kUnavailableOpacity = 0.35;
 constexpr int kNoWheelSettingText = 881;
 constexpr int kNoSharedSettingsText = 882;
 
-// The controls of each setting, value labels included, for showing it unavailable.
-QStringList Scale(const QString& slider, const QString& labels, const QString& caption)
+// The controls of a setting, value labels included, for showing it unavailable.
+QList<QWidget*> ControlsOf(const PointerSettingsControls::Scale& scale)
 {
-    QStringList names{slider, caption};
-    for (int k = 1; k <= kPointerLevels; ++k)
-        names << labels + QString::number(k);
-    return names;
+    QList<QWidget*> widgets{scale.slider, scale.caption};
+    for (TSkinLabel* value : scale.values)
+        widgets << value;
+    return widgets;
+}
+
+QList<QWidget*> ControlsOf(const PointerSettingsControls::Check& check)
+{
+    return {check.mark, check.clickArea, check.caption};
+}
+
+void ShowCheck(const PointerSettingsControls::Check& check, bool checked)
+{
+    check.mark->setPicture(checked ? kOnPicture : kOffPicture);
+    const QSignalBlocker quiet(check.box);
+    check.box->setChecked(checked);
+}
+
+void SetSilently(QSlider* slider, int value)
+{
+    const QSignalBlocker quiet(slider);
+    slider->setValue(value);
 }
 
 } // namespace
 
-PointerSettingsEditor::PointerSettingsEditor(Controls& controls, PointerSettingsStore& store)
-    : controls_(controls), store_(store)
+PointerSettingsEditor::PointerSettingsEditor(const AppContext& app, PointerSettingsControls& controls,
+                                             PointerSettingsStore& store)
+    : app_(app), controls_(controls), store_(store)
 {
 }
 
@@ -55,24 +70,20 @@ void PointerSettingsEditor::ServeDeviceCommands(DeviceCommands::Hooks& hooks)
 
 void PointerSettingsEditor::Wire()
 {
-    for (const QString& name : {kSpeedSlider, kDoubleClickSlider, kWheelSlider}) {
-        if (auto* slider = controls_.get<QSlider>(name)) {
-            // Only a release sets a level: keys and the wheel would move it without one.
-            slider->setFocusPolicy(Qt::NoFocus);
-            slider->installEventFilter(this);
-        }
+    for (QSlider* slider : {controls_.speed.slider, controls_.doubleClick.slider, controls_.wheel.slider}) {
+        // Only a release sets a level: keys and the wheel would move it without one.
+        slider->setFocusPolicy(Qt::NoFocus);
+        slider->installEventFilter(this);
     }
-    if (auto* label = controls_.get<TSkinLabel>(QStringLiteral("lbl_IsControl")))
-        connect(label, &TSkinLabel::clicked, this, &PointerSettingsEditor::lbl_IsControlClick);
-    if (auto* label = controls_.get<TSkinLabel>(QStringLiteral("lbl_IsScreen")))
-        connect(label, &TSkinLabel::clicked, this, &PointerSettingsEditor::lbl_IsScreenClick);
+    connect(controls_.precision.clickArea, &TSkinLabel::clicked, this, &PointerSettingsEditor::lbl_IsControlClick);
+    connect(controls_.oneScreen.clickArea, &TSkinLabel::clicked, this, &PointerSettingsEditor::lbl_IsScreenClick);
     ShowAvailability();
     ShowOneScreen();
 }
 
 bool PointerSettingsEditor::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched->objectName() == kHintAnchor) {
+    if (watched == controls_.oneScreen.mark) {
         if (event->type() == QEvent::Move || event->type() == QEvent::Resize)
             PlaceHint();
         return false;
@@ -83,14 +94,13 @@ bool PointerSettingsEditor::eventFilter(QObject* watched, QEvent* event)
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
             const int x = qRound(mouse->position().x());
-            const QString name = watched->objectName();
             // The slider ends its own drag first; then the release snaps it.
             watched->event(event);
-            if (name == kSpeedSlider)
+            if (watched == controls_.speed.slider)
                 slider_SpdMouseUp(x);
-            else if (name == kDoubleClickSlider)
+            else if (watched == controls_.doubleClick.slider)
                 slider_DbSpdMouseUp(x);
-            else if (name == kWheelSlider)
+            else if (watched == controls_.wheel.slider)
                 slider_SrcSpdMouseUp(x);
             return true;
         }
@@ -104,15 +114,9 @@ void PointerSettingsEditor::RefreshMouseSystemParameterA()
 {
     if (!state_.ReadMouse(store_))
         return;
-    if (auto* slider = controls_.get<QSlider>(kSpeedSlider)) {
-        const QSignalBlocker quiet(slider);
-        slider->setValue(PointerSettings::SliderValue(state_.PointerSpeedLevel));
-    }
+    SetSilently(controls_.speed.slider, PointerSettings::SliderValue(state_.PointerSpeedLevel));
     ShowPrecision();
-    if (auto* slider = controls_.get<QSlider>(kDoubleClickSlider)) {
-        const QSignalBlocker quiet(slider);
-        slider->setValue(PointerSettings::SliderValue(state_.DoubleClickLevel));
-    }
+    SetSilently(controls_.doubleClick.slider, PointerSettings::SliderValue(state_.DoubleClickLevel));
 }
 
 void PointerSettingsEditor::RefreshMouseSystemParameterB()
@@ -136,31 +140,28 @@ void PointerSettingsEditor::ApplyMouseSystemParameters()
 
 // ---------------------------------------------------------------- the user's changes
 
-int PointerSettingsEditor::Snap(const QString& name, int x)
+int PointerSettingsEditor::Snap(QSlider* slider, int x)
 {
     const int position = PointerSliderPositionAt(x);
-    if (auto* slider = controls_.get<QSlider>(name)) {
-        const QSignalBlocker quiet(slider);
-        slider->setValue(kPointerSliderStep * position);
-    }
+    SetSilently(slider, kPointerSliderStep * position);
     return position + 1;
 }
 
 void PointerSettingsEditor::slider_SpdMouseUp(int x)
 {
-    state_.SetSpeedLevel(Snap(kSpeedSlider, x));
+    state_.SetSpeedLevel(Snap(controls_.speed.slider, x));
     ApplyMouseSystemParameters();
 }
 
 void PointerSettingsEditor::slider_DbSpdMouseUp(int x)
 {
-    state_.SetDoubleClickLevel(Snap(kDoubleClickSlider, x));
+    state_.SetDoubleClickLevel(Snap(controls_.doubleClick.slider, x));
     ApplyMouseSystemParameters();
 }
 
 void PointerSettingsEditor::slider_SrcSpdMouseUp(int x)
 {
-    state_.SetWheelLevel(Snap(kWheelSlider, x));
+    state_.SetWheelLevel(Snap(controls_.wheel.slider, x));
     ApplyMouseSystemParameters();
 }
 
@@ -180,60 +181,38 @@ void PointerSettingsEditor::lbl_IsScreenClick()
 
 // ---------------------------------------------------------------- showing
 
-void PointerSettingsEditor::ShowPrecision()
-{
-    if (auto* picture = controls_.get<TSkinLabel>(QStringLiteral("Img_IsControl")))
-        picture->setPicture(state_.PrecisionChecked ? kOnPicture : kOffPicture);
-    if (auto* box = controls_.get<QAbstractButton>(QStringLiteral("cb_IsControl"))) {
-        const QSignalBlocker quiet(box);
-        box->setChecked(state_.PrecisionChecked);
-    }
-}
+void PointerSettingsEditor::ShowPrecision() { ShowCheck(controls_.precision, state_.PrecisionChecked); }
 
 void PointerSettingsEditor::ShowOneScreen()
 {
-    if (auto* picture = controls_.get<TSkinLabel>(QStringLiteral("Img_IsScreen")))
-        picture->setPicture(state_.OneScreenChecked ? kOnPicture : kOffPicture);
-    if (auto* box = controls_.get<QAbstractButton>(QStringLiteral("cb_IsScreen"))) {
-        const QSignalBlocker quiet(box);
-        box->setChecked(state_.OneScreenChecked);
-    }
-    if (auto* slider = controls_.get<QSlider>(kWheelSlider)) {
-        // The slider shows the level that turning one screen off gives back.
-        const QSignalBlocker quiet(slider);
-        slider->setValue(PointerSettings::SliderValue(state_.SavedWheelLevel));
-        slider->setEnabled(!state_.OneScreenChecked && store_.available().wheel);
-    }
+    ShowCheck(controls_.oneScreen, state_.OneScreenChecked);
+    // The slider shows the level that turning one screen off gives back.
+    QSlider* slider = controls_.wheel.slider;
+    SetSilently(slider, PointerSettings::SliderValue(state_.SavedWheelLevel));
+    slider->setEnabled(!state_.OneScreenChecked && store_.available().wheel);
 }
 
 void PointerSettingsEditor::ShowAvailability()
 {
     const PointerSettingSet offered = store_.available();
     unavailable_.clear();
-    const auto show = [&](const QStringList& names, bool available) {
-        for (const QString& name : names) {
-            QWidget* w = controls_.get(name);
-            if (!w)
-                continue;
-            if (!available) {
-                unavailable_ << w;
-                w->setEnabled(false);
-                auto* dim = new QGraphicsOpacityEffect(w);
-                dim->setOpacity(kUnavailableOpacity);
-                w->setGraphicsEffect(dim);
-            }
+    const auto show = [&](const QList<QWidget*>& widgets, bool available) {
+        if (available)
+            return;
+        for (QWidget* w : widgets) {
+            unavailable_ << w;
+            w->setEnabled(false);
+            auto* dim = new QGraphicsOpacityEffect(w);
+            dim->setOpacity(kUnavailableOpacity);
+            w->setGraphicsEffect(dim);
         }
     };
-    show(Scale(kSpeedSlider, QStringLiteral("lbl_Spd"), QStringLiteral("lbl_Mouse_Speed")), offered.speed);
-    show({QStringLiteral("Img_IsControl"), QStringLiteral("lbl_IsControl"), QStringLiteral("lbl_Is_Control")},
-         offered.precision);
-    show(Scale(kDoubleClickSlider, QStringLiteral("lbl_DbSpd"), QStringLiteral("lbl_Double_Click")),
-         offered.doubleClick);
-    show(Scale(kWheelSlider, QStringLiteral("lbl_ScrSpd"), QStringLiteral("lbl_Roller_Speed"))
-             << QStringLiteral("Img_IsScreen") << QStringLiteral("lbl_IsScreen") << QStringLiteral("lbl_Roll_All_Screen"),
-         offered.wheel);
-    if (QWidget* anchor = controls_.get(kHintAnchor))
-        anchor->installEventFilter(this);
+    show(ControlsOf(controls_.speed), offered.speed);
+    show(ControlsOf(controls_.precision), offered.precision);
+    show(ControlsOf(controls_.doubleClick), offered.doubleClick);
+    show(ControlsOf(controls_.wheel) << ControlsOf(controls_.oneScreen), offered.wheel);
+    // The hint sits under the one-screen check wherever the layout puts it.
+    controls_.oneScreen.mark->installEventFilter(this);
     ShowHintText();
 }
 
@@ -241,38 +220,33 @@ void PointerSettingsEditor::ShowHintText()
 {
     QString hint;
     const PointerSettingsGap reason = store_.unavailableReason();
-    if (LanguageText && reason != PointerSettingsGap::None)
-        hint = LanguageText(reason == PointerSettingsGap::NoWheelSetting ? kNoWheelSettingText : kNoSharedSettingsText);
+    if (reason != PointerSettingsGap::None)
+        hint = app_.Text(reason == PointerSettingsGap::NoWheelSetting ? kNoWheelSettingText : kNoSharedSettingsText);
     if (hint.isEmpty())
         hint = QString::fromStdString(store_.unavailableHint());
     for (QWidget* w : unavailable_)
         w->setToolTip(hint);
-    if (auto* label = controls_.get<TSkinLabel>(kHint)) {
-        label->setText(hint);
-        label->setVisible(!store_.available().all() && !hint.isEmpty());
-        PlaceHint();
-    }
+    controls_.hint->setText(hint);
+    controls_.hint->setVisible(!store_.available().all() && !hint.isEmpty());
+    PlaceHint();
 }
 
 void PointerSettingsEditor::PlaceHint()
 {
-    QWidget* anchor = controls_.get(kHintAnchor);
-    auto* label = controls_.get<TSkinLabel>(kHint);
-    if (!anchor || !label)
-        return;
+    QWidget* anchor = controls_.oneScreen.mark;
+    TSkinLabel* label = controls_.hint;
     // A note, not a setting: a size smaller than the captions and a muted colour.
-    if (auto* caption = controls_.get<QWidget>(QStringLiteral("lbl_Roll_All_Screen"))) {
-        QFont font = caption->font();
-        if (font.pixelSize() > 0)
-            font.setPixelSize(font.pixelSize() - 1);
-        else
-            font.setPointSizeF(font.pointSizeF() - 1);
-        label->setFont(font);
-        QPalette palette = label->palette();
-        const QColor text = caption->palette().color(QPalette::WindowText);
-        palette.setColor(QPalette::WindowText, QColor(text.red(), text.green(), text.blue(), 170));
-        label->setPalette(palette);
-    }
+    const QWidget* caption = controls_.oneScreen.caption;
+    QFont font = caption->font();
+    if (font.pixelSize() > 0)
+        font.setPixelSize(font.pixelSize() - 1);
+    else
+        font.setPointSizeF(font.pointSizeF() - 1);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    const QColor text = caption->palette().color(QPalette::WindowText);
+    palette.setColor(QPalette::WindowText, QColor(text.red(), text.green(), text.blue(), 170));
+    label->setPalette(palette);
     label->setFixedWidth(kHintWidth);
     label->adjustSize();
     label->move(anchor->x(), anchor->y() + anchor->height() + kHintGap);

@@ -11,21 +11,23 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
 
 #include "device/ui/DeviceCommands.h"
 #include "settings/PointerSettings.h"
 
+class QSlider;
+
 namespace tarq {
 
-class Controls;
 class PointerSettingsStore;
+struct AppContext;
+struct PointerSettingsControls;
 
 class PointerSettingsEditor : public QObject {
     Q_OBJECT
 public:
-    // Neither is owned.
-    PointerSettingsEditor(Controls& controls, PointerSettingsStore& store);
+    // None is owned; `app` gives the language texts.
+    PointerSettingsEditor(const AppContext& app, PointerSettingsControls& controls, PointerSettingsStore& store);
 
     // Connects the sliders and check labels and shows which settings the store can change.
     void Wire();
@@ -54,8 +56,6 @@ public:
 
     const PointerSettings& State() const { return state_; }
 
-    // The text of a language entry by Str ID in the current language; set by the form.
-    std::function<QString(int)> LanguageText;
     // Words why settings are missing in the current language (after each language change).
     void ShowHintText();
 
@@ -63,13 +63,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    int Snap(const QString& slider, int x);
+    int Snap(QSlider* slider, int x);
     void ShowPrecision();
     void ShowOneScreen();
     void ShowAvailability();
     void PlaceHint();
 
-    Controls& controls_;
+    const AppContext& app_;
+    PointerSettingsControls& controls_;
     PointerSettingsStore& store_;
     PointerSettings state_;
     QList<QWidget*> unavailable_;   // the controls of the settings the store lacks

@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "app/FormState.h"
+#include "ui/state/AppContext.h"
 #include "settings/KeyboardKeys.h"
 #include "ui/KeyEventVirtualKey.h"
 #include "settings/ui/KeyDialogSkin.h"
@@ -30,7 +30,7 @@ QString Hex2(int value) { return QStringLiteral("%1").arg(value, 2, 16, QLatin1C
 
 } // namespace
 
-TForm2::TForm2(FormState& state, QWidget* mainWindow) : QDialog(mainWindow), state_(state)
+TForm2::TForm2(const AppContext& state, QWidget* mainWindow) : QDialog(mainWindow), state_(state)
 {
     setObjectName(QStringLiteral("Form2"));
     FormCreate();
@@ -41,9 +41,9 @@ void TForm2::FormCreate()
     static constexpr KeyDialogKeys keys{"Img_Assembly", "Edt_Assembly", "Size_J", "Color_K", "Color_K_AK", "AKT",
                                         "AKC", "AK_Cfm", "AK_Clear", "AK_Close", 500, 501, 502, 40};
     skin_ = new KeyDialogSkin(this, state_, keys, parentWidget());
-    skin_->onConfirm = [this] { IB_ConfirmClick(); };
-    skin_->onClear = [this] { IB_CancelClick(); };
-    skin_->onClose = [this] { IB_CloseClick(); };
+    connect(skin_, &KeyDialogSkin::confirmClicked, this, &TForm2::IB_ConfirmClick);
+    connect(skin_, &KeyDialogSkin::clearClicked, this, &TForm2::IB_CancelClick);
+    connect(skin_, &KeyDialogSkin::closeClicked, this, &TForm2::IB_CloseClick);
     edit_ = skin_->Edit();
     edit_->installEventFilter(this);
     edit_->clear();
@@ -147,9 +147,7 @@ void TForm2::IB_ConfirmClick()
         IB_CloseClick();
         return;
     }
-    state_.CombinationKeyCode = QStringLiteral("02") + Hex2(RefreshModify()) + Hex2(usage_);
-    state_.CombinationKeyName = edit_->text();
-    state_.CombinationKeyReady = true;
+    result_ = CombinationKey{edit_->text(), QStringLiteral("02") + Hex2(RefreshModify()) + Hex2(usage_)};
     emit confirmed();
     hide();
 }
@@ -163,9 +161,7 @@ void TForm2::IB_CancelClick()
     modifierText_.clear();
     for (QCheckBox* box : boxes_)
         box->setChecked(false);
-    state_.CombinationKeyName.clear();
-    state_.CombinationKeyCode.clear();
-    state_.CombinationKeyReady = false;
+    result_.reset();
     edit_->setFocus();
 }
 

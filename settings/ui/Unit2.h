@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // TForm2, the combination-key dialog ("Assembly Key"): four modifier check boxes and the key
-// taken in Edt_Assembly. Opened by the assignment editor (Key_AssemblyClick); Confirm puts the
-// result into the form state (CombinationKeyName, CombinationKeyCode, CombinationKeyReady) and
-// signals confirmed(), which the assignment editor answers with ApplyCombinationKey. Confirm
-// with neither a key nor a modifier closes the dialog without a result.
+// taken in Edt_Assembly. Opened by the assignment editor (Key_AssemblyClick); Confirm keeps the
+// combination as the dialog's Result() and signals confirmed(), which the assignment editor
+// answers with ApplyCombinationKey. Confirm with neither a key nor a modifier closes the
+// dialog without a result; Clear forgets the result.
 
 #include <QDialog>
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 class QCheckBox;
 class QLineEdit;
@@ -17,12 +18,19 @@ class QLineEdit;
 namespace tarq {
 
 class KeyDialogSkin;
-struct FormState;
+struct AppContext;
+
+// A confirmed combination: its name as the edit shows it ("Ctrl+Shift+A") and its key code
+// ("02" type, modifier mask, HID usage: "020304").
+struct CombinationKey {
+    QString name;
+    QString code;
+};
 
 class TForm2 : public QDialog {
     Q_OBJECT
 public:
-    TForm2(FormState& state, QWidget* mainWindow);
+    TForm2(const AppContext& state, QWidget* mainWindow);
 
     void FocusEdit();
     // A key went down in the edit: its Windows virtual-key code and the held modifiers.
@@ -34,6 +42,9 @@ public:
     void IB_ConfirmClick();
     void IB_CancelClick();
     void IB_CloseClick();
+
+    // The combination of the last Confirm; none before one, or after Clear.
+    const std::optional<CombinationKey>& Result() const { return result_; }
 
 signals:
     void confirmed();
@@ -48,7 +59,7 @@ private:
     void CBSetFocus();
     void ModifierClicked(int index);
 
-    FormState& state_;
+    const AppContext& state_;
     KeyDialogSkin* skin_ = nullptr;
     QLineEdit* edit_ = nullptr;
     QCheckBox* boxes_[4] = {};
@@ -56,6 +67,7 @@ private:
     uint8_t usage_ = 0;
     bool keyTaken_ = false;
     QString modifierText_;
+    std::optional<CombinationKey> result_;
 };
 
 } // namespace tarq

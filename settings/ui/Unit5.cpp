@@ -4,17 +4,26 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "app/FormState.h"
+#include "ui/state/AppContext.h"
 #include "settings/KeyboardKeys.h"
 #include "ui/KeyEventVirtualKey.h"
 #include "settings/ui/KeyDialogSkin.h"
 
 namespace tarq {
 
-TForm5::TForm5(FormState& state, QWidget* mainWindow) : QDialog(mainWindow), state_(state)
+TForm5::TForm5(const AppContext& state, QWidget* mainWindow, KeyEvent event)
+    : QDialog(mainWindow), state_(state), event_(event)
 {
     setObjectName(QStringLiteral("Form5"));
     FormCreate();
+}
+
+QString TForm5::AskKey(const AppContext& state, QWidget* mainWindow, KeyEvent event)
+{
+    TForm5 dialog(state, mainWindow, event);
+    dialog.FocusEdit();
+    dialog.exec();
+    return dialog.Confirmed() ? dialog.ResultLine() : QString();
 }
 
 void TForm5::FormCreate()
@@ -22,9 +31,9 @@ void TForm5::FormCreate()
     static constexpr KeyDialogKeys keys{"Img_EditKey", "Edt_EditKey", "Size_L", "Color_L", "Color_L_MN", "MNT",
                                         "MNC", "MN_Cfm", "MN_Clear", "MN_Close", 520, 511, 512, 0};
     skin_ = new KeyDialogSkin(this, state_, keys, parentWidget());
-    skin_->onConfirm = [this] { IB_ConfirmClick(); };
-    skin_->onClear = [this] { IB_CancelClick(); };
-    skin_->onClose = [this] { IB_CloseClick(); };
+    connect(skin_, &KeyDialogSkin::confirmClicked, this, &TForm5::IB_ConfirmClick);
+    connect(skin_, &KeyDialogSkin::clearClicked, this, &TForm5::IB_CancelClick);
+    connect(skin_, &KeyDialogSkin::closeClicked, this, &TForm5::IB_CloseClick);
     edit_ = skin_->Edit();
     edit_->installEventFilter(this);
     edit_->clear();
@@ -53,16 +62,15 @@ void TForm5::Edt_EditKeyKeyDown(uint16_t virtualKey)
     edit_->setText(keyName_);
     usage_ = KeyToHidUsage(key);
     keyTaken_ = true;
-    const char* type = state_.OneKeyMode == 1 ? "82" : state_.OneKeyMode == 2 ? "02" : nullptr;
-    if (type)
-        result_ = keyName_ + QStringLiteral(" CODE:") + QLatin1String(type)
-                  + QStringLiteral("%1").arg(usage_, 2, 16, QLatin1Char('0')).toUpper();
+    const char* type = event_ == KeyEvent::Press ? "82" : "02";
+    result_ = keyName_ + QStringLiteral(" CODE:") + QLatin1String(type)
+              + QStringLiteral("%1").arg(usage_, 2, 16, QLatin1Char('0')).toUpper();
 }
 
 void TForm5::IB_ConfirmClick()
 {
-    state_.OneKeyText = edit_->text();
-    state_.OneKeyResult = result_;
+    keyText_ = edit_->text();
+    confirmed_ = true;
     emit confirmed();
     hide();
 }

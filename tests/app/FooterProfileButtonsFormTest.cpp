@@ -11,6 +11,7 @@
 #include "app/Main.h"
 #include "device/ui/DeviceCommands.h"
 #include "support/FormWithMouse.h"
+#include "support/UserActions.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 
@@ -19,12 +20,7 @@ using tarq::testing::PromptsOf;
 
 namespace {
 
-void Click(QWidget* w)
-{
-    QVERIFY2(w, "control missing");
-    QVERIFY2(w->isVisible(), qPrintable(w->objectName() + " is not visible"));
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
+using tarq::testing::Click;
 
 constexpr int kFooterBand = 72;   // the band under the rule at the window's bottom
 

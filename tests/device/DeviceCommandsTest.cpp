@@ -19,6 +19,7 @@
 #include "device/DriverIoctl.h"
 #include "app/FormLoading.h"
 #include "support/FormWithMouse.h"
+#include "support/UserActions.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 
@@ -46,7 +47,7 @@ struct Fixture : FormWithMouse {
     // A person's click on the first copy of a footer button ("Apply_", "Confirm1_"...).
     void ClickButton(const char* button)
     {
-        QTest::mouseClick(form->control(QLatin1String(button) + QLatin1Char('1')), Qt::LeftButton);
+        testing::SendClick(form->control(QLatin1String(button) + QLatin1Char('1')));
     }
     DeviceCommands& commands() { return form->Commands(); }
     std::vector<uint8_t> memory() const { return {mouse->memory().begin(), mouse->memory().end()}; }

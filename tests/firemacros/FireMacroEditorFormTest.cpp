@@ -19,6 +19,7 @@
 #include "macros/TestHex.h"
 #include "firemacros/GunForm.h"
 #include "support/FormWithMouse.h"
+#include "support/UserActions.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 
@@ -28,17 +29,9 @@ using tarq::testing::PromptsOf;
 
 namespace {
 
-void Click(QWidget* w)
-{
-    QVERIFY2(w, "control missing");
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
+using tarq::testing::SendClick;
+using tarq::testing::ClickRow;
 
-void ClickRow(QListWidget* list, int row)
-{
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
 
 struct EditorForm : tarq::testing::GunForm {
     EditorForm()
@@ -70,12 +63,12 @@ struct EditorForm : tarq::testing::GunForm {
     // Record, the events on the virtual clock, Stop.
     void Record(const tarq::testing::VirtualInput& input)
     {
-        Click(form.control("Btn_FireStart"));
+        SendClick(form.control("Btn_FireStart"));
         QVERIFY(form.FireMacros().Recording());
         QVERIFY(source && source->Running());
         for (const InputEvent& e : input.events)
             source->Play(e);
-        Click(form.control("Btn_FireStart"));
+        SendClick(form.control("Btn_FireStart"));
         QVERIFY(!form.FireMacros().Recording());
     }
 
@@ -111,7 +104,7 @@ void FireMacroEditorFormTest::editorShowsAndHidesWithTheGunPage()
                                     "LeftKey \u2191", "Rep-Stop"}));
     const QString dump = e.form.control<QPlainTextEdit>("mmo_wrscript")->toPlainText();
     QCOMPARE(dump, QString::fromStdString(HexBytes(std::span(r).first(size_t(r[1]) + 2))));
-    Click(e.form.control("Btn_FireExit"));
+    SendClick(e.form.control("Btn_FireExit"));
     QVERIFY(!e.form.control("LB_FireMacro")->isVisibleTo(e.form.control("gbPage5")));
 }
 
@@ -119,7 +112,7 @@ void FireMacroEditorFormTest::recordingLeftClicksGivesTheRecord()
 {
     EditorForm e;
     ClickRow(e.List("LB_FireMacroName"), 2);
-    Click(e.form.control("IB_FireReleaseStop"));
+    SendClick(e.form.control("IB_FireReleaseStop"));
     tarq::testing::VirtualInput input;
     input.Down(0x41).Press(MouseButton::Right).Release(MouseButton::Right);   // not recorded
     input.Wait(100).Press(MouseButton::Left).Wait(5000).Release(MouseButton::Left);
@@ -134,8 +127,8 @@ void FireMacroEditorFormTest::delayModesShapeTheRecording()
 {
     EditorForm e;
     ClickRow(e.List("LB_FireMacroName"), 4);
-    Click(e.form.control("IB_FireReleaseContiue"));
-    Click(e.form.control("IB_FireDelayTime"));
+    SendClick(e.form.control("IB_FireReleaseContiue"));
+    SendClick(e.form.control("IB_FireDelayTime"));
     auto* delay = e.form.control<QLineEdit>("Edt_FireDelay");
     QVERIFY(!delay->isReadOnly());
     delay->selectAll();
@@ -154,11 +147,11 @@ void FireMacroEditorFormTest::delayModesShapeTheRecording()
         return current == QStringLiteral("50") ? QStringLiteral("96") : QString();
     };
     ClickRow(e.List("LB_FireMacro"), 3);
-    Click(e.form.control("Btn_FireEdit"));
+    SendClick(e.form.control("Btn_FireEdit"));
     QCOMPARE(e.List("LB_FireMacro")->item(3)->text(), QStringLiteral("96 ms"));
     QCOMPARE(e.Record(5), test::Filled<FireMacroRecord>("00 0B A1 FE 06 21 FE 0C A1 FE 06 21 FB"));
 
-    Click(e.form.control("IB_FireNoDelay"));
+    SendClick(e.form.control("IB_FireNoDelay"));
     QVERIFY(delay->isReadOnly());
     e.Record(input);
     QCOMPARE(e.Record(5), test::Filled<FireMacroRecord>("00 05 A1 21 A1 21 D3"));
@@ -170,9 +163,9 @@ void FireMacroEditorFormTest::aFullRecordingStopsAndKeepsWhatFits()
 {
     EditorForm e;
     ClickRow(e.List("LB_FireMacroName"), 1);
-    Click(e.form.control("IB_FireReleaseContiue"));
-    Click(e.form.control("IB_FireNoDelay"));
-    Click(e.form.control("Btn_FireStart"));
+    SendClick(e.form.control("IB_FireReleaseContiue"));
+    SendClick(e.form.control("IB_FireNoDelay"));
+    SendClick(e.form.control("Btn_FireStart"));
     QVERIFY(e.source && e.source->Running());
     tarq::testing::VirtualInput input;
     for (int i = 0; i < 11; ++i)
@@ -187,7 +180,7 @@ void FireMacroEditorFormTest::aFullRecordingStopsAndKeepsWhatFits()
                               "00 15 A1 21 A1 21 A1 21 A1 21 A1 21 A1 21 A1 21 A1 21 A1 21 A1 21 F3"));
     // Stopped while the button is held: the release ends the record.
     ClickRow(e.List("LB_FireMacroName"), 2);
-    Click(e.form.control("IB_FireReleaseContiue"));
+    SendClick(e.form.control("IB_FireReleaseContiue"));
     tarq::testing::VirtualInput held;
     held.Press(MouseButton::Left).Release(MouseButton::Left).Press(MouseButton::Left);
     e.Record(held);
@@ -202,8 +195,8 @@ void FireMacroEditorFormTest::recordListTakesNoInputWhileRecording()
     QListWidget* names = e.List("LB_FireMacroName");
     ClickRow(names, 2);
     const FireMacroRecord sixth = e.Record(6);
-    Click(e.form.control("IB_FireNoDelay"));
-    Click(e.form.control("Btn_FireStart"));
+    SendClick(e.form.control("IB_FireNoDelay"));
+    SendClick(e.form.control("Btn_FireStart"));
     e.source->Play(InputEvent::Button(MouseButton::Left, true, 1)).Play(InputEvent::Button(MouseButton::Left, false, 2));
     QTRY_COMPARE(e.List("LB_FireMacro")->count(), 2);
     const QPoint onSixth = names->visualItemRect(names->item(5)).center();
@@ -212,7 +205,7 @@ void FireMacroEditorFormTest::recordListTakesNoInputWhileRecording()
     ClickRow(names, 5);
     QTest::keyClick(names, Qt::Key_Down);
     QCOMPARE(names->currentRow(), 2);
-    Click(e.form.control("Btn_FireStart"));
+    SendClick(e.form.control("Btn_FireStart"));
     QCOMPARE(e.Record(6), sixth);
     QCOMPARE(e.Record(3)[1], uint8_t{3});
     QVERIFY(names->isEnabled());
@@ -237,7 +230,7 @@ void FireMacroEditorFormTest::theRecordShownIsTheRecordSelected()
     const QPoint at = events->visualItemRect(events->item(0)).center();
     QTest::mousePress(events->viewport(), Qt::RightButton, {}, at);
     QTest::mouseRelease(events->viewport(), Qt::RightButton, {}, at);
-    Click(e.form.control("Btn_FireDel"));
+    SendClick(e.form.control("Btn_FireDel"));
     MacroScript expected = DecodeFireMacro(second).script;
     QVERIFY(DeleteFireEvent(expected, 0));
     QCOMPARE(e.Record(2), EncodeFireMacro(expected, *DecodeFireMacro(second).releaseMode).record);
@@ -276,15 +269,15 @@ void FireMacroEditorFormTest::insertAndDeleteReencodeTheRecord()
 {
     EditorForm e;
     ClickRow(e.List("LB_FireMacroName"), 5);
-    Click(e.form.control("IB_FireReleaseContiue"));
-    Click(e.form.control("IB_FireNoDelay"));
+    SendClick(e.form.control("IB_FireReleaseContiue"));
+    SendClick(e.form.control("IB_FireNoDelay"));
     tarq::testing::VirtualInput input;
     input.Press(MouseButton::Left).Release(MouseButton::Left).Press(MouseButton::Left).Release(MouseButton::Left);
     e.Record(input);
 
     // Insert X axis Back, -5, after row 2.
     ClickRow(e.List("LB_FireMacro"), 2);
-    Click(e.form.control("Btn_FireInsert"));
+    SendClick(e.form.control("Btn_FireInsert"));
     QVERIFY(e.form.control("Gb_InsertFire")->isVisible());
     QVERIFY(!e.form.control("LB_FireMacroName")->isEnabled());
     e.form.control<QComboBox>("CB_InsertFire")->setCurrentIndex(5);
@@ -292,7 +285,7 @@ void FireMacroEditorFormTest::insertAndDeleteReencodeTheRecord()
     auto* x = e.form.control<QLineEdit>("edt_FireXAxisValue");
     x->selectAll();
     QTest::keyClicks(x, "-5");
-    Click(e.form.control("Btn_FireOK"));
+    SendClick(e.form.control("Btn_FireOK"));
     QVERIFY(!e.form.control("Gb_InsertFire")->isVisible());
     QCOMPARE(e.Rows()[3], QStringLiteral("X-Axis  -5"));
     QCOMPARE(e.List("LB_FireMacro")->currentRow(), 3);
@@ -300,12 +293,12 @@ void FireMacroEditorFormTest::insertAndDeleteReencodeTheRecord()
 
     // A repeat start before row 0: the stored byte itself.
     ClickRow(e.List("LB_FireMacro"), 0);
-    Click(e.form.control("Btn_FireInsert"));
+    SendClick(e.form.control("Btn_FireInsert"));
     e.form.control<QComboBox>("CB_InsertFire")->setCurrentIndex(2);
     auto* repeat = e.form.control<QLineEdit>("edt_FireRepeat");
     repeat->selectAll();
     QTest::keyClicks(repeat, "3");
-    Click(e.form.control("Btn_FireOK"));
+    SendClick(e.form.control("Btn_FireOK"));
     QCOMPARE(e.Rows()[0], QStringLiteral("Rep-Start  3"));
 
     // Deleting the second press takes its release with it; the pop-up opens where the right
@@ -317,7 +310,7 @@ void FireMacroEditorFormTest::insertAndDeleteReencodeTheRecord()
     QWidget* popup = e.form.control("Pnl_DevFireContent");
     QVERIFY(popup->isVisible());
     QCOMPARE(popup->pos(), rows->mapTo(&e.form, at));
-    Click(e.form.control("Btn_FireDel"));
+    SendClick(e.form.control("Btn_FireDel"));
     QVERIFY(!popup->isVisible());
     QCOMPARE(e.Rows(), (QStringList{"Rep-Start  3", "LeftKey \u2193", "LeftKey \u2191", "X-Axis  -5"}));
     QCOMPARE(e.Record(6), test::Filled<FireMacroRecord>("00 07 FD 03 A1 21 FB FB E5"));
@@ -328,7 +321,7 @@ void FireMacroEditorFormTest::anInsertThatDoesNotFitIsRefused()
 {
     EditorForm e;
     ClickRow(e.List("LB_FireMacroName"), 6);
-    Click(e.form.control("IB_FireNoDelay"));
+    SendClick(e.form.control("IB_FireNoDelay"));
     tarq::testing::VirtualInput input;
     for (int i = 0; i < 10; ++i)
         input.Press(MouseButton::Left).Release(MouseButton::Left);   // 20 event bytes
@@ -336,9 +329,9 @@ void FireMacroEditorFormTest::anInsertThatDoesNotFitIsRefused()
     const FireMacroRecord full = e.Record(7);
     QCOMPARE(full[1], uint8_t{21});
     ClickRow(e.List("LB_FireMacro"), 0);
-    Click(e.form.control("Btn_FireInsert"));
+    SendClick(e.form.control("Btn_FireInsert"));
     e.form.control<QComboBox>("CB_InsertFire")->setCurrentIndex(4);   // two more bytes
-    Click(e.form.control("Btn_FireOK"));
+    SendClick(e.form.control("Btn_FireOK"));
     QCOMPARE(e.Record(7), full);
     QCOMPARE(e.messages, QStringList{e.form.State().Text(941).arg(22)});
     QCOMPARE(e.List("LB_FireMacro")->count(), 20);
@@ -347,12 +340,12 @@ void FireMacroEditorFormTest::anInsertThatDoesNotFitIsRefused()
     // (20 bytes and 9999 ms as four full delays and a rest), not where the encoder gave up.
     e.messages.clear();
     ClickRow(e.List("LB_FireMacro"), 0);
-    Click(e.form.control("Btn_FireInsert"));
+    SendClick(e.form.control("Btn_FireInsert"));
     e.form.control<QComboBox>("CB_InsertFire")->setCurrentIndex(0);
     auto* delay = e.form.control<QLineEdit>("Edt_InsertFireDelay");
     delay->selectAll();
     QTest::keyClicks(delay, "9999");
-    Click(e.form.control("Btn_FireOK"));
+    SendClick(e.form.control("Btn_FireOK"));
     QCOMPARE(e.Record(7), full);
     QCOMPARE(e.messages, QStringList{e.form.State().Text(941).arg(30)});
     QVERIFY(e.messages.front().contains(QLatin1String("30")) && e.messages.front().contains(QLatin1String("21")));

@@ -15,6 +15,7 @@
 #include "device/ui/DeviceCommands.h"
 #include "firemacros/GunRecords.h"
 #include "support/FormWithMouse.h"
+#include "support/UserActions.h"
 #include "ui/Navigation.h"
 
 namespace tarq::testing {
@@ -38,18 +39,12 @@ struct GunForm {
         form.Nav().ChangeView(View::Game);
     }
 
-    // A person's click at the middle of a control.
-    static void ClickMiddle(QWidget* w)
-    {
-        QVERIFY2(w, "control missing");
-        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-    }
     // The gun page for button k, as a person opens it: the button's function menu, then its
     // Fire Macro entry.
     void OpenGunPageFor(int k)
     {
-        ClickMiddle(form.control(QStringLiteral("Key%1").arg(k)));
-        ClickMiddle(form.control("Key_FireMacro"));
+        testing::Click(form.control(QStringLiteral("Key%1").arg(k)));
+        testing::Click(form.control("Key_FireMacro"));
     }
     // A double click on the page background shows the fire macro editor.
     void OpenEditor() { QTest::mouseDClick(form.control("Img_Base_5"), Qt::LeftButton, {}, QPoint(5, 5)); }

@@ -19,6 +19,7 @@
 #include "firemacros/FireMacro.h"
 #include "firemacros/ui/GunKeyListEditor.h"
 #include "support/FormWithMouse.h"
+#include "support/UserActions.h"
 #include "settings/ui/AssignmentEditor.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
@@ -166,7 +167,7 @@ void GunKeyListFormTest::addAndDeleteWriteTheFileAtOnce()
     // Selecting an entry shows its indexes; deleting it moves the later ones up.
     auto* names = f.form.control<QListWidget>("LB_ScriptName");
     names->setCurrentRow(0);
-    QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, names->visualItemRect(names->item(0)).center());
+    testing::ClickRow(names, 0);
     QCOMPARE(start->currentIndex(), 2);
     QCOMPARE(stop->currentIndex(), 4);
     QTest::mouseClick(f.form.control<QPushButton>("btn_DelScript"), Qt::LeftButton);
@@ -207,7 +208,7 @@ void GunKeyListFormTest::engineerButtonTakesAGunKey()
     f.form.Assignment().KeyByTagMouseEnter(f.form.control<TSkinLabel>("Key_TLFireMacro"));
     auto* list = f.form.control<QListWidget>("LB_Script");
     QVERIFY(list->isVisible());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
+    testing::ClickRow(list, 1);
     QCOMPARE(f.form.control<QPushButton>("btn_Key202")->text(), QStringLiteral("Fire Macro2"));
     QCOMPARE(f.form.State().GameKeyCodes[1], std::string("0C0608"));
     const size_t at = databuf::KeyCodeOffset(2, 2);

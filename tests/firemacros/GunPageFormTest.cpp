@@ -21,6 +21,7 @@
 #include "firemacros/ui/GunSlotEdits.h"
 #include "firemacros/GunForm.h"
 #include "support/FormWithMouse.h"
+#include "support/UserActions.h"
 #include "ui/Navigation.h"
 #include "ui/Shapes.h"
 #include "ui/SkinLabel.h"
@@ -30,11 +31,7 @@ using tarq::testing::PromptsOf;
 
 namespace {
 
-void Click(QWidget* w)
-{
-    QVERIFY2(w, "control missing");
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
+using tarq::testing::Click;
 
 // Replaces the edit's text by typing, key by key, as a person selecting it and typing over.
 void TypeOver(QLineEdit* edit, const QString& text)

@@ -19,6 +19,7 @@
 #include "firemacros/ui/GunPage.h"
 #include "firemacros/ui/GunSlotEdits.h"
 #include "support/FormWithMouse.h"
+#include "support/UserActions.h"
 #include "ui/Navigation.h"
 #include "ui/language/LanguageSwitch.h"
 
@@ -26,11 +27,7 @@ using namespace tarq;
 
 namespace {
 
-void Click(QWidget* w)
-{
-    QVERIFY2(w, "control missing");
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
+using tarq::testing::SendClick;
 
 // The controls a person uses in column c (edits, the release mark's click area, the colour's).
 QStringList ColumnTargets(int c)
@@ -85,7 +82,7 @@ void GunPageLayoutFormTest::columnNumbersShowOnlyForSeveralColumns()
 {
     LayoutForm g;
     for (int gun = 1; gun <= kGunCount; ++gun) {
-        Click(g.form.control(QStringLiteral("Btn_Fire%1").arg(gun)));
+        SendClick(g.form.control(QStringLiteral("Btn_Fire%1").arg(gun)));
         const int columns = GunColumnCount(gun);
         for (int c = 1; c <= kGunMaxColumns; ++c) {
             const bool shown = columns > 1 && c <= columns;
@@ -105,7 +102,7 @@ void GunPageLayoutFormTest::columnNumbersShowOnlyForSeveralColumns()
 void GunPageLayoutFormTest::openEditorLeavesEveryColumnInReach()
 {
     LayoutForm g;
-    Click(g.form.control("Btn_Fire7"));
+    SendClick(g.form.control("Btn_Fire7"));
     const auto placed = Geometries(g.form);
     g.OpenEditor();
     QVERIFY(g.form.control("Gb_FireEditor")->isVisible());
@@ -138,7 +135,7 @@ void GunPageLayoutFormTest::openEditorLeavesEveryColumnInReach()
     g.ExpectColumnsInReach(3);
 
     // Leaving the page closes the editor and gives every control its place back.
-    Click(g.form.control("Btn_FireExit"));
+    SendClick(g.form.control("Btn_FireExit"));
     QVERIFY(!g.form.control("Gb_FireEditor")->isVisible());
     QVERIFY(placed == Geometries(g.form));
     QVERIFY(!g.form.control<QLabel>("lbl_Fire_Marco_Stop_Release")->wordWrap());
@@ -171,7 +168,7 @@ void GunPageLayoutFormTest::editsOfStepsARecordLacksTakeNoInput()
     std::fill(record.begin(), record.end(), uint8_t{0});
     const FireMacroWork before = g.form.State().FireMacroWork;
 
-    Click(g.form.control("Btn_Fire2"));
+    SendClick(g.form.control("Btn_Fire2"));
     for (const char* name : {"Edt_FireCnt1", "Edt_FireY1", "Edt_FireTime1"}) {
         auto* edit = g.form.control<QLineEdit>(name);
         QVERIFY2(!edit->isEnabled(), name);
@@ -181,7 +178,7 @@ void GunPageLayoutFormTest::editsOfStepsARecordLacksTakeNoInput()
     }
     QVERIFY(before == g.form.State().FireMacroWork);
 
-    Click(g.form.control("Btn_Fire3"));
+    SendClick(g.form.control("Btn_Fire3"));
     for (const char* name : {"Edt_FireCnt1", "Edt_FireY1", "Edt_FireTime1"}) {
         QVERIFY2(g.form.control(name)->isEnabled(), name);
         QVERIFY(g.form.control(name)->toolTip().isEmpty());

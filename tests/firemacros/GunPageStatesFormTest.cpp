@@ -13,17 +13,13 @@
 #include "device/ui/DeviceCommands.h"
 #include "firemacros/GunForm.h"
 #include "support/FormWithMouse.h"
+#include "support/UserActions.h"
 
 using namespace tarq;
 
 namespace {
 
-void Click(QWidget* w)
-{
-    QVERIFY2(w, "control missing");
-    QVERIFY2(w->isVisible(), qPrintable(w->objectName() + " is not visible"));
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
+using tarq::testing::Click;
 
 } // namespace
 
@@ -74,7 +70,7 @@ void GunPageStatesFormTest::lockedRecordListShowsGreyed()
 
     auto* names = form.control<QListWidget>("LB_FireMacroName");
     auto* events = form.control<QListWidget>("LB_FireMacro");
-    QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, names->visualItemRect(names->item(0)).center());
+    testing::ClickRow(names, 0);
     QVERIFY(events->count() > 1);
     const auto selectedBack = [names] {
         const QRect row = names->visualItemRect(names->item(0));

@@ -19,6 +19,7 @@
 #include "firemacros/ui/GunKeyListEditor.h"
 #include "firemacros/GunForm.h"
 #include "support/FormWithMouse.h"
+#include "support/UserActions.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 
@@ -27,18 +28,9 @@ using tarq::testing::PromptsOf;
 
 namespace {
 
-void Click(QWidget* w)
-{
-    QVERIFY2(w, "control missing");
-    QVERIFY2(w->isVisible(), qPrintable(w->objectName() + " is not visible"));
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
+using tarq::testing::Click;
+using tarq::testing::ClickRow;
 
-void ClickRow(QListWidget* list, int row)
-{
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-}
 
 // The gun page's form whose mouse memory is the first default image: no fire macro holds
 // anything.

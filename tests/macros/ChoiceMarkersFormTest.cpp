@@ -15,6 +15,7 @@
 #include "macros/ui/MacroLibraryStore.h"
 #include "platform/ReadFileBytes.h"
 #include "support/FormWithMouse.h"
+#include "support/UserActions.h"
 #include "ui/SkinLabel.h"
 
 using namespace tarq;
@@ -23,9 +24,7 @@ namespace {
 
 void ClickMarker(TForm1& form, const char* marker)
 {
-    QWidget* w = form.control(QString::fromLatin1(marker));
-    QVERIFY2(w && w->isVisible(), marker);
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+    testing::Click(form.control(QString::fromLatin1(marker)));
 }
 
 // The marker of each choice is lit and its radio checked; the others of its group are not.
@@ -70,7 +69,7 @@ void ChoiceMarkersFormTest::macroPageMarkersChooseAsTheirCaptions()
     form.show();
     QTest::mouseClick(form.control("Btn_Macro_1"), Qt::LeftButton);
     auto* names = form.control<QListWidget>("LB_PCMacroName");
-    QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, names->visualItemRect(names->item(0)).center());
+    testing::ClickRow(names, 0);
     QCOMPARE(names->currentRow(), 0);
 
     const std::initializer_list<std::pair<const char*, const char*>> delays{

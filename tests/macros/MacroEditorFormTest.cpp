@@ -30,6 +30,7 @@
 #include "platform/ReadFileBytes.h"
 #include "settings/ui/Unit5.h"
 #include "support/FormWithMouse.h"
+#include "support/UserActions.h"
 #include "ui/HexEdit.h"
 #include "ui/SkinLabel.h"
 
@@ -41,20 +42,13 @@ using tarq::testing::PromptsOf;
 
 namespace {
 
-void Click(QWidget* w)
-{
-    QVERIFY2(w, "control missing");
-    QVERIFY2(w->isVisible(), qPrintable(w->objectName() + " is not visible"));
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
+using tarq::testing::Click;
 
 // Answers the next modal dialog of type D: types `text` into its field and clicks "OK".
 template <class D>
 void AnswerDialog(const char* field, const QString& text, bool clearFirst = true)
 {
-    QTimer::singleShot(0, [field, text, clearFirst] {
-        auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
-        QVERIFY2(dialog, "the dialog is not open");
+    testing::WhenDialogOpens<D>([field, text, clearFirst](D* dialog) {
         auto* edit = dialog->template findChild<QLineEdit*>(field);
         QVERIFY(edit);
         if (clearFirst)
@@ -67,9 +61,7 @@ void AnswerDialog(const char* field, const QString& text, bool clearFirst = true
 // Answers the single-key dialog with one key.
 void AnswerKeyDialog(Qt::Key key)
 {
-    QTimer::singleShot(0, [key] {
-        auto* dialog = qobject_cast<TForm5*>(QApplication::activeModalWidget());
-        QVERIFY2(dialog, "the key dialog is not open");
+    testing::WhenDialogOpens<TForm5>([key](TForm5* dialog) {
         QTest::keyClick(dialog->findChild<QLineEdit*>("Edt_EditKey"), key);
         Click(dialog->findChild<QWidget*>("IB_Confirm"));
     });
@@ -117,19 +109,8 @@ struct EditorForm {
     bool Driver() const { return !(form->State().Home.Mode() == ConfigurationMode::Eeprom); }
 
     // A right click on a row of a list (below the rows when `row` is past the end).
-    void RightClick(const char* list, int row)
-    {
-        QListWidget* l = List(list);
-        const QPoint at = row < l->count() ? l->visualItemRect(l->item(row)).center()
-                                           : QPoint(10, l->viewport()->height() - 4);
-        QTest::mousePress(l->viewport(), Qt::RightButton, {}, at);
-        QTest::mouseRelease(l->viewport(), Qt::RightButton, {}, at);
-    }
-    void LeftClick(const char* list, int row)
-    {
-        QListWidget* l = List(list);
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(row)).center());
-    }
+    void RightClick(const char* list, int row) { testing::RightClickRow(List(list), row); }
+    void LeftClick(const char* list, int row) { testing::ClickRow(List(list), row); }
     // An item of a context panel, opened by a right click on `row`.
     void Menu(const char* list, int row, const char* item)
     {
@@ -326,7 +307,7 @@ void MacroEditorFormTest::editEachKindOfEvent()
     QCOMPARE(f.List("LB_macro")->item(4)->text(), QStringLiteral("Rep-Start  1"));
 
     // Closing a dialog without OK changes nothing.
-    QTimer::singleShot(0, [] { Click(QApplication::activeModalWidget()->findChild<QWidget*>("IB_Close")); });
+    testing::AnswerDialog(QStringLiteral("IB_Close"));
     f.Menu("LB_macro", 1, "Btn_Edit");
     QCOMPARE(f.Script()[2], std::string("0 2040"));
 }
@@ -724,7 +705,7 @@ void MacroEditorFormTest::assignedMacroChangesAreTold()
     QApplication::sendEvent(f.Control("Key_Macro"), &enter);
     QListWidget* menu = f.List("LB_Name");
     QVERIFY(menu->isVisible());
-    QTest::mouseClick(menu->viewport(), Qt::LeftButton, {}, menu->visualItemRect(menu->item(1)).center());
+    testing::ClickRow(menu, 1);
     QCOMPARE(f.form->State().OfficeKeyCodes[4], std::string("060121"));
     QCOMPARE(f.messages.last(), QStringLiteral("Other buttons played an older macro of this name. They play this one from now on."));
     QCOMPARE(f.messages.size(), 3);

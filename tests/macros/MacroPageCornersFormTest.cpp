@@ -22,6 +22,7 @@
 #include "macros/ui/Unit3.h"
 #include "platform/ReadFileBytes.h"
 #include "support/FormWithMouse.h"
+#include "support/UserActions.h"
 #include "ui/SkinLabel.h"
 
 #include <memory>
@@ -31,12 +32,7 @@ using tarq::testing::ScriptedCapture;
 
 namespace {
 
-void Click(QWidget* w)
-{
-    QVERIFY2(w, "control missing");
-    QVERIFY2(w->isVisible(), qPrintable(w->objectName() + " is not visible"));
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
+using tarq::testing::Click;
 
 // The pointer coming onto a control and going away again.
 void Enter(QWidget* w)
@@ -53,9 +49,7 @@ void Leave(QWidget* w)
 // Answers the next name dialog: types `text` and clicks "OK".
 void AnswerName(const QString& text)
 {
-    QTimer::singleShot(0, [text] {
-        auto* dialog = qobject_cast<TForm3*>(QApplication::activeModalWidget());
-        QVERIFY2(dialog, "the name dialog is not open");
+    testing::WhenDialogOpens<TForm3>([text](TForm3* dialog) {
         // Typed character by character, as a keyboard or an input method sends them.
         auto* edit = dialog->findChild<QLineEdit*>("Edt_MacroName");
         for (const QChar c : text) {
@@ -90,19 +84,8 @@ struct MacroPageForm {
     QListWidget* List(const char* name) { return form->control<QListWidget>(name); }
     QWidget* Control(const char* name) { return form->control(name); }
 
-    void RightClick(const char* list, int row)
-    {
-        QListWidget* l = List(list);
-        const QPoint at = l->visualItemRect(l->item(row)).center();
-        QTest::mousePress(l->viewport(), Qt::RightButton, {}, at);
-        QTest::mouseRelease(l->viewport(), Qt::RightButton, {}, at);
-    }
-    void LeftClick(const char* list, int row)
-    {
-        QListWidget* l = List(list);
-        l->scrollToItem(l->item(row));
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(row)).center());
-    }
+    void RightClick(const char* list, int row) { testing::RightClickRow(List(list), row); }
+    void LeftClick(const char* list, int row) { testing::ClickRow(List(list), row); }
 
     void AddMacro(const QString& name, const MacroScript& script)
     {
@@ -281,7 +264,7 @@ void MacroPageCornersFormTest::eventListOpensAtTheFirstEvent()
     QCOMPARE(firstShown(), 0);
 
     // Scrolled down in one long macro, then another long macro picked: it opens at its top.
-    QTest::mouseClick(events->viewport(), Qt::LeftButton, {}, events->visualItemRect(events->item(0)).center());
+    testing::ClickRow(events, 0);
     for (int i = 0; i < 40; ++i)
         QTest::keyClick(events, Qt::Key_Down);
     QVERIFY(firstShown() > 0);

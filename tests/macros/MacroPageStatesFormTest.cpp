@@ -21,6 +21,7 @@
 #include "macros/ui/Unit3.h"
 #include "ui/language/LanguageSwitch.h"
 #include "support/FormWithMouse.h"
+#include "support/UserActions.h"
 #include "ui/SkinLabel.h"
 
 using namespace tarq;
@@ -28,12 +29,7 @@ using tarq::testing::PromptsOf;
 
 namespace {
 
-void Click(QWidget* w)
-{
-    QVERIFY2(w, "control missing");
-    QVERIFY2(w->isVisible(), qPrintable(w->objectName() + " is not visible"));
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
+using tarq::testing::Click;
 
 // The lightest pixel of a control as drawn: text shows as the lightest part of a dark page.
 int Lightest(QWidget* w)
@@ -64,9 +60,7 @@ struct MacroPage {
 
     void NewMacro(const QString& name, const MacroScript& script)
     {
-        QTimer::singleShot(0, [name] {
-            auto* dialog = qobject_cast<TForm3*>(QApplication::activeModalWidget());
-            QVERIFY2(dialog, "the name dialog is not open");
+        testing::WhenDialogOpens<TForm3>([name](TForm3* dialog) {
             QTest::keyClicks(dialog->findChild<QLineEdit*>("Edt_MacroName"), name);
             Click(dialog->findChild<QWidget*>("IB_Confirm"));
         });
@@ -75,18 +69,11 @@ struct MacroPage {
         form.State().PcMacros[size_t(row)].body = BuildMacroBody(script, ReleaseMode::PlayToEnd).body;
         List("LB_PCMacroName")->setCurrentRow(-1);
         QListWidget* names = List("LB_PCMacroName");
-        QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, names->visualItemRect(names->item(row)).center());
+        testing::ClickRow(names, row);
     }
 
     // A right click on a row of a list (below the rows when `row` is past the end).
-    void RightClick(const char* list, int row)
-    {
-        QListWidget* l = List(list);
-        const QPoint at = row < l->count() ? l->visualItemRect(l->item(row)).center()
-                                           : QPoint(10, l->viewport()->height() - 4);
-        QTest::mousePress(l->viewport(), Qt::RightButton, {}, at);
-        QTest::mouseRelease(l->viewport(), Qt::RightButton, {}, at);
-    }
+    void RightClick(const char* list, int row) { testing::RightClickRow(List(list), row); }
 
     // The colour the list paints at the left edge of a row.
     QColor RowBackground(int row)

@@ -20,6 +20,7 @@
 
 #include "app/Main.h"
 #include "support/FormWithMouse.h"
+#include "support/UserActions.h"
 #include "macros/MacroBody.h"
 #include "macros/MacroFiles.h"
 #include "macros/ScriptedCapture.h"
@@ -38,18 +39,12 @@ using tarq::testing::PromptsOf;
 
 namespace {
 
-void Click(QWidget* w)
-{
-    QVERIFY2(w, "control missing");
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
+using tarq::testing::Click;
 
 // Answers the next name dialog: types the name and clicks "OK".
 void AnswerNameDialog(const QString& name)
 {
-    QTimer::singleShot(0, [name] {
-        auto* dialog = qobject_cast<TForm3*>(QApplication::activeModalWidget());
-        QVERIFY2(dialog, "the name dialog is not open");
+    testing::WhenDialogOpens<TForm3>([name](TForm3* dialog) {
         auto* edit = dialog->findChild<QLineEdit*>("Edt_MacroName");
         QTest::keyClicks(edit, name);
         Click(dialog->findChild<QWidget*>("IB_Confirm"));

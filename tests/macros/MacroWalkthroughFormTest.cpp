@@ -21,6 +21,7 @@
 #include "macros/ui/Unit3.h"
 #include "platform/ReadFileBytes.h"
 #include "support/FormWithMouse.h"
+#include "support/UserActions.h"
 #include "ui/SkinLabel.h"
 
 #include <memory>
@@ -30,19 +31,12 @@ using tarq::testing::ScriptedCapture;
 
 namespace {
 
-void Click(QWidget* w)
-{
-    QVERIFY2(w, "control missing");
-    QVERIFY2(w->isVisible(), qPrintable(w->objectName() + " is not visible"));
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
+using tarq::testing::Click;
 
 // Answers the next name dialog: types `text` and clicks "OK", or closes it when `text` is empty.
 void AnswerName(const QString& text)
 {
-    QTimer::singleShot(0, [text] {
-        auto* dialog = qobject_cast<TForm3*>(QApplication::activeModalWidget());
-        QVERIFY2(dialog, "the name dialog is not open");
+    testing::WhenDialogOpens<TForm3>([text](TForm3* dialog) {
         if (text.isEmpty()) {
             Click(dialog->findChild<QWidget*>("IB_Close"));
             return;
@@ -75,18 +69,8 @@ struct WalkForm {
     QListWidget* List(const char* name) { return form->control<QListWidget>(name); }
     QWidget* Control(const char* name) { return form->control(name); }
 
-    void RightClick(const char* list, int row)
-    {
-        QListWidget* l = List(list);
-        const QPoint at = l->visualItemRect(l->item(row)).center();
-        QTest::mousePress(l->viewport(), Qt::RightButton, {}, at);
-        QTest::mouseRelease(l->viewport(), Qt::RightButton, {}, at);
-    }
-    void LeftClick(const char* list, int row)
-    {
-        QListWidget* l = List(list);
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(row)).center());
-    }
+    void RightClick(const char* list, int row) { testing::RightClickRow(List(list), row); }
+    void LeftClick(const char* list, int row) { testing::ClickRow(List(list), row); }
 
     // A library macro made from a script, as if it had been recorded and saved.
     void AddMacro(const QString& name, const MacroScript& script, ReleaseMode mode)

@@ -23,6 +23,7 @@
 #include "settings/ui/Unit2.h"
 #include "settings/ui/Unit5.h"
 #include "support/FormWithMouse.h"
+#include "support/UserActions.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 
@@ -62,17 +63,12 @@ struct Fixture : testing::FormWithMouse {
         QEnterEvent event(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
         QApplication::sendEvent(w, &event);
     }
-    void Click(const QString& entry)
-    {
-        QWidget* w = form->control(entry);
-        QVERIFY2(w->isVisible(), qPrintable(entry));
-        QTest::mouseClick(w, Qt::LeftButton);
-    }
+    void Click(const QString& entry) { testing::Click(form->control(entry)); }
     void ClickRow(const char* list, int row)
     {
         auto* w = form->control<QListWidget>(list);
         QVERIFY(w->isVisible());
-        QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, w->visualItemRect(w->item(row)).center());
+        testing::ClickRow(w, row);
     }
     QString Caption(int button)
     {
@@ -294,6 +290,7 @@ void AssignmentEditorTest::combinationKeyDialog()
     QTest::mouseClick(dialog->findChild<QWidget*>("IB_Cancel"), Qt::LeftButton);
     QVERIFY(edit->text().isEmpty());
     QVERIFY(!box("CB_Alt")->isChecked());
+    QVERIFY(!dialog->Result());
     const std::string code2 = f.state().OfficeKeyCodes[1];
     QTest::mouseClick(dialog->findChild<QWidget*>("IB_Close"), Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
@@ -344,22 +341,23 @@ void AssignmentEditorTest::singleKeyDialog()
     TForm5 dialog(f.state(), f.form.get());
     dialog.show();
     auto* edit = dialog.findChild<QLineEdit*>("Edt_EditKey");
+    using Event = TForm5::KeyEvent;
     struct Case {
-        int mode;
+        Event event;
         Qt::Key key;
         Qt::KeyboardModifiers mods;
         const char* result;
     };
     const Case cases[] = {
-        {1, Qt::Key_A, {}, "A CODE:8204"},
-        {2, Qt::Key_A, {}, "A CODE:0204"},
-        {1, Qt::Key_Shift, Qt::ShiftModifier, "Shift CODE:82E1"},
-        {2, Qt::Key_Super_L, {}, "Left Windows CODE:02E3"},
-        {1, Qt::Key_7, Qt::KeypadModifier, "7 (numeric pad) CODE:825F"},
-        {1, Qt::Key_Escape, {}, "Esc CODE:8229"},
+        {Event::Press, Qt::Key_A, {}, "A CODE:8204"},
+        {Event::Release, Qt::Key_A, {}, "A CODE:0204"},
+        {Event::Press, Qt::Key_Shift, Qt::ShiftModifier, "Shift CODE:82E1"},
+        {Event::Release, Qt::Key_Super_L, {}, "Left Windows CODE:02E3"},
+        {Event::Press, Qt::Key_7, Qt::KeypadModifier, "7 (numeric pad) CODE:825F"},
+        {Event::Press, Qt::Key_Escape, {}, "Esc CODE:8229"},
     };
     for (const Case& c : cases) {
-        f.state().OneKeyMode = c.mode;
+        dialog.SetKeyEvent(c.event);
         QTest::keyClick(edit, c.key, c.mods);
         QCOMPARE(dialog.ResultLine(), QString::fromLatin1(c.result));
         QCOMPARE(edit->text(), QString::fromLatin1(c.result).section(" CODE:", 0, 0));
@@ -368,9 +366,11 @@ void AssignmentEditorTest::singleKeyDialog()
     QTest::mouseClick(dialog.findChild<QWidget*>("IB_Cancel"), Qt::LeftButton);
     QVERIFY(edit->text().isEmpty());
     QTest::keyClick(edit, Qt::Key_Q);
+    QVERIFY(!dialog.Confirmed());
     QTest::mouseClick(dialog.findChild<QWidget*>("IB_Confirm"), Qt::LeftButton);
-    QCOMPARE(f.state().OneKeyText, QStringLiteral("Q"));
-    QCOMPARE(f.state().OneKeyResult, QStringLiteral("Q CODE:8214"));
+    QVERIFY(dialog.Confirmed());
+    QCOMPARE(dialog.KeyText(), QStringLiteral("Q"));
+    QCOMPARE(dialog.ResultLine(), QStringLiteral("Q CODE:8214"));
     QVERIFY(!dialog.isVisible());
 }
 

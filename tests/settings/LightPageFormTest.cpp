@@ -17,6 +17,7 @@
 #include "config/SectionChecksum.h"
 #include "device/ui/DeviceCommands.h"
 #include "support/FormWithMouse.h"
+#include "support/UserActions.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 
@@ -42,12 +43,7 @@ struct LightForm : testing::FormWithMouse {
     }
 
     QWidget* w(const char* name) const { return form->control(QString::fromLatin1(name)); }
-    void Click(const QString& name)
-    {
-        QWidget* target = form->control(name);
-        QVERIFY2(target && target->isVisible(), qPrintable(name));
-        QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
-    }
+    void Click(const QString& name) { testing::Click(form->control(name)); }
     bool Shown(const char* name) const { return w(name)->isVisible(); }
 
     QTemporaryDir dir;

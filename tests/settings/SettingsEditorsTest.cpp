@@ -23,6 +23,7 @@
 #include "device/ui/DeviceCommands.h"
 #include "settings/ui/DpiEditor.h"
 #include "support/FormWithMouse.h"
+#include "support/UserActions.h"
 #include "ui/Shapes.h"
 #include "ui/language/LanguageSwitch.h"
 #include "ui/SkinLabel.h"
@@ -50,7 +51,7 @@ struct Fixture : FormWithMouse {
             qFatal("no control %s", qPrintable(name));
         return found;
     }
-    void Click(const QString& name) { QTest::mouseClick(w(name), Qt::LeftButton, {}, QPoint(2, 2)); }
+    void Click(const QString& name) { testing::SendClick(w(name)); }
     void Choose(const QString& combo, int index)
     {
         auto* box = w<QComboBox>(combo);

@@ -115,4 +115,22 @@ bool EngineerPage::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
+// Called by the assignment editor, which shows a button's function on its key button.
+QString EngineerPage::KeyCaption(int number) const
+{
+    QPushButton* button = KeyButton(number);
+    return button ? button->text() : QString();
+}
+
+void EngineerPage::SetKeyCaption(int number, const QString& caption)
+{
+    if (QPushButton* button = KeyButton(number))
+        button->setText(caption);
+}
+
+QPushButton* EngineerPage::KeyButton(int number) const
+{
+    return controls_.get<QPushButton>(QStringLiteral("btn_Key") + QString::number(number));
+}
+
 } // namespace tarq

@@ -12,9 +12,12 @@
 //  - the command line option --engineer, once the first device check has acted.
 
 #include <QObject>
+#include <QString>
 
 #include <functional>
 #include <memory>
+
+class QPushButton;
 
 namespace tarq {
 
@@ -61,6 +64,11 @@ public:
     EngineerEdits& Edits() { return *edits_; }
     KeyTest& Keys() { return *keyTest_; }
 
+    // The caption of a key button, btn_Key101 … btn_Key109 (key mode 1) and btn_Key201 …
+    // btn_Key209 (key mode 2): the assignment editor shows a button's function on it.
+    QString KeyCaption(int number) const;
+    void SetKeyCaption(int number, const QString& caption);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -71,6 +79,7 @@ private:
     WindowServices& window_;
     std::unique_ptr<EngineerEdits> edits_;
     std::unique_ptr<KeyTest> keyTest_;
+    QPushButton* KeyButton(int number) const;
 };
 
 } // namespace tarq

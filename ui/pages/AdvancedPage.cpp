@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
-// Page 2, left column: the fire key setting and, under it, the system pointer settings.
+// Page 2, left column: the fire key setting (the pointer settings below it: PointerSettingsPage.cpp).
 
 #include "ui/pages/Pages.h"
 
 #include <QCheckBox>
-#include <QSlider>
 #include <QWidget>
 
 #include "ui/HexEdit.h"
@@ -17,29 +16,6 @@ namespace tarq::pages {
 namespace {
 
 constexpr int kLeft = 70;
-constexpr int kScaleSteps = 11;
-constexpr int kScaleSpacing = 26;   // one ruler step of the pointer sliders
-constexpr int kScaleWidth = (kScaleSteps - 1) * kScaleSpacing + 20;
-
-// A pointer-setting slider with its eleven value labels 26 pixels below it.
-void Scale(QWidget* page, const QString& slider, const QString& labels, QPoint pos)
-{
-    Slider(page, slider, QRect(pos, QSize(kScaleWidth, 20)), 0, 1000);
-    for (int k = 1; k <= kScaleSteps; ++k) {
-        const int x = pos.x() + (k - 1) * kScaleSpacing + 4;
-        Caption(page, Numbered(labels, k), QString::number(k), QRect(x - 6, pos.y() + 26, 24, 16),
-                Qt::AlignCenter);
-    }
-}
-
-// A check picture with its transparent click label on top and the caption beside it.
-void CheckPicture(QWidget* page, const QString& name, const QString& caption,
-                  const QString& captionText, QPoint pos)
-{
-    TSkinLabel* mark = Picture(page, "Img_" + name, pos, "CbS_E");
-    Caption(page, "lbl_" + name, {}, mark->geometry())->raise();
-    Caption(page, caption, captionText, QRect(pos.x() + 26, pos.y() - 2, 300, 22));
-}
 
 } // namespace
 
@@ -58,29 +34,6 @@ FireKeyControls BuildFireKeyControls(QWidget* page)
     Caption(page, "lbl_Fire_Continue", DefaultText(803), QRect(kLeft + 266, 144, 130, 24));
     c.continuousBox = HiddenCheck(page, "cb_IsFireContinue");
     return c;
-}
-
-void BuildAdvancedPage(QWidget* page)
-{
-    // System pointer settings.
-    Caption(page, "lbl_Mouse_Speed", DefaultText(804), QRect(kLeft, 226, 300, 22));
-    Scale(page, "slider_Spd", "lbl_Spd", {kLeft, 252});
-    CheckPicture(page, "IsControl", "lbl_Is_Control", DefaultText(805), {kLeft, 306});
-    HiddenCheck(page, "cb_IsControl")->setChecked(true);
-
-    Caption(page, "lbl_Double_Click", DefaultText(806), QRect(kLeft, 344, 300, 22));
-    Scale(page, "slider_DbSpd", "lbl_DbSpd", {kLeft, 370});
-
-    Caption(page, "lbl_Roller_Speed", DefaultText(807), QRect(kLeft, 430, 300, 22));
-    Scale(page, "slider_SrcSpd", "lbl_ScrSpd", {kLeft, 456});
-    CheckPicture(page, "IsScreen", "lbl_Roll_All_Screen", DefaultText(808), {kLeft, 510});
-    HiddenCheck(page, "cb_IsScreen")->setChecked(true);
-
-    // Why some pointer settings cannot be changed on this system; shown only then, under the
-    // one-screen check wherever the layout puts it.
-    TSkinLabel* hint = Caption(page, "lbl_PointerHint", {}, QRect(kLeft, 540, 400, 34));
-    hint->setWordWrap(true);
-    hint->hide();
 }
 
 } // namespace tarq::pages

@@ -6,13 +6,15 @@
 #include "ui/pages/Pages.h"
 
 #include <QFrame>
-#include <initializer_list>
 #include <QListWidget>
 #include <QWidget>
+
+#include <initializer_list>
 
 #include "settings/FixedKeyCodes.h"
 #include "ui/SkinLabel.h"
 #include "ui/pages/DefaultTexts.h"
+#include "ui/pages/MenuControls.h"
 #include "ui/pages/PageKit.h"
 
 namespace tarq::pages {
@@ -25,6 +27,7 @@ constexpr int kMainWidth = 190;      // M_L_W
 constexpr int kSpecialWidth = 166;   // SP_L_W
 constexpr int kOtherWidth = 154;     // O_L_W
 constexpr int kMarkerWidth = 24;
+constexpr int kEntryPrefixText = 200;   // the "*" in front of every entry
 
 struct Entry {
     const char* name;
@@ -54,10 +57,10 @@ Entry Fixed(int tag, int top = -1)
 // A menu entry reads " * text": a space, the prefix, a space and the function's name.
 QString EntryCaption(int strId)
 {
-    return QLatin1Char(' ') + DefaultText(200) + QLatin1Char(' ') + DefaultText(strId);
+    return QLatin1Char(' ') + DefaultText(kEntryPrefixText) + QLatin1Char(' ') + DefaultText(strId);
 }
 
-void BuildMenu(QWidget* form, const Menu& menu)
+QFrame* BuildMenu(QWidget* form, const Menu& menu)
 {
     auto* panel = new QFrame(form);
     panel->setObjectName(menu.name);
@@ -80,11 +83,12 @@ void BuildMenu(QWidget* form, const Menu& menu)
         top += kEntryHeight;
     }
     panel->hide();
+    return panel;
 }
 
 } // namespace
 
-void BuildMenus(QWidget* form)
+MenuControls BuildMenus(QWidget* form)
 {
     const int fireTop = kFirstTop + 7 * kEntryHeight;   // 169: cut off at height 170
     const Menu menus[] = {
@@ -114,15 +118,31 @@ void BuildMenus(QWidget* form)
         // E-Mail sits below the panel's height and is never offered.
         {"Pnl_MyPC", kOtherWidth, 74, {Fixed(1100), Fixed(1101), Fixed(1103), Fixed(1102, 173)}},
     };
-    for (const Menu& menu : menus)
-        BuildMenu(form, menu);
+    QFrame* panels[std::size(menus)] = {};
+    for (size_t m = 0; m < std::size(menus); ++m)
+        panels[m] = BuildMenu(form, menus[m]);
+
+    MenuControls c;
+    c.main = panels[0];
+    c.mouseKeys = panels[1];
+    c.special = panels[2];
+    c.dpiKeys = panels[3];
+    c.media = panels[4];
+    c.web = panels[5];
+    c.myComputer = panels[6];
+    c.assembly = c.main->findChild<TSkinLabel*>("Key_Assembly");
+    c.fireMacro = c.main->findChild<TSkinLabel*>("Key_FireMacro");
+    c.engineerFireMacro = c.main->findChild<TSkinLabel*>("Key_TLFireMacro");
 
     // The fire macro entry of the engineer page replaces the button page's one when it opens.
-    form->findChild<QWidget*>("Key_TLFireMacro")->hide();
-    form->findChild<QWidget*>("ST_TLFireMacro")->hide();
+    c.engineerFireMacro->hide();
+    c.main->findChild<QWidget*>("ST_TLFireMacro")->hide();
 
-    List(form, "LB_Name", QRect(0, 0, kOtherWidth, 170))->hide();
-    List(form, "LB_Script", QRect(0, 0, kOtherWidth, 170))->hide();
+    c.macros = List(form, "LB_Name", QRect(0, 0, kOtherWidth, 170));
+    c.macros->hide();
+    c.gunKeys = List(form, "LB_Script", QRect(0, 0, kOtherWidth, 170));
+    c.gunKeys->hide();
+    return c;
 }
 
 } // namespace tarq::pages

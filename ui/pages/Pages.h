@@ -9,6 +9,12 @@
 
 class QWidget;
 
+namespace tarq {
+struct ButtonPageControls;
+struct MenuControls;
+struct PointerSettingsControls;
+} // namespace tarq
+
 namespace tarq::pages {
 
 // The background, page picture, frame buttons, page buttons, web button and busy overlay that
@@ -19,16 +25,16 @@ void BuildFrame(QWidget* page, int copy);
 void BuildFooter(QWidget* page, int copy);
 constexpr int kFooterStrId = 980;
 
-void BuildButtonPage(QWidget* page);                   // page 1: button labels, long-press options
+ButtonPageControls BuildButtonPage(QWidget* page);    // page 1: button labels, long-press options
 FireKeyControls BuildFireKeyControls(QWidget* page);   // page 2: fire key (build before the next)
-void BuildAdvancedPage(QWidget* page);                 // page 2: pointer settings
+PointerSettingsControls BuildPointerSettings(QWidget* page);   // page 2: system pointer settings
 DpiPageControls BuildDpiControls(QWidget* page);       // page 2: DPI levels and AIM
 LightPageControls BuildLightPage(QWidget* page);       // page 3
 void BuildMacroPage(QWidget* page, QWidget* form);     // page 4, its pop-ups on the form
 void BuildGunPage(QWidget* page, QWidget* form);       // page 5 with the fire macro editor
 void BuildEngineerPage(QWidget* page);                 // page 6: banner, buttons, operator tab
 void BuildEngineerTab(QWidget* tabs);                  // page 6: the engineer tab
-void BuildMenus(QWidget* form);                        // the button-function menus and lists
+MenuControls BuildMenus(QWidget* form);                // the button-function menus and lists
 
 // Every control name a builder creates with a copy suffix, without the suffix: the frame and
 // page buttons ("Apply_", "Main_", ...), in layout order.
