@@ -18,6 +18,7 @@
 #include "macros/ui/PlatformInputCapture.h"
 #include "ui/Controls.h"
 #include "ui/WindowServices.h"
+#include "ui/pages/GunPageControls.h"
 #include "ui/language/LanguageApply.h"
 
 class QMessageBox;
@@ -189,6 +190,7 @@ private:
 
     FormState state_;
     Controls controls_{this};
+    GunPageControls gunPage_;   // the gun page and its fire macro editor
     std::unique_ptr<UserPrompts> prompts_;
     UserPrompts* replacedPrompts_ = nullptr;   // not owned
     DeviceOptions deviceOptions_;

@@ -18,6 +18,7 @@ public:
     QString LibraryFileName() const override { return Latin1(kMacroFileName); }
 
     // ---- fire data ----
+    void WriteFireData(const std::function<void()>& writeToMouse) const override { writeToMouse(); }
 
     // ---- settings and pages ----
 };
@@ -31,6 +32,7 @@ public:
     QString LibraryFileName() const override { return Latin1(kDriverMacroFileName); }
 
     // ---- fire data ----
+    void WriteFireData(const std::function<void()>&) const override {}
 
     // ---- settings and pages ----
 };

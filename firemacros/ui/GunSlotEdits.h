@@ -18,16 +18,24 @@
 
 #include "firemacros/FirePatch.h"
 
+class QLineEdit;
+class QWidget;
+
 namespace tarq {
 
 class Controls;
 class WindowServices;
-struct FormState;
+struct AppContext;
+struct ConfigurationState;
+struct GunColumnControls;
+struct GunPageControls;
 
 class GunSlotEdits : public QObject {
     Q_OBJECT
 public:
-    GunSlotEdits(FormState& state, Controls& controls, WindowServices& window, QObject* parent);
+    // `engineerView` holds the engineer page's copies of the fire colours and Y offsets.
+    GunSlotEdits(ConfigurationState& config, const AppContext& app, WindowServices& window, GunPageControls& controls,
+                 const Controls& engineerView, QObject* parent);
 
     void Wire();
 
@@ -48,7 +56,6 @@ public:
     // captions and moves its three columns left of the editor, so every column stays in reach;
     // closing puts them back where the layout placed them.
     void MakeRoomForEditor(bool editorOpen);
-    bool RoomMadeForEditor() const { return roomMade_; }
     // The layout pass has placed the table anew; an open editor needs the room made again.
     void LayoutApplied();
 
@@ -58,16 +65,20 @@ private:
     void WriteYOffset(int record, int offset);
     QColor RecordColour(int record) const;
     void Reject(const QString& text);
+    GunColumnControls& Column(int column) const;
+    QLineEdit* Edit(Field field, int column) const;
 
-    FormState& state_;
-    Controls& controls_;
+    ConfigurationState& config_;
+    const AppContext& app_;
     WindowServices& window_;
+    GunPageControls& controls_;
+    const Controls& engineerView_;
     int gun_ = 1;
     bool loading_ = false;   // LoadingGunPage
     std::array<FirePatchPositions, 10> positions_{};
     bool roomMade_ = false;
     struct Placed {
-        QString name;
+        QWidget* widget;
         QRect geometry;
     };
     std::vector<Placed> placed_;   // where the layout had put the moved controls

@@ -359,4 +359,10 @@ void MacroEditor::NoteAssignedCopy(int row, bool always)
                                  "assigned to it again."));
 }
 
+void MacroEditor::ClearEventList()
+{
+    if (auto* list = List("LB_macro"))
+        list->clear();
+}
+
 } // namespace tarq

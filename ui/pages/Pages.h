@@ -5,6 +5,10 @@
 
 class QWidget;
 
+namespace tarq {
+struct GunPageControls;
+}
+
 namespace tarq::pages {
 
 // The background, page picture, frame buttons, page buttons, web button and busy overlay that
@@ -20,7 +24,7 @@ void BuildAdvancedPage(QWidget* page);                 // page 2: fire key and p
 void BuildDpiControls(QWidget* page);                  // page 2: DPI levels and AIM
 void BuildLightPage(QWidget* page);                    // page 3
 void BuildMacroPage(QWidget* page, QWidget* form);     // page 4, its pop-ups on the form
-void BuildGunPage(QWidget* page, QWidget* form);       // page 5 with the fire macro editor
+GunPageControls BuildGunPage(QWidget* page, QWidget* form);   // page 5 with the fire macro editor
 void BuildEngineerPage(QWidget* page);                 // page 6: banner, buttons, operator tab
 void BuildEngineerTab(QWidget* tabs);                  // page 6: the engineer tab
 void BuildMenus(QWidget* form);                        // the button-function menus and lists
