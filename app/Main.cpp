@@ -225,7 +225,7 @@ void TForm1::CreateSubsystems()
 {
     settings_ = std::make_unique<SettingsMapping>(state_, controls_, *this);
     fireMacroEditor_ = std::make_unique<FireMacroEditor>(state_, state_, *this, gunPage_.editor, deviceOptions_.inputCapture);
-    gun_ = std::make_unique<GunPage>(state_, state_, state_, *this, gunPage_, *fireMacroEditor_, controls_);
+    gun_ = std::make_unique<GunPage>(state_, state_, state_, *this, gunPage_, *fireMacroEditor_, *settings_);
     gun_->hooks.menuKeyNumber = [this] { return nav_->MenuKeyNumber; };
     gun_->hooks.gameView = [this] { return nav_->CurrentView() == View::Game; };
     gun_->hooks.device = [this] { return device_.get(); };

@@ -16,7 +16,7 @@
 #include "firemacros/ui/FireMacroEditor.h"
 #include "firemacros/ui/GunSlotEdits.h"
 #include "settings/KeyCode.h"
-#include "settings/ui/ShownControls.h"
+#include "config/ui/SettingsMapping.h"
 #include "ui/Controls.h"
 #include "ui/SkinLabel.h"
 #include "ui/WindowServices.h"
@@ -59,10 +59,10 @@ const Hook& Required(const Hook& hook, const char* name)
 } // namespace
 
 GunPage::GunPage(ConfigurationState& config, const AppContext& app, DeviceTimers& timers, WindowServices& window,
-                 GunPageControls& controls, FireMacroEditor& editor, const Controls& otherPages)
+                 GunPageControls& controls, FireMacroEditor& editor, SettingsMapping& shownSettings)
     : QObject(window.Window()), config_(config), app_(app), timers_(timers), window_(window), controls_(controls),
-      editor_(editor), otherPages_(otherPages),
-      slots_(std::make_unique<GunSlotEdits>(config, app, window, controls, otherPages, this))
+      editor_(editor), shownSettings_(shownSettings),
+      slots_(std::make_unique<GunSlotEdits>(config, app, window, controls, shownSettings, this))
 {
 }
 
@@ -154,23 +154,18 @@ void GunPage::Btn_FireConfirmClick()
     const int k = Required(hooks.menuKeyNumber, "menuKeyNumber")();
     if (k < 1 || k > static_cast<int>(databuf::kButtonCount))
         return;
-    const QString caption = shown::Numbered("Key", k);
-    auto captionOf = [this](const QString& name) {
-        auto* label = otherPages_.find<QLabel>(name);
-        return label ? label->text() : QString();
-    };
     const QString left = app_.Text(kLeftClickText);
     int lefts = 0;
     for (int b = 1; b <= static_cast<int>(databuf::kButtonCount); ++b)
-        if (captionOf(shown::Numbered("Key", b)) == left)
+        if (shownSettings_.ButtonCaption(b) == left)
             ++lefts;
-    if (captionOf(caption) == left && lefts == 1) {
+    if (shownSettings_.ButtonCaption(k) == left && lefts == 1) {
         emit messageRequested(app_.Text(kKeepLeftText));
         return;
     }
 
     const int gun = SelectedGun();
-    shown::SetText(otherPages_, caption, app_.Text(kFirstGunNameText + gun - 1));
+    shownSettings_.SetButtonCaption(k, app_.Text(kFirstGunNameText + gun - 1));
     const std::string code = GunKeyCode(gun, app_.Org.gun6Num, app_.Org.gun7Num);
     if (Required(hooks.gameView, "gameView")()) {
         if (const std::optional<KeyCode> bytes = ParseKeyCode(code)) {

@@ -13,7 +13,7 @@
 
 namespace tarq {
 
-class Controls;
+class SettingsMapping;
 class DeviceSession;
 class FireMacroEditor;
 class GunSlotEdits;
@@ -27,10 +27,10 @@ struct GunPageControls;
 class GunPage : public QObject {
     Q_OBJECT
 public:
-    // `otherPages` reaches what other pages show and no owner offers yet: the button page's key
-    // captions (Confirm) and the engineer page's copies of the fire colours and Y offsets.
+    // `shownSettings` shows the button page's key captions (Confirm names the gun there) and
+    // the engineer page's copies of the fire colours and Y offsets.
     GunPage(ConfigurationState& config, const AppContext& app, DeviceTimers& timers, WindowServices& window,
-            GunPageControls& controls, FireMacroEditor& editor, const Controls& otherPages);
+            GunPageControls& controls, FireMacroEditor& editor, SettingsMapping& shownSettings);
     ~GunPage() override;
 
     // What the page asks of the navigation, which is built after it and calls it; both must be
@@ -101,7 +101,7 @@ private:
     WindowServices& window_;
     GunPageControls& controls_;
     FireMacroEditor& editor_;
-    const Controls& otherPages_;
+    SettingsMapping& shownSettings_;
     std::unique_ptr<GunSlotEdits> slots_;
 };
 

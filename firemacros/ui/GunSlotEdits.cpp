@@ -10,9 +10,9 @@
 #include "firemacros/FireMacro.h"
 #include "firemacros/GunTable.h"
 #include "settings/ui/ShownControls.h"
-#include "ui/Controls.h"
 #include "ui/Shapes.h"
 #include "ui/SkinLabel.h"
+#include "config/ui/SettingsMapping.h"
 #include "ui/WindowServices.h"
 #include "ui/pages/GunPageControls.h"
 #include "ui/state/AppContext.h"
@@ -26,8 +26,6 @@ constexpr int kNotWholeNumberText = 940;
 constexpr int kNoSuchStepText = 950;
 constexpr int kFireMacroModeStop = 0x0E;
 constexpr int kFireMacroModePlay = 0x0B;
-
-const char* const kChannels[] = {"R", "G", "B"};
 
 // The table beside an open fire macro editor: captions wrapped in a narrower box, then the three
 // columns side by side, the last one ending left of the editor card.
@@ -57,16 +55,11 @@ void SetQuietly(QLineEdit* edit, const QString& text)
     edit->setText(text);
 }
 
-QString ColourEdit(int record, int channel)
-{
-    return QStringLiteral("edt_FireMacroColor%1%2").arg(record).arg(QLatin1String(kChannels[channel]));
-}
-
 } // namespace
 
 GunSlotEdits::GunSlotEdits(ConfigurationState& config, const AppContext& app, WindowServices& window,
-                           GunPageControls& controls, const Controls& engineerView, QObject* parent)
-    : QObject(parent), config_(config), app_(app), window_(window), controls_(controls), engineerView_(engineerView)
+                           GunPageControls& controls, SettingsMapping& shownSettings, QObject* parent)
+    : QObject(parent), config_(config), app_(app), window_(window), controls_(controls), shownSettings_(shownSettings)
 {
 }
 
@@ -169,21 +162,13 @@ void GunSlotEdits::LayoutApplied()
     MakeRoomForEditor(true);
 }
 
-QColor GunSlotEdits::RecordColour(int record) const
-{
-    int rgb[3] = {};
-    for (int ch = 0; ch < 3; ++ch)
-        rgb[ch] = std::clamp(shown::NumberOf(engineerView_, ColourEdit(record, ch)), 0, 255);
-    return QColor(rgb[0], rgb[1], rgb[2]);
-}
-
 void GunSlotEdits::LoadGun(int gun)
 {
     gun_ = std::clamp(gun, 1, kGunCount);
     loading_ = true;
     const GunPreset& preset = GunPresetOf(gun_);
 
-    // InitFireParameter
+    // Every edit starts from 0; the columns of the gun then show their records.
     for (int c = 1; c <= kGunMaxColumns; ++c)
         for (Field field : kFields)
             SetQuietly(Edit(field, c), QStringLiteral("0"));
@@ -230,7 +215,7 @@ void GunSlotEdits::LoadGun(int gun)
         const int m = RecordOf(c);
         const auto offset = static_cast<int8_t>(config_.DataBuf[databuf::kYOffsets + size_t(m - 1) * databuf::kYOffsetSize]);
         SetQuietly(Edit(Field::YOffset, c), QString::number(offset));
-        const QColor colour = RecordColour(m);
+        const QColor colour = shownSettings_.FireColour(m);
         Column(c).colour->setBrushColor(colour);
         Column(c).colour->setPenColor(colour);
     }
@@ -249,7 +234,7 @@ void GunSlotEdits::WriteYOffset(int record, int offset)
     const size_t at = databuf::kYOffsets + size_t(record - 1) * databuf::kYOffsetSize;
     config_.DataBuf[at] = pair[0];
     config_.DataBuf[at + 1] = pair[1];
-    shown::SetText(engineerView_, shown::Numbered("edt_YOffset", record), QString::number(offset));
+    shownSettings_.SetYOffset(record, offset);
 }
 
 void GunSlotEdits::EditChanged(Field field, int column)
@@ -322,14 +307,14 @@ void GunSlotEdits::IB_FireColorClick(int column)
     const int m = RecordOf(column);
     if (m == 0)
         return;
-    const std::optional<QColor> picked = window_.Prompts().ChooseColour(RecordColour(m));
+    const std::optional<QColor> picked = window_.Prompts().ChooseColour(shownSettings_.FireColour(m));
     if (!picked)
         return;
     Column(column).colour->setBrushColor(*picked);
     Column(column).colour->setPenColor(*picked);
+    shownSettings_.SetFireColour(m, *picked);
     const int rgb[3] = {picked->red(), picked->green(), picked->blue()};
     for (int ch = 0; ch < 3; ++ch) {
-        shown::SetText(engineerView_, ColourEdit(m, ch), QString::number(rgb[ch]));
         config_.DataBuf[databuf::kFireColours + size_t(m - 1) * databuf::kFireColourSize + size_t(ch)] =
             static_cast<uint8_t>(rgb[ch]);
     }

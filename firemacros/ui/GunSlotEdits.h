@@ -3,8 +3,9 @@
 // The parameter columns of the gun page: for the selected gun, each column shows one fire
 // macro record of FireMacroWork (shot count, X and Y move, Y offset, interval, colour and
 // stop-on-release) and every change patches that record in place with its checksum renewed.
-// The Y offset, the colour and the release kind live in DataBuf's fire tables and in the
-// engineer page's edits, which an Apply turns back into those tables.
+// The Y offset, the colour and the release kind live in DataBuf's fire tables; the colour and
+// the Y offset are also shown on the engineer page (through SettingsMapping), which an Apply
+// turns back into those tables.
 
 #include <QColor>
 #include <QObject>
@@ -23,7 +24,7 @@ class QWidget;
 
 namespace tarq {
 
-class Controls;
+class SettingsMapping;
 class WindowServices;
 struct AppContext;
 struct ConfigurationState;
@@ -33,14 +34,14 @@ struct GunPageControls;
 class GunSlotEdits : public QObject {
     Q_OBJECT
 public:
-    // `engineerView` holds the engineer page's copies of the fire colours and Y offsets.
+    // `shownSettings` shows the engineer page's copies of the fire colours and Y offsets.
     GunSlotEdits(ConfigurationState& config, const AppContext& app, WindowServices& window, GunPageControls& controls,
-                 const Controls& engineerView, QObject* parent);
+                 SettingsMapping& shownSettings, QObject* parent);
 
     void Wire();
 
     // The selected gun's columns filled from FireMacroWork and the fire tables
-    // (InitFireParameter, the column visibility, LoadFireParameters, offsets and swatches).
+    // (the edits cleared, the columns shown or hidden, each record's parameters, Y offset and colour).
     void LoadGun(int gun);
     int Gun() const { return gun_; }
 
@@ -63,7 +64,6 @@ private:
     void SetColumnVisible(int column, bool visible);
     void SetRelease(int column, int record, bool stop);
     void WriteYOffset(int record, int offset);
-    QColor RecordColour(int record) const;
     void Reject(const QString& text);
     GunColumnControls& Column(int column) const;
     QLineEdit* Edit(Field field, int column) const;
@@ -72,9 +72,9 @@ private:
     const AppContext& app_;
     WindowServices& window_;
     GunPageControls& controls_;
-    const Controls& engineerView_;
+    SettingsMapping& shownSettings_;
     int gun_ = 1;
-    bool loading_ = false;   // LoadingGunPage
+    bool loading_ = false;   // the program fills the columns: their handlers do nothing
     std::array<FirePatchPositions, 10> positions_{};
     bool roomMade_ = false;
     struct Placed {
