@@ -224,7 +224,11 @@ std::unique_ptr<QMessageBox> TForm1::BuildMessageBox(const QString& caption, con
 void TForm1::CreateSubsystems()
 {
     settings_ = std::make_unique<SettingsMapping>(state_, state_, controls_, *this, dpiPage_, lightPage_, fireKeyPage_);
-    gun_ = std::make_unique<GunPage>(state_, controls_, *this);
+    fireMacroEditor_ = std::make_unique<FireMacroEditor>(state_, state_, *this, gunPage_.editor, deviceOptions_.inputCapture);
+    gun_ = std::make_unique<GunPage>(state_, state_, state_, *this, gunPage_, *fireMacroEditor_, *settings_);
+    gun_->hooks.menuKeyNumber = [this] { return nav_->MenuKeyNumber; };
+    gun_->hooks.gameView = [this] { return nav_->CurrentView() == View::Game; };
+    gun_->hooks.device = [this] { return device_.get(); };
     engineer_ = std::make_unique<EngineerPage>(
         state_, state_, controls_, *this,
         EngineerPage::Hooks{[this]() -> FeatureProtocol* { return device_ ? &device_->Protocol : nullptr; },
@@ -289,22 +293,12 @@ void TForm1::CreateSubsystems()
                                      if (commands_)
                                          commands_->WriteCutByUnplug();
                                  }});
-    fireMacroEditor_ = std::make_unique<FireMacroEditor>(state_, controls_, *this, deviceOptions_.inputCapture);
-    gunKeys_ = std::make_unique<GunKeyListEditor>(state_, controls_, *this, *gun_);
-    gun_->hooks.hideAllMenu = [this] { nav_->HideAllMenu(); };
-    gun_->hooks.showOnlyPage = [this](int page) { nav_->ShowOnlyPage(page); };
-    gun_->hooks.menuKeyNumber = [this] { return nav_->MenuKeyNumber; };
-    gun_->hooks.gameView = [this] { return nav_->CurrentView() == View::Game; };
-    gun_->hooks.message = [this](const QString& text) { nav_->RefreshFormMessagDialog(text); };
-    gun_->hooks.device = [this] { return device_.get(); };
-    gun_->hooks.showFireEditor = [this] { fireMacroEditor_->ShowEditor(); };
-    gun_->hooks.hideFireEditor = [this] { fireMacroEditor_->HideEditor(); };
-    gun_->hooks.fireMacrosReplaced = [this] {
-        if (!fireMacroEditor_->Recording())
-            fireMacroEditor_->LB_FireMacroNameClick();
-    };
-    gunKeys_->hooks.hideAllMenu = [this] { nav_->HideAllMenu(); };
-    gunKeys_->hooks.engineerKeyNumber = [this] { return nav_->EngineerKeyNumber; };
+    gunKeys_ = std::make_unique<GunKeyListEditor>(state_, state_, controls_, *this, *gun_, *nav_);
+    connect(gun_.get(), &GunPage::menusHideRequested, nav_.get(), [this] { nav_->HideAllMenu(); });
+    connect(gun_.get(), &GunPage::pageRequested, nav_.get(), [this](int page) { nav_->ShowOnlyPage(page); });
+    connect(gun_.get(), &GunPage::messageRequested, nav_.get(),
+            [this](const QString& text) { nav_->RefreshFormMessagDialog(text); });
+    connect(gun_.get(), &GunPage::pageLeft, macroEditor_.get(), [this] { macroEditor_->ClearEventList(); });
     CreatePointerSettings();
 
     nav_->Wire();
@@ -378,7 +372,7 @@ void TForm1::BuildControls()
     dpiPage_ = pages::BuildDpiControls(page(2));
     lightPage_ = pages::BuildLightPage(page(3));
     pages::BuildMacroPage(page(4), this);
-    pages::BuildGunPage(page(5), this);
+    gunPage_ = pages::BuildGunPage(page(5), this);
     pages::BuildFooter(page(5), 5);
     pages::BuildEngineerPage(page(6));
     menus_ = pages::BuildMenus(this);

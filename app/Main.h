@@ -21,6 +21,7 @@
 #include "ui/pages/DpiPageControls.h"
 #include "ui/pages/FireKeyControls.h"
 #include "ui/pages/LightPageControls.h"
+#include "ui/pages/GunPageControls.h"
 #include "ui/language/LanguageApply.h"
 #include "ui/pages/ButtonPageControls.h"
 #include "ui/pages/MenuControls.h"
@@ -199,6 +200,7 @@ private:
     DpiPageControls dpiPage_;
     LightPageControls lightPage_;
     FireKeyControls fireKeyPage_;
+    GunPageControls gunPage_;   // the gun page and its fire macro editor
     std::unique_ptr<UserPrompts> prompts_;
     UserPrompts* replacedPrompts_ = nullptr;   // not owned
     // The typed controls of the pages, as their builders made them.

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QSignalBlocker>
 
 #include "ui/state/AppContext.h"
@@ -394,6 +395,37 @@ void SettingsMapping::WatchLongPress(QObject* context, std::function<void(int op
     for (int n = 1; n <= static_cast<int>(std::size(kLongPressBoxes)); ++n)
         if (auto* box = controls_.get<QAbstractButton>(kLongPressBoxes[n - 1]))
             QObject::connect(box, &QAbstractButton::toggled, context, [shown, n](bool on) { shown(n, on); });
+}
+
+QString SettingsMapping::ButtonCaption(int k) const
+{
+    auto* label = controls_.find<QLabel>(Numbered("Key", k));
+    return label ? label->text() : QString();
+}
+
+void SettingsMapping::SetButtonCaption(int k, const QString& text)
+{
+    shown::SetText(controls_, Numbered("Key", k), text);
+}
+
+QColor SettingsMapping::FireColour(int record) const
+{
+    int rgb[3] = {};
+    for (int c = 0; c < 3; ++c)
+        rgb[c] = std::clamp(shown::NumberOf(controls_, Channel("edt_FireMacroColor", record, c)), 0, 255);
+    return QColor(rgb[0], rgb[1], rgb[2]);
+}
+
+void SettingsMapping::SetFireColour(int record, const QColor& colour)
+{
+    const int rgb[3] = {colour.red(), colour.green(), colour.blue()};
+    for (int c = 0; c < 3; ++c)
+        shown::SetNumber(controls_, Channel("edt_FireMacroColor", record, c), rgb[c]);
+}
+
+void SettingsMapping::SetYOffset(int record, int offset)
+{
+    shown::SetNumber(controls_, Numbered("edt_YOffset", record), offset);
 }
 
 } // namespace tarq

@@ -15,6 +15,7 @@
 #include "settings/KeyCodeNames.h"
 #include "settings/ui/LightDisplay.h"
 
+#include <QColor>
 #include <QString>
 
 class QObject;
@@ -135,6 +136,16 @@ private:
     SettingsBindings bindings_;
     DpiDisplay dpi_;
     LightDisplay light_;
+
+public:
+    // What the gun page reads and changes on the pages this class shows: the caption of button
+    // `k` (1-9) on the button page, and the engineer page's copies of fire macro record
+    // `record`'s colour and Y offset.
+    QString ButtonCaption(int k) const;
+    void SetButtonCaption(int k, const QString& text);
+    QColor FireColour(int record) const;
+    void SetFireColour(int record, const QColor& colour);
+    void SetYOffset(int record, int offset);
 };
 
 } // namespace tarq

@@ -57,6 +57,7 @@ public:
     QString LibraryFileName() const override { return Latin1(kMacroFileName); }
 
     // ---- fire data ----
+    void WriteFireData(const std::function<void()>& writeToMouse) const override { writeToMouse(); }
 
     // ---- settings and pages ----
     LedType LedTypeShown(std::optional<LedType>, LedType inImage) const override { return inImage; }
@@ -113,6 +114,7 @@ public:
     QString LibraryFileName() const override { return Latin1(kDriverMacroFileName); }
 
     // ---- fire data ----
+    void WriteFireData(const std::function<void()>&) const override {}
 
     // ---- settings and pages ----
     // The driver's store does not override the type the mouse itself reports.

@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -58,6 +59,9 @@ public:
     virtual QString LibraryFileName() const = 0;
 
     // ---- fire data ----
+    // Hands the fire data to where this home keeps it: the EEPROM home runs `writeToMouse`,
+    // which writes the mouse's memory; the driver home keeps no fire data and does not run it.
+    virtual void WriteFireData(const std::function<void()>& writeToMouse) const = 0;
 
     // ---- settings and pages ----
     // The LED type the pages show: the one the mouse reported (driver mode, when it did) or

@@ -7,28 +7,21 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
+#include <QRadioButton>
 
-#include "app/FormState.h"
 #include "firemacros/FireScriptEdits.h"
 #include "firemacros/ui/FireMacroRecording.h"
 #include "macros/ui/Unit6.h"
 #include "settings/ui/ShownControls.h"
-#include "ui/Controls.h"
 #include "ui/SkinLabel.h"
 #include "ui/WindowServices.h"
+#include "ui/pages/GunPageControls.h"
+#include "ui/state/AppContext.h"
+#include "ui/state/ConfigurationState.h"
 
 namespace tarq {
 
 namespace {
-
-QString JoinLines(const MacroScript& script)
-{
-    QStringList lines;
-    for (const std::string& line : script)
-        lines << QString::fromStdString(line);
-    return lines.join(QLatin1Char('\n'));
-}
 
 constexpr int kNotWholeNumberText = 940;
 constexpr int kDoesNotFitText = 941;
@@ -38,8 +31,6 @@ constexpr int kRecordText = 400;
 constexpr int kStopText = 401;
 const QColor kGreyFont(114, 113, 113);
 
-const char* const kEditorControls[] = {"Gb_FireEditor", "Btn_FireStart", "Img_FireStart", "LB_FireMacroName",
-                                       "LB_FireMacro",  "GB_FireDelay",  "Img_FireDelay"};
 
 // Forwards the presses over a list's rows area, and its right-button releases, to the editor.
 // A list that is disabled takes no pointer input at all.
@@ -71,11 +62,20 @@ private:
     std::function<void(const QPoint&)> release_;
 };
 
+void SetTextColour(QWidget* w, const QColor& colour)
+{
+    if (!colour.isValid())
+        return;
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    w->setPalette(palette);
+}
+
 } // namespace
 
-FireMacroEditor::FireMacroEditor(FormState& state, Controls& controls, WindowServices& window,
-                                 std::function<PlatformCapture()> createCapture)
-    : QObject(window.Window()), state_(state), controls_(controls), window_(window),
+FireMacroEditor::FireMacroEditor(ConfigurationState& config, const AppContext& app, WindowServices& window,
+                                 FireMacroEditorControls& controls, std::function<PlatformCapture()> createCapture)
+    : QObject(window.Window()), config_(config), app_(app), window_(window), controls_(controls),
       recording_(std::make_unique<FireMacroRecording>(std::move(createCapture), this))
 {
     recording_->onLine = [this](int index, const QString& line) { RecordingLine(index, line); };
@@ -89,7 +89,7 @@ FireMacroEditor::~FireMacroEditor() = default;
 
 void FireMacroEditor::Wire()
 {
-    if (auto* names = controls_.get<QListWidget>("LB_FireMacroName")) {
+    if (QListWidget* names = controls_.names) {
         // The record shown is always the record selected, however the selection moved (click,
         // right press, arrow keys): the next change goes into the record it shows.
         connect(names, &QListWidget::itemClicked, this, [this] { LB_FireMacroNameClick(); });
@@ -99,53 +99,48 @@ void FireMacroEditor::Wire()
         }, {}));
     }
 
-    const std::pair<const char*, void (FireMacroEditor::*)()> choices[] = {
-        {"IB_FireRecDelay", &FireMacroEditor::IB_FireRecDelayClick},
-        {"IB_FireDelayTime", &FireMacroEditor::IB_FireDelayTimeClick},
-        {"IB_FireNoDelay", &FireMacroEditor::IB_FireNoDelayClick},
-        {"IB_FireReleaseStop", &FireMacroEditor::IB_FireReleaseStopClick},
-        {"IB_FireReleaseContiue", &FireMacroEditor::IB_FireReleaseContiueClick},
-        {"Btn_FireStart", &FireMacroEditor::Btn_FireStartClick},
-        {"Btn_FireDel", &FireMacroEditor::Btn_FireDelClick},
-        {"Btn_FireInsert", &FireMacroEditor::Btn_FireInsertClick},
-        {"Btn_FireEdit", &FireMacroEditor::Btn_FireEditClick},
-        {"Btn_FireOK", &FireMacroEditor::Btn_FireOKClick},
-        {"Btn_FireCancel", &FireMacroEditor::Btn_FireCancelClick}};
-    for (const auto& [name, handler] : choices)
-        if (auto* label = controls_.get<TSkinLabel>(name))
-            connect(label, &TSkinLabel::clicked, this, handler);
-    if (auto* start = controls_.get<TSkinLabel>("Btn_FireStart")) {
-        connect(start, &TSkinLabel::mouseEntered, this, &FireMacroEditor::Btn_FireStartMouseEnter);
-        connect(start, &TSkinLabel::mouseLeft, this, &FireMacroEditor::Btn_FireStartMouseLeave);
-    }
+    const std::pair<TSkinLabel*, void (FireMacroEditor::*)()> choices[] = {
+        {controls_.delayModes[0].caption, &FireMacroEditor::IB_FireRecDelayClick},
+        {controls_.delayModes[1].caption, &FireMacroEditor::IB_FireDelayTimeClick},
+        {controls_.delayModes[2].caption, &FireMacroEditor::IB_FireNoDelayClick},
+        {controls_.releaseStop.caption, &FireMacroEditor::IB_FireReleaseStopClick},
+        {controls_.releaseContinue.caption, &FireMacroEditor::IB_FireReleaseContiueClick},
+        {controls_.start.button, &FireMacroEditor::Btn_FireStartClick},
+        {controls_.remove, &FireMacroEditor::Btn_FireDelClick},
+        {controls_.insert, &FireMacroEditor::Btn_FireInsertClick},
+        {controls_.edit, &FireMacroEditor::Btn_FireEditClick},
+        {controls_.ok.button, &FireMacroEditor::Btn_FireOKClick},
+        {controls_.cancel.button, &FireMacroEditor::Btn_FireCancelClick}};
+    for (const auto& [label, handler] : choices)
+        connect(label, &TSkinLabel::clicked, this, handler);
+    connect(controls_.start.button, &TSkinLabel::mouseEntered, this, &FireMacroEditor::Btn_FireStartMouseEnter);
+    connect(controls_.start.button, &TSkinLabel::mouseLeft, this, &FireMacroEditor::Btn_FireStartMouseLeave);
 
-    if (auto* delay = controls_.get<QLineEdit>("Edt_FireDelay"))
+    if (QLineEdit* delay = controls_.delay)
         connect(delay, &QLineEdit::textChanged, this, [delay](const QString& text) {
             const QString corrected = QString::fromStdString(CorrectFireDelayText(text.toStdString()));
             if (corrected != text)
                 delay->setText(corrected);
         });
-    if (auto* repeat = controls_.get<QLineEdit>("edt_FireRepeat"))
+    if (QLineEdit* repeat = controls_.repeat)
         connect(repeat, &QLineEdit::textChanged, this, [this, repeat](const QString& text) {
             if (text.isEmpty()) {
-                Tell(state_.Text(kNotWholeNumberText).arg(text));
+                Tell(app_.Text(kNotWholeNumberText).arg(text));
                 return;
             }
             const QString corrected = QString::fromStdString(CorrectFireRepeatText(text.toStdString()));
             if (corrected != text)
                 repeat->setText(corrected);
         });
-    for (const char* name : {"edt_FireXAxisValue", "edt_FireYAxisValue"})
-        if (auto* axis = controls_.get<QLineEdit>(name))
-            connect(axis, &QLineEdit::textChanged, this, [axis](const QString& text) {
+    for (QLineEdit* axis : {controls_.x, controls_.y})
+        connect(axis, &QLineEdit::textChanged, this, [axis](const QString& text) {
                 const QString corrected = QString::fromStdString(CorrectFireAxisText(text.toStdString()));
                 if (corrected != text)
                     axis->setText(corrected);
             });
-    if (auto* insert = controls_.get<QComboBox>("CB_InsertFire"))
-        connect(insert, &QComboBox::currentIndexChanged, this, &FireMacroEditor::CB_InsertFireChange);
+    connect(controls_.insertItem, &QComboBox::currentIndexChanged, this, &FireMacroEditor::CB_InsertFireChange);
 
-    if (auto* events = controls_.get<QListWidget>("LB_FireMacro")) {
+    if (QListWidget* events = controls_.events) {
         auto* watch = new PopupWatch(this, [this, events](const QPoint& pos) { LB_FireMacroMouseDown(events, pos); },
                                      [this](const QPoint& global) { ShowPopupAt(window_.Window()->mapFromGlobal(global)); });
         events->viewport()->installEventFilter(watch);
@@ -155,10 +150,22 @@ void FireMacroEditor::Wire()
 
 // ---------------------------------------------------------------- showing
 
+QList<QWidget*> FireMacroEditor::EditorWidgets() const
+{
+    return {controls_.card,   controls_.start.button, controls_.start.picture, controls_.names,
+            controls_.events, controls_.delayPanel,   controls_.delayPicture};
+}
+
 void FireMacroEditor::ShowEditor()
 {
-    for (const char* name : kEditorControls)
-        shown::SetVisible(controls_, name, true);
+    for (QWidget* w : EditorWidgets())
+        w->setVisible(true);
+}
+
+void FireMacroEditor::FireMacrosReplaced()
+{
+    if (!Recording())
+        LB_FireMacroNameClick();
 }
 
 void FireMacroEditor::HideEditor()
@@ -167,8 +174,8 @@ void FireMacroEditor::HideEditor()
         Btn_FireStartClick();
     ClosePanel();
     HidePopup();
-    for (const char* name : kEditorControls)
-        shown::SetVisible(controls_, name, false);
+    for (QWidget* w : EditorWidgets())
+        w->setVisible(false);
 }
 
 void FireMacroEditor::Tell(const QString& text)
@@ -179,31 +186,25 @@ void FireMacroEditor::Tell(const QString& text)
 
 int FireMacroEditor::SelectedRecord() const
 {
-    auto* names = controls_.get<QListWidget>("LB_FireMacroName");
-    const int row = names ? names->currentRow() : -1;
+    const int row = controls_.names->currentRow();
     return row >= 0 && row < kFireMacroCount ? row + 1 : 0;
 }
 
 int FireMacroEditor::SelectedRow() const
 {
     // A current row that is not drawn selected is no selection.
-    auto* list = controls_.get<QListWidget>("LB_FireMacro");
-    return list && list->currentItem() && list->currentItem()->isSelected() ? list->currentRow() : -1;
+    QListWidget* list = controls_.events;
+    return list->currentItem() && list->currentItem()->isSelected() ? list->currentRow() : -1;
 }
 
 void FireMacroEditor::SetHexDump(const QString& text)
 {
-    if (auto* memo = controls_.get<QPlainTextEdit>("mmo_wrscript"))
-        memo->setPlainText(text);
+    hexDump_ = text;
 }
 
 void FireMacroEditor::ShowScript(int selectRow)
 {
-    if (auto* memo = controls_.get<QPlainTextEdit>("mmo_macro"))
-        memo->setPlainText(JoinLines(script_));
-    auto* list = controls_.get<QListWidget>("LB_FireMacro");
-    if (!list)
-        return;
+    QListWidget* list = controls_.events;
     list->clear();
     for (size_t i = 1; i < script_.size(); ++i)
         list->addItem(QString::fromStdString(FireLineRowText(script_[i])));
@@ -217,7 +218,7 @@ void FireMacroEditor::ShowRecord(int record)
 {
     script_.clear();
     SetHexDump({});
-    const auto bytes = FireMacroRecordOf(std::span<const uint8_t>(state_.FireMacroWork), record);
+    const auto bytes = FireMacroRecordOf(std::span<const uint8_t>(config_.FireMacroWork), record);
     const uint8_t length = bytes[fire_record::kLengthOffset];
     if (length != 0 && length != 0xFF) {
         const size_t shown = std::min<size_t>(size_t(length) + 2, fire_record::kSize);
@@ -236,8 +237,7 @@ void FireMacroEditor::LB_FireMacroNameMouseDown(QListWidget* names, const QPoint
     if (names->itemAt(pos))
         return;
     HidePopup();
-    if (QWidget* events = controls_.get("LB_FireMacro"))
-        events->setFocus();
+    controls_.events->setFocus();
 }
 
 void FireMacroEditor::LB_FireMacroMouseDown(QListWidget* events, const QPoint& pos)
@@ -263,35 +263,32 @@ void FireMacroEditor::LB_FireMacroNameClick()
 
 void FireMacroEditor::SetDelayMode(int mode)
 {
-    static const char* const radios[] = {"rb_FireRecDelay", "rb_FireDelayTime", "rb_FireNoDelay"};
-    static const char* const markers[] = {"LED_FireRecDelay", "LED_FireDelayTime", "LED_FireNoDelay"};
-    shown::SetChecked(controls_, radios[mode], true);
-    for (int i = 0; i < 3; ++i)
-        window_.SetPicture(markers[i], shown::RadioPicture(i == mode));
-    auto* delay = controls_.get<QLineEdit>("Edt_FireDelay");
-    if (!delay)
-        return;
+    controls_.delayModes[size_t(mode)].radio->setChecked(true);
+    for (size_t i = 0; i < controls_.delayModes.size(); ++i)
+        controls_.delayModes[i].marker->setPicture(shown::RadioPicture(int(i) == mode));
+    QLineEdit* delay = controls_.delay;
     delay->setEnabled(true);
     delay->setReadOnly(mode != 1);
-    shown::SetTextColour(controls_, "Edt_FireDelay", mode == 1 ? state_.Style.textButtonFont : kGreyFont);
+    SetTextColour(delay, mode == 1 ? app_.Style.textButtonFont : kGreyFont);
 }
 
 void FireMacroEditor::SetReleaseChoice(bool stop)
 {
-    shown::CheckOneOf(controls_, stop, "rb_FireReleaseStop", "rb_FireReleaseContinue");
-    shown::ShowRadioPictures(window_, stop, "Img_FireReleaseStop", "Img_FireReleaseContiue");
+    (stop ? controls_.releaseStop : controls_.releaseContinue).radio->setChecked(true);
+    controls_.releaseStop.marker->setPicture(shown::RadioPicture(stop));
+    controls_.releaseContinue.marker->setPicture(shown::RadioPicture(!stop));
 }
 
 ReleaseMode FireMacroEditor::ChosenReleaseMode() const
 {
-    return shown::IsChecked(controls_, "rb_FireReleaseStop") ? ReleaseMode::StopOnRelease : ReleaseMode::PlayToEnd;
+    return controls_.releaseStop.radio->isChecked() ? ReleaseMode::StopOnRelease : ReleaseMode::PlayToEnd;
 }
 
 DelayHeader FireMacroEditor::ChosenDelay() const
 {
-    if (shown::IsChecked(controls_, "rb_FireDelayTime"))
-        return {DelayMode::Fixed, std::max(0, shown::NumberOf(controls_, "Edt_FireDelay"))};
-    if (shown::IsChecked(controls_, "rb_FireNoDelay"))
+    if (controls_.delayModes[1].radio->isChecked())
+        return {DelayMode::Fixed, std::max(0, controls_.delay->text().trimmed().toInt())};
+    if (controls_.delayModes[2].radio->isChecked())
         return {DelayMode::None, 0};
     return {DelayMode::Record, 0};
 }
@@ -303,17 +300,17 @@ bool FireMacroEditor::Encode(const std::optional<FireMacroRecord>& before)
     const int m = SelectedRecord();
     if (m == 0)
         return false;
-    auto record = FireMacroRecordOf(std::span<uint8_t>(state_.FireMacroWork), m);
+    auto record = FireMacroRecordOf(std::span<uint8_t>(config_.FireMacroWork), m);
     const EncodedFireMacro encoded = EncodeFireMacro(script_, ChosenReleaseMode());
     if (!encoded.ok()) {
         if (before)
             std::copy(before->begin(), before->end(), record.begin());
         const int row = SelectedRow();
         ShowRecord(m);
-        auto* list = controls_.get<QListWidget>("LB_FireMacro");
-        if (list && row >= 0 && row < list->count())
+        QListWidget* list = controls_.events;
+        if (row >= 0 && row < list->count())
             list->setCurrentRow(row);
-        Tell(state_.Text(kDoesNotFitText).arg(encoded.eventBytes));
+        Tell(app_.Text(kDoesNotFitText).arg(encoded.eventBytes));
         return false;
     }
     std::copy(encoded.record.begin(), encoded.record.end(), record.begin());
@@ -331,13 +328,11 @@ bool FireMacroEditor::Recording() const
 void FireMacroEditor::Btn_FireStartMouseEnter()
 {
     recording_->SetPointerOver(true);
-    window_.SetPicture("Img_FireStart", "MacroS_02");
 }
 
 void FireMacroEditor::Btn_FireStartMouseLeave()
 {
     recording_->SetPointerOver(false);
-    window_.SetPicture("Img_FireStart", "MacroS_01");
 }
 
 void FireMacroEditor::Btn_FireStartClick()
@@ -346,11 +341,11 @@ void FireMacroEditor::Btn_FireStartClick()
         const int m = SelectedRecord();
         if (m == 0)
             return;
-        auto record = FireMacroRecordOf(std::span<uint8_t>(state_.FireMacroWork), m);
+        auto record = FireMacroRecordOf(std::span<uint8_t>(config_.FireMacroWork), m);
         std::copy(record.begin(), record.end(), beforeRecording_.begin());
         QString error;
         if (!recording_->Start(ChosenDelay(), &error)) {
-            Tell(state_.Text(kCannotRecordText) + QLatin1Char(' ') + error);
+            Tell(app_.Text(kCannotRecordText) + QLatin1Char(' ') + error);
             return;
         }
         recordingRecord_ = m;
@@ -358,34 +353,33 @@ void FireMacroEditor::Btn_FireStartClick()
         ShowScript(-1);
         SetHexDump({});
         std::fill(record.begin(), record.end(), uint8_t{0});
-        window_.SetPicture("Img_FireStart", "MacroS_03");
-        shown::SetText(controls_, "Btn_FireStart", state_.Text(kStopText));
-        shown::SetEnabled(controls_, "GB_FireDelay", false);
+        controls_.start.picture->setPicture(QStringLiteral("MacroS_03"));
+        controls_.start.button->setText(app_.Text(kStopText));
+        controls_.delayPanel->setEnabled(false);
         // The recording goes into the record it cleared: no other can be chosen meanwhile.
-        shown::SetEnabled(controls_, "LB_FireMacroName", false);
-        shown::SetTextColour(controls_, "Edt_FireDelay", kGreyFont);
-        if (QWidget* list = controls_.get("LB_FireMacro"))
-            list->setFocus();
+        controls_.names->setEnabled(false);
+        SetTextColour(controls_.delay, kGreyFont);
+        controls_.events->setFocus();
         return;
     }
 
     script_ = recording_->Stop();
-    window_.SetPicture("Img_FireStart", "MacroS_03");
-    shown::SetText(controls_, "Btn_FireStart", state_.Text(kRecordText));
-    shown::SetEnabled(controls_, "GB_FireDelay", true);
-    shown::SetTextColour(controls_, "Edt_FireDelay", state_.Style.textButtonFont);
-    shown::SetEnabled(controls_, "LB_FireMacroName", true);
+    controls_.start.picture->setPicture(QStringLiteral("MacroS_03"));
+    controls_.start.button->setText(app_.Text(kRecordText));
+    controls_.delayPanel->setEnabled(true);
+    SetTextColour(controls_.delay, app_.Style.textButtonFont);
+    controls_.names->setEnabled(true);
     // The recording goes into the record it cleared; one that does not fit leaves that record
     // as it was before.
-    if (auto* names = controls_.get<QListWidget>("LB_FireMacroName"); names && recordingRecord_ != 0) {
-        const QSignalBlocker quiet(names);
-        names->setCurrentRow(recordingRecord_ - 1);
+    if (recordingRecord_ != 0) {
+        const QSignalBlocker quiet(controls_.names);
+        controls_.names->setCurrentRow(recordingRecord_ - 1);
     }
     ShowScript(static_cast<int>(script_.size()) - 2);
     Encode(beforeRecording_);
     recordingRecord_ = 0;
     if (recording_->EndedFull())
-        Tell(state_.Text(kFullText));
+        Tell(app_.Text(kFullText));
 }
 
 void FireMacroEditor::RecordingLine(int scriptIndex, const QString& line)
@@ -393,11 +387,9 @@ void FireMacroEditor::RecordingLine(int scriptIndex, const QString& line)
     if (scriptIndex != static_cast<int>(script_.size()))
         return;
     script_.push_back(line.toStdString());
-    if (auto* memo = controls_.get<QPlainTextEdit>("mmo_macro"))
-        memo->setPlainText(JoinLines(script_));
     if (scriptIndex == 0)
         return;
-    if (auto* list = controls_.get<QListWidget>("LB_FireMacro")) {
+    if (QListWidget* list = controls_.events) {
         list->addItem(QString::fromStdString(FireLineRowText(script_.back())));
         list->setCurrentRow(list->count() - 1);
         list->scrollToBottom();
@@ -408,7 +400,7 @@ void FireMacroEditor::RecordingLine(int scriptIndex, const QString& line)
 
 void FireMacroEditor::HidePopup()
 {
-    shown::SetVisible(controls_, "Pnl_DevFireContent", false);
+    controls_.popup->setVisible(false);
 }
 
 void FireMacroEditor::ShowPopupAt(const QPoint& windowPos)
@@ -416,7 +408,7 @@ void FireMacroEditor::ShowPopupAt(const QPoint& windowPos)
     // A recording owns the script until it stops.
     if (Recording() || SelectedRecord() == 0 || SelectedRow() < 0)
         return;
-    if (QWidget* popup = controls_.get("Pnl_DevFireContent")) {
+    if (QWidget* popup = controls_.popup) {
         popup->move(windowPos);
         popup->raise();
         popup->show();
@@ -439,18 +431,16 @@ void FireMacroEditor::Btn_FireDelClick()
 void FireMacroEditor::Btn_FireInsertClick()
 {
     HidePopup();
-    auto* list = controls_.get<QListWidget>("LB_FireMacro");
-    shown::SetEnabled(controls_, "LB_FireMacroName", false);
-    shown::SetEnabled(controls_, "Btn_FireStart", false);
-    panelTopRow_ = list ? list->indexAt(QPoint(1, 1)).row() : 0;
+    QListWidget* list = controls_.events;
+    controls_.names->setEnabled(false);
+    controls_.start.button->setEnabled(false);
+    panelTopRow_ = list->indexAt(QPoint(1, 1)).row();
     panelRow_ = SelectedRow();
-    for (const char* name : {"GB_FireDelay", "Img_FireDelay"})
-        shown::SetVisible(controls_, name, false);
-    for (const char* name : {"Gb_InsertFire", "Img_FireInsert"})
-        shown::SetVisible(controls_, name, true);
-    if (auto* items = controls_.get<QComboBox>("CB_InsertFire")) {
-        const QSignalBlocker quiet(items);
-        items->setCurrentIndex(0);
+    ShowDelayPanel(false);
+    ShowInsertPanel(true);
+    {
+        const QSignalBlocker quiet(controls_.insertItem);
+        controls_.insertItem->setCurrentIndex(0);
     }
     CB_InsertFireChange(0);
 }
@@ -461,46 +451,53 @@ void FireMacroEditor::CB_InsertFireChange(int item)
     const bool repeat = item == 2 || item == 3;
     const bool x = item == 4 || item == 5;
     const bool y = item == 6 || item == 7;
-    for (const char* name : {"lbl_FireDelay", "Edt_InsertFireDelay", "lbl_Fires_A"})
-        shown::SetVisible(controls_, name, delay);
-    for (const char* name : {"lbl_FireRepeat", "edt_FireRepeat"})
-        shown::SetVisible(controls_, name, repeat);
-    shown::SetEnabled(controls_, "edt_FireRepeat", item == 2);
-    for (const char* name : {"lbl_FireXAxisValue", "edt_FireXAxisValue"})
-        shown::SetVisible(controls_, name, x);
-    for (const char* name : {"lbl_FireYAxisValue", "edt_FireYAxisValue"})
-        shown::SetVisible(controls_, name, y);
+    for (QWidget* w : {static_cast<QWidget*>(controls_.delayCaption), static_cast<QWidget*>(controls_.insertDelay),
+                       static_cast<QWidget*>(controls_.delayUnit)})
+        w->setVisible(delay);
+    controls_.repeatCaption->setVisible(repeat);
+    controls_.repeat->setVisible(repeat);
+    controls_.repeat->setEnabled(item == 2);
+    controls_.xCaption->setVisible(x);
+    controls_.x->setVisible(x);
+    controls_.yCaption->setVisible(y);
+    controls_.y->setVisible(y);
+}
+
+void FireMacroEditor::ShowDelayPanel(bool shown)
+{
+    controls_.delayPanel->setVisible(shown);
+    controls_.delayPicture->setVisible(shown);
+}
+
+void FireMacroEditor::ShowInsertPanel(bool shown)
+{
+    controls_.insertPanel->setVisible(shown);
+    controls_.insertPicture->setVisible(shown);
 }
 
 void FireMacroEditor::ClosePanel()
 {
-    shown::SetEnabled(controls_, "LB_FireMacroName", true);
-    shown::SetEnabled(controls_, "Btn_FireStart", true);
-    for (const char* name : {"Gb_InsertFire", "Img_FireInsert"})
-        shown::SetVisible(controls_, name, false);
+    controls_.names->setEnabled(true);
+    controls_.start.button->setEnabled(true);
+    ShowInsertPanel(false);
 }
 
 void FireMacroEditor::Btn_FireOKClick()
 {
     ClosePanel();
-    for (const char* name : {"GB_FireDelay", "Img_FireDelay"})
-        shown::SetVisible(controls_, name, true);
-    window_.SetPicture("Img_FireOK", "MacroBtnS_03");
+    ShowDelayPanel(true);
+    controls_.ok.picture->setPicture(QStringLiteral("MacroBtnS_03"));
     const int row = SelectedRow();
     if (SelectedRecord() == 0 || row < 0)
         return;
-    auto text = [this](const char* name) {
-        auto* edit = controls_.get<QLineEdit>(name);
-        return edit ? edit->text().toStdString() : std::string();
-    };
-    const FireInsertValues values{text("Edt_InsertFireDelay"), text("edt_FireRepeat"), text("edt_FireXAxisValue"),
-                                  text("edt_FireYAxisValue")};
-    auto* items = controls_.get<QComboBox>("CB_InsertFire");
-    const int item = items ? items->currentIndex() : 0;
+    auto text = [](const QLineEdit* edit) { return edit->text().toStdString(); };
+    const FireInsertValues values{text(controls_.insertDelay), text(controls_.repeat), text(controls_.x),
+                                  text(controls_.y)};
+    const int item = controls_.insertItem->currentIndex();
     const FireInsertResult result =
         InsertFireLine(script_, row, static_cast<FireInsertItem>(std::clamp(item, 0, kFireInsertItems - 1)), values);
     if (result.status == FireInsertStatus::BadNumber) {
-        Tell(state_.Text(kNotWholeNumberText).arg(QString::fromStdString(result.badText)));
+        Tell(app_.Text(kNotWholeNumberText).arg(QString::fromStdString(result.badText)));
         return;
     }
     if (result.status != FireInsertStatus::Inserted)
@@ -511,13 +508,12 @@ void FireMacroEditor::Btn_FireOKClick()
 
 void FireMacroEditor::Btn_FireCancelClick()
 {
-    window_.SetPicture("Img_FireCancel", "MacroBtnS_03");
+    controls_.cancel.picture->setPicture(QStringLiteral("MacroBtnS_03"));
     ClosePanel();
-    for (const char* name : {"GB_FireDelay", "Img_FireDelay"})
-        shown::SetVisible(controls_, name, true);
+    ShowDelayPanel(true);
     if (const int m = SelectedRecord())
         ShowRecord(m);
-    if (auto* list = controls_.get<QListWidget>("LB_FireMacro")) {
+    if (QListWidget* list = controls_.events) {
         if (panelTopRow_ >= 0 && panelTopRow_ < list->count())
             list->scrollToItem(list->item(panelTopRow_), QAbstractItemView::PositionAtTop);
         if (panelRow_ >= 0 && panelRow_ < list->count())

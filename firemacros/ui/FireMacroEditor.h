@@ -6,6 +6,7 @@
 // change re-encodes the selected record of FireMacroWork at once; a change that does not fit
 // the record's 24 bytes is refused, the record stays as it was and the user is told.
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -19,19 +20,21 @@
 
 class QListWidget;
 class QPoint;
+class QWidget;
 
 namespace tarq {
 
-class Controls;
 class FireMacroRecording;
 class WindowServices;
-struct FormState;
+struct AppContext;
+struct ConfigurationState;
+struct FireMacroEditorControls;
 
 class FireMacroEditor : public QObject {
     Q_OBJECT
 public:
-    FireMacroEditor(FormState& state, Controls& controls, WindowServices& window,
-                    std::function<PlatformCapture()> createCapture = {});
+    FireMacroEditor(ConfigurationState& config, const AppContext& app, WindowServices& window,
+                    FireMacroEditorControls& controls, std::function<PlatformCapture()> createCapture = {});
     ~FireMacroEditor() override;
 
     // Connects this editor's controls.
@@ -48,6 +51,11 @@ public:
     void LB_FireMacroMouseDown(QListWidget* events, const QPoint& pos);
     int SelectedRecord() const;   // 1..10, 0 for none
     const MacroScript& Script() const { return script_; }
+    // The selected record's bytes as hex, as far as its length reaches (empty for none).
+    const QString& HexDump() const { return hexDump_; }
+    // The fire macros changed under the editor (basic pattern, import): it shows its selected
+    // record again, unless a recording owns it.
+    void FireMacrosReplaced();
 
     // ---- recording ----
     void IB_FireRecDelayClick() { SetDelayMode(0); }
@@ -81,16 +89,21 @@ private:
     // record as `before` held it, shows that record again and tells the user.
     bool Encode(const std::optional<FireMacroRecord>& before = std::nullopt);
     void ClosePanel();
+    void ShowDelayPanel(bool shown);
+    void ShowInsertPanel(bool shown);
+    QList<QWidget*> EditorWidgets() const;
     void HidePopup();
     int SelectedRow() const;
     void RecordingLine(int scriptIndex, const QString& line);
     void Tell(const QString& text);
 
-    FormState& state_;
-    Controls& controls_;
+    ConfigurationState& config_;
+    const AppContext& app_;
     WindowServices& window_;
+    FireMacroEditorControls& controls_;
     std::unique_ptr<FireMacroRecording> recording_;
     MacroScript script_;
+    QString hexDump_;
     int recordingRecord_ = 0;               // the record cleared when the recording started
     FireMacroRecord beforeRecording_{};
     int panelTopRow_ = 0;

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QListWidget>
 
-#include "app/FormState.h"
 #include "config/ImageLayout.h"
 #include "firemacros/FireMacro.h"
 #include "firemacros/GunKeyList.h"
@@ -17,7 +16,10 @@
 #include "platform/SaveFailureNotice.h"
 #include "settings/ui/ShownControls.h"
 #include "ui/Controls.h"
+#include "ui/Navigation.h"
 #include "ui/WindowServices.h"
+#include "ui/state/AppContext.h"
+#include "ui/state/ConfigurationState.h"
 
 namespace tarq {
 
@@ -34,8 +36,9 @@ QString ItemText(const GunKeyListItem& item) { return QString::fromStdString(ite
 
 } // namespace
 
-GunKeyListEditor::GunKeyListEditor(FormState& state, Controls& controls, WindowServices& window, GunPage& gun)
-    : QObject(window.Window()), state_(state), controls_(controls), window_(window), gun_(gun)
+GunKeyListEditor::GunKeyListEditor(ConfigurationState& config, AppContext& app, Controls& controls,
+                                   WindowServices& window, GunPage& gun, Navigation& nav)
+    : QObject(window.Window()), config_(config), app_(app), controls_(controls), window_(window), gun_(gun), nav_(nav)
 {
 }
 
@@ -56,7 +59,7 @@ void GunKeyListEditor::Wire()
 
 QString GunKeyListEditor::FilePath() const
 {
-    return state_.AppFolder + QString::fromLatin1(kGunKeyListFileName.data(), qsizetype(kGunKeyListFileName.size()));
+    return app_.AppFolder + QString::fromLatin1(kGunKeyListFileName.data(), qsizetype(kGunKeyListFileName.size()));
 }
 
 void GunKeyListEditor::Tell(const QString& text)
@@ -67,7 +70,7 @@ void GunKeyListEditor::Tell(const QString& text)
 
 void GunKeyListEditor::RefreshLists(int selectRow)
 {
-    const std::vector<GunKeyListItem> items = GunKeyListItems(state_.GunKeyEntries);
+    const std::vector<GunKeyListItem> items = GunKeyListItems(config_.GunKeyEntries);
     for (const char* name : {"LB_ScriptName", "LB_Script"}) {
         auto* list = controls_.get<QListWidget>(name);
         if (!list)
@@ -84,22 +87,22 @@ void GunKeyListEditor::RefreshLists(int selectRow)
 
 void GunKeyListEditor::LoadFireMacroFile()
 {
-    state_.GunKeyEntries = {};
-    state_.GunKeyFileLoaded = false;
+    config_.GunKeyEntries = {};
+    config_.GunKeyFileLoaded = false;
     const QFileInfo info(FilePath());
     if (info.exists()) {
         QString error;
         // One byte more than the list, to tell a longer file from an exact one.
         const auto bytes = ReadFileBytes(FilePath(), qint64(kGunKeyListFileSize) + 1, &error);
         if (!bytes) {
-            state_.StartupProblems << state_.Text(kCannotReadText) + QLatin1Char(' ') + error;
+            app_.StartupProblems << app_.Text(kCannotReadText) + QLatin1Char(' ') + error;
         } else {
-            state_.GunKeyEntries = ReadGunKeyListFile(*bytes);
-            state_.GunKeyFileLoaded = true;
+            config_.GunKeyEntries = ReadGunKeyListFile(*bytes);
+            config_.GunKeyFileLoaded = true;
             if (bytes->size() < kGunKeyListFileSize)
-                state_.StartupProblems << state_.Text(kShortListText).arg(bytes->size());
+                app_.StartupProblems << app_.Text(kShortListText).arg(bytes->size());
             else if (bytes->size() > kGunKeyListFileSize)
-                state_.StartupProblems << state_.Text(kLongListText);
+                app_.StartupProblems << app_.Text(kLongListText);
         }
     }
     RefreshLists(-1);
@@ -108,11 +111,11 @@ void GunKeyListEditor::LoadFireMacroFile()
 bool GunKeyListEditor::Save()
 {
     QString error;
-    if (SaveOwnFile(FilePath(), WriteGunKeyListFile(state_.GunKeyEntries), &error)) {
-        state_.GunKeyFileLoaded = true;
+    if (SaveOwnFile(FilePath(), WriteGunKeyListFile(config_.GunKeyEntries), &error)) {
+        config_.GunKeyFileLoaded = true;
         return true;
     }
-    ReportSaveFailure(this, window_.ShowDialogMessage, state_.Text(kCannotSaveText), FilePath(), error);
+    ReportSaveFailure(this, window_.ShowDialogMessage, app_.Text(kCannotSaveText), FilePath(), error);
     return false;
 }
 
@@ -120,10 +123,10 @@ void GunKeyListEditor::btn_AddScriptClick()
 {
     const int start = shown::IndexOf(controls_, "cb_SOSStartIndex") + 1;
     const int stop = shown::IndexOf(controls_, "cb_SOSNumber") + 1;
-    const std::optional<int> entry = AddGunKey(state_.GunKeyEntries, start, stop);
+    const std::optional<int> entry = AddGunKey(config_.GunKeyEntries, start, stop);
     if (!entry)
         return;
-    const int row = static_cast<int>(GunKeyListItems(state_.GunKeyEntries).size()) - 1;
+    const int row = static_cast<int>(GunKeyListItems(config_.GunKeyEntries).size()) - 1;
     RefreshLists(row);
     Save();
 }
@@ -132,10 +135,10 @@ void GunKeyListEditor::btn_DelScriptClick()
 {
     auto* names = controls_.get<QListWidget>("LB_ScriptName");
     const int row = names ? names->currentRow() : -1;
-    const std::vector<GunKeyListItem> items = GunKeyListItems(state_.GunKeyEntries);
+    const std::vector<GunKeyListItem> items = GunKeyListItems(config_.GunKeyEntries);
     if (row < 0 || row >= static_cast<int>(items.size()))
         return;
-    RemoveGunKey(state_.GunKeyEntries, items[size_t(row)].entry);
+    RemoveGunKey(config_.GunKeyEntries, items[size_t(row)].entry);
     RefreshLists(std::max(row - 1, 0));
     Save();
 }
@@ -144,10 +147,10 @@ void GunKeyListEditor::LB_ScriptNameClick()
 {
     auto* names = controls_.get<QListWidget>("LB_ScriptName");
     const int row = names ? names->currentRow() : -1;
-    const std::vector<GunKeyListItem> items = GunKeyListItems(state_.GunKeyEntries);
+    const std::vector<GunKeyListItem> items = GunKeyListItems(config_.GunKeyEntries);
     if (row < 0 || row >= static_cast<int>(items.size()))
         return;
-    const GunKeyEntry& entry = state_.GunKeyEntries[size_t(items[size_t(row)].entry)];
+    const GunKeyEntry& entry = config_.GunKeyEntries[size_t(items[size_t(row)].entry)];
     if (entry[1] >= 1 && entry[1] <= kGunKeyListEntries)
         shown::SetIndex(controls_, "cb_SOSStartIndex", entry[1] - 1);
     if (entry[2] >= 1 && entry[2] <= kGunKeyListEntries)
@@ -156,27 +159,25 @@ void GunKeyListEditor::LB_ScriptNameClick()
 
 void GunKeyListEditor::LB_ScriptClick(int row)
 {
-    if (hooks.hideAllMenu)
-        hooks.hideAllMenu();
-    const std::vector<GunKeyListItem> items = GunKeyListItems(state_.GunKeyEntries);
-    const int n = hooks.engineerKeyNumber ? hooks.engineerKeyNumber() : 0;
+    nav_.HideAllMenu();
+    const std::vector<GunKeyListItem> items = GunKeyListItems(config_.GunKeyEntries);
+    const int n = nav_.EngineerKeyNumber;
     const int keyMode = n / 100;
     const int button = n % 100;
     if (row < 0 || row >= static_cast<int>(items.size()) || (keyMode != 1 && keyMode != 2) || button < 1
         || button > static_cast<int>(databuf::kButtonCount))
         return;
-    const GunKeyEntry& entry = state_.GunKeyEntries[size_t(items[size_t(row)].entry)];
+    const GunKeyEntry& entry = config_.GunKeyEntries[size_t(items[size_t(row)].entry)];
     shown::SetText(controls_, shown::Numbered("btn_Key", n), ItemText(items[size_t(row)]));
-    ButtonKeyCodes& codes = keyMode == 1 ? state_.OfficeKeyCodes : state_.GameKeyCodes;
+    ButtonKeyCodes& codes = keyMode == 1 ? config_.OfficeKeyCodes : config_.GameKeyCodes;
     codes[size_t(button - 1)] = GunKeyEntryCode(entry);
     const size_t at = databuf::KeyCodeOffset(keyMode, button);
-    std::copy(entry.begin(), entry.end(), state_.DataBuf.begin() + long(at));
+    std::copy(entry.begin(), entry.end(), config_.DataBuf.begin() + long(at));
 }
 
 void GunKeyListEditor::Btn_ImportGunMacroClick()
 {
-    if (hooks.hideAllMenu)
-        hooks.hideAllMenu();
+    nav_.HideAllMenu();
     const QString path = window_.Prompts().ChooseFile(UserPrompts::FileUse::Open);
     if (path.isEmpty())
         return;
@@ -184,19 +185,19 @@ void GunKeyListEditor::Btn_ImportGunMacroClick()
     // One byte more than the area, to tell a file that is too large.
     const auto bytes = ReadFileBytes(path, qint64(kFireMacroAreaSize) + 1, &error);
     if (!bytes) {
-        Tell(state_.Text(kCannotReadText) + QLatin1Char(' ') + error);
+        Tell(app_.Text(kCannotReadText) + QLatin1Char(' ') + error);
         return;
     }
     if (bytes->empty()) {
-        Tell(state_.Text(kEmptyImportText));
+        Tell(app_.Text(kEmptyImportText));
         return;
     }
     if (bytes->size() > kFireMacroAreaSize) {
-        Tell(state_.Text(kLargeImportText));
+        Tell(app_.Text(kLargeImportText));
         return;
     }
-    ImportFireMacroAreaFile(*bytes, state_.MacroAreas.fireMacroArea);
-    CopyFireRecordsToWork(state_.MacroAreas.fireMacroArea, state_.FireMacroWork);
+    ImportFireMacroAreaFile(*bytes, config_.MacroAreas.fireMacroArea);
+    CopyFireRecordsToWork(config_.MacroAreas.fireMacroArea, config_.FireMacroWork);
     gun_.FireMacrosReplaced();
     gun_.WriteFireData(false);
 }

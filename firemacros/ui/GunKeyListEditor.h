@@ -9,26 +9,24 @@
 #include <QObject>
 #include <QString>
 
-#include <functional>
 
 namespace tarq {
 
 class Controls;
 class GunPage;
+class Navigation;
 class WindowServices;
-struct FormState;
+struct AppContext;
+struct ConfigurationState;
 
 class GunKeyListEditor : public QObject {
     Q_OBJECT
 public:
-    GunKeyListEditor(FormState& state, Controls& controls, WindowServices& window, GunPage& gun);
-
-    struct Hooks {
-        std::function<void()> hideAllMenu;
-        // The engineer button the menu was opened for (101-109, 201-209; anything else: none).
-        std::function<int()> engineerKeyNumber;
-    };
-    Hooks hooks;
+    // `app` takes the start-up problems of the gun key list file; `controls` reaches the engineer
+    // page's lists and buttons; `nav` closes the menus and says
+    // which engineer button its menu was opened for.
+    GunKeyListEditor(ConfigurationState& config, AppContext& app, Controls& controls, WindowServices& window,
+                     GunPage& gun, Navigation& nav);
 
     void Wire();
 
@@ -46,10 +44,12 @@ private:
     bool Save();
     void Tell(const QString& text);
 
-    FormState& state_;
+    ConfigurationState& config_;
+    AppContext& app_;
     Controls& controls_;
     WindowServices& window_;
     GunPage& gun_;
+    Navigation& nav_;
 };
 
 } // namespace tarq

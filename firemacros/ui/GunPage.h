@@ -11,39 +11,37 @@
 #include <functional>
 #include <memory>
 
-class QWidget;
-
 namespace tarq {
 
-class Controls;
+class SettingsMapping;
 class DeviceSession;
+class FireMacroEditor;
 class GunSlotEdits;
+class TSkinLabel;
 class WindowServices;
-struct FormState;
+struct AppContext;
+struct ConfigurationState;
+struct DeviceTimers;
+struct GunPageControls;
 
 class GunPage : public QObject {
     Q_OBJECT
 public:
-    GunPage(FormState& state, Controls& controls, WindowServices& window);
+    // `shownSettings` shows the button page's key captions (Confirm names the gun there) and
+    // the engineer page's copies of the fire colours and Y offsets.
+    GunPage(ConfigurationState& config, const AppContext& app, DeviceTimers& timers, WindowServices& window,
+            GunPageControls& controls, FireMacroEditor& editor, SettingsMapping& shownSettings);
     ~GunPage() override;
 
-    // What the page needs of subsystems built after it; the form fills them.
+    // What the page asks of the navigation, which is built after it and calls it; both must be
+    // set (an unset one stops the program in tests and debug builds).
     struct Hooks {
-        std::function<void()> hideAllMenu;
-        std::function<void(int page)> showOnlyPage;
         // The button the function menu was opened for (1-9; anything else: none).
         std::function<int()> menuKeyNumber;
-        // Game mode is the page being shown.
+        // Game mode is the view being shown.
         std::function<bool()> gameView;
-        // The program's message dialog.
-        std::function<void(const QString&)> message;
-        // The device session, once the form has one.
+        // The device session, once the form has one (null before).
         std::function<DeviceSession*()> device;
-        std::function<void()> showFireEditor;
-        std::function<void()> hideFireEditor;
-        // The fire macros changed under the editor (basic pattern, import): it shows its
-        // selected record again.
-        std::function<void()> fireMacrosReplaced;
     };
     Hooks hooks;
 
@@ -65,9 +63,9 @@ public:
     int SelectedGun() const;
 
     enum class FireDataOutcome { Written, NoMouse, DriverMode, NotReady, NotStored, BrokeOff };
-    // Opens an exchange and, when the mouse stores writes, writes the three fire tables of
-    // DataBuf (with `withTables`) and the fire macro area; says why when it wrote nothing or
-    // not everything.
+    // Opens an exchange and, where the mouse's memory holds the fire data, writes the three fire
+    // tables of DataBuf (with `withTables`) and the fire macro area; says why when it wrote
+    // nothing or not everything.
     FireDataOutcome WriteFireData(bool withTables);
 
     // The fire macro editor button: opens the editor, as the double click does.
@@ -81,14 +79,29 @@ public:
 
     GunSlotEdits& Slots() { return *slots_; }
 
+signals:
+    // The page asks the navigation to close the open menus.
+    void menusHideRequested();
+    // The page asks the navigation to show only page `page`.
+    void pageRequested(int page);
+    // A message for the program's message dialog.
+    void messageRequested(const QString& text);
+    // The page was left (Confirm or Cancel): the macro page's event list is cleared.
+    void pageLeft();
+
 private:
-    void LeavePage(const QString& buttonPicture);
+    void LeavePage(TSkinLabel* buttonPicture);
     void TellFireDataOutcome(FireDataOutcome outcome);
+    FireDataOutcome WriteToMouse(bool withTables);
     bool FireMacroIsEmpty(int record) const;
 
-    FormState& state_;
-    Controls& controls_;
+    ConfigurationState& config_;
+    const AppContext& app_;
+    DeviceTimers& timers_;
     WindowServices& window_;
+    GunPageControls& controls_;
+    FireMacroEditor& editor_;
+    SettingsMapping& shownSettings_;
     std::unique_ptr<GunSlotEdits> slots_;
 };
 

@@ -3,8 +3,9 @@
 // The parameter columns of the gun page: for the selected gun, each column shows one fire
 // macro record of FireMacroWork (shot count, X and Y move, Y offset, interval, colour and
 // stop-on-release) and every change patches that record in place with its checksum renewed.
-// The Y offset, the colour and the release kind live in DataBuf's fire tables and in the
-// engineer page's edits, which an Apply turns back into those tables.
+// The Y offset, the colour and the release kind live in DataBuf's fire tables; the colour and
+// the Y offset are also shown on the engineer page (through SettingsMapping), which an Apply
+// turns back into those tables.
 
 #include <QColor>
 #include <QObject>
@@ -18,21 +19,29 @@
 
 #include "firemacros/FirePatch.h"
 
+class QLineEdit;
+class QWidget;
+
 namespace tarq {
 
-class Controls;
+class SettingsMapping;
 class WindowServices;
-struct FormState;
+struct AppContext;
+struct ConfigurationState;
+struct GunColumnControls;
+struct GunPageControls;
 
 class GunSlotEdits : public QObject {
     Q_OBJECT
 public:
-    GunSlotEdits(FormState& state, Controls& controls, WindowServices& window, QObject* parent);
+    // `shownSettings` shows the engineer page's copies of the fire colours and Y offsets.
+    GunSlotEdits(ConfigurationState& config, const AppContext& app, WindowServices& window, GunPageControls& controls,
+                 SettingsMapping& shownSettings, QObject* parent);
 
     void Wire();
 
     // The selected gun's columns filled from FireMacroWork and the fire tables
-    // (InitFireParameter, the column visibility, LoadFireParameters, offsets and swatches).
+    // (the edits cleared, the columns shown or hidden, each record's parameters, Y offset and colour).
     void LoadGun(int gun);
     int Gun() const { return gun_; }
 
@@ -48,7 +57,6 @@ public:
     // captions and moves its three columns left of the editor, so every column stays in reach;
     // closing puts them back where the layout placed them.
     void MakeRoomForEditor(bool editorOpen);
-    bool RoomMadeForEditor() const { return roomMade_; }
     // The layout pass has placed the table anew; an open editor needs the room made again.
     void LayoutApplied();
 
@@ -56,18 +64,21 @@ private:
     void SetColumnVisible(int column, bool visible);
     void SetRelease(int column, int record, bool stop);
     void WriteYOffset(int record, int offset);
-    QColor RecordColour(int record) const;
     void Reject(const QString& text);
+    GunColumnControls& Column(int column) const;
+    QLineEdit* Edit(Field field, int column) const;
 
-    FormState& state_;
-    Controls& controls_;
+    ConfigurationState& config_;
+    const AppContext& app_;
     WindowServices& window_;
+    GunPageControls& controls_;
+    SettingsMapping& shownSettings_;
     int gun_ = 1;
-    bool loading_ = false;   // LoadingGunPage
+    bool loading_ = false;   // the program fills the columns: their handlers do nothing
     std::array<FirePatchPositions, 10> positions_{};
     bool roomMade_ = false;
     struct Placed {
-        QString name;
+        QWidget* widget;
         QRect geometry;
     };
     std::vector<Placed> placed_;   // where the layout had put the moved controls

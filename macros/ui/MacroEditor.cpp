@@ -370,4 +370,10 @@ void MacroEditor::ShowAssignedMacroName(int row, const QString& name, int rows)
     list->item(row)->setText(name);
 }
 
+void MacroEditor::ClearEventList()
+{
+    if (auto* list = List("LB_macro"))
+        list->clear();
+}
+
 } // namespace tarq

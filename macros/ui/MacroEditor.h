@@ -93,6 +93,10 @@ private:
     int insertSelectedRow_ = -1;
     int notedRow_ = -1;
     QPalette insertDelayPalette_;   // Edt_InsertDelay as the page built it   // the macro whose assigned copies the user was last told about
+
+public:
+    // Empties the event list (the gun page clears it when it is left).
+    void ClearEventList();
 };
 
 } // namespace tarq

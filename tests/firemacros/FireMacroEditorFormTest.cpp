@@ -102,7 +102,7 @@ void FireMacroEditorFormTest::editorShowsAndHidesWithTheGunPage()
     const FireMacroRecord r = e.Record(1);
     QCOMPARE(e.Rows(), (QStringList{"Rep-Start  1", "LeftKey \u2193", "X-Axis  -4", "Y-Axis  11", "40 ms",
                                     "LeftKey \u2191", "Rep-Stop"}));
-    const QString dump = e.form.control<QPlainTextEdit>("mmo_wrscript")->toPlainText();
+    const QString dump = e.form.FireMacros().HexDump();
     QCOMPARE(dump, QString::fromStdString(HexBytes(std::span(r).first(size_t(r[1]) + 2))));
     SendClick(e.form.control("Btn_FireExit"));
     QVERIFY(!e.form.control("LB_FireMacro")->isVisibleTo(e.form.control("gbPage5")));
@@ -118,7 +118,7 @@ void FireMacroEditorFormTest::recordingLeftClicksGivesTheRecord()
     input.Wait(100).Press(MouseButton::Left).Wait(5000).Release(MouseButton::Left);
     e.Record(input);
     QCOMPARE(e.Record(3), test::Filled<FireMacroRecord>("01 09 A1 FE FF FE FF FE 73 21 6C"));
-    QCOMPARE(e.form.control<QPlainTextEdit>("mmo_wrscript")->toPlainText(), QStringLiteral("0109A1FEFFFEFFFE73216C"));
+    QCOMPARE(e.form.FireMacros().HexDump(), QStringLiteral("0109A1FEFFFEFFFE73216C"));
     QCOMPARE(e.Rows(), (QStringList{"LeftKey \u2193", "2040 ms", "2040 ms", "920 ms", "LeftKey \u2191"}));
     QVERIFY(e.messages.isEmpty());
 }

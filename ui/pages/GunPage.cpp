@@ -16,6 +16,7 @@
 #include "ui/Shapes.h"
 #include "ui/SkinLabel.h"
 #include "ui/pages/DefaultTexts.h"
+#include "ui/pages/GunPageControls.h"
 #include "ui/pages/PageKit.h"
 
 namespace tarq::pages {
@@ -61,6 +62,10 @@ TSkinLabel* BoxPicture(QWidget* page, const char* name, const QRect& box)
     return picture;
 }
 
+const char* const kRowCaptionNames[] = {"lbl_Fire_Marco_Stop_Release", "lbl_Fire_Marco_Count",
+                                        "lbl_Fire_Marco_Y", "lbl_Fire_Marco_Y_Offset",
+                                        "lbl_Fire_Marco_Delay", "lbl_Fire_Marco_Color"};
+
 constexpr int kChoiceCaptionWidth = 250;
 
 void Choice(QWidget* parent, const QString& marker, const QString& label, const QString& radio,
@@ -92,11 +97,8 @@ void BuildGuns(QWidget* page)
 
 void BuildParameterColumns(QWidget* page)
 {
-    const char* captions[] = {"lbl_Fire_Marco_Stop_Release", "lbl_Fire_Marco_Count",
-                              "lbl_Fire_Marco_Y", "lbl_Fire_Marco_Y_Offset",
-                              "lbl_Fire_Marco_Delay", "lbl_Fire_Marco_Color"};
     for (int row = 0; row < 6; ++row)
-        Caption(page, captions[row], DefaultText(843 + row), QRect(kCaptionX, kRowY[row], 190, 24));
+        Caption(page, kRowCaptionNames[row], DefaultText(843 + row), QRect(kCaptionX, kRowY[row], 190, 24));
 
     for (int c = 1; c <= kColumns; ++c) {
         const int x = kColumnX[c - 1];
@@ -212,15 +214,116 @@ void BuildFireEditor(QWidget* page, QWidget* form)
     popup->hide();
 }
 
+template <class T>
+T* Child(QWidget* parent, const QString& name)
+{
+    T* w = parent->findChild<T*>(name);
+    Q_ASSERT_X(w, "BuildGunPage", qPrintable(name));
+    return w;
+}
+
+SkinButtonControls ButtonOf(QWidget* parent, const QString& name)
+{
+    return {Child<TSkinLabel>(parent, "Btn_" + name), Child<TSkinLabel>(parent, "Img_" + name)};
+}
+
+SkinChoiceControls ChoiceOf(QWidget* parent, const char* marker, const char* caption, const char* radio)
+{
+    return {Child<TSkinLabel>(parent, marker), Child<TSkinLabel>(parent, caption), Child<QRadioButton>(parent, radio)};
+}
+
+void HoverPictures(const SkinButtonControls& b, const char* entered, const char* left)
+{
+    TSkinLabel* picture = b.picture;
+    QObject::connect(b.button, &TSkinLabel::mouseEntered, picture, [picture, entered] { picture->setPicture(entered); });
+    QObject::connect(b.button, &TSkinLabel::mouseLeft, picture, [picture, left] { picture->setPicture(left); });
+}
+
+GunPageControls Collect(QWidget* page, QWidget* form)
+{
+    GunPageControls c;
+    c.base = Child<TSkinLabel>(page, "Img_Base_5");
+    for (int g = 1; g <= kGuns; ++g) {
+        c.gunButtons[size_t(g - 1)] = Child<TSkinLabel>(page, Numbered("Btn_Fire", g));
+        c.gunPictures[size_t(g - 1)] = Child<TSkinLabel>(page, Numbered("Img_Fire", g));
+        c.gunRadios[size_t(g - 1)] = Child<QRadioButton>(page, Numbered("rb_Fire", g));
+    }
+    for (int m = 1; m <= GunPageControls::kModeIcons; ++m)
+        c.modeIcons[size_t(m - 1)] = Child<TSkinLabel>(page, Numbered("Img_GunMode", m));
+    for (int row = 0; row < GunPageControls::kRowCaptions; ++row)
+        c.rowCaptions[size_t(row)] = Child<TSkinLabel>(page, kRowCaptionNames[row]);
+    for (int n = 1; n <= kColumns; ++n) {
+        GunColumnControls& col = c.columns[size_t(n - 1)];
+        col.number = Child<TSkinLabel>(page, Numbered("lbl_FireColumn", n));
+        col.releasePicture = Child<TSkinLabel>(page, Numbered("Img_FireRKFS", n));
+        col.releaseArea = Child<TSkinLabel>(page, Numbered("lbl_FireRKFS", n));
+        col.release = Child<QCheckBox>(page, Numbered("cb_FireRKFS", n));
+        col.count = Child<QLineEdit>(page, Numbered("Edt_FireCnt", n));
+        col.x = Child<QLineEdit>(page, Numbered("Edt_FireX", n));
+        col.y = Child<QLineEdit>(page, Numbered("Edt_FireY", n));
+        col.yOffset = Child<QLineEdit>(page, Numbered("Edt_FireY", n) + "Offset");
+        col.interval = Child<QLineEdit>(page, Numbered("Edt_FireTime", n));
+        col.colourFrame = Child<TSkinLabel>(page, Numbered("Img_FireColor", n));
+        col.colour = Child<TRectShape>(page, Numbered("cs_FireColor", n));
+        col.colourArea = Child<TSkinLabel>(page, Numbered("IB_FireColor", n));
+    }
+    c.confirm = ButtonOf(page, "FireConfirm");
+    c.exit = ButtonOf(page, "FireExit");
+    c.editorButton = ButtonOf(page, "FireEditor");
+    c.basic = ButtonOf(page, "FireBasic");
+    c.emptyNote = Child<TSkinLabel>(page, "lbl_FireEmpty");
+
+    FireMacroEditorControls& e = c.editor;
+    e.card = Child<QFrame>(page, "Gb_FireEditor");
+    e.names = Child<QListWidget>(page, "LB_FireMacroName");
+    e.events = Child<QListWidget>(page, "LB_FireMacro");
+    e.start = ButtonOf(page, "FireStart");
+    e.delayPicture = Child<TSkinLabel>(page, "Img_FireDelay");
+    e.delayPanel = Child<QFrame>(page, "GB_FireDelay");
+    e.delayModes = {ChoiceOf(page, "LED_FireRecDelay", "IB_FireRecDelay", "rb_FireRecDelay"),
+                    ChoiceOf(page, "LED_FireDelayTime", "IB_FireDelayTime", "rb_FireDelayTime"),
+                    ChoiceOf(page, "LED_FireNoDelay", "IB_FireNoDelay", "rb_FireNoDelay")};
+    e.delay = Child<QLineEdit>(page, "Edt_FireDelay");
+    e.releaseStop = ChoiceOf(page, "Img_FireReleaseStop", "IB_FireReleaseStop", "rb_FireReleaseStop");
+    e.releaseContinue = ChoiceOf(page, "Img_FireReleaseContiue", "IB_FireReleaseContiue", "rb_FireReleaseContinue");
+    e.insertPicture = Child<TSkinLabel>(page, "Img_FireInsert");
+    e.insertPanel = Child<QFrame>(page, "Gb_InsertFire");
+    e.insertItem = Child<QComboBox>(page, "CB_InsertFire");
+    e.delayCaption = Child<TSkinLabel>(page, "lbl_FireDelay");
+    e.insertDelay = Child<QLineEdit>(page, "Edt_InsertFireDelay");
+    e.delayUnit = Child<TSkinLabel>(page, "lbl_Fires_A");
+    e.repeatCaption = Child<TSkinLabel>(page, "lbl_FireRepeat");
+    e.repeat = Child<QLineEdit>(page, "edt_FireRepeat");
+    e.xCaption = Child<TSkinLabel>(page, "lbl_FireXAxisValue");
+    e.x = Child<QLineEdit>(page, "edt_FireXAxisValue");
+    e.yCaption = Child<TSkinLabel>(page, "lbl_FireYAxisValue");
+    e.y = Child<QLineEdit>(page, "edt_FireYAxisValue");
+    e.ok = ButtonOf(page, "FireOK");
+    e.cancel = ButtonOf(page, "FireCancel");
+    e.popup = Child<QFrame>(form, "Pnl_DevFireContent");
+    e.edit = Child<TSkinLabel>(e.popup, "Btn_FireEdit");
+    e.remove = Child<TSkinLabel>(e.popup, "Btn_FireDel");
+    e.insert = Child<TSkinLabel>(e.popup, "Btn_FireInsert");
+    return c;
+}
+
 } // namespace
 
-void BuildGunPage(QWidget* page, QWidget* form)
+GunPageControls BuildGunPage(QWidget* page, QWidget* form)
 {
     Picture(page, "Img_Base_5", {0, 0}, "L1_BackGround");
     Picture(page, "Img_P5", {0, 0}, "L1_Back5");
     BuildGuns(page);
     BuildParameterColumns(page);
     BuildFireEditor(page, form);
+    GunPageControls c = Collect(page, form);
+    // The buttons show their hover pictures themselves.
+    for (const SkinButtonControls& b : {c.confirm, c.exit, c.editorButton, c.basic})
+        HoverPictures(b, "BtnS_02", "BtnS_01");
+    HoverPictures(c.editor.start, "MacroS_02", "MacroS_01");
+    for (const SkinButtonControls& b : {c.editor.ok, c.editor.cancel})
+        HoverPictures(b, "MacroBtnS_02", "MacroBtnS_01");
+    return c;
 }
 
 } // namespace tarq::pages

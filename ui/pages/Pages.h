@@ -13,6 +13,7 @@ namespace tarq {
 struct ButtonPageControls;
 struct MenuControls;
 struct PointerSettingsControls;
+struct GunPageControls;
 } // namespace tarq
 
 namespace tarq::pages {
@@ -31,7 +32,7 @@ PointerSettingsControls BuildPointerSettings(QWidget* page);   // page 2: system
 DpiPageControls BuildDpiControls(QWidget* page);       // page 2: DPI levels and AIM
 LightPageControls BuildLightPage(QWidget* page);       // page 3
 void BuildMacroPage(QWidget* page, QWidget* form);     // page 4, its pop-ups on the form
-void BuildGunPage(QWidget* page, QWidget* form);       // page 5 with the fire macro editor
+GunPageControls BuildGunPage(QWidget* page, QWidget* form);   // page 5 with the fire macro editor
 void BuildEngineerPage(QWidget* page);                 // page 6: banner, buttons, operator tab
 void BuildEngineerTab(QWidget* tabs);                  // page 6: the engineer tab
 MenuControls BuildMenus(QWidget* form);                // the button-function menus and lists
