@@ -19,8 +19,7 @@ namespace tarq {
 struct FormState : AppContext, ConfigurationState, MacroLibraries, DeviceTimers {
     bool MacroInsertMode = false;  // the macro editor's insert panel is open
 
-    // The rolling caption and the key test countdown.
-    QTimer LabelRun;
+    // The key test countdown.
     QTimer TestTimer;
 
     // ---- results of the two key dialogs ----

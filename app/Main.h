@@ -19,6 +19,7 @@
 #include "ui/Controls.h"
 #include "ui/WindowServices.h"
 #include "ui/language/LanguageApply.h"
+#include "ui/pages/FrameControls.h"
 
 class QMessageBox;
 class QSystemTrayIcon;
@@ -71,6 +72,8 @@ public:
     static constexpr const char* kApplicationTitle = "TARQ362A Gaming Mouse";
     // The buttons of the message dialog and of a question.
     static constexpr int kTextOk = 927, kTextYes = 928, kTextNo = 929;
+    // The key test button's status tip.
+    static constexpr int kTextKeyTestTip = 1030;
 
     explicit TForm1(QWidget* parent = nullptr, DeviceOptions devices = {});
     ~TForm1() override;
@@ -78,7 +81,6 @@ public:
     // The shared state and the controls by name.
     FormState& State() { return state_; }
     const FormState& State() const { return state_; }
-    Controls& Ctl() { return controls_; }
     // The optional lookup: the control with this object name, or nullptr when there is none or
     // it is of another class.
     template <class T = QWidget>
@@ -189,6 +191,8 @@ private:
 
     FormState state_;
     Controls controls_{this};
+    // The typed controls of the frame of pages 1-4.
+    FrameCopies frames_;
     std::unique_ptr<UserPrompts> prompts_;
     UserPrompts* replacedPrompts_ = nullptr;   // not owned
     DeviceOptions deviceOptions_;

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "app/FormState.h"
 #include "config/ui/SettingsMapping.h"
 #include "firemacros/ui/GunPage.h"
 #include "ui/Controls.h"
@@ -161,7 +160,7 @@ void Navigation::Wire()
     if (auto* tabs = controls_.get<QTabWidget>("Pg_Parameter"))
         connect(tabs, &QTabWidget::currentChanged, this, &Navigation::HideAllMenu);
 
-    connect(&state_.LabelRun, &QTimer::timeout, this, &Navigation::LabelRunTimer);
+    connect(&labelRun_, &QTimer::timeout, this, &Navigation::LabelRunTimer);
 }
 
 bool Navigation::eventFilter(QObject* watched, QEvent* event)

@@ -50,6 +50,10 @@ private:
     Controls& controls_;
     WindowServices& window_;
     GunPage& gun_;
+
+public:
+    // No mouse: both gun key lists are empty.
+    void ClearForNoMouse();
 };
 
 } // namespace tarq

@@ -359,4 +359,14 @@ void MacroEditor::NoteAssignedCopy(int row, bool always)
                                  "assigned to it again."));
 }
 
+void MacroEditor::ClearForNoMouse()
+{
+    for (const char* list : {"LB_MacroName", "LB_macro"})
+        if (auto* w = List(list))
+            w->clear();
+    for (const char* memo : {"mmo_macro", "mmo_wrscript"})
+        if (auto* plain = controls_.get<QPlainTextEdit>(QString::fromLatin1(memo)))
+            plain->clear();
+}
+
 } // namespace tarq

@@ -89,6 +89,10 @@ private:
     int insertSelectedRow_ = -1;
     int notedRow_ = -1;
     QPalette insertDelayPalette_;   // Edt_InsertDelay as the page built it   // the macro whose assigned copies the user was last told about
+
+public:
+    // No mouse: the macro page shows no macro names, events or script.
+    void ClearForNoMouse();
 };
 
 } // namespace tarq

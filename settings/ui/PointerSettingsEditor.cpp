@@ -44,15 +44,6 @@ PointerSettingsEditor::PointerSettingsEditor(Controls& controls, PointerSettings
 {
 }
 
-void PointerSettingsEditor::ServeDeviceCommands(DeviceCommands::Hooks& hooks)
-{
-    hooks.refreshPointerSettings = [this] {
-        RefreshMouseSystemParameterA();
-        RefreshMouseSystemParameterB();
-    };
-    hooks.applyPointerSettings = [this] { ApplyMouseSystemParameters(); };
-}
-
 void PointerSettingsEditor::Wire()
 {
     for (const QString& name : {kSpeedSlider, kDoubleClickSlider, kWheelSlider}) {

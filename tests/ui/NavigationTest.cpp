@@ -194,7 +194,7 @@ void NavigationTest::textButtonsChangeColours()
     Leave(del);
     QCOMPARE(del->palette().color(QPalette::WindowText), c.form.State().Style.textButtonFont);
     QCOMPARE(del->palette().color(QPalette::Window), c.form.State().Style.textButtonBack);
-    QVERIFY(!c.form.State().LabelRun.isActive());   // text buttons do not roll
+    QVERIFY(!c.form.Nav().LabelRun().isActive());   // text buttons do not roll
 }
 
 void NavigationTest::webButtonFollowsTheMouseAndOpensItsAddress()
@@ -233,10 +233,10 @@ void NavigationTest::rollingCaptionScrollsAndIsRestored()
     auto* apply = c.form.control<QLabel>("Btn_Apply_1");
     QCOMPARE(apply->text(), QStringLiteral("Apply"));
     Enter(apply);
-    QVERIFY(c.form.State().LabelRun.isActive());
-    QCOMPARE(c.form.State().LabelRun.interval(), 200);
+    QVERIFY(c.form.Nav().LabelRun().isActive());
+    QCOMPARE(c.form.Nav().LabelRun().interval(), 200);
     QTRY_COMPARE(apply->text(), QStringLiteral("pply    A"));   // the timer's first tick
-    c.form.State().LabelRun.stop();
+    c.form.Nav().LabelRun().stop();
     c.form.Nav().LabelRunTimer();
     QCOMPARE(apply->text(), QStringLiteral("ply    Ap"));
     for (int tick = 0; tick < 40; ++tick)   // the gap is put in once per hover
@@ -244,12 +244,12 @@ void NavigationTest::rollingCaptionScrollsAndIsRestored()
     QCOMPARE(apply->text().count(' '), 4);
     Leave(apply);
     QCOMPARE(apply->text(), QStringLiteral("Apply"));
-    QVERIFY(!c.form.State().LabelRun.isActive());
+    QVERIFY(!c.form.Nav().LabelRun().isActive());
 
     // A disabled caption does not start rolling.
     apply->setEnabled(false);
     Enter(apply);
-    QVERIFY(!c.form.State().LabelRun.isActive());
+    QVERIFY(!c.form.Nav().LabelRun().isActive());
 }
 
 void NavigationTest::rollingCaptionStaysWithoutTextRolling()
