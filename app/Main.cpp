@@ -227,7 +227,7 @@ void TForm1::CreateSubsystems()
         EngineerPage::Hooks{[this]() -> FeatureProtocol* { return device_ ? &device_->Protocol : nullptr; },
                             [this] { nav_->HideAllMenu(); }, [this] { nav_->Btn_Engineer_0Click(); },
                             [this] { return recording_ && recording_->Recording(); }});
-    nav_ = std::make_unique<Navigation>(state_, controls_, *this, *settings_, *gun_, *engineer_,
+    nav_ = std::make_unique<Navigation>(state_, frames_, controls_, *this, *settings_, *gun_, *engineer_,
                                         Navigation::Hooks{[this] { return device_ && device_->Link.mouseOpen(); },
                                                           [this] { return macroEditor_->InsertPanelOpen(); }});
     settings_->hooks.showKeyModeView = [this](bool game) {

@@ -68,9 +68,9 @@ QString PageName(int page) { return QStringLiteral("gbPage") + QString::number(p
 
 } // namespace
 
-Navigation::Navigation(const AppContext& app, Controls& controls, WindowServices& window, SettingsMapping& settings,
+Navigation::Navigation(const AppContext& app, const FrameCopies& frames, Controls& controls, WindowServices& window, SettingsMapping& settings,
                        GunPage& gun, EngineerPage& engineer, Hooks hooks)
-    : QObject(window.Window()), app_(app), controls_(controls), window_(window), settings_(settings), gun_(gun),
+    : QObject(window.Window()), app_(app), frames_(frames), controls_(controls), window_(window), settings_(settings), gun_(gun),
       engineer_(engineer), hooks_(std::move(hooks))
 {
     labelRun_.setObjectName(QStringLiteral("LabelRun"));

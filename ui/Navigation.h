@@ -11,6 +11,8 @@
 
 #include <functional>
 
+#include "ui/pages/FrameControls.h"
+
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -45,7 +47,7 @@ public:
         std::function<bool()> insertPanelOpen;
     };
 
-    Navigation(const AppContext& app, Controls& controls, WindowServices& window, SettingsMapping& settings,
+    Navigation(const AppContext& app, const FrameCopies& frames, Controls& controls, WindowServices& window, SettingsMapping& settings,
                GunPage& gun, EngineerPage& engineer, Hooks hooks);
 
     // Connects the page buttons, pointer handlers, menus openers and backgrounds. The language
@@ -141,6 +143,7 @@ private:
     bool InsertPanelOpen() const;
 
     const AppContext& app_;
+    const FrameCopies& frames_;
     Controls& controls_;
     WindowServices& window_;
     SettingsMapping& settings_;

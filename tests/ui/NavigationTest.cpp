@@ -303,27 +303,27 @@ void NavigationTest::pageButtonInNoDeviceStateDoesNothing()
 void NavigationTest::pageChangesShowTheViewsPage_data()
 {
     QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("radio");
+    QTest::addColumn<int>("view");
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("own");
-    QTest::newRow("office") << "Btn_Main_3" << "rb_1" << 1 << "Main_";
-    QTest::newRow("game") << "Btn_Second_2" << "rb_2" << 1 << "Second_";
-    QTest::newRow("advanced") << "Btn_Adv_1" << "rb_4" << 2 << "Adv_";
-    QTest::newRow("light") << "Btn_Breath_4" << "rb_5" << 3 << "Breath_";
-    QTest::newRow("macro") << "Btn_Macro_2" << "rb_6" << 4 << "Macro_";
+    QTest::newRow("office") << "Btn_Main_3" << int(View::Office) << 1 << "Main_";
+    QTest::newRow("game") << "Btn_Second_2" << int(View::Game) << 1 << "Second_";
+    QTest::newRow("advanced") << "Btn_Adv_1" << int(View::Advanced) << 2 << "Adv_";
+    QTest::newRow("light") << "Btn_Breath_4" << int(View::Light) << 3 << "Breath_";
+    QTest::newRow("macro") << "Btn_Macro_2" << int(View::Macro) << 4 << "Macro_";
 }
 
 void NavigationTest::pageChangesShowTheViewsPage()
 {
     QFETCH(QString, button);
-    QFETCH(QString, radio);
+    QFETCH(int, view);
     QFETCH(int, page);
     QFETCH(QString, own);
     Connected c(View::Light);
     c.form.Nav().ShowPnlMain_OnClick(c.form.control<TSkinLabel>("Key1"));
     QTest::mouseClick(c.form.control(button), Qt::LeftButton);
 
-    QVERIFY(c.form.control<QRadioButton>(radio)->isChecked());
+    QCOMPARE(int(c.form.Nav().CurrentView()), view);
     for (int p = 1; p <= 6; ++p)
         QCOMPARE(c.form.control(QStringLiteral("gbPage%1").arg(p))->isVisible(), p == page);
     QCOMPARE(c.form.size(), QSize(c.form.State().SkinWidth, c.form.State().SkinHeight));
@@ -370,7 +370,7 @@ void NavigationTest::engineerViewUnlocksAndResizes()
     auto* tabs = c.form.control<QTabWidget>("Pg_Parameter");
     QVERIFY(!tabs->isTabVisible(1));
     c.form.Nav().Btn_Engineer_0Click();
-    QVERIFY(c.form.control<QRadioButton>("rb_7")->isChecked());
+    QVERIFY(c.form.Nav().CurrentView() == View::Engineer);
     QVERIFY(c.form.control("gbPage6")->isVisible());
     QCOMPARE(c.form.size(), QSize(1000, 600));
     QVERIFY(tabs->isTabVisible(1));
