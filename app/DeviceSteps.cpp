@@ -55,7 +55,7 @@ void TForm1::ResetDeviceLink()
                 const QString file = QString::fromStdString(path);
                 const bool saved = SaveOwnFile(file, bytes, &error);
                 if (!saved)
-                    ReportSaveFailure(this, ShowDialogMessage, state_.Text(902), file, error);
+                    ReportSaveFailure(this, ShowDialogMessage, state_.Text(DeviceCommands::kTextCannotKeep), file, error);
                 return saved;
             };
             device_ = DeviceSession::ForDemo(std::move(files));
@@ -65,8 +65,8 @@ void TForm1::ResetDeviceLink()
         }
         if (deviceOptions_.driverMode)
             state_.Home.Choose(ConfigurationMode::Driver);
-        commands_ = std::make_unique<DeviceCommands>(state_, controls_, *this, *device_, *nav_, *settings_);
-        pointer_->ServeDeviceCommands(commands_->hooks);
+        commands_ = std::make_unique<DeviceCommands>(state_, state_, state_, frames_, controls_, *this, *device_, *nav_, *settings_,
+                                                     DeviceCommands::PageOwners{*pointer_, *macroEditor_, *gunKeys_});
         commands_->Wire();
     }
     device_->Link.ResetLink();

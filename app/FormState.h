@@ -19,8 +19,6 @@ namespace tarq {
 struct FormState : AppContext, ConfigurationState, MacroLibraries, DeviceTimers {
     bool MacroInsertMode = false;  // the macro editor's insert panel is open
 
-    // The rolling caption.
-    QTimer LabelRun;
 };
 
 } // namespace tarq

@@ -63,7 +63,6 @@ namespace {
 
 constexpr int kDevTimerMs = 3000;
 constexpr int kDevTimerFirstMs = 20;
-constexpr int kLabelRunMs = 200;
 constexpr int kPumpSleepMs = 10;
 constexpr int kSkinnedPages = 5;
 constexpr int kPages = 6;
@@ -132,8 +131,6 @@ TForm1::TForm1(QWidget* parent, DeviceOptions devices)
     state_.DevTimer.setInterval(kDevTimerMs);
     state_.DevTimerFirst.setObjectName(QStringLiteral("DevTimerFirst"));
     state_.DevTimerFirst.setInterval(kDevTimerFirstMs);
-    state_.LabelRun.setObjectName(QStringLiteral("LabelRun"));
-    state_.LabelRun.setInterval(kLabelRunMs);
 
     BuildControls();
     CreateSubsystems();
@@ -234,16 +231,15 @@ void TForm1::CreateSubsystems()
         EngineerPage::Hooks{[this]() -> FeatureProtocol* { return device_ ? &device_->Protocol : nullptr; },
                             [this] { nav_->HideAllMenu(); }, [this] { nav_->Btn_Engineer_0Click(); },
                             [this] { return recording_ && recording_->Recording(); }});
-    nav_ = std::make_unique<Navigation>(state_, controls_, *this, *settings_, *gun_, *engineer_,
-                                        Navigation::Hooks{[this] { return device_ && device_->Link.mouseOpen(); }});
+    nav_ = std::make_unique<Navigation>(state_, frames_, controls_, *this, *settings_, *gun_, *engineer_,
+                                        Navigation::Hooks{[this] { return device_ && device_->Link.mouseOpen(); },
+                                                          [this] { return macroEditor_->InsertPanelOpen(); }});
     settings_->hooks.showKeyModeView = [this](bool game) {
         nav_->ButtonTypeB_1IconInit();
         nav_->ShowView(game ? View::Game : View::Office);
     };
 
-    LanguageSwitchHooks hooks;
-    hooks.setPicture = [this](const QString& control, const QString& picture) { SetPicture(control, picture); };
-    hooks.applyLayout = [this](int index) {
+    language_ = std::make_unique<LanguageSwitch>(controls_, *this, *nav_, [this](int index) {
         state_.LanguageIndex = index;
         ApplyLayout();
         if (gun_)
@@ -251,23 +247,11 @@ void TForm1::CreateSubsystems()
         if (pointer_)
             pointer_->ShowHintText();
         // The language buttons work while the pages are covered: the no-device note follows.
-        for (int n = 1; n <= kPageCopies; ++n) {
-            auto* overlay = controls_.find<QLabel>(QStringLiteral("Disable_All_") + QString::number(n));
-            if (overlay && !overlay->text().isEmpty())
-                overlay->setText(state_.Text(100));
-        }
+        for (const FrameControls& frame : frames_)
+            if (!frame.overlay->text().isEmpty())
+                frame.overlay->setText(state_.Text(DeviceCommands::kTextNoDevice));
         return state_.Title;
-    };
-    hooks.setTitle = [this](const QString& title) { state_.Title = title; };
-    hooks.refreshPage = [this] { nav_->RefreshAPPage(); };
-    hooks.restartRolling = [this](const QString& label, const QString& caption) {
-        Navigation& nav = *nav_;
-        nav.HoveredLabel = label;
-        nav.HoveredCaption = caption;
-        nav.RollingCaption = caption;
-        nav.RollingCount = 0;
-    };
-    language_ = std::make_unique<LanguageSwitch>(controls_, std::move(hooks));
+    });
 
     dpiEditor_ = std::make_unique<DpiEditor>(state_, state_, controls_, *this, *settings_, dpiPage_);
     lightEditor_ = std::make_unique<LightEditor>(controls_, *this, *settings_, lightPage_);
@@ -276,10 +260,7 @@ void TForm1::CreateSubsystems()
     recording_ = std::make_unique<MacroRecording>(
         state_, controls_, *this,
         MacroRecording::Hooks{[this] { nav_->HideAllMenu(); }, deviceOptions_.inputCapture,
-                             [this] {
-                                 return (state_.Home.Mode() == ConfigurationMode::Eeprom) ? macroLibrary_->RefreshPCMacro()
-                                                          : macroLibrary_->RefreshDriverPCMacro();
-                             },
+                             [this] { return macroLibrary_->SaveLibraryInUse(); },
                              [this] { macroLibrary_->RefreshPCMacroName(); }});
     macroEditor_ = std::make_unique<MacroEditor>(state_, controls_, *this, *recording_, *macroLibrary_);
     assignmentEditor_ = std::make_unique<AssignmentEditor>(
@@ -363,7 +344,7 @@ void TForm1::BuildControls()
             page->setAutoFillBackground(true);
         }
         if (p <= 4)
-            pages::BuildFrame(page, p);
+            frames_[size_t(p - 1)] = pages::BuildFrame(page, p);
     }
     auto page = [this](int p) { return findChild<QWidget*>(QStringLiteral("gbPage") + QString::number(p)); };
     buttonPage_ = pages::BuildButtonPage(page(1));
@@ -404,18 +385,6 @@ void TForm1::BuildControls()
         if (QWidget* overlay = findChild<QWidget*>(QStringLiteral("Disable_All_") + QString::number(copy)))
             overlay->raise();
 
-    if (auto* testKeys = findChild<QPushButton*>("btn_TestKeys"))
-        testKeys->setStatusTip(QString::fromUtf8(
-            "\xE6\x8C\x89\xE6\xAD\xA4\xE6\x8C\x89\xE9\x92\xAE""5\xE7\xA7\x92\xE5\x86\x85\xEF\xBC\x8C"
-            "\xE5\x86\x8D\xE6\x8C\x89\xE9\xBC\xA0\xE6\xA0\x87\xE7\x9A\x84\xE4\xBB\xBB\xE6\x84\x8F"
-            "\xE6\x8C\x89\xE9\x94\xAE\xEF\xBC\x8C\xE5\x88\x99\xE8\xBD\xAF\xE4\xBB\xB6\xE4\xB8\x8A"
-            "\xE5\xAF\xB9\xE5\xBA\x94\xE7\x9A\x84\xE9\xBC\xA0\xE6\xA0\x87\xE7\x9C\x9F\xE5\xAE\x9E"
-            "\xE7\xA1\xAC\xE4\xBB\xB6\xE6\x8C\x89\xE9\x94\xAE\xE4\xBD\x8D\xE7\xBD\xAE\xE5\xB0\x86"
-            "\xE4\xBC\x9A\xE9\x97\xAA\xE7\x83\x81\xEF\xBC\x8C\xE8\xAE\xA9\xE5\xB7\xA5\xE5\x8E\x82"
-            "\xE5\xAE\xB9\xE6\x98\x93\xE7\x9F\xA5\xE9\x81\x93\xE9\xBC\xA0\xE6\xA0\x87\xE7\x9A\x84"
-            "\xE5\x90\x84\xE4\xB8\xAA\xE6\x8C\x89\xE9\x94\xAE\xE5\xAF\xB9\xE5\xBA\x94\xE7\x9A\x84"
-            "\xE7\xA1\xAC\xE4\xBB\xB6\xE4\xBD\x8D\xE7\xBD\xAE\xE3\x80\x82"));
-
     // Dragging the borderless window by any page background, or by the busy overlay over it.
     for (int p = 1; p <= kSkinnedPages; ++p)
         if (QWidget* base = findChild<QWidget*>(QStringLiteral("Img_Base_") + QString::number(p)))
@@ -440,7 +409,6 @@ void TForm1::FormCreate()
     state_.DevTimer.stop();
     state_.DevTimerFirst.stop();
     state_.NoDeviceView = false;
-    state_.Home.Choose(ConfigurationMode::Eeprom);
     state_.MacroInsertMode = false;
 
     // The window takes the size of the skin's background, centred on the screen, borderless
@@ -533,7 +501,7 @@ void TForm1::FormCloseQuery()
         device_->Link.HidHandle.reset();
     state_.DevTimer.stop();
     state_.DevTimerFirst.stop();
-    state_.LabelRun.stop();
+    nav_->LabelRun().stop();
 }
 
 bool TForm1::event(QEvent* event)
@@ -565,7 +533,7 @@ void TForm1::showEvent(QShowEvent* event)
         const QString dataFile = state_.DataFile(QStringLiteral("Macro.bin"));
         const QString dataFolder = QFileInfo(dataFile).absolutePath();
         if (!FolderIsWritable(dataFolder))
-            ReportSaveFailure(this, ShowDialogMessage, state_.Text(902), dataFile,
+            ReportSaveFailure(this, ShowDialogMessage, state_.Text(DeviceCommands::kTextCannotKeep), dataFile,
                               QStringLiteral("Cannot create files in \"%1\"").arg(dataFolder));
     }
 }

@@ -26,6 +26,7 @@
 #include "ui/pages/ButtonPageControls.h"
 #include "ui/pages/MenuControls.h"
 #include "ui/pages/PointerSettingsControls.h"
+#include "ui/pages/FrameControls.h"
 
 class QMessageBox;
 class QSystemTrayIcon;
@@ -78,6 +79,8 @@ public:
     static constexpr const char* kApplicationTitle = "TARQ362A Gaming Mouse";
     // The buttons of the message dialog and of a question.
     static constexpr int kTextOk = 927, kTextYes = 928, kTextNo = 929;
+    // The key test button's status tip.
+    static constexpr int kTextKeyTestTip = 1030;
 
     explicit TForm1(QWidget* parent = nullptr, DeviceOptions devices = {});
     ~TForm1() override;
@@ -85,7 +88,6 @@ public:
     // The shared state and the controls by name.
     FormState& State() { return state_; }
     const FormState& State() const { return state_; }
-    Controls& Ctl() { return controls_; }
     // The optional lookup: the control with this object name, or nullptr when there is none or
     // it is of another class.
     template <class T = QWidget>
@@ -201,6 +203,8 @@ private:
     LightPageControls lightPage_;
     FireKeyControls fireKeyPage_;
     GunPageControls gunPage_;   // the gun page and its fire macro editor
+    // The typed controls of the frame of pages 1-4.
+    FrameCopies frames_;
     std::unique_ptr<UserPrompts> prompts_;
     UserPrompts* replacedPrompts_ = nullptr;   // not owned
     // The typed controls of the pages, as their builders made them.

@@ -88,17 +88,15 @@ void RenderMacroEditor(TForm1& form, const QString& folder, QStringList& written
     demo.body = BuildMacroBody(script, ReleaseMode::StopOnRelease).body;
     MacroRecord second;
     second.name = MacroNameFromUtf16(u"Sprint");
-    if ((state.Home.Mode() == ConfigurationMode::Eeprom)) {
-        state.PcMacros = PcMacroLibrary{};
-        state.PcMacros[0] = demo;
-        state.PcMacros[1] = second;
-    } else {
-        DriverMacroRecord d1, d2;
-        d1.name = demo.name;
-        d1.body = BuildDriverMacroBody(script, ReleaseMode::StopOnRelease).body;
-        d2.name = second.name;
-        state.DriverMacros = {d1, d2};
-    }
+    // Both libraries are filled: the pages show the one of the home in use.
+    state.PcMacros = PcMacroLibrary{};
+    state.PcMacros[0] = demo;
+    state.PcMacros[1] = second;
+    DriverMacroRecord d1, d2;
+    d1.name = demo.name;
+    d1.body = BuildDriverMacroBody(script, ReleaseMode::StopOnRelease).body;
+    d2.name = second.name;
+    state.DriverMacros = {d1, d2};
     form.MacroLibrary().RefreshPCMacroName();
     Navigation& nav = form.Nav();
     auto* names = form.control<QListWidget>("LB_PCMacroName");
@@ -226,10 +224,9 @@ void RenderLanguagePages(TForm1& form, const QString& folder, QStringList& writt
     };
     const char* names[] = {"Reload combo", "Sprint", "Crouch jump", "Grenade"};
     for (int i = 0; i < 4; ++i) {
-        if ((state.Home.Mode() == ConfigurationMode::Eeprom))
-            state.PcMacros[size_t(i)].name = MacroNameFromUtf16(QString::fromLatin1(names[i]).toStdU16String());
-        else
-            state.DriverMacros.push_back({MacroNameFromUtf16(QString::fromLatin1(names[i]).toStdU16String()), {}});
+        const MacroName name = MacroNameFromUtf16(QString::fromLatin1(names[i]).toStdU16String());
+        state.PcMacros[size_t(i)].name = name;
+        state.DriverMacros.push_back({name, {}});
     }
     form.MacroLibrary().RefreshPCMacroName();
 

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QStyle>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -148,6 +149,8 @@ void TForm1::ApplyLanguage()
     state_.FontName = ToQString(texts.fontName);
     state_.Title = ToQString(texts.title);
     TellMissingFace(state_.FontName, state_.MissingFacesTold);
+    if (auto* testKeys = findChild<QPushButton*>(QStringLiteral("btn_TestKeys")))
+        testKeys->setStatusTip(state_.Text(kTextKeyTestTip));
 }
 
 void TForm1::ApplyEngineerCaptions(uint32_t localeId)

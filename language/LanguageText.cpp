@@ -131,7 +131,7 @@ std::string StrIdName(int id)
 
 std::optional<int> ParseStrId(std::string_view key)
 {
-    if (key.size() != 6 || !EqualsNoCase(key.substr(0, 3), "Str"))
+    if ((key.size() != 6 && key.size() != 7) || !EqualsNoCase(key.substr(0, 3), "Str"))
         return std::nullopt;
     int id = 0;
     for (char c : key.substr(3)) {
@@ -139,6 +139,8 @@ std::optional<int> ParseStrId(std::string_view key)
             return std::nullopt;
         id = id * 10 + (c - '0');
     }
+    if (key.size() == 7 && (id < 1000 || id > kMaxStrId))
+        return std::nullopt;
     return id;
 }
 

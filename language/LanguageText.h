@@ -20,8 +20,9 @@
 
 namespace tarq {
 
-// The highest number a Str ID can carry ("Str999").
-constexpr int kMaxStrId = 999;
+// The highest number a Str ID can carry ("Str1099"): three digits, or four for the texts
+// from 1000 on.
+constexpr int kMaxStrId = 1099;
 
 // The texts of one language. A key that the resource lacks reads as empty text.
 struct LanguageTexts {
@@ -36,7 +37,8 @@ struct LanguageTexts {
 // "Str401" for 401.
 std::string StrIdName(int id);
 
-// 401 for "Str401" (the prefix compared without regard to case); nothing for any other key.
+// 401 for "Str401", 1030 for "Str1030" (the prefix compared without regard to case); nothing
+// for any other key or a number above kMaxStrId.
 std::optional<int> ParseStrId(std::string_view key);
 
 // The whole text as UTF-8: UTF-16LE after the byte-order mark FF FE, UTF-16BE after FE FF,

@@ -13,12 +13,12 @@
 #include <QTabWidget>
 #include <QUrl>
 
-#include "app/FormState.h"
 #include "config/ui/SettingsMapping.h"
 #include "firemacros/ui/GunPage.h"
 #include "ui/Controls.h"
 #include "ui/WindowServices.h"
 #include "ui/engineer/EngineerPage.h"
+#include "ui/state/AppContext.h"
 #include "ui/SkinLabel.h"
 #include "ui/skin/SkinWindow.h"
 
@@ -31,10 +31,11 @@ constexpr int kMenuHeightShort = 170;      // the eighth entry of Pnl_Main and P
 constexpr int kMenuHeightFull = 194;
 constexpr int kRollingWrap = 20;           // the rolling counter restarts at 2 after this
 constexpr int kRollingGap = 4;             // spaces put between the end and the start once per hover
+constexpr int kLabelRunMs = 200;           // one step of the rolling caption
 
 struct ViewInfo {
     View view;
-    const char* radio;
+    const char* radio;       // the layout's hidden radio showing the view
     int page;
     const char* ownButton;   // page button name without Btn_/Img_ and copy number
 };
@@ -67,24 +68,30 @@ QString PageName(int page) { return QStringLiteral("gbPage") + QString::number(p
 
 } // namespace
 
-Navigation::Navigation(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings,
+Navigation::Navigation(const AppContext& app, const FrameCopies& frames, Controls& controls, WindowServices& window, SettingsMapping& settings,
                        GunPage& gun, EngineerPage& engineer, Hooks hooks)
-    : QObject(window.Window()), state_(state), controls_(controls), window_(window), settings_(settings), gun_(gun),
+    : QObject(window.Window()), app_(app), frames_(frames), controls_(controls), window_(window), settings_(settings), gun_(gun),
       engineer_(engineer), hooks_(std::move(hooks))
 {
+    labelRun_.setObjectName(QStringLiteral("LabelRun"));
+    labelRun_.setInterval(kLabelRunMs);
 }
 
-bool Navigation::MouseOpen() const { return hooks_.mouseOpen && hooks_.mouseOpen(); }
+bool Navigation::MouseOpen() const
+{
+    Q_ASSERT_X(hooks_.mouseOpen, "Navigation", "the mouseOpen hook is required");
+    return hooks_.mouseOpen();
+}
+
+bool Navigation::InsertPanelOpen() const
+{
+    Q_ASSERT_X(hooks_.insertPanelOpen, "Navigation", "the insertPanelOpen hook is required");
+    return hooks_.insertPanelOpen();
+}
 
 // ---------------------------------------------------------------- views and pages
 
-View Navigation::CurrentView() const
-{
-    for (const ViewInfo& info : kViews)
-        if (auto* radio = controls_.get<QRadioButton>(info.radio); radio && radio->isChecked())
-            return info.view;
-    return View::Engineer;
-}
+View Navigation::CurrentView() const { return view_; }
 
 int Navigation::PageOf(View view) { return InfoOf(view).page; }
 
@@ -93,10 +100,10 @@ QString Navigation::OwnButton(View view) const { return InfoOf(view).ownButton; 
 void Navigation::ChangeView(View view)
 {
     if (!MouseOpen()) {
-        window_.ShowStandardMessage(state_.Text(20));
+        window_.ShowStandardMessage(app_.Text(kTextFindingDevice));
         return;
     }
-    if (state_.NoDeviceView)
+    if (app_.NoDeviceView)
         return;
     HideAllMenu();
     ButtonTypeB_1IconInit();
@@ -110,6 +117,8 @@ void Navigation::ShowView(View view)
         gun_.Img_Base_5DblClick();
         engineer_.Img_Logo4DblClick();
     }
+    view_ = view;
+    // The layout's hidden radio of the view shows it; it holds nothing.
     if (auto* radio = controls_.get<QRadioButton>(info.radio))
         radio->setChecked(true);
     ApplyViewSteps(view);
@@ -132,7 +141,7 @@ void Navigation::ShowView(View view)
 
     SetPictures(info.ownButton, QStringLiteral("SetS_03"));
     if (info.page <= kPageCopies) {
-        const QString picture = LanguagePicture(state_.LanguageIndex, QStringLiteral("Back%1").arg(info.page));
+        const QString picture = LanguagePicture(app_.LanguageIndex, QStringLiteral("Back%1").arg(info.page));
         SetPicture(QStringLiteral("Img_P") + QString::number(info.page), picture);
     }
 }
@@ -155,13 +164,13 @@ void Navigation::ApplyViewSteps(View view)
     case View::Game: {
         if (keyMode)
             keyMode->setCurrentIndex(1);
-        const bool gun = state_.Org.gdEnable;
+        const bool gun = app_.Org.gdEnable;
         SetMenuHeights(gun ? kMenuHeightFull : kMenuHeightShort);
-        setOption3(gun && state_.ComboKey3Enable);
+        setOption3(gun && app_.ComboKey3Enable);
         break;
     }
     case View::Macro: {
-        const bool insert = state_.MacroInsertMode;
+        const bool insert = InsertPanelOpen();
         if (QWidget* delay = controls_.get("Gb_Delay"))
             delay->setVisible(!insert);
         for (const char* name : kDelayCaptions)
@@ -206,7 +215,7 @@ void Navigation::ButtonTypeB_1IconInit()
 
 void Navigation::RefreshAPPage()
 {
-    if (state_.NoDeviceView) {
+    if (app_.NoDeviceView) {
         ShowOnlyPage(1);
         return;
     }
@@ -258,8 +267,8 @@ void Navigation::ShowPnlMain_OnClick(TSkinLabel* label)
     const QRect r(label->mapTo(controls_.Root(), QPoint(0, 0)), label->size());
     const int cx = r.left() + r.width() / 2;
     const int cy = r.top() + r.height() / 2;
-    const int x = r.left() + r.width() + menu->width() < state_.SkinWidth ? cx : cx - menu->width();
-    const int y = r.top() + r.height() + menu->height() < state_.SkinHeight ? cy : cy - menu->height();
+    const int x = r.left() + r.width() + menu->width() < app_.SkinWidth ? cx : cx - menu->width();
+    const int y = r.top() + r.height() + menu->height() < app_.SkinHeight ? cy : cy - menu->height();
     menu->move(x, y);
     menu->raise();
     menu->show();
@@ -329,7 +338,7 @@ void Navigation::BeginHover(TSkinLabel* label)
     RollingCaption = HoveredCaption;
     RollingCount = 0;
     if (label->isEnabled())
-        state_.LabelRun.start();
+        labelRun_.start();
 }
 
 void Navigation::RestoreHoveredCaption()
@@ -354,7 +363,7 @@ void Navigation::AdoptChangedCaption(const QLabel* hovered)
 
 void Navigation::EndHover()
 {
-    state_.LabelRun.stop();
+    labelRun_.stop();
 }
 
 void Navigation::ButtonTypeAMouseEnter(TSkinLabel* label)
@@ -380,7 +389,7 @@ void Navigation::ButtonTypeBMouseLeave(TSkinLabel* label)
 {
     EndHover();
     SetPicture(PictureOf(label), QStringLiteral("SetS_01"));
-    if (!state_.NoDeviceView)
+    if (!app_.NoDeviceView)
         SetPictures(OwnButton(CurrentView()), QStringLiteral("SetS_03"));
     RestoreHoveredCaption();
 }
@@ -408,7 +417,7 @@ void Navigation::ButtonTypeDMouseLeave(TSkinLabel* label)
 {
     EndHover();
     SetPicture(PictureOf(label), QStringLiteral("SetS_01"));
-    SetPictures(QStringLiteral("Lang%1_").arg(state_.LanguageIndex), QStringLiteral("SetS_03"));
+    SetPictures(QStringLiteral("Lang%1_").arg(app_.LanguageIndex), QStringLiteral("SetS_03"));
     RestoreHoveredCaption();
 }
 
@@ -460,7 +469,7 @@ void Navigation::ButtonTypeHMouseEnter(TSkinLabel* label)
     QPalette palette = label->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, QPalette::WindowText, Qt::white);
-        palette.setColor(group, QPalette::Window, state_.Style.macroSelected);
+        palette.setColor(group, QPalette::Window, app_.Style.macroSelected);
     }
     label->setPalette(palette);
 }
@@ -469,15 +478,23 @@ void Navigation::ButtonTypeHMouseLeave(TSkinLabel* label)
 {
     QPalette palette = label->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        palette.setColor(group, QPalette::Window, state_.Style.textButtonBack);
+        palette.setColor(group, QPalette::Window, app_.Style.textButtonBack);
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-        palette.setColor(group, QPalette::WindowText, state_.Style.textButtonFont);
+        palette.setColor(group, QPalette::WindowText, app_.Style.textButtonFont);
     label->setPalette(palette);
+}
+
+void Navigation::RestartRolling(const QString& label, const QString& caption)
+{
+    HoveredLabel = label;
+    HoveredCaption = caption;
+    RollingCaption = caption;
+    RollingCount = 0;
 }
 
 void Navigation::LabelRunTimer()
 {
-    if (!state_.Org.trEnable || RollingCaption.isEmpty())
+    if (!app_.Org.trEnable || RollingCaption.isEmpty())
         return;
     if (auto* hovered = controls_.get<QLabel>(HoveredLabel))
         AdoptChangedCaption(hovered);
@@ -509,8 +526,8 @@ void Navigation::Btn_Web_0MouseLeave()
 void Navigation::Btn_Web_0Click()
 {
     SetPictures(QStringLiteral("Web_"), QStringLiteral("WebS_02"));
-    if (state_.Org.webEnable)
-        QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(state_.Org.web)));
+    if (app_.Org.webEnable)
+        QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(app_.Org.web)));
 }
 
 void Navigation::RefreshFormMessagDialog(const QString& text)

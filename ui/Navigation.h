@@ -7,8 +7,11 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
+
+#include "ui/pages/FrameControls.h"
 
 class QLabel;
 class QPushButton;
@@ -22,9 +25,9 @@ class GunPage;
 class SettingsMapping;
 class TSkinLabel;
 class WindowServices;
-struct FormState;
+struct AppContext;
 
-// The views, one per hidden radio button.
+// The views of the pages; the navigation holds the current one.
 enum class View { Office, Game, Advanced, Light, Macro, Engineer };
 
 enum class MenuOrigin { None, ButtonPage, EngineerPage };
@@ -32,13 +35,19 @@ enum class MenuOrigin { None, ButtonPage, EngineerPage };
 class Navigation : public QObject {
     Q_OBJECT
 public:
+    // "Finding the specified device": a page button pressed without a mouse.
+    static constexpr int kTextFindingDevice = 20;
+
+    // Both required: the device session and the macro editor are built after the navigation.
     struct Hooks {
         // Whether the mouse's configuration interface is open (page buttons are refused
         // without it).
         std::function<bool()> mouseOpen;
+        // Whether the macro page's insert panel is open (it takes the delay group's place).
+        std::function<bool()> insertPanelOpen;
     };
 
-    Navigation(FormState& state, Controls& controls, WindowServices& window, SettingsMapping& settings,
+    Navigation(const AppContext& app, const FrameCopies& frames, Controls& controls, WindowServices& window, SettingsMapping& settings,
                GunPage& gun, EngineerPage& engineer, Hooks hooks);
 
     // Connects the page buttons, pointer handlers, menus openers and backgrounds. The language
@@ -88,6 +97,10 @@ public:
     void ButtonTypeHMouseEnter(TSkinLabel* label);
     void ButtonTypeHMouseLeave(TSkinLabel* label);
     void LabelRunTimer();
+    // The rolling caption starts again on `label` with its caption (after a language switch).
+    void RestartRolling(const QString& label, const QString& caption);
+    // The rolling caption's step timer.
+    QTimer& LabelRun() { return labelRun_; }
 
     // --- web button and messages ---
     void Btn_Web_0MouseEnter();
@@ -127,14 +140,19 @@ private:
     QString OwnButton(View view) const;
 
     bool MouseOpen() const;
+    bool InsertPanelOpen() const;
 
-    FormState& state_;
+    const AppContext& app_;
+    const FrameCopies& frames_;
     Controls& controls_;
     WindowServices& window_;
     SettingsMapping& settings_;
     GunPage& gun_;
     EngineerPage& engineer_;
     Hooks hooks_;
+    QTimer labelRun_;
+    // The engineer view until an image is shown.
+    View view_ = View::Engineer;
 };
 
 } // namespace tarq

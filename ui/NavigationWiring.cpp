@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 
-#include "app/FormState.h"
 #include "config/ui/SettingsMapping.h"
 #include "firemacros/ui/GunPage.h"
 #include "ui/Controls.h"
@@ -28,23 +27,24 @@ namespace {
 using Handler = void (Navigation::*)(TSkinLabel*);
 
 struct PageButton {
-    const char* button;          // skinned copies Btn_<button>1..4
-    const char* engineerButton;  // the push button of the engineer page
+    FrameButton FrameControls::*button;   // the skinned copies on pages 1-4
+    const char* engineerButton;           // the push button of the engineer page
     void (Navigation::*click)();
 };
 
 constexpr PageButton kPageButtons[] = {
-    {"Main_", "Btn_Main_6", &Navigation::Btn_Main_0Click},
-    {"Second_", "Btn_Switch_6", &Navigation::Btn_Second_0Click},
-    {"Adv_", "Btn_Adv_6", &Navigation::Btn_Adv_0Click},
-    {"Breath_", "Btn_Breath_6", &Navigation::Btn_Breath_0Click},
-    {"Macro_", "Btn_Macro_6", &Navigation::Btn_Macro_0Click},
-    {"Engineer_", "Btn_Engineer_6", &Navigation::Btn_Engineer_0Click},
+    {&FrameControls::main, "Btn_Main_6", &Navigation::Btn_Main_0Click},
+    {&FrameControls::second, "Btn_Switch_6", &Navigation::Btn_Second_0Click},
+    {&FrameControls::adv, "Btn_Adv_6", &Navigation::Btn_Adv_0Click},
+    {&FrameControls::breath, "Btn_Breath_6", &Navigation::Btn_Breath_0Click},
+    {&FrameControls::macro, "Btn_Macro_6", &Navigation::Btn_Macro_0Click},
+    {&FrameControls::engineer, "Btn_Engineer_6", &Navigation::Btn_Engineer_0Click},
 };
 
 // Frame buttons whose pictures change on all four copies together (family A).
-const char* const kFamilyA[] = {"Confirm_", "Apply_", "Read_", "Confirm1_", "Confirm2_",
-                                "Confirm3_", "Save_", "Load_"};
+constexpr FrameButton FrameControls::*kFamilyA[] = {
+    &FrameControls::confirm, &FrameControls::apply, &FrameControls::read, &FrameControls::confirm1,
+    &FrameControls::confirm2, &FrameControls::confirm3, &FrameControls::save, &FrameControls::load};
 const char* const kFamilyG[] = {"Btn_OK", "Btn_Cancel", "Btn_FireOK", "Btn_FireCancel"};
 const char* const kFamilyH[] = {"Btn_Del", "Btn_Insert", "Btn_Edit", "Btn_FireDel",
                                 "Btn_FireInsert", "Btn_FireEdit", "Btn_NewMacro",
@@ -61,13 +61,9 @@ void Navigation::Wire()
         connect(label, &TSkinLabel::mouseEntered, this, [this, label, enter] { (this->*enter)(label); });
         connect(label, &TSkinLabel::mouseLeft, this, [this, label, leave] { (this->*leave)(label); });
     };
-    auto copies = [this](const QString& button, int copy) {
-        return controls_.get<TSkinLabel>(QStringLiteral("Btn_") + button + QString::number(copy));
-    };
-
     for (const PageButton& b : kPageButtons) {
-        for (int copy = 1; copy <= kPageCopies; ++copy) {
-            TSkinLabel* label = copies(b.button, copy);
+        for (const FrameControls& frame : frames_) {
+            TSkinLabel* label = (frame.*b.button).label;
             hover(label, &Navigation::ButtonTypeBMouseEnter, &Navigation::ButtonTypeBMouseLeave);
             if (label)
                 connect(label, &TSkinLabel::clicked, this, b.click);
@@ -76,18 +72,16 @@ void Navigation::Wire()
             connect(push, &QPushButton::clicked, this, b.click);
     }
 
-    for (int copy = 1; copy <= kPageCopies; ++copy) {
-        for (const char* button : kFamilyA)
-            hover(copies(button, copy), &Navigation::ButtonTypeAMouseEnter, &Navigation::ButtonTypeAMouseLeave);
+    for (const FrameControls& frame : frames_) {
+        for (FrameButton FrameControls::*button : kFamilyA)
+            hover((frame.*button).label, &Navigation::ButtonTypeAMouseEnter, &Navigation::ButtonTypeAMouseLeave);
 
-        for (int language = 1; language <= 3; ++language) {
-            TSkinLabel* label = copies(QStringLiteral("Lang%1_").arg(language), copy);
-            hover(label, &Navigation::ButtonTypeDMouseEnter, &Navigation::ButtonTypeDMouseLeave);
-        }
+        for (const FrameButton& language : frame.languages)
+            hover(language.label, &Navigation::ButtonTypeDMouseEnter, &Navigation::ButtonTypeDMouseLeave);
 
-        hover(copies("Exit_", copy), &Navigation::ButtonTypeIMouseEnter, &Navigation::ButtonTypeIMouseLeave);
-        hover(copies("Mini_", copy), &Navigation::ButtonTypeJMouseEnter, &Navigation::ButtonTypeJMouseLeave);
-        if (TSkinLabel* web = copies("Web_", copy)) {
+        hover(frame.exit.label, &Navigation::ButtonTypeIMouseEnter, &Navigation::ButtonTypeIMouseLeave);
+        hover(frame.mini.label, &Navigation::ButtonTypeJMouseEnter, &Navigation::ButtonTypeJMouseLeave);
+        if (TSkinLabel* web = frame.web.label) {
             connect(web, &TSkinLabel::mouseEntered, this, &Navigation::Btn_Web_0MouseEnter);
             connect(web, &TSkinLabel::mouseLeft, this, &Navigation::Btn_Web_0MouseLeave);
             connect(web, &TSkinLabel::clicked, this, &Navigation::Btn_Web_0Click);
@@ -161,7 +155,7 @@ void Navigation::Wire()
     if (auto* tabs = controls_.get<QTabWidget>("Pg_Parameter"))
         connect(tabs, &QTabWidget::currentChanged, this, &Navigation::HideAllMenu);
 
-    connect(&state_.LabelRun, &QTimer::timeout, this, &Navigation::LabelRunTimer);
+    connect(&labelRun_, &QTimer::timeout, this, &Navigation::LabelRunTimer);
 }
 
 bool Navigation::eventFilter(QObject* watched, QEvent* event)

@@ -7,6 +7,7 @@
 // the transfers, the macro library, the assignment of macros and the gun page ask it what to do
 // and never branch on the mode themselves.
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
@@ -53,6 +54,40 @@ public:
     virtual ~ConfigurationHome() = default;
 
     // ---- transfers ----
+    // The steps of the user's transfers that differ between the homes, done by the device
+    // commands. The home says which step a command takes and what its files hold.
+    class Transfers {
+    public:
+        // After the mouse is found: identify it and read its memory, or handshake with the
+        // driver and read its store.
+        virtual void ReadMouseDevInfo() = 0;
+        virtual void ReadDriverDevInfo() = 0;
+        // Apply: false when the user chose not to write over the mouse.
+        virtual bool DownloadParameter() = 0;
+        virtual void DownloadDriverParameter() = 0;
+        // A reset from a file in the data folder.
+        virtual void TLDefaultParameter(const QString& fileName) = 0;
+        virtual void TLDefaultDriverParameter(const QString& fileName) = 0;
+        // Save Profile: what the device holds, written to `target`.
+        virtual bool SaveImageProfile(const QString& target, QString* error) = 0;
+        virtual bool SaveDriverProfile(const QString& target, QString* error) = 0;
+        // Load Profile: `file` holds at least ProfileShortest() bytes of the file `chosen`.
+        virtual void LoadImageProfile(const QByteArray& file, const QString& chosen) = 0;
+        virtual void LoadDriverProfile(const QByteArray& file) = 0;
+
+    protected:
+        ~Transfers() = default;
+    };
+    virtual void Read(Transfers& steps) const = 0;
+    // False when the user chose not to write.
+    virtual bool Apply(Transfers& steps) const = 0;
+    // Confirm 1-3 (`number`), and the engineer page's Default (number 0).
+    virtual void Reset(Transfers& steps, int number) const = 0;
+    virtual bool SaveProfile(Transfers& steps, const QString& target, QString* error) const = 0;
+    virtual void LoadProfile(Transfers& steps, const QByteArray& file, const QString& chosen) const = 0;
+    // How much of a chosen profile file is read, and how short it may be.
+    virtual qint64 ProfileReadLimit() const = 0;
+    virtual qint64 ProfileShortest() const = 0;
 
     // ---- macro library ----
     // The library file's name in the data folder: "Macro.bin" or "Driver_Macro.bin".

@@ -5,7 +5,8 @@
 #include "skin/LayoutKeys.h"
 
 #include "device/ui/BusyScope.h"
-#include "app/FormState.h"
+#include "ui/state/AppContext.h"
+#include "ui/state/ConfigurationState.h"
 #include "config/ImageSections.h"
 #include "config/ui/SettingsMapping.h"
 #include "device/DeviceSession.h"
@@ -15,6 +16,9 @@
 #include "platform/AtomicSave.h"
 #include "platform/ReadFileBytes.h"
 #include "platform/SaveFailureNotice.h"
+#include "firemacros/ui/GunKeyListEditor.h"
+#include "macros/ui/MacroEditor.h"
+#include "settings/ui/PointerSettingsEditor.h"
 #include "ui/Controls.h"
 #include "ui/FileDialogs.h"
 #include "ui/Navigation.h"
@@ -23,15 +27,10 @@
 
 #include <algorithm>
 
-#include <QFile>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSocketNotifier>
-#include <QTextEdit>
 
 namespace tarq {
 namespace {
@@ -41,11 +40,6 @@ constexpr const char* kRecordFile = "DriverTempCPIAndLedData.bin";
 constexpr const char* kPressedPicture = "BtnS_03";
 constexpr int kArrivalSettleMs = 250;      // after the last arrival notice, before the check
 constexpr int kOutcomeShownMs = 2500;      // how long a success note stays up
-
-QString ResetFile(bool eeprom, int n)
-{
-    return eeprom ? QStringLiteral("TARQ54xData_Cfg%1.bin").arg(n) : QStringLiteral("Driver_TARQ54xData_Cfg%1.bin").arg(n);
-}
 
 // Up to `limit` bytes of a regular file; nothing when it cannot be opened (then `error` says why).
 std::optional<QByteArray> ReadFilePrefix(const QString& path, qint64 limit, QString* error = nullptr)
@@ -90,9 +84,12 @@ QPoint SuccessNotePlace(QWidget* window, QSize note)
 
 } // namespace
 
-DeviceCommands::DeviceCommands(FormState& state, Controls& controls, WindowServices& window,
-                               DeviceSession& device, Navigation& nav, SettingsMapping& settings)
-    : state_(state), controls_(controls), window_(window), device_(device), nav_(nav), settings_(settings)
+DeviceCommands::DeviceCommands(AppContext& app, ConfigurationState& config, DeviceTimers& timers,
+                               const FrameCopies& frames, Controls& controls, WindowServices& window,
+                               DeviceSession& device, Navigation& nav, SettingsMapping& settings,
+                               PageOwners pages)
+    : app_(app), config_(config), timers_(timers), frames_(frames), controls_(controls), window_(window), device_(device), nav_(nav), settings_(settings),
+      pages_(pages)
 {
     monitor_ = std::make_unique<DeviceMonitor>(device_.Link, DeviceMonitor::Hooks{
         [this](int n) { window_.WaitPumping(n); },
@@ -103,7 +100,7 @@ DeviceCommands::DeviceCommands(FormState& state, Controls& controls, WindowServi
     device_.Protocol.ShowProgress = [this] { window_.ShowLoadingScreen(); };
     device_.Protocol.OnProgress = [this](const TransferProgress& p) {
         const int text = p.stage == TransferStage::Reading ? kTextReading : p.stage == TransferStage::Writing ? kTextWriting : kTextVerifying;
-        window_.ShowLoadingProgress(state_.Text(text), p.done, p.total);
+        window_.ShowLoadingProgress(app_.Text(text), p.done, p.total);
     };
     // The system tells when a HID interface comes or goes: the device check runs shortly after
     // (once a plugged device's interfaces have all appeared) instead of at the next timer tick.
@@ -123,18 +120,19 @@ DeviceCommands::~DeviceCommands() = default;
 
 void DeviceCommands::Wire()
 {
-    struct Command { const char* button; void (DeviceCommands::*handler)(); };
-    const Command commands[] = {
-        {"Btn_Read_", &DeviceCommands::Btn_Read_0Click},         {"Btn_Apply_", &DeviceCommands::Btn_Apply_0Click},
-        {"Btn_Confirm_", &DeviceCommands::Btn_Confirm_0Click},   {"Btn_Confirm1_", &DeviceCommands::Btn_Confirm1_1Click},
-        {"Btn_Confirm2_", &DeviceCommands::Btn_Confirm2_1Click}, {"Btn_Confirm3_", &DeviceCommands::Btn_Confirm3_1Click},
-        {"Btn_Save_", &DeviceCommands::Btn_Save_0Click},         {"Btn_Load_", &DeviceCommands::Btn_Load_0Click},
+    struct FrameCommand { FrameButton FrameControls::*button; void (DeviceCommands::*handler)(); };
+    const FrameCommand commands[] = {
+        {&FrameControls::read, &DeviceCommands::Btn_Read_0Click},         {&FrameControls::apply, &DeviceCommands::Btn_Apply_0Click},
+        {&FrameControls::confirm, &DeviceCommands::Btn_Confirm_0Click},   {&FrameControls::confirm1, &DeviceCommands::Btn_Confirm1_1Click},
+        {&FrameControls::confirm2, &DeviceCommands::Btn_Confirm2_1Click}, {&FrameControls::confirm3, &DeviceCommands::Btn_Confirm3_1Click},
+        {&FrameControls::save, &DeviceCommands::Btn_Save_0Click},         {&FrameControls::load, &DeviceCommands::Btn_Load_0Click},
     };
-    for (const Command& c : commands)
-        for (int copy = 1; copy <= kPageCopies; ++copy)
-            if (auto* label = controls_.get<TSkinLabel>(QLatin1String(c.button) + QString::number(copy)))
+    for (const FrameCommand& c : commands)
+        for (const FrameControls& frame : frames_)
+            if (TSkinLabel* label = (frame.*c.button).label)
                 QObject::connect(label, &TSkinLabel::clicked, label, [this, h = c.handler] { (this->*h)(); });
 
+    struct Command { const char* button; void (DeviceCommands::*handler)(); };
     const Command engineer[] = {
         {"Btn_Load_6", &DeviceCommands::Btn_Load_0Click}, {"Btn_Save_6", &DeviceCommands::Btn_Save_0Click},
         {"btn_Write", &DeviceCommands::Btn_Apply_0Click}, {"Btn_Default", &DeviceCommands::Btn_DefaultClick},
@@ -144,8 +142,8 @@ void DeviceCommands::Wire()
             QObject::connect(button, &QPushButton::clicked, button, [this, h = c.handler] { (this->*h)(); });
 
     // The device check: fast until the first search has acted, then every three seconds.
-    QObject::connect(&state_.DevTimer, &QTimer::timeout, &state_.DevTimer, [this] { DevTimerTimer(); });
-    QObject::connect(&state_.DevTimerFirst, &QTimer::timeout, &state_.DevTimerFirst, [this] { DevTimerTimer(); });
+    QObject::connect(&timers_.DevTimer, &QTimer::timeout, &timers_.DevTimer, [this] { DevTimerTimer(); });
+    QObject::connect(&timers_.DevTimerFirst, &QTimer::timeout, &timers_.DevTimerFirst, [this] { DevTimerTimer(); });
 }
 
 // ---------------------------------------------------------------- connection monitoring
@@ -156,7 +154,7 @@ void DeviceCommands::WakeDeviceCheck()
 {
     // A stopped DevTimer means a transfer or the key test owns the mouse: the check waits for
     // the timer, so that two exchanges never interleave. While DevTimerFirst runs it is due anyway.
-    if (state_.DevTimer.isActive() && !state_.DevTimerFirst.isActive())
+    if (timers_.DevTimer.isActive() && !timers_.DevTimerFirst.isActive())
         DevTimerTimer();
 }
 
@@ -164,40 +162,38 @@ void DeviceCommands::DeviceLost()
 {
     foreignCodes_.reset();
     nav_.HideAllMenu();
-    RefreshErrorAP();
-    for (const char* list : {"LB_macro", "LB_ScriptName", "LB_Script"})
-        if (auto* w = controls_.get<QListWidget>(list))
-            w->clear();
-    state_.LedTypeName.clear();
+    RefreshErrorAP();   // the macro page's lists are emptied there
+    pages_.gunKeys.ClearForNoMouse();
+    config_.LedTypeName.clear();
     // The pages stay covered until a mouse is found again.
     window_.ShowBusyOverlays();
     ShowNoDeviceOnPages(true);
-    state_.DevTimerFirst.stop();
-    state_.DevTimer.start();
+    timers_.DevTimerFirst.stop();
+    timers_.DevTimer.start();
     // On Linux the mouse's node can be there but closed to this user: say so, and how to fix
     // it, instead of asking to plug in a mouse that is plugged in.
     DeviceLink& link = device_.Link;
     const std::string refused = link.hidBus().permissionRefusedPath(link.DeviceIdTable[0].vendorId, link.DeviceIdTable[0].productId);
     // One message for one unplug: a write it cut short is named in it.
-    const QString cut = cutWrite_ ? QStringLiteral("\r\r") + state_.Text(kTextWriteCut) : QString();
+    const QString cut = cutWrite_ ? QStringLiteral("\r\r") + app_.Text(kTextWriteCut) : QString();
     if (!refused.empty()) {
-        nav_.RefreshFormMessagDialog(state_.Text(kTextNoRights) + QStringLiteral("\r") + QString::fromStdString(refused)
-                                     + QStringLiteral("\r\r") + state_.Text(kTextNoRightsFix) + cut);
+        nav_.RefreshFormMessagDialog(app_.Text(kTextNoRights) + QStringLiteral("\r") + QString::fromStdString(refused)
+                                     + QStringLiteral("\r\r") + app_.Text(kTextNoRightsFix) + cut);
         return;
     }
-    nav_.RefreshFormMessagDialog(state_.Text(100) + QStringLiteral("\r\r") + state_.Text(101) + cut);
+    nav_.RefreshFormMessagDialog(app_.Text(kTextNoDevice) + QStringLiteral("\r\r") + app_.Text(kTextCheckAttached) + cut);
 }
 
 void DeviceCommands::ShowNoDeviceOnPages(bool noDevice)
 {
     // The overlay that takes the pages' clicks says why while no mouse is there; during a
     // transfer it stays a plain, clear cover.
-    for (int n = 1; n <= kPageCopies; ++n) {
-        auto* overlay = controls_.find<QLabel>(QStringLiteral("Disable_All_") + QString::number(n));
+    for (const FrameControls& frame : frames_) {
+        QLabel* overlay = frame.overlay;
         if (!overlay)
             continue;
         overlay->setAlignment(Qt::AlignCenter);
-        overlay->setText(noDevice ? state_.Text(100) : QString());
+        overlay->setText(noDevice ? app_.Text(kTextNoDevice) : QString());
         overlay->setStyleSheet(noDevice ? QStringLiteral("QLabel { background: rgba(6, 8, 12, 160); color: rgb(235, 238, 242);"
                                                          " font-size: 24px; font-weight: bold; }")
                                         : QString());
@@ -219,7 +215,7 @@ void DeviceCommands::ShowSuccess(int textId)
                                            " border-radius: 8px; padding: 8px 18px; font-weight: bold; }"));
         note->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
-    note->setText(QStringLiteral("\u2714 ") + state_.Text(textId));
+    note->setText(QStringLiteral("\u2714 ") + app_.Text(textId));
     note->adjustSize();
     note->move(SuccessNotePlace(window, note->size()));
     note->show();
@@ -232,15 +228,15 @@ void DeviceCommands::ReportWriteOutcome(const WriteOutcome& outcome)
     if (device_.Protocol.DeviceGone()) {
         // The device-lost state says it; a write that had begun is named in that one message.
         if (outcome.wrote && !outcome.verify.transferred)
-            cutWrite_ = state_.DeviceImage;
+            cutWrite_ = config_.DeviceImage;
         return;
     }
     if (outcome.exchange == ExchangeState::NoAnswer)
-        nav_.RefreshFormMessagDialog(state_.Text(kTextNoAnswer));
+        nav_.RefreshFormMessagDialog(app_.Text(kTextNoAnswer));
     else if (outcome.exchange == ExchangeState::NotReady || !outcome.configReady)
-        nav_.RefreshFormMessagDialog(state_.Text(kTextNotReady));
+        nav_.RefreshFormMessagDialog(app_.Text(kTextNotReady));
     else if (outcome.verify.mismatch())
-        nav_.RefreshFormMessagDialog(state_.Text(109));
+        nav_.RefreshFormMessagDialog(app_.Text(kTextWriteFailed));
     else if (outcome.verify.verified())
         ShowSuccess(kTextWritten);
     // Not written because the chip does not store this kind of write: the file is only shown.
@@ -254,7 +250,7 @@ void DeviceCommands::LoseMouseIfGone()
 
 void DeviceCommands::WriteCutByUnplug()
 {
-    cutWrite_ = state_.DeviceImage;
+    cutWrite_ = config_.DeviceImage;
     LoseMouseIfGone();
 }
 
@@ -264,15 +260,15 @@ void DeviceCommands::OfferToWriteAgain()
         return;
     const DeviceImage wanted = *cutWrite_;
     cutWrite_.reset();
-    if (!window_.Prompts().Confirm(state_.Text(kTextWriteAgain)))
+    if (!window_.Prompts().Confirm(app_.Text(kTextWriteAgain)))
         return;
-    state_.DeviceImage = wanted;
+    config_.DeviceImage = wanted;
     UnpackDeviceImage();
     settings_.DataBufToUI();
     {
-        const BusyScope busy(state_, window_);
+        const BusyScope busy(timers_, window_);
         window_.ShowLoadingScreen();
-        const WriteOutcome outcome = WriteImageToMouse(device_.Protocol, state_.DeviceImage, false, &device_.Link.MouseMemory);
+        const WriteOutcome outcome = WriteImageToMouse(device_.Protocol, config_.DeviceImage, false, &device_.Link.MouseMemory);
         window_.HideLoadingScreen();
         ReportWriteOutcome(outcome);
     }
@@ -284,48 +280,40 @@ void DeviceCommands::OfferToWriteAgain()
 void DeviceCommands::RefreshErrorAP()
 {
     InitNoDevice();
-    state_.NoDeviceView = true;
+    app_.NoDeviceView = true;
     nav_.ShowOnlyPage(1);
-    for (int copy = 1; copy <= kPageCopies; ++copy) {
-        const QString n = QString::number(copy);
-        window_.SetPicture("Img_Main_" + n, QStringLiteral("SetS_03"));
-        for (const char* button : {"Img_Second_", "Img_Adv_", "Img_Breath_", "Img_Macro_", "Img_Engineer_"})
-            window_.SetPicture(QLatin1String(button) + n, QStringLiteral("SetS_01"));
+    for (const FrameControls& frame : frames_) {
+        frame.main.picture->setPicture(QStringLiteral("SetS_03"));
+        for (const FrameButton& button : {frame.second, frame.adv, frame.breath, frame.macro, frame.engineer})
+            button.picture->setPicture(QStringLiteral("SetS_01"));
     }
 }
 
 void DeviceCommands::InitNoDevice()
 {
-    state_.DeviceImage = state_.DefaultImages[0];
-    for (const char* list : {"LB_MacroName", "LB_macro"})
-        if (auto* w = controls_.get<QListWidget>(list))
-            w->clear();
-    for (const char* memo : {"mmo_macro", "mmo_wrscript"}) {
-        if (auto* plain = controls_.get<QPlainTextEdit>(memo))
-            plain->clear();
-        else if (auto* rich = controls_.get<QTextEdit>(memo))
-            rich->clear();
-    }
+    config_.DeviceImage = config_.DefaultImages[0];
+    pages_.macros.ClearForNoMouse();
     UnpackDeviceImage();
     settings_.DataBufToUI();
 }
 
 void DeviceCommands::UnpackDeviceImage()
 {
-    UnpackImage(state_.DeviceImage, state_.DataBuf, state_.MacroAreas);
-    CopyFireRecordsToWork(state_.MacroAreas.fireMacroArea, state_.FireMacroWork);
+    UnpackImage(config_.DeviceImage, config_.DataBuf, config_.MacroAreas);
+    CopyFireRecordsToWork(config_.MacroAreas.fireMacroArea, config_.FireMacroWork);
 }
 
 void DeviceCommands::ReadDevInfo()
 {
     ShowNoDeviceOnPages(false);
-    if (!(state_.Home.Mode() == ConfigurationMode::Eeprom)) {
-        ReadDriverDevInfo();
-        return;
-    }
+    config_.Home->Read(*this);
+}
+
+void DeviceCommands::ReadMouseDevInfo()
+{
     FeatureProtocol& protocol = device_.Protocol;
-    const Identity id = IdentifyMouse(protocol, {state_.ExpectedVendorCode, state_.ExpectedProductCode},
-                                      {state_.Org.revManuId, state_.Org.revProId});
+    const Identity id = IdentifyMouse(protocol, {app_.ExpectedVendorCode, app_.ExpectedProductCode},
+                                      {app_.Org.revManuId, app_.Org.revProId});
     if (id.result == IdentifyResult::Accepted || id.result == IdentifyResult::Foreign) {
         if (auto* edit = controls_.get<QLineEdit>("edt_VendorID_Rd"))
             edit->setText(QString::number(id.manufacturer));
@@ -344,32 +332,32 @@ void DeviceCommands::ReadDevInfo()
         OfferToWriteAgain();
         return;
     case IdentifyResult::Foreign: {
-        const BusyScope paused(state_, window_, BusyScope::TimerOnly);
-        window_.ShowStandardMessage(state_.Text(107));
+        const BusyScope paused(timers_, window_, BusyScope::TimerOnly);
+        window_.ShowStandardMessage(app_.Text(kTextForeignMouse));
         return;
     }
     case IdentifyResult::NotReady:
         // The mouse stays plugged in but unusable until the interface count changes again.
         device_.Link.HidHandle.reset();
-        window_.ShowStandardMessage(state_.Text(20));
-        state_.DevTimer.start();
+        window_.ShowStandardMessage(app_.Text(kTextFindingDevice));
+        timers_.DevTimer.start();
         return;
     }
 }
 
 void DeviceCommands::LoadCpiAndLedRecord()
 {
-    const std::optional<QByteArray> file = ReadFilePrefix(state_.DataFile(QLatin1String(kRecordFile)), 4);
+    const std::optional<QByteArray> file = ReadFilePrefix(app_.DataFile(QLatin1String(kRecordFile)), 4);
     if (file) {
         const CpiAndLedRecord record = *RecordFromFile(Bytes(*file));
         if (CpiAndLedRecordInRange(record)) {
-            state_.CpiAndLed = record;
+            config_.CpiAndLed = record;
             return;
         }
     }
     // No file, or an empty or damaged one: the driver's record, as on the first read; a damaged
     // file is rewritten so that it is not sent again at the next connect.
-    device_.Driver.FetchCpiAndLedRecord(state_.CpiAndLed);
+    device_.Driver.FetchCpiAndLedRecord(config_.CpiAndLed);
     if (file)
         SaveCpiAndLedRecordFile();
 }
@@ -377,38 +365,38 @@ void DeviceCommands::LoadCpiAndLedRecord()
 void DeviceCommands::SaveCpiAndLedRecordFile()
 {
     QString error;
-    const QString path = state_.DataFile(QLatin1String(kRecordFile));
-    if (!SaveOwnFile(path, state_.CpiAndLed, &error))
-        ReportSaveFailure(window_.Window(), window_.ShowDialogMessage, state_.Text(kTextCannotKeep), path, error);
+    const QString path = app_.DataFile(QLatin1String(kRecordFile));
+    if (!SaveOwnFile(path, config_.CpiAndLed, &error))
+        ReportSaveFailure(window_.Window(), window_.ShowDialogMessage, app_.Text(kTextCannotKeep), path, error);
 }
 
 void DeviceCommands::ReadDriverDevInfo()
 {
     DeviceSession& device = device_;
-    state_.AssignedDriverMacros.clear();
+    config_.AssignedDriverMacros.clear();
     const DriverHandshake handshake = DriverModeHandshake(device.Protocol);
     if (handshake.ledTypeKnown && handshake.result == DriverHandshake::Result::Silent) {
         // The LED type was read before CmdClose failed: it is shown all the same.
-        state_.LedTypeName = QLatin1String(LedTypeName(handshake.ledTypeBits));
-        settings_.ShowLedType(state_.LedTypeName);
+        config_.LedTypeName = QLatin1String(LedTypeName(handshake.ledTypeBits));
+        settings_.ShowLedType(config_.LedTypeName);
     }
     if (handshake.result == DriverHandshake::Result::Silent)
         return;
     if (handshake.result == DriverHandshake::Result::NotDriverMode) {
-        const BusyScope paused(state_, window_, BusyScope::TimerOnly);
-        window_.ShowStandardMessage(state_.Text(20));
+        const BusyScope paused(timers_, window_, BusyScope::TimerOnly);
+        window_.ShowStandardMessage(app_.Text(kTextFindingDevice));
         return;
     }
-    state_.LedTypeName = QLatin1String(LedTypeName(handshake.ledTypeBits));
-    settings_.ShowLedType(state_.LedTypeName);
+    config_.LedTypeName = QLatin1String(LedTypeName(handshake.ledTypeBits));
+    settings_.ShowLedType(config_.LedTypeName);
 
-    const BusyScope busy(state_, window_);
-    state_.NoDeviceView = false;
+    const BusyScope busy(timers_, window_);
+    app_.NoDeviceView = false;
 
     const bool driverOpen = device.Protocol.SendCommand(CmdDriverId)
         && device.Link.OpenDriverDevice(static_cast<uint16_t>(device.Protocol.ReportBuffer[1] << 8 | device.Protocol.ReportBuffer[2]));
     if (!driverOpen) {
-        window_.ShowStandardMessage(state_.Text(20));
+        window_.ShowStandardMessage(app_.Text(kTextFindingDevice));
         window_.HideLoadingScreen();
         return;
     }
@@ -416,40 +404,40 @@ void DeviceCommands::ReadDriverDevInfo()
     LoadCpiAndLedRecord();
     window_.ShowLoadingScreen();
     LoadCpiAndLedRecord();
-    ReadDriverSections(device.Driver, state_.DataBuf);
+    ReadDriverSections(device.Driver, config_.DataBuf);
     window_.HideLoadingScreen();
 
     // The driver plays the fire key from its own store: a continuous fire key is shown and
     // later sent as the plain fire key code.
     for (int mode = 1; mode <= 2; ++mode)
         for (int button = 1; button <= static_cast<int>(databuf::kButtonCount); ++button)
-            if (KeyCodeTextFromBytes(std::span<const uint8_t, 3>(&state_.DataBuf[databuf::KeyCodeOffset(mode, button)], 3)) == "0E00F0")
-                state_.DataBuf[databuf::KeyCodeOffset(mode, button)] = static_cast<uint8_t>(KeyCodeType::Macro);
+            if (KeyCodeTextFromBytes(std::span<const uint8_t, 3>(&config_.DataBuf[databuf::KeyCodeOffset(mode, button)], 3)) == "0E00F0")
+                config_.DataBuf[databuf::KeyCodeOffset(mode, button)] = static_cast<uint8_t>(KeyCodeType::Macro);
     settings_.DataBufToUI();
-    settings_.ShowLedType(state_.LedTypeName);
-    settings_.ShowCpiAndLedRecord(state_.CpiAndLed);
-    if (SendCpiAndLedRecord(device.Protocol, state_.CpiAndLed))
+    settings_.ShowLedType(config_.LedTypeName);
+    settings_.ShowCpiAndLedRecord(config_.CpiAndLed);
+    if (SendCpiAndLedRecord(device.Protocol, config_.CpiAndLed))
         SaveCpiAndLedRecordFile();
 
-    std::vector<std::string> codes(state_.OfficeKeyCodes.begin(), state_.OfficeKeyCodes.end());
-    codes.insert(codes.end(), state_.GameKeyCodes.begin(), state_.GameKeyCodes.end());
-    state_.AssignedDriverMacros = ReadAssignedDriverMacros(device.Driver, codes);
+    std::vector<std::string> codes(config_.OfficeKeyCodes.begin(), config_.OfficeKeyCodes.end());
+    codes.insert(codes.end(), config_.GameKeyCodes.begin(), config_.GameKeyCodes.end());
+    config_.AssignedDriverMacros = ReadAssignedDriverMacros(device.Driver, codes);
     window_.HideLoadingScreen();
 }
 
 // ---------------------------------------------------------------- user commands
 
-void DeviceCommands::ShowPressed(const QString& button)
+void DeviceCommands::ShowPressed(FrameButton FrameControls::*button)
 {
-    for (int copy = 1; copy <= kPageCopies; ++copy)
-        window_.SetPicture(QStringLiteral("Img_") + button + QString::number(copy), QLatin1String(kPressedPicture));
+    for (const FrameControls& frame : frames_)
+        (frame.*button).picture->setPicture(QLatin1String(kPressedPicture));
 }
 
 bool DeviceCommands::RefuseWithoutDevice()
 {
     if (device_.Link.mouseOpen())
         return false;
-    window_.ShowStandardMessage(state_.Text(20));
+    window_.ShowStandardMessage(app_.Text(kTextFindingDevice));
     return true;
 }
 
@@ -461,14 +449,14 @@ bool DeviceCommands::Confirmed(const QString& question) const
 bool DeviceCommands::MayWriteImage(std::span<const uint8_t> image)
 {
     if (foreignCodes_
-        && !Confirmed(state_.Text(kTextForeignQuestion).arg(foreignCodes_->first).arg(foreignCodes_->second)))
+        && !Confirmed(app_.Text(kTextForeignQuestion).arg(foreignCodes_->first).arg(foreignCodes_->second)))
         return false;
     const uint8_t manufacturer = image[layout::kDeviceCodesAddress];
     const uint8_t product = image[layout::kDeviceCodesAddress + 1];
-    const AcceptedCodes expected{state_.ExpectedVendorCode, state_.ExpectedProductCode};
-    if (CodesAccepted(manufacturer, product, expected, {state_.Org.revManuId, state_.Org.revProId}))
+    const AcceptedCodes expected{app_.ExpectedVendorCode, app_.ExpectedProductCode};
+    if (CodesAccepted(manufacturer, product, expected, {app_.Org.revManuId, app_.Org.revProId}))
         return true;
-    return Confirmed(state_.Text(kTextCodesQuestion)
+    return Confirmed(app_.Text(kTextCodesQuestion)
                          .arg(manufacturer)
                          .arg(product)
                          .arg(expected.manufacturer)
@@ -481,8 +469,8 @@ void DeviceCommands::NoteWrittenCodes(const WriteOutcome& outcome, std::span<con
         return;
     const uint8_t manufacturer = image[layout::kDeviceCodesAddress];
     const uint8_t product = image[layout::kDeviceCodesAddress + 1];
-    if (CodesAccepted(manufacturer, product, {state_.ExpectedVendorCode, state_.ExpectedProductCode},
-                      {state_.Org.revManuId, state_.Org.revProId}))
+    if (CodesAccepted(manufacturer, product, {app_.ExpectedVendorCode, app_.ExpectedProductCode},
+                      {app_.Org.revManuId, app_.Org.revProId}))
         foreignCodes_.reset();
     else
         foreignCodes_ = std::pair(manufacturer, product);
@@ -490,7 +478,7 @@ void DeviceCommands::NoteWrittenCodes(const WriteOutcome& outcome, std::span<con
 
 void DeviceCommands::Btn_Read_0Click()
 {
-    ShowPressed(QStringLiteral("Read_"));
+    ShowPressed(&FrameControls::read);
     if (RefuseWithoutDevice())
         return;
     readCompleted_ = false;
@@ -502,15 +490,15 @@ void DeviceCommands::Btn_Read_0Click()
 
 void DeviceCommands::Btn_Read()
 {
-    const BusyScope busy(state_, window_);
+    const BusyScope busy(timers_, window_);
     window_.ShowLoadingScreen();
-    ReadImageAndClose(device_.Protocol, state_.DeviceImage, &device_.Link.MouseMemory);
+    ReadImageAndClose(device_.Protocol, config_.DeviceImage, &device_.Link.MouseMemory);
     UnpackDeviceImage();
     settings_.DataBufToUI();
-    if (hooks.refreshPointerSettings)
-        hooks.refreshPointerSettings();
+    pages_.pointer.RefreshMouseSystemParameterA();
+    pages_.pointer.RefreshMouseSystemParameterB();
     nav_.ShowOnlyPage(1);
-    state_.NoDeviceView = false;
+    app_.NoDeviceView = false;
     if (nav_.CurrentView() == View::Office)
         nav_.Btn_Main_0Click();
     window_.WaitPumping(0);
@@ -520,7 +508,7 @@ void DeviceCommands::Btn_Read()
 
 void DeviceCommands::Btn_Apply_0Click()
 {
-    ShowPressed(QStringLiteral("Apply_"));
+    ShowPressed(&FrameControls::apply);
     ApplyToDevice();
 }
 
@@ -529,12 +517,8 @@ bool DeviceCommands::ApplyToDevice()
     window_.WaitPumping(kSettleBeforeCommand);
     if (RefuseWithoutDevice())
         return true;
-    if ((state_.Home.Mode() == ConfigurationMode::Eeprom)) {
-        if (!DownloadParameter())
-            return false;
-    } else {
-        DownloadDriverParameter();
-    }
+    if (!config_.Home->Apply(*this))
+        return false;
     LoseMouseIfGone();
     return true;
 }
@@ -544,17 +528,16 @@ bool DeviceCommands::DownloadParameter()
     nav_.HideAllMenu();
     settings_.UIToDataBuf();
     settings_.AIMKeyToDataBuf();
-    PackImage(state_.DataBuf, state_.MacroAreas, state_.DeviceImage);
-    if (!MayWriteImage(state_.DeviceImage))
+    PackImage(config_.DataBuf, config_.MacroAreas, config_.DeviceImage);
+    if (!MayWriteImage(config_.DeviceImage))
         return false;
-    const BusyScope busy(state_, window_);
+    const BusyScope busy(timers_, window_);
     window_.ShowLoadingScreen();
-    if (hooks.applyPointerSettings)
-        hooks.applyPointerSettings();
+    pages_.pointer.ApplyMouseSystemParameters();
     // Only the chunks that differ from what the mouse is known to hold are written; the
     // read-back verifies the whole image as always.
-    const WriteOutcome outcome = WriteImageToMouse(device_.Protocol, state_.DeviceImage, false, &device_.Link.MouseMemory);
-    NoteWrittenCodes(outcome, state_.DeviceImage);
+    const WriteOutcome outcome = WriteImageToMouse(device_.Protocol, config_.DeviceImage, false, &device_.Link.MouseMemory);
+    NoteWrittenCodes(outcome, config_.DeviceImage);
     window_.HideLoadingScreen();
     ReportWriteOutcome(outcome);
     return true;
@@ -563,23 +546,23 @@ bool DeviceCommands::DownloadParameter()
 void DeviceCommands::DownloadDriverParameter()
 {
     nav_.HideAllMenu();
-    const BusyScope busy(state_, window_);
+    const BusyScope busy(timers_, window_);
     window_.ShowLoadingScreen();
     settings_.DriverModeRefresh();
 
     DeviceSession& device = device_;
-    state_.CpiAndLed = BuildCpiAndLedRecord(state_.CpiAndLed, settings_.RecordInputs());
-    if (SendCpiAndLedRecord(device.Protocol, state_.CpiAndLed))
+    config_.CpiAndLed = BuildCpiAndLedRecord(config_.CpiAndLed, settings_.RecordInputs());
+    if (SendCpiAndLedRecord(device.Protocol, config_.CpiAndLed))
         SaveCpiAndLedRecordFile();
     // What the user sees stays the same either way; a failed write is logged.
-    if (!WriteDriverSettings(device.Driver, state_.DataBuf, state_.AssignedDriverMacros))
+    if (!WriteDriverSettings(device.Driver, config_.DataBuf, config_.AssignedDriverMacros))
         qWarning("tarq362a: not every setting reached the driver: %s", device.Driver.lastError().c_str());
     window_.HideLoadingScreen();
 }
 
 void DeviceCommands::Btn_Confirm_0Click()
 {
-    ShowPressed(QStringLiteral("Confirm_"));
+    ShowPressed(&FrameControls::confirm);
     // Declined: the window stays open with what was not written.
     if (!ApplyToDevice() || !device_.Link.mouseOpen())
         return;
@@ -595,14 +578,13 @@ void DeviceCommands::Btn_Confirm3_1Click() { ResetToDefaults(3); }
 // is missing, in EEPROM mode).
 void DeviceCommands::ResetToDefaults(int number)
 {
-    ShowPressed(QStringLiteral("Confirm%1_").arg(number));
+    constexpr FrameButton FrameControls::*kResets[] = {&FrameControls::confirm1, &FrameControls::confirm2,
+                                                       &FrameControls::confirm3};
+    ShowPressed(kResets[number - 1]);
     window_.WaitPumping(kSettleBeforeCommand);
-    if (RefuseWithoutDevice() || !Confirmed(state_.Text(kTextResetQuestion)))
+    if (RefuseWithoutDevice() || !Confirmed(app_.Text(kTextResetQuestion)))
         return;
-    if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
-        TLDefaultParameter(ResetFile(true, number));
-    else
-        TLDefaultDriverParameter(ResetFile(false, number));
+    config_.Home->Reset(*this, number);
     LoseMouseIfGone();
 }
 
@@ -614,15 +596,12 @@ void DeviceCommands::Btn_DefaultClick()
     window_.WaitPumping(kSettleBeforeCommand);
     if (!device_.Link.mouseOpen())
         return;
-    if (!Confirmed(state_.Text(kTextResetQuestion))) {
+    if (!Confirmed(app_.Text(kTextResetQuestion))) {
         if (result)
             result->show();
         return;
     }
-    if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
-        TLDefaultParameter(ResetFile(true, 1));
-    else
-        TLDefaultDriverParameter(QStringLiteral("default_config1.bin"));
+    config_.Home->Reset(*this, 0);
     LoseMouseIfGone();
     if (result)
         result->show();
@@ -631,16 +610,16 @@ void DeviceCommands::Btn_DefaultClick()
 void DeviceCommands::TLDefaultParameter(const QString& fileName)
 {
     nav_.HideAllMenu();
-    const BusyScope paused(state_, window_, BusyScope::TimerOnly);
+    const BusyScope paused(timers_, window_, BusyScope::TimerOnly);
     window_.ShowLoadingScreen();
-    if (const std::optional<QByteArray> file = ReadFilePrefix(state_.DataFile(fileName), kDeviceImageSize)) {
+    if (const std::optional<QByteArray> file = ReadFilePrefix(app_.DataFile(fileName), kDeviceImageSize)) {
         // A short reset file replaces only the bytes it has.
-        std::copy(file->begin(), file->end(), state_.DeviceImage.begin());
+        std::copy(file->begin(), file->end(), config_.DeviceImage.begin());
     } else {
-        state_.DeviceImage = state_.DefaultImages[0];
+        config_.DeviceImage = config_.DefaultImages[0];
     }
-    state_.OfficeKeyCodes = {};
-    state_.GameKeyCodes = {};
+    config_.OfficeKeyCodes = {};
+    config_.GameKeyCodes = {};
     MemoToDataBuf_OnClick();
     window_.HideLoadingScreen();
 }
@@ -649,26 +628,26 @@ void DeviceCommands::MemoToDataBuf_OnClick()
 {
     UnpackDeviceImage();
     settings_.DataBufToUI();
-    const BusyScope busy(state_, window_);
+    const BusyScope busy(timers_, window_);
     window_.ShowLoadingScreen();
     // What goes to the mouse is the image as it was loaded; repairs of damaged sections are
     // shown but not written.
-    const WriteOutcome outcome = WriteImageToMouse(device_.Protocol, state_.DeviceImage, true, &device_.Link.MouseMemory);
-    NoteWrittenCodes(outcome, state_.DeviceImage);
+    const WriteOutcome outcome = WriteImageToMouse(device_.Protocol, config_.DeviceImage, true, &device_.Link.MouseMemory);
+    NoteWrittenCodes(outcome, config_.DeviceImage);
     window_.HideLoadingScreen();
     ReportWriteOutcome(outcome);
 }
 
 void DeviceCommands::TLDefaultDriverParameter(const QString& fileName)
 {
-    const BusyScope busy(state_, window_);
+    const BusyScope busy(timers_, window_);
     window_.ShowLoadingScreen();
-    if (const std::optional<QByteArray> file = ReadFilePrefix(state_.DataFile(fileName), store::kResetFileSize)) {
+    if (const std::optional<QByteArray> file = ReadFilePrefix(app_.DataFile(fileName), store::kResetFileSize)) {
         std::vector<uint8_t> block(store::kResetFileSize, 0);
         std::copy(file->begin(), file->end(), block.begin());
-        std::copy_n(block.begin() + store::kCpiAndLedRecord, state_.CpiAndLed.size(), state_.CpiAndLed.begin());
+        std::copy_n(block.begin() + store::kCpiAndLedRecord, config_.CpiAndLed.size(), config_.CpiAndLed.begin());
         if (device_.Driver.WriteStoreRange(0, block)) {
-            SendRecordAfterStoreLoad(device_.Protocol, state_.CpiAndLed);
+            SendRecordAfterStoreLoad(device_.Protocol, config_.CpiAndLed);
             ReadDriverDevInfo();
         }
     }
@@ -677,7 +656,7 @@ void DeviceCommands::TLDefaultDriverParameter(const QString& fileName)
 
 void DeviceCommands::Btn_Save_0Click()
 {
-    ShowPressed(QStringLiteral("Save_"));
+    ShowPressed(&FrameControls::save);
     nav_.HideAllMenu();
     if (RefuseWithoutDevice())
         return;
@@ -691,62 +670,70 @@ void DeviceCommands::Btn_Save_0Click()
         return;
     }
     QString error;
-    bool saved;
-    if ((state_.Home.Mode() == ConfigurationMode::Eeprom)) {
-        saved = SaveFileAtomically(target, state_.DeviceImage, &error);
-    } else {
-        std::vector<uint8_t> store = device_.Driver.ReadStoreRange(0, store::kProfileFileSize);
-        std::copy(state_.CpiAndLed.begin(), state_.CpiAndLed.end(), store.begin() + store::kCpiAndLedRecord);
-        saved = SaveFileAtomically(target, store, &error);
-    }
-    if (!saved)
+    if (!config_.Home->SaveProfile(*this, target, &error))
         nav_.RefreshFormMessagDialog(QStringLiteral("The profile could not be saved.\r\r") + error);
+}
+
+bool DeviceCommands::SaveImageProfile(const QString& target, QString* error)
+{
+    return SaveFileAtomically(target, config_.DeviceImage, error);
+}
+
+bool DeviceCommands::SaveDriverProfile(const QString& target, QString* error)
+{
+    std::vector<uint8_t> store = device_.Driver.ReadStoreRange(0, store::kProfileFileSize);
+    std::copy(config_.CpiAndLed.begin(), config_.CpiAndLed.end(), store.begin() + store::kCpiAndLedRecord);
+    return SaveFileAtomically(target, store, error);
 }
 
 void DeviceCommands::Btn_Load_0Click()
 {
-    ShowPressed(QStringLiteral("Load_"));
+    ShowPressed(&FrameControls::load);
     nav_.HideAllMenu();
     if (RefuseWithoutDevice())
         return;
     const QString chosen = window_.Prompts().ChooseFile(UserPrompts::FileUse::Open);
     if (chosen.isEmpty())
         return;
-    const qint64 limit = (state_.Home.Mode() == ConfigurationMode::Eeprom) ? kDeviceImageSize : store::kResetFileSize;
     QString error;
-    const std::optional<QByteArray> file = ReadFilePrefix(chosen, limit, &error);
-    const qint64 shortest = (state_.Home.Mode() == ConfigurationMode::Eeprom) ? static_cast<qint64>(kDeviceImageSize) : static_cast<qint64>(store::kProfileFileSize);
-    if (!file || file->size() < shortest) {
+    const std::optional<QByteArray> file = ReadFilePrefix(chosen, config_.Home->ProfileReadLimit(), &error);
+    if (!file || file->size() < config_.Home->ProfileShortest()) {
         // Loading part of an image would mix two configurations without the user seeing it.
         nav_.RefreshFormMessagDialog(QStringLiteral("This file is not a profile:\r\r") + chosen
                                      + (error.isEmpty() ? QString() : QStringLiteral("\r\r") + error));
         return;
     }
-    if ((state_.Home.Mode() == ConfigurationMode::Eeprom)) {
-        DeviceImage image{};
-        std::copy(file->begin(), file->end(), image.begin());
-        // A profile that fails its check could lock the program out of the mouse or put
-        // repaired settings beside damaged ones: it is written only when the user says so.
-        const unsigned faults = CheckProfileImage(image, {state_.ExpectedVendorCode, state_.ExpectedProductCode},
-                                                  {state_.Org.revManuId, state_.Org.revProId});
-        if (faults) {
-            QStringList parts;
-            for (unsigned kind = 0; kind < kProfileFaultKinds; ++kind)
-                if (faults & (1u << kind))
-                    parts << state_.Text(kTextFirstProfileFault + int(kind));
-            if (!window_.Prompts().Confirm(state_.Text(kTextProfileFails).arg(chosen, parts.join(QStringLiteral(", ")))))
-                return;
-        }
-        state_.DeviceImage = image;
-        MemoToDataBuf_OnClick();
-        LoseMouseIfGone();
-        return;
+    config_.Home->LoadProfile(*this, *file, chosen);
+}
+
+void DeviceCommands::LoadImageProfile(const QByteArray& file, const QString& chosen)
+{
+    DeviceImage image{};
+    std::copy(file.begin(), file.end(), image.begin());
+    // A profile that fails its check could lock the program out of the mouse or put
+    // repaired settings beside damaged ones: it is written only when the user says so.
+    const unsigned faults = CheckProfileImage(image, {app_.ExpectedVendorCode, app_.ExpectedProductCode},
+                                              {app_.Org.revManuId, app_.Org.revProId});
+    if (faults) {
+        QStringList parts;
+        for (unsigned kind = 0; kind < kProfileFaultKinds; ++kind)
+            if (faults & (1u << kind))
+                parts << app_.Text(kTextFirstProfileFault + int(kind));
+        if (!window_.Prompts().Confirm(app_.Text(kTextProfileFails).arg(chosen, parts.join(QStringLiteral(", ")))))
+            return;
     }
+    config_.DeviceImage = image;
+    MemoToDataBuf_OnClick();
+    LoseMouseIfGone();
+}
+
+void DeviceCommands::LoadDriverProfile(const QByteArray& file)
+{
     std::vector<uint8_t> block(store::kResetFileSize, 0);
-    std::copy(file->begin(), file->end(), block.begin());
-    std::copy_n(block.begin() + store::kCpiAndLedRecord, state_.CpiAndLed.size(), state_.CpiAndLed.begin());
+    std::copy(file.begin(), file.end(), block.begin());
+    std::copy_n(block.begin() + store::kCpiAndLedRecord, config_.CpiAndLed.size(), config_.CpiAndLed.begin());
     device_.Driver.WriteStoreRange(0, block);
-    SendRecordAfterStoreLoad(device_.Protocol, state_.CpiAndLed);
+    SendRecordAfterStoreLoad(device_.Protocol, config_.CpiAndLed);
     ReadDriverDevInfo();
     LoseMouseIfGone();
 }

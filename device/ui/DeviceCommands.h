@@ -6,11 +6,15 @@
 //
 // Handlers keep the names the form's controls are wired to. Byte rules and command sequences
 // are in the core (device/ImageTransfer.h, device/DriverChannel.h, config/); this class
-// decides what the user sees. It works on the form's shared state, its controls and the
-// window's services, and calls the navigation and the settings mapping directly.
+// decides what the user sees. It works on the application context, the configuration and the
+// device timers, its controls and the window's services; it calls the navigation, the settings
+// mapping and the owners of the pages it empties directly, and asks the configuration's home
+// which transfer step each command takes.
 
 #include "device/DeviceMonitor.h"
 #include "device/ImageTransfer.h"
+#include "device/ui/ConfigurationHome.h"
+#include "ui/pages/FrameControls.h"
 
 #include <QSocketNotifier>
 #include <QString>
@@ -27,21 +31,38 @@ namespace tarq {
 
 class Controls;
 class DeviceSession;
+class GunKeyListEditor;
+class MacroEditor;
 class Navigation;
+class PointerSettingsEditor;
 class SettingsMapping;
 class WindowServices;
-struct FormState;
+struct AppContext;
+struct ConfigurationState;
+struct DeviceTimers;
 
-class DeviceCommands {
+class DeviceCommands : public ConfigurationHome::Transfers {
 public:
-    DeviceCommands(FormState& state, Controls& controls, WindowServices& window, DeviceSession& device,
-                   Navigation& nav, SettingsMapping& settings);
+    // The pages' owners it asks: `pointer` shows the system's pointer settings again after
+    // each read of the mouse and applies them before an EEPROM-mode Apply writes the image;
+    // `macros` and `gunKeys` empty their lists in the no-device state.
+    struct PageOwners {
+        PointerSettingsEditor& pointer;
+        MacroEditor& macros;
+        GunKeyListEditor& gunKeys;
+    };
+    DeviceCommands(AppContext& app, ConfigurationState& config, DeviceTimers& timers, const FrameCopies& frames,
+                   Controls& controls, WindowServices& window, DeviceSession& device,
+                   Navigation& nav, SettingsMapping& settings, PageOwners pages);
     ~DeviceCommands();
 
     // Connects the Read, Apply, Confirm, reset, Default, Save and Load controls and the two
     // device timers.
     void Wire();
 
+    // The system's own messages: no mouse (finding it, plug it in), a foreign mouse, a failed write.
+    static constexpr int kTextFindingDevice = 20, kTextNoDevice = 100, kTextCheckAttached = 101;
+    static constexpr int kTextForeignMouse = 107, kTextWriteFailed = 109;
     // Texts of the transfers beyond the system's own messages.
     static constexpr int kTextReading = 904, kTextWriting = 905, kTextVerifying = 906;
     static constexpr int kTextWritten = 907, kTextRead = 908, kTextNoAnswer = 909, kTextNotReady = 910;
@@ -50,15 +71,6 @@ public:
     // an unplug, and the offer to write again once the mouse is back.
     static constexpr int kTextProfileFails = 703, kTextFirstProfileFault = 704;
     static constexpr int kTextWriteCut = 720, kTextWriteAgain = 721;
-
-    // Steps of other subsystems that run inside a transfer; each is skipped while unset.
-    struct Hooks {
-        // RefreshMouseSystemParameterA and B: the pointer settings shown after a read.
-        std::function<void()> refreshPointerSettings;
-        // ApplyPointerSettings: the pointer settings written before an EEPROM-mode Apply.
-        std::function<void()> applyPointerSettings;
-    };
-    Hooks hooks;
 
     // ---- connection monitoring ----
     void DevTimerTimer();
@@ -69,7 +81,6 @@ public:
     void RefreshErrorAP();
     void InitNoDevice();
     void ReadDevInfo();
-    void ReadDriverDevInfo();
     DeviceMonitor& Monitor() { return *monitor_; }
 
     // ---- user commands ----
@@ -85,11 +96,17 @@ public:
 
     // ---- operations ----
     void Btn_Read();
-    // False when the user chose not to write over the mouse.
-    bool DownloadParameter();
-    void DownloadDriverParameter();
-    void TLDefaultParameter(const QString& fileName);
-    void TLDefaultDriverParameter(const QString& fileName);
+    // The steps the configuration's home chooses between (see ConfigurationHome::Transfers).
+    void ReadMouseDevInfo() override;
+    void ReadDriverDevInfo() override;
+    bool DownloadParameter() override;
+    void DownloadDriverParameter() override;
+    void TLDefaultParameter(const QString& fileName) override;
+    void TLDefaultDriverParameter(const QString& fileName) override;
+    bool SaveImageProfile(const QString& target, QString* error) override;
+    bool SaveDriverProfile(const QString& target, QString* error) override;
+    void LoadImageProfile(const QByteArray& file, const QString& chosen) override;
+    void LoadDriverProfile(const QByteArray& file) override;
     void MemoToDataBuf_OnClick();
     // Unpacks DeviceImage into DataBuf (with the section checks) and the macro areas.
     void UnpackDeviceImage();
@@ -125,18 +142,22 @@ private:
     void ReportWriteOutcome(const WriteOutcome& outcome);
     void ShowNoDeviceOnPages(bool noDevice);
     void ResetToDefaults(int number);
-    void ShowPressed(const QString& button);
+    void ShowPressed(FrameButton FrameControls::*button);
     void SaveCpiAndLedRecordFile();
     void LoadCpiAndLedRecord();
     // After a write cut by an unplug and the mouse's return: asks, then writes the image again.
     void OfferToWriteAgain();
 
-    FormState& state_;
+    AppContext& app_;
+    ConfigurationState& config_;
+    DeviceTimers& timers_;
+    const FrameCopies& frames_;
     Controls& controls_;
     WindowServices& window_;
     DeviceSession& device_;
     Navigation& nav_;
     SettingsMapping& settings_;
+    PageOwners pages_;
     std::unique_ptr<DeviceMonitor> monitor_;
     QTimer arrivalSettle_;
     std::unique_ptr<QSocketNotifier> arrivalNotifier_;

@@ -202,4 +202,11 @@ void GunKeyListEditor::Btn_ImportGunMacroClick()
     gun_.WriteFireData(false);
 }
 
+void GunKeyListEditor::ClearForNoMouse()
+{
+    for (const char* list : {"LB_ScriptName", "LB_Script"})
+        if (auto* w = controls_.get<QListWidget>(QString::fromLatin1(list)))
+            w->clear();
+}
+
 } // namespace tarq

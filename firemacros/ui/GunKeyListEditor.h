@@ -50,6 +50,10 @@ private:
     WindowServices& window_;
     GunPage& gun_;
     Navigation& nav_;
+
+public:
+    // No mouse: both gun key lists are empty.
+    void ClearForNoMouse();
 };
 
 } // namespace tarq

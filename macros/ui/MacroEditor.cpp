@@ -376,4 +376,14 @@ void MacroEditor::ClearEventList()
         list->clear();
 }
 
+void MacroEditor::ClearForNoMouse()
+{
+    for (const char* list : {"LB_MacroName", "LB_macro"})
+        if (auto* w = List(list))
+            w->clear();
+    for (const char* memo : {"mmo_macro", "mmo_wrscript"})
+        if (auto* plain = controls_.get<QPlainTextEdit>(QString::fromLatin1(memo)))
+            plain->clear();
+}
+
 } // namespace tarq

@@ -97,6 +97,8 @@ private:
 public:
     // Empties the event list (the gun page clears it when it is left).
     void ClearEventList();
+    // No mouse: the macro page shows no macro names, events or script.
+    void ClearForNoMouse();
 };
 
 } // namespace tarq

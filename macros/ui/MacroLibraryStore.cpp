@@ -275,4 +275,10 @@ void MacroLibraryStore::RefreshPCMacroName()
             w->setEnabled(names.size() < int(kPcMacroLibraryRows));
 }
 
+// The library of the home in use, written after a recording changed it.
+bool MacroLibraryStore::SaveLibraryInUse()
+{
+    return (state_.Home.Mode() == ConfigurationMode::Eeprom) ? RefreshPCMacro() : RefreshDriverPCMacro();
+}
+
 } // namespace tarq

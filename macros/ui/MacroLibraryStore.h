@@ -51,6 +51,10 @@ public:
     QString ImportBackupPath() const;
     bool KeepLibraryForImport();
 
+    // Writes the library of the home in use (RefreshPCMacro or RefreshDriverPCMacro); false,
+    // and the user told, when it was not written.
+    bool SaveLibraryInUse();
+
 private:
     void LoadPcLibrary();
     void LoadDriverLibrary();

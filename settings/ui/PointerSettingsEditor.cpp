@@ -59,15 +59,6 @@ PointerSettingsEditor::PointerSettingsEditor(const AppContext& app, PointerSetti
 {
 }
 
-void PointerSettingsEditor::ServeDeviceCommands(DeviceCommands::Hooks& hooks)
-{
-    hooks.refreshPointerSettings = [this] {
-        RefreshMouseSystemParameterA();
-        RefreshMouseSystemParameterB();
-    };
-    hooks.applyPointerSettings = [this] { ApplyMouseSystemParameters(); };
-}
-
 void PointerSettingsEditor::Wire()
 {
     for (QSlider* slider : {controls_.speed.slider, controls_.doubleClick.slider, controls_.wheel.slider}) {

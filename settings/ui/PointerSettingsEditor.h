@@ -12,7 +12,6 @@
 #include <QString>
 
 
-#include "device/ui/DeviceCommands.h"
 #include "settings/PointerSettings.h"
 
 class QSlider;
@@ -31,10 +30,6 @@ public:
 
     // Connects the sliders and check labels and shows which settings the store can change.
     void Wire();
-    // Re-reads the settings after each read of the mouse and applies them before an
-    // EEPROM-mode Apply writes the image.
-    void ServeDeviceCommands(DeviceCommands::Hooks& hooks);
-
     // Reads speed, precision and double-click time into the state and the controls.
     void RefreshMouseSystemParameterA();
     // Reads the wheel lines and one-screen scrolling.

@@ -32,7 +32,7 @@ const QString kFinding = QStringLiteral("Finding the specified device");   // St
 
 bool OnEngineerPage(TForm1& form)
 {
-    return form.control<QRadioButton>("rb_7")->isChecked() && form.control("gbPage6")->isVisible()
+    return form.Nav().CurrentView() == View::Engineer && form.control("gbPage6")->isVisible()
            && form.size() == QSize(1000, 600);
 }
 
@@ -231,7 +231,7 @@ void EngineerPageTest::orgKeyButtonOpensThePageAndFirstRowGoesBack()
     QCOMPARE(c.form.size(), skin);
     QTest::mouseClick(c.form.control("Btn_Engineer_2"), Qt::LeftButton);
     QTest::mouseClick(c.form.control("Btn_Switch_6"), Qt::LeftButton);
-    QVERIFY(c.form.control<QRadioButton>("rb_2")->isChecked());
+    QVERIFY(c.form.Nav().CurrentView() == View::Game);
     QCOMPARE(c.form.size(), skin);
 }
 

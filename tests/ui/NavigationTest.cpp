@@ -194,7 +194,7 @@ void NavigationTest::textButtonsChangeColours()
     Leave(del);
     QCOMPARE(del->palette().color(QPalette::WindowText), c.form.State().Style.textButtonFont);
     QCOMPARE(del->palette().color(QPalette::Window), c.form.State().Style.textButtonBack);
-    QVERIFY(!c.form.State().LabelRun.isActive());   // text buttons do not roll
+    QVERIFY(!c.form.Nav().LabelRun().isActive());   // text buttons do not roll
 }
 
 void NavigationTest::webButtonFollowsTheMouseAndOpensItsAddress()
@@ -233,10 +233,10 @@ void NavigationTest::rollingCaptionScrollsAndIsRestored()
     auto* apply = c.form.control<QLabel>("Btn_Apply_1");
     QCOMPARE(apply->text(), QStringLiteral("Apply"));
     Enter(apply);
-    QVERIFY(c.form.State().LabelRun.isActive());
-    QCOMPARE(c.form.State().LabelRun.interval(), 200);
+    QVERIFY(c.form.Nav().LabelRun().isActive());
+    QCOMPARE(c.form.Nav().LabelRun().interval(), 200);
     QTRY_COMPARE(apply->text(), QStringLiteral("pply    A"));   // the timer's first tick
-    c.form.State().LabelRun.stop();
+    c.form.Nav().LabelRun().stop();
     c.form.Nav().LabelRunTimer();
     QCOMPARE(apply->text(), QStringLiteral("ply    Ap"));
     for (int tick = 0; tick < 40; ++tick)   // the gap is put in once per hover
@@ -244,12 +244,12 @@ void NavigationTest::rollingCaptionScrollsAndIsRestored()
     QCOMPARE(apply->text().count(' '), 4);
     Leave(apply);
     QCOMPARE(apply->text(), QStringLiteral("Apply"));
-    QVERIFY(!c.form.State().LabelRun.isActive());
+    QVERIFY(!c.form.Nav().LabelRun().isActive());
 
     // A disabled caption does not start rolling.
     apply->setEnabled(false);
     Enter(apply);
-    QVERIFY(!c.form.State().LabelRun.isActive());
+    QVERIFY(!c.form.Nav().LabelRun().isActive());
 }
 
 void NavigationTest::rollingCaptionStaysWithoutTextRolling()
@@ -303,27 +303,27 @@ void NavigationTest::pageButtonInNoDeviceStateDoesNothing()
 void NavigationTest::pageChangesShowTheViewsPage_data()
 {
     QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("radio");
+    QTest::addColumn<int>("view");
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("own");
-    QTest::newRow("office") << "Btn_Main_3" << "rb_1" << 1 << "Main_";
-    QTest::newRow("game") << "Btn_Second_2" << "rb_2" << 1 << "Second_";
-    QTest::newRow("advanced") << "Btn_Adv_1" << "rb_4" << 2 << "Adv_";
-    QTest::newRow("light") << "Btn_Breath_4" << "rb_5" << 3 << "Breath_";
-    QTest::newRow("macro") << "Btn_Macro_2" << "rb_6" << 4 << "Macro_";
+    QTest::newRow("office") << "Btn_Main_3" << int(View::Office) << 1 << "Main_";
+    QTest::newRow("game") << "Btn_Second_2" << int(View::Game) << 1 << "Second_";
+    QTest::newRow("advanced") << "Btn_Adv_1" << int(View::Advanced) << 2 << "Adv_";
+    QTest::newRow("light") << "Btn_Breath_4" << int(View::Light) << 3 << "Breath_";
+    QTest::newRow("macro") << "Btn_Macro_2" << int(View::Macro) << 4 << "Macro_";
 }
 
 void NavigationTest::pageChangesShowTheViewsPage()
 {
     QFETCH(QString, button);
-    QFETCH(QString, radio);
+    QFETCH(int, view);
     QFETCH(int, page);
     QFETCH(QString, own);
     Connected c(View::Light);
     c.form.Nav().ShowPnlMain_OnClick(c.form.control<TSkinLabel>("Key1"));
     QTest::mouseClick(c.form.control(button), Qt::LeftButton);
 
-    QVERIFY(c.form.control<QRadioButton>(radio)->isChecked());
+    QCOMPARE(int(c.form.Nav().CurrentView()), view);
     for (int p = 1; p <= 6; ++p)
         QCOMPARE(c.form.control(QStringLiteral("gbPage%1").arg(p))->isVisible(), p == page);
     QCOMPARE(c.form.size(), QSize(c.form.State().SkinWidth, c.form.State().SkinHeight));
@@ -370,7 +370,7 @@ void NavigationTest::engineerViewUnlocksAndResizes()
     auto* tabs = c.form.control<QTabWidget>("Pg_Parameter");
     QVERIFY(!tabs->isTabVisible(1));
     c.form.Nav().Btn_Engineer_0Click();
-    QVERIFY(c.form.control<QRadioButton>("rb_7")->isChecked());
+    QVERIFY(c.form.Nav().CurrentView() == View::Engineer);
     QVERIFY(c.form.control("gbPage6")->isVisible());
     QCOMPARE(c.form.size(), QSize(1000, 600));
     QVERIFY(tabs->isTabVisible(1));

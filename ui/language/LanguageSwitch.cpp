@@ -3,6 +3,8 @@
 #include "skin/LayoutKeys.h"
 
 #include "ui/Controls.h"
+#include "ui/Navigation.h"
+#include "ui/WindowServices.h"
 #include "ui/SkinLabel.h"
 #include "ui/language/LanguageApply.h"
 
@@ -33,7 +35,7 @@ T* Find(QWidget* root, const QString& name)
 
 } // namespace
 
-bool SwitchLanguage(QWidget* root, int languageIndex, const LanguageSwitchHooks& hooks)
+bool SwitchLanguage(QWidget* root, int languageIndex, LanguageSwitchSteps& steps)
 {
     if (!root || !LanguageShipped(languageIndex))
         return false;
@@ -42,10 +44,8 @@ bool SwitchLanguage(QWidget* root, int languageIndex, const LanguageSwitchHooks&
     for (int language = 1; language <= kLanguageCount; ++language) {
         const QString picture = language == languageIndex ? QStringLiteral("SetS_03")
                                                           : QStringLiteral("SetS_01");
-        for (int copy = 1; copy <= kPageCopies; ++copy) {
-            if (hooks.setPicture)
-                hooks.setPicture(QStringLiteral("Img_Lang%1_%2").arg(language).arg(copy), picture);
-        }
+        for (int copy = 1; copy <= kPageCopies; ++copy)
+            steps.SetPicture(QStringLiteral("Img_Lang%1_%2").arg(language).arg(copy), picture);
     }
     if (auto* radio = Find<QAbstractButton>(root, QStringLiteral("rb_Lang%1").arg(languageIndex)))
         radio->setChecked(true);
@@ -59,32 +59,37 @@ bool SwitchLanguage(QWidget* root, int languageIndex, const LanguageSwitchHooks&
     }
 
     // Layout pass, ending with the language texts.
-    const QString title = hooks.applyLayout ? hooks.applyLayout(languageIndex)
-                                            : ToQString(ApplyLanguage(root, languageIndex).title);
+    const QString title = steps.ApplyLayout(languageIndex);
 
     // Insert list index and title.
     if (insertList && insertIndex < insertList->count())
         insertList->setCurrentIndex(insertIndex);
-    if (hooks.setTitle)
-        hooks.setTitle(title);
+    steps.SetTitle(title);
 
     // The current page again.
-    if (hooks.refreshPage)
-        hooks.refreshPage();
+    steps.RefreshPage();
 
     // Rolling caption of the language's first button.
     const QString firstButton = QStringLiteral("Btn_Lang%1_1").arg(languageIndex);
-    if (hooks.restartRolling) {
-        auto* label = Find<QLabel>(root, firstButton);
-        hooks.restartRolling(firstButton, label ? label->text() : QString());
-    }
+    auto* label = Find<QLabel>(root, firstButton);
+    steps.RestartRolling(firstButton, label ? label->text() : QString());
     return true;
 }
 
-LanguageSwitch::LanguageSwitch(Controls& controls, LanguageSwitchHooks hooks)
-    : controls_(controls), hooks_(std::move(hooks))
+LanguageSwitch::LanguageSwitch(Controls& controls, WindowServices& window, Navigation& nav,
+                               std::function<QString(int languageIndex)> applyLayout)
+    : controls_(controls), window_(window), nav_(nav), applyLayout_(std::move(applyLayout))
 {
+    Q_ASSERT_X(applyLayout_, "LanguageSwitch", "the layout pass is required");
 }
+
+void LanguageSwitch::SetPicture(const QString& control, const QString& picture) { window_.SetPicture(control, picture); }
+
+QString LanguageSwitch::ApplyLayout(int languageIndex) { return applyLayout_(languageIndex); }
+
+void LanguageSwitch::RefreshPage() { nav_.RefreshAPPage(); }
+
+void LanguageSwitch::RestartRolling(const QString& label, const QString& caption) { nav_.RestartRolling(label, caption); }
 
 void LanguageSwitch::Wire()
 {
@@ -94,6 +99,6 @@ void LanguageSwitch::Wire()
                 QObject::connect(button, &TSkinLabel::clicked, button, [this, language] { Switch(language); });
 }
 
-bool LanguageSwitch::Switch(int languageIndex) { return SwitchLanguage(controls_.Root(), languageIndex, hooks_); }
+bool LanguageSwitch::Switch(int languageIndex) { return SwitchLanguage(controls_.Root(), languageIndex, *this); }
 
 } // namespace tarq

@@ -4,7 +4,7 @@
 // page copies of a language button call the same handler) switch the whole window to another
 // language. The controls are found below the form's root widget by object name; the steps that
 // belong to other parts of the window (layout pass, page refresh, rolling caption, title) are
-// handed in as hooks, so this file needs nothing of the form but its widget tree.
+// asked of a LanguageSwitchSteps, so this file needs nothing of the form but its widget tree.
 
 #include <QString>
 
@@ -14,18 +14,23 @@ class QWidget;
 
 namespace tarq {
 
-struct LanguageSwitchHooks {
+// The steps of a switch that belong to other parts of the window.
+class LanguageSwitchSteps {
+public:
     // Puts a skin picture into a picture control ("Img_Lang2_3", "SetS_03").
-    std::function<void(const QString& control, const QString& picture)> setPicture;
-    // LanguageIndex := the language, then ApplyLayout for it, which ends with ApplyLanguage;
-    // returns the new language's Title. Without this hook the switch runs ApplyLanguage alone.
-    std::function<QString(int languageIndex)> applyLayout;
+    virtual void SetPicture(const QString& control, const QString& picture) = 0;
+    // LanguageIndex := the language, then the layout pass for it, which ends with the language
+    // texts; returns the new language's Title.
+    virtual QString ApplyLayout(int languageIndex) = 0;
     // The application title of the new language.
-    std::function<void(const QString& title)> setTitle;
+    virtual void SetTitle(const QString& title) = 0;
     // RefreshAPPage: shows the page of the current view again.
-    std::function<void()> refreshPage;
+    virtual void RefreshPage() = 0;
     // Restarts the rolling-caption state with the named caption label and its new caption.
-    std::function<void(const QString& label, const QString& caption)> restartRolling;
+    virtual void RestartRolling(const QString& label, const QString& caption) = 0;
+
+protected:
+    ~LanguageSwitchSteps() = default;
 };
 
 // Switches to language 1..3 in the order the window relies on: "SetS_03" into the four pictures
@@ -37,14 +42,19 @@ struct LanguageSwitchHooks {
 // of the language's first button.
 // A language the program does not carry is refused and nothing changes: switching to it would
 // blank every caption. Returns whether the switch ran.
-bool SwitchLanguage(QWidget* root, int languageIndex, const LanguageSwitchHooks& hooks);
+bool SwitchLanguage(QWidget* root, int languageIndex, LanguageSwitchSteps& steps);
 
 class Controls;
+class Navigation;
+class WindowServices;
 
 // The language buttons of the main form: each connects its four page copies to its handler.
-class LanguageSwitch {
+// The pictures go through the window's services, the page and the rolling caption through the
+// navigation; the layout pass is the form's, built above this layer, and handed in (required).
+class LanguageSwitch : private LanguageSwitchSteps {
 public:
-    LanguageSwitch(Controls& controls, LanguageSwitchHooks hooks);
+    LanguageSwitch(Controls& controls, WindowServices& window, Navigation& nav,
+                   std::function<QString(int languageIndex)> applyLayout);
 
     void Wire();
 
@@ -54,8 +64,16 @@ public:
     bool Switch(int languageIndex);
 
 private:
+    void SetPicture(const QString& control, const QString& picture) override;
+    QString ApplyLayout(int languageIndex) override;
+    void SetTitle(const QString&) override {}   // the layout pass took the title with the texts
+    void RefreshPage() override;
+    void RestartRolling(const QString& label, const QString& caption) override;
+
     Controls& controls_;
-    LanguageSwitchHooks hooks_;
+    WindowServices& window_;
+    Navigation& nav_;
+    std::function<QString(int)> applyLayout_;
 };
 
 } // namespace tarq

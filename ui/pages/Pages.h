@@ -6,6 +6,7 @@
 #include "ui/pages/DpiPageControls.h"
 #include "ui/pages/FireKeyControls.h"
 #include "ui/pages/LightPageControls.h"
+#include "ui/pages/FrameControls.h"
 
 class QWidget;
 
@@ -20,7 +21,7 @@ namespace tarq::pages {
 
 // The background, page picture, frame buttons, page buttons, web button and busy overlay that
 // every one of pages 1-4 carries, with the copy number `copy` (1..4) as the name suffix.
-void BuildFrame(QWidget* page, int copy);
+FrameControls BuildFrame(QWidget* page, int copy);
 // The footer text under the background's footer rule, "lbl_Footer_<copy>" (the frame builds it
 // on pages 1-4; the gun page, which shares the background, gets it from the form).
 void BuildFooter(QWidget* page, int copy);

@@ -150,6 +150,10 @@ TEST(StrIdNames, RoundTripAndRejectOtherKeys)
     EXPECT_EQ(StrIdName(858), "Str858");
     EXPECT_EQ(ParseStrId("Str858"), 858);
     EXPECT_EQ(ParseStrId("sTR000"), 0);
+    EXPECT_EQ(StrIdName(1030), "Str1030");
+    EXPECT_EQ(ParseStrId("Str1030"), 1030);
+    for (const char* key : {"Str0999", "Str1100"})
+        EXPECT_EQ(ParseStrId(key), std::nullopt) << key;
     for (const char* key : {"Str85", "Str8588", "Str-12", "Stx100", "FontName", ""})
         EXPECT_EQ(ParseStrId(key), std::nullopt) << key;
 }

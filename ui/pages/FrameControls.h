@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+#pragma once
+// The controls of one copy of the frame that pages 1-4 each carry (BuildFrame): the window's
+// frame buttons, the page buttons and the busy overlay. Each skinned button is a caption label
+// Btn_<name><copy> over its picture Img_<name><copy>.
+
+#include <array>
+
+#include "skin/LayoutKeys.h"
+
+namespace tarq {
+
+class TSkinLabel;
+
+struct FrameButton {
+    TSkinLabel* label = nullptr;
+    TSkinLabel* picture = nullptr;
+};
+
+struct FrameControls {
+    // The transfer commands.
+    FrameButton read, apply, confirm, confirm1, confirm2, confirm3, save, load;
+    // The page buttons.
+    FrameButton main, second, adv, breath, macro, engineer;
+    // The window's and the language buttons, and the web button.
+    FrameButton exit, mini, web;
+    std::array<FrameButton, 3> languages;
+    // Takes every click while a transfer runs or no mouse is there (Disable_All_<copy>).
+    TSkinLabel* overlay = nullptr;
+};
+
+// The frames of pages 1-4, index copy - 1.
+using FrameCopies = std::array<FrameControls, kPageCopies>;
+
+} // namespace tarq
