@@ -18,6 +18,7 @@
 #include "macros/ui/PlatformInputCapture.h"
 #include "ui/Controls.h"
 #include "ui/WindowServices.h"
+#include "ui/pages/MacroPageControls.h"
 #include "ui/language/LanguageApply.h"
 
 class QMessageBox;
@@ -201,6 +202,7 @@ private:
     std::unique_ptr<LightEditor> lightEditor_;
     std::unique_ptr<FireKeyEditor> fireKey_;
     std::unique_ptr<AssignmentEditor> assignmentEditor_;
+    MacroPageControls macroPage_;   // the macro page as its builder made it
     std::unique_ptr<MacroEditor> macroEditor_;
     std::unique_ptr<MacroImportExport> macroFiles_;
     std::unique_ptr<MacroLibraryStore> macroLibrary_;

@@ -10,9 +10,10 @@
 #include "macros/ui/Unit6.h"
 #include "macros/ui/Unit7.h"
 #include "settings/ui/Unit5.h"
-#include "ui/Controls.h"
+#include "ui/pages/MacroPageControls.h"
 #include "ui/WindowServices.h"
 
+#include <QFrame>
 #include <QWidget>
 
 namespace tarq {
@@ -22,8 +23,7 @@ void MacroEditor::Btn_EditClick()
     const int row = SelectedEvent();
     if (SelectedMacro() < 0 || row < 0)
         return;
-    if (QWidget* panel = controls_.find(QStringLiteral("Pnl_DevContent")))
-        panel->hide();
+    page_.eventMenu->hide();
     const std::string line = recording_.Script()[size_t(row) + 1];
     const int type = ScriptLineType(line);
     const QString value = QString::fromStdString(ScriptLineValue(line));
@@ -80,8 +80,7 @@ void MacroEditor::Btn_DelClick()
     const int row = SelectedEvent();
     if (SelectedMacro() < 0 || row < 0)
         return;
-    if (QWidget* panel = controls_.find(QStringLiteral("Pnl_DevContent")))
-        panel->hide();
+    page_.eventMenu->hide();
     if (const auto edit = DeleteScriptEvent(recording_.Script(), row))
         CommitScript(*edit);
 }

@@ -11,12 +11,13 @@
 #include "macros/ui/MacroRecording.h"
 #include "platform/AtomicSave.h"
 #include "platform/ReadFileBytes.h"
-#include "ui/Controls.h"
+#include "ui/pages/MacroPageControls.h"
 #include "ui/FileDialogs.h"
 #include "ui/SkinLabel.h"
 #include "ui/WindowServices.h"
 
 #include <QFileDialog>
+#include <QFrame>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -45,25 +46,27 @@ constexpr qint64 kDriverLibraryBytes = qint64(kDriverMacroImportLimit) * qint64(
 
 } // namespace
 
-MacroImportExport::MacroImportExport(FormState& state, Controls& controls, WindowServices& window,
+MacroImportExport::MacroImportExport(FormState& state, MacroPageControls& page, WindowServices& window,
                                      MacroRecording& recording, MacroLibraryStore& store, Hooks hooks)
-    : state_(state), controls_(controls), window_(window), recording_(recording), store_(store),
+    : state_(state), page_(page), window_(window), recording_(recording), store_(store),
       hooks_(std::move(hooks))
 {
+    // The hooks reach subsystems built later than this one: all of them are required.
+    Q_ASSERT_X(hooks_.hideAllMenu && hooks_.device && hooks_.writeCutByUnplug, "MacroImportExport",
+               "every hook is required");
 }
 
 void MacroImportExport::Wire()
 {
-    const std::pair<const char*, void (MacroImportExport::*)()> buttons[] = {
-        {"Btn_ImportOne", &MacroImportExport::Btn_ImportOneClick},
-        {"Btn_Import", &MacroImportExport::Btn_ImportClick},
-        {"Btn_ExportOne", &MacroImportExport::Btn_ExportOneClick},
-        {"Btn_Export", &MacroImportExport::Btn_ExportClick}};
-    for (const auto& [name, handler] : buttons)
-        if (auto* label = controls_.get<TSkinLabel>(QString::fromLatin1(name)))
-            connect(label, &TSkinLabel::clicked, this, handler);
+    const std::pair<TSkinLabel*, void (MacroImportExport::*)()> buttons[] = {
+        {page_.importOne, &MacroImportExport::Btn_ImportOneClick},
+        {page_.importAll, &MacroImportExport::Btn_ImportClick},
+        {page_.exportOne, &MacroImportExport::Btn_ExportOneClick},
+        {page_.exportAll, &MacroImportExport::Btn_ExportClick}};
+    for (const auto& [label, handler] : buttons)
+        connect(label, &TSkinLabel::clicked, this, handler);
     // The engineer page's button.
-    if (auto* button = controls_.get<QPushButton>(QStringLiteral("Btn_ImportBaseMacro")))
+    if (QPushButton* button = page_.importBaseMacro)
         connect(button, &QPushButton::clicked, this, &MacroImportExport::Btn_ImportBaseMacroClick);
 }
 
@@ -81,24 +84,20 @@ void MacroImportExport::Tell(const QString& text)
 
 void MacroImportExport::HidePanels()
 {
-    for (const char* panel : {"Pnl_PCMacro", "Pnl_DevContent", "Pnl_DevFireContent"})
-        if (QWidget* w = controls_.find(QString::fromLatin1(panel)))
-            w->hide();
+    for (QWidget* panel : {static_cast<QWidget*>(page_.macroMenu), static_cast<QWidget*>(page_.eventMenu), page_.fireEventMenu})
+        if (panel)
+            panel->hide();
 }
 
 void MacroImportExport::ClearMacroView()
 {
     recording_.ShowEditedScript({}, -1);
-    if (auto* memo = controls_.get<QPlainTextEdit>(QStringLiteral("mmo_wrscript")))
-        memo->clear();
+    page_.writeMemo->clear();
 }
 
 void MacroImportExport::SaveLibrary()
 {
-    if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
-        store_.RefreshPCMacro();
-    else
-        store_.RefreshDriverPCMacro();
+    store_.SaveLibrary();
 }
 
 std::optional<std::vector<uint8_t>> MacroImportExport::ReadImportFile(const QString& path, qint64 maxBytes,
@@ -149,8 +148,7 @@ void MacroImportExport::Btn_ImportOneClick()
     }
     store_.RefreshPCMacroName();
     SaveLibrary();
-    if (auto* list = controls_.get<QListWidget>(QStringLiteral("LB_PCMacroName")))
-        list->setCurrentRow(result.row);
+    page_.macroNames->setCurrentRow(result.row);
 }
 
 void MacroImportExport::Btn_ImportClick()
@@ -209,8 +207,7 @@ void MacroImportExport::WriteExport(const QString& chosen, std::span<const uint8
 
 void MacroImportExport::Btn_ExportOneClick()
 {
-    auto* list = controls_.get<QListWidget>(QStringLiteral("LB_PCMacroName"));
-    const int row = list ? list->currentRow() : -1;
+    const int row = page_.macroNames->currentRow();
     HidePanels();
     if (row < 0 || row >= MacroLibraryView(state_).Count())
         return;
@@ -239,9 +236,7 @@ void MacroImportExport::Btn_ExportClick()
 
 void MacroImportExport::RefreshMacroName()
 {
-    auto* list = controls_.get<QListWidget>(QStringLiteral("LB_MacroName"));
-    if (!list)
-        return;
+    QListWidget* list = page_.pageNames;
     const QSignalBlocker quiet(list);
     list->clear();
     for (const auto& page : state_.MacroAreas.basePages) {
@@ -253,8 +248,7 @@ void MacroImportExport::RefreshMacroName()
 
 void MacroImportExport::Btn_ImportBaseMacroClick()
 {
-    if (hooks_.hideAllMenu)
-        hooks_.hideAllMenu();
+    hooks_.hideAllMenu();
     const QString path = window_.Prompts().ChooseFile(UserPrompts::FileUse::Open);
     if (path.isEmpty())
         return;
@@ -275,7 +269,7 @@ void MacroImportExport::Btn_ImportBaseMacroClick()
 
     window_.ShowLoadingScreen();
     window_.WaitPumping(1);
-    DeviceSession* device = hooks_.device ? hooks_.device() : nullptr;
+    DeviceSession* device = hooks_.device();
     QString outcome;
     bool cut = false;
     if (!device) {
@@ -308,7 +302,7 @@ void MacroImportExport::Btn_ImportBaseMacroClick()
     }
     window_.HideLoadingScreen();
     window_.WaitPumping(1);
-    if (cut && hooks_.writeCutByUnplug) {
+    if (cut) {
         // One unplug, one message: the device-lost message names the cut write.
         busy.reset();
         hooks_.writeCutByUnplug();

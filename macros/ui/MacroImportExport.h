@@ -24,7 +24,7 @@
 
 namespace tarq {
 
-class Controls;
+struct MacroPageControls;
 class DeviceSession;
 class MacroLibraryStore;
 class MacroRecording;
@@ -33,6 +33,7 @@ struct FormState;
 
 class MacroImportExport : public QObject {
 public:
+    // Every hook is required (they reach subsystems built after this one).
     struct Hooks {
         // HideAllMenu: closes the open menus.
         std::function<void()> hideAllMenu;
@@ -43,7 +44,7 @@ public:
         std::function<void()> writeCutByUnplug;
     };
 
-    MacroImportExport(FormState& state, Controls& controls, WindowServices& window, MacroRecording& recording,
+    MacroImportExport(FormState& state, MacroPageControls& page, WindowServices& window, MacroRecording& recording,
                       MacroLibraryStore& store, Hooks hooks);
 
     void Wire();
@@ -68,7 +69,7 @@ private:
     void RefreshMacroName();
 
     FormState& state_;
-    Controls& controls_;
+    MacroPageControls& page_;
     WindowServices& window_;
     MacroRecording& recording_;
     MacroLibraryStore& store_;

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFrame>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -12,7 +13,8 @@
 #include "macros/MacroFiles.h"
 #include "platform/AtomicSave.h"
 #include "platform/ReadFileBytes.h"
-#include "ui/Controls.h"
+#include "ui/SkinLabel.h"
+#include "ui/pages/MacroPageControls.h"
 #include "ui/WindowServices.h"
 #include "ui/skin/Resources.h"
 
@@ -59,8 +61,8 @@ QString ExistingCopy(const QString& path)
 
 } // namespace
 
-MacroLibraryStore::MacroLibraryStore(FormState& state, Controls& controls, WindowServices& window)
-    : state_(state), controls_(controls), window_(window)
+MacroLibraryStore::MacroLibraryStore(FormState& state, MacroPageControls& page, WindowServices& window)
+    : state_(state), page_(page), window_(window)
 {
 }
 
@@ -263,16 +265,20 @@ void MacroLibraryStore::RefreshPCMacroName()
         for (const DriverMacroRecord& record : state_.DriverMacros)
             names << NameText(record.name);
     }
-    for (const char* list : {"LB_PCMacroName", "LB_Name"})
-        if (auto* w = controls_.get<QListWidget>(list)) {
+    for (QListWidget* w : {page_.macroNames, page_.assignmentNames})
+        if (w) {
             const QSignalBlocker quiet(w);
             w->clear();
             w->addItems(names);
         }
     // A full library takes no new macro.
-    for (const char* button : {"Btn_New", "Btn_NewMacro"})
-        if (QWidget* w = controls_.find(button))
-            w->setEnabled(names.size() < int(kPcMacroLibraryRows));
+    for (QWidget* w : {page_.newButton, page_.newMacro})
+        w->setEnabled(names.size() < int(kPcMacroLibraryRows));
+}
+
+bool MacroLibraryStore::SaveLibrary()
+{
+    return (state_.Home.Mode() == ConfigurationMode::Eeprom) ? RefreshPCMacro() : RefreshDriverPCMacro();
 }
 
 } // namespace tarq

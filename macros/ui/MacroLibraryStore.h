@@ -20,13 +20,13 @@
 
 namespace tarq {
 
-class Controls;
+struct MacroPageControls;
 class WindowServices;
 struct FormState;
 
 class MacroLibraryStore {
 public:
-    MacroLibraryStore(FormState& state, Controls& controls, WindowServices& window);
+    MacroLibraryStore(FormState& state, MacroPageControls& page, WindowServices& window);
 
     // Start-up load from the data folder. Any problem is shown once in the message dialog.
     void LoadMacroLibrary();
@@ -35,6 +35,8 @@ public:
     // when the file could not be read at start-up and the user keeps it.
     bool RefreshPCMacro();
     bool RefreshDriverPCMacro();
+    // The one of the two above that the current mode keeps.
+    bool SaveLibrary();
 
     // LB_PCMacroName and LB_Name from the library of the current mode.
     void RefreshPCMacroName();
@@ -63,7 +65,7 @@ private:
     bool MayWriteLibrary();
 
     FormState& state_;
-    Controls& controls_;
+    MacroPageControls& page_;
     WindowServices& window_;
     QString keptAside_;
     bool unreadable_ = false;

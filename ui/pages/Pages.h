@@ -5,6 +5,10 @@
 
 class QWidget;
 
+namespace tarq {
+struct MacroPageControls;
+}
+
 namespace tarq::pages {
 
 // The background, page picture, frame buttons, page buttons, web button and busy overlay that
@@ -19,7 +23,7 @@ void BuildButtonPage(QWidget* page);                   // page 1: button labels,
 void BuildAdvancedPage(QWidget* page);                 // page 2: fire key and pointer settings
 void BuildDpiControls(QWidget* page);                  // page 2: DPI levels and AIM
 void BuildLightPage(QWidget* page);                    // page 3
-void BuildMacroPage(QWidget* page, QWidget* form);     // page 4, its pop-ups on the form
+MacroPageControls BuildMacroPage(QWidget* page, QWidget* form);   // page 4, pop-ups on the form
 void BuildGunPage(QWidget* page, QWidget* form);       // page 5 with the fire macro editor
 void BuildEngineerPage(QWidget* page);                 // page 6: banner, buttons, operator tab
 void BuildEngineerTab(QWidget* tabs);                  // page 6: the engineer tab
