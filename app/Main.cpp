@@ -272,13 +272,13 @@ void TForm1::CreateSubsystems()
     macroPage_.fireEventMenu = controls_.find(QStringLiteral("Pnl_DevFireContent"));
     macroPage_.assignmentNames = controls_.get<QListWidget>(QStringLiteral("LB_Name"));
     macroPage_.importBaseMacro = controls_.get<QPushButton>(QStringLiteral("Btn_ImportBaseMacro"));
-    macroLibrary_ = std::make_unique<MacroLibraryStore>(state_, macroPage_, *this);
+    macroLibrary_ = std::make_unique<MacroLibraryStore>(state_, state_, state_, macroPage_, *this);
     recording_ = std::make_unique<MacroRecording>(
-        state_, macroPage_, *this, *macroLibrary_,
+        state_, state_, state_, macroPage_, *this, *macroLibrary_,
         MacroRecording::Hooks{[this] { nav_->HideAllMenu(); }, deviceOptions_.inputCapture});
     macroEditor_ = std::make_unique<MacroEditor>(state_, macroPage_, *this, *recording_, *macroLibrary_);
     macroFiles_ = std::make_unique<MacroImportExport>(
-        state_, macroPage_, *this, *recording_, *macroLibrary_,
+        state_, state_, state_, state_, macroPage_, *this, *recording_, *macroLibrary_,
         MacroImportExport::Hooks{[this] { nav_->HideAllMenu(); },
                                  [this] { return device_.get(); },
                                  [this] {

@@ -7,7 +7,6 @@
 #include "macros/ui/MacroLibraryView.h"
 #include "macros/ui/MacroListDrawing.h"
 #include "macros/ui/MacroRecording.h"
-#include "macros/ui/Unit3.h"
 #include "ui/pages/MacroPageControls.h"
 #include "ui/ListItemHeight.h"
 #include "ui/SkinLabel.h"
@@ -84,7 +83,7 @@ void MacroEditor::SaveLibrary()
 int MacroEditor::SelectedMacro() const
 {
     const int row = page_.macroNames->currentRow();
-    return row >= 0 && row < MacroLibraryView(state_).Count() ? row : -1;
+    return row >= 0 && row < MacroLibraryView(state_, state_).Count() ? row : -1;
 }
 
 int MacroEditor::SelectedEvent() const
@@ -250,9 +249,7 @@ void MacroEditor::Btn_NewNameClick()
     const int row = SelectedMacro();
     if (row < 0)
         return;
-    TForm3 dialog(window_.Window(), {Text(510, "Macro Name"), Text(511, "OK"), Text(512, "Clear")});
-    dialog.exec();
-    const QString name = dialog.PendingName();
+    const QString name = window_.Prompts().AskMacroName();
     if (name.isEmpty())
         return;
     auto* list = page_.macroNames;
@@ -262,7 +259,7 @@ void MacroEditor::Btn_NewNameClick()
         return;
     }
     NoteAssignedCopy(row, true);
-    MacroLibraryView library(state_);
+    MacroLibraryView library(state_, state_);
     library.NameBytes(row) = MacroNameFromUtf16(name.toStdU16String());
     store_.RefreshPCMacroName();
     {
@@ -338,7 +335,7 @@ void MacroEditor::NoteAssignedCopy(int row, bool always)
 {
     if (row < 0 || (!always && notedRow_ == row))
         return;
-    MacroLibraryView library(state_);
+    MacroLibraryView library(state_, state_);
     const MacroName& name = library.NameBytes(row);
     bool assigned = false;
     if ((state_.Home.Mode() == ConfigurationMode::Eeprom)) {

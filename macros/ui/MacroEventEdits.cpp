@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // MacroEditor: editing and deleting one event of the shown macro (Pnl_DevContent's "Edit" and
-// "Delete"). Delays are edited in TForm6, keys in the single-key dialog TForm5, moves and repeat
+// "Delete"). Delays are asked through the window's prompts, keys in the single-key dialog TForm5, moves and repeat
 // counts in TForm7; a repeat end has nothing to edit.
 
 #include "macros/ui/MacroEditor.h"
 
 #include "app/FormState.h"
 #include "macros/ui/MacroRecording.h"
-#include "macros/ui/Unit6.h"
 #include "macros/ui/Unit7.h"
 #include "settings/ui/Unit5.h"
 #include "ui/pages/MacroPageControls.h"
@@ -27,16 +26,14 @@ void MacroEditor::Btn_EditClick()
     const std::string line = recording_.Script()[size_t(row) + 1];
     const int type = ScriptLineType(line);
     const QString value = QString::fromStdString(ScriptLineValue(line));
-    const ValueDialog::Texts delayTexts{Text(521, "Input Delay Time"), Text(511, "OK"), Text(512, "Clear")};
     const ValueDialog::Texts valueTexts{Text(523, "Input Value"), Text(511, "OK"), Text(512, "Clear")};
 
     std::string edited;
     switch (type) {
     case 0: {
-        TForm6 dialog(window_.Window(), delayTexts);
-        dialog.SetValue(value);
-        if (dialog.exec() == QDialog::Accepted && !dialog.Value().isEmpty())
-            edited = DelayValueLine(dialog.Value().toStdString());
+        const QString delay = window_.Prompts().AskDelay(value);
+        if (!delay.isEmpty())
+            edited = DelayValueLine(delay.toStdString());
         break;
     }
     case 1:

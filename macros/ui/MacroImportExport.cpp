@@ -2,7 +2,9 @@
 #include "macros/ui/MacroImportExport.h"
 
 #include "device/ui/BusyScope.h"
-#include "app/FormState.h"
+#include "ui/state/AppContext.h"
+#include "ui/state/ConfigurationState.h"
+#include "ui/state/MacroLibraries.h"
 #include "device/DeviceSession.h"
 #include "device/ImageTransfer.h"
 #include "macros/MacroFiles.h"
@@ -46,9 +48,10 @@ constexpr qint64 kDriverLibraryBytes = qint64(kDriverMacroImportLimit) * qint64(
 
 } // namespace
 
-MacroImportExport::MacroImportExport(FormState& state, MacroPageControls& page, WindowServices& window,
+MacroImportExport::MacroImportExport(const AppContext& app, ConfigurationState& config, MacroLibraries& libraries,
+                                     DeviceTimers& timers, MacroPageControls& page, WindowServices& window,
                                      MacroRecording& recording, MacroLibraryStore& store, Hooks hooks)
-    : state_(state), page_(page), window_(window), recording_(recording), store_(store),
+    : app_(app), config_(config), libraries_(libraries), timers_(timers), page_(page), window_(window), recording_(recording), store_(store),
       hooks_(std::move(hooks))
 {
     // The hooks reach subsystems built later than this one: all of them are required.
@@ -72,7 +75,7 @@ void MacroImportExport::Wire()
 
 QString MacroImportExport::Text(int strId, const char* fallback) const
 {
-    const QString text = state_.Text(strId);
+    const QString text = app_.Text(strId);
     return text.isEmpty() ? QString::fromUtf8(fallback) : text;
 }
 
@@ -122,8 +125,8 @@ std::optional<std::vector<uint8_t>> MacroImportExport::ReadImportFile(const QStr
 
 void MacroImportExport::Btn_ImportOneClick()
 {
-    MacroLibraryView library(state_);
-    const bool full = (state_.Home.Mode() == ConfigurationMode::Eeprom) ? library.Count() >= kPcMacroImportLimit
+    MacroLibraryView library(config_, libraries_);
+    const bool full = (config_.Home.Mode() == ConfigurationMode::Eeprom) ? library.Count() >= kPcMacroImportLimit
                                         : size_t(library.Count()) >= kDriverMacroImportLimit;
     if (full)
         return;
@@ -131,13 +134,13 @@ void MacroImportExport::Btn_ImportOneClick()
     if (path.isEmpty())
         return;
     HidePanels();
-    const size_t recordSize = (state_.Home.Mode() == ConfigurationMode::Eeprom) ? kMacroRecordSize : kDriverMacroRecordSize;
+    const size_t recordSize = (config_.Home.Mode() == ConfigurationMode::Eeprom) ? kMacroRecordSize : kDriverMacroRecordSize;
     const auto bytes = ReadImportFile(path, qint64(recordSize), recordSize);
     if (!bytes)
         return;
     ClearMacroView();
-    const MacroImportResult result = (state_.Home.Mode() == ConfigurationMode::Eeprom) ? ImportOneMacro(state_.PcMacros, *bytes)
-                                                       : ImportOneDriverMacro(state_.DriverMacros, *bytes);
+    const MacroImportResult result = (config_.Home.Mode() == ConfigurationMode::Eeprom) ? ImportOneMacro(libraries_.PcMacros, *bytes)
+                                                       : ImportOneDriverMacro(libraries_.DriverMacros, *bytes);
     switch (result.status) {
     case MacroImportStatus::Duplicate: Tell(Text(kDuplicateText, "This macro already exists")); return;
     case MacroImportStatus::NoName:
@@ -157,8 +160,8 @@ void MacroImportExport::Btn_ImportClick()
     if (path.isEmpty())
         return;
     HidePanels();
-    const size_t recordSize = (state_.Home.Mode() == ConfigurationMode::Eeprom) ? kMacroRecordSize : kDriverMacroRecordSize;
-    const auto bytes = ReadImportFile(path, (state_.Home.Mode() == ConfigurationMode::Eeprom) ? kPcLibraryBytes : kDriverLibraryBytes, recordSize);
+    const size_t recordSize = (config_.Home.Mode() == ConfigurationMode::Eeprom) ? kMacroRecordSize : kDriverMacroRecordSize;
+    const auto bytes = ReadImportFile(path, (config_.Home.Mode() == ConfigurationMode::Eeprom) ? kPcLibraryBytes : kDriverLibraryBytes, recordSize);
     if (!bytes)
         return;
     const std::span<const uint8_t> records = WholeRecords(*bytes, recordSize);
@@ -166,12 +169,12 @@ void MacroImportExport::Btn_ImportClick()
     // then it is replaced.
     const LibraryFileCheck check = CheckMacroLibraryFile(records, recordSize);
     if (!check.ok()) {
-        const QString why = check.noNamedRecord ? state_.Text(kNoNamedRecordText)
-                                                : state_.Text(kDamagedRecordText).arg(check.damagedRecord + 1);
-        Tell(state_.Text(kNotALibraryText).arg(why));
+        const QString why = check.noNamedRecord ? app_.Text(kNoNamedRecordText)
+                                                : app_.Text(kDamagedRecordText).arg(check.damagedRecord + 1);
+        Tell(app_.Text(kNotALibraryText).arg(why));
         return;
     }
-    MacroLibraryView library(state_);
+    MacroLibraryView library(config_, libraries_);
     if (library.Count() > 0) {
         QStringList names;
         for (int row = 0; row < std::min(library.Count(), kNamesListed); ++row)
@@ -179,7 +182,7 @@ void MacroImportExport::Btn_ImportClick()
         if (library.Count() > kNamesListed)
             names << QStringLiteral("\u2026");
         const QString question =
-            state_.Text(kReplaceLibraryText).arg(library.Count()).arg(names.join(QStringLiteral(", ")), store_.ImportBackupPath());
+            app_.Text(kReplaceLibraryText).arg(library.Count()).arg(names.join(QStringLiteral(", ")), store_.ImportBackupPath());
         if (!window_.Prompts().Confirm(question))
             return;
         if (!store_.KeepLibraryForImport())
@@ -187,10 +190,10 @@ void MacroImportExport::Btn_ImportClick()
     }
     ClearMacroView();
     // The previous library is replaced; rows left empty between records close up.
-    if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
-        state_.PcMacros = ReadMacroLibraryFile(records);
+    if ((config_.Home.Mode() == ConfigurationMode::Eeprom))
+        libraries_.PcMacros = ReadMacroLibraryFile(records);
     else
-        state_.DriverMacros = ReadDriverMacroFile(records);
+        libraries_.DriverMacros = ReadDriverMacroFile(records);
     store_.RefreshPCMacroName();
     SaveLibrary();
 }
@@ -209,15 +212,15 @@ void MacroImportExport::Btn_ExportOneClick()
 {
     const int row = page_.macroNames->currentRow();
     HidePanels();
-    if (row < 0 || row >= MacroLibraryView(state_).Count())
+    if (row < 0 || row >= MacroLibraryView(config_, libraries_).Count())
         return;
     const QString chosen = window_.Prompts().ChooseFile(UserPrompts::FileUse::Save);
     if (chosen.isEmpty())
         return;
-    if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
-        WriteExport(chosen, WriteSingleMacroFile(state_.PcMacros[size_t(row)]));
+    if ((config_.Home.Mode() == ConfigurationMode::Eeprom))
+        WriteExport(chosen, WriteSingleMacroFile(libraries_.PcMacros[size_t(row)]));
     else
-        WriteExport(chosen, WriteSingleDriverMacroFile(state_.DriverMacros[size_t(row)]));
+        WriteExport(chosen, WriteSingleDriverMacroFile(libraries_.DriverMacros[size_t(row)]));
 }
 
 void MacroImportExport::Btn_ExportClick()
@@ -226,10 +229,10 @@ void MacroImportExport::Btn_ExportClick()
     HidePanels();
     if (chosen.isEmpty())
         return;
-    if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
-        WriteExport(chosen, WriteMacroLibraryFile(state_.PcMacros));
+    if ((config_.Home.Mode() == ConfigurationMode::Eeprom))
+        WriteExport(chosen, WriteMacroLibraryFile(libraries_.PcMacros));
     else
-        WriteExport(chosen, WriteDriverMacroFile(state_.DriverMacros));
+        WriteExport(chosen, WriteDriverMacroFile(libraries_.DriverMacros));
 }
 
 // ---- the base macro file ----
@@ -239,7 +242,7 @@ void MacroImportExport::RefreshMacroName()
     QListWidget* list = page_.pageNames;
     const QSignalBlocker quiet(list);
     list->clear();
-    for (const auto& page : state_.MacroAreas.basePages) {
+    for (const auto& page : config_.MacroAreas.basePages) {
         MacroName name{};
         std::copy_n(page.begin(), kMacroNameSize, name.begin());
         list->addItem(QString::fromStdU16String(MacroNameToUtf16(name)));
@@ -256,12 +259,12 @@ void MacroImportExport::Btn_ImportBaseMacroClick()
     if (!bytes)
         return;
 
-    std::optional<BusyScope> busy(std::in_place, state_, window_, BusyScope::TimerOnly);
+    std::optional<BusyScope> busy(std::in_place, timers_, window_, BusyScope::TimerOnly);
     // The pages in the program: the file's block, unpacked with the checks of a read image.
-    ApplyBaseMacroFile(*bytes, state_.DeviceImage);
-    const BaseMacroPages pages = UnpackBaseMacroPages(state_.DeviceImage);
+    ApplyBaseMacroFile(*bytes, config_.DeviceImage);
+    const BaseMacroPages pages = UnpackBaseMacroPages(config_.DeviceImage);
     for (size_t p = 0; p < pages.size(); ++p) {
-        auto& page = state_.MacroAreas.basePages[p];
+        auto& page = config_.MacroAreas.basePages[p];
         std::copy(pages[p].name.begin(), pages[p].name.end(), page.begin());
         std::copy(pages[p].body.begin(), pages[p].body.end(), page.begin() + kMacroNameSize);
     }
@@ -283,11 +286,11 @@ void MacroImportExport::Btn_ImportBaseMacroClick()
                 // Written past Apply: what the program knew of the mouse's memory is stale now.
                 device->Link.MouseMemory.reset();
                 if (protocol.WriteMemory(kBaseMacroBlockAddress, uint32_t(kBaseMacroFileSize), *bytes))
-                    outcome = state_.Text(kBaseWrittenText);
+                    outcome = app_.Text(kBaseWrittenText);
                 else if (protocol.DeviceGone())
                     cut = true;
                 else
-                    outcome = state_.Text(kBaseWriteFailedText);
+                    outcome = app_.Text(kBaseWriteFailedText);
             } else
                 outcome = Text(kNotReadyText, "The mouse's memory is not ready. Nothing was written.");
             CloseExchange(protocol);

@@ -29,7 +29,10 @@ class DeviceSession;
 class MacroLibraryStore;
 class MacroRecording;
 class WindowServices;
-struct FormState;
+struct AppContext;
+struct ConfigurationState;
+struct DeviceTimers;
+struct MacroLibraries;
 
 class MacroImportExport : public QObject {
 public:
@@ -44,8 +47,9 @@ public:
         std::function<void()> writeCutByUnplug;
     };
 
-    MacroImportExport(FormState& state, MacroPageControls& page, WindowServices& window, MacroRecording& recording,
-                      MacroLibraryStore& store, Hooks hooks);
+    MacroImportExport(const AppContext& app, ConfigurationState& config, MacroLibraries& libraries,
+                      DeviceTimers& timers, MacroPageControls& page, WindowServices& window,
+                      MacroRecording& recording, MacroLibraryStore& store, Hooks hooks);
 
     void Wire();
 
@@ -68,7 +72,10 @@ private:
     // LB_MacroName from the six base macro pages.
     void RefreshMacroName();
 
-    FormState& state_;
+    const AppContext& app_;
+    ConfigurationState& config_;
+    MacroLibraries& libraries_;
+    DeviceTimers& timers_;
     MacroPageControls& page_;
     WindowServices& window_;
     MacroRecording& recording_;

@@ -254,7 +254,7 @@ void MacroEditor::CloseInsertPanel()
                        static_cast<QWidget*>(page_.startButton)})
         w->setEnabled(true);
     // A full library keeps New Macro disabled.
-    page_.newButton->setEnabled(MacroLibraryView(state_).Count() < kPcMacroLibraryRows);
+    page_.newButton->setEnabled(MacroLibraryView(state_, state_).Count() < kPcMacroLibraryRows);
     page_.delayBox->show();
     for (QWidget* caption : page_.delayCaptions)
         caption->show();

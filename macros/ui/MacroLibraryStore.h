@@ -22,11 +22,14 @@ namespace tarq {
 
 struct MacroPageControls;
 class WindowServices;
-struct FormState;
+struct AppContext;
+struct ConfigurationState;
+struct MacroLibraries;
 
 class MacroLibraryStore {
 public:
-    MacroLibraryStore(FormState& state, MacroPageControls& page, WindowServices& window);
+    MacroLibraryStore(const AppContext& app, ConfigurationState& config, MacroLibraries& libraries,
+                      MacroPageControls& page, WindowServices& window);
 
     // Start-up load from the data folder. Any problem is shown once in the message dialog.
     void LoadMacroLibrary();
@@ -64,7 +67,9 @@ private:
     // Before a write over a library that could not be read: false when the write must not go on.
     bool MayWriteLibrary();
 
-    FormState& state_;
+    const AppContext& app_;
+    ConfigurationState& config_;
+    MacroLibraries& libraries_;
     MacroPageControls& page_;
     WindowServices& window_;
     QString keptAside_;

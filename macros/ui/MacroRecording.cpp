@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "macros/ui/MacroRecording.h"
 
-#include "app/FormState.h"
 
 #include "macros/MacroBody.h"
 #include "macros/MacroLineText.h"
 #include "macros/RecordingSession.h"
 #include "macros/ui/Unit3.h"
 #include "ui/pages/MacroPageControls.h"
+#include "ui/state/AppContext.h"
 #include "macros/ui/MacroLibraryStore.h"
 #include "ui/HexEdit.h"
 #include "ui/SkinLabel.h"
@@ -124,9 +124,9 @@ private:
 
 } // namespace
 
-MacroRecording::MacroRecording(FormState& state, MacroPageControls& page, WindowServices& window,
-                               MacroLibraryStore& store, Hooks hooks)
-    : state_(state), page_(page), window_(window), store_(store), library_(state), hooks_(std::move(hooks))
+MacroRecording::MacroRecording(const AppContext& app, ConfigurationState& config, MacroLibraries& libraries,
+                               MacroPageControls& page, WindowServices& window, MacroLibraryStore& store, Hooks hooks)
+    : app_(app), page_(page), window_(window), store_(store), library_(config, libraries), hooks_(std::move(hooks))
 {
     Q_ASSERT_X(hooks_.hideAllMenu, "MacroRecording", "hideAllMenu is required");
     if (!hooks_.createCapture)
@@ -135,7 +135,7 @@ MacroRecording::MacroRecording(FormState& state, MacroPageControls& page, Window
 
 QString MacroRecording::Text(int strId, const char* fallback) const
 {
-    const QString text = state_.Text(strId);
+    const QString text = app_.Text(strId);
     return text.isEmpty() ? QString::fromUtf8(fallback) : text;
 }
 

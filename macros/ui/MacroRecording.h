@@ -30,7 +30,7 @@ class TSkinLabel;
 struct MacroPageControls;
 class RecordingSession;
 class WindowServices;
-struct FormState;
+struct AppContext;
 
 class MacroRecording : public QObject {
 public:
@@ -41,8 +41,8 @@ public:
         std::function<PlatformCapture()> createCapture;
     };
 
-    MacroRecording(FormState& state, MacroPageControls& page, WindowServices& window, MacroLibraryStore& store,
-                   Hooks hooks);
+    MacroRecording(const AppContext& app, ConfigurationState& config, MacroLibraries& libraries,
+                   MacroPageControls& page, WindowServices& window, MacroLibraryStore& store, Hooks hooks);
     ~MacroRecording() override;
 
     // Connects the controls and opens the input source (showing the hint when it sees only this
@@ -104,7 +104,7 @@ private:
     void SetPicture(const QWidget* control, const QString& picture);
     void ShowMessage(const QString& text);
 
-    FormState& state_;
+    const AppContext& app_;
     MacroPageControls& page_;
     WindowServices& window_;
     MacroLibraryStore& store_;
