@@ -320,7 +320,7 @@ bool MacroEditor::CommitScript(const ScriptEdit& edit)
 {
     if (SelectedMacro() < 0)
         return false;
-    if (CheckScriptFits(edit.script, !(state_.Home.Mode() == ConfigurationMode::Eeprom)) != ScriptFit::Fits) {
+    if (!state_.Home->ScriptFits(edit.script)) {
         Tell(Text(920, "The macro would be too long for the mouse. The change was not made."));
         return false;
     }

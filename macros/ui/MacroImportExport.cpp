@@ -42,10 +42,6 @@ constexpr int kBaseWrittenText = 718, kBaseWriteFailedText = 719;
 // How many names of the library the question before Import All lists.
 constexpr int kNamesListed = 5;
 
-// The largest files read: a full PC library, a driver library of 9999 records.
-constexpr qint64 kPcLibraryBytes = qint64(kMacroFileSize);
-constexpr qint64 kDriverLibraryBytes = qint64(kDriverMacroImportLimit) * qint64(kDriverMacroRecordSize);
-
 } // namespace
 
 MacroImportExport::MacroImportExport(const AppContext& app, ConfigurationState& config, MacroLibraries& libraries,
@@ -126,21 +122,18 @@ std::optional<std::vector<uint8_t>> MacroImportExport::ReadImportFile(const QStr
 void MacroImportExport::Btn_ImportOneClick()
 {
     MacroLibraryView library(config_, libraries_);
-    const bool full = (config_.Home.Mode() == ConfigurationMode::Eeprom) ? library.Count() >= kPcMacroImportLimit
-                                        : size_t(library.Count()) >= kDriverMacroImportLimit;
-    if (full)
+    if (size_t(library.Count()) >= config_.Home->MacroImportLimit())
         return;
     const QString path = window_.Prompts().ChooseFile(UserPrompts::FileUse::Open);
     if (path.isEmpty())
         return;
     HidePanels();
-    const size_t recordSize = (config_.Home.Mode() == ConfigurationMode::Eeprom) ? kMacroRecordSize : kDriverMacroRecordSize;
+    const size_t recordSize = config_.Home->MacroRecordSize();
     const auto bytes = ReadImportFile(path, qint64(recordSize), recordSize);
     if (!bytes)
         return;
     ClearMacroView();
-    const MacroImportResult result = (config_.Home.Mode() == ConfigurationMode::Eeprom) ? ImportOneMacro(libraries_.PcMacros, *bytes)
-                                                       : ImportOneDriverMacro(libraries_.DriverMacros, *bytes);
+    const MacroImportResult result = config_.Home->ImportMacro(libraries_, *bytes);
     switch (result.status) {
     case MacroImportStatus::Duplicate: Tell(Text(kDuplicateText, "This macro already exists")); return;
     case MacroImportStatus::NoName:
@@ -160,8 +153,8 @@ void MacroImportExport::Btn_ImportClick()
     if (path.isEmpty())
         return;
     HidePanels();
-    const size_t recordSize = (config_.Home.Mode() == ConfigurationMode::Eeprom) ? kMacroRecordSize : kDriverMacroRecordSize;
-    const auto bytes = ReadImportFile(path, (config_.Home.Mode() == ConfigurationMode::Eeprom) ? kPcLibraryBytes : kDriverLibraryBytes, recordSize);
+    const size_t recordSize = config_.Home->MacroRecordSize();
+    const auto bytes = ReadImportFile(path, config_.Home->LibraryFileMaxBytes(), recordSize);
     if (!bytes)
         return;
     const std::span<const uint8_t> records = WholeRecords(*bytes, recordSize);
@@ -190,10 +183,7 @@ void MacroImportExport::Btn_ImportClick()
     }
     ClearMacroView();
     // The previous library is replaced; rows left empty between records close up.
-    if ((config_.Home.Mode() == ConfigurationMode::Eeprom))
-        libraries_.PcMacros = ReadMacroLibraryFile(records);
-    else
-        libraries_.DriverMacros = ReadDriverMacroFile(records);
+    config_.Home->ReadLibrary(libraries_, records);
     store_.RefreshPCMacroName();
     SaveLibrary();
 }
@@ -217,10 +207,7 @@ void MacroImportExport::Btn_ExportOneClick()
     const QString chosen = window_.Prompts().ChooseFile(UserPrompts::FileUse::Save);
     if (chosen.isEmpty())
         return;
-    if ((config_.Home.Mode() == ConfigurationMode::Eeprom))
-        WriteExport(chosen, WriteSingleMacroFile(libraries_.PcMacros[size_t(row)]));
-    else
-        WriteExport(chosen, WriteSingleDriverMacroFile(libraries_.DriverMacros[size_t(row)]));
+    WriteExport(chosen, config_.Home->WriteOneMacro(libraries_, row));
 }
 
 void MacroImportExport::Btn_ExportClick()
@@ -229,10 +216,7 @@ void MacroImportExport::Btn_ExportClick()
     HidePanels();
     if (chosen.isEmpty())
         return;
-    if ((config_.Home.Mode() == ConfigurationMode::Eeprom))
-        WriteExport(chosen, WriteMacroLibraryFile(libraries_.PcMacros));
-    else
-        WriteExport(chosen, WriteDriverMacroFile(libraries_.DriverMacros));
+    WriteExport(chosen, config_.Home->WriteLibrary(libraries_));
 }
 
 // ---- the base macro file ----

@@ -186,7 +186,7 @@ void MacroEditor::Btn_OKClick()
     const int item = page_.insertKind->currentIndex();
     if (item == KeyFront || item == KeyBack) {
         // The recorded lines are in the script already: they go into the body now.
-        if (CheckScriptFits(recording_.Script(), !(state_.Home.Mode() == ConfigurationMode::Eeprom)) != ScriptFit::Fits) {
+        if (!state_.Home->ScriptFits(recording_.Script())) {
             Tell(Text(920, "The macro would be too long for the mouse. The change was not made."));
             return;
         }

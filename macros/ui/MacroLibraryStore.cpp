@@ -76,8 +76,7 @@ QString MacroLibraryStore::ImportBackupPath() const { return LibraryPath() + QSt
 bool MacroLibraryStore::KeepLibraryForImport()
 {
     // The library as the program holds it: also when its file was never written.
-    const std::vector<uint8_t> bytes =
-        (config_.Home.Mode() == ConfigurationMode::Eeprom) ? WriteMacroLibraryFile(libraries_.PcMacros) : WriteDriverMacroFile(libraries_.DriverMacros);
+    const std::vector<uint8_t> bytes = config_.Home->WriteLibrary(libraries_);
     QString error;
     if (SaveOwnFile(ImportBackupPath(), bytes, &error))
         return true;
@@ -104,8 +103,7 @@ void MacroLibraryStore::KeepDamagedAside(const QString& path, const QString& tex
     if (!move)
         return; // the file itself is rewritten at its proper size with the next change
     QString error;
-    const std::vector<uint8_t> bytes =
-        (config_.Home.Mode() == ConfigurationMode::Eeprom) ? WriteMacroLibraryFile(libraries_.PcMacros) : WriteDriverMacroFile(libraries_.DriverMacros);
+    const std::vector<uint8_t> bytes = config_.Home->WriteLibrary(libraries_);
     if (!SaveOwnFile(path, bytes, &error))
         Tell(error);
 }

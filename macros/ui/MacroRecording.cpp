@@ -368,7 +368,7 @@ void MacroRecording::ShowEditedScript(MacroScript script, int selectRow)
 void MacroRecording::Btn_StartClick()
 {
     hooks_.hideAllMenu();
-    const int capacity = library_.eepromMode() ? recording_capacity::kEeprom : recording_capacity::kDriver;
+    const int capacity = library_.home->RecordingCapacity();
     const int row = SelectedMacro();
     if (row < 0)
         return;
@@ -386,7 +386,7 @@ void MacroRecording::Btn_StartClick()
         settings.reserve = ChosenDelay(false).mode == DelayMode::None || ChosenDelay(true).mode == DelayMode::None
                                ? recording_capacity::kReserveNoDelay
                                : recording_capacity::kReserveWithDelays;
-        settings.bodyEventLimit = int(library_.eepromMode() ? macro_body::kMaxEvents : driver_macro_body::kMaxEvents);
+        settings.bodyEventLimit = library_.home->BodyEventLimit();
         script_.clear();
         inserting_ = false;
         stopFlag_ = false;
@@ -434,7 +434,7 @@ void MacroRecording::StopRecording()
 void MacroRecording::Btn_InsertStartClick()
 {
     SetPicture(page_.insertStartImage, QStringLiteral("MacroS_03"));
-    const int capacity = library_.eepromMode() ? recording_capacity::kEeprom : recording_capacity::kDriver;
+    const int capacity = library_.home->RecordingCapacity();
     const int row = SelectedMacro();
 
     auto coverOptions = [this](bool cover) {
@@ -470,7 +470,7 @@ void MacroRecording::Btn_InsertStartClick()
         settings.reserve = settings.header.mode == DelayMode::None || settings.delay.mode == DelayMode::None
                                ? recording_capacity::kReserveNoDelay
                                : recording_capacity::kReserveWithDelays;
-        settings.bodyEventLimit = int(library_.eepromMode() ? macro_body::kMaxEvents : driver_macro_body::kMaxEvents);
+        settings.bodyEventLimit = library_.home->BodyEventLimit();
         settings.startCount = startCount;
         settings.insertionPoint = selected;
         settings.side = page_.insertKind->currentIndex() == 3 ? InsertSide::Back : InsertSide::Front;
