@@ -256,18 +256,19 @@ void TForm1::CreateSubsystems()
     dpiEditor_ = std::make_unique<DpiEditor>(state_, state_, controls_, *this, *settings_, dpiPage_);
     lightEditor_ = std::make_unique<LightEditor>(controls_, *this, *settings_, lightPage_);
     fireKey_ = std::make_unique<FireKeyEditor>(controls_, *this, *settings_, fireKeyPage_);
-    macroLibrary_ = std::make_unique<MacroLibraryStore>(state_, controls_, *this);
+    macroPage_.fireEventMenu = controls_.find(QStringLiteral("Pnl_DevFireContent"));
+    macroPage_.assignmentNames = controls_.get<QListWidget>(QStringLiteral("LB_Name"));
+    macroPage_.importBaseMacro = controls_.get<QPushButton>(QStringLiteral("Btn_ImportBaseMacro"));
+    macroLibrary_ = std::make_unique<MacroLibraryStore>(state_, state_, state_, macroPage_, *this);
     recording_ = std::make_unique<MacroRecording>(
-        state_, controls_, *this,
-        MacroRecording::Hooks{[this] { nav_->HideAllMenu(); }, deviceOptions_.inputCapture,
-                             [this] { return macroLibrary_->SaveLibraryInUse(); },
-                             [this] { macroLibrary_->RefreshPCMacroName(); }});
-    macroEditor_ = std::make_unique<MacroEditor>(state_, controls_, *this, *recording_, *macroLibrary_);
+        state_, state_, state_, macroPage_, *this, *macroLibrary_,
+        MacroRecording::Hooks{[this] { nav_->HideAllMenu(); }, deviceOptions_.inputCapture});
+    macroEditor_ = std::make_unique<MacroEditor>(state_, macroPage_, *this, *recording_, *macroLibrary_);
     assignmentEditor_ = std::make_unique<AssignmentEditor>(
         state_, state_, state_, buttonPage_, menus_, *this,
         AssignmentEditor::Peers{*nav_, *settings_, *engineer_, *gun_, *macroEditor_});
     macroFiles_ = std::make_unique<MacroImportExport>(
-        state_, controls_, *this, *recording_, *macroLibrary_,
+        state_, state_, state_, state_, macroPage_, *this, *recording_, *macroLibrary_,
         MacroImportExport::Hooks{[this] { nav_->HideAllMenu(); },
                                  [this] { return device_.get(); },
                                  [this] {
@@ -352,7 +353,7 @@ void TForm1::BuildControls()
     pointerSettings_ = pages::BuildPointerSettings(page(2));
     dpiPage_ = pages::BuildDpiControls(page(2));
     lightPage_ = pages::BuildLightPage(page(3));
-    pages::BuildMacroPage(page(4), this);
+    macroPage_ = pages::BuildMacroPage(page(4), this);
     gunPage_ = pages::BuildGunPage(page(5), this);
     pages::BuildFooter(page(5), 5);
     pages::BuildEngineerPage(page(6));
@@ -432,7 +433,8 @@ void TForm1::FormCreate()
     state_.LanguageIndex = 1;
     ApplyLayout();
     engineer_->ShowEngineerButtons(state_.Org.engineerEnable);
-    for (const char* list : {"LB_PCMacroName", "LB_MacroName", "LB_macro", "LB_FireMacroName", "LB_FireMacro"})
+    macroEditor_->SetRowHeight(state_.Style.macroNameHeight);
+    for (const char* list : {"LB_FireMacroName", "LB_FireMacro"})
         if (auto* w = controls_.get<QListWidget>(list))
             SetItemHeight(w, state_.Style.macroNameHeight);
 

@@ -22,6 +22,7 @@
 #include "ui/pages/FireKeyControls.h"
 #include "ui/pages/LightPageControls.h"
 #include "ui/pages/GunPageControls.h"
+#include "ui/pages/MacroPageControls.h"
 #include "ui/language/LanguageApply.h"
 #include "ui/pages/ButtonPageControls.h"
 #include "ui/pages/MenuControls.h"
@@ -221,6 +222,7 @@ private:
     std::unique_ptr<LightEditor> lightEditor_;
     std::unique_ptr<FireKeyEditor> fireKey_;
     std::unique_ptr<AssignmentEditor> assignmentEditor_;
+    MacroPageControls macroPage_;   // the macro page as its builder made it
     std::unique_ptr<MacroEditor> macroEditor_;
     std::unique_ptr<MacroImportExport> macroFiles_;
     std::unique_ptr<MacroLibraryStore> macroLibrary_;

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include "macros/ui/MacroEditor.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 #include "ui/SkinPictures.h"
@@ -113,9 +114,7 @@ void TForm1::ApplyLayout()
 void TForm1::FitUnkeyedControls()
 {
     // The event list is as tall as the macro list beside it.
-    auto* names = controls_.get("LB_PCMacroName");
-    if (QWidget* events = controls_.get("LB_macro"); names && events)
-        events->resize(events->width(), names->height());
+    macroEditor_->FitEventListToNames();
 
     // The breathing speed slider runs just above its step bar, over the same width, from the
     // bar's slow end (its segment 8) at the left: its handle stops over the segments' middles.

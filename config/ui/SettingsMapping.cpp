@@ -408,6 +408,17 @@ void SettingsMapping::SetButtonCaption(int k, const QString& text)
     shown::SetText(controls_, Numbered("Key", k), text);
 }
 
+namespace {
+
+// A colour channel's edit on the engineer page: "edt_FireMacroColor3G".
+QString Channel(const QString& prefix, int n, int channel)
+{
+    constexpr char kChannels[] = {'R', 'G', 'B'};
+    return prefix + QString::number(n) + QLatin1Char(kChannels[channel]);
+}
+
+} // namespace
+
 QColor SettingsMapping::FireColour(int record) const
 {
     int rgb[3] = {};

@@ -6,9 +6,12 @@
 
 #include "config/ImageLayout.h"
 #include "device/DriverChannel.h"
+#include "macros/MacroBody.h"
+#include "macros/MacroEdits.h"
 #include "macros/MacroFiles.h"
 #include "macros/MacroLibrary.h"
 #include "macros/MacroPages.h"
+#include "macros/MacroRecorder.h"
 #include "settings/KeyCode.h"
 #include "ui/state/ConfigurationState.h"
 #include "ui/state/MacroLibraries.h"
@@ -73,6 +76,22 @@ public:
 
     // ---- macro library ----
     QString LibraryFileName() const override { return Latin1(kMacroFileName); }
+    qint64 LibraryFileMaxBytes() const override { return qint64(kMacroFileSize); }
+    size_t MacroRecordSize() const override { return kMacroRecordSize; }
+    size_t MacroImportLimit() const override { return size_t(kPcMacroImportLimit); }
+    bool ScriptFits(const MacroScript& script) const override { return CheckScriptFits(script, false) == ScriptFit::Fits; }
+    int RecordingCapacity() const override { return recording_capacity::kEeprom; }
+    int BodyEventLimit() const override { return int(macro_body::kMaxEvents); }
+    std::vector<uint8_t> WriteLibrary(const MacroLibraries& l) const override { return WriteMacroLibraryFile(l.PcMacros); }
+    void ReadLibrary(MacroLibraries& l, std::span<const uint8_t> file) const override { l.PcMacros = ReadMacroLibraryFile(file); }
+    std::vector<uint8_t> WriteOneMacro(const MacroLibraries& l, int row) const override
+    {
+        return WriteSingleMacroFile(l.PcMacros[size_t(row)]);
+    }
+    MacroImportResult ImportMacro(MacroLibraries& l, std::span<const uint8_t> file) const override
+    {
+        return ImportOneMacro(l.PcMacros, file);
+    }
 
     // ---- fire data ----
     void WriteFireData(const std::function<void()>& writeToMouse) const override { writeToMouse(); }
@@ -152,6 +171,23 @@ public:
 
     // ---- macro library ----
     QString LibraryFileName() const override { return Latin1(kDriverMacroFileName); }
+    // A driver library of as many records as an import takes.
+    qint64 LibraryFileMaxBytes() const override { return qint64(kDriverMacroImportLimit) * qint64(kDriverMacroRecordSize); }
+    size_t MacroRecordSize() const override { return kDriverMacroRecordSize; }
+    size_t MacroImportLimit() const override { return kDriverMacroImportLimit; }
+    bool ScriptFits(const MacroScript& script) const override { return CheckScriptFits(script, true) == ScriptFit::Fits; }
+    int RecordingCapacity() const override { return recording_capacity::kDriver; }
+    int BodyEventLimit() const override { return int(driver_macro_body::kMaxEvents); }
+    std::vector<uint8_t> WriteLibrary(const MacroLibraries& l) const override { return WriteDriverMacroFile(l.DriverMacros); }
+    void ReadLibrary(MacroLibraries& l, std::span<const uint8_t> file) const override { l.DriverMacros = ReadDriverMacroFile(file); }
+    std::vector<uint8_t> WriteOneMacro(const MacroLibraries& l, int row) const override
+    {
+        return WriteSingleDriverMacroFile(l.DriverMacros[size_t(row)]);
+    }
+    MacroImportResult ImportMacro(MacroLibraries& l, std::span<const uint8_t> file) const override
+    {
+        return ImportOneDriverMacro(l.DriverMacros, file);
+    }
 
     // ---- fire data ----
     void WriteFireData(const std::function<void()>&) const override {}

@@ -9,6 +9,13 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QtGlobal>
+
+#include "macros/MacroScript.h"
+
+#include <cstdint>
+#include <span>
+#include <vector>
 
 #include <functional>
 #include <memory>
@@ -19,6 +26,9 @@
 #include <vector>
 
 namespace tarq {
+
+struct MacroImportResult;
+struct MacroLibraries;
 
 enum class ConfigurationMode { Eeprom, Driver };
 
@@ -92,6 +102,22 @@ public:
     // ---- macro library ----
     // The library file's name in the data folder: "Macro.bin" or "Driver_Macro.bin".
     virtual QString LibraryFileName() const = 0;
+    // The largest library file read, and one record of it (an import reads whole records).
+    virtual qint64 LibraryFileMaxBytes() const = 0;
+    virtual size_t MacroRecordSize() const = 0;
+    // How many macros the library takes by import.
+    virtual size_t MacroImportLimit() const = 0;
+    // Whether the script fits the body of this home's macro record.
+    virtual bool ScriptFits(const MacroScript& script) const = 0;
+    // What a recording may take: its byte capacity and the body's event limit.
+    virtual int RecordingCapacity() const = 0;
+    virtual int BodyEventLimit() const = 0;
+    // The library of this home in the libraries: its file bytes, read from a file, one record
+    // exported, one macro imported.
+    virtual std::vector<uint8_t> WriteLibrary(const MacroLibraries& libraries) const = 0;
+    virtual void ReadLibrary(MacroLibraries& libraries, std::span<const uint8_t> file) const = 0;
+    virtual std::vector<uint8_t> WriteOneMacro(const MacroLibraries& libraries, int row) const = 0;
+    virtual MacroImportResult ImportMacro(MacroLibraries& libraries, std::span<const uint8_t> file) const = 0;
 
     // ---- fire data ----
     // Hands the fire data to where this home keeps it: the EEPROM home runs `writeToMouse`,

@@ -7,12 +7,13 @@
 #include "macros/ui/MacroLibraryView.h"
 #include "macros/ui/MacroListDrawing.h"
 #include "macros/ui/MacroRecording.h"
-#include "macros/ui/Unit3.h"
-#include "ui/Controls.h"
+#include "ui/pages/MacroPageControls.h"
+#include "ui/ListItemHeight.h"
 #include "ui/SkinLabel.h"
 #include "ui/WindowServices.h"
 
 #include <QComboBox>
+#include <QFrame>
 #include <QEvent>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -56,14 +57,11 @@ private:
 
 } // namespace
 
-MacroEditor::MacroEditor(FormState& state, Controls& controls, WindowServices& window, MacroRecording& recording,
+MacroEditor::MacroEditor(FormState& state, MacroPageControls& page, WindowServices& window, MacroRecording& recording,
                          MacroLibraryStore& store)
-    : state_(state), controls_(controls), window_(window), recording_(recording), store_(store)
+    : state_(state), page_(page), window_(window), recording_(recording), store_(store)
 {
 }
-
-QWidget* MacroEditor::Find(const char* name) const { return controls_.get(QString::fromLatin1(name)); }
-QListWidget* MacroEditor::List(const char* name) const { return controls_.get<QListWidget>(QString::fromLatin1(name)); }
 
 QString MacroEditor::Text(int strId, const char* fallback) const
 {
@@ -79,46 +77,39 @@ void MacroEditor::Tell(const QString& text)
 
 void MacroEditor::SaveLibrary()
 {
-    if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
-        store_.RefreshPCMacro();
-    else
-        store_.RefreshDriverPCMacro();
+    store_.SaveLibrary();
 }
 
 int MacroEditor::SelectedMacro() const
 {
-    auto* list = List("LB_PCMacroName");
-    const int row = list ? list->currentRow() : -1;
-    return row >= 0 && row < MacroLibraryView(state_).Count() ? row : -1;
+    const int row = page_.macroNames->currentRow();
+    return row >= 0 && row < MacroLibraryView(state_, state_).Count() ? row : -1;
 }
 
 int MacroEditor::SelectedEvent() const
 {
-    auto* list = List("LB_macro");
-    const int row = list ? list->currentRow() : -1;
+    const int row = page_.events->currentRow();
     return row >= 0 && size_t(row) + 1 < recording_.Script().size() ? row : -1;
 }
 
 void MacroEditor::Wire()
 {
-    auto connectClick = [this](const char* name, void (MacroEditor::*handler)()) {
-        if (auto* label = controls_.get<TSkinLabel>(QString::fromLatin1(name)))
-            connect(label, &TSkinLabel::clicked, this, handler);
+    auto connectClick = [this](TSkinLabel* label, void (MacroEditor::*handler)()) {
+        connect(label, &TSkinLabel::clicked, this, handler);
     };
-    connectClick("Btn_NewName", &MacroEditor::Btn_NewNameClick);
-    connectClick("Btn_DelPCMacro", &MacroEditor::Btn_DelPCMacroClick);
-    connectClick("IB_ReleaseStop", &MacroEditor::IB_ReleaseStopClick);
-    connectClick("IB_ReleaseContiue", &MacroEditor::IB_ReleaseContiueClick);
-    connectClick("Btn_Edit", &MacroEditor::Btn_EditClick);
-    connectClick("Btn_Del", &MacroEditor::Btn_DelClick);
-    connectClick("Btn_Insert", &MacroEditor::Btn_InsertClick);
-    connectClick("Btn_OK", &MacroEditor::Btn_OKClick);
-    connectClick("Btn_Cancel", &MacroEditor::Btn_CancelClick);
-    if (auto* combo = controls_.get<QComboBox>(QStringLiteral("CB_Insert")))
-        connect(combo, &QComboBox::activated, this, &MacroEditor::CB_InsertChange);
+    connectClick(page_.newName, &MacroEditor::Btn_NewNameClick);
+    connectClick(page_.deleteMacro, &MacroEditor::Btn_DelPCMacroClick);
+    connectClick(page_.releaseStop.label, &MacroEditor::IB_ReleaseStopClick);
+    connectClick(page_.releaseContinue.label, &MacroEditor::IB_ReleaseContiueClick);
+    connectClick(page_.editEvent, &MacroEditor::Btn_EditClick);
+    connectClick(page_.deleteEvent, &MacroEditor::Btn_DelClick);
+    connectClick(page_.insertEvent, &MacroEditor::Btn_InsertClick);
+    connectClick(page_.ok, &MacroEditor::Btn_OKClick);
+    connectClick(page_.cancel, &MacroEditor::Btn_CancelClick);
+    connect(page_.insertKind, &QComboBox::activated, this, &MacroEditor::CB_InsertChange);
 
-    auto* names = List("LB_PCMacroName");
-    auto* events = List("LB_macro");
+    auto* names = page_.macroNames;
+    auto* events = page_.events;
     DrawMacroNameRows(names, state_.Style);
     DrawMacroEventRows(events, state_.Style, [this](int row) {
         const MacroScript& script = recording_.Script();
@@ -146,19 +137,38 @@ void MacroEditor::Wire()
     WireInsertFields();
 }
 
+// ---- effects of other pages ----
+
+void MacroEditor::ClearForNoMouse()
+{
+    page_.pageNames->clear();
+    page_.events->clear();
+    page_.scriptMemo->clear();
+    page_.writeMemo->clear();
+}
+
+void MacroEditor::ClearEventList() { page_.events->clear(); }
+
+void MacroEditor::SetRowHeight(int height)
+{
+    for (QListWidget* list : {page_.macroNames, page_.pageNames, page_.events})
+        SetItemHeight(list, height);
+}
+
+void MacroEditor::FitEventListToNames() { page_.events->resize(page_.events->width(), page_.macroNames->height()); }
+
 // ---- the lists and their context panels ----
 
 void MacroEditor::ClearMacro()
 {
-    for (const char* panel : {"Pnl_PCMacro", "Pnl_DevContent", "Pnl_DevFireContent"})
-        if (QWidget* w = controls_.find(QString::fromLatin1(panel)))
-            w->hide();
+    for (QWidget* panel : {static_cast<QWidget*>(page_.macroMenu), static_cast<QWidget*>(page_.eventMenu), page_.fireEventMenu})
+        if (panel)
+            panel->hide();
 }
 
-void MacroEditor::ShowContextPanel(const char* name, QPoint globalPos)
+void MacroEditor::ShowContextPanel(QWidget* panel, QPoint globalPos)
 {
-    QWidget* panel = Find(name);
-    if (!panel || !panel->parentWidget())
+    if (!panel->parentWidget())
         return;
     QWidget* parent = panel->parentWidget();
     // At the pointer, kept inside the window.
@@ -172,19 +182,15 @@ void MacroEditor::ShowContextPanel(const char* name, QPoint globalPos)
 
 void MacroEditor::LB_PCMacroNameMouseDown(Qt::MouseButton button, QPoint pos)
 {
-    auto* list = List("LB_PCMacroName");
-    if (!list)
-        return;
+    auto* list = page_.macroNames;
     ClearMacro();
     QListWidgetItem* item = list->itemAt(pos);
     if (!item) {
         // A press below the rows: nothing stays selected.
         list->setCurrentRow(-1);
         list->clearSelection();
-        if (auto* pages = List("LB_MacroName"))
-            pages->clearSelection();
-        if (QWidget* events = Find("LB_macro"))
-            events->setFocus();
+        page_.pageNames->clearSelection();
+        page_.events->setFocus();
         return;
     }
     if (button == Qt::RightButton)
@@ -197,17 +203,14 @@ void MacroEditor::LB_PCMacroNameMouseUp(Qt::MouseButton button, QPoint globalPos
         return;
     // The entries that act on the selected macro are greyed while none is selected.
     const bool selected = SelectedMacro() >= 0;
-    for (const char* entry : {"Btn_NewName", "Btn_DelPCMacro", "Btn_ExportOne"})
-        if (QWidget* w = Find(entry))
-            w->setEnabled(selected);
-    ShowContextPanel("Pnl_PCMacro", globalPos);
+    for (QWidget* entry : {page_.newName, page_.deleteMacro, page_.exportOne})
+        entry->setEnabled(selected);
+    ShowContextPanel(page_.macroMenu, globalPos);
 }
 
 void MacroEditor::LB_macroMouseDown(Qt::MouseButton button, QPoint pos)
 {
-    auto* list = List("LB_macro");
-    if (!list)
-        return;
+    auto* list = page_.events;
     QListWidgetItem* item = list->itemAt(pos);
     if (!item) {
         ClearMacro();
@@ -229,14 +232,13 @@ void MacroEditor::LB_macroMouseUp(Qt::MouseButton button, QPoint globalPos)
     }
     if (button == Qt::RightButton && !InsertPanelOpen() && !recording_.Recording() && SelectedMacro() >= 0
         && SelectedEvent() >= 0)
-        ShowContextPanel("Pnl_DevContent", globalPos);
+        ShowContextPanel(page_.eventMenu, globalPos);
 }
 
 void MacroEditor::ClearEventView()
 {
     recording_.ShowEditedScript({}, -1);
-    if (auto* memo = controls_.get<QPlainTextEdit>(QStringLiteral("mmo_wrscript")))
-        memo->clear();
+    page_.writeMemo->clear();
 }
 
 // ---- rename, delete, release mode ----
@@ -247,22 +249,20 @@ void MacroEditor::Btn_NewNameClick()
     const int row = SelectedMacro();
     if (row < 0)
         return;
-    TForm3 dialog(window_.Window(), {Text(510, "Macro Name"), Text(511, "OK"), Text(512, "Clear")});
-    dialog.exec();
-    const QString name = dialog.PendingName();
+    const QString name = window_.Prompts().AskMacroName();
     if (name.isEmpty())
         return;
-    auto* list = List("LB_PCMacroName");
+    auto* list = page_.macroNames;
     // Its own name counts as taken too.
-    if (list && !list->findItems(name, Qt::MatchExactly).isEmpty()) {
+    if (!list->findItems(name, Qt::MatchExactly).isEmpty()) {
         Tell(Text(kDuplicateText, "This macro already exists"));
         return;
     }
     NoteAssignedCopy(row, true);
-    MacroLibraryView library(state_);
+    MacroLibraryView library(state_, state_);
     library.NameBytes(row) = MacroNameFromUtf16(name.toStdU16String());
     store_.RefreshPCMacroName();
-    if (list) {
+    {
         const QSignalBlocker quiet(list);
         list->setCurrentRow(row);
     }
@@ -276,7 +276,7 @@ void MacroEditor::Btn_DelPCMacroClick()
     if (row < 0)
         return;
     // The entry sits beside Import One: a macro goes only after a yes.
-    const QString name = List("LB_PCMacroName")->item(row)->text();
+    const QString name = page_.macroNames->item(row)->text();
     if (!window_.Prompts().Confirm(Text(kDeleteQuestionText, "Delete the macro \"%1\"?").arg(name)))
         return;
     NoteAssignedCopy(row, true);
@@ -285,10 +285,10 @@ void MacroEditor::Btn_DelPCMacroClick()
         RemoveMacroRecord(state_.PcMacros, row);
     else
         state_.DriverMacros.erase(state_.DriverMacros.begin() + row);
-    auto* list = List("LB_PCMacroName");
+    auto* list = page_.macroNames;
     store_.RefreshPCMacroName();
     SaveLibrary();
-    if (list && list->count() > 0) {
+    if (list->count() > 0) {
         list->scrollToBottom();
         // The row before the deleted one (the first row when the first was deleted), shown.
         list->setCurrentRow(std::max(row - 1, 0));
@@ -298,10 +298,9 @@ void MacroEditor::Btn_DelPCMacroClick()
 void MacroEditor::SetReleaseMode(ReleaseMode mode)
 {
     const bool stop = mode == ReleaseMode::StopOnRelease;
-    if (auto* radio = controls_.get<QRadioButton>(stop ? QStringLiteral("rb_ReleaseStop") : QStringLiteral("rb_ReleaseContinue")))
-        radio->setChecked(true);
-    window_.SetPicture(QStringLiteral("Img_ReleaseStop"), stop ? QStringLiteral("RdS_E") : QStringLiteral("RdS_D"));
-    window_.SetPicture(QStringLiteral("Img_ReleaseContiue"), stop ? QStringLiteral("RdS_D") : QStringLiteral("RdS_E"));
+    (stop ? page_.releaseStop : page_.releaseContinue).radio->setChecked(true);
+    window_.SetPicture(page_.releaseStop.marker->objectName(), stop ? QStringLiteral("RdS_E") : QStringLiteral("RdS_D"));
+    window_.SetPicture(page_.releaseContinue.marker->objectName(), stop ? QStringLiteral("RdS_D") : QStringLiteral("RdS_E"));
     const int row = SelectedMacro();
     if (row < 0)
         return;
@@ -321,7 +320,7 @@ bool MacroEditor::CommitScript(const ScriptEdit& edit)
 {
     if (SelectedMacro() < 0)
         return false;
-    if (CheckScriptFits(edit.script, !(state_.Home.Mode() == ConfigurationMode::Eeprom)) != ScriptFit::Fits) {
+    if (!state_.Home->ScriptFits(edit.script)) {
         Tell(Text(920, "The macro would be too long for the mouse. The change was not made."));
         return false;
     }
@@ -336,7 +335,7 @@ void MacroEditor::NoteAssignedCopy(int row, bool always)
 {
     if (row < 0 || (!always && notedRow_ == row))
         return;
-    MacroLibraryView library(state_);
+    MacroLibraryView library(state_, state_);
     const MacroName& name = library.NameBytes(row);
     bool assigned = false;
     if ((state_.Home.Mode() == ConfigurationMode::Eeprom)) {
@@ -362,28 +361,12 @@ void MacroEditor::NoteAssignedCopy(int row, bool always)
 // Called by the assignment editor after it assigned a macro to a button.
 void MacroEditor::ShowAssignedMacroName(int row, const QString& name, int rows)
 {
-    auto* list = List("LB_MacroName");
-    if (!list || row < 0)
+    QListWidget* list = page_.pageNames;
+    if (row < 0)
         return;
     while (list->count() < std::max(rows, row + 1))
         list->addItem(QString());
     list->item(row)->setText(name);
-}
-
-void MacroEditor::ClearEventList()
-{
-    if (auto* list = List("LB_macro"))
-        list->clear();
-}
-
-void MacroEditor::ClearForNoMouse()
-{
-    for (const char* list : {"LB_MacroName", "LB_macro"})
-        if (auto* w = List(list))
-            w->clear();
-    for (const char* memo : {"mmo_macro", "mmo_wrscript"})
-        if (auto* plain = controls_.get<QPlainTextEdit>(QString::fromLatin1(memo)))
-            plain->clear();
 }
 
 } // namespace tarq

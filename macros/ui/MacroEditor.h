@@ -17,12 +17,14 @@
 #include <QPoint>
 #include <QString>
 
+#include <vector>
+
 class QListWidget;
 class QWidget;
 
 namespace tarq {
 
-class Controls;
+struct MacroPageControls;
 class MacroLibraryStore;
 class MacroRecording;
 class WindowServices;
@@ -30,7 +32,7 @@ struct FormState;
 
 class MacroEditor : public QObject {
 public:
-    MacroEditor(FormState& state, Controls& controls, WindowServices& window, MacroRecording& recording,
+    MacroEditor(FormState& state, MacroPageControls& page, WindowServices& window, MacroRecording& recording,
                 MacroLibraryStore& store);
 
     // Connects this editor's controls and draws the two lists.
@@ -63,17 +65,24 @@ public:
     // Shows `name` in row `row` of the list of assigned macros (LB_MacroName), which gets at
     // least `rows` rows: the assignment editor's result.
     void ShowAssignedMacroName(int row, const QString& name, int rows);
+    // ---- effects of other pages ----
+    // No mouse (start-up without one, or a lost one): the base macro pages' names, the event
+    // list and the script views are emptied.
+    void ClearForNoMouse();
+    // Leaving for another page that covers this one: the event list is emptied.
+    void ClearEventList();
+    // The lists' row height, from the skin's style; the event list as tall as the macro list.
+    void SetRowHeight(int height);
+    void FitEventListToNames();
 
 private:
-    QWidget* Find(const char* name) const;
-    QListWidget* List(const char* name) const;
     int SelectedMacro() const;
     int SelectedEvent() const;
     QString Text(int strId, const char* fallback) const;
     void Tell(const QString& text);
     void SaveLibrary();
     void SetReleaseMode(ReleaseMode mode);
-    void ShowContextPanel(const char* panel, QPoint globalPos);
+    void ShowContextPanel(QWidget* panel, QPoint globalPos);
     void ClearEventView();
     // Shows the edited script, rebuilds the body and saves; false (and the user told) when the
     // macro would no longer fit its body.
@@ -83,22 +92,17 @@ private:
     void CloseInsertPanel();
     void ShowInsertFields(int item);
     void WireInsertFields();
+    std::vector<QWidget*> InsertFields() const;
 
     FormState& state_;
-    Controls& controls_;
+    MacroPageControls& page_;
     WindowServices& window_;
     MacroRecording& recording_;
     MacroLibraryStore& store_;
     int insertTopRow_ = -1;
     int insertSelectedRow_ = -1;
-    int notedRow_ = -1;
-    QPalette insertDelayPalette_;   // Edt_InsertDelay as the page built it   // the macro whose assigned copies the user was last told about
-
-public:
-    // Empties the event list (the gun page clears it when it is left).
-    void ClearEventList();
-    // No mouse: the macro page shows no macro names, events or script.
-    void ClearForNoMouse();
+    int notedRow_ = -1;             // the macro whose assigned copies the user was last told about
+    QPalette insertDelayPalette_;   // Edt_InsertDelay as the page built it
 };
 
 } // namespace tarq

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // MacroEditor: editing and deleting one event of the shown macro (Pnl_DevContent's "Edit" and
-// "Delete"). Delays are edited in TForm6, keys in the single-key dialog TForm5, moves and repeat
+// "Delete"). Delays are asked through the window's prompts, keys in the single-key dialog TForm5, moves and repeat
 // counts in TForm7; a repeat end has nothing to edit.
 
 #include "macros/ui/MacroEditor.h"
 
 #include "app/FormState.h"
 #include "macros/ui/MacroRecording.h"
-#include "macros/ui/Unit6.h"
 #include "macros/ui/Unit7.h"
 #include "settings/ui/Unit5.h"
-#include "ui/Controls.h"
+#include "ui/pages/MacroPageControls.h"
 #include "ui/WindowServices.h"
 
+#include <QFrame>
 #include <QWidget>
 
 namespace tarq {
@@ -22,21 +22,18 @@ void MacroEditor::Btn_EditClick()
     const int row = SelectedEvent();
     if (SelectedMacro() < 0 || row < 0)
         return;
-    if (QWidget* panel = controls_.find(QStringLiteral("Pnl_DevContent")))
-        panel->hide();
+    page_.eventMenu->hide();
     const std::string line = recording_.Script()[size_t(row) + 1];
     const int type = ScriptLineType(line);
     const QString value = QString::fromStdString(ScriptLineValue(line));
-    const ValueDialog::Texts delayTexts{Text(521, "Input Delay Time"), Text(511, "OK"), Text(512, "Clear")};
     const ValueDialog::Texts valueTexts{Text(523, "Input Value"), Text(511, "OK"), Text(512, "Clear")};
 
     std::string edited;
     switch (type) {
     case 0: {
-        TForm6 dialog(window_.Window(), delayTexts);
-        dialog.SetValue(value);
-        if (dialog.exec() == QDialog::Accepted && !dialog.Value().isEmpty())
-            edited = DelayValueLine(dialog.Value().toStdString());
+        const QString delay = window_.Prompts().AskDelay(value);
+        if (!delay.isEmpty())
+            edited = DelayValueLine(delay.toStdString());
         break;
     }
     case 1:
@@ -74,8 +71,7 @@ void MacroEditor::Btn_DelClick()
     const int row = SelectedEvent();
     if (SelectedMacro() < 0 || row < 0)
         return;
-    if (QWidget* panel = controls_.find(QStringLiteral("Pnl_DevContent")))
-        panel->hide();
+    page_.eventMenu->hide();
     if (const auto edit = DeleteScriptEvent(recording_.Script(), row))
         CommitScript(*edit);
 }

@@ -2,7 +2,9 @@
 #include "macros/ui/MacroImportExport.h"
 
 #include "device/ui/BusyScope.h"
-#include "app/FormState.h"
+#include "ui/state/AppContext.h"
+#include "ui/state/ConfigurationState.h"
+#include "ui/state/MacroLibraries.h"
 #include "device/DeviceSession.h"
 #include "device/ImageTransfer.h"
 #include "macros/MacroFiles.h"
@@ -11,12 +13,13 @@
 #include "macros/ui/MacroRecording.h"
 #include "platform/AtomicSave.h"
 #include "platform/ReadFileBytes.h"
-#include "ui/Controls.h"
+#include "ui/pages/MacroPageControls.h"
 #include "ui/FileDialogs.h"
 #include "ui/SkinLabel.h"
 #include "ui/WindowServices.h"
 
 #include <QFileDialog>
+#include <QFrame>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -39,37 +42,36 @@ constexpr int kBaseWrittenText = 718, kBaseWriteFailedText = 719;
 // How many names of the library the question before Import All lists.
 constexpr int kNamesListed = 5;
 
-// The largest files read: a full PC library, a driver library of 9999 records.
-constexpr qint64 kPcLibraryBytes = qint64(kMacroFileSize);
-constexpr qint64 kDriverLibraryBytes = qint64(kDriverMacroImportLimit) * qint64(kDriverMacroRecordSize);
-
 } // namespace
 
-MacroImportExport::MacroImportExport(FormState& state, Controls& controls, WindowServices& window,
+MacroImportExport::MacroImportExport(const AppContext& app, ConfigurationState& config, MacroLibraries& libraries,
+                                     DeviceTimers& timers, MacroPageControls& page, WindowServices& window,
                                      MacroRecording& recording, MacroLibraryStore& store, Hooks hooks)
-    : state_(state), controls_(controls), window_(window), recording_(recording), store_(store),
+    : app_(app), config_(config), libraries_(libraries), timers_(timers), page_(page), window_(window), recording_(recording), store_(store),
       hooks_(std::move(hooks))
 {
+    // The hooks reach subsystems built later than this one: all of them are required.
+    Q_ASSERT_X(hooks_.hideAllMenu && hooks_.device && hooks_.writeCutByUnplug, "MacroImportExport",
+               "every hook is required");
 }
 
 void MacroImportExport::Wire()
 {
-    const std::pair<const char*, void (MacroImportExport::*)()> buttons[] = {
-        {"Btn_ImportOne", &MacroImportExport::Btn_ImportOneClick},
-        {"Btn_Import", &MacroImportExport::Btn_ImportClick},
-        {"Btn_ExportOne", &MacroImportExport::Btn_ExportOneClick},
-        {"Btn_Export", &MacroImportExport::Btn_ExportClick}};
-    for (const auto& [name, handler] : buttons)
-        if (auto* label = controls_.get<TSkinLabel>(QString::fromLatin1(name)))
-            connect(label, &TSkinLabel::clicked, this, handler);
+    const std::pair<TSkinLabel*, void (MacroImportExport::*)()> buttons[] = {
+        {page_.importOne, &MacroImportExport::Btn_ImportOneClick},
+        {page_.importAll, &MacroImportExport::Btn_ImportClick},
+        {page_.exportOne, &MacroImportExport::Btn_ExportOneClick},
+        {page_.exportAll, &MacroImportExport::Btn_ExportClick}};
+    for (const auto& [label, handler] : buttons)
+        connect(label, &TSkinLabel::clicked, this, handler);
     // The engineer page's button.
-    if (auto* button = controls_.get<QPushButton>(QStringLiteral("Btn_ImportBaseMacro")))
+    if (QPushButton* button = page_.importBaseMacro)
         connect(button, &QPushButton::clicked, this, &MacroImportExport::Btn_ImportBaseMacroClick);
 }
 
 QString MacroImportExport::Text(int strId, const char* fallback) const
 {
-    const QString text = state_.Text(strId);
+    const QString text = app_.Text(strId);
     return text.isEmpty() ? QString::fromUtf8(fallback) : text;
 }
 
@@ -81,24 +83,20 @@ void MacroImportExport::Tell(const QString& text)
 
 void MacroImportExport::HidePanels()
 {
-    for (const char* panel : {"Pnl_PCMacro", "Pnl_DevContent", "Pnl_DevFireContent"})
-        if (QWidget* w = controls_.find(QString::fromLatin1(panel)))
-            w->hide();
+    for (QWidget* panel : {static_cast<QWidget*>(page_.macroMenu), static_cast<QWidget*>(page_.eventMenu), page_.fireEventMenu})
+        if (panel)
+            panel->hide();
 }
 
 void MacroImportExport::ClearMacroView()
 {
     recording_.ShowEditedScript({}, -1);
-    if (auto* memo = controls_.get<QPlainTextEdit>(QStringLiteral("mmo_wrscript")))
-        memo->clear();
+    page_.writeMemo->clear();
 }
 
 void MacroImportExport::SaveLibrary()
 {
-    if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
-        store_.RefreshPCMacro();
-    else
-        store_.RefreshDriverPCMacro();
+    store_.SaveLibrary();
 }
 
 std::optional<std::vector<uint8_t>> MacroImportExport::ReadImportFile(const QString& path, qint64 maxBytes,
@@ -123,22 +121,19 @@ std::optional<std::vector<uint8_t>> MacroImportExport::ReadImportFile(const QStr
 
 void MacroImportExport::Btn_ImportOneClick()
 {
-    MacroLibraryView library(state_);
-    const bool full = (state_.Home.Mode() == ConfigurationMode::Eeprom) ? library.Count() >= kPcMacroImportLimit
-                                        : size_t(library.Count()) >= kDriverMacroImportLimit;
-    if (full)
+    MacroLibraryView library(config_, libraries_);
+    if (size_t(library.Count()) >= config_.Home->MacroImportLimit())
         return;
     const QString path = window_.Prompts().ChooseFile(UserPrompts::FileUse::Open);
     if (path.isEmpty())
         return;
     HidePanels();
-    const size_t recordSize = (state_.Home.Mode() == ConfigurationMode::Eeprom) ? kMacroRecordSize : kDriverMacroRecordSize;
+    const size_t recordSize = config_.Home->MacroRecordSize();
     const auto bytes = ReadImportFile(path, qint64(recordSize), recordSize);
     if (!bytes)
         return;
     ClearMacroView();
-    const MacroImportResult result = (state_.Home.Mode() == ConfigurationMode::Eeprom) ? ImportOneMacro(state_.PcMacros, *bytes)
-                                                       : ImportOneDriverMacro(state_.DriverMacros, *bytes);
+    const MacroImportResult result = config_.Home->ImportMacro(libraries_, *bytes);
     switch (result.status) {
     case MacroImportStatus::Duplicate: Tell(Text(kDuplicateText, "This macro already exists")); return;
     case MacroImportStatus::NoName:
@@ -149,8 +144,7 @@ void MacroImportExport::Btn_ImportOneClick()
     }
     store_.RefreshPCMacroName();
     SaveLibrary();
-    if (auto* list = controls_.get<QListWidget>(QStringLiteral("LB_PCMacroName")))
-        list->setCurrentRow(result.row);
+    page_.macroNames->setCurrentRow(result.row);
 }
 
 void MacroImportExport::Btn_ImportClick()
@@ -159,8 +153,8 @@ void MacroImportExport::Btn_ImportClick()
     if (path.isEmpty())
         return;
     HidePanels();
-    const size_t recordSize = (state_.Home.Mode() == ConfigurationMode::Eeprom) ? kMacroRecordSize : kDriverMacroRecordSize;
-    const auto bytes = ReadImportFile(path, (state_.Home.Mode() == ConfigurationMode::Eeprom) ? kPcLibraryBytes : kDriverLibraryBytes, recordSize);
+    const size_t recordSize = config_.Home->MacroRecordSize();
+    const auto bytes = ReadImportFile(path, config_.Home->LibraryFileMaxBytes(), recordSize);
     if (!bytes)
         return;
     const std::span<const uint8_t> records = WholeRecords(*bytes, recordSize);
@@ -168,12 +162,12 @@ void MacroImportExport::Btn_ImportClick()
     // then it is replaced.
     const LibraryFileCheck check = CheckMacroLibraryFile(records, recordSize);
     if (!check.ok()) {
-        const QString why = check.noNamedRecord ? state_.Text(kNoNamedRecordText)
-                                                : state_.Text(kDamagedRecordText).arg(check.damagedRecord + 1);
-        Tell(state_.Text(kNotALibraryText).arg(why));
+        const QString why = check.noNamedRecord ? app_.Text(kNoNamedRecordText)
+                                                : app_.Text(kDamagedRecordText).arg(check.damagedRecord + 1);
+        Tell(app_.Text(kNotALibraryText).arg(why));
         return;
     }
-    MacroLibraryView library(state_);
+    MacroLibraryView library(config_, libraries_);
     if (library.Count() > 0) {
         QStringList names;
         for (int row = 0; row < std::min(library.Count(), kNamesListed); ++row)
@@ -181,7 +175,7 @@ void MacroImportExport::Btn_ImportClick()
         if (library.Count() > kNamesListed)
             names << QStringLiteral("\u2026");
         const QString question =
-            state_.Text(kReplaceLibraryText).arg(library.Count()).arg(names.join(QStringLiteral(", ")), store_.ImportBackupPath());
+            app_.Text(kReplaceLibraryText).arg(library.Count()).arg(names.join(QStringLiteral(", ")), store_.ImportBackupPath());
         if (!window_.Prompts().Confirm(question))
             return;
         if (!store_.KeepLibraryForImport())
@@ -189,10 +183,7 @@ void MacroImportExport::Btn_ImportClick()
     }
     ClearMacroView();
     // The previous library is replaced; rows left empty between records close up.
-    if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
-        state_.PcMacros = ReadMacroLibraryFile(records);
-    else
-        state_.DriverMacros = ReadDriverMacroFile(records);
+    config_.Home->ReadLibrary(libraries_, records);
     store_.RefreshPCMacroName();
     SaveLibrary();
 }
@@ -209,18 +200,14 @@ void MacroImportExport::WriteExport(const QString& chosen, std::span<const uint8
 
 void MacroImportExport::Btn_ExportOneClick()
 {
-    auto* list = controls_.get<QListWidget>(QStringLiteral("LB_PCMacroName"));
-    const int row = list ? list->currentRow() : -1;
+    const int row = page_.macroNames->currentRow();
     HidePanels();
-    if (row < 0 || row >= MacroLibraryView(state_).Count())
+    if (row < 0 || row >= MacroLibraryView(config_, libraries_).Count())
         return;
     const QString chosen = window_.Prompts().ChooseFile(UserPrompts::FileUse::Save);
     if (chosen.isEmpty())
         return;
-    if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
-        WriteExport(chosen, WriteSingleMacroFile(state_.PcMacros[size_t(row)]));
-    else
-        WriteExport(chosen, WriteSingleDriverMacroFile(state_.DriverMacros[size_t(row)]));
+    WriteExport(chosen, config_.Home->WriteOneMacro(libraries_, row));
 }
 
 void MacroImportExport::Btn_ExportClick()
@@ -229,22 +216,17 @@ void MacroImportExport::Btn_ExportClick()
     HidePanels();
     if (chosen.isEmpty())
         return;
-    if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
-        WriteExport(chosen, WriteMacroLibraryFile(state_.PcMacros));
-    else
-        WriteExport(chosen, WriteDriverMacroFile(state_.DriverMacros));
+    WriteExport(chosen, config_.Home->WriteLibrary(libraries_));
 }
 
 // ---- the base macro file ----
 
 void MacroImportExport::RefreshMacroName()
 {
-    auto* list = controls_.get<QListWidget>(QStringLiteral("LB_MacroName"));
-    if (!list)
-        return;
+    QListWidget* list = page_.pageNames;
     const QSignalBlocker quiet(list);
     list->clear();
-    for (const auto& page : state_.MacroAreas.basePages) {
+    for (const auto& page : config_.MacroAreas.basePages) {
         MacroName name{};
         std::copy_n(page.begin(), kMacroNameSize, name.begin());
         list->addItem(QString::fromStdU16String(MacroNameToUtf16(name)));
@@ -253,8 +235,7 @@ void MacroImportExport::RefreshMacroName()
 
 void MacroImportExport::Btn_ImportBaseMacroClick()
 {
-    if (hooks_.hideAllMenu)
-        hooks_.hideAllMenu();
+    hooks_.hideAllMenu();
     const QString path = window_.Prompts().ChooseFile(UserPrompts::FileUse::Open);
     if (path.isEmpty())
         return;
@@ -262,12 +243,12 @@ void MacroImportExport::Btn_ImportBaseMacroClick()
     if (!bytes)
         return;
 
-    std::optional<BusyScope> busy(std::in_place, state_, window_, BusyScope::TimerOnly);
+    std::optional<BusyScope> busy(std::in_place, timers_, window_, BusyScope::TimerOnly);
     // The pages in the program: the file's block, unpacked with the checks of a read image.
-    ApplyBaseMacroFile(*bytes, state_.DeviceImage);
-    const BaseMacroPages pages = UnpackBaseMacroPages(state_.DeviceImage);
+    ApplyBaseMacroFile(*bytes, config_.DeviceImage);
+    const BaseMacroPages pages = UnpackBaseMacroPages(config_.DeviceImage);
     for (size_t p = 0; p < pages.size(); ++p) {
-        auto& page = state_.MacroAreas.basePages[p];
+        auto& page = config_.MacroAreas.basePages[p];
         std::copy(pages[p].name.begin(), pages[p].name.end(), page.begin());
         std::copy(pages[p].body.begin(), pages[p].body.end(), page.begin() + kMacroNameSize);
     }
@@ -275,7 +256,7 @@ void MacroImportExport::Btn_ImportBaseMacroClick()
 
     window_.ShowLoadingScreen();
     window_.WaitPumping(1);
-    DeviceSession* device = hooks_.device ? hooks_.device() : nullptr;
+    DeviceSession* device = hooks_.device();
     QString outcome;
     bool cut = false;
     if (!device) {
@@ -289,11 +270,11 @@ void MacroImportExport::Btn_ImportBaseMacroClick()
                 // Written past Apply: what the program knew of the mouse's memory is stale now.
                 device->Link.MouseMemory.reset();
                 if (protocol.WriteMemory(kBaseMacroBlockAddress, uint32_t(kBaseMacroFileSize), *bytes))
-                    outcome = state_.Text(kBaseWrittenText);
+                    outcome = app_.Text(kBaseWrittenText);
                 else if (protocol.DeviceGone())
                     cut = true;
                 else
-                    outcome = state_.Text(kBaseWriteFailedText);
+                    outcome = app_.Text(kBaseWriteFailedText);
             } else
                 outcome = Text(kNotReadyText, "The mouse's memory is not ready. Nothing was written.");
             CloseExchange(protocol);
@@ -308,7 +289,7 @@ void MacroImportExport::Btn_ImportBaseMacroClick()
     }
     window_.HideLoadingScreen();
     window_.WaitPumping(1);
-    if (cut && hooks_.writeCutByUnplug) {
+    if (cut) {
         // One unplug, one message: the device-lost message names the cut write.
         busy.reset();
         hooks_.writeCutByUnplug();

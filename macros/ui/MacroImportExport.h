@@ -24,15 +24,19 @@
 
 namespace tarq {
 
-class Controls;
+struct MacroPageControls;
 class DeviceSession;
 class MacroLibraryStore;
 class MacroRecording;
 class WindowServices;
-struct FormState;
+struct AppContext;
+struct ConfigurationState;
+struct DeviceTimers;
+struct MacroLibraries;
 
 class MacroImportExport : public QObject {
 public:
+    // Every hook is required (they reach subsystems built after this one).
     struct Hooks {
         // HideAllMenu: closes the open menus.
         std::function<void()> hideAllMenu;
@@ -43,8 +47,9 @@ public:
         std::function<void()> writeCutByUnplug;
     };
 
-    MacroImportExport(FormState& state, Controls& controls, WindowServices& window, MacroRecording& recording,
-                      MacroLibraryStore& store, Hooks hooks);
+    MacroImportExport(const AppContext& app, ConfigurationState& config, MacroLibraries& libraries,
+                      DeviceTimers& timers, MacroPageControls& page, WindowServices& window,
+                      MacroRecording& recording, MacroLibraryStore& store, Hooks hooks);
 
     void Wire();
 
@@ -67,8 +72,11 @@ private:
     // LB_MacroName from the six base macro pages.
     void RefreshMacroName();
 
-    FormState& state_;
-    Controls& controls_;
+    const AppContext& app_;
+    ConfigurationState& config_;
+    MacroLibraries& libraries_;
+    DeviceTimers& timers_;
+    MacroPageControls& page_;
     WindowServices& window_;
     MacroRecording& recording_;
     MacroLibraryStore& store_;

@@ -10,11 +10,13 @@
 #include "macros/MacroLibrary.h"
 #include "macros/ui/MacroLibraryView.h"
 #include "macros/ui/MacroRecording.h"
-#include "ui/Controls.h"
+#include "ui/pages/MacroPageControls.h"
+#include "ui/SkinLabel.h"
 #include "ui/HexEdit.h"
 #include "ui/WindowServices.h"
 
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -39,16 +41,6 @@ enum InsertItem {
     YFront,
     YBack,
 };
-
-const char* const kDelayCaptions[] = {"lbl_Record_Delay", "lbl_Delay_Setting", "lbl_No_Delay",
-                                      "lbl_MS", "lbl_Stop_Release", "lbl_Stop_Over"};
-
-// Every field of the panel that CB_Insert shows or hides.
-const char* const kInsertFields[] = {
-    "lbl_Delay", "Edt_InsertDelay", "lbl_s_A", "Img_InsertRecDelay", "IB_InsertRecDelay",
-    "Img_InsertDelayTime", "IB_InsertDelayTime", "Img_InsertNoDelay", "IB_InsertNoDelay",
-    "Img_InsertStart", "Btn_InsertStart", "lbl_Repeat", "edt_Repeat", "lbl_XAxisValue",
-    "edt_XAxisValue", "lbl_YAxisValue", "edt_YAxisValue"};
 
 // Keeps an edit's text corrected by `rule` after every change the user makes.
 void CorrectWhileTyping(QLineEdit* edit, std::string (*rule)(std::string_view))
@@ -89,103 +81,101 @@ void CaptionBesideField(QLabel* caption, const QWidget* field, int left)
 
 bool MacroEditor::InsertPanelOpen() const { return state_.MacroInsertMode; }
 
+// Every field of the panel that CB_Insert shows or hides.
+std::vector<QWidget*> MacroEditor::InsertFields() const
+{
+    const MacroPageControls& c = page_;
+    std::vector<QWidget*> fields{c.insertDelayLabel, c.insertDelay, c.insertDelayUnit};
+    for (const MacroPageChoice& choice : c.insertChoices)
+        fields.insert(fields.end(), {choice.marker, choice.label});
+    fields.insert(fields.end(), {c.insertStartImage, c.insertStart, c.repeatLabel, c.repeat, c.xLabel, c.x,
+                                 c.yLabel, c.y});
+    return fields;
+}
+
 void MacroEditor::WireInsertFields()
 {
-    if (QWidget* delay = controls_.find(QStringLiteral("Edt_InsertDelay")))
-        insertDelayPalette_ = delay->palette();
-    for (const char* name : {"edt_XAxisValue", "edt_YAxisValue"})
-        if (auto* edit = controls_.get<QLineEdit>(QString::fromLatin1(name))) {
-            edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*")), edit));
-            CorrectWhileTyping(edit, CorrectMoveValue);
-        }
-    CorrectWhileTyping(controls_.get<QLineEdit>(QStringLiteral("edt_Repeat")), CorrectRepeatValue);
+    insertDelayPalette_ = page_.insertDelay->palette();
+    for (QLineEdit* edit : {page_.x, page_.y}) {
+        edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?[0-9]*")), edit));
+        CorrectWhileTyping(edit, CorrectMoveValue);
+    }
+    CorrectWhileTyping(page_.repeat, CorrectRepeatValue);
 }
 
 void MacroEditor::Btn_InsertClick()
 {
-    auto* events = List("LB_macro");
-    if (SelectedMacro() < 0 || SelectedEvent() < 0 || !events)
+    auto* events = page_.events;
+    if (SelectedMacro() < 0 || SelectedEvent() < 0)
         return;
-    if (QWidget* panel = controls_.find(QStringLiteral("Pnl_DevContent")))
-        panel->hide();
+    page_.eventMenu->hide();
     // The panel edits the macro shown: the macro list stays put until it closes, so recorded
     // lines cannot land in another macro's body.
-    for (const char* name : {"LB_PCMacroName", "LB_MacroName", "Btn_Start", "Btn_New"})
-        if (QWidget* w = controls_.find(QString::fromLatin1(name)))
-            w->setEnabled(false);
+    for (QWidget* w : {static_cast<QWidget*>(page_.macroNames), static_cast<QWidget*>(page_.pageNames),
+                       static_cast<QWidget*>(page_.startButton), static_cast<QWidget*>(page_.newButton)})
+        w->setEnabled(false);
     insertTopRow_ = events->verticalScrollBar()->value();
     insertSelectedRow_ = events->currentRow();
     state_.MacroInsertMode = true;
-    if (QWidget* delay = Find("Gb_Delay"))
-        delay->hide();
-    for (const char* caption : kDelayCaptions)
-        if (QWidget* w = controls_.find(QString::fromLatin1(caption)))
-            w->hide();
-    if (QWidget* base = Find("Img_InsertBase"))
-        base->show();
-    if (QWidget* panel = Find("Gb_Insert")) {
-        panel->show();
-        panel->raise();
-    }
-    if (auto* combo = controls_.get<QComboBox>(QStringLiteral("CB_Insert"))) {
-        const QSignalBlocker quiet(combo);
-        combo->setCurrentIndex(0);
+    page_.delayBox->hide();
+    for (QWidget* caption : page_.delayCaptions)
+        caption->hide();
+    page_.insertBase->show();
+    page_.insertPanel->show();
+    page_.insertPanel->raise();
+    {
+        const QSignalBlocker quiet(page_.insertKind);
+        page_.insertKind->setCurrentIndex(0);
     }
     CB_InsertChange(0);
 }
 
 void MacroEditor::CB_InsertChange(int item)
 {
-    window_.SetPicture(QStringLiteral("Img_InsertBase"),
+    window_.SetPicture(page_.insertBase->objectName(),
                        item == KeyFront || item == KeyBack ? QStringLiteral("InsertKeyBase") : QStringLiteral("InsertDelayBase"));
     ShowInsertFields(item);
 }
 
 void MacroEditor::ShowInsertFields(int item)
 {
-    QStringList shown;
+    const MacroPageControls& c = page_;
+    std::vector<QWidget*> shown;
     switch (item) {
     case DelayFront:
-    case DelayBack: shown = {"lbl_Delay", "Edt_InsertDelay", "lbl_s_A"}; break;
+    case DelayBack: shown = {c.insertDelayLabel, c.insertDelay, c.insertDelayUnit}; break;
     case KeyFront:
     case KeyBack:
-        shown = {"Img_InsertRecDelay", "IB_InsertRecDelay", "Img_InsertDelayTime", "IB_InsertDelayTime",
-                 "Img_InsertNoDelay", "IB_InsertNoDelay", "Img_InsertStart", "Btn_InsertStart",
-                 "Edt_InsertDelay", "lbl_s_A"};
+        for (const MacroPageChoice& choice : c.insertChoices)
+            shown.insert(shown.end(), {choice.marker, choice.label});
+        shown.insert(shown.end(), {c.insertStartImage, c.insertStart, c.insertDelay, c.insertDelayUnit});
         break;
     case RepeatStart:
-    case RepeatStop: shown = {"lbl_Repeat", "edt_Repeat"}; break;
+    case RepeatStop: shown = {c.repeatLabel, c.repeat}; break;
     case XFront:
-    case XBack: shown = {"lbl_XAxisValue", "edt_XAxisValue"}; break;
+    case XBack: shown = {c.xLabel, c.x}; break;
     case YFront:
-    case YBack: shown = {"lbl_YAxisValue", "edt_YAxisValue"}; break;
+    case YBack: shown = {c.yLabel, c.y}; break;
     default: break;
     }
-    for (const char* name : kInsertFields)
-        if (QWidget* w = controls_.find(QString::fromLatin1(name)))
-            w->setVisible(shown.contains(QString::fromLatin1(name)));
-    if (QWidget* repeat = controls_.find(QStringLiteral("edt_Repeat")))
-        repeat->setEnabled(item != RepeatStop);
+    for (QWidget* w : InsertFields())
+        w->setVisible(std::find(shown.begin(), shown.end(), w) != shown.end());
+    c.repeat->setEnabled(item != RepeatStop);
     // The layout places the fields; their captions and the repeat field follow them.
-    QWidget* delay = controls_.find(QStringLiteral("Edt_InsertDelay"));
-    QWidget* x = controls_.find(QStringLiteral("edt_XAxisValue"));
-    if (QWidget* repeat = controls_.find(QStringLiteral("edt_Repeat")); repeat && x)
-        repeat->move(x->pos());
+    c.repeat->move(c.x->pos());
     // The captions start at the item list's left edge, like the recording choices.
-    const QWidget* combo = controls_.find(QStringLiteral("CB_Insert"));
-    const int left = combo ? combo->x() : 0;
-    auto label = [this](const char* name) { return qobject_cast<QLabel*>(controls_.find(QString::fromLatin1(name))); };
-    CaptionBesideField(label("lbl_Delay"), delay, left);
-    UnitBesideField(controls_.find(QStringLiteral("lbl_s_A")), delay);
-    CaptionBesideField(label("lbl_Repeat"), controls_.find(QStringLiteral("edt_Repeat")), left);
-    CaptionBesideField(label("lbl_XAxisValue"), x, left);
-    CaptionBesideField(label("lbl_YAxisValue"), controls_.find(QStringLiteral("edt_YAxisValue")), left);
+    const int left = c.insertKind->x();
+    CaptionBesideField(c.insertDelayLabel, c.insertDelay, left);
+    UnitBesideField(c.insertDelayUnit, c.insertDelay);
+    CaptionBesideField(c.repeatLabel, c.repeat, left);
+    CaptionBesideField(c.xLabel, c.x, left);
+    CaptionBesideField(c.yLabel, c.y, left);
     if (item == KeyFront || item == KeyBack) {
         // Recording into the macro starts from "Record Delay"; the delay field follows the choice.
         recording_.IB_InsertRecDelayClick();
-    } else if (auto* delay = controls_.get<TIntEdit>(QStringLiteral("Edt_InsertDelay"))) {
-        delay->setReadOnly(false);
-        delay->setPalette(insertDelayPalette_);
+    } else {
+        c.insertDelay->setReadOnly(false);
+        c.insertDelay->setPalette(insertDelayPalette_);
     }
 }
 
@@ -193,11 +183,10 @@ void MacroEditor::Btn_OKClick()
 {
     if (!InsertPanelOpen() || recording_.Recording())
         return;
-    auto* combo = controls_.get<QComboBox>(QStringLiteral("CB_Insert"));
-    const int item = combo ? combo->currentIndex() : 0;
+    const int item = page_.insertKind->currentIndex();
     if (item == KeyFront || item == KeyBack) {
         // The recorded lines are in the script already: they go into the body now.
-        if (CheckScriptFits(recording_.Script(), !(state_.Home.Mode() == ConfigurationMode::Eeprom)) != ScriptFit::Fits) {
+        if (!state_.Home->ScriptFits(recording_.Script())) {
             Tell(Text(920, "The macro would be too long for the mouse. The change was not made."));
             return;
         }
@@ -210,31 +199,28 @@ void MacroEditor::Btn_OKClick()
     const int row = SelectedEvent();
     if (row < 0)
         return;
-    auto fieldText = [this](const char* name) {
-        auto* edit = controls_.get<QLineEdit>(QString::fromLatin1(name));
-        return edit ? edit->text().toStdString() : std::string();
-    };
+    auto fieldText = [](const QLineEdit* edit) { return edit->text().toStdString(); };
     std::string line;
     bool back = false;
     switch (item) {
     case DelayFront:
     case DelayBack:
-        line = DelayValueLine(fieldText("Edt_InsertDelay"));
+        line = DelayValueLine(fieldText(page_.insertDelay));
         back = item == DelayBack;
         break;
-    case RepeatStart: line = RepeatValueLine(fieldText("edt_Repeat")); break;
+    case RepeatStart: line = RepeatValueLine(fieldText(page_.repeat)); break;
     case RepeatStop:
         line = RepeatEndLine();
         back = true;
         break;
     case XFront:
     case XBack:
-        line = MoveValueLine(false, fieldText("edt_XAxisValue"));
+        line = MoveValueLine(false, fieldText(page_.x));
         back = item == XBack;
         break;
     case YFront:
     case YBack:
-        line = MoveValueLine(true, fieldText("edt_YAxisValue"));
+        line = MoveValueLine(true, fieldText(page_.y));
         back = item == YBack;
         break;
     default: return;
@@ -253,30 +239,25 @@ void MacroEditor::Btn_CancelClick()
     // The macro as stored: lines recorded into the panel are dropped.
     recording_.LB_PCMacroNameClick();
     recording_.ClearStopFlag();
-    if (auto* events = List("LB_macro")) {
-        if (insertSelectedRow_ >= 0 && insertSelectedRow_ < events->count())
-            events->setCurrentRow(insertSelectedRow_);
-        events->verticalScrollBar()->setValue(insertTopRow_);
-    }
+    auto* events = page_.events;
+    if (insertSelectedRow_ >= 0 && insertSelectedRow_ < events->count())
+        events->setCurrentRow(insertSelectedRow_);
+    events->verticalScrollBar()->setValue(insertTopRow_);
 }
 
 void MacroEditor::CloseInsertPanel()
 {
     state_.MacroInsertMode = false;
-    for (const char* name : {"Gb_Insert", "Img_InsertBase"})
-        if (QWidget* w = Find(name))
-            w->hide();
-    for (const char* name : {"LB_PCMacroName", "LB_MacroName", "Btn_Start"})
-        if (QWidget* w = controls_.find(QString::fromLatin1(name)))
-            w->setEnabled(true);
+    page_.insertPanel->hide();
+    page_.insertBase->hide();
+    for (QWidget* w : {static_cast<QWidget*>(page_.macroNames), static_cast<QWidget*>(page_.pageNames),
+                       static_cast<QWidget*>(page_.startButton)})
+        w->setEnabled(true);
     // A full library keeps New Macro disabled.
-    if (QWidget* w = controls_.find(QStringLiteral("Btn_New")))
-        w->setEnabled(MacroLibraryView(state_).Count() < kPcMacroLibraryRows);
-    if (QWidget* delay = Find("Gb_Delay"))
-        delay->show();
-    for (const char* caption : kDelayCaptions)
-        if (QWidget* w = controls_.find(QString::fromLatin1(caption)))
-            w->show();
+    page_.newButton->setEnabled(MacroLibraryView(state_, state_).Count() < kPcMacroLibraryRows);
+    page_.delayBox->show();
+    for (QWidget* caption : page_.delayCaptions)
+        caption->show();
 }
 
 } // namespace tarq

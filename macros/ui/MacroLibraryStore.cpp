@@ -3,16 +3,20 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFrame>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QTimer>
 
-#include "app/FormState.h"
+#include "ui/state/AppContext.h"
+#include "ui/state/ConfigurationState.h"
+#include "ui/state/MacroLibraries.h"
 #include "config/DefaultImages.h"
 #include "macros/MacroFiles.h"
 #include "platform/AtomicSave.h"
 #include "platform/ReadFileBytes.h"
-#include "ui/Controls.h"
+#include "ui/SkinLabel.h"
+#include "ui/pages/MacroPageControls.h"
 #include "ui/WindowServices.h"
 #include "ui/skin/Resources.h"
 
@@ -59,25 +63,25 @@ QString ExistingCopy(const QString& path)
 
 } // namespace
 
-MacroLibraryStore::MacroLibraryStore(FormState& state, Controls& controls, WindowServices& window)
-    : state_(state), controls_(controls), window_(window)
+MacroLibraryStore::MacroLibraryStore(const AppContext& app, ConfigurationState& config, MacroLibraries& libraries,
+                                     MacroPageControls& page, WindowServices& window)
+    : app_(app), config_(config), libraries_(libraries), page_(page), window_(window)
 {
 }
 
-QString MacroLibraryStore::LibraryPath() const { return state_.DataFile(state_.Home->LibraryFileName()); }
+QString MacroLibraryStore::LibraryPath() const { return app_.DataFile(config_.Home->LibraryFileName()); }
 
 QString MacroLibraryStore::ImportBackupPath() const { return LibraryPath() + QStringLiteral(".before-import"); }
 
 bool MacroLibraryStore::KeepLibraryForImport()
 {
     // The library as the program holds it: also when its file was never written.
-    const std::vector<uint8_t> bytes =
-        (state_.Home.Mode() == ConfigurationMode::Eeprom) ? WriteMacroLibraryFile(state_.PcMacros) : WriteDriverMacroFile(state_.DriverMacros);
+    const std::vector<uint8_t> bytes = config_.Home->WriteLibrary(libraries_);
     QString error;
     if (SaveOwnFile(ImportBackupPath(), bytes, &error))
         return true;
     if (window_.ShowDialogMessage)
-        window_.ShowDialogMessage(state_.Text(kCannotKeepText).arg(LibraryPath(), ImportBackupPath(), error));
+        window_.ShowDialogMessage(app_.Text(kCannotKeepText).arg(LibraryPath(), ImportBackupPath(), error));
     return false;
 }
 
@@ -91,7 +95,7 @@ void MacroLibraryStore::KeepDamagedAside(const QString& path, const QString& tex
     // A huge file is moved, not copied, and the library it held is written in its place at once.
     const bool move = QFileInfo(path).size() > kCopyAsideLimit;
     if (!(move ? QFile::rename(path, aside) : QFile::copy(path, aside))) {
-        Tell(state_.Text(kCannotKeepText).arg(path, aside, move ? QStringLiteral("rename failed") : QStringLiteral("copy failed")));
+        Tell(app_.Text(kCannotKeepText).arg(path, aside, move ? QStringLiteral("rename failed") : QStringLiteral("copy failed")));
         return;
     }
     keptAside_ = aside;
@@ -99,8 +103,7 @@ void MacroLibraryStore::KeepDamagedAside(const QString& path, const QString& tex
     if (!move)
         return; // the file itself is rewritten at its proper size with the next change
     QString error;
-    const std::vector<uint8_t> bytes =
-        (state_.Home.Mode() == ConfigurationMode::Eeprom) ? WriteMacroLibraryFile(state_.PcMacros) : WriteDriverMacroFile(state_.DriverMacros);
+    const std::vector<uint8_t> bytes = config_.Home->WriteLibrary(libraries_);
     if (!SaveOwnFile(path, bytes, &error))
         Tell(error);
 }
@@ -114,36 +117,36 @@ bool MacroLibraryStore::MayWriteLibrary()
     if (ReadFileBytes(path, 1, &error)) {
         // Readable now: what it holds is the library; the change made on the empty one is undone.
         unreadable_ = false;
-        if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
+        if ((config_.Home.Mode() == ConfigurationMode::Eeprom))
             LoadPcLibrary();
         else
             LoadDriverLibrary();
         RefreshPCMacroName();
         if (window_.ShowDialogMessage)
-            window_.ShowDialogMessage(state_.Text(kReadableNowText).arg(path));
+            window_.ShowDialogMessage(app_.Text(kReadableNowText).arg(path));
         return false;
     }
     const QString aside = AsideName(path);
-    if (window_.Prompts().Confirm(state_.Text(kStartNewText).arg(path, aside))) {
+    if (window_.Prompts().Confirm(app_.Text(kStartNewText).arg(path, aside))) {
         if (QFile::rename(path, aside)) {
             unreadable_ = false;
             keptAside_ = aside;
             return true;
         }
         if (window_.ShowDialogMessage)
-            window_.ShowDialogMessage(state_.Text(kCannotKeepText).arg(path, aside, QStringLiteral("rename failed")));
+            window_.ShowDialogMessage(app_.Text(kCannotKeepText).arg(path, aside, QStringLiteral("rename failed")));
     }
     // The change is undone: the library stays as it was loaded (empty), the file untouched.
-    state_.PcMacros = PcMacroLibrary{};
-    state_.DriverMacros.clear();
+    libraries_.PcMacros = PcMacroLibrary{};
+    libraries_.DriverMacros.clear();
     RefreshPCMacroName();
     return false;
 }
 
-QString MacroLibraryStore::MacroFilePath() const { return state_.DataFile(QString::fromLatin1(kMacroFileName.data(), kMacroFileName.size())); }
+QString MacroLibraryStore::MacroFilePath() const { return app_.DataFile(QString::fromLatin1(kMacroFileName.data(), kMacroFileName.size())); }
 QString MacroLibraryStore::DriverMacroFilePath() const
 {
-    return state_.DataFile(QString::fromLatin1(kDriverMacroFileName.data(), kDriverMacroFileName.size()));
+    return app_.DataFile(QString::fromLatin1(kDriverMacroFileName.data(), kDriverMacroFileName.size()));
 }
 
 void MacroLibraryStore::Tell(const QString& text)
@@ -159,7 +162,7 @@ void MacroLibraryStore::LoadMacroLibrary()
 {
     keptAside_.clear();
     unreadable_ = false;
-    if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
+    if ((config_.Home.Mode() == ConfigurationMode::Eeprom))
         LoadPcLibrary();
     else
         LoadDriverLibrary();
@@ -168,13 +171,13 @@ void MacroLibraryStore::LoadMacroLibrary()
 
 void MacroLibraryStore::LoadPcLibrary()
 {
-    state_.PcMacros = PcMacroLibrary{};
+    libraries_.PcMacros = PcMacroLibrary{};
     const QString path = MacroFilePath();
     if (!QFileInfo::exists(path)) {
         // The built-in library (all empty records) becomes the file.
         const QByteArray builtIn = ResourceBytes(QString::fromLatin1(kEmptyMacroLibraryResourceName.data(), kEmptyMacroLibraryResourceName.size()));
         const auto* data = reinterpret_cast<const uint8_t*>(builtIn.constData());
-        state_.PcMacros = ReadMacroLibraryFile(std::span(data, std::min<size_t>(builtIn.size(), kMacroFileSize)));
+        libraries_.PcMacros = ReadMacroLibraryFile(std::span(data, std::min<size_t>(builtIn.size(), kMacroFileSize)));
         RefreshPCMacro();
         return;
     }
@@ -184,23 +187,23 @@ void MacroLibraryStore::LoadPcLibrary()
     if (!bytes) {
         // Left as it is: an empty library in memory, and the file is not written over.
         unreadable_ = true;
-        Tell(state_.Text(kUnreadableText).arg(path, error));
+        Tell(app_.Text(kUnreadableText).arg(path, error));
         return;
     }
     const qint64 size = QFileInfo(path).size();
     // Only whole records are taken; a partial one at the end would be a half-read name or body.
     const size_t whole = std::min(bytes->size(), kMacroFileSize) / kMacroRecordSize * kMacroRecordSize;
-    state_.PcMacros = ReadMacroLibraryFile(std::span(bytes->data(), whole));
+    libraries_.PcMacros = ReadMacroLibraryFile(std::span(bytes->data(), whole));
     if (size == static_cast<qint64>(kMacroFileSize))
         return;
 
     // The file is rewritten at its proper size: keep what the user had first.
-    KeepDamagedAside(path, state_.Text(kWrongSizeText).arg(path).arg(size));
+    KeepDamagedAside(path, app_.Text(kWrongSizeText).arg(path).arg(size));
 }
 
 void MacroLibraryStore::LoadDriverLibrary()
 {
-    state_.DriverMacros.clear();
+    libraries_.DriverMacros.clear();
     const QString path = DriverMacroFilePath();
     if (!QFileInfo::exists(path))
         return;
@@ -208,13 +211,13 @@ void MacroLibraryStore::LoadDriverLibrary()
     const std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path, kMaxDriverFileSize, &error);
     if (!bytes) {
         unreadable_ = true;
-        Tell(state_.Text(kUnreadableText).arg(path, error));
+        Tell(app_.Text(kUnreadableText).arg(path, error));
         return;
     }
-    state_.DriverMacros = ReadDriverMacroFile(*bytes);
+    libraries_.DriverMacros = ReadDriverMacroFile(*bytes);
     const qint64 records = QFileInfo(path).size() / qint64(kDriverMacroRecordSize);
     if (records > qint64(kDriverMacroImportLimit))
-        KeepDamagedAside(path, state_.Text(kTooManyText).arg(path).arg(records).arg(kDriverMacroImportLimit));
+        KeepDamagedAside(path, app_.Text(kTooManyText).arg(path).arg(records).arg(kDriverMacroImportLimit));
 }
 
 bool MacroLibraryStore::RefreshPCMacro()
@@ -222,7 +225,7 @@ bool MacroLibraryStore::RefreshPCMacro()
     if (!MayWriteLibrary())
         return false;
     QString error;
-    if (SaveOwnFile(MacroFilePath(), WriteMacroLibraryFile(state_.PcMacros), &error))
+    if (SaveOwnFile(MacroFilePath(), WriteMacroLibraryFile(libraries_.PcMacros), &error))
         return true;
     Tell(error);
     return false;
@@ -233,12 +236,12 @@ bool MacroLibraryStore::RefreshDriverPCMacro()
     if (!MayWriteLibrary())
         return false;
     QString error;
-    if (!SaveOwnFile(DriverMacroFilePath(), WriteDriverMacroFile(state_.DriverMacros), &error)) {
+    if (!SaveOwnFile(DriverMacroFilePath(), WriteDriverMacroFile(libraries_.DriverMacros), &error)) {
         Tell(error);
         return false;
     }
     std::vector<DriverMacroRecord> assigned;
-    for (const auto& bytes : state_.AssignedDriverMacros) {
+    for (const auto& bytes : config_.AssignedDriverMacros) {
         DriverMacroRecord record;
         if (bytes.size() >= kDriverMacroRecordSize) {
             std::copy_n(bytes.begin(), kMacroNameSize, record.name.begin());
@@ -246,39 +249,37 @@ bool MacroLibraryStore::RefreshDriverPCMacro()
         }
         assigned.push_back(record);
     }
-    if (RefreshDriverWriteMacro(assigned, state_.DriverMacros) > 0)
+    if (RefreshDriverWriteMacro(assigned, libraries_.DriverMacros) > 0)
         for (size_t i = 0; i < assigned.size(); ++i)
             std::copy(assigned[i].body.begin(), assigned[i].body.end(),
-                      state_.AssignedDriverMacros[i].begin() + kMacroNameSize);
+                      config_.AssignedDriverMacros[i].begin() + kMacroNameSize);
     return true;
 }
 
 void MacroLibraryStore::RefreshPCMacroName()
 {
     QStringList names;
-    if ((state_.Home.Mode() == ConfigurationMode::Eeprom)) {
-        for (int row = 0; row < MacroLibraryCount(state_.PcMacros); ++row)
-            names << NameText(state_.PcMacros[row].name);
+    if ((config_.Home.Mode() == ConfigurationMode::Eeprom)) {
+        for (int row = 0; row < MacroLibraryCount(libraries_.PcMacros); ++row)
+            names << NameText(libraries_.PcMacros[row].name);
     } else {
-        for (const DriverMacroRecord& record : state_.DriverMacros)
+        for (const DriverMacroRecord& record : libraries_.DriverMacros)
             names << NameText(record.name);
     }
-    for (const char* list : {"LB_PCMacroName", "LB_Name"})
-        if (auto* w = controls_.get<QListWidget>(list)) {
+    for (QListWidget* w : {page_.macroNames, page_.assignmentNames})
+        if (w) {
             const QSignalBlocker quiet(w);
             w->clear();
             w->addItems(names);
         }
     // A full library takes no new macro.
-    for (const char* button : {"Btn_New", "Btn_NewMacro"})
-        if (QWidget* w = controls_.find(button))
-            w->setEnabled(names.size() < int(kPcMacroLibraryRows));
+    for (QWidget* w : {page_.newButton, page_.newMacro})
+        w->setEnabled(names.size() < int(kPcMacroLibraryRows));
 }
 
-// The library of the home in use, written after a recording changed it.
-bool MacroLibraryStore::SaveLibraryInUse()
+bool MacroLibraryStore::SaveLibrary()
 {
-    return (state_.Home.Mode() == ConfigurationMode::Eeprom) ? RefreshPCMacro() : RefreshDriverPCMacro();
+    return (config_.Home.Mode() == ConfigurationMode::Eeprom) ? RefreshPCMacro() : RefreshDriverPCMacro();
 }
 
 } // namespace tarq

@@ -20,13 +20,16 @@
 
 namespace tarq {
 
-class Controls;
+struct MacroPageControls;
 class WindowServices;
-struct FormState;
+struct AppContext;
+struct ConfigurationState;
+struct MacroLibraries;
 
 class MacroLibraryStore {
 public:
-    MacroLibraryStore(FormState& state, Controls& controls, WindowServices& window);
+    MacroLibraryStore(const AppContext& app, ConfigurationState& config, MacroLibraries& libraries,
+                      MacroPageControls& page, WindowServices& window);
 
     // Start-up load from the data folder. Any problem is shown once in the message dialog.
     void LoadMacroLibrary();
@@ -35,6 +38,8 @@ public:
     // when the file could not be read at start-up and the user keeps it.
     bool RefreshPCMacro();
     bool RefreshDriverPCMacro();
+    // The one of the two above that the current mode keeps.
+    bool SaveLibrary();
 
     // LB_PCMacroName and LB_Name from the library of the current mode.
     void RefreshPCMacroName();
@@ -51,10 +56,6 @@ public:
     QString ImportBackupPath() const;
     bool KeepLibraryForImport();
 
-    // Writes the library of the home in use (RefreshPCMacro or RefreshDriverPCMacro); false,
-    // and the user told, when it was not written.
-    bool SaveLibraryInUse();
-
 private:
     void LoadPcLibrary();
     void LoadDriverLibrary();
@@ -66,8 +67,10 @@ private:
     // Before a write over a library that could not be read: false when the write must not go on.
     bool MayWriteLibrary();
 
-    FormState& state_;
-    Controls& controls_;
+    const AppContext& app_;
+    ConfigurationState& config_;
+    MacroLibraries& libraries_;
+    MacroPageControls& page_;
     WindowServices& window_;
     QString keptAside_;
     bool unreadable_ = false;

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The macro library of the current mode as the macro page edits it: the PC library rows
-// (FormState::PcMacros) in EEPROM mode, the driver library (FormState::DriverMacros) in driver
+// (MacroLibraries::PcMacros) in EEPROM mode, the driver library (MacroLibraries::DriverMacros) in driver
 // mode. A view over the form's state, so every subsystem works on the one library that
 // MacroLibraryStore loads and saves.
 
-#include "app/FormState.h"
+#include "ui/state/ConfigurationState.h"
+#include "ui/state/MacroLibraries.h"
 #include "macros/MacroLibrary.h"
 #include "macros/MacroName.h"
 
@@ -14,8 +15,8 @@
 namespace tarq {
 
 struct MacroLibraryView {
-    explicit MacroLibraryView(FormState& state)
-        : home(state.Home), pc(state.PcMacros), driver(state.DriverMacros) {}
+    MacroLibraryView(const ConfigurationState& config, MacroLibraries& libraries)
+        : home(config.Home), pc(libraries.PcMacros), driver(libraries.DriverMacros) {}
 
     const ConfigurationHomeChoice& home;
     PcMacroLibrary& pc;

@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "macros/ui/MacroRecording.h"
 
-#include "app/FormState.h"
 
 #include "macros/MacroBody.h"
 #include "macros/MacroLineText.h"
 #include "macros/RecordingSession.h"
 #include "macros/ui/Unit3.h"
-#include "ui/Controls.h"
+#include "ui/pages/MacroPageControls.h"
+#include "ui/state/AppContext.h"
+#include "macros/ui/MacroLibraryStore.h"
 #include "ui/HexEdit.h"
 #include "ui/SkinLabel.h"
 #include "ui/WindowServices.h"
 
 #include <QComboBox>
+#include <QFrame>
 #include <QEvent>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -55,22 +57,6 @@ MacroScript SplitLines(const std::string& text)
 }
 const QColor kGrey(114, 113, 113);
 
-// The delay choices of the page and of the insert panel, by mode.
-struct DelayChoice {
-    const char* marker;
-    const char* label;
-    const char* radio;
-};
-constexpr DelayChoice kMainChoices[] = {
-    {"Img_RecDelay", "IB_RecDelay", "rb_RecDelay"},
-    {"Img_DelayTime", "IB_DelayTime", "rb_DelayTime"},
-    {"Img_NoDelay", "IB_NoDelay", "rb_NoDelay"},
-};
-constexpr DelayChoice kInsertChoices[] = {
-    {"Img_InsertRecDelay", "IB_InsertRecDelay", "rb_InsertRecDelay"},
-    {"Img_InsertDelayTime", "IB_InsertDelayTime", "rb_InsertDelayTime"},
-    {"Img_InsertNoDelay", "IB_InsertNoDelay", "rb_InsertNoDelay"},
-};
 int ChoiceIndex(DelayMode mode)
 {
     return mode == DelayMode::Record ? 0 : mode == DelayMode::Fixed ? 1 : 2;
@@ -138,23 +124,24 @@ private:
 
 } // namespace
 
-MacroRecording::MacroRecording(FormState& state, Controls& controls, WindowServices& window, Hooks hooks)
-    : state_(state), controls_(controls), window_(window), library_(state),
-      hooks_(std::move(hooks))
+MacroRecording::MacroRecording(const AppContext& app, ConfigurationState& config, MacroLibraries& libraries,
+                               MacroPageControls& page, WindowServices& window, MacroLibraryStore& store, Hooks hooks)
+    : app_(app), page_(page), window_(window), store_(store), library_(config, libraries), hooks_(std::move(hooks))
 {
+    Q_ASSERT_X(hooks_.hideAllMenu, "MacroRecording", "hideAllMenu is required");
     if (!hooks_.createCapture)
         hooks_.createCapture = [] { return CreatePlatformInputCapture(); };
 }
 
 QString MacroRecording::Text(int strId, const char* fallback) const
 {
-    const QString text = state_.Text(strId);
+    const QString text = app_.Text(strId);
     return text.isEmpty() ? QString::fromUtf8(fallback) : text;
 }
 
-void MacroRecording::SetPicture(const QString& control, const QString& picture)
+void MacroRecording::SetPicture(const QWidget* control, const QString& picture)
 {
-    window_.SetPicture(control, picture);
+    window_.SetPicture(control->objectName(), picture);
 }
 
 void MacroRecording::ShowMessage(const QString& text)
@@ -170,57 +157,41 @@ MacroRecording::~MacroRecording()
         session_->Stop();
 }
 
-template <class T>
-T* MacroRecording::Find(const QString& name) const
-{
-    return controls_.get<T>(name);
-}
-
 void MacroRecording::Wire()
 {
-    if (auto* start = Find<TSkinLabel>("Btn_Start"))
-        connect(start, &TSkinLabel::clicked, this, &MacroRecording::Btn_StartClick);
-    if (auto* start = Find<TSkinLabel>("Btn_InsertStart"))
-        connect(start, &TSkinLabel::clicked, this, &MacroRecording::Btn_InsertStartClick);
-    if (auto* button = Find<TSkinLabel>("Btn_New"))
-        connect(button, &TSkinLabel::clicked, this, &MacroRecording::Btn_NewClick);
-    if (auto* button = Find<TSkinLabel>("Btn_NewMacro"))
-        connect(button, &TSkinLabel::clicked, this, &MacroRecording::Btn_NewMacroClick);
+    connect(page_.startButton, &TSkinLabel::clicked, this, &MacroRecording::Btn_StartClick);
+    connect(page_.insertStart, &TSkinLabel::clicked, this, &MacroRecording::Btn_InsertStartClick);
+    connect(page_.newButton, &TSkinLabel::clicked, this, &MacroRecording::Btn_NewClick);
+    connect(page_.newMacro, &TSkinLabel::clicked, this, &MacroRecording::Btn_NewMacroClick);
 
-    const std::pair<const char*, void (MacroRecording::*)()> choices[] = {
-        {"IB_RecDelay", &MacroRecording::IB_RecDelayClick},
-        {"IB_DelayTime", &MacroRecording::IB_DelayTimeClick},
-        {"IB_NoDelay", &MacroRecording::IB_NoDelayClick},
-        {"IB_InsertRecDelay", &MacroRecording::IB_InsertRecDelayClick},
-        {"IB_InsertDelayTime", &MacroRecording::IB_InsertDelayTimeClick},
-        {"IB_InsertNoDelay", &MacroRecording::IB_InsertNoDelayClick}};
-    for (const auto& [name, handler] : choices)
-        if (auto* label = Find<TSkinLabel>(name))
-            connect(label, &TSkinLabel::clicked, this, handler);
+    const std::pair<TSkinLabel*, void (MacroRecording::*)()> choices[] = {
+        {page_.delayChoices[0].label, &MacroRecording::IB_RecDelayClick},
+        {page_.delayChoices[1].label, &MacroRecording::IB_DelayTimeClick},
+        {page_.delayChoices[2].label, &MacroRecording::IB_NoDelayClick},
+        {page_.insertChoices[0].label, &MacroRecording::IB_InsertRecDelayClick},
+        {page_.insertChoices[1].label, &MacroRecording::IB_InsertDelayTimeClick},
+        {page_.insertChoices[2].label, &MacroRecording::IB_InsertNoDelayClick}};
+    for (const auto& [label, handler] : choices)
+        connect(label, &TSkinLabel::clicked, this, handler);
 
-    for (const char* name : {"Edt_Delay", "Edt_InsertDelay"})
-        if (auto* edit = Find<TIntEdit>(name))
-            connect(edit, &QLineEdit::textChanged, this, [edit] { KeepDelayInRange(edit); });
-    if (auto* delay = Find<TIntEdit>("Edt_Delay"))
-        delayTextColour_ = delay->palette().color(QPalette::Text);
+    for (TIntEdit* edit : {page_.delay, page_.insertDelay})
+        connect(edit, &QLineEdit::textChanged, this, [edit] { KeepDelayInRange(edit); });
+    delayTextColour_ = page_.delay->palette().color(QPalette::Text);
 
-    if (auto* list = Find<QListWidget>("LB_PCMacroName"))
-        connect(list, &QListWidget::currentRowChanged, this, [this] { LB_PCMacroNameClick(); });
+    connect(page_.macroNames, &QListWidget::currentRowChanged, this, [this] { LB_PCMacroNameClick(); });
 
     // The click that stops a recording must not be recorded: the pointer-over flag follows the
     // pointer over the buttons that start and stop one.
     auto* hover = new HoverWatch(this, [this](bool over) { SetPointerOver(over); });
-    for (const char* name : {"Btn_Start", "Btn_New", "Btn_InsertStart"})
-        if (QWidget* w = Find(name))
-            w->installEventFilter(hover);
+    for (QWidget* w : {page_.startButton, page_.newButton, page_.insertStart})
+        w->installEventFilter(hover);
 
     // Leaving the macro page ends a recording as its button would; a minimised window does not.
-    if (QWidget* page = Find("gbPage4"))
+    if (QWidget* page = page_.page)
         page->installEventFilter(new PageHideWatch(this, [this] { StopRecording(); }));
 
     EnsureCapture();
-    if (auto* hint = Find<QLabel>("lbl_RecordScope"))
-        hint->setVisible(capture_ && !capture_->SeesWholeDesktop());
+    page_.recordScope->setVisible(capture_ && !capture_->SeesWholeDesktop());
 }
 
 bool MacroRecording::EnsureCapture()
@@ -243,45 +214,38 @@ void MacroRecording::SetPointerOver(bool over)
 
 int MacroRecording::SelectedMacro() const
 {
-    auto* list = Find<QListWidget>("LB_PCMacroName");
-    if (!list || list->currentRow() < 0 || list->currentRow() >= library_.Count())
+    auto* list = page_.macroNames;
+    if (list->currentRow() < 0 || list->currentRow() >= library_.Count())
         return -1;
     return list->currentRow();
 }
 
-void MacroRecording::SetStartCaption(const QString& button, bool recording)
+void MacroRecording::SetStartCaption(TSkinLabel* button, bool recording)
 {
-    const QString text = recording ? Text(401, "Stop") : Text(400, "Record");
-    if (auto* label = Find<TSkinLabel>(button))
-        label->setText(text);
+    button->setText(recording ? Text(401, "Stop") : Text(400, "Record"));
 }
 
 // ---- delay modes ----
 
 void MacroRecording::ChooseDelay(bool insert, DelayMode mode)
 {
-    const DelayChoice* choices = insert ? kInsertChoices : kMainChoices;
+    const auto& choices = insert ? page_.insertChoices : page_.delayChoices;
     const int chosen = ChoiceIndex(mode);
     for (int i = 0; i < 3; ++i) {
         if (i == chosen)
-            if (auto* radio = Find<QRadioButton>(choices[i].radio))
-                radio->setChecked(true);
-        SetPicture(choices[i].marker, i == chosen ? QStringLiteral("RdS_E") : QStringLiteral("RdS_D"));
+            choices[size_t(i)].radio->setChecked(true);
+        SetPicture(choices[size_t(i)].marker, i == chosen ? QStringLiteral("RdS_E") : QStringLiteral("RdS_D"));
     }
     // The fixed-delay field is editable only in "Delay Time" mode, greyed otherwise.
-    if (auto* edit = Find<TIntEdit>(insert ? "Edt_InsertDelay" : "Edt_Delay")) {
-        edit->setReadOnly(mode != DelayMode::Fixed);
-        SetTextColour(edit, mode == DelayMode::Fixed ? delayTextColour_ : kGrey);
-    }
+    TIntEdit* edit = insert ? page_.insertDelay : page_.delay;
+    edit->setReadOnly(mode != DelayMode::Fixed);
+    SetTextColour(edit, mode == DelayMode::Fixed ? delayTextColour_ : kGrey);
 }
 
 DelayHeader MacroRecording::ChosenDelay(bool insert) const
 {
-    const DelayChoice* choices = insert ? kInsertChoices : kMainChoices;
-    auto checked = [this](const char* name) {
-        auto* radio = Find<QRadioButton>(name);
-        return radio && radio->isChecked();
-    };
+    const auto& choices = insert ? page_.insertChoices : page_.delayChoices;
+    auto checked = [](const QRadioButton* radio) { return radio->isChecked(); };
     DelayHeader header;
     if (checked(choices[0].radio))
         header.mode = DelayMode::Record;
@@ -289,8 +253,7 @@ DelayHeader MacroRecording::ChosenDelay(bool insert) const
         header.mode = DelayMode::Fixed;
     else
         header.mode = DelayMode::None;
-    if (auto* edit = Find<TIntEdit>(insert ? "Edt_InsertDelay" : "Edt_Delay"))
-        header.fixedMs = std::clamp(edit->text().toInt(), 0, kMaxDelayRecordMs);
+    header.fixedMs = std::clamp((insert ? page_.insertDelay : page_.delay)->text().toInt(), 0, kMaxDelayRecordMs);
     return header;
 }
 
@@ -298,8 +261,7 @@ void MacroRecording::ShowDelayHeader(const DelayHeader& header)
 {
     ChooseDelay(false, header.mode);
     if (header.mode == DelayMode::Fixed)
-        if (auto* edit = Find<TIntEdit>("Edt_Delay"))
-            edit->setText(QString::number(header.fixedMs));
+        page_.delay->setText(QString::number(header.fixedMs));
 }
 
 // ---- recording ----
@@ -370,26 +332,21 @@ void MacroRecording::LineArrived(unsigned generation, int scriptIndex, const QSt
         return;
     const auto at = script_.begin() + std::clamp<ptrdiff_t>(scriptIndex, 0, ptrdiff_t(script_.size()));
     script_.insert(at, line.toStdString());
-    if (auto* memo = Find<QPlainTextEdit>("mmo_macro"))
-        memo->setPlainText(QString::fromStdString(JoinLines(script_)));
+    page_.scriptMemo->setPlainText(QString::fromStdString(JoinLines(script_)));
     if (scriptIndex == 0)
         return;   // the delay header has no row
-    if (auto* list = Find<QListWidget>("LB_macro")) {
-        list->insertItem(scriptIndex - 1, QString::fromStdString(MacroLineRowText(line.toStdString())));
-        if (row >= 0 && row < list->count()) {
-            list->setCurrentRow(row);
-            list->scrollToItem(list->item(row));
-        }
+    QListWidget* list = page_.events;
+    list->insertItem(scriptIndex - 1, QString::fromStdString(MacroLineRowText(line.toStdString())));
+    if (row >= 0 && row < list->count()) {
+        list->setCurrentRow(row);
+        list->scrollToItem(list->item(row));
     }
 }
 
 void MacroRecording::ShowScript(int selectRow)
 {
-    if (auto* memo = Find<QPlainTextEdit>("mmo_macro"))
-        memo->setPlainText(QString::fromStdString(JoinLines(script_)));
-    auto* list = Find<QListWidget>("LB_macro");
-    if (!list)
-        return;
+    page_.scriptMemo->setPlainText(QString::fromStdString(JoinLines(script_)));
+    QListWidget* list = page_.events;
     list->clear();
     for (size_t i = 1; i < script_.size(); ++i)
         list->addItem(QString::fromStdString(MacroLineRowText(script_[i])));
@@ -410,17 +367,16 @@ void MacroRecording::ShowEditedScript(MacroScript script, int selectRow)
 
 void MacroRecording::Btn_StartClick()
 {
-    if (hooks_.hideAllMenu)
-        hooks_.hideAllMenu();
-    const int capacity = library_.eepromMode() ? recording_capacity::kEeprom : recording_capacity::kDriver;
+    hooks_.hideAllMenu();
+    const int capacity = library_.home->RecordingCapacity();
     const int row = SelectedMacro();
     if (row < 0)
         return;
 
     auto setEnabled = [this](bool on) {
-        for (const char* name : {"LB_PCMacroName", "LB_MacroName", "LB_macro", "Btn_New"})
-            if (QWidget* w = Find(name))
-                w->setEnabled(on);
+        for (QWidget* w : {static_cast<QWidget*>(page_.macroNames), static_cast<QWidget*>(page_.pageNames),
+                           static_cast<QWidget*>(page_.events), static_cast<QWidget*>(page_.newButton)})
+            w->setEnabled(on);
     };
 
     if (!Recording()) {
@@ -430,7 +386,7 @@ void MacroRecording::Btn_StartClick()
         settings.reserve = ChosenDelay(false).mode == DelayMode::None || ChosenDelay(true).mode == DelayMode::None
                                ? recording_capacity::kReserveNoDelay
                                : recording_capacity::kReserveWithDelays;
-        settings.bodyEventLimit = int(library_.eepromMode() ? macro_body::kMaxEvents : driver_macro_body::kMaxEvents);
+        settings.bodyEventLimit = library_.home->BodyEventLimit();
         script_.clear();
         inserting_ = false;
         stopFlag_ = false;
@@ -441,13 +397,11 @@ void MacroRecording::Btn_StartClick()
             library_.pc[size_t(row)].body = {};
         else
             library_.driver[size_t(row)].body = {};
-        SetStartCaption("Btn_Start", true);
-        SetPicture("Img_Start", QStringLiteral("MacroS_04"));
-        if (QWidget* box = Find("Gb_Delay"))
-            box->setEnabled(false);
-        SetTextColour(Find("Edt_Delay"), kGrey);
-        if (QWidget* events = Find("LB_macro"))
-            events->setFocus();
+        SetStartCaption(page_.startButton, true);
+        SetPicture(page_.startImage, QStringLiteral("MacroS_04"));
+        page_.delayBox->setEnabled(false);
+        SetTextColour(page_.delay, kGrey);
+        page_.events->setFocus();
         setEnabled(false);
         return;
     }
@@ -455,10 +409,9 @@ void MacroRecording::Btn_StartClick()
     if (inserting_)
         return;   // the insert panel's own button stops an insert-recording
     StopSession();
-    SetStartCaption("Btn_Start", false);
-    SetPicture("Img_Start", QStringLiteral("MacroS_03"));
-    if (QWidget* box = Find("Gb_Delay"))
-        box->setEnabled(true);
+    SetStartCaption(page_.startButton, false);
+    SetPicture(page_.startImage, QStringLiteral("MacroS_03"));
+    page_.delayBox->setEnabled(true);
     // The field keeps the colour of the chosen mode.
     ChooseDelay(false, ChosenDelay(false).mode);
     ShowScript(int(script_.size()) - 2);
@@ -480,30 +433,26 @@ void MacroRecording::StopRecording()
 
 void MacroRecording::Btn_InsertStartClick()
 {
-    SetPicture("Img_InsertStart", QStringLiteral("MacroS_03"));
-    const int capacity = library_.eepromMode() ? recording_capacity::kEeprom : recording_capacity::kDriver;
+    SetPicture(page_.insertStartImage, QStringLiteral("MacroS_03"));
+    const int capacity = library_.home->RecordingCapacity();
     const int row = SelectedMacro();
 
     auto coverOptions = [this](bool cover) {
-        if (QWidget* combo = Find("CB_Insert"))
-            combo->setEnabled(!cover);
-        for (const DelayChoice& c : kInsertChoices)
-            if (QWidget* label = Find(c.label)) {
-                label->setEnabled(!cover);
-                SetTextColour(label, cover ? kGrey : QColor(Qt::white));
-            }
-        for (const char* name : {"Btn_OK", "Btn_Cancel"})
-            if (QWidget* w = Find(name)) {
-                w->setEnabled(!cover);
-                SetTextColour(w, cover ? kGrey : QColor(Qt::white));
-            }
+        page_.insertKind->setEnabled(!cover);
+        for (const MacroPageChoice& c : page_.insertChoices) {
+            c.label->setEnabled(!cover);
+            SetTextColour(c.label, cover ? kGrey : QColor(Qt::white));
+        }
+        for (QWidget* w : {page_.ok, page_.cancel}) {
+            w->setEnabled(!cover);
+            SetTextColour(w, cover ? kGrey : QColor(Qt::white));
+        }
     };
 
     if (!Recording()) {
         if (stopFlag_ || row < 0)
             return;
-        auto* events = Find<QListWidget>("LB_macro");
-        const int selected = events ? events->currentRow() : -1;
+        const int selected = page_.events->currentRow();
         const std::optional<size_t> count =
             library_.eepromMode() ? MacroBodyEventCount(library_.pc[size_t(row)].body)
                                 : DriverMacroBodyEventCount(library_.driver[size_t(row)].body);
@@ -511,8 +460,6 @@ void MacroRecording::Btn_InsertStartClick()
         const int startCount = count && *count > 0 ? int(*count) + 1 : 0;
         if (selected < 0 || startCount >= capacity)
             return;
-        if (auto* memo = Find<QPlainTextEdit>("mmo_macro"); memo && script_.empty())
-            script_ = SplitLines(memo->toPlainText().toStdString());
         if (script_.size() < size_t(selected) + 2)
             return;   // the list does not show this script
 
@@ -523,15 +470,14 @@ void MacroRecording::Btn_InsertStartClick()
         settings.reserve = settings.header.mode == DelayMode::None || settings.delay.mode == DelayMode::None
                                ? recording_capacity::kReserveNoDelay
                                : recording_capacity::kReserveWithDelays;
-        settings.bodyEventLimit = int(library_.eepromMode() ? macro_body::kMaxEvents : driver_macro_body::kMaxEvents);
+        settings.bodyEventLimit = library_.home->BodyEventLimit();
         settings.startCount = startCount;
         settings.insertionPoint = selected;
-        auto* combo = Find<QComboBox>("CB_Insert");
-        settings.side = combo && combo->currentIndex() == 3 ? InsertSide::Back : InsertSide::Front;
+        settings.side = page_.insertKind->currentIndex() == 3 ? InsertSide::Back : InsertSide::Front;
         if (!StartSession(settings))
             return;
         inserting_ = true;
-        SetStartCaption("Btn_InsertStart", true);
+        SetStartCaption(page_.insertStart, true);
         coverOptions(true);
         return;
     }
@@ -540,11 +486,10 @@ void MacroRecording::Btn_InsertStartClick()
         return;
     StopSession();
     inserting_ = false;
-    SetStartCaption("Btn_InsertStart", false);
+    SetStartCaption(page_.insertStart, false);
     coverOptions(false);
     // The inserted lines stay in the script; the panel's OK builds them into the body.
-    auto* events = Find<QListWidget>("LB_macro");
-    ShowScript(events ? events->currentRow() : -1);
+    ShowScript(page_.events->currentRow());
     TellIfEndedFull();
 }
 
@@ -556,8 +501,7 @@ void MacroRecording::BuildMacroBody()
     stopFlag_ = false;
     if (row < 0)
         return;
-    auto* release = Find<QRadioButton>("rb_ReleaseStop");
-    const ReleaseMode mode = release && release->isChecked() ? ReleaseMode::StopOnRelease : ReleaseMode::PlayToEnd;
+    const ReleaseMode mode = page_.releaseStop.radio->isChecked() ? ReleaseMode::StopOnRelease : ReleaseMode::PlayToEnd;
     MacroBuildResult result;
     if (library_.eepromMode()) {
         BuiltMacroBody built = tarq::BuildMacroBody(script_, mode);
@@ -570,8 +514,7 @@ void MacroRecording::BuildMacroBody()
             library_.driver[size_t(row)].body = built.body;
         result = built;
     }
-    if (auto* memo = Find<QPlainTextEdit>("mmo_wrscript"))
-        memo->setPlainText(QString::fromStdString(result.hexDump));
+    page_.writeMemo->setPlainText(QString::fromStdString(result.hexDump));
     if (!result.ok())
         std::fprintf(stderr, "The macro script does not fit its body (%zu event bytes); the body was left empty\n",
                      result.eventBytes);
@@ -579,28 +522,23 @@ void MacroRecording::BuildMacroBody()
 
 void MacroRecording::SaveLibrary()
 {
-    if (hooks_.saveLibrary)
-        hooks_.saveLibrary();
+    store_.SaveLibrary();
 }
 
 void MacroRecording::ClearMacroView()
 {
-    for (const char* panel : {"Pnl_PCMacro", "Pnl_DevContent"})
-        if (QWidget* w = Find(panel))
-            w->hide();
-    if (auto* list = Find<QListWidget>("LB_macro"))
-        list->clear();
-    for (const char* memo : {"mmo_macro", "mmo_wrscript"})
-        if (auto* m = Find<QPlainTextEdit>(memo))
-            m->clear();
+    page_.macroMenu->hide();
+    page_.eventMenu->hide();
+    page_.events->clear();
+    page_.scriptMemo->clear();
+    page_.writeMemo->clear();
 }
 
 // ---- the macro list ----
 
 void MacroRecording::RefreshPCMacroName()
 {
-    if (hooks_.refreshLibraryNames)
-        hooks_.refreshLibraryNames();
+    store_.RefreshPCMacroName();
 }
 
 void MacroRecording::LB_PCMacroNameClick()
@@ -618,8 +556,7 @@ void MacroRecording::LB_PCMacroNameClick()
         if (body[macro_body::kLengthOffset] == 0 || body[macro_body::kLengthOffset] == 0xFF)
             return;
         loaded = LoadMacroScript(body);
-        if (auto* memo = Find<QPlainTextEdit>("mmo_wrscript"))
-            memo->setPlainText(QString::fromStdString(MacroBodyHexDump(body)));
+        page_.writeMemo->setPlainText(QString::fromStdString(MacroBodyHexDump(body)));
     } else {
         const DriverMacroBody& body = library_.driver[size_t(row)].body;
         const uint8_t hi = body[driver_macro_body::kLengthHighOffset];
@@ -627,15 +564,13 @@ void MacroRecording::LB_PCMacroNameClick()
         if ((hi == 0 && lo == 0) || (hi == 0xFF && lo == 0xFF))
             return;
         loaded = LoadDriverMacroScript(body);
-        if (auto* memo = Find<QPlainTextEdit>("mmo_wrscript"))
-            memo->setPlainText(QString::fromStdString(DriverMacroBodyHexDump(body)));
+        page_.writeMemo->setPlainText(QString::fromStdString(DriverMacroBodyHexDump(body)));
     }
     if (loaded.releaseMode) {
         const bool stop = *loaded.releaseMode == ReleaseMode::StopOnRelease;
-        if (auto* radio = Find<QRadioButton>(stop ? "rb_ReleaseStop" : "rb_ReleaseContinue"))
-            radio->setChecked(true);
-        SetPicture("Img_ReleaseStop", stop ? QStringLiteral("RdS_E") : QStringLiteral("RdS_D"));
-        SetPicture("Img_ReleaseContiue", stop ? QStringLiteral("RdS_D") : QStringLiteral("RdS_E"));
+        (stop ? page_.releaseStop : page_.releaseContinue).radio->setChecked(true);
+        SetPicture(page_.releaseStop.marker, stop ? QStringLiteral("RdS_E") : QStringLiteral("RdS_D"));
+        SetPicture(page_.releaseContinue.marker, stop ? QStringLiteral("RdS_D") : QStringLiteral("RdS_E"));
     }
     script_ = std::move(loaded.script);
     ShowDelayHeader(loaded.delay);
@@ -645,9 +580,8 @@ void MacroRecording::LB_PCMacroNameClick()
 void MacroRecording::Btn_NewClick()
 {
     if (library_.Count() >= kMaxMacros) {
-        for (const char* panel : {"Pnl_PCMacro", "Pnl_DevContent"})
-            if (QWidget* w = Find(panel))
-                w->hide();
+        page_.macroMenu->hide();
+        page_.eventMenu->hide();
         return;
     }
     ClearMacroView();
@@ -664,18 +598,17 @@ void MacroRecording::Btn_NewMacroClick()
     Btn_NewClick();
     if (library_.Count() == before)
         return;
-    if (auto* radio = Find<QRadioButton>("rb_ReleaseContinue"))
-        radio->setChecked(true);
-    SetPicture("Img_ReleaseContiue", QStringLiteral("RdS_E"));
-    SetPicture("Img_ReleaseStop", QStringLiteral("RdS_D"));
+    page_.releaseContinue.radio->setChecked(true);
+    SetPicture(page_.releaseContinue.marker, QStringLiteral("RdS_E"));
+    SetPicture(page_.releaseStop.marker, QStringLiteral("RdS_D"));
 }
 
 void MacroRecording::ApplyNewName(const QString& name)
 {
     if (name.isEmpty())
         return;
-    auto* list = Find<QListWidget>("LB_PCMacroName");
-    if (list && !list->findItems(name, Qt::MatchExactly).isEmpty()) {
+    auto* list = page_.macroNames;
+    if (!list->findItems(name, Qt::MatchExactly).isEmpty()) {
         ShowMessage(Text(106, "This macro already exists"));
         return;
     }
@@ -689,7 +622,7 @@ void MacroRecording::ApplyNewName(const QString& name)
         library_.driver.push_back(record);
     }
     RefreshPCMacroName();
-    if (list) {
+    {
         const QSignalBlocker quiet(list);
         list->setCurrentRow(row);
     }

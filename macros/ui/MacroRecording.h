@@ -16,6 +16,7 @@
 #include "macros/ui/PlatformInputCapture.h"
 
 #include <QColor>
+#include <QWidget>
 #include <QObject>
 #include <QString>
 
@@ -24,26 +25,24 @@
 
 namespace tarq {
 
-class Controls;
+class MacroLibraryStore;
+class TSkinLabel;
+struct MacroPageControls;
 class RecordingSession;
 class WindowServices;
-struct FormState;
+struct AppContext;
 
 class MacroRecording : public QObject {
 public:
     struct Hooks {
-        // HideAllMenu: closes the open menu panels.
+        // HideAllMenu: closes the open menu panels (required).
         std::function<void()> hideAllMenu;
         // The input source; the platform's when empty. Tests hand in a scripted one.
         std::function<PlatformCapture()> createCapture;
-        // Writes the library file of the mode (RefreshPCMacro / RefreshDriverPCMacro); the
-        // store tells the user when it fails. False when it did not write.
-        std::function<bool()> saveLibrary;
-        // Fills LB_PCMacroName and LB_Name from the library (MacroLibraryStore::RefreshPCMacroName).
-        std::function<void()> refreshLibraryNames;
     };
 
-    MacroRecording(FormState& state, Controls& controls, WindowServices& window, Hooks hooks);
+    MacroRecording(const AppContext& app, ConfigurationState& config, MacroLibraries& libraries,
+                   MacroPageControls& page, WindowServices& window, MacroLibraryStore& store, Hooks hooks);
     ~MacroRecording() override;
 
     // Connects the controls and opens the input source (showing the hint when it sees only this
@@ -84,9 +83,7 @@ public:
     void ShowEditedScript(MacroScript script, int selectRow);
 
 private:
-    template <class T = QWidget>
-    T* Find(const QString& name) const;
-    void SetStartCaption(const QString& button, bool recording);
+    void SetStartCaption(TSkinLabel* button, bool recording);
     void ChooseDelay(bool insert, DelayMode mode);
     DelayHeader ChosenDelay(bool insert) const;
     void ShowDelayHeader(const DelayHeader& header);
@@ -104,12 +101,13 @@ private:
     void SetPointerOver(bool over);
 
     QString Text(int strId, const char* fallback) const;
-    void SetPicture(const QString& control, const QString& picture);
+    void SetPicture(const QWidget* control, const QString& picture);
     void ShowMessage(const QString& text);
 
-    FormState& state_;
-    Controls& controls_;
+    const AppContext& app_;
+    MacroPageControls& page_;
     WindowServices& window_;
+    MacroLibraryStore& store_;
     MacroLibraryView library_;
     Hooks hooks_;
     std::unique_ptr<InputCapture> capture_;

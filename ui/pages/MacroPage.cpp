@@ -3,11 +3,13 @@
 // release-mode box, the insert panel, and the two context panels that open on the form.
 
 #include "ui/pages/Pages.h"
+#include "ui/pages/MacroPageControls.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFrame>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QWidget>
 
@@ -33,6 +35,17 @@ constexpr int kContextWidth = 120;
 
 constexpr int kChoiceCaptionWidth = 180;
 
+template <class T = TSkinLabel>
+T* Child(QWidget* parent, const char* name)
+{
+    return parent->findChild<T*>(QString::fromLatin1(name));
+}
+
+MacroPageChoice ChoiceOf(QWidget* parent, const char* marker, const char* label, const char* radio)
+{
+    return {Child(parent, marker), Child(parent, label), Child<QRadioButton>(parent, radio)};
+}
+
 void Choice(QWidget* parent, const QString& marker, const QString& label, const QString& radio,
             const QString& text, QPoint pos, bool selected, QButtonGroup* group)
 {
@@ -46,7 +59,7 @@ void OverlayCaption(QWidget* page, const QString& name, const QString& text, QRe
 }
 
 // A context panel of text buttons, one under the other.
-void ContextPanel(QWidget* form, const QString& name, const QList<QPair<QString, int>>& items)
+QFrame* ContextPanel(QWidget* form, const QString& name, const QList<QPair<QString, int>>& items)
 {
     QFrame* panel = Panel(form, name,
                           QRect(0, 0, kContextWidth, int(items.size()) * kTextButtonHeight + 2));
@@ -60,9 +73,10 @@ void ContextPanel(QWidget* form, const QString& name, const QList<QPair<QString,
         top += kTextButtonHeight;
     }
     panel->hide();
+    return panel;
 }
 
-void BuildDelayBox(QWidget* page)
+void BuildDelayBox(QWidget* page, MacroPageControls& c)
 {
     // The box spans the whole right column, so the layout can place its choices anywhere there.
     const QRect box(kDelayBox);
@@ -96,11 +110,24 @@ void BuildDelayBox(QWidget* page)
     OverlayCaption(page, "lbl_No_Delay", DefaultText(839), QRect(o + QPoint(58, 159), QSize(140, 24)));
     OverlayCaption(page, "lbl_Stop_Release", DefaultText(841), QRect(o + QPoint(58, 209), QSize(280, 24)));
     OverlayCaption(page, "lbl_Stop_Over", DefaultText(842), QRect(o + QPoint(58, 243), QSize(280, 24)));
+
+    c.delayBox = delay;
+    c.delayChoices = {ChoiceOf(delay, "Img_RecDelay", "IB_RecDelay", "rb_RecDelay"),
+                      ChoiceOf(delay, "Img_DelayTime", "IB_DelayTime", "rb_DelayTime"),
+                      ChoiceOf(delay, "Img_NoDelay", "IB_NoDelay", "rb_NoDelay")};
+    c.delay = Child<TIntEdit>(delay, "Edt_Delay");
+    c.releaseStop = ChoiceOf(delay, "Img_ReleaseStop", "IB_ReleaseStop", "rb_ReleaseStop");
+    c.releaseContinue = ChoiceOf(delay, "Img_ReleaseContiue", "IB_ReleaseContiue", "rb_ReleaseContinue");
+    c.recordScope = scope;
+    c.delayCaptions = {Child(page, "lbl_Record_Delay"), Child(page, "lbl_Delay_Setting"),
+                       Child(page, "lbl_No_Delay"), Child(page, "lbl_MS"),
+                       Child(page, "lbl_Stop_Release"), Child(page, "lbl_Stop_Over")};
 }
 
-void BuildInsertPanel(QWidget* page)
+void BuildInsertPanel(QWidget* page, MacroPageControls& c)
 {
-    Picture(page, "Img_InsertBase", {kPanelX, kPanelY}, "InsertDelayBase")->hide();
+    c.insertBase = Picture(page, "Img_InsertBase", {kPanelX, kPanelY}, "InsertDelayBase");
+    c.insertBase->hide();
     QFrame* insert = Panel(page, "Gb_Insert", QRect(QPoint(kPanelX, kPanelY), kPanelSize));
     Caption(insert, "lbl_Insert_Title", DefaultText(409), kInsertTitle);
     // The accent mark left of the title, as the other cards have it.
@@ -146,31 +173,65 @@ void BuildInsertPanel(QWidget* page)
                              "edt_YAxisValue"})
         insert->findChild<QWidget*>(name)->hide();
     insert->hide();
+
+    c.insertPanel = insert;
+    c.insertKind = Child<QComboBox>(insert, "CB_Insert");
+    c.insertDelayLabel = Child(insert, "lbl_Delay");
+    c.insertDelay = Child<TIntEdit>(insert, "Edt_InsertDelay");
+    c.insertDelayUnit = Child(insert, "lbl_s_A");
+    c.insertChoices = {ChoiceOf(insert, "Img_InsertRecDelay", "IB_InsertRecDelay", "rb_InsertRecDelay"),
+                       ChoiceOf(insert, "Img_InsertDelayTime", "IB_InsertDelayTime", "rb_InsertDelayTime"),
+                       ChoiceOf(insert, "Img_InsertNoDelay", "IB_InsertNoDelay", "rb_InsertNoDelay")};
+    c.insertStart = Child(insert, "Btn_InsertStart");
+    c.insertStartImage = Child(insert, "Img_InsertStart");
+    c.repeatLabel = Child(insert, "lbl_Repeat");
+    c.repeat = Child<TIntEdit>(insert, "edt_Repeat");
+    c.xLabel = Child(insert, "lbl_XAxisValue");
+    c.x = Child<TKVRNEdit>(insert, "edt_XAxisValue");
+    c.yLabel = Child(insert, "lbl_YAxisValue");
+    c.y = Child<TKVRNEdit>(insert, "edt_YAxisValue");
+    c.ok = Child(insert, "Btn_OK");
+    c.cancel = Child(insert, "Btn_Cancel");
 }
 
 } // namespace
 
-void BuildMacroPage(QWidget* page, QWidget* form)
+MacroPageControls BuildMacroPage(QWidget* page, QWidget* form)
 {
+    MacroPageControls c;
+    c.page = page;
     Caption(page, "lbl_Marco_List", DefaultText(835), QRect(70, 104, 220, 24));
-    List(page, "LB_PCMacroName", QRect(70, 132, 230, 440));
-    List(page, "LB_MacroName", QRect(70, 132, 230, 440))->hide();
+    c.macroNames = List(page, "LB_PCMacroName", QRect(70, 132, 230, 440));
+    c.pageNames = List(page, "LB_MacroName", QRect(70, 132, 230, 440));
+    c.pageNames->hide();
     Caption(page, "lbl_Marco_Content", DefaultText(836), QRect(320, 104, 290, 24));
-    List(page, "LB_macro", QRect(320, 132, 290, 440));
+    c.events = List(page, "LB_macro", QRect(320, 132, 290, 440));
 
-    SkinButton(page, "New", DefaultText(432), {kPanelX, 132}, "MacroS_01");
-    SkinButton(page, "Start", DefaultText(400), {kPanelX + 130, 132}, "MacroS_01");
+    c.newButton = SkinButton(page, "New", DefaultText(432), {kPanelX, 132}, "MacroS_01");
+    c.startButton = SkinButton(page, "Start", DefaultText(400), {kPanelX + 130, 132}, "MacroS_01");
+    c.startImage = Child(page, "Img_Start");
 
-    BuildDelayBox(page);
-    BuildInsertPanel(page);
-    HiddenMemo(page, "mmo_macro");
-    HiddenMemo(page, "mmo_wrscript");
+    BuildDelayBox(page, c);
+    BuildInsertPanel(page, c);
+    c.scriptMemo = HiddenMemo(page, "mmo_macro");
+    c.writeMemo = HiddenMemo(page, "mmo_wrscript");
 
-    ContextPanel(form, "Pnl_PCMacro",
-                 {{"Btn_NewMacro", 432}, {"Btn_NewName", 402}, {"Btn_DelPCMacro", 433},
-                  {"Btn_ImportOne", 406}, {"Btn_Import", 407}, {"Btn_ExportOne", 404},
-                  {"Btn_Export", 405}});
-    ContextPanel(form, "Pnl_DevContent", {{"Btn_Edit", 435}, {"Btn_Del", 408}, {"Btn_Insert", 409}});
+    c.macroMenu = ContextPanel(form, "Pnl_PCMacro",
+                               {{"Btn_NewMacro", 432}, {"Btn_NewName", 402}, {"Btn_DelPCMacro", 433},
+                                {"Btn_ImportOne", 406}, {"Btn_Import", 407}, {"Btn_ExportOne", 404},
+                                {"Btn_Export", 405}});
+    c.newMacro = Child(c.macroMenu, "Btn_NewMacro");
+    c.newName = Child(c.macroMenu, "Btn_NewName");
+    c.deleteMacro = Child(c.macroMenu, "Btn_DelPCMacro");
+    c.importOne = Child(c.macroMenu, "Btn_ImportOne");
+    c.importAll = Child(c.macroMenu, "Btn_Import");
+    c.exportOne = Child(c.macroMenu, "Btn_ExportOne");
+    c.exportAll = Child(c.macroMenu, "Btn_Export");
+    c.eventMenu = ContextPanel(form, "Pnl_DevContent", {{"Btn_Edit", 435}, {"Btn_Del", 408}, {"Btn_Insert", 409}});
+    c.editEvent = Child(c.eventMenu, "Btn_Edit");
+    c.deleteEvent = Child(c.eventMenu, "Btn_Del");
+    c.insertEvent = Child(c.eventMenu, "Btn_Insert");
+    return c;
 }
 
 } // namespace tarq::pages

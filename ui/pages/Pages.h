@@ -15,6 +15,7 @@ struct ButtonPageControls;
 struct MenuControls;
 struct PointerSettingsControls;
 struct GunPageControls;
+struct MacroPageControls;
 } // namespace tarq
 
 namespace tarq::pages {
@@ -32,7 +33,7 @@ FireKeyControls BuildFireKeyControls(QWidget* page);   // page 2: fire key (buil
 PointerSettingsControls BuildPointerSettings(QWidget* page);   // page 2: system pointer settings
 DpiPageControls BuildDpiControls(QWidget* page);       // page 2: DPI levels and AIM
 LightPageControls BuildLightPage(QWidget* page);       // page 3
-void BuildMacroPage(QWidget* page, QWidget* form);     // page 4, its pop-ups on the form
+MacroPageControls BuildMacroPage(QWidget* page, QWidget* form);   // page 4, pop-ups on the form
 GunPageControls BuildGunPage(QWidget* page, QWidget* form);   // page 5 with the fire macro editor
 void BuildEngineerPage(QWidget* page);                 // page 6: banner, buttons, operator tab
 void BuildEngineerTab(QWidget* tabs);                  // page 6: the engineer tab
