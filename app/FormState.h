@@ -16,9 +16,6 @@
 
 namespace tarq {
 
-struct FormState : AppContext, ConfigurationState, MacroLibraries, DeviceTimers {
-    bool MacroInsertMode = false;  // the macro editor's insert panel is open
-
-};
+struct FormState : AppContext, ConfigurationState, MacroLibraries, DeviceTimers {};
 
 } // namespace tarq

@@ -263,7 +263,7 @@ void TForm1::CreateSubsystems()
     recording_ = std::make_unique<MacroRecording>(
         state_, state_, state_, macroPage_, *this, *macroLibrary_,
         MacroRecording::Hooks{[this] { nav_->HideAllMenu(); }, deviceOptions_.inputCapture});
-    macroEditor_ = std::make_unique<MacroEditor>(state_, macroPage_, *this, *recording_, *macroLibrary_);
+    macroEditor_ = std::make_unique<MacroEditor>(state_, state_, state_, macroPage_, *this, *recording_, *macroLibrary_);
     assignmentEditor_ = std::make_unique<AssignmentEditor>(
         state_, state_, state_, buttonPage_, menus_, *this,
         AssignmentEditor::Peers{*nav_, *settings_, *engineer_, *gun_, *macroEditor_});
@@ -410,7 +410,6 @@ void TForm1::FormCreate()
     state_.DevTimer.stop();
     state_.DevTimerFirst.stop();
     state_.NoDeviceView = false;
-    state_.MacroInsertMode = false;
 
     // The window takes the size of the skin's background, centred on the screen, borderless
     // with the see-through key colour.

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "macros/ui/MacroEditor.h"
 
-#include "app/FormState.h"
 #include "macros/MacroLibrary.h"
 #include "macros/ui/MacroLibraryStore.h"
 #include "macros/ui/MacroLibraryView.h"
+#include "ui/state/AppContext.h"
 #include "macros/ui/MacroListDrawing.h"
 #include "macros/ui/MacroRecording.h"
 #include "ui/pages/MacroPageControls.h"
@@ -57,15 +57,17 @@ private:
 
 } // namespace
 
-MacroEditor::MacroEditor(FormState& state, MacroPageControls& page, WindowServices& window, MacroRecording& recording,
+MacroEditor::MacroEditor(ConfigurationState& config, MacroLibraries& libraries, const AppContext& app,
+                         MacroPageControls& page, WindowServices& window, MacroRecording& recording,
                          MacroLibraryStore& store)
-    : state_(state), page_(page), window_(window), recording_(recording), store_(store)
+    : config_(config), libraries_(libraries), app_(app), page_(page), window_(window), recording_(recording),
+      store_(store)
 {
 }
 
 QString MacroEditor::Text(int strId, const char* fallback) const
 {
-    const QString text = state_.Text(strId);
+    const QString text = app_.Text(strId);
     return text.isEmpty() ? QString::fromUtf8(fallback) : text;
 }
 
@@ -83,7 +85,7 @@ void MacroEditor::SaveLibrary()
 int MacroEditor::SelectedMacro() const
 {
     const int row = page_.macroNames->currentRow();
-    return row >= 0 && row < MacroLibraryView(state_, state_).Count() ? row : -1;
+    return row >= 0 && row < MacroLibraryView(config_, libraries_).Count() ? row : -1;
 }
 
 int MacroEditor::SelectedEvent() const
@@ -110,8 +112,8 @@ void MacroEditor::Wire()
 
     auto* names = page_.macroNames;
     auto* events = page_.events;
-    DrawMacroNameRows(names, state_.Style);
-    DrawMacroEventRows(events, state_.Style, [this](int row) {
+    DrawMacroNameRows(names, app_.Style);
+    DrawMacroEventRows(events, app_.Style, [this](int row) {
         const MacroScript& script = recording_.Script();
         return size_t(row) + 1 < script.size() ? ScriptLineType(script[size_t(row) + 1]) : -1;
     });
@@ -259,7 +261,7 @@ void MacroEditor::Btn_NewNameClick()
         return;
     }
     NoteAssignedCopy(row, true);
-    MacroLibraryView library(state_, state_);
+    MacroLibraryView library(config_, libraries_);
     library.NameBytes(row) = MacroNameFromUtf16(name.toStdU16String());
     store_.RefreshPCMacroName();
     {
@@ -281,10 +283,10 @@ void MacroEditor::Btn_DelPCMacroClick()
         return;
     NoteAssignedCopy(row, true);
     ClearEventView();
-    if ((state_.Home.Mode() == ConfigurationMode::Eeprom))
-        RemoveMacroRecord(state_.PcMacros, row);
+    if ((config_.Home.Mode() == ConfigurationMode::Eeprom))
+        RemoveMacroRecord(libraries_.PcMacros, row);
     else
-        state_.DriverMacros.erase(state_.DriverMacros.begin() + row);
+        libraries_.DriverMacros.erase(libraries_.DriverMacros.begin() + row);
     auto* list = page_.macroNames;
     store_.RefreshPCMacroName();
     SaveLibrary();
@@ -305,8 +307,8 @@ void MacroEditor::SetReleaseMode(ReleaseMode mode)
     if (row < 0)
         return;
     // Byte 0 is outside the checksum: the rest of the body stays as it is.
-    uint8_t& byte = (state_.Home.Mode() == ConfigurationMode::Eeprom) ? state_.PcMacros[size_t(row)].body[macro_body::kModeOffset]
-                                      : state_.DriverMacros[size_t(row)].body[driver_macro_body::kModeOffset];
+    uint8_t& byte = (config_.Home.Mode() == ConfigurationMode::Eeprom) ? libraries_.PcMacros[size_t(row)].body[macro_body::kModeOffset]
+                                      : libraries_.DriverMacros[size_t(row)].body[driver_macro_body::kModeOffset];
     if (byte == uint8_t(mode))
         return;
     byte = uint8_t(mode);
@@ -320,7 +322,7 @@ bool MacroEditor::CommitScript(const ScriptEdit& edit)
 {
     if (SelectedMacro() < 0)
         return false;
-    if (!state_.Home->ScriptFits(edit.script)) {
+    if (!config_.Home->ScriptFits(edit.script)) {
         Tell(Text(920, "The macro would be too long for the mouse. The change was not made."));
         return false;
     }
@@ -335,20 +337,20 @@ void MacroEditor::NoteAssignedCopy(int row, bool always)
 {
     if (row < 0 || (!always && notedRow_ == row))
         return;
-    MacroLibraryView library(state_, state_);
+    MacroLibraryView library(config_, libraries_);
     const MacroName& name = library.NameBytes(row);
     bool assigned = false;
-    if ((state_.Home.Mode() == ConfigurationMode::Eeprom)) {
-        std::vector<std::string> codes(state_.OfficeKeyCodes.begin(), state_.OfficeKeyCodes.end());
-        codes.insert(codes.end(), state_.GameKeyCodes.begin(), state_.GameKeyCodes.end());
+    if ((config_.Home.Mode() == ConfigurationMode::Eeprom)) {
+        std::vector<std::string> codes(config_.OfficeKeyCodes.begin(), config_.OfficeKeyCodes.end());
+        codes.insert(codes.end(), config_.GameKeyCodes.begin(), config_.GameKeyCodes.end());
         std::array<MacroName, kBaseMacroPageCount> pageNames{};
         for (size_t p = 0; p < pageNames.size(); ++p)
-            std::copy_n(state_.MacroAreas.basePages[p].begin(), kMacroNameSize, pageNames[p].begin());
+            std::copy_n(config_.MacroAreas.basePages[p].begin(), kMacroNameSize, pageNames[p].begin());
         assigned = PlayedPagesNamed(codes, pageNames, name).any();
     } else if (always) {
         // Assigned driver macros follow their library macro's edits by name; a rename or a
         // delete leaves them with the copy they have.
-        for (const auto& record : state_.AssignedDriverMacros)
+        for (const auto& record : config_.AssignedDriverMacros)
             assigned = assigned || (record.size() >= kMacroNameSize && std::equal(name.begin(), name.end(), record.begin()));
     }
     if (!assigned)

@@ -28,12 +28,14 @@ struct MacroPageControls;
 class MacroLibraryStore;
 class MacroRecording;
 class WindowServices;
-struct FormState;
+struct AppContext;
+struct ConfigurationState;
+struct MacroLibraries;
 
 class MacroEditor : public QObject {
 public:
-    MacroEditor(FormState& state, MacroPageControls& page, WindowServices& window, MacroRecording& recording,
-                MacroLibraryStore& store);
+    MacroEditor(ConfigurationState& config, MacroLibraries& libraries, const AppContext& app,
+                MacroPageControls& page, WindowServices& window, MacroRecording& recording, MacroLibraryStore& store);
 
     // Connects this editor's controls and draws the two lists.
     void Wire();
@@ -94,7 +96,10 @@ private:
     void WireInsertFields();
     std::vector<QWidget*> InsertFields() const;
 
-    FormState& state_;
+    ConfigurationState& config_;
+    MacroLibraries& libraries_;
+    const AppContext& app_;
+    bool insertMode_ = false;   // the insert panel is open
     MacroPageControls& page_;
     WindowServices& window_;
     MacroRecording& recording_;

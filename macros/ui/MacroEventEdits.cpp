@@ -4,8 +4,10 @@
 // counts in TForm7; a repeat end has nothing to edit.
 
 #include "macros/ui/MacroEditor.h"
+#include "ui/state/AppContext.h"
+#include "ui/state/ConfigurationState.h"
+#include "ui/state/MacroLibraries.h"
 
-#include "app/FormState.h"
 #include "macros/ui/MacroRecording.h"
 #include "macros/ui/Unit7.h"
 #include "settings/ui/Unit5.h"
@@ -39,7 +41,7 @@ void MacroEditor::Btn_EditClick()
     case 1:
     case 2: {
         // A dialog closed without a key changes nothing.
-        const QString line = TForm5::AskKey(state_, window_.Window(), static_cast<TForm5::KeyEvent>(type));
+        const QString line = TForm5::AskKey(app_, window_.Window(), static_cast<TForm5::KeyEvent>(type));
         if (!line.isEmpty())
             edited = std::to_string(type) + " " + line.toStdString();
         break;

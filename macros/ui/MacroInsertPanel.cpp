@@ -5,8 +5,10 @@
 // added (recorded keys included) by showing the macro as stored.
 
 #include "macros/ui/MacroEditor.h"
+#include "ui/state/AppContext.h"
+#include "ui/state/ConfigurationState.h"
+#include "ui/state/MacroLibraries.h"
 
-#include "app/FormState.h"
 #include "macros/MacroLibrary.h"
 #include "macros/ui/MacroLibraryView.h"
 #include "macros/ui/MacroRecording.h"
@@ -79,7 +81,7 @@ void CaptionBesideField(QLabel* caption, const QWidget* field, int left)
 
 } // namespace
 
-bool MacroEditor::InsertPanelOpen() const { return state_.MacroInsertMode; }
+bool MacroEditor::InsertPanelOpen() const { return insertMode_; }
 
 // Every field of the panel that CB_Insert shows or hides.
 std::vector<QWidget*> MacroEditor::InsertFields() const
@@ -116,7 +118,7 @@ void MacroEditor::Btn_InsertClick()
         w->setEnabled(false);
     insertTopRow_ = events->verticalScrollBar()->value();
     insertSelectedRow_ = events->currentRow();
-    state_.MacroInsertMode = true;
+    insertMode_ = true;
     page_.delayBox->hide();
     for (QWidget* caption : page_.delayCaptions)
         caption->hide();
@@ -186,7 +188,7 @@ void MacroEditor::Btn_OKClick()
     const int item = page_.insertKind->currentIndex();
     if (item == KeyFront || item == KeyBack) {
         // The recorded lines are in the script already: they go into the body now.
-        if (!state_.Home->ScriptFits(recording_.Script())) {
+        if (!config_.Home->ScriptFits(recording_.Script())) {
             Tell(Text(920, "The macro would be too long for the mouse. The change was not made."));
             return;
         }
@@ -247,14 +249,14 @@ void MacroEditor::Btn_CancelClick()
 
 void MacroEditor::CloseInsertPanel()
 {
-    state_.MacroInsertMode = false;
+    insertMode_ = false;
     page_.insertPanel->hide();
     page_.insertBase->hide();
     for (QWidget* w : {static_cast<QWidget*>(page_.macroNames), static_cast<QWidget*>(page_.pageNames),
                        static_cast<QWidget*>(page_.startButton)})
         w->setEnabled(true);
     // A full library keeps New Macro disabled.
-    page_.newButton->setEnabled(MacroLibraryView(state_, state_).Count() < kPcMacroLibraryRows);
+    page_.newButton->setEnabled(MacroLibraryView(config_, libraries_).Count() < kPcMacroLibraryRows);
     page_.delayBox->show();
     for (QWidget* caption : page_.delayCaptions)
         caption->show();
