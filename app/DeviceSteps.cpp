@@ -65,7 +65,7 @@ void TForm1::ResetDeviceLink()
         }
         if (deviceOptions_.driverMode)
             state_.Home.Choose(ConfigurationMode::Driver);
-        commands_ = std::make_unique<DeviceCommands>(state_, state_, state_, frames_, controls_, *this, *device_, *nav_, *settings_,
+        commands_ = std::make_unique<DeviceCommands>(state_, state_, state_, frames_, engineerPage_, *this, *device_, *nav_, *settings_,
                                                      DeviceCommands::PageOwners{*pointer_, *macroEditor_, *gunKeys_});
         commands_->Wire();
     }

@@ -227,13 +227,14 @@ void TForm1::CreateSubsystems()
     gun_->hooks.gameView = [this] { return nav_->CurrentView() == View::Game; };
     gun_->hooks.device = [this] { return device_.get(); };
     engineer_ = std::make_unique<EngineerPage>(
-        state_, state_, controls_, *this,
+        state_, state_, engineerPage_, frames_, controls_, *this,
         EngineerPage::Hooks{[this]() -> FeatureProtocol* { return device_ ? &device_->Protocol : nullptr; },
-                            [this] { nav_->HideAllMenu(); }, [this] { nav_->Btn_Engineer_0Click(); },
                             [this] { return recording_ && recording_->Recording(); }});
     nav_ = std::make_unique<Navigation>(state_, frames_, controls_, *this, *settings_, *gun_, *engineer_,
                                         Navigation::Hooks{[this] { return device_ && device_->Link.mouseOpen(); },
                                                           [this] { return macroEditor_->InsertPanelOpen(); }});
+    connect(engineer_.get(), &EngineerPage::menusHideRequested, nav_.get(), [this] { nav_->HideAllMenu(); });
+    connect(engineer_.get(), &EngineerPage::pageRequested, nav_.get(), [this] { nav_->Btn_Engineer_0Click(); });
     settings_->hooks.showKeyModeView = [this](bool game) {
         nav_->ButtonTypeB_1IconInit();
         nav_->ShowView(game ? View::Game : View::Office);
@@ -275,7 +276,7 @@ void TForm1::CreateSubsystems()
                                      if (commands_)
                                          commands_->WriteCutByUnplug();
                                  }});
-    gunKeys_ = std::make_unique<GunKeyListEditor>(state_, state_, controls_, *this, *gun_, *nav_);
+    gunKeys_ = std::make_unique<GunKeyListEditor>(state_, state_, engineerPage_, menus_, *this, *gun_, *nav_);
     connect(gun_.get(), &GunPage::menusHideRequested, nav_.get(), [this] { nav_->HideAllMenu(); });
     connect(gun_.get(), &GunPage::pageRequested, nav_.get(), [this](int page) { nav_->ShowOnlyPage(page); });
     connect(gun_.get(), &GunPage::messageRequested, nav_.get(),

@@ -19,11 +19,11 @@
 #include "firemacros/ui/GunKeyListEditor.h"
 #include "macros/ui/MacroEditor.h"
 #include "settings/ui/PointerSettingsEditor.h"
-#include "ui/Controls.h"
 #include "ui/FileDialogs.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 #include "ui/WindowServices.h"
+#include "ui/pages/EngineerPageControls.h"
 
 #include <algorithm>
 
@@ -85,10 +85,10 @@ QPoint SuccessNotePlace(QWidget* window, QSize note)
 } // namespace
 
 DeviceCommands::DeviceCommands(AppContext& app, ConfigurationState& config, DeviceTimers& timers,
-                               const FrameCopies& frames, Controls& controls, WindowServices& window,
+                               const FrameCopies& frames, const EngineerPageControls& engineer, WindowServices& window,
                                DeviceSession& device, Navigation& nav, SettingsMapping& settings,
                                PageOwners pages)
-    : app_(app), config_(config), timers_(timers), frames_(frames), controls_(controls), window_(window), device_(device), nav_(nav), settings_(settings),
+    : app_(app), config_(config), timers_(timers), frames_(frames), engineer_(engineer), window_(window), device_(device), nav_(nav), settings_(settings),
       pages_(pages)
 {
     monitor_ = std::make_unique<DeviceMonitor>(device_.Link, DeviceMonitor::Hooks{
@@ -132,14 +132,13 @@ void DeviceCommands::Wire()
             if (TSkinLabel* label = (frame.*c.button).label)
                 QObject::connect(label, &TSkinLabel::clicked, label, [this, h = c.handler] { (this->*h)(); });
 
-    struct Command { const char* button; void (DeviceCommands::*handler)(); };
+    struct Command { QPushButton* button; void (DeviceCommands::*handler)(); };
     const Command engineer[] = {
-        {"Btn_Load_6", &DeviceCommands::Btn_Load_0Click}, {"Btn_Save_6", &DeviceCommands::Btn_Save_0Click},
-        {"btn_Write", &DeviceCommands::Btn_Apply_0Click}, {"Btn_Default", &DeviceCommands::Btn_DefaultClick},
+        {engineer_.load, &DeviceCommands::Btn_Load_0Click}, {engineer_.save, &DeviceCommands::Btn_Save_0Click},
+        {engineer_.write, &DeviceCommands::Btn_Apply_0Click}, {engineer_.defaults, &DeviceCommands::Btn_DefaultClick},
     };
     for (const Command& c : engineer)
-        if (auto* button = controls_.get<QPushButton>(c.button))
-            QObject::connect(button, &QPushButton::clicked, button, [this, h = c.handler] { (this->*h)(); });
+        QObject::connect(c.button, &QPushButton::clicked, c.button, [this, h = c.handler] { (this->*h)(); });
 
     // The device check: fast until the first search has acted, then every three seconds.
     QObject::connect(&timers_.DevTimer, &QTimer::timeout, &timers_.DevTimer, [this] { DevTimerTimer(); });
@@ -315,10 +314,8 @@ void DeviceCommands::ReadMouseDevInfo()
     const Identity id = IdentifyMouse(protocol, {app_.ExpectedVendorCode, app_.ExpectedProductCode},
                                       {app_.Org.revManuId, app_.Org.revProId});
     if (id.result == IdentifyResult::Accepted || id.result == IdentifyResult::Foreign) {
-        if (auto* edit = controls_.get<QLineEdit>("edt_VendorID_Rd"))
-            edit->setText(QString::number(id.manufacturer));
-        if (auto* edit = controls_.get<QLineEdit>("edt_ProductID_Rd"))
-            edit->setText(QString::number(id.product));
+        engineer_.engineerTab.vendorRead->setText(QString::number(id.manufacturer));
+        engineer_.engineerTab.productRead->setText(QString::number(id.product));
     }
     if (id.result == IdentifyResult::Accepted)
         foreignCodes_.reset();
@@ -590,21 +587,18 @@ void DeviceCommands::ResetToDefaults(int number)
 
 void DeviceCommands::Btn_DefaultClick()
 {
-    QWidget* result = controls_.get("Img_Result");
-    if (result)
-        result->hide();
+    QWidget* result = engineer_.result;
+    result->hide();
     window_.WaitPumping(kSettleBeforeCommand);
     if (!device_.Link.mouseOpen())
         return;
     if (!Confirmed(app_.Text(kTextResetQuestion))) {
-        if (result)
-            result->show();
+        result->show();
         return;
     }
     config_.Home->Reset(*this, 0);
     LoseMouseIfGone();
-    if (result)
-        result->show();
+    result->show();
 }
 
 void DeviceCommands::TLDefaultParameter(const QString& fileName)

@@ -29,7 +29,6 @@
 
 namespace tarq {
 
-class Controls;
 class DeviceSession;
 class GunKeyListEditor;
 class MacroEditor;
@@ -40,6 +39,7 @@ class WindowServices;
 struct AppContext;
 struct ConfigurationState;
 struct DeviceTimers;
+struct EngineerPageControls;
 
 class DeviceCommands : public ConfigurationHome::Transfers {
 public:
@@ -51,8 +51,10 @@ public:
         MacroEditor& macros;
         GunKeyListEditor& gunKeys;
     };
+    // `engineer` carries the engineer page's commands, its result picture and the edits that
+    // show the codes read from the mouse.
     DeviceCommands(AppContext& app, ConfigurationState& config, DeviceTimers& timers, const FrameCopies& frames,
-                   Controls& controls, WindowServices& window, DeviceSession& device,
+                   const EngineerPageControls& engineer, WindowServices& window, DeviceSession& device,
                    Navigation& nav, SettingsMapping& settings, PageOwners pages);
     ~DeviceCommands();
 
@@ -152,7 +154,7 @@ private:
     ConfigurationState& config_;
     DeviceTimers& timers_;
     const FrameCopies& frames_;
-    Controls& controls_;
+    const EngineerPageControls& engineer_;
     WindowServices& window_;
     DeviceSession& device_;
     Navigation& nav_;

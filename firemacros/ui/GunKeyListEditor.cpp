@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QPushButton>
 
 #include "config/ImageLayout.h"
 #include "firemacros/FireMacro.h"
@@ -15,9 +16,11 @@
 #include "platform/ReadFileBytes.h"
 #include "platform/SaveFailureNotice.h"
 #include "settings/ui/ShownControls.h"
-#include "ui/Controls.h"
 #include "ui/Navigation.h"
 #include "ui/WindowServices.h"
+#include "ui/engineer/EngineerPage.h"
+#include "ui/pages/EngineerPageControls.h"
+#include "ui/pages/MenuControls.h"
 #include "ui/state/AppContext.h"
 #include "ui/state/ConfigurationState.h"
 
@@ -36,25 +39,22 @@ QString ItemText(const GunKeyListItem& item) { return QString::fromStdString(ite
 
 } // namespace
 
-GunKeyListEditor::GunKeyListEditor(ConfigurationState& config, AppContext& app, Controls& controls,
-                                   WindowServices& window, GunPage& gun, Navigation& nav)
-    : QObject(window.Window()), config_(config), app_(app), controls_(controls), window_(window), gun_(gun), nav_(nav)
+GunKeyListEditor::GunKeyListEditor(ConfigurationState& config, AppContext& app, EngineerPageControls& page,
+                                   const MenuControls& menus, WindowServices& window, GunPage& gun, Navigation& nav)
+    : QObject(window.Window()), config_(config), app_(app), page_(page), menus_(menus), window_(window), gun_(gun),
+      nav_(nav)
 {
 }
 
 void GunKeyListEditor::Wire()
 {
-    if (auto* add = controls_.get<QAbstractButton>("btn_AddScript"))
-        connect(add, &QAbstractButton::clicked, this, &GunKeyListEditor::btn_AddScriptClick);
-    if (auto* del = controls_.get<QAbstractButton>("btn_DelScript"))
-        connect(del, &QAbstractButton::clicked, this, &GunKeyListEditor::btn_DelScriptClick);
-    if (auto* import = controls_.get<QAbstractButton>("Btn_ImportGunMacro"))
-        connect(import, &QAbstractButton::clicked, this, &GunKeyListEditor::Btn_ImportGunMacroClick);
-    if (auto* names = controls_.get<QListWidget>("LB_ScriptName"))
-        connect(names, &QListWidget::itemClicked, this, &GunKeyListEditor::LB_ScriptNameClick);
-    if (auto* menu = controls_.get<QListWidget>("LB_Script"))
-        connect(menu, &QListWidget::itemClicked, this,
-                [this, menu](QListWidgetItem* item) { LB_ScriptClick(menu->row(item)); });
+    const EngineerTabControls& tab = page_.engineerTab;
+    connect(tab.addScript, &QAbstractButton::clicked, this, &GunKeyListEditor::btn_AddScriptClick);
+    connect(tab.deleteScript, &QAbstractButton::clicked, this, &GunKeyListEditor::btn_DelScriptClick);
+    connect(page_.importGunMacro, &QAbstractButton::clicked, this, &GunKeyListEditor::Btn_ImportGunMacroClick);
+    connect(tab.scriptNames, &QListWidget::itemClicked, this, &GunKeyListEditor::LB_ScriptNameClick);
+    QListWidget* menu = menus_.gunKeys;
+    connect(menu, &QListWidget::itemClicked, this, [this, menu](QListWidgetItem* item) { LB_ScriptClick(menu->row(item)); });
 }
 
 QString GunKeyListEditor::FilePath() const
@@ -68,18 +68,17 @@ void GunKeyListEditor::Tell(const QString& text)
         window_.ShowDialogMessage(text);
 }
 
+std::array<QListWidget*, 2> GunKeyListEditor::Lists() const { return {page_.engineerTab.scriptNames, menus_.gunKeys}; }
+
 void GunKeyListEditor::RefreshLists(int selectRow)
 {
     const std::vector<GunKeyListItem> items = GunKeyListItems(config_.GunKeyEntries);
-    for (const char* name : {"LB_ScriptName", "LB_Script"}) {
-        auto* list = controls_.get<QListWidget>(name);
-        if (!list)
-            continue;
+    for (QListWidget* list : Lists()) {
         list->clear();
         for (const GunKeyListItem& item : items)
             list->addItem(ItemText(item));
     }
-    if (auto* names = controls_.get<QListWidget>("LB_ScriptName"); names && selectRow >= 0 && selectRow < names->count()) {
+    if (QListWidget* names = page_.engineerTab.scriptNames; selectRow >= 0 && selectRow < names->count()) {
         names->setCurrentRow(selectRow);
         names->scrollToItem(names->item(selectRow));
     }
@@ -121,8 +120,8 @@ bool GunKeyListEditor::Save()
 
 void GunKeyListEditor::btn_AddScriptClick()
 {
-    const int start = shown::IndexOf(controls_, "cb_SOSStartIndex") + 1;
-    const int stop = shown::IndexOf(controls_, "cb_SOSNumber") + 1;
+    const int start = page_.engineerTab.sosStart->currentIndex() + 1;
+    const int stop = page_.engineerTab.sosCount->currentIndex() + 1;
     const std::optional<int> entry = AddGunKey(config_.GunKeyEntries, start, stop);
     if (!entry)
         return;
@@ -133,8 +132,7 @@ void GunKeyListEditor::btn_AddScriptClick()
 
 void GunKeyListEditor::btn_DelScriptClick()
 {
-    auto* names = controls_.get<QListWidget>("LB_ScriptName");
-    const int row = names ? names->currentRow() : -1;
+    const int row = page_.engineerTab.scriptNames->currentRow();
     const std::vector<GunKeyListItem> items = GunKeyListItems(config_.GunKeyEntries);
     if (row < 0 || row >= static_cast<int>(items.size()))
         return;
@@ -145,16 +143,15 @@ void GunKeyListEditor::btn_DelScriptClick()
 
 void GunKeyListEditor::LB_ScriptNameClick()
 {
-    auto* names = controls_.get<QListWidget>("LB_ScriptName");
-    const int row = names ? names->currentRow() : -1;
+    const int row = page_.engineerTab.scriptNames->currentRow();
     const std::vector<GunKeyListItem> items = GunKeyListItems(config_.GunKeyEntries);
     if (row < 0 || row >= static_cast<int>(items.size()))
         return;
     const GunKeyEntry& entry = config_.GunKeyEntries[size_t(items[size_t(row)].entry)];
     if (entry[1] >= 1 && entry[1] <= kGunKeyListEntries)
-        shown::SetIndex(controls_, "cb_SOSStartIndex", entry[1] - 1);
+        shown::SetIndex(page_.engineerTab.sosStart, entry[1] - 1);
     if (entry[2] >= 1 && entry[2] <= kGunKeyListEntries)
-        shown::SetIndex(controls_, "cb_SOSNumber", entry[2] - 1);
+        shown::SetIndex(page_.engineerTab.sosCount, entry[2] - 1);
 }
 
 void GunKeyListEditor::LB_ScriptClick(int row)
@@ -168,7 +165,7 @@ void GunKeyListEditor::LB_ScriptClick(int row)
         || button > static_cast<int>(databuf::kButtonCount))
         return;
     const GunKeyEntry& entry = config_.GunKeyEntries[size_t(items[size_t(row)].entry)];
-    shown::SetText(controls_, shown::Numbered("btn_Key", n), ItemText(items[size_t(row)]));
+    shown::SetText(EngineerKeyButton(page_.settings, n), ItemText(items[size_t(row)]));
     ButtonKeyCodes& codes = keyMode == 1 ? config_.OfficeKeyCodes : config_.GameKeyCodes;
     codes[size_t(button - 1)] = GunKeyEntryCode(entry);
     const size_t at = databuf::KeyCodeOffset(keyMode, button);
@@ -204,9 +201,8 @@ void GunKeyListEditor::Btn_ImportGunMacroClick()
 
 void GunKeyListEditor::ClearForNoMouse()
 {
-    for (const char* list : {"LB_ScriptName", "LB_Script"})
-        if (auto* w = controls_.get<QListWidget>(QString::fromLatin1(list)))
-            w->clear();
+    for (QListWidget* list : Lists())
+        list->clear();
 }
 
 } // namespace tarq

@@ -9,24 +9,28 @@
 #include <QObject>
 #include <QString>
 
+#include <array>
+
+class QListWidget;
 
 namespace tarq {
 
-class Controls;
 class GunPage;
 class Navigation;
 class WindowServices;
 struct AppContext;
 struct ConfigurationState;
+struct EngineerPageControls;
+struct MenuControls;
 
 class GunKeyListEditor : public QObject {
     Q_OBJECT
 public:
-    // `app` takes the start-up problems of the gun key list file; `controls` reaches the engineer
-    // page's lists and buttons; `nav` closes the menus and says
-    // which engineer button its menu was opened for.
-    GunKeyListEditor(ConfigurationState& config, AppContext& app, Controls& controls, WindowServices& window,
-                     GunPage& gun, Navigation& nav);
+    // `app` takes the start-up problems of the gun key list file; `page` holds the gun key list
+    // of the engineer tab, its buttons and the key buttons; `menus` the engineer button menu's
+    // list; `nav` closes the menus and says which engineer button its menu was opened for.
+    GunKeyListEditor(ConfigurationState& config, AppContext& app, EngineerPageControls& page, const MenuControls& menus,
+                     WindowServices& window, GunPage& gun, Navigation& nav);
 
     void Wire();
 
@@ -40,13 +44,16 @@ public:
     void Btn_ImportGunMacroClick();
 
 private:
+    // The gun key list of the engineer tab and the engineer button menu's copy of it.
+    std::array<QListWidget*, 2> Lists() const;
     void RefreshLists(int selectRow);
     bool Save();
     void Tell(const QString& text);
 
     ConfigurationState& config_;
     AppContext& app_;
-    Controls& controls_;
+    EngineerPageControls& page_;
+    const MenuControls& menus_;
     WindowServices& window_;
     GunPage& gun_;
     Navigation& nav_;

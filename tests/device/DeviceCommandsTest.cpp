@@ -93,6 +93,7 @@ private slots:
     void resetWithoutItsFileWritesTheBuiltInImage();
     void loadProfileChecksTheFileAndTheChip();
     void saveProfileRereadsTheMouse();
+    void engineerPageSaveAndLoadButtonsRunTheProfileCommands();
     void driverModeReadsAndWritesTheStore();
     void driverThatCannotBeOpenedLeavesThePagesUsable();
     void engineerPageChangeWritesExactlyItsBytes();
@@ -313,6 +314,33 @@ void DeviceCommandsTest::saveProfileRereadsTheMouse()
     PromptsOf(*f.form).file = [](UserPrompts::FileUse) { return QString(); }; // cancelled: nothing happens
     f.commands().Btn_Save_0Click();
     QVERIFY(f.messages.isEmpty());
+}
+
+// The engineer page carries its own Save and Load buttons: a person's clicks save the mouse to
+// the file chosen and write a chosen profile back to it.
+void DeviceCommandsTest::engineerPageSaveAndLoadButtonsRunTheProfileCommands()
+{
+    Fixture f;
+    f.form->show();
+    f.Tick();
+    f.form->Nav().Btn_Engineer_0Click();
+    QList<UserPrompts::FileUse> asked;
+    const QString chosen = f.dir.filePath("engineer");
+    PromptsOf(*f.form).file = [&](UserPrompts::FileUse use) {
+        asked << use;
+        return use == UserPrompts::FileUse::Save ? chosen : chosen + ".bin";
+    };
+    const std::vector<uint8_t> saved = f.memory();
+    QTest::mouseClick(f.form->control<QPushButton>("Btn_Save_6"), Qt::LeftButton);
+    QFile file(chosen + ".bin");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), Bytes(saved));
+
+    f.mouse->memory()[0x300] ^= 0xFF;   // changed in the mouse since
+    QTest::mouseClick(f.form->control<QPushButton>("Btn_Load_6"), Qt::LeftButton);
+    QCOMPARE(f.memory(), saved);
+    QCOMPARE(asked, (QList<UserPrompts::FileUse>{UserPrompts::FileUse::Save, UserPrompts::FileUse::Open}));
+    QVERIFY2(f.messages.isEmpty(), qPrintable(f.messages.join('\n')));
 }
 
 void DeviceCommandsTest::driverModeReadsAndWritesTheStore()

@@ -156,6 +156,7 @@ private slots:
     void keyTestFlashesInBitOrderAndEndsAfterSixQuietTicks_data();
     void keyTestFlashesInBitOrderAndEndsAfterSixQuietTicks();
     void pressDuringTheCountdownRestartsIt();
+    void keyTestClosesTheMenusAndLocksThePageCommandsUntilItEnds();
     void keyTestWithoutMouseFlashesNothingAndSendsNothing();
     void closingTheWindowStopsARunningTest();
     void demoReportsButtonsPressedOverTheWindow();
@@ -415,6 +416,30 @@ void EngineerPageTest::pressDuringTheCountdownRestartsIt()
     t.Tick(5);
     QVERIFY(!t.keys().Running());
     QCOMPARE(t.button->text(), t.Caption());
+}
+
+void EngineerPageTest::keyTestClosesTheMenusAndLocksThePageCommandsUntilItEnds()
+{
+    KeyTestForm t;
+    QWidget* page = t.form.control("gbPage6");
+    QTest::mouseDClick(t.form.control("Img_Logo4"), Qt::LeftButton);
+    // A command the page had disabled stays disabled after the test.
+    t.form.control("Btn_ImportBaseMacro")->setEnabled(false);
+    QTest::mouseClick(t.form.control("btn_Key101"), Qt::LeftButton);
+    QWidget* menu = t.form.control("Pnl_Main");
+    QVERIFY(menu->isVisible());
+    const auto before = Snapshot(page);
+
+    QTest::mouseClick(t.button, Qt::LeftButton);
+    QVERIFY(!menu->isVisible());
+    QCOMPARE(Changed(before, Snapshot(page)),
+             QStringList({"Btn_Adv_6 disabled", "Btn_Breath_6 disabled", "Btn_Default disabled",
+                          "Btn_Engineer_6 disabled", "Btn_ImportGunMacro disabled", "Btn_Load_6 disabled",
+                          "Btn_Macro_6 disabled", "Btn_Main_6 disabled", "Btn_Save_6 disabled",
+                          "Btn_Switch_6 disabled", "btn_TestKeys disabled", "btn_Write disabled"}));
+    t.Tick(KeyTest::kCountdown + 1);
+    QVERIFY(!t.keys().Running());
+    QCOMPARE(Changed(before, Snapshot(page)), QStringList());
 }
 
 void EngineerPageTest::keyTestWithoutMouseFlashesNothingAndSendsNothing()

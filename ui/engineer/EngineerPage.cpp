@@ -2,19 +2,22 @@
 #include "ui/engineer/EngineerPage.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
 
 #include "device/ui/DeviceTimers.h"
-#include "ui/state/AppContext.h"
-#include "skin/LayoutKeys.h"
-#include "ui/Controls.h"
 #include "ui/SkinLabel.h"
 #include "ui/WindowServices.h"
 #include "ui/engineer/EngineerEdits.h"
 #include "ui/engineer/KeyTest.h"
+#include "ui/pages/EngineerPageControls.h"
 
 namespace tarq {
 
@@ -24,21 +27,30 @@ constexpr Qt::KeyboardModifiers kChordModifiers = Qt::ControlModifier | Qt::Shif
 
 } // namespace
 
-EngineerPage::EngineerPage(DeviceTimers& timers, const AppContext& app, Controls& controls, WindowServices& window, Hooks givenHooks)
-    : hooks(std::move(givenHooks)), timers_(timers), app_(app), controls_(controls), window_(window),
-      edits_(std::make_unique<EngineerEdits>(controls)),
-      keyTest_(std::make_unique<KeyTest>(timers, app, controls, window, KeyTest::Hooks{this->hooks.protocol, this->hooks.hideAllMenu}))
+QPushButton* EngineerKeyButton(const EngineerSettingsControls& settings, int number)
 {
-    Q_ASSERT_X(hooks.protocol && hooks.hideAllMenu && hooks.openPage && hooks.recording, "EngineerPage",
-               "every hook is required");
+    const int keyMode = number / 100;
+    const int key = number % 100;
+    if (keyMode < 1 || keyMode > int(settings.keys.size()) || key < 1 || key > EngineerSettingsControls::kKeysPerMode)
+        return nullptr;
+    return settings.keys[size_t(keyMode - 1)][size_t(key - 1)];
+}
+
+EngineerPage::EngineerPage(DeviceTimers& timers, const AppContext& app, EngineerPageControls& page,
+                           const FrameCopies& frames, Controls& controls, WindowServices& window, Hooks givenHooks)
+    : hooks(std::move(givenHooks)), timers_(timers), page_(page), frames_(frames), window_(window),
+      edits_(std::make_unique<EngineerEdits>(controls)),
+      keyTest_(std::make_unique<KeyTest>(timers, app, page, window, [this] { return hooks.protocol(); }))
+{
+    Q_ASSERT_X(hooks.protocol && hooks.recording, "EngineerPage", "both hooks are required");
+    connect(keyTest_.get(), &KeyTest::menusHideRequested, this, &EngineerPage::menusHideRequested);
 }
 
 EngineerPage::~EngineerPage() = default;
 
 void EngineerPage::Wire()
 {
-    if (auto* logo = controls_.get<TSkinLabel>("Img_Logo4"))
-        connect(logo, &TSkinLabel::doubleClicked, this, &EngineerPage::Img_Logo4DblClick);
+    connect(page_.banner, &TSkinLabel::doubleClicked, this, &EngineerPage::Img_Logo4DblClick);
     edits_->Wire();
     keyTest_->Wire();
     // The chord is seen before the control with the focus takes the key.
@@ -49,39 +61,35 @@ void EngineerPage::Img_Logo4DblClick()
 {
     // The engineer tab takes input once unlocked: the gun key list and the fire macro colours
     // are edited there.
-    if (auto* tabs = controls_.get<QTabWidget>("Pg_Parameter"))
-        if (QWidget* engineer = controls_.get("ts_Engineer")) {
-            tabs->setTabVisible(tabs->indexOf(engineer), true);
-            engineer->setEnabled(true);
-        }
-    for (const char* name : {"Btn_Default", "Btn_ImportGunMacro"})
-        if (QWidget* w = controls_.get(name))
-            w->show();
-    for (const char* name : {"gbLEDType", "rb_MCULED", "rb_RBLED", "rb_SyncLED", "rb_BreLED",
-                             "lbl_SensorOri", "cb_SensorOri"})
-        if (QWidget* w = controls_.get(name))
-            w->setEnabled(true);
+    QWidget* engineer = page_.engineerTab.tab;
+    page_.tabs->setTabVisible(page_.tabs->indexOf(engineer), true);
+    engineer->setEnabled(true);
+    page_.defaults->show();
+    page_.importGunMacro->show();
+    const EngineerSettingsControls& settings = page_.settings;
+    settings.ledTypeGroup->setEnabled(true);
+    for (QRadioButton* type : settings.ledTypes)
+        type->setEnabled(true);
+    settings.orientationCaption->setEnabled(true);
+    settings.orientation->setEnabled(true);
     // The key test is offered once unlocked; a test under way keeps its button disabled.
-    if (auto* test = controls_.get<QPushButton>("btn_TestKeys")) {
-        test->show();
-        if (!keyTest_->Running())
-            test->setEnabled(true);
-    }
+    page_.testKeys->show();
+    if (!keyTest_->Running())
+        page_.testKeys->setEnabled(true);
 }
 
 void EngineerPage::ShowEngineerButtons(bool shown)
 {
-    for (int copy = 1; copy <= kPageCopies; ++copy)
-        for (const char* prefix : {"Btn_Engineer_", "Img_Engineer_"})
-            if (QWidget* w = controls_.get(QLatin1String(prefix) + QString::number(copy)))
-                w->setVisible(shown);
-    if (QWidget* w = controls_.get("Btn_Engineer_6"))
-        w->setVisible(shown);
+    for (const FrameControls& frame : frames_) {
+        frame.engineer.label->setVisible(shown);
+        frame.engineer.picture->setVisible(shown);
+    }
+    page_.engineer->setVisible(shown);
 }
 
 void EngineerPage::OpenWhenDeviceCheckActed()
 {
-    auto open = [this] { hooks.openPage(); };
+    auto open = [this] { emit pageRequested(); };
     QTimer& first = timers_.DevTimerFirst;
     if (!first.isActive()) {
         QTimer::singleShot(0, this, open);
@@ -111,26 +119,21 @@ bool EngineerPage::eventFilter(QObject* watched, QEvent* event)
     if (hooks.recording())
         return false;   // the keys belong to the recording
     if (!key->isAutoRepeat())
-        hooks.openPage();
+        emit pageRequested();
     return true;
 }
 
 // Called by the assignment editor, which shows a button's function on its key button.
 QString EngineerPage::KeyCaption(int number) const
 {
-    QPushButton* button = KeyButton(number);
+    QPushButton* button = EngineerKeyButton(page_.settings, number);
     return button ? button->text() : QString();
 }
 
 void EngineerPage::SetKeyCaption(int number, const QString& caption)
 {
-    if (QPushButton* button = KeyButton(number))
+    if (QPushButton* button = EngineerKeyButton(page_.settings, number))
         button->setText(caption);
-}
-
-QPushButton* EngineerPage::KeyButton(int number) const
-{
-    return controls_.get<QPushButton>(QStringLiteral("btn_Key") + QString::number(number));
 }
 
 } // namespace tarq

@@ -2,7 +2,7 @@
 #pragma once
 // The engineer page (page 6): the ways in, the unlocking of its engineer controls, and its own
 // parts, the edit rules of the engineer tab (EngineerEdits) and the key test (KeyTest). Its
-// settings controls are read and set by SettingsMapping.
+// settings controls are a view of the settings model (config/ui/SettingsBindings).
 //
 // Ways in, each through the page change of the engineer page button (Btn_Engineer_0Click), so
 // without a mouse each does what a click does:
@@ -17,6 +17,8 @@
 #include <functional>
 #include <memory>
 
+#include "ui/pages/FrameControls.h"
+
 class QPushButton;
 
 namespace tarq {
@@ -28,26 +30,32 @@ class KeyTest;
 class WindowServices;
 struct AppContext;
 struct DeviceTimers;
+struct EngineerPageControls;
+struct EngineerSettingsControls;
+
+// The key button numbered 101-109 (key mode 1) or 201-209 (key mode 2); null for any other
+// number.
+QPushButton* EngineerKeyButton(const EngineerSettingsControls& settings, int number);
 
 class EngineerPage : public QObject {
+    Q_OBJECT
 public:
-    // Every hook is required: the device session, the navigation and the macro recording are
-    // built after this page, and the navigation holds it.
+    // Both required: the device session is made (and made again) and the macro recording is
+    // built after this page.
     struct Hooks {
         // The device session's protocol; null before the session exists.
         std::function<FeatureProtocol*()> protocol;
-        // HideAllMenu.
-        std::function<void()> hideAllMenu;
-        // Btn_Engineer_0Click: the page change with its checks.
-        std::function<void()> openPage;
         // Whether a macro recording is running.
         std::function<bool()> recording;
     };
 
-    EngineerPage(DeviceTimers& timers, const AppContext& app, Controls& controls, WindowServices& window, Hooks hooks);
+    // `frames` carry the engineer page button of pages 1-4; `controls` reaches the edits of the
+    // engineer tab for their edit rules.
+    EngineerPage(DeviceTimers& timers, const AppContext& app, EngineerPageControls& page, const FrameCopies& frames,
+                 Controls& controls, WindowServices& window, Hooks hooks);
     ~EngineerPage() override;
 
-    // Filled by the form; the key test keeps its own copy of the protocol and menu hooks.
+    // Filled by the form; the key test asks these for the protocol.
     Hooks hooks;
 
     // Connects the double click on the banner, the chord, the edits and the key test.
@@ -69,17 +77,22 @@ public:
     QString KeyCaption(int number) const;
     void SetKeyCaption(int number, const QString& caption);
 
+signals:
+    // The navigation, built after this page and holding it, carries these out: closing the
+    // menus, and the page change of the engineer page button with its checks.
+    void menusHideRequested();
+    void pageRequested();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     DeviceTimers& timers_;
-    const AppContext& app_;
-    Controls& controls_;
+    EngineerPageControls& page_;
+    const FrameCopies& frames_;
     WindowServices& window_;
     std::unique_ptr<EngineerEdits> edits_;
     std::unique_ptr<KeyTest> keyTest_;
-    QPushButton* KeyButton(int number) const;
 };
 
 } // namespace tarq

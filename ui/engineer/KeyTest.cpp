@@ -7,9 +7,10 @@
 #include "ui/state/AppContext.h"
 #include "device/FeatureProtocol.h"
 #include "language/EngineerCaptions.h"
-#include "ui/Controls.h"
 #include "ui/WindowServices.h"
+#include "ui/engineer/EngineerPage.h"
 #include "ui/engineer/TPrimeThread.h"
+#include "ui/pages/EngineerPageControls.h"
 
 namespace tarq {
 
@@ -17,21 +18,23 @@ namespace {
 
 constexpr int kTestKeysCaptionId = 8;
 constexpr int kPumpStepMs = 10;   // one WaitPumping step
+constexpr int kOfficeKeys = 100;   // key n of office mode is btn_Key10n
 
 // Buttons of the engineer page that start an exchange with the mouse, or lead to pages whose
 // buttons do.
-const char* const kPageCommands[] = {
-    "Btn_Main_6", "Btn_Switch_6", "Btn_Adv_6", "Btn_Breath_6", "Btn_Macro_6", "Btn_Engineer_6",
-    "Btn_Load_6", "Btn_Save_6", "btn_Write", "Btn_ImportBaseMacro", "Btn_ImportGunMacro", "Btn_Default"};
-
-QString KeyButton(int key) { return QStringLiteral("btn_Key%1").arg(100 + key); }
+constexpr QPushButton* EngineerPageControls::*kPageCommands[] = {
+    &EngineerPageControls::office, &EngineerPageControls::game,     &EngineerPageControls::advanced,
+    &EngineerPageControls::light,  &EngineerPageControls::macro,    &EngineerPageControls::engineer,
+    &EngineerPageControls::load,   &EngineerPageControls::save,     &EngineerPageControls::write,
+    &EngineerPageControls::importBaseMacro, &EngineerPageControls::importGunMacro, &EngineerPageControls::defaults};
 
 } // namespace
 
-KeyTest::KeyTest(DeviceTimers& timers, const AppContext& app, Controls& controls, WindowServices& window, Hooks hooks)
-    : timers_(timers), app_(app), controls_(controls), window_(window), hooks_(std::move(hooks))
+KeyTest::KeyTest(DeviceTimers& timers, const AppContext& app, EngineerPageControls& page, WindowServices& window,
+                 Protocol protocol)
+    : timers_(timers), app_(app), page_(page), window_(window), protocol_(std::move(protocol))
 {
-    Q_ASSERT_X(hooks_.protocol && hooks_.hideAllMenu, "KeyTest", "both hooks are required");
+    Q_ASSERT_X(protocol_, "KeyTest", "the protocol is required");
     testTimer_.setObjectName(QStringLiteral("TestTimer"));
     testTimer_.setInterval(kTickMs);
 }
@@ -40,8 +43,7 @@ KeyTest::~KeyTest() { Abandon(); }
 
 void KeyTest::Wire()
 {
-    if (auto* button = controls_.get<QPushButton>("btn_TestKeys"))
-        connect(button, &QPushButton::clicked, this, &KeyTest::btn_TestKeysClick);
+    connect(page_.testKeys, &QPushButton::clicked, this, &KeyTest::btn_TestKeysClick);
     connect(&testTimer_, &QTimer::timeout, this, &KeyTest::TestTimerTimer);
 }
 
@@ -55,14 +57,13 @@ void KeyTest::btn_TestKeysClick()
 {
     if (running_)
         return;
-    hooks_.hideAllMenu();
+    emit menusHideRequested();
     timers_.DevTimer.stop();
     timers_.DevTimerFirst.stop();
-    if (auto* button = controls_.get<QPushButton>("btn_TestKeys"))
-        button->setEnabled(false);
+    page_.testKeys->setEnabled(false);
     LockPageCommands(true);
 
-    FeatureProtocol* protocol = hooks_.protocol();
+    FeatureProtocol* protocol = protocol_();
     if (protocol)
         protocol->SendCommand(CmdOpen);   // a mouse that does not answer still gets its word read
 
@@ -90,10 +91,9 @@ void KeyTest::TestTimerTimer()
         testTimer_.stop();
         return;
     }
-    auto* button = controls_.get<QPushButton>("btn_TestKeys");
+    QPushButton* button = page_.testKeys;
     if (flashing_) {
-        if (button)
-            button->setText(Caption());
+        button->setText(Caption());
         counter_ = 0;
         return;
     }
@@ -101,8 +101,7 @@ void KeyTest::TestTimerTimer()
         End(true);
         return;
     }
-    if (button)
-        button->setText(QString::number(kCountdown - counter_) + QStringLiteral("..."));
+    button->setText(QString::number(kCountdown - counter_) + QStringLiteral("..."));
     ++counter_;
 }
 
@@ -139,7 +138,8 @@ void KeyTest::EndFlash(int key)
 
 void KeyTest::SetKeyShown(int key, bool shown)
 {
-    if (QWidget* button = controls_.get(KeyButton(key)))
+    // The worker reads the keys of office mode.
+    if (QPushButton* button = EngineerKeyButton(page_.settings, kOfficeKeys + key))
         button->setVisible(shown);
 }
 
@@ -161,12 +161,10 @@ void KeyTest::End(bool talkToMouse)
     }
     flashing_ = false;
     testTimer_.stop();
-    if (auto* button = controls_.get<QPushButton>("btn_TestKeys")) {
-        button->setText(Caption());
-        button->setEnabled(true);
-    }
+    page_.testKeys->setText(Caption());
+    page_.testKeys->setEnabled(true);
     if (talkToMouse) {
-        if (FeatureProtocol* protocol = hooks_.protocol()) {
+        if (FeatureProtocol* protocol = protocol_()) {
             protocol->SystemReloadCmd_OnClick();
             protocol->SendCommand(CmdClose);
         }
@@ -180,19 +178,18 @@ void KeyTest::End(bool talkToMouse)
 
 void KeyTest::LockPageCommands(bool locked)
 {
-    for (const char* name : kPageCommands) {
-        QWidget* w = controls_.get(name);
-        if (!w)
-            continue;
-        if (locked) {
-            lockedEnabled_.insert(QLatin1String(name), w->isEnabled());
-            w->setEnabled(false);
-        } else {
-            w->setEnabled(lockedEnabled_.value(QLatin1String(name), true));
-        }
-    }
-    if (!locked)
+    if (locked) {
         lockedEnabled_.clear();
+        for (QPushButton* EngineerPageControls::*command : kPageCommands) {
+            QPushButton* button = page_.*command;
+            lockedEnabled_.push_back(button->isEnabled());
+            button->setEnabled(false);
+        }
+        return;
+    }
+    for (size_t i = 0; i < std::size(kPageCommands); ++i)
+        (page_.*kPageCommands[i])->setEnabled(i < lockedEnabled_.size() ? lockedEnabled_[i] : true);
+    lockedEnabled_.clear();
 }
 
 } // namespace tarq

@@ -10,7 +10,6 @@
 // While the test runs the periodic device check is off and the page's buttons that could
 // start another exchange with the mouse are disabled, so only the worker talks to it.
 
-#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -23,22 +22,19 @@
 
 namespace tarq {
 
-class Controls;
 class FeatureProtocol;
 class TPrimeThread;
 class WindowServices;
 struct AppContext;
 struct DeviceTimers;
+struct EngineerPageControls;
 
 class KeyTest : public QObject {
+    Q_OBJECT
 public:
-    // Both required: the device session and the navigation are built after the engineer page.
-    struct Hooks {
-        // The device session's protocol; null before the session exists.
-        std::function<FeatureProtocol*()> protocol;
-        // HideAllMenu.
-        std::function<void()> hideAllMenu;
-    };
+    // The device session's protocol; null before the session exists. Required: the session is
+    // made (and made again) after the engineer page.
+    using Protocol = std::function<FeatureProtocol*()>;
 
     // The worker's pause between two reads of the button-state word, on top of the read's own
     // waits.
@@ -50,7 +46,8 @@ public:
     // One tick of the countdown.
     static constexpr int kTickMs = 1000;
 
-    KeyTest(DeviceTimers& timers, const AppContext& app, Controls& controls, WindowServices& window, Hooks hooks);
+    KeyTest(DeviceTimers& timers, const AppContext& app, EngineerPageControls& page, WindowServices& window,
+            Protocol protocol);
     ~KeyTest() override;
 
     void Wire();
@@ -70,6 +67,10 @@ public:
     void BeginFlash(int key);
     void EndFlash(int key);
 
+signals:
+    // The menus close when a test starts.
+    void menusHideRequested();
+
 private:
     void FlashKeys(unsigned generation, const std::vector<int>& keys);
     void SetKeyShown(int key, bool shown);
@@ -80,16 +81,16 @@ private:
 
     DeviceTimers& timers_;
     const AppContext& app_;
-    Controls& controls_;
+    EngineerPageControls& page_;
     WindowServices& window_;
-    Hooks hooks_;
+    Protocol protocol_;
     QTimer testTimer_;
     std::unique_ptr<TPrimeThread> worker_;
     std::atomic<bool> flashing_{false};
     bool running_ = false;
     int counter_ = 0;
     unsigned generation_ = 0;   // flashes posted by the worker of an earlier test are dropped
-    QHash<QString, bool> lockedEnabled_;   // the page's command buttons as they were before
+    std::vector<bool> lockedEnabled_;   // the page's command buttons as they were before
 };
 
 } // namespace tarq
