@@ -204,10 +204,11 @@ void DeviceCommands::ShowSuccess(int textId)
     QWidget* window = window_.Window();
     if (!window)
         return;
-    // Made on first use, after the controls were indexed: found as a child, not a control.
-    auto* note = window->findChild<QLabel*>(QStringLiteral("lbl_TransferOutcome"), Qt::FindDirectChildrenOnly);
+    // Made on first use, after the controls were indexed: the window owns it, it is no control.
+    QLabel* note = successNote_;
     if (!note) {
         note = new QLabel(window);
+        successNote_ = note;
         note->setObjectName(QStringLiteral("lbl_TransferOutcome"));
         note->setAlignment(Qt::AlignCenter);
         note->setStyleSheet(QStringLiteral("QLabel { background: rgba(0, 0, 0, 200); color: rgb(0, 200, 120);"

@@ -16,6 +16,7 @@
 #include "device/ui/ConfigurationHome.h"
 #include "ui/pages/FrameControls.h"
 
+#include <QPointer>
 #include <QSocketNotifier>
 #include <QString>
 #include <QTimer>
@@ -26,6 +27,8 @@
 #include <optional>
 #include <span>
 #include <utility>
+
+class QLabel;
 
 namespace tarq {
 
@@ -168,6 +171,7 @@ private:
     std::optional<std::pair<uint8_t, uint8_t>> foreignCodes_;
 
     std::optional<DeviceImage> cutWrite_; // the image a write cut by an unplug was sending
+    QPointer<QLabel> successNote_;        // the brief success note, made on first use
 };
 
 } // namespace tarq
