@@ -13,7 +13,6 @@
 #include "ui/Controls.h"
 #include "ui/SkinLabel.h"
 #include "ui/WindowServices.h"
-#include "ui/engineer/EngineerEdits.h"
 #include "ui/engineer/KeyTest.h"
 
 namespace tarq {
@@ -26,7 +25,6 @@ constexpr Qt::KeyboardModifiers kChordModifiers = Qt::ControlModifier | Qt::Shif
 
 EngineerPage::EngineerPage(DeviceTimers& timers, const AppContext& app, Controls& controls, WindowServices& window, Hooks givenHooks)
     : hooks(std::move(givenHooks)), timers_(timers), app_(app), controls_(controls), window_(window),
-      edits_(std::make_unique<EngineerEdits>(controls)),
       keyTest_(std::make_unique<KeyTest>(timers, app, controls, window, KeyTest::Hooks{this->hooks.protocol, this->hooks.hideAllMenu}))
 {
     Q_ASSERT_X(hooks.protocol && hooks.hideAllMenu && hooks.openPage && hooks.recording, "EngineerPage",
@@ -39,7 +37,6 @@ void EngineerPage::Wire()
 {
     if (auto* logo = controls_.get<TSkinLabel>("Img_Logo4"))
         connect(logo, &TSkinLabel::doubleClicked, this, &EngineerPage::Img_Logo4DblClick);
-    edits_->Wire();
     keyTest_->Wire();
     // The chord is seen before the control with the focus takes the key.
     qApp->installEventFilter(this);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The engineer page (page 6): the ways in, the unlocking of its engineer controls, and its own
-// parts, the edit rules of the engineer tab (EngineerEdits) and the key test (KeyTest). Its
-// settings controls are read and set by SettingsMapping.
+// part, the key test (KeyTest). Its settings controls and the engineer tab's edit rules
+// (EngineerEdits) belong to SettingsMapping, which shows the settings model there.
 //
 // Ways in, each through the page change of the engineer page button (Btn_Engineer_0Click), so
 // without a mouse each does what a click does:
@@ -22,7 +22,6 @@ class QPushButton;
 namespace tarq {
 
 class Controls;
-class EngineerEdits;
 class FeatureProtocol;
 class KeyTest;
 class WindowServices;
@@ -61,7 +60,6 @@ public:
     // Opens the page once the first device check has acted (at once when it is not running).
     void OpenWhenDeviceCheckActed();
 
-    EngineerEdits& Edits() { return *edits_; }
     KeyTest& Keys() { return *keyTest_; }
 
     // The caption of a key button, btn_Key101 … btn_Key109 (key mode 1) and btn_Key201 …
@@ -77,7 +75,6 @@ private:
     const AppContext& app_;
     Controls& controls_;
     WindowServices& window_;
-    std::unique_ptr<EngineerEdits> edits_;
     std::unique_ptr<KeyTest> keyTest_;
     QPushButton* KeyButton(int number) const;
 };
