@@ -175,14 +175,10 @@ void SettingsBindings::Show() const
         ShowRow(row);
 }
 
-void SettingsBindings::Wire(std::function<void()> changed)
+void SettingsBindings::Wire()
 {
     for (const Row& row : rows_) {
-        const auto take = [this, &row, changed] {
-            TakeRow(row);
-            if (changed)
-                changed();
-        };
+        const auto take = [this, &row] { TakeRow(row); };
         switch (row.kind) {
         case Kind::Check:
             if (auto* box = qobject_cast<QAbstractButton*>(row.control))

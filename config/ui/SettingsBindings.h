@@ -52,10 +52,9 @@ public:
 
     // Every bound control from the model; no change handler runs.
     void Show() const;
-    // A change made on a bound control writes its field, then runs `changed` (may be empty).
-    // Connect after the controls' own change handlers, so that a value an edit's handler
-    // corrects is taken as corrected.
-    void Wire(std::function<void()> changed = {});
+    // A change made on a bound control writes its field. Connect after the controls' own
+    // change handlers, so that a value an edit's handler corrects is taken as corrected.
+    void Wire();
 
 private:
     void ShowRow(const Row& row) const;

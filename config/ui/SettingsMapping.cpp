@@ -105,12 +105,14 @@ SettingsModel& SettingsMapping::Model() { return config_.Settings; }
 
 void SettingsMapping::ShowModel() { bindings_.Show(); }
 
-// The button page shows the long-press options as they change; the other pages follow the
-// engineer page's changes when they next show the model.
 void SettingsMapping::WireBindings()
 {
     engineerEdits_.Wire();
-    bindings_.Wire([this] { ShowLongPressPictures(); });
+    bindings_.Wire();
+    // The button page shows the long-press options as the engineer page's boxes change them
+    // (after the bindings, so that the model has taken the change).
+    for (QCheckBox* box : pages_.engineer.longPress)
+        QObject::connect(box, &QAbstractButton::toggled, box, [this] { ShowLongPressPictures(); });
 }
 
 SettingsMapping::~SettingsMapping() = default;
