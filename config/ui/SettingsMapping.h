@@ -4,8 +4,10 @@
 // show it. UIToDataBuf packs DataBuf from the model before every write; DataBufToUI fills the
 // model from DataBuf after every read, reset or load and shows it: the engineer page's
 // controls through the binding table (config/ui/SettingsBindings.h), the user pages through the
-// DPI and lighting display steps (settings/ui/DpiDisplay.h, settings/ui/LightDisplay.h). The
-// editors change the model and call ShowModel. Showing never writes DataBuf.
+// DPI and lighting display steps (settings/ui/DpiDisplay.h, settings/ui/LightDisplay.h) and
+// the button page's key captions and long-press marks. Each page is reached through its typed
+// controls (ShownPages). The editors change the model and call ShowModel. Showing never writes
+// DataBuf.
 
 #include "config/AimKeys.h"
 #include "config/SettingsModel.h"
@@ -144,7 +146,6 @@ private:
     SettingsBindings bindings_;
     DpiDisplay dpi_;
     LightDisplay light_;
-
 };
 
 } // namespace tarq
