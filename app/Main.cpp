@@ -220,14 +220,16 @@ std::unique_ptr<QMessageBox> TForm1::BuildMessageBox(const QString& caption, con
 // session, when the start-up sequence resets the device link.
 void TForm1::CreateSubsystems()
 {
-    settings_ = std::make_unique<SettingsMapping>(state_, state_, controls_, *this, dpiPage_, lightPage_, fireKeyPage_);
+    settings_ = std::make_unique<SettingsMapping>(
+        state_, state_,
+        SettingsMapping::ShownPages{engineerPage_.settings, engineerPage_.engineerTab, buttonPage_, dpiPage_, lightPage_, fireKeyPage_});
     fireMacroEditor_ = std::make_unique<FireMacroEditor>(state_, state_, *this, gunPage_.editor, deviceOptions_.inputCapture);
-    gun_ = std::make_unique<GunPage>(state_, state_, state_, *this, gunPage_, *fireMacroEditor_, *settings_);
+    gun_ = std::make_unique<GunPage>(state_, state_, state_, *this, gunPage_, *fireMacroEditor_, *settings_, buttonPage_);
     gun_->hooks.menuKeyNumber = [this] { return nav_->MenuKeyNumber; };
     gun_->hooks.gameView = [this] { return nav_->CurrentView() == View::Game; };
     gun_->hooks.device = [this] { return device_.get(); };
     engineer_ = std::make_unique<EngineerPage>(
-        state_, state_, engineerPage_, frames_, controls_, *this,
+        state_, state_, engineerPage_, frames_, *this,
         EngineerPage::Hooks{[this]() -> FeatureProtocol* { return device_ ? &device_->Protocol : nullptr; },
                             [this] { return recording_ && recording_->Recording(); }});
     nav_ = std::make_unique<Navigation>(state_, frames_, controls_, *this, *settings_, *gun_, *engineer_,
@@ -254,9 +256,9 @@ void TForm1::CreateSubsystems()
         return state_.Title;
     });
 
-    dpiEditor_ = std::make_unique<DpiEditor>(state_, state_, controls_, *this, *settings_, dpiPage_);
-    lightEditor_ = std::make_unique<LightEditor>(controls_, *this, *settings_, lightPage_);
-    fireKey_ = std::make_unique<FireKeyEditor>(controls_, *this, *settings_, fireKeyPage_);
+    dpiEditor_ = std::make_unique<DpiEditor>(state_, state_, engineerPage_.settings, *this, *settings_, dpiPage_);
+    lightEditor_ = std::make_unique<LightEditor>(engineerPage_.settings, *settings_, lightPage_);
+    fireKey_ = std::make_unique<FireKeyEditor>(engineerPage_.settings, *settings_, fireKeyPage_);
     macroPage_.fireEventMenu = controls_.find(QStringLiteral("Pnl_DevFireContent"));
     macroPage_.assignmentNames = controls_.get<QListWidget>(QStringLiteral("LB_Name"));
     macroPage_.importBaseMacro = controls_.get<QPushButton>(QStringLiteral("Btn_ImportBaseMacro"));

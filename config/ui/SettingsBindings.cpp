@@ -2,11 +2,14 @@
 #include "config/ui/SettingsBindings.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "ui/Controls.h"
+#include "ui/pages/EngineerPageControls.h"
+#include "ui/pages/FireKeyControls.h"
 
 namespace tarq {
 
@@ -15,130 +18,122 @@ namespace {
 using Kind = SettingsBindings::Kind;
 using Row = SettingsBindings::Row;
 
-constexpr char kChannels[] = {'R', 'G', 'B'};
-
-QString Numbered(const char* prefix, int n) { return QLatin1String(prefix) + QString::number(n); }
-QString Channel(const char* prefix, int n, int c) { return Numbered(prefix, n) + QLatin1Char(kChannels[c]); }
-
-Row Check(const QString& control, bool SettingsModel::*field, bool elsewhere = false)
+Row Check(QWidget* control, std::function<bool&(SettingsModel&)> field)
 {
-    Row row{Kind::Check, control, {}, {}, {}, {}, elsewhere};
-    row.flag = [field](SettingsModel& m) -> bool& { return m.*field; };
-    return row;
+    return Row{Kind::Check, control, nullptr, std::move(field), {}, {}};
 }
 
-Row Switch(const QString& on, const QString& off, std::optional<bool> SettingsModel::*field)
+Row Check(QWidget* control, bool SettingsModel::*field)
 {
-    Row row{Kind::Switch, on, off, {}, {}, {}, false};
+    return Check(control, [field](SettingsModel& m) -> bool& { return m.*field; });
+}
+
+Row Switch(const RadioPair& pair, std::optional<bool> SettingsModel::*field)
+{
+    Row row{Kind::Switch, pair.on, pair.off, {}, {}, {}};
     row.side = [field](SettingsModel& m) -> std::optional<bool>& { return m.*field; };
     return row;
 }
 
-Row Value(Kind kind, const QString& control, std::function<int&(SettingsModel&)> field, bool elsewhere = false)
+Row Value(Kind kind, QWidget* control, std::function<int&(SettingsModel&)> field)
 {
-    return Row{kind, control, {}, {}, {}, std::move(field), elsewhere};
+    return Row{kind, control, nullptr, {}, {}, std::move(field)};
 }
 
-Row Choice(const QString& control, int SettingsModel::*field)
+Row Choice(QWidget* control, int SettingsModel::*field)
 {
     return Value(Kind::Choice, control, [field](SettingsModel& m) -> int& { return m.*field; });
 }
 
-Row Number(const QString& control, int SettingsModel::*field)
+Row Number(QWidget* control, int SettingsModel::*field)
 {
     return Value(Kind::Number, control, [field](SettingsModel& m) -> int& { return m.*field; });
 }
 
 } // namespace
 
-std::vector<Row> SettingsBindings::Table()
+std::vector<Row> SettingsBindings::Table(const Views& views)
 {
     using M = SettingsModel;
+    const EngineerSettingsControls& s = views.settings;
+    const EngineerTabControls& t = views.engineerTab;
     std::vector<Row> rows = {
-        Switch("rb_B4CPIOn", "rb_B4CPIOff", &M::ledOnOffChord),
-        Switch("rb_FireFnOn", "rb_FireFnOff", &M::recoilFnLeft),
-        Switch("rb_LCPIOn", "rb_LCPIOff", &M::ledModeChord),
-        Switch("rb_Save", "rb_NoSave", &M::keepKeyMode),
-        Switch("rb_MCULED3Control", "rb_MCULED6Control", &M::mcuLedFullBrightness),
-        Switch("rb_LEDOn", "rb_LEDOff", &M::ledOn),
-        Choice("cb_SensorOri", &M::orientationIndex),
-        Check("cb_MidPress", &M::longPressMiddle, true),
-        Check("cb_CPIPress", &M::longPressDpi, true),
-        Check("cb_GunPress", &M::longPressGunKey, true),
-        Check("cb_Smooth", &M::smooth),
-        Choice("cb_CPIStep", &M::dpiLevelCountIndex),
-        Number("edt_MCULEDNum", &M::mcuLedCount),
-        Choice("cb_CurrentCPI", &M::currentDpiLevel),
-        Choice("cb_MCULEDCurrentMode", &M::mcuLedCurrentMode),
-        Choice("cb_RBLEDCurrentMode", &M::rbLedCurrentMode),
-        Number("edt_MCULEDCrtStep", &M::mcuLedStep),
-        Choice("cb_KeyMode", &M::keyModeIndex),
-        Number("edt_VendorID", &M::vendorCode),
-        Number("edt_ProductID", &M::productCode),
-        Check("cb_IsFireContinue", &M::fireContinuous),
-        Choice("cb_FireCount", &M::fireCountIndex),
-        Number("edt_FireTime", &M::fireInterval),
+        Switch(s.ledOnOffChord, &M::ledOnOffChord),
+        Switch(s.fireFn, &M::recoilFnLeft),
+        Switch(s.ledModeChord, &M::ledModeChord),
+        Switch(s.keepKeyMode, &M::keepKeyMode),
+        Switch(s.fullBrightness, &M::mcuLedFullBrightness),
+        Switch(s.ledOn, &M::ledOn),
+        Choice(s.orientation, &M::orientationIndex),
+        Check(s.longPress[0], &M::longPressMiddle),
+        Check(s.longPress[1], &M::longPressDpi),
+        Check(s.longPress[2], &M::longPressGunKey),
+        Check(s.smooth, &M::smooth),
+        Choice(s.levelCount, &M::dpiLevelCountIndex),
+        Number(s.mcuLedCount, &M::mcuLedCount),
+        Choice(s.currentLevel, &M::currentDpiLevel),
+        Choice(s.mcuCurrentMode, &M::mcuLedCurrentMode),
+        Choice(s.rbCurrentMode, &M::rbLedCurrentMode),
+        Number(s.mcuLedStep, &M::mcuLedStep),
+        Choice(s.keyMode, &M::keyModeIndex),
+        Number(s.vendorCode, &M::vendorCode),
+        Number(s.productCode, &M::productCode),
+        Check(views.fireKey.continuousBox, &M::fireContinuous),
+        Choice(s.fireCount, &M::fireCountIndex),
+        Number(s.fireTime, &M::fireInterval),
     };
-    for (int n = 1; n <= kDpiLevelSlots; ++n) {
-        Row offered{Kind::Check, Numbered("cb_Mode", n), {}, {}, {}, {}, false};
-        offered.flag = [n](SettingsModel& m) -> bool& { return m.mcuModesOffered[n - 1]; };
-        rows.push_back(offered);
-        rows.push_back(Value(Kind::Choice, Numbered("cb_CPI", n),
-                             [n](SettingsModel& m) -> int& { return m.dpiValueIndexes[n - 1]; }));
-        for (int c = 0; c < 3; ++c)
-            rows.push_back(Value(Kind::Number, Channel("edt_CPI", n, c),
-                                 [n, c](SettingsModel& m) -> int& { return m.dpiColours[n - 1][c]; }));
+    for (size_t i = 0; i < t.mcuModes.size(); ++i)
+        rows.push_back(Check(t.mcuModes[i], [i](SettingsModel& m) -> bool& { return m.mcuModesOffered[i]; }));
+    for (size_t i = 0; i < s.levels.size(); ++i) {
+        rows.push_back(Value(Kind::Choice, s.levels[i], [i](SettingsModel& m) -> int& { return m.dpiValueIndexes[i]; }));
+        for (size_t c = 0; c < 3; ++c)
+            rows.push_back(Value(Kind::Number, s.levelColours[i][c],
+                                 [i, c](SettingsModel& m) -> int& { return m.dpiColours[i][c]; }));
     }
-    for (int m = 1; m <= kFireMacroSlots; ++m) {
-        rows.push_back(Value(Kind::Number, Numbered("edt_YOffset", m),
-                             [m](SettingsModel& s) -> int& { return s.yOffsets[m - 1]; }, true));
-        for (int c = 0; c < 3; ++c)
-            rows.push_back(Value(Kind::Number, Channel("edt_FireMacroColor", m, c),
-                                 [m, c](SettingsModel& s) -> int& { return s.fireMacroColours[m - 1][c]; }, true));
+    for (size_t f = 0; f < t.yOffsets.size(); ++f) {
+        rows.push_back(Value(Kind::Number, t.yOffsets[f], [f](SettingsModel& m) -> int& { return m.yOffsets[f]; }));
+        for (size_t c = 0; c < 3; ++c)
+            rows.push_back(Value(Kind::Number, t.fireColours[f][c],
+                                 [f, c](SettingsModel& m) -> int& { return m.fireMacroColours[f][c]; }));
     }
     return rows;
 }
 
-SettingsBindings::SettingsBindings(SettingsModel& model, const Controls& controls) : model_(model)
+SettingsBindings::SettingsBindings(SettingsModel& model, const Views& views) : model_(model), rows_(Table(views))
 {
-    for (Row& row : Table()) {
-        Bound b{std::move(row)};
-        b.control = controls.get(b.row.control);
-        if (!b.row.otherControl.isEmpty())
-            b.other = controls.get(b.row.otherControl);
-        if (b.control && (b.row.kind != Kind::Switch || b.other))
-            bound_.push_back(std::move(b));
-    }
+    for ([[maybe_unused]] const Row& row : rows_)
+        Q_ASSERT_X(row.control && (row.kind != Kind::Switch || row.other), "SettingsBindings",
+                   "every bound control is built before the bindings");
 }
 
-void SettingsBindings::ShowRow(const Bound& b) const
+void SettingsBindings::ShowRow(const Row& row) const
 {
-    const QSignalBlocker quiet(b.control);
-    switch (b.row.kind) {
+    const QSignalBlocker quiet(row.control);
+    switch (row.kind) {
     case Kind::Check:
-        if (auto* box = qobject_cast<QAbstractButton*>(b.control))
-            box->setChecked(b.row.flag(model_));
+        if (auto* box = qobject_cast<QAbstractButton*>(row.control))
+            box->setChecked(row.flag(model_));
         break;
     case Kind::Switch: {
         // Checking one radio button of the pair unchecks its partner; no side leaves both.
-        const std::optional<bool> side = b.row.side(model_);
+        const std::optional<bool> side = row.side(model_);
         if (!side)
             break;
-        QWidget* chosen = *side ? b.control : b.other;
-        const QSignalBlocker quietOther(b.other);
+        QWidget* chosen = *side ? row.control : row.other;
+        const QSignalBlocker quietOther(row.other);
         if (auto* radio = qobject_cast<QAbstractButton*>(chosen))
             radio->setChecked(true);
         break;
     }
     case Kind::Choice:
-        if (auto* box = qobject_cast<QComboBox*>(b.control)) {
-            const int index = b.row.number(model_);
+        if (auto* box = qobject_cast<QComboBox*>(row.control)) {
+            const int index = row.number(model_);
             box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
         }
         break;
     case Kind::Number:
-        if (auto* edit = qobject_cast<QLineEdit*>(b.control)) {
-            const QString text = QString::number(b.row.number(model_));
+        if (auto* edit = qobject_cast<QLineEdit*>(row.control)) {
+            const QString text = QString::number(row.number(model_));
             if (edit->text() != text)
                 edit->setText(text);
         }
@@ -146,62 +141,51 @@ void SettingsBindings::ShowRow(const Bound& b) const
     }
 }
 
-void SettingsBindings::TakeRow(const Bound& b)
+void SettingsBindings::TakeRow(const Row& row)
 {
-    switch (b.row.kind) {
+    switch (row.kind) {
     case Kind::Check:
-        if (auto* box = qobject_cast<QAbstractButton*>(b.control))
-            b.row.flag(model_) = box->isChecked();
+        if (auto* box = qobject_cast<QAbstractButton*>(row.control))
+            row.flag(model_) = box->isChecked();
         break;
     case Kind::Switch: {
-        auto* on = qobject_cast<QAbstractButton*>(b.control);
-        auto* off = qobject_cast<QAbstractButton*>(b.other);
+        auto* on = qobject_cast<QAbstractButton*>(row.control);
+        auto* off = qobject_cast<QAbstractButton*>(row.other);
         if (on && on->isChecked())
-            b.row.side(model_) = true;
+            row.side(model_) = true;
         else if (off && off->isChecked())
-            b.row.side(model_) = false;
+            row.side(model_) = false;
         break;
     }
     case Kind::Choice:
-        if (auto* box = qobject_cast<QComboBox*>(b.control))
-            b.row.number(model_) = box->currentIndex();
+        if (auto* box = qobject_cast<QComboBox*>(row.control))
+            row.number(model_) = box->currentIndex();
         break;
     case Kind::Number:
         // Empty or not a number reads 0.
-        if (auto* edit = qobject_cast<QLineEdit*>(b.control))
-            b.row.number(model_) = edit->text().trimmed().toInt();
+        if (auto* edit = qobject_cast<QLineEdit*>(row.control))
+            row.number(model_) = edit->text().trimmed().toInt();
         break;
     }
 }
 
 void SettingsBindings::Show() const
 {
-    for (const Bound& b : bound_)
-        ShowRow(b);
+    for (const Row& row : rows_)
+        ShowRow(row);
 }
 
-void SettingsBindings::TakeWrittenElsewhere()
+void SettingsBindings::Wire()
 {
-    for (const Bound& b : bound_)
-        if (b.row.writtenElsewhere)
-            TakeRow(b);
-}
-
-void SettingsBindings::Wire(std::function<void()> changed)
-{
-    for (const Bound& b : bound_) {
-        const auto take = [this, &b, changed] {
-            TakeRow(b);
-            if (changed)
-                changed();
-        };
-        switch (b.row.kind) {
+    for (const Row& row : rows_) {
+        const auto take = [this, &row] { TakeRow(row); };
+        switch (row.kind) {
         case Kind::Check:
-            if (auto* box = qobject_cast<QAbstractButton*>(b.control))
+            if (auto* box = qobject_cast<QAbstractButton*>(row.control))
                 QObject::connect(box, &QAbstractButton::toggled, box, take);
             break;
         case Kind::Switch:
-            for (QWidget* w : {b.control, b.other})
+            for (QWidget* w : {row.control, row.other})
                 if (auto* radio = qobject_cast<QAbstractButton*>(w))
                     QObject::connect(radio, &QAbstractButton::toggled, radio, [take](bool on) {
                         if (on)
@@ -209,11 +193,11 @@ void SettingsBindings::Wire(std::function<void()> changed)
                     });
             break;
         case Kind::Choice:
-            if (auto* box = qobject_cast<QComboBox*>(b.control))
+            if (auto* box = qobject_cast<QComboBox*>(row.control))
                 QObject::connect(box, &QComboBox::currentIndexChanged, box, take);
             break;
         case Kind::Number:
-            if (auto* edit = qobject_cast<QLineEdit*>(b.control))
+            if (auto* edit = qobject_cast<QLineEdit*>(row.control))
                 QObject::connect(edit, &QLineEdit::textChanged, edit, take);
             break;
         }

@@ -7,11 +7,10 @@
 // control (by the engineer, or by code that lets its signals through) writes its field.
 //
 // A new setting on the engineer page is one row here, next to its model field
-// (config/SettingsModel.h) and its control (ui/pages/EngineerPage.cpp).
+// (config/SettingsModel.h) and its control (ui/pages/EngineerPage.cpp, a member of
+// ui/pages/EngineerPageControls.h).
 
 #include "config/SettingsModel.h"
-
-#include <QString>
 
 #include <functional>
 #include <optional>
@@ -21,50 +20,48 @@ class QWidget;
 
 namespace tarq {
 
-class Controls;
+struct EngineerSettingsControls;
+struct EngineerTabControls;
+struct FireKeyControls;
 
 class SettingsBindings {
 public:
     enum class Kind { Check, Switch, Choice, Number };
 
+    // The controls the rows name: the engineer page's operator tab and engineer tab, and the
+    // Advanced page's hidden continuous-fire box.
+    struct Views {
+        const EngineerSettingsControls& settings;
+        const EngineerTabControls& engineerTab;
+        const FireKeyControls& fireKey;
+    };
+
     struct Row {
         Kind kind;
-        QString control;          // the control, or a switch's first radio button
-        QString otherControl;     // a switch's second radio button
+        QWidget* control = nullptr;   // the control, or a switch's first radio button
+        QWidget* other = nullptr;     // a switch's second radio button
         std::function<bool&(SettingsModel&)> flag;                   // Check
         std::function<std::optional<bool>&(SettingsModel&)> side;    // Switch
         std::function<int&(SettingsModel&)> number;                  // Choice, Number
-        // Other pages set this control without its signals; see TakeWrittenElsewhere.
-        bool writtenElsewhere = false;
     };
 
-    // The table: every model field that a control of the engineer page shows.
-    static std::vector<Row> Table();
+    // The table: every model field that a control of `views` shows.
+    static std::vector<Row> Table(const Views& views);
 
-    // Finds each row's controls once.
-    SettingsBindings(SettingsModel& model, const Controls& controls);
+    SettingsBindings(SettingsModel& model, const Views& views);
 
     // Every bound control from the model; no change handler runs.
     void Show() const;
-    // A change made on a bound control writes its field, then runs `changed` (may be empty).
-    // Connect after the controls' own change handlers, so that a value an edit's handler
-    // corrects is taken as corrected.
-    void Wire(std::function<void()> changed = {});
-    // The fields of the controls that other pages still set directly, taken from those controls
-    // (the long-press boxes, the fire macros' Y offsets and colours).
-    void TakeWrittenElsewhere();
+    // A change made on a bound control writes its field. Connect after the controls' own
+    // change handlers, so that a value an edit's handler corrects is taken as corrected.
+    void Wire();
 
 private:
-    struct Bound {
-        Row row;
-        QWidget* control = nullptr;
-        QWidget* other = nullptr;
-    };
-    void ShowRow(const Bound& b) const;
-    void TakeRow(const Bound& b);
+    void ShowRow(const Row& row) const;
+    void TakeRow(const Row& row);
 
     SettingsModel& model_;
-    std::vector<Bound> bound_;
+    std::vector<Row> rows_;
 };
 
 } // namespace tarq

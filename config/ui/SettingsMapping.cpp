@@ -2,6 +2,10 @@
 #include "config/ui/SettingsMapping.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
 #include <QComboBox>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -12,22 +16,19 @@
 #include "settings/ui/ShownControls.h"
 #include "language/EngineerCaptions.h"
 #include "ui/language/LanguageApply.h"
+#include "ui/pages/ButtonPageControls.h"
+#include "ui/pages/DpiPageControls.h"
+#include "ui/pages/EngineerPageControls.h"
 #include "ui/pages/FireKeyControls.h"
 
 namespace tarq {
 namespace {
 
-using shown::Numbered;
-
 constexpr int kAimTextId = 222;       // "AIM"
 constexpr int kFireKeyTextId = 220;   // "Fire Key"
 constexpr int kSliderStep = 100;      // a DPI slider value v means value index v / 100
 constexpr int kContinuousFireRepeatShown = 3;
-constexpr LedType kLedTypeOrder[] = {LedType::Mcu, LedType::RedBlue, LedType::SevenColourSync,
-                                     LedType::SevenColourBreathing};
 const QString kNoModeItem = QStringLiteral("------");
-
-QString LedTypeRadio(LedType type) { return QStringLiteral("rb_") + LightDisplay::LedTypeName(type); }
 
 std::string NameText(std::span<const uint8_t> record)
 {
@@ -93,11 +94,10 @@ QStringList McuModeNames()
 
 } // namespace
 
-SettingsMapping::SettingsMapping(ConfigurationState& config, const AppContext& app, Controls& controls, WindowServices& window,
-                                 const DpiPageControls& dpiPage, const LightPageControls& lightPage,
-                                 const FireKeyControls& fireKeyPage)
-    : config_(config), app_(app), controls_(controls), window_(window), fireKeyPage_(fireKeyPage), names_(std::make_unique<FormKeyNames>(config, app)),
-      bindings_(config.Settings, controls), dpi_(config, app, controls, window, dpiPage), light_(config, app, controls, lightPage)
+SettingsMapping::SettingsMapping(ConfigurationState& config, const AppContext& app, const ShownPages& pages)
+    : config_(config), app_(app), pages_(pages), names_(std::make_unique<FormKeyNames>(config, app)), engineerEdits_(pages.engineerTab),
+      bindings_(config.Settings, SettingsBindings::Views{pages.engineer, pages.engineerTab, pages.fireKey}),
+      dpi_(config, app, pages.engineer, pages.dpi), light_(config, app, pages.engineer, pages.light)
 {
 }
 
@@ -105,24 +105,29 @@ SettingsModel& SettingsMapping::Model() { return config_.Settings; }
 
 void SettingsMapping::ShowModel() { bindings_.Show(); }
 
-void SettingsMapping::WireBindings() { bindings_.Wire(); }
+void SettingsMapping::WireBindings()
+{
+    engineerEdits_.Wire();
+    bindings_.Wire();
+    // The button page shows the long-press options as the engineer page's boxes change them
+    // (after the bindings, so that the model has taken the change).
+    for (QCheckBox* box : pages_.engineer.longPress)
+        QObject::connect(box, &QAbstractButton::toggled, box, [this] { ShowLongPressPictures(); });
+}
 
 SettingsMapping::~SettingsMapping() = default;
 
 void SettingsMapping::Wire()
 {
-    for (int n = 1; n <= LightDisplay::kModes; ++n)
-        if (auto* offered = controls_.get<QAbstractButton>(Numbered("cb_Mode", n)))
-            QObject::connect(offered, &QAbstractButton::clicked, offered, [this] { TLRefreshMCULEDMode(); });
-    if (auto* box = controls_.get<QComboBox>("cb_MCULEDCurrentMode"))
-        QObject::connect(box, &QComboBox::activated, box, [this] { light_.cb_MCULEDCurrentModeChange(); });
-    if (auto* box = controls_.get<QComboBox>("cb_RBLEDCurrentMode"))
-        QObject::connect(box, &QComboBox::activated, box, [this] { light_.cb_RBLEDCurrentModeChange(); });
-    if (auto* box = controls_.get<QComboBox>("cb_CPIStep"))
-        QObject::connect(box, &QComboBox::activated, box, [this] {
-            dpi_.cb_CPIStepChange();
-            bindings_.Show();
-        });
+    for (QCheckBox* offered : pages_.engineerTab.mcuModes)
+        QObject::connect(offered, &QAbstractButton::clicked, offered, [this] { TLRefreshMCULEDMode(); });
+    const EngineerSettingsControls& e = pages_.engineer;
+    QObject::connect(e.mcuCurrentMode, &QComboBox::activated, e.mcuCurrentMode, [this] { light_.cb_MCULEDCurrentModeChange(); });
+    QObject::connect(e.rbCurrentMode, &QComboBox::activated, e.rbCurrentMode, [this] { light_.cb_RBLEDCurrentModeChange(); });
+    QObject::connect(e.levelCount, &QComboBox::activated, e.levelCount, [this] {
+        dpi_.cb_CPIStepChange();
+        bindings_.Show();
+    });
 }
 
 const KeyCodeNameSource& SettingsMapping::Names() const { return *names_; }
@@ -139,7 +144,6 @@ ButtonNames SettingsMapping::NamesOf(const ButtonKeyCodes& codes) const
 
 void SettingsMapping::UIToDataBuf()
 {
-    bindings_.TakeWrittenElsewhere();
     SettingsToDataBuf(config_.Settings, config_.DataBuf);
 }
 
@@ -248,13 +252,14 @@ void SettingsMapping::ShowLedType(const QString& ledTypeName)
     if (!type)
         return;
     config_.Settings.ledType = *type;
-    shown::SetChecked(controls_, LedTypeRadio(*type), true);
+    const auto& order = LightDisplay::kLedTypeOrder;
+    shown::SetChecked(pages_.engineer.ledTypes[size_t(std::find(order.begin(), order.end(), *type) - order.begin())], true);
     RunLedTypeClick(*type);
 }
 
 void SettingsMapping::ShowMcuModeList()
 {
-    auto* box = controls_.get<QComboBox>("cb_MCULEDCurrentMode");
+    QComboBox* box = pages_.engineer.mcuCurrentMode;
     const QStringList names = McuModeNames();
     QStringList items;
     for (int n = 1; n <= LightDisplay::kModes; ++n) {
@@ -262,12 +267,10 @@ void SettingsMapping::ShowMcuModeList()
         items << (offered ? names.value(n - 1) : kNoModeItem);
         light_.ShowMcuModeOffered(n, offered);
     }
-    if (box) {
-        const QSignalBlocker quiet(box);
-        box->clear();
-        box->addItems(items);
-        box->setCurrentIndex(config_.Settings.mcuLedCurrentMode);
-    }
+    const QSignalBlocker quiet(box);
+    box->clear();
+    box->addItems(items);
+    box->setCurrentIndex(config_.Settings.mcuLedCurrentMode);
 }
 
 void SettingsMapping::TLRefreshMCULEDMode()
@@ -279,7 +282,7 @@ void SettingsMapping::TLRefreshMCULEDMode()
 void SettingsMapping::ShowAdvancedFireKey()
 {
     const SettingsModel& s = config_.Settings;
-    const FireKeyControls& page = fireKeyPage_;
+    const FireKeyControls& page = pages_.fireKey;
     page.continuous->setPicture(shown::CheckPicture(s.fireContinuous));
     // Continuous fire has no shot count: the repeat edit shows a placeholder and is greyed.
     shown::SetText(page.shots, QString::number(s.fireContinuous ? kContinuousFireRepeatShown : s.fireCountIndex + 1));
@@ -289,10 +292,8 @@ void SettingsMapping::ShowAdvancedFireKey()
 
 void SettingsMapping::ShowLongPressPictures()
 {
-    const uint8_t flags = config_.DataBuf[databuf::kFlags1];
-    const uint8_t bits[] = {flags1::kLongPressMiddle, flags1::kLongPressDpi, flags1::kLongPressGunKey};
-    for (int n = 1; n <= 3; ++n)
-        window_.SetPicture(Numbered("Img_ComboKey", n), shown::CheckPicture(flags & bits[n - 1]));
+    for (int n = 1; n <= ButtonPageControls::kLongPressOptions; ++n)
+        pages_.buttons.longPressMarks[size_t(n - 1)]->setPicture(shown::CheckPicture(LongPress(n)));
 }
 
 void SettingsMapping::ShowKeyModePage()
@@ -315,7 +316,7 @@ std::optional<int> SettingsMapping::AimDpiIndexOfProfile() const
 void SettingsMapping::TLRefreshAIMKey()
 {
     if (const std::optional<int> index = AimDpiIndexOfProfile())
-        shown::SetIndex(controls_, "cb_AIMKeyValue", *index);
+        shown::SetIndex(pages_.engineer.aimLevel, *index);
 }
 
 void SettingsMapping::RefreshAIMKey()
@@ -325,21 +326,22 @@ void SettingsMapping::RefreshAIMKey()
         return;
     config_.AimDpiIndex = *index;
     if (const QString text = dpi_.DpiText(*index); !text.isEmpty())
-        shown::SetText(controls_, "lbl_AIMKeyValue", text);
-    shown::SetSlider(controls_, "slider_DPI8", *index * kSliderStep);
+        pages_.dpi.aimValue->setText(text);
+    shown::SetSlider(pages_.dpi.aimSlider, *index * kSliderStep);
 }
 
-void SettingsMapping::ShowKeyNames(const ButtonKeyCodes& codes, const QString& prefix, int firstNumber)
+template <class Caption, size_t N>
+void SettingsMapping::ShowKeyNames(const ButtonKeyCodes& codes, const std::array<Caption*, N>& captions)
 {
     const ButtonNames names = NamesOf(codes);
-    for (int k = 0; k < static_cast<int>(names.size()); ++k)
-        shown::SetText(controls_, prefix + QString::number(firstNumber + k), QString::fromStdString(names[k]));
+    for (size_t k = 0; k < std::min(names.size(), N); ++k)
+        captions[k]->setText(QString::fromStdString(names[k]));
 }
 
-void SettingsMapping::TLRefreshProfile1Keys() { ShowKeyNames(config_.OfficeKeyCodes, "btn_Key", 101); }
-void SettingsMapping::TLRefreshProfile2Keys() { ShowKeyNames(config_.GameKeyCodes, "btn_Key", 201); }
-void SettingsMapping::RefreshProfile1Keys() { ShowKeyNames(config_.OfficeKeyCodes, "Key", 1); }
-void SettingsMapping::RefreshProfile2Keys() { ShowKeyNames(config_.GameKeyCodes, "Key", 1); }
+void SettingsMapping::TLRefreshProfile1Keys() { ShowKeyNames(config_.OfficeKeyCodes, pages_.engineer.keys[0]); }
+void SettingsMapping::TLRefreshProfile2Keys() { ShowKeyNames(config_.GameKeyCodes, pages_.engineer.keys[1]); }
+void SettingsMapping::RefreshProfile1Keys() { ShowKeyNames(config_.OfficeKeyCodes, pages_.buttons.keys); }
+void SettingsMapping::RefreshProfile2Keys() { ShowKeyNames(config_.GameKeyCodes, pages_.buttons.keys); }
 
 // ---------------------------------------------------------------- driver-mode record
 
@@ -371,72 +373,23 @@ void SettingsMapping::ShowCpiAndLedRecord(const CpiAndLedRecord& record)
 }
 
 // ---------------------------------------------------------------- long-press options
-// Called by the assignment editor, which shows them on the button page.
+// Set by the assignment editor from the button page.
 
 namespace {
-const char* const kLongPressBoxes[] = {"cb_MidPress", "cb_CPIPress", "cb_GunPress"};
+constexpr bool SettingsModel::*kLongPressFields[] = {&SettingsModel::longPressMiddle, &SettingsModel::longPressDpi,
+                                                     &SettingsModel::longPressGunKey};
 } // namespace
 
 bool SettingsMapping::LongPress(int option) const
 {
-    return shown::IsChecked(controls_, kLongPressBoxes[option - 1]);
+    return config_.Settings.*kLongPressFields[option - 1];
 }
 
-// The box's own change signal runs, as for the engineer's click: whatever follows the box
-// follows this change too.
 void SettingsMapping::SetLongPress(int option, bool on)
 {
-    if (auto* box = controls_.get<QAbstractButton>(kLongPressBoxes[option - 1]))
-        box->setChecked(on);
-}
-
-void SettingsMapping::WatchLongPress(QObject* context, std::function<void(int option, bool on)> shown)
-{
-    for (int n = 1; n <= static_cast<int>(std::size(kLongPressBoxes)); ++n)
-        if (auto* box = controls_.get<QAbstractButton>(kLongPressBoxes[n - 1]))
-            QObject::connect(box, &QAbstractButton::toggled, context, [shown, n](bool on) { shown(n, on); });
-}
-
-QString SettingsMapping::ButtonCaption(int k) const
-{
-    auto* label = controls_.find<QLabel>(Numbered("Key", k));
-    return label ? label->text() : QString();
-}
-
-void SettingsMapping::SetButtonCaption(int k, const QString& text)
-{
-    shown::SetText(controls_, Numbered("Key", k), text);
-}
-
-namespace {
-
-// A colour channel's edit on the engineer page: "edt_FireMacroColor3G".
-QString Channel(const QString& prefix, int n, int channel)
-{
-    constexpr char kChannels[] = {'R', 'G', 'B'};
-    return prefix + QString::number(n) + QLatin1Char(kChannels[channel]);
-}
-
-} // namespace
-
-QColor SettingsMapping::FireColour(int record) const
-{
-    int rgb[3] = {};
-    for (int c = 0; c < 3; ++c)
-        rgb[c] = std::clamp(shown::NumberOf(controls_, Channel("edt_FireMacroColor", record, c)), 0, 255);
-    return QColor(rgb[0], rgb[1], rgb[2]);
-}
-
-void SettingsMapping::SetFireColour(int record, const QColor& colour)
-{
-    const int rgb[3] = {colour.red(), colour.green(), colour.blue()};
-    for (int c = 0; c < 3; ++c)
-        shown::SetNumber(controls_, Channel("edt_FireMacroColor", record, c), rgb[c]);
-}
-
-void SettingsMapping::SetYOffset(int record, int offset)
-{
-    shown::SetNumber(controls_, Numbered("edt_YOffset", record), offset);
+    config_.Settings.*kLongPressFields[option - 1] = on;
+    bindings_.Show();
+    ShowLongPressPictures();
 }
 
 } // namespace tarq

@@ -4,8 +4,10 @@
 // show it. UIToDataBuf packs DataBuf from the model before every write; DataBufToUI fills the
 // model from DataBuf after every read, reset or load and shows it: the engineer page's
 // controls through the binding table (config/ui/SettingsBindings.h), the user pages through the
-// DPI and lighting display steps (settings/ui/DpiDisplay.h, settings/ui/LightDisplay.h). The
-// editors change the model and call ShowModel. Showing never writes DataBuf.
+// DPI and lighting display steps (settings/ui/DpiDisplay.h, settings/ui/LightDisplay.h) and
+// the button page's key captions and long-press marks. Each page is reached through its typed
+// controls (ShownPages). The editors change the model and call ShowModel. Showing never writes
+// DataBuf.
 
 #include "config/AimKeys.h"
 #include "config/SettingsModel.h"
@@ -14,11 +16,9 @@
 #include "settings/ui/DpiDisplay.h"
 #include "settings/KeyCodeNames.h"
 #include "settings/ui/LightDisplay.h"
+#include "ui/engineer/EngineerEdits.h"
 
-#include <QColor>
 #include <QString>
-
-class QObject;
 
 #include <array>
 #include <functional>
@@ -27,16 +27,26 @@ class QObject;
 
 namespace tarq {
 
-class Controls;
+struct ButtonPageControls;
+struct EngineerSettingsControls;
+struct EngineerTabControls;
 struct FireKeyControls;
-class WindowServices;
 struct ConfigurationState;
 struct AppContext;
 
 class SettingsMapping {
 public:
-    SettingsMapping(ConfigurationState& config, const AppContext& app, Controls& controls, WindowServices& window, const DpiPageControls& dpiPage,
-                    const LightPageControls& lightPage, const FireKeyControls& fireKeyPage);
+    // The controls of the pages that show the model.
+    struct ShownPages {
+        const EngineerSettingsControls& engineer;   // the engineer page's operator tab
+        const EngineerTabControls& engineerTab;     // the MCU modes offered, fire colours, Y offsets
+        const ButtonPageControls& buttons;          // the key captions and the long-press marks
+        const DpiPageControls& dpi;
+        const LightPageControls& light;
+        const FireKeyControls& fireKey;
+    };
+
+    SettingsMapping(ConfigurationState& config, const AppContext& app, const ShownPages& pages);
     ~SettingsMapping();
 
     // Connects the user's changes of the controls whose handlers live here: the MCU modes
@@ -56,8 +66,9 @@ public:
     SettingsModel& Model();
     // The engineer page's controls from the model, after an editor changed it.
     void ShowModel();
-    // The connection from the engineer page's controls to the model; call after every other
-    // Wire, so that an edit's own rule has corrected its text before the model takes it.
+    // The engineer tab's edit rules, then the connection from the engineer page's controls to
+    // the model; call after every other Wire, so that an edit's own rule has corrected its text
+    // before the model takes it.
     void WireBindings();
 
     // ---- model to DataBuf ----
@@ -102,12 +113,11 @@ public:
     DpiDisplay& Dpi() { return dpi_; }
     LightDisplay& Light() { return light_; }
 
-    // The long-press options 1-3 (middle button, DPI button, gun key), held by the engineer
-    // page's switch boxes: the button page's options read and set them here, and follow the
-    // boxes' own changes through `shown` (called while `context` lives).
+    // The long-press options 1-3 (middle button, DPI button, gun key) of the model. Setting one
+    // shows it on the engineer page's switch boxes and the button page's marks; a click on a
+    // switch box reaches the marks through the binding table.
     bool LongPress(int option) const;
     void SetLongPress(int option, bool on);
-    void WatchLongPress(QObject* context, std::function<void(int option, bool on)> shown);
 
 private:
     // The AIM buttons' codes from the AIM value; with the fire key's kind in the fire key
@@ -119,33 +129,23 @@ private:
     // The MCU current-mode list: the names of the modes offered, "------" for the others.
     void ShowMcuModeList();
     void ShowAdvancedFireKey();                             // the Advanced page's fire key
-    void ShowLongPressPictures();                           // the button page's long-press boxes
+    void ShowLongPressPictures();                           // the button page's long-press marks
     void ShowKeyModePage();                                 // the key mode's view
     // The LED type radio button's click handler: that type's controls, and the DPI colour
     // swatches for the MCU LED only.
     void RunLedTypeClick(LedType type);
     std::optional<int> AimDpiIndexOfProfile() const;
-    void ShowKeyNames(const ButtonKeyCodes& codes, const QString& prefix, int firstNumber);
+    template <class Caption, size_t N>
+    void ShowKeyNames(const ButtonKeyCodes& codes, const std::array<Caption*, N>& captions);
 
     ConfigurationState& config_;
     const AppContext& app_;
-    Controls& controls_;
-    WindowServices& window_;
-    const FireKeyControls& fireKeyPage_;
+    ShownPages pages_;
     std::unique_ptr<KeyCodeNameSource> names_;
+    EngineerEdits engineerEdits_;
     SettingsBindings bindings_;
     DpiDisplay dpi_;
     LightDisplay light_;
-
-public:
-    // What the gun page reads and changes on the pages this class shows: the caption of button
-    // `k` (1-9) on the button page, and the engineer page's copies of fire macro record
-    // `record`'s colour and Y offset.
-    QString ButtonCaption(int k) const;
-    void SetButtonCaption(int k, const QString& text);
-    QColor FireColour(int record) const;
-    void SetFireColour(int record, const QColor& colour);
-    void SetYOffset(int record, int offset);
 };
 
 } // namespace tarq

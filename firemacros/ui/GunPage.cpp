@@ -16,10 +16,10 @@
 #include "firemacros/ui/FireMacroEditor.h"
 #include "firemacros/ui/GunSlotEdits.h"
 #include "settings/KeyCode.h"
-#include "config/ui/SettingsMapping.h"
 #include "ui/Controls.h"
 #include "ui/SkinLabel.h"
 #include "ui/WindowServices.h"
+#include "ui/pages/ButtonPageControls.h"
 #include "ui/pages/GunPageControls.h"
 #include "ui/state/AppContext.h"
 #include "ui/state/ConfigurationState.h"
@@ -59,9 +59,10 @@ const Hook& Required(const Hook& hook, const char* name)
 } // namespace
 
 GunPage::GunPage(ConfigurationState& config, const AppContext& app, DeviceTimers& timers, WindowServices& window,
-                 GunPageControls& controls, FireMacroEditor& editor, SettingsMapping& shownSettings)
+                 GunPageControls& controls, FireMacroEditor& editor, SettingsMapping& shownSettings,
+                 const ButtonPageControls& buttons)
     : QObject(window.Window()), config_(config), app_(app), timers_(timers), window_(window), controls_(controls),
-      editor_(editor), shownSettings_(shownSettings),
+      editor_(editor), buttons_(buttons),
       slots_(std::make_unique<GunSlotEdits>(config, app, window, controls, shownSettings, this))
 {
 }
@@ -157,15 +158,15 @@ void GunPage::Btn_FireConfirmClick()
     const QString left = app_.Text(kLeftClickText);
     int lefts = 0;
     for (int b = 1; b <= static_cast<int>(databuf::kButtonCount); ++b)
-        if (shownSettings_.ButtonCaption(b) == left)
+        if (buttons_.keys[size_t(b - 1)]->text() == left)
             ++lefts;
-    if (shownSettings_.ButtonCaption(k) == left && lefts == 1) {
+    if (buttons_.keys[size_t(k - 1)]->text() == left && lefts == 1) {
         emit messageRequested(app_.Text(kKeepLeftText));
         return;
     }
 
     const int gun = SelectedGun();
-    shownSettings_.SetButtonCaption(k, app_.Text(kFirstGunNameText + gun - 1));
+    buttons_.keys[size_t(k - 1)]->setText(app_.Text(kFirstGunNameText + gun - 1));
     const std::string code = GunKeyCode(gun, app_.Org.gun6Num, app_.Org.gun7Num);
     if (Required(hooks.gameView, "gameView")()) {
         if (const std::optional<KeyCode> bytes = ParseKeyCode(code)) {

@@ -20,6 +20,7 @@ class GunSlotEdits;
 class TSkinLabel;
 class WindowServices;
 struct AppContext;
+struct ButtonPageControls;
 struct ConfigurationState;
 struct DeviceTimers;
 struct GunPageControls;
@@ -27,10 +28,11 @@ struct GunPageControls;
 class GunPage : public QObject {
     Q_OBJECT
 public:
-    // `shownSettings` shows the button page's key captions (Confirm names the gun there) and
-    // the engineer page's copies of the fire colours and Y offsets.
+    // `shownSettings`: the settings model's fire colours and Y offsets and their view; `buttons`:
+    // the button page, whose key captions Confirm reads and names the gun on.
     GunPage(ConfigurationState& config, const AppContext& app, DeviceTimers& timers, WindowServices& window,
-            GunPageControls& controls, FireMacroEditor& editor, SettingsMapping& shownSettings);
+            GunPageControls& controls, FireMacroEditor& editor, SettingsMapping& shownSettings,
+            const ButtonPageControls& buttons);
     ~GunPage() override;
 
     // What the page asks of the navigation, which is built after it and calls it; both must be
@@ -101,7 +103,7 @@ private:
     WindowServices& window_;
     GunPageControls& controls_;
     FireMacroEditor& editor_;
-    SettingsMapping& shownSettings_;
+    const ButtonPageControls& buttons_;
     std::unique_ptr<GunSlotEdits> slots_;
 };
 

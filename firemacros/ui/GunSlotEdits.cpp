@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+
 #include "config/ImageLayout.h"
 #include "firemacros/FireMacro.h"
 #include "firemacros/GunTable.h"
@@ -215,7 +217,7 @@ void GunSlotEdits::LoadGun(int gun)
         const int m = RecordOf(c);
         const auto offset = static_cast<int8_t>(config_.DataBuf[databuf::kYOffsets + size_t(m - 1) * databuf::kYOffsetSize]);
         SetQuietly(Edit(Field::YOffset, c), QString::number(offset));
-        const QColor colour = shownSettings_.FireColour(m);
+        const QColor colour = FireColour(m);
         Column(c).colour->setBrushColor(colour);
         Column(c).colour->setPenColor(colour);
     }
@@ -234,7 +236,25 @@ void GunSlotEdits::WriteYOffset(int record, int offset)
     const size_t at = databuf::kYOffsets + size_t(record - 1) * databuf::kYOffsetSize;
     config_.DataBuf[at] = pair[0];
     config_.DataBuf[at + 1] = pair[1];
-    shownSettings_.SetYOffset(record, offset);
+    shownSettings_.Model().yOffsets[size_t(record - 1)] = offset;
+    shownSettings_.ShowModel();
+}
+
+QColor GunSlotEdits::FireColour(int record) const
+{
+    const auto& rgb = shownSettings_.Model().fireMacroColours[size_t(record - 1)];
+    return QColor(std::clamp(rgb[0], 0, 255), std::clamp(rgb[1], 0, 255), std::clamp(rgb[2], 0, 255));
+}
+
+void GunSlotEdits::WriteFireColour(int record, const QColor& colour)
+{
+    const int rgb[3] = {colour.red(), colour.green(), colour.blue()};
+    for (size_t ch = 0; ch < 3; ++ch) {
+        config_.DataBuf[databuf::kFireColours + size_t(record - 1) * databuf::kFireColourSize + ch] =
+            static_cast<uint8_t>(rgb[ch]);
+        shownSettings_.Model().fireMacroColours[size_t(record - 1)][ch] = rgb[ch];
+    }
+    shownSettings_.ShowModel();
 }
 
 void GunSlotEdits::EditChanged(Field field, int column)
@@ -307,17 +327,12 @@ void GunSlotEdits::IB_FireColorClick(int column)
     const int m = RecordOf(column);
     if (m == 0)
         return;
-    const std::optional<QColor> picked = window_.Prompts().ChooseColour(shownSettings_.FireColour(m));
+    const std::optional<QColor> picked = window_.Prompts().ChooseColour(FireColour(m));
     if (!picked)
         return;
     Column(column).colour->setBrushColor(*picked);
     Column(column).colour->setPenColor(*picked);
-    shownSettings_.SetFireColour(m, *picked);
-    const int rgb[3] = {picked->red(), picked->green(), picked->blue()};
-    for (int ch = 0; ch < 3; ++ch) {
-        config_.DataBuf[databuf::kFireColours + size_t(m - 1) * databuf::kFireColourSize + size_t(ch)] =
-            static_cast<uint8_t>(rgb[ch]);
-    }
+    WriteFireColour(m, *picked);
 }
 
 } // namespace tarq

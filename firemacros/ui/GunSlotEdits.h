@@ -4,8 +4,8 @@
 // macro record of FireMacroWork (shot count, X and Y move, Y offset, interval, colour and
 // stop-on-release) and every change patches that record in place with its checksum renewed.
 // The Y offset, the colour and the release kind live in DataBuf's fire tables; the colour and
-// the Y offset are also shown on the engineer page (through SettingsMapping), which an Apply
-// turns back into those tables.
+// the Y offset are also fields of the settings model (SettingsMapping::Model(), shown on the
+// engineer page), which an Apply packs back into those tables.
 
 #include <QColor>
 #include <QObject>
@@ -34,7 +34,7 @@ struct GunPageControls;
 class GunSlotEdits : public QObject {
     Q_OBJECT
 public:
-    // `shownSettings` shows the engineer page's copies of the fire colours and Y offsets.
+    // `shownSettings`: the settings model's fire colours and Y offsets, and their view.
     GunSlotEdits(ConfigurationState& config, const AppContext& app, WindowServices& window, GunPageControls& controls,
                  SettingsMapping& shownSettings, QObject* parent);
 
@@ -64,6 +64,9 @@ private:
     void SetColumnVisible(int column, bool visible);
     void SetRelease(int column, int record, bool stop);
     void WriteYOffset(int record, int offset);
+    // Fire macro record `record`'s colour in the settings model.
+    QColor FireColour(int record) const;
+    void WriteFireColour(int record, const QColor& colour);
     void Reject(const QString& text);
     GunColumnControls& Column(int column) const;
     QLineEdit* Edit(Field field, int column) const;

@@ -21,7 +21,6 @@
 #include "macros/MacroPages.h"
 #include "settings/FixedKeyCodes.h"
 #include "settings/KeyCode.h"
-#include "settings/ui/ShownControls.h"
 #include "settings/ui/Unit2.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
@@ -122,8 +121,6 @@ void AssignmentEditor::Wire()
     for (int n = 1; n <= ButtonPageControls::kLongPressOptions; ++n)
         for (TSkinLabel* label : {page_.longPressCaptions[n - 1], page_.longPressMarks[n - 1]})
             connect(label, &TSkinLabel::clicked, this, [this, n] { ToggleLongPress(n); });
-    // The engineer page's switch boxes show the same options.
-    peers_.settings.WatchLongPress(this, [this](int option, bool on) { ShowLongPress(option, on); });
 }
 
 // ---------------------------------------------------------------- pointer over the entries
@@ -387,24 +384,13 @@ void AssignmentEditor::LB_NameClick(int row)
 
 // ---------------------------------------------------------------- long-press options
 
-void AssignmentEditor::ShowLongPress(int option, bool on)
-{
-    page_.longPressMarks[size_t(option - 1)]->setPicture(shown::CheckPicture(on));
-}
-
-void AssignmentEditor::SetLongPress(int option, bool on)
-{
-    peers_.settings.SetLongPress(option, on);
-    ShowLongPress(option, on);
-}
-
 void AssignmentEditor::ToggleLongPress(int option)
 {
     const bool on = !peers_.settings.LongPress(option);
-    SetLongPress(option, on);
+    peers_.settings.SetLongPress(option, on);
     // Holding the middle button and holding the DPI button cannot both switch the mode.
     if (on && option <= 2)
-        SetLongPress(3 - option, false);
+        peers_.settings.SetLongPress(3 - option, false);
 }
 
 } // namespace tarq

@@ -9,8 +9,8 @@
 // where the configuration's home puts them (ConfigurationHome::PlaceLibraryMacro: a base macro
 // page in EEPROM mode, an assigned driver record in driver mode); the macro page's list of
 // assigned macros shows the name (MacroEditor). The button
-// page's long-press options toggle the settings the engineer page's switch boxes hold
-// (SettingsMapping::LongPress).
+// page's long-press options toggle the settings model's long-press fields
+// (SettingsMapping::SetLongPress shows them on both pages).
 
 #include <QObject>
 #include <QPointer>
@@ -43,7 +43,7 @@ public:
     // The subsystems are built before this editor; none is owned.
     struct Peers {
         Navigation& nav;
-        SettingsMapping& settings;   // the long-press options
+        SettingsMapping& settings;   // the long-press options of the settings model
         EngineerPage& engineer;      // the engineer page's key buttons
         GunPage& gun;                // the Fire Macro entry
         MacroEditor& macros;         // the macro page's list of assigned macros
@@ -82,8 +82,6 @@ public:
     void IB_ComboKey1Click() { ToggleLongPress(1); }
     void IB_ComboKey2Click() { ToggleLongPress(2); }
     void IB_ComboKey3Click() { ToggleLongPress(3); }
-    // The button page's picture of a long-press option (1-3).
-    void ShowLongPress(int option, bool on);
 
 private:
     // The button the menu was opened for: its caption control, key mode (1, 2) and number.
@@ -108,7 +106,6 @@ private:
     void HideMenus(std::initializer_list<QWidget*> menus);
     void ShowSubmenu(TSkinLabel* entry, int tag);
     void ToggleLongPress(int option);
-    void SetLongPress(int option, bool on);
 
     ConfigurationState& config_;
     const MacroLibraries& libraries_;

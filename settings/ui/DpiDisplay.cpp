@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QPalette>
+#include <QRadioButton>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -16,22 +17,15 @@
 #include "ui/Shapes.h"
 #include "ui/SkinLabel.h"
 #include "ui/pages/DpiPageControls.h"
+#include "ui/pages/EngineerPageControls.h"
 
 namespace tarq {
 
 namespace {
 
-using shown::Numbered;
-
 constexpr int kFirstValueText = 300;   // Str300-Str311: "500" ... "8000"
 constexpr int kSliderStep = 100;       // a slider value v means value index v / 100
 constexpr int kFirstOptionalLevel = 3; // levels 1 and 2 are always in use
-constexpr char kChannels[] = {'R', 'G', 'B'};
-
-QString LevelName(const char* prefix, int level, const char* suffix = "")
-{
-    return QLatin1String(prefix) + QString::number(level) + QLatin1String(suffix);
-}
 
 // The skin's palette gives disabled controls the colours of enabled ones; a level out of use
 // takes the layout's not-in-use colour instead, so it reads as greyed.
@@ -48,8 +42,9 @@ void DimWhenDisabled(QWidget* w, const QColor& colour)
 
 } // namespace
 
-DpiDisplay::DpiDisplay(ConfigurationState& config, const AppContext& app, Controls& controls, WindowServices& window, const DpiPageControls& page)
-    : config_(config), app_(app), controls_(controls), window_(window), page_(page)
+DpiDisplay::DpiDisplay(ConfigurationState& config, const AppContext& app, const EngineerSettingsControls& engineer,
+                       const DpiPageControls& page)
+    : config_(config), app_(app), engineer_(engineer), page_(page)
 {
 }
 
@@ -63,16 +58,15 @@ QString DpiDisplay::DpiText(int index) const
 void DpiDisplay::SetLevelInUse(int level, bool inUse)
 {
     // Engineer page: the level's value box and colour edits exist only while it is in use.
-    shown::SetVisible(controls_, LevelName("cb_CPI", level), inUse);
-    shown::SetVisible(controls_, LevelName("lbl_CPI", level), inUse);
-    for (char channel : kChannels) {
-        const QString suffix(QLatin1Char{channel});
-        shown::SetVisible(controls_, LevelName("edt_CPI", level) + suffix, inUse);
-        shown::SetVisible(controls_, LevelName("lbl_CPI", level) + suffix, inUse);
+    const size_t i = static_cast<size_t>(level - 1);
+    engineer_.levels[i]->setVisible(inUse);
+    engineer_.levelCaptions[i]->setVisible(inUse);
+    for (size_t c = 0; c < 3; ++c) {
+        engineer_.levelColours[i][c]->setVisible(inUse);
+        engineer_.levelColourCaptions[i][c]->setVisible(inUse);
     }
 
     // DPI page: a level out of use stays in place, greyed.
-    const size_t i = static_cast<size_t>(level - 1);
     DimWhenDisabled(page_.sliders[i], app_.Style.dpiNotSelected);
     DimWhenDisabled(page_.values[i], app_.Style.dpiNotSelected);
     for (QWidget* w : {static_cast<QWidget*>(page_.sliders[i]), static_cast<QWidget*>(page_.values[i]),
@@ -105,7 +99,7 @@ void DpiDisplay::ShowCurrentLevel(int index)
     for (int n = 1; n <= kDpiLevelSlots; ++n)
         page_.marks[static_cast<size_t>(n - 1)]->setPicture(shown::CheckPicture(n == index + 1));
     if (index >= 0 && index < kDpiLevelSlots)
-        shown::SetChecked(controls_, Numbered("rb_DPI", index + 1), true);
+        shown::SetChecked(engineer_.levelMarks[static_cast<size_t>(index)], true);
 }
 
 void DpiDisplay::ShowLevelCount()
@@ -114,7 +108,8 @@ void DpiDisplay::ShowLevelCount()
     const int count = model.DpiLevelCount();
     shown::SetIndex(page_.levelCount, model.dpiLevelCountIndex);
     // The current-level list offers the levels in use.
-    if (auto* current = controls_.get<QComboBox>("cb_CurrentCPI")) {
+    QComboBox* current = engineer_.currentLevel;
+    {
         const QSignalBlocker quiet(current);
         current->clear();
         for (int n = 1; n <= count; ++n)

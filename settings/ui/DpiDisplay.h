@@ -11,9 +11,8 @@
 
 namespace tarq {
 
-class Controls;
-class WindowServices;
 struct DpiPageControls;
+struct EngineerSettingsControls;
 struct ConfigurationState;
 struct AppContext;
 
@@ -21,7 +20,9 @@ class DpiDisplay {
 public:
     static constexpr int kMinLevels = 2;
 
-    DpiDisplay(ConfigurationState& config, const AppContext& app, Controls& controls, WindowServices& window, const DpiPageControls& page);
+    // `engineer`: the engineer page's partners of the DPI page.
+    DpiDisplay(ConfigurationState& config, const AppContext& app, const EngineerSettingsControls& engineer,
+               const DpiPageControls& page);
 
     // Levels in use, 2-7; 7 until an image is shown.
     int DpiLevelCount() const { return levelCount_; }
@@ -62,8 +63,7 @@ private:
 
     ConfigurationState& config_;
     const AppContext& app_;
-    Controls& controls_;   // the engineer page's DPI controls
-    WindowServices& window_;
+    const EngineerSettingsControls& engineer_;
     const DpiPageControls& page_;
     int levelCount_ = kDpiLevelSlots;
     int currentLevel_ = kDpiLevelSlots - 1;

@@ -22,12 +22,11 @@
 #include "ui/Shapes.h"
 #include "ui/SkinLabel.h"
 #include "ui/pages/DpiPageControls.h"
+#include "ui/pages/EngineerPageControls.h"
 
 namespace tarq {
 
 namespace {
-
-using shown::Numbered;
 
 constexpr int kLevels = kDpiLevelSlots;
 constexpr int kAimSlider = kLevels + 1;   // slider_DPI8
@@ -35,39 +34,29 @@ constexpr int kSliderStep = 100;          // a slider value v means value index 
 constexpr int kFirstOptionalLevel = 3;
 constexpr int kAimTextId = 222;           // "AIM"
 constexpr int kNoAimButtonTextId = 859;   // "Please select a AIM Key in Profile!"
-constexpr char kChannels[] = {'R', 'G', 'B'};
-
-QString ColourEdit(int level, int channel)
-{
-    return Numbered("edt_CPI", level) + QLatin1Char(kChannels[channel]);
-}
 
 } // namespace
 
-DpiEditor::DpiEditor(ConfigurationState& config, const AppContext& app, Controls& controls, WindowServices& window, SettingsMapping& settings,
-                     const DpiPageControls& page)
-    : config_(config), app_(app), controls_(controls), window_(window), settings_(settings), page_(page)
+DpiEditor::DpiEditor(ConfigurationState& config, const AppContext& app, const EngineerSettingsControls& engineer,
+                     WindowServices& window, SettingsMapping& settings, const DpiPageControls& page)
+    : config_(config), app_(app), engineer_(engineer), window_(window), settings_(settings), page_(page)
 {
 }
 
 void DpiEditor::Wire()
 {
     connect(page_.levelCount, &QComboBox::activated, this, [this] { cbb_DPICountChange(); });
-    if (auto* box = controls_.get<QComboBox>("cb_CurrentCPI"))
-        connect(box, &QComboBox::activated, this, [this] { cb_CurrentCPIChange(); });
-    if (auto* box = controls_.get<QComboBox>("cb_AIMKeyValue"))
-        connect(box, &QComboBox::activated, this, [this] { cb_AIMKeyValueChange(); });
+    connect(engineer_.currentLevel, &QComboBox::activated, this, [this] { cb_CurrentCPIChange(); });
+    connect(engineer_.aimLevel, &QComboBox::activated, this, [this] { cb_AIMKeyValueChange(); });
 
     for (int n = 1; n <= kLevels; ++n) {
         const size_t i = static_cast<size_t>(n - 1);
         connect(page_.names[i], &TSkinLabel::clicked, this, [this, n] { DPILevel_OnClick(n); });
         connect(page_.marks[i], &TSkinLabel::clicked, this, [this, n] { CurrentDPI_OnClick(n); });
-        if (auto* box = controls_.get<QComboBox>(Numbered("cb_CPI", n)))
-            connect(box, &QComboBox::activated, this, [this, n] { cb_CPIChange(n); });
+        connect(engineer_.levels[i], &QComboBox::activated, this, [this, n] { cb_CPIChange(n); });
         connect(page_.swatchTargets[i], &TSkinLabel::clicked, this, [this, n] { lbl_DPIColClick(n); });
         for (int c = 0; c < 3; ++c)
-            if (auto* edit = controls_.get<QLineEdit>(ColourEdit(n, c)))
-                connect(edit, &QLineEdit::textChanged, this, [this, n, c] { edt_CPIColourChange(n, c); });
+            connect(engineer_.levelColours[i][size_t(c)], &QLineEdit::textChanged, this, [this, n, c] { edt_CPIColourChange(n, c); });
     }
     for (int n = 1; n <= kAimSlider; ++n)
         if (QSlider* slider = SliderOf(n)) {
@@ -228,17 +217,17 @@ bool DpiEditor::WriteAimButtons(int index)
 
 void DpiEditor::NoAimButton()
 {
-    shown::SetIndex(controls_, "cb_AIMKeyValue", 0);
+    shown::SetIndex(engineer_.aimLevel, 0);
     if (window_.ShowStandardMessage)
         window_.ShowStandardMessage(app_.Text(kNoAimButtonTextId));
 }
 
 void DpiEditor::cb_AIMKeyValueChange()
 {
-    const int index = std::max(0, shown::IndexOf(controls_, "cb_AIMKeyValue"));
+    const int index = std::max(0, engineer_.aimLevel->currentIndex());
     if (!WriteAimButtons(index))
         NoAimButton();
-    const int shownIndex = std::max(0, shown::IndexOf(controls_, "cb_AIMKeyValue"));
+    const int shownIndex = std::max(0, engineer_.aimLevel->currentIndex());
     config_.AimDpiIndex = shownIndex;
     shown::SetSlider(page_.aimSlider, shownIndex * kSliderStep);
     page_.aimValue->setText(settings_.Dpi().DpiText(shownIndex));
@@ -251,7 +240,7 @@ void DpiEditor::slider_DPI8MouseUp(int x)
 
 void DpiEditor::AimValueChosen(int index)
 {
-    if (!WriteAimButtons(std::max(0, shown::IndexOf(controls_, "cb_AIMKeyValue")))) {
+    if (!WriteAimButtons(std::max(0, engineer_.aimLevel->currentIndex()))) {
         NoAimButton();
         config_.AimDpiIndex = 0;
         page_.aimValue->setText(settings_.Dpi().DpiText(0));
@@ -260,7 +249,7 @@ void DpiEditor::AimValueChosen(int index)
     }
     shown::SetSlider(page_.aimSlider, index * kSliderStep);
     page_.aimValue->setText(settings_.Dpi().DpiText(index));
-    shown::SetIndex(controls_, "cb_AIMKeyValue", index);
+    shown::SetIndex(engineer_.aimLevel, index);
     // The engineer box lists values up to 6400 only; the value the slider shows is the one kept.
     config_.AimDpiIndex = index;
     WriteAimButtons(index);
@@ -278,9 +267,7 @@ void DpiEditor::RepaintSwatch(int level)
 
 void DpiEditor::edt_CPIColourChange(int level, int channel)
 {
-    auto* edit = controls_.get<QLineEdit>(ColourEdit(level, channel));
-    if (!edit)
-        return;
+    QLineEdit* edit = engineer_.levelColours[size_t(level - 1)][size_t(channel)];
     const QString corrected = QString::fromStdString(CorrectColourChannel(edit->text().toStdString()));
     if (corrected != edit->text()) {
         const QSignalBlocker quiet(edit);

@@ -19,21 +19,21 @@ class QSlider;
 
 namespace tarq {
 
-class Controls;
 class SettingsMapping;
 class WindowServices;
 struct DpiPageControls;
+struct EngineerSettingsControls;
 struct ConfigurationState;
 struct AppContext;
 
 class DpiEditor : public QObject {
 public:
-    DpiEditor(ConfigurationState& config, const AppContext& app, Controls& controls, WindowServices& window, SettingsMapping& settings,
-              const DpiPageControls& page);
+    // `engineer`: the engineer page's partners of the DPI page.
+    DpiEditor(ConfigurationState& config, const AppContext& app, const EngineerSettingsControls& engineer, WindowServices& window,
+              SettingsMapping& settings, const DpiPageControls& page);
 
     // Connects this editor's controls.
     void Wire();
-
 
     // ---- handlers, level n = 1..7 ----
     void cbb_DPICountChange();
@@ -68,7 +68,7 @@ private:
 
     ConfigurationState& config_;
     const AppContext& app_;
-    Controls& controls_;
+    const EngineerSettingsControls& engineer_;
     WindowServices& window_;
     SettingsMapping& settings_;
     const DpiPageControls& page_;

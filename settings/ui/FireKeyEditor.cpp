@@ -11,6 +11,7 @@
 #include "settings/EditorRules.h"
 #include "settings/ui/ShownControls.h"
 #include "ui/SkinLabel.h"
+#include "ui/pages/EngineerPageControls.h"
 #include "ui/pages/FireKeyControls.h"
 
 namespace tarq {
@@ -34,9 +35,8 @@ QString Correct(QLineEdit* edit, std::string (*rule)(std::string_view))
 
 } // namespace
 
-FireKeyEditor::FireKeyEditor(Controls& controls, WindowServices& window, SettingsMapping& settings,
-                             const FireKeyControls& page)
-    : controls_(controls), window_(window), settings_(settings), page_(page)
+FireKeyEditor::FireKeyEditor(const EngineerSettingsControls& engineer, SettingsMapping& settings, const FireKeyControls& page)
+    : engineer_(engineer), settings_(settings), page_(page)
 {
 }
 
@@ -45,10 +45,8 @@ void FireKeyEditor::Wire()
     connect(page_.shots, &QLineEdit::textChanged, this, [this] { Edt_Repeat1Change(); });
     connect(page_.shots, &QLineEdit::editingFinished, this, [this] { Edt_Repeat1Change(); });
     connect(page_.interval, &QLineEdit::textChanged, this, [this] { Edt_DelayTime1Change(); });
-    if (auto* edit = controls_.get<QLineEdit>("edt_FireTime"))
-        connect(edit, &QLineEdit::textChanged, this, [this] { edt_FireTimeChange(); });
-    if (auto* box = controls_.get<QComboBox>("cb_FireCount"))
-        connect(box, &QComboBox::activated, this, [this] { cb_FireCountChange(); });
+    connect(engineer_.fireTime, &QLineEdit::textChanged, this, [this] { edt_FireTimeChange(); });
+    connect(engineer_.fireCount, &QComboBox::activated, this, [this] { cb_FireCountChange(); });
     for (TSkinLabel* target : {page_.continuous, page_.continuousTarget})
         connect(target, &TSkinLabel::clicked, this, [this] { lbl_FireContinueClick(); });
 }
@@ -72,11 +70,9 @@ void FireKeyEditor::Edt_DelayTime1Change()
 
 void FireKeyEditor::edt_FireTimeChange()
 {
-    if (auto* edit = controls_.get<QLineEdit>("edt_FireTime")) {
-        const QString corrected = Correct(edit, CorrectFireTime);
-        settings_.Model().fireInterval = corrected.trimmed().toInt();
-        shown::SetText(page_.interval, corrected);
-    }
+    const QString corrected = Correct(engineer_.fireTime, CorrectFireTime);
+    settings_.Model().fireInterval = corrected.trimmed().toInt();
+    shown::SetText(page_.interval, corrected);
 }
 
 void FireKeyEditor::cb_FireCountChange()

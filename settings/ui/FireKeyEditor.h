@@ -10,16 +10,14 @@
 
 namespace tarq {
 
-class Controls;
 class SettingsMapping;
-class WindowServices;
+struct EngineerSettingsControls;
 struct FireKeyControls;
 
 class FireKeyEditor : public QObject {
 public:
-    // `controls` reaches the engineer page's fire key controls.
-    FireKeyEditor(Controls& controls, WindowServices& window, SettingsMapping& settings,
-                  const FireKeyControls& page);
+    // `engineer`: the engineer page's fire key controls.
+    FireKeyEditor(const EngineerSettingsControls& engineer, SettingsMapping& settings, const FireKeyControls& page);
 
     // Connects this setting's controls.
     void Wire();
@@ -33,8 +31,7 @@ public:
 private:
     void SetContinuous(bool on);
 
-    Controls& controls_;
-    WindowServices& window_;
+    const EngineerSettingsControls& engineer_;
     SettingsMapping& settings_;
     const FireKeyControls& page_;
 };

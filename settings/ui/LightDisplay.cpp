@@ -4,11 +4,14 @@
 #include "ui/state/AppContext.h"
 #include "ui/state/ConfigurationState.h"
 
+#include <QGroupBox>
+
 #include <algorithm>
 #include <array>
 
 #include "settings/ui/ShownControls.h"
 #include "ui/SkinLabel.h"
+#include "ui/pages/EngineerPageControls.h"
 
 namespace tarq {
 
@@ -16,7 +19,7 @@ namespace {
 
 struct LedTypeEntry {
     LedType type;
-    const char* name;   // LedTypeName, and the radio button "rb_" + name
+    const char* name;   // LedTypeName
 };
 
 constexpr std::array<LedTypeEntry, 4> kLedTypes{{
@@ -30,12 +33,6 @@ constexpr int kSliderStep = 100;
 
 const QString kLit = QStringLiteral("Bar1_E");
 const QString kDark = QStringLiteral("Bar1_D");
-
-// Engineer page groups by what offers them.
-constexpr const char* kModeChordGroup = "gbLCPI";
-constexpr const char* kRbModeGroup = "gbRBLEDMode";
-// Brightness, current mode and speed, per-level colours.
-constexpr const char* kMcuOnlyGroups[] = {"gbMCULEDControlMode", "gbMCULEDCurrent", "gbMCULEDCPIColor"};
 
 using Choice = LightPageControls::Choice;
 
@@ -60,8 +57,9 @@ void ShowRadioPictures(const LightPageControls::Switch& pair, bool first)
 
 } // namespace
 
-LightDisplay::LightDisplay(ConfigurationState& config, const AppContext& app, Controls& controls, const LightPageControls& page)
-    : config_(config), app_(app), controls_(controls), page_(page)
+LightDisplay::LightDisplay(ConfigurationState& config, const AppContext& app, const EngineerSettingsControls& engineer,
+                           const LightPageControls& page)
+    : config_(config), app_(app), engineer_(engineer), page_(page)
 {
 }
 
@@ -89,11 +87,14 @@ void LightDisplay::ShowLedTypeControls(LedType type)
     const bool rb = type == LedType::RedBlue;
     const LightPageControls& p = page_;
 
-    shown::SetVisible(controls_, kRbModeGroup, rb);
-    shown::SetVisible(controls_, kModeChordGroup, mcu || rb);
+    // Engineer page: the groups the type offers; brightness, the current mode and speed, and
+    // the colour per level belong to the MCU LED.
+    engineer_.rbModeGroup->setVisible(rb);
+    engineer_.ledModeChordGroup->setVisible(mcu || rb);
     SetVisible(p.modeChord, mcu || rb);
-    for (const char* group : kMcuOnlyGroups)
-        shown::SetVisible(controls_, group, mcu);
+    for (QWidget* group : std::initializer_list<QWidget*>{engineer_.brightnessGroup, engineer_.mcuCurrentGroup,
+                                                          engineer_.levelColourGroup})
+        group->setVisible(mcu);
     // Light page: brightness with its heading and its ALL and HALF texts, and the breathing
     // speed. (The key-mode memory pictures have places of their own, off the shipped skins.)
     for (QWidget* w : std::initializer_list<QWidget*>{p.brightness.heading, p.brightness.on.picture, p.brightness.on.caption,

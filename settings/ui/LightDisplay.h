@@ -15,8 +15,8 @@
 
 namespace tarq {
 
-class Controls;
 struct ConfigurationState;
+struct EngineerSettingsControls;
 struct AppContext;
 
 class LightDisplay {
@@ -27,9 +27,14 @@ public:
     static constexpr int kMinLedCount = 4;
     static constexpr int kMaxLedCount = 13;
     static constexpr int kMaxSpeedStep = 7;
+    // The LED types in the order of the engineer page's radio buttons
+    // (EngineerSettingsControls::ledTypes).
+    static constexpr std::array<LedType, 4> kLedTypeOrder{LedType::Mcu, LedType::RedBlue, LedType::SevenColourSync,
+                                                          LedType::SevenColourBreathing};
 
-    // `controls` reaches the engineer page's lighting groups.
-    LightDisplay(ConfigurationState& config, const AppContext& app, Controls& controls, const LightPageControls& page);
+    // `engineer`: the engineer page's lighting groups.
+    LightDisplay(ConfigurationState& config, const AppContext& app, const EngineerSettingsControls& engineer,
+                 const LightPageControls& page);
 
     // "MCULED", "RBLED", "SyncLED", "BreLED" and back; nothing for any other name.
     static std::optional<LedType> LedTypeFromName(const QString& name);
@@ -77,7 +82,7 @@ private:
 
     ConfigurationState& config_;
     const AppContext& app_;
-    Controls& controls_;
+    const EngineerSettingsControls& engineer_;
     const LightPageControls& page_;
     int shownSpeedStep_ = 0;
     int shownLedCountPosition_ = 1;

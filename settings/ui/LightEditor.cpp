@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
 
@@ -14,6 +15,7 @@
 #include "settings/EditorRules.h"
 #include "settings/ui/ShownControls.h"
 #include "ui/SkinLabel.h"
+#include "ui/pages/EngineerPageControls.h"
 
 namespace tarq {
 
@@ -26,19 +28,19 @@ constexpr int kSliderStep = 100;
 // keepKeyMode / forgetKeyMode.
 struct SwitchPair {
     LightPageControls::Switch LightPageControls::*page;   // null: the key-mode memory
-    const char* rbOn;
-    const char* rbOff;
+    RadioPair EngineerSettingsControls::*radios;
     std::optional<bool> SettingsModel::*field;
 };
 
 constexpr int kKeyModeMemory = 4;
-const std::array<SwitchPair, 5> kSwitches{{
-    {&LightPageControls::led, "rb_LEDOn", "rb_LEDOff", &SettingsModel::ledOn},
-    {&LightPageControls::onOffChord, "rb_B4CPIOn", "rb_B4CPIOff", &SettingsModel::ledOnOffChord},
-    {&LightPageControls::modeChord, "rb_LCPIOn", "rb_LCPIOff", &SettingsModel::ledModeChord},
-    {&LightPageControls::brightness, "rb_MCULED3Control", "rb_MCULED6Control", &SettingsModel::mcuLedFullBrightness},
-    {nullptr, "rb_Save", "rb_NoSave", &SettingsModel::keepKeyMode},
+constexpr std::array<SwitchPair, 5> kSwitches{{
+    {&LightPageControls::led, &EngineerSettingsControls::ledOn, &SettingsModel::ledOn},
+    {&LightPageControls::onOffChord, &EngineerSettingsControls::ledOnOffChord, &SettingsModel::ledOnOffChord},
+    {&LightPageControls::modeChord, &EngineerSettingsControls::ledModeChord, &SettingsModel::ledModeChord},
+    {&LightPageControls::brightness, &EngineerSettingsControls::fullBrightness, &SettingsModel::mcuLedFullBrightness},
+    {nullptr, &EngineerSettingsControls::keepKeyMode, &SettingsModel::keepKeyMode},
 }};
+
 
 QString Correct(QLineEdit* edit, const std::string& corrected)
 {
@@ -52,9 +54,8 @@ QString Correct(QLineEdit* edit, const std::string& corrected)
 
 } // namespace
 
-LightEditor::LightEditor(Controls& controls, WindowServices& window, SettingsMapping& settings,
-                         const LightPageControls& page)
-    : controls_(controls), window_(window), settings_(settings), page_(page)
+LightEditor::LightEditor(const EngineerSettingsControls& engineer, SettingsMapping& settings, const LightPageControls& page)
+    : engineer_(engineer), settings_(settings), page_(page)
 {
 }
 
@@ -65,8 +66,8 @@ void LightEditor::Wire()
     for (int n = 0; n < static_cast<int>(kSwitches.size()); ++n) {
         const SwitchPair& pair = kSwitches[static_cast<size_t>(n)];
         for (bool first : {true, false}) {
-            if (auto* rb = controls_.get<QAbstractButton>(QLatin1String(first ? pair.rbOn : pair.rbOff)))
-                connect(rb, &QAbstractButton::clicked, this, [this, n, first] { RadioClick(n, first); });
+            const RadioPair& radios = engineer_.*pair.radios;
+            connect(first ? radios.on : radios.off, &QAbstractButton::clicked, this, [this, n, first] { RadioClick(n, first); });
             if (!pair.page)
                 continue;
             // The labels beside the switch pictures take the clicks of their pictures.
@@ -86,10 +87,9 @@ void LightEditor::Wire()
 
     // The engineer page's LED type, offered once the page is unlocked: a click changes the
     // type, and the Light page shows that type's settings as it does for an image of it.
-    for (LedType type : {LedType::Mcu, LedType::RedBlue, LedType::SevenColourSync, LedType::SevenColourBreathing}) {
-        const QString name = LightDisplay::LedTypeName(type);
-        if (auto* rb = controls_.get<QAbstractButton>(QStringLiteral("rb_") + name))
-            connect(rb, &QAbstractButton::clicked, this, [this, name] { settings_.ShowLedType(name); });
+    for (size_t t = 0; t < LightDisplay::kLedTypeOrder.size(); ++t) {
+        const QString name = LightDisplay::LedTypeName(LightDisplay::kLedTypeOrder[t]);
+        connect(engineer_.ledTypes[t], &QAbstractButton::clicked, this, [this, name] { settings_.ShowLedType(name); });
     }
 
     const auto onChoice = [&onClick](const LightPageControls::Choice& choice, auto handler) {
@@ -105,12 +105,9 @@ void LightEditor::Wire()
     for (int k = 1; k <= LightDisplay::kCountSegments; ++k)
         onChoice(page_.countBar[static_cast<size_t>(k - 1)], [this, k] { MCULEDNum_OnClick(k); });
 
-    if (auto* edit = controls_.get<QLineEdit>("edt_MCULEDCrtStep"))
-        connect(edit, &QLineEdit::textChanged, this, [this] { edt_MCULEDCrtStepChange(); });
-    if (auto* edit = controls_.get<QLineEdit>("edt_MCULEDNum")) {
-        connect(edit, &QLineEdit::textChanged, this, [this] { edt_MCULEDNumChange(); });
-        connect(edit, &QLineEdit::editingFinished, this, [this] { edt_MCULEDNumExit(); });
-    }
+    connect(engineer_.mcuLedStep, &QLineEdit::textChanged, this, [this] { edt_MCULEDCrtStepChange(); });
+    connect(engineer_.mcuLedCount, &QLineEdit::textChanged, this, [this] { edt_MCULEDNumChange(); });
+    connect(engineer_.mcuLedCount, &QLineEdit::editingFinished, this, [this] { edt_MCULEDNumExit(); });
     if (QSlider* slider = page_.breathSpeed) {
         slider->installEventFilter(this);
         // Moved by the keyboard, the slider sets the step as a mouse release would.
@@ -151,7 +148,7 @@ void LightEditor::KeyModeKept(bool kept)
         settings_.Model().keyModeIndex = 0;
         settings_.ShowModel();
     }
-    shown::SetEnabled(controls_, "cb_KeyMode", kept);
+    engineer_.keyMode->setEnabled(kept);
 }
 
 // ---------------------------------------------------------------- modes
@@ -175,9 +172,7 @@ void LightEditor::lbl_RBLEDModeClick(int mode)
 
 void LightEditor::edt_MCULEDCrtStepChange()
 {
-    auto* edit = controls_.get<QLineEdit>("edt_MCULEDCrtStep");
-    if (!edit)
-        return;
+    QLineEdit* edit = engineer_.mcuLedStep;
     const int step = Correct(edit, CorrectSpeedStep(edit->text().toStdString())).trimmed().toInt();
     settings_.Model().mcuLedStep = step;
     settings_.Light().ShowSpeedStep(step);
@@ -185,9 +180,7 @@ void LightEditor::edt_MCULEDCrtStepChange()
 
 void LightEditor::edt_MCULEDNumChange()
 {
-    auto* edit = controls_.get<QLineEdit>("edt_MCULEDNum");
-    if (!edit)
-        return;
+    QLineEdit* edit = engineer_.mcuLedCount;
     const int count = Correct(edit, CorrectLedCount(edit->text().toStdString(), false)).trimmed().toInt();
     settings_.Model().mcuLedCount = count;
     // A lone "1" on its way to 10-13 leaves the bar as it was.
@@ -197,9 +190,7 @@ void LightEditor::edt_MCULEDNumChange()
 
 void LightEditor::edt_MCULEDNumExit()
 {
-    auto* edit = controls_.get<QLineEdit>("edt_MCULEDNum");
-    if (!edit)
-        return;
+    QLineEdit* edit = engineer_.mcuLedCount;
     const int count = Correct(edit, CorrectLedCount(edit->text().toStdString(), true)).trimmed().toInt();
     settings_.Model().mcuLedCount = count;
     settings_.Light().ShowLedCount(count);

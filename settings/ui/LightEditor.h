@@ -14,14 +14,13 @@
 
 namespace tarq {
 
-class Controls;
 class SettingsMapping;
-class WindowServices;
+struct EngineerSettingsControls;
 
 class LightEditor : public QObject {
 public:
-    LightEditor(Controls& controls, WindowServices& window, SettingsMapping& settings,
-                const LightPageControls& page);
+    // `engineer`: the engineer page's partners of the Light page.
+    LightEditor(const EngineerSettingsControls& engineer, SettingsMapping& settings, const LightPageControls& page);
 
     // Connects this editor's controls.
     void Wire();
@@ -50,8 +49,7 @@ private:
     // The breathing speed step (0-7) into the model, shown on both pages.
     void SpeedStepChosen(int step);
 
-    Controls& controls_;
-    WindowServices& window_;
+    const EngineerSettingsControls& engineer_;
     SettingsMapping& settings_;
     const LightPageControls& page_;
 };

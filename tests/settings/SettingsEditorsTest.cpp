@@ -16,6 +16,7 @@
 #include "config/ConfigImage.h"
 #include "support/ImageAfterEdit.h"
 #include "config/ImageSections.h"
+#include "config/ParameterFields.h"
 #include "config/SectionChecksum.h"
 #include "config/ui/SettingsMapping.h"
 #include "device/CpiAndLedRecord.h"
@@ -243,6 +244,27 @@ void SettingsEditorsTest::editReachesTheMouseAndComesBack_data()
     QTest::newRow("continuous on and off again") << Action([](Fixture& f) { f.Click("lbl_FireContinue"); f.Click("Img_FireContinue"); })
                                                  << Edit([](DataBuf& b) { b[databuf::kFireKeyCount] = 2; })
                                                  << Shows([](Fixture& f) { QCOMPARE(f.Text("Edt_Repeat1"), QStringLiteral("3")); });
+    QTest::newRow("long press middle on the button page")
+        << Action([](Fixture& f) { f.Click("IB_ComboKey1"); })
+        << Edit([](DataBuf& b) {
+               b[databuf::kFlags1] |= flags1::kLongPressMiddle;
+               b[databuf::kFlags1] &= ~flags1::kLongPressDpi;
+           })
+        << Shows([](Fixture& f) {
+               QCOMPARE(f.Picture("Img_ComboKey1"), QStringLiteral("CbS_E"));
+               QVERIFY(f.w<QAbstractButton>("cb_MidPress")->isChecked());
+           });
+    QTest::newRow("long press gun key by the engineer box")
+        << Action([](Fixture& f) { f.w<QAbstractButton>("cb_GunPress")->click(); })
+        << Edit([](DataBuf& b) { b[databuf::kFlags1] ^= flags1::kLongPressGunKey; })
+        << Shows([](Fixture& f) {
+               const bool on = f.w<QAbstractButton>("cb_GunPress")->isChecked();
+               QCOMPARE(f.Picture("Img_ComboKey3"), on ? QStringLiteral("CbS_E") : QStringLiteral("CbS_D"));
+           });
+    QTest::newRow("fire macro colour on the engineer tab")
+        << Action([](Fixture& f) { f.w<QLineEdit>("edt_FireMacroColor3G")->setText("300"); })
+        << Edit([](DataBuf& b) { b[databuf::kFireColours + 3 * 2 + 1] = 255; })
+        << Shows([](Fixture& f) { QCOMPARE(f.Text("edt_FireMacroColor3G"), QStringLiteral("255")); });
 }
 
 void SettingsEditorsTest::editReachesTheMouseAndComesBack()

@@ -15,7 +15,6 @@
 #include "device/ui/DeviceTimers.h"
 #include "ui/SkinLabel.h"
 #include "ui/WindowServices.h"
-#include "ui/engineer/EngineerEdits.h"
 #include "ui/engineer/KeyTest.h"
 #include "ui/pages/EngineerPageControls.h"
 
@@ -37,9 +36,8 @@ QPushButton* EngineerKeyButton(const EngineerSettingsControls& settings, int num
 }
 
 EngineerPage::EngineerPage(DeviceTimers& timers, const AppContext& app, EngineerPageControls& page,
-                           const FrameCopies& frames, Controls& controls, WindowServices& window, Hooks givenHooks)
+                           const FrameCopies& frames, WindowServices& window, Hooks givenHooks)
     : hooks(std::move(givenHooks)), timers_(timers), page_(page), frames_(frames), window_(window),
-      edits_(std::make_unique<EngineerEdits>(controls)),
       keyTest_(std::make_unique<KeyTest>(timers, app, page, window, [this] { return hooks.protocol(); }))
 {
     Q_ASSERT_X(hooks.protocol && hooks.recording, "EngineerPage", "both hooks are required");
@@ -51,7 +49,6 @@ EngineerPage::~EngineerPage() = default;
 void EngineerPage::Wire()
 {
     connect(page_.banner, &TSkinLabel::doubleClicked, this, &EngineerPage::Img_Logo4DblClick);
-    edits_->Wire();
     keyTest_->Wire();
     // The chord is seen before the control with the focus takes the key.
     qApp->installEventFilter(this);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The engineer page (page 6): the ways in, the unlocking of its engineer controls, and its own
-// parts, the edit rules of the engineer tab (EngineerEdits) and the key test (KeyTest). Its
-// settings controls are a view of the settings model (config/ui/SettingsBindings).
+// part, the key test (KeyTest). Its settings controls and the engineer tab's edit rules
+// (EngineerEdits) belong to SettingsMapping, which shows the settings model there.
 //
 // Ways in, each through the page change of the engineer page button (Btn_Engineer_0Click), so
 // without a mouse each does what a click does:
@@ -23,8 +23,6 @@ class QPushButton;
 
 namespace tarq {
 
-class Controls;
-class EngineerEdits;
 class FeatureProtocol;
 class KeyTest;
 class WindowServices;
@@ -49,10 +47,9 @@ public:
         std::function<bool()> recording;
     };
 
-    // `frames` carry the engineer page button of pages 1-4; `controls` reaches the edits of the
-    // engineer tab for their edit rules.
+    // `frames` carry the engineer page button of pages 1-4.
     EngineerPage(DeviceTimers& timers, const AppContext& app, EngineerPageControls& page, const FrameCopies& frames,
-                 Controls& controls, WindowServices& window, Hooks hooks);
+                 WindowServices& window, Hooks hooks);
     ~EngineerPage() override;
 
     // Filled by the form; the key test asks these for the protocol.
@@ -69,7 +66,6 @@ public:
     // Opens the page once the first device check has acted (at once when it is not running).
     void OpenWhenDeviceCheckActed();
 
-    EngineerEdits& Edits() { return *edits_; }
     KeyTest& Keys() { return *keyTest_; }
 
     // The caption of a key button, btn_Key101 … btn_Key109 (key mode 1) and btn_Key201 …
@@ -91,7 +87,6 @@ private:
     EngineerPageControls& page_;
     const FrameCopies& frames_;
     WindowServices& window_;
-    std::unique_ptr<EngineerEdits> edits_;
     std::unique_ptr<KeyTest> keyTest_;
 };
 
