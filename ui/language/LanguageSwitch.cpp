@@ -89,7 +89,10 @@ QString LanguageSwitch::ApplyLayout(int languageIndex) { return applyLayout_(lan
 
 void LanguageSwitch::RefreshPage() { nav_.RefreshAPPage(); }
 
-void LanguageSwitch::RestartRolling(const QString& label, const QString& caption) { nav_.RestartRolling(label, caption); }
+void LanguageSwitch::RestartRolling(const QString& label, const QString& caption)
+{
+    nav_.RestartRolling(controls_.find<QLabel>(label), caption);
+}
 
 void LanguageSwitch::Wire()
 {
