@@ -349,7 +349,7 @@ void TForm1::BuildControls()
     macroPage_ = pages::BuildMacroPage(page(4), this);
     gunPage_ = pages::BuildGunPage(page(5), this);
     pages::BuildFooter(page(5), 5);
-    pages::BuildEngineerPage(page(6));
+    engineerPage_ = pages::BuildEngineerPage(page(6));
     menus_ = pages::BuildMenus(this);
 
     // A combo box's list opens as a window of its own, which does not take the page's colours:

@@ -21,6 +21,7 @@
 #include "ui/pages/DpiPageControls.h"
 #include "ui/pages/FireKeyControls.h"
 #include "ui/pages/LightPageControls.h"
+#include "ui/pages/EngineerPageControls.h"
 #include "ui/pages/GunPageControls.h"
 #include "ui/pages/MacroPageControls.h"
 #include "ui/language/LanguageApply.h"
@@ -226,6 +227,7 @@ private:
     std::unique_ptr<FireKeyEditor> fireKey_;
     std::unique_ptr<AssignmentEditor> assignmentEditor_;
     MacroPageControls macroPage_;   // the macro page as its builder made it
+    EngineerPageControls engineerPage_;   // the engineer page as its builder made it
     std::unique_ptr<MacroEditor> macroEditor_;
     std::unique_ptr<MacroImportExport> macroFiles_;
     std::unique_ptr<MacroLibraryStore> macroLibrary_;

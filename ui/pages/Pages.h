@@ -8,6 +8,7 @@
 #include "ui/pages/LightPageControls.h"
 #include "ui/pages/FrameControls.h"
 
+class QTabWidget;
 class QWidget;
 
 namespace tarq {
@@ -16,6 +17,8 @@ struct MenuControls;
 struct PointerSettingsControls;
 struct GunPageControls;
 struct MacroPageControls;
+struct EngineerPageControls;
+struct EngineerTabControls;
 } // namespace tarq
 
 namespace tarq::pages {
@@ -35,8 +38,8 @@ DpiPageControls BuildDpiControls(QWidget* page);       // page 2: DPI levels and
 LightPageControls BuildLightPage(QWidget* page);       // page 3
 MacroPageControls BuildMacroPage(QWidget* page, QWidget* form);   // page 4, pop-ups on the form
 GunPageControls BuildGunPage(QWidget* page, QWidget* form);   // page 5 with the fire macro editor
-void BuildEngineerPage(QWidget* page);                 // page 6: banner, buttons, operator tab
-void BuildEngineerTab(QWidget* tabs);                  // page 6: the engineer tab
+EngineerPageControls BuildEngineerPage(QWidget* page);   // page 6: banner, buttons, both tabs
+EngineerTabControls BuildEngineerTab(QTabWidget* tabs);  // page 6: the engineer tab
 MenuControls BuildMenus(QWidget* form);                // the button-function menus and lists
 
 // Every control name a builder creates with a copy suffix, without the suffix: the frame and
