@@ -224,8 +224,9 @@ void TForm1::CreateSubsystems()
                             [this] { nav_->HideAllMenu(); }, [this] { nav_->Btn_Engineer_0Click(); },
                             [this] { return recording_ && recording_->Recording(); }});
     nav_ = std::make_unique<Navigation>(state_,
-                                        Navigation::Pages{pageViews_, frames_, buttonPage_, menus_, macroPage_, gunPage_},
-                                        controls_, *this, *settings_, *gun_, *engineer_,
+                                        Navigation::Pages{pageViews_, frames_, buttonPage_, menus_, macroPage_, gunPage_,
+                                                          engineerPage_},
+                                        *this, *settings_, *gun_, *engineer_,
                                         Navigation::Hooks{[this] { return device_ && device_->Link.mouseOpen(); },
                                                           [this] { return macroEditor_->InsertPanelOpen(); }});
     settings_->hooks.showKeyModeView = [this](bool game) {
@@ -252,7 +253,7 @@ void TForm1::CreateSubsystems()
     fireKey_ = std::make_unique<FireKeyEditor>(controls_, *this, *settings_, fireKeyPage_);
     macroPage_.fireEventMenu = gunPage_.editor.popup;
     macroPage_.assignmentNames = menus_.macros;
-    macroPage_.importBaseMacro = controls_.get<QPushButton>(QStringLiteral("Btn_ImportBaseMacro"));
+    macroPage_.importBaseMacro = engineerPage_.importBaseMacro;
     macroLibrary_ = std::make_unique<MacroLibraryStore>(state_, state_, state_, macroPage_, *this);
     recording_ = std::make_unique<MacroRecording>(
         state_, state_, state_, macroPage_, *this, *macroLibrary_,
@@ -319,8 +320,7 @@ void TForm1::WireWindowButtons()
         connect(frame.exit.label, &TSkinLabel::clicked, this, &TForm1::Btn_Exit_0Click);
         connect(frame.mini.label, &TSkinLabel::clicked, this, &TForm1::Btn_Minimize_0Click);
     }
-    if (auto* close = controls_.get<TSkinLabel>("Btn_Close"))
-        connect(close, &TSkinLabel::clicked, this, &TForm1::Btn_CloseClick);
+    connect(engineerPage_.close, &TSkinLabel::clicked, this, &TForm1::Btn_CloseClick);
 }
 
 void TForm1::BuildControls()
@@ -535,8 +535,7 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::ShowHint(const QString& hint)
 {
-    if (auto* line = controls_.get<QLabel>("lbl_Content"))
-        line->setText(hint);
+    engineerPage_.notes->setText(hint);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)

@@ -148,8 +148,7 @@ void TForm1::ApplyLanguage()
     state_.FontName = ToQString(texts.fontName);
     state_.Title = ToQString(texts.title);
     TellMissingFace(state_.FontName, state_.MissingFacesTold);
-    if (auto* testKeys = findChild<QPushButton*>(QStringLiteral("btn_TestKeys")))
-        testKeys->setStatusTip(state_.Text(kTextKeyTestTip));
+    engineerPage_.testKeys->setStatusTip(state_.Text(kTextKeyTestTip));
 }
 
 void TForm1::ApplyEngineerCaptions(uint32_t localeId)

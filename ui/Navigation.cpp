@@ -15,10 +15,10 @@
 
 #include "config/ui/SettingsMapping.h"
 #include "firemacros/ui/GunPage.h"
-#include "ui/Controls.h"
 #include "ui/WindowServices.h"
 #include "ui/engineer/EngineerPage.h"
 #include "ui/pages/ButtonPageControls.h"
+#include "ui/pages/EngineerPageControls.h"
 #include "ui/pages/MacroPageControls.h"
 #include "ui/pages/MenuControls.h"
 #include "ui/pages/PageViewControls.h"
@@ -62,10 +62,10 @@ const ViewInfo& InfoOf(View view) { return kViews[IndexOf(view)]; }
 
 } // namespace
 
-Navigation::Navigation(const AppContext& app, Pages pages, Controls& controls, WindowServices& window,
-                       SettingsMapping& settings, GunPage& gun, EngineerPage& engineer, Hooks hooks)
-    : QObject(window.Window()), app_(app), pages_(pages), frames_(pages.frames), controls_(controls), window_(window),
-      settings_(settings), gun_(gun), engineer_(engineer), hooks_(std::move(hooks))
+Navigation::Navigation(const AppContext& app, Pages pages, WindowServices& window, SettingsMapping& settings,
+                       GunPage& gun, EngineerPage& engineer, Hooks hooks)
+    : QObject(window.Window()), app_(app), pages_(pages), frames_(pages.frames), window_(window), settings_(settings),
+      gun_(gun), engineer_(engineer), hooks_(std::move(hooks))
 {
     labelRun_.setObjectName(QStringLiteral("LabelRun"));
     labelRun_.setInterval(kLabelRunMs);
@@ -138,21 +138,19 @@ void Navigation::ShowView(View view)
 
 void Navigation::ApplyViewSteps(View view)
 {
-    auto* keyMode = controls_.get<QComboBox>("cb_KeyMode");
+    QComboBox* keyMode = pages_.engineerPage.settings.keyMode;
     auto setOption3 = [this](bool shown) {
         pages_.buttonPage.longPressCaptions[2]->setVisible(shown);
         pages_.buttonPage.longPressMarks[2]->setVisible(shown);
     };
     switch (view) {
     case View::Office:
-        if (keyMode)
-            keyMode->setCurrentIndex(0);
+        keyMode->setCurrentIndex(0);
         SetMenuHeights(kMenuHeightShort);
         setOption3(false);
         break;
     case View::Game: {
-        if (keyMode)
-            keyMode->setCurrentIndex(1);
+        keyMode->setCurrentIndex(1);
         const bool gun = app_.Org.gdEnable;
         SetMenuHeights(gun ? kMenuHeightFull : kMenuHeightShort);
         setOption3(gun && app_.ComboKey3Enable);
@@ -265,15 +263,24 @@ void Navigation::ShowPnlMain_OnClick(TSkinLabel* label)
 
 void Navigation::TLShowPnlMain_OnClick(QPushButton* button)
 {
-    const QString name = button->objectName();
-    EngineerKeyNumber = name.right(3).toInt();
+    // Button k of key mode m is number 100 m + k.
+    const EngineerSettingsControls& settings = pages_.engineerPage.settings;
+    int mode = 0;
+    int key = 0;
+    for (int m = 1; m <= 2; ++m)
+        for (int k = 1; k <= EngineerSettingsControls::kKeysPerMode; ++k)
+            if (settings.keys[size_t(m - 1)][size_t(k - 1)] == button) {
+                mode = m;
+                key = k;
+            }
+    if (mode == 0)
+        return;
+    EngineerKeyNumber = mode * 100 + key;
 
     HideAllMenu();
     const MenuControls& menus = pages_.menus;
     QWidget* menu = menus.main;
-    auto* tabs = controls_.get<QTabWidget>("Pg_Parameter");
-    if (!tabs)
-        return;
+    QTabWidget* tabs = pages_.engineerPage.tabs;
     menus.fireMacro->hide();
     menus.engineerFireMacro->show();
     menus.engineerFireMacroMarker->show();
@@ -282,8 +289,7 @@ void Navigation::TLShowPnlMain_OnClick(QPushButton* button)
     const QRect b = button->geometry();
     const int x = b.left() + menu->width() > tabs->width() ? b.left() + b.width() - menu->width() + 10
                                                            : b.left() + 10;
-    QWidget* group = controls_.get(EngineerKeyNumber < 200 ? "gbKeyMode1" : "gbKeyMode2");
-    const int groupTop = group ? group->y() : 0;
+    const int groupTop = settings.keyModeGroups[size_t(mode - 1)]->y();
     const int y = b.top() + tabs->y() + groupTop - menu->height() + 38;
     menu->move(x, y);
     menu->raise();

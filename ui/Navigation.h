@@ -21,9 +21,9 @@ class QWidget;
 
 namespace tarq {
 
-class Controls;
 class EngineerPage;
 struct ButtonPageControls;
+struct EngineerPageControls;
 struct GunPageControls;
 struct MacroPageControls;
 struct MenuControls;
@@ -55,8 +55,8 @@ public:
     };
 
     // The controls the navigation shows, hides and gives pointer feedback: the pages and view
-    // radios, the frame of pages 1-4, the button page's labels, the menus, and the macro and gun
-    // pages' buttons and pop-ups.
+    // radios, the frame of pages 1-4, the button page's labels, the menus, the macro and gun
+    // pages' buttons and pop-ups, and the engineer page's view buttons, key buttons and tabs.
     struct Pages {
         const PageViewControls& views;
         const FrameCopies& frames;
@@ -64,10 +64,11 @@ public:
         const MenuControls& menus;
         const MacroPageControls& macroPage;
         const GunPageControls& gunPage;
+        const EngineerPageControls& engineerPage;
     };
 
-    Navigation(const AppContext& app, Pages pages, Controls& controls, WindowServices& window,
-               SettingsMapping& settings, GunPage& gun, EngineerPage& engineer, Hooks hooks);
+    Navigation(const AppContext& app, Pages pages, WindowServices& window, SettingsMapping& settings, GunPage& gun,
+               EngineerPage& engineer, Hooks hooks);
 
     // Connects the page buttons, pointer handlers, menus openers and backgrounds. The language
     // buttons' clicks belong to the language switch, the window buttons' to the form.
@@ -170,7 +171,6 @@ private:
     const AppContext& app_;
     Pages pages_;
     const FrameCopies& frames_;
-    Controls& controls_;
     WindowServices& window_;
     SettingsMapping& settings_;
     GunPage& gun_;

@@ -14,10 +14,10 @@
 
 #include "config/ui/SettingsMapping.h"
 #include "firemacros/ui/GunPage.h"
-#include "ui/Controls.h"
 #include "ui/WindowServices.h"
 #include "ui/engineer/EngineerPage.h"
 #include "ui/pages/ButtonPageControls.h"
+#include "ui/pages/EngineerPageControls.h"
 #include "ui/pages/GunPageControls.h"
 #include "ui/pages/MacroPageControls.h"
 #include "ui/pages/MenuControls.h"
@@ -29,18 +29,18 @@ namespace tarq {
 namespace {
 
 struct PageButton {
-    FrameButton FrameControls::*button;   // the skinned copies on pages 1-4
-    const char* engineerButton;           // the push button of the engineer page
+    FrameButton FrameControls::*button;                 // the skinned copies on pages 1-4
+    QPushButton* EngineerPageControls::*engineerButton; // the push button of the engineer page
     void (Navigation::*click)();
 };
 
 constexpr PageButton kPageButtons[] = {
-    {&FrameControls::main, "Btn_Main_6", &Navigation::Btn_Main_0Click},
-    {&FrameControls::second, "Btn_Switch_6", &Navigation::Btn_Second_0Click},
-    {&FrameControls::adv, "Btn_Adv_6", &Navigation::Btn_Adv_0Click},
-    {&FrameControls::breath, "Btn_Breath_6", &Navigation::Btn_Breath_0Click},
-    {&FrameControls::macro, "Btn_Macro_6", &Navigation::Btn_Macro_0Click},
-    {&FrameControls::engineer, "Btn_Engineer_6", &Navigation::Btn_Engineer_0Click},
+    {&FrameControls::main, &EngineerPageControls::office, &Navigation::Btn_Main_0Click},
+    {&FrameControls::second, &EngineerPageControls::game, &Navigation::Btn_Second_0Click},
+    {&FrameControls::adv, &EngineerPageControls::advanced, &Navigation::Btn_Adv_0Click},
+    {&FrameControls::breath, &EngineerPageControls::light, &Navigation::Btn_Breath_0Click},
+    {&FrameControls::macro, &EngineerPageControls::macro, &Navigation::Btn_Macro_0Click},
+    {&FrameControls::engineer, &EngineerPageControls::engineer, &Navigation::Btn_Engineer_0Click},
 };
 
 // Frame buttons whose pictures change on all four copies together (family A).
@@ -70,8 +70,7 @@ void Navigation::Wire()
                   [this, &button] { ButtonTypeBMouseLeave(button); });
             connect(button.label, &TSkinLabel::clicked, this, b.click);
         }
-        if (auto* push = controls_.get<QPushButton>(b.engineerButton))
-            connect(push, &QPushButton::clicked, this, b.click);
+        connect(pages_.engineerPage.*b.engineerButton, &QPushButton::clicked, this, b.click);
     }
 
     for (const FrameControls& frame : frames_) {
@@ -97,11 +96,9 @@ void Navigation::Wire()
         TSkinLabel* key = pages_.buttonPage.keys[size_t(k)];
         hover(key, [this, k] { ButtonTypeCMouseEnter(k); }, [this, k] { ButtonTypeCMouseLeave(k); });
         connect(key, &TSkinLabel::clicked, this, [this, key] { ShowPnlMain_OnClick(key); });
-        for (int mode = 1; mode <= 2; ++mode) {
-            const QString name = QStringLiteral("btn_Key") + QString::number(mode * 100 + k + 1);
-            if (auto* button = controls_.get<QPushButton>(name))
-                connect(button, &QPushButton::clicked, this,
-                        [this, button] { TLShowPnlMain_OnClick(button); });
+        for (const auto& modeKeys : pages_.engineerPage.settings.keys) {
+            QPushButton* button = modeKeys[size_t(k)];
+            connect(button, &QPushButton::clicked, this, [this, button] { TLShowPnlMain_OnClick(button); });
         }
     }
 
@@ -146,14 +143,13 @@ void Navigation::Wire()
     // its combo boxes takes the focus and when its tab changes.
     QWidget* engineer = views.Page(6);
     for (TSkinLabel* caption : engineer->findChildren<TSkinLabel*>())
-        if (caption->objectName() != QLatin1String("Btn_Close"))
+        if (caption != pages_.engineerPage.close)
             connect(caption, &TSkinLabel::clicked, this, &Navigation::HideAllMenu);
     for (QGroupBox* group : engineer->findChildren<QGroupBox*>())
         group->installEventFilter(this);
     for (QComboBox* combo : engineer->findChildren<QComboBox*>())
         combo->installEventFilter(this);
-    if (auto* tabs = controls_.get<QTabWidget>("Pg_Parameter"))
-        connect(tabs, &QTabWidget::currentChanged, this, &Navigation::HideAllMenu);
+    connect(pages_.engineerPage.tabs, &QTabWidget::currentChanged, this, &Navigation::HideAllMenu);
 
     connect(&labelRun_, &QTimer::timeout, this, &Navigation::LabelRunTimer);
 }
