@@ -57,6 +57,9 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+#include <vector>
+
 namespace tarq {
 
 namespace {
@@ -65,7 +68,7 @@ constexpr int kDevTimerMs = 3000;
 constexpr int kDevTimerFirstMs = 20;
 constexpr int kPumpSleepMs = 10;
 constexpr int kSkinnedPages = 5;
-constexpr int kPages = 6;
+constexpr int kPages = PageViewControls::kPages;
 constexpr QSize kDefaultSkin{1030, 662};
 
 // The views' hidden radio buttons and the languages' ones.

@@ -133,7 +133,7 @@ void TForm1::FitUnkeyedControls()
 void TForm1::ApplyPopupStyle()
 {
     // The two pop-up lists of the menus take the menus' colours.
-    for (QWidget* list : {static_cast<QWidget*>(menus_.macros), static_cast<QWidget*>(menus_.gunKeys)}) {
+    for (QListWidget* list : {menus_.macros, menus_.gunKeys}) {
         SetColour(list, QPalette::Base, state_.Style.menuBack);
         SetColour(list, QPalette::Text, state_.Style.menuFont);
     }

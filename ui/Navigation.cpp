@@ -13,6 +13,8 @@
 #include <QTabWidget>
 #include <QUrl>
 
+#include <algorithm>
+
 #include "config/ui/SettingsMapping.h"
 #include "firemacros/ui/GunPage.h"
 #include "ui/WindowServices.h"

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include <algorithm>
+
 #include "config/ui/SettingsMapping.h"
 #include "firemacros/ui/GunPage.h"
 #include "ui/WindowServices.h"
