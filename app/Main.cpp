@@ -57,6 +57,9 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+#include <vector>
+
 namespace tarq {
 
 namespace {
@@ -65,16 +68,8 @@ constexpr int kDevTimerMs = 3000;
 constexpr int kDevTimerFirstMs = 20;
 constexpr int kPumpSleepMs = 10;
 constexpr int kSkinnedPages = 5;
-constexpr int kPages = 6;
+constexpr int kPages = PageViewControls::kPages;
 constexpr QSize kDefaultSkin{1030, 662};
-
-// The numeric edits whose text is centred.
-const char* const kCentredEdits[] = {
-    "Edt_Repeat1", "Edt_DelayTime1", "Edt_Delay", "Edt_InsertDelay", "edt_Repeat",
-    "edt_XAxisValue", "edt_YAxisValue", "Edt_FireCnt1", "Edt_FireCnt2", "Edt_FireCnt3",
-    "Edt_FireTime1", "Edt_FireTime2", "Edt_FireTime3", "Edt_FireX1", "Edt_FireX2", "Edt_FireX3",
-    "Edt_FireY1", "Edt_FireY2", "Edt_FireY3", "Edt_FireY1Offset", "Edt_FireY2Offset",
-    "Edt_FireY3Offset"};
 
 // The views' hidden radio buttons and the languages' ones.
 const char* const kViewRadios[] = {"rb_1", "rb_2", "rb_4", "rb_5", "rb_6", "rb_7"};
@@ -232,7 +227,10 @@ void TForm1::CreateSubsystems()
         state_, state_, engineerPage_, frames_, *this,
         EngineerPage::Hooks{[this]() -> FeatureProtocol* { return device_ ? &device_->Protocol : nullptr; },
                             [this] { return recording_ && recording_->Recording(); }});
-    nav_ = std::make_unique<Navigation>(state_, frames_, controls_, *this, *settings_, *gun_, *engineer_,
+    nav_ = std::make_unique<Navigation>(state_,
+                                        Navigation::Pages{pageViews_, frames_, buttonPage_, menus_, macroPage_, gunPage_,
+                                                          engineerPage_},
+                                        *this, *settings_, *gun_, *engineer_,
                                         Navigation::Hooks{[this] { return device_ && device_->Link.mouseOpen(); },
                                                           [this] { return macroEditor_->InsertPanelOpen(); }});
     connect(engineer_.get(), &EngineerPage::menusHideRequested, nav_.get(), [this] { nav_->HideAllMenu(); });
@@ -259,9 +257,9 @@ void TForm1::CreateSubsystems()
     dpiEditor_ = std::make_unique<DpiEditor>(state_, state_, engineerPage_.settings, *this, *settings_, dpiPage_);
     lightEditor_ = std::make_unique<LightEditor>(engineerPage_.settings, *settings_, lightPage_);
     fireKey_ = std::make_unique<FireKeyEditor>(engineerPage_.settings, *settings_, fireKeyPage_);
-    macroPage_.fireEventMenu = controls_.find(QStringLiteral("Pnl_DevFireContent"));
-    macroPage_.assignmentNames = controls_.get<QListWidget>(QStringLiteral("LB_Name"));
-    macroPage_.importBaseMacro = controls_.get<QPushButton>(QStringLiteral("Btn_ImportBaseMacro"));
+    macroPage_.fireEventMenu = gunPage_.editor.popup;
+    macroPage_.assignmentNames = menus_.macros;
+    macroPage_.importBaseMacro = engineerPage_.importBaseMacro;
     macroLibrary_ = std::make_unique<MacroLibraryStore>(state_, state_, state_, macroPage_, *this);
     recording_ = std::make_unique<MacroRecording>(
         state_, state_, state_, macroPage_, *this, *macroLibrary_,
@@ -324,14 +322,11 @@ void TForm1::CreatePointerSettings()
 // The window's own buttons: exit and minimise on every page copy, close on the engineer page.
 void TForm1::WireWindowButtons()
 {
-    for (int copy = 1; copy <= kPageCopies; ++copy) {
-        if (auto* exit = controls_.get<TSkinLabel>(QStringLiteral("Btn_Exit_") + QString::number(copy)))
-            connect(exit, &TSkinLabel::clicked, this, &TForm1::Btn_Exit_0Click);
-        if (auto* mini = controls_.get<TSkinLabel>(QStringLiteral("Btn_Mini_") + QString::number(copy)))
-            connect(mini, &TSkinLabel::clicked, this, &TForm1::Btn_Minimize_0Click);
+    for (const FrameControls& frame : frames_) {
+        connect(frame.exit.label, &TSkinLabel::clicked, this, &TForm1::Btn_Exit_0Click);
+        connect(frame.mini.label, &TSkinLabel::clicked, this, &TForm1::Btn_Minimize_0Click);
     }
-    if (auto* close = controls_.get<TSkinLabel>("Btn_Close"))
-        connect(close, &TSkinLabel::clicked, this, &TForm1::Btn_CloseClick);
+    connect(engineerPage_.close, &TSkinLabel::clicked, this, &TForm1::Btn_CloseClick);
 }
 
 void TForm1::BuildControls()
@@ -339,6 +334,7 @@ void TForm1::BuildControls()
     for (int p = 1; p <= kPages; ++p) {
         auto* page = new QFrame(this);
         page->setObjectName(QStringLiteral("gbPage") + QString::number(p));
+        pageViews_.pages[size_t(p - 1)] = page;
         page->setGeometry(QRect(QPoint(0, 0), p == kPages ? QSize(1000, 600) : kDefaultSkin));
         if (p <= kSkinnedPages)
             page->setPalette(SkinPalette());
@@ -350,7 +346,7 @@ void TForm1::BuildControls()
         if (p <= 4)
             frames_[size_t(p - 1)] = pages::BuildFrame(page, p);
     }
-    auto page = [this](int p) { return findChild<QWidget*>(QStringLiteral("gbPage") + QString::number(p)); };
+    auto page = [this](int p) { return pageViews_.Page(p); };
     buttonPage_ = pages::BuildButtonPage(page(1));
     fireKeyPage_ = pages::BuildFireKeyControls(page(2));
     pointerSettings_ = pages::BuildPointerSettings(page(2));
@@ -373,9 +369,9 @@ void TForm1::BuildControls()
     // Hidden radio buttons holding the view and the language; the engineer view is selected
     // until an image is shown.
     auto* views = new QButtonGroup(this);
-    for (const char* name : kViewRadios)
-        pages::HiddenRadio(this, name, views);
-    findChild<QRadioButton*>("rb_7")->setChecked(true);
+    for (size_t v = 0; v < std::size(kViewRadios); ++v)
+        pageViews_.viewRadios[v] = pages::HiddenRadio(this, kViewRadios[v], views);
+    pageViews_.viewRadios.back()->setChecked(true);
     auto* languages = new QButtonGroup(this);
     for (const char* name : kLanguageRadios)
         pages::HiddenRadio(this, name, languages);
@@ -383,19 +379,17 @@ void TForm1::BuildControls()
 
     // Pop-ups above every page; the busy overlays above everything on their page.
     for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (!child->objectName().startsWith(QLatin1String("gbPage")))
+        if (std::find(pageViews_.pages.begin(), pageViews_.pages.end(), child) == pageViews_.pages.end())
             child->raise();
-    for (int copy = 1; copy <= kPageCopies; ++copy)
-        if (QWidget* overlay = findChild<QWidget*>(QStringLiteral("Disable_All_") + QString::number(copy)))
-            overlay->raise();
+    for (const FrameControls& frame : frames_)
+        frame.overlay->raise();
 
     // Dragging the borderless window by any page background, or by the busy overlay over it.
-    for (int p = 1; p <= kSkinnedPages; ++p)
-        if (QWidget* base = findChild<QWidget*>(QStringLiteral("Img_Base_") + QString::number(p)))
-            base->installEventFilter(this);
-    for (int copy = 1; copy <= kPageCopies; ++copy)
-        if (QWidget* overlay = findChild<QWidget*>(QStringLiteral("Disable_All_") + QString::number(copy)))
-            overlay->installEventFilter(this);
+    for (const FrameControls& frame : frames_) {
+        frame.background->installEventFilter(this);
+        frame.overlay->installEventFilter(this);
+    }
+    gunPage_.base->installEventFilter(this);
 }
 
 // The start-up sequence, in its fixed order.
@@ -436,9 +430,8 @@ void TForm1::FormCreate()
     ApplyLayout();
     engineer_->ShowEngineerButtons(state_.Org.engineerEnable);
     macroEditor_->SetRowHeight(state_.Style.macroNameHeight);
-    for (const char* list : {"LB_FireMacroName", "LB_FireMacro"})
-        if (auto* w = controls_.get<QListWidget>(list))
-            SetItemHeight(w, state_.Style.macroNameHeight);
+    for (QListWidget* list : {gunPage_.editor.names, gunPage_.editor.events})
+        SetItemHeight(list, state_.Style.macroNameHeight);
 
     // The codes a mouse must carry come from the first default image.
     ReadDefaultImage();
@@ -472,11 +465,15 @@ void TForm1::CentreOnScreen()
     move(area.left() + (area.width() - state_.SkinWidth) / 2, area.top() + (area.height() - state_.SkinHeight) / 2);
 }
 
+// The numeric edits of the fire key, the macro page and the gun page show their text centred.
 void TForm1::CentreNumericEdits()
 {
-    for (const char* name : kCentredEdits)
-        if (auto* edit = controls_.get<QLineEdit>(name))
-            edit->setAlignment(Qt::AlignCenter);
+    std::vector<QLineEdit*> edits{fireKeyPage_.shots, fireKeyPage_.interval, macroPage_.delay, macroPage_.insertDelay,
+                                  macroPage_.repeat,  macroPage_.x,          macroPage_.y};
+    for (const GunColumnControls& column : gunPage_.columns)
+        edits.insert(edits.end(), {column.count, column.interval, column.x, column.y, column.yOffset});
+    for (QLineEdit* edit : edits)
+        edit->setAlignment(Qt::AlignCenter);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
@@ -544,8 +541,7 @@ void TForm1::showEvent(QShowEvent* event)
 
 void TForm1::ShowHint(const QString& hint)
 {
-    if (auto* line = controls_.get<QLabel>("lbl_Content"))
-        line->setText(hint);
+    engineerPage_.notes->setText(hint);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)

@@ -29,6 +29,7 @@
 #include "ui/pages/MenuControls.h"
 #include "ui/pages/PointerSettingsControls.h"
 #include "ui/pages/FrameControls.h"
+#include "ui/pages/PageViewControls.h"
 
 class QMessageBox;
 class QSystemTrayIcon;
@@ -207,6 +208,8 @@ private:
     GunPageControls gunPage_;   // the gun page and its fire macro editor
     // The typed controls of the frame of pages 1-4.
     FrameCopies frames_;
+    // The page containers and the view radios.
+    PageViewControls pageViews_;
     std::unique_ptr<UserPrompts> prompts_;
     UserPrompts* replacedPrompts_ = nullptr;   // not owned
     // The typed controls of the pages, as their builders made them.

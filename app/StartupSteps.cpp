@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QRadioButton>
+#include <QSlider>
 #include <QTabWidget>
 
 #include "macros/ui/MacroEditor.h"
@@ -44,12 +45,12 @@ void TForm1::LoadBackground()
     QSize skin = tarq::LoadBackground(this);
     if (skin.isEmpty()) {
         // Without its background the window still opens, drawn in the skin's colours.
-        SetPicture(QStringLiteral("Img_Base_1"), QStringLiteral("L1_BackGround"));
-        skin = controls_.get("Img_Base_1")->size();
+        TSkinLabel* background = frames_[0].background;
+        background->setPicture(QStringLiteral("L1_BackGround"));
+        skin = background->size();
         state_.StartupProblems << QStringLiteral("L1_BackGround: picture missing");
-        for (int n = 1; n <= kPageCopies; ++n)
-            if (QWidget* overlay = controls_.get(QStringLiteral("Disable_All_") + QString::number(n)))
-                overlay->resize(skin);
+        for (const FrameControls& frame : frames_)
+            frame.overlay->resize(skin);
     }
     state_.SkinWidth = skin.width();
     state_.SkinHeight = skin.height();
@@ -118,9 +119,9 @@ void TForm1::FitUnkeyedControls()
 
     // The breathing speed slider runs just above its step bar, over the same width, from the
     // bar's slow end (its segment 8) at the left: its handle stops over the segments' middles.
-    QWidget* first = controls_.get("Img_MCULEDStep_8");
-    auto* slider = controls_.get("slider_Breath_Speed");
-    if (first && slider && slider->parentWidget() == first->parentWidget()) {
+    QWidget* first = lightPage_.speedBar.back().picture;
+    QSlider* slider = lightPage_.breathSpeed;
+    if (slider->parentWidget() == first->parentWidget()) {
         constexpr int kSliderHeight = 18;
         constexpr int kSliderWidth = 225;   // the width the slider's mouse-up rule measures
         const int handle = slider->style()->pixelMetric(QStyle::PM_SliderLength, nullptr, slider);
@@ -132,11 +133,10 @@ void TForm1::FitUnkeyedControls()
 void TForm1::ApplyPopupStyle()
 {
     // The two pop-up lists of the menus take the menus' colours.
-    for (const char* name : {"LB_Name", "LB_Script"})
-        if (QWidget* list = controls_.get(name)) {
-            SetColour(list, QPalette::Base, state_.Style.menuBack);
-            SetColour(list, QPalette::Text, state_.Style.menuFont);
-        }
+    for (QListWidget* list : {menus_.macros, menus_.gunKeys}) {
+        SetColour(list, QPalette::Base, state_.Style.menuBack);
+        SetColour(list, QPalette::Text, state_.Style.menuFont);
+    }
 }
 
 // ---------------------------------------------------------------- language
@@ -148,8 +148,7 @@ void TForm1::ApplyLanguage()
     state_.FontName = ToQString(texts.fontName);
     state_.Title = ToQString(texts.title);
     TellMissingFace(state_.FontName, state_.MissingFacesTold);
-    if (auto* testKeys = findChild<QPushButton*>(QStringLiteral("btn_TestKeys")))
-        testKeys->setStatusTip(state_.Text(kTextKeyTestTip));
+    engineerPage_.testKeys->setStatusTip(state_.Text(kTextKeyTestTip));
 }
 
 void TForm1::ApplyEngineerCaptions(uint32_t localeId)

@@ -16,30 +16,27 @@ namespace tarq {
 namespace {
 
 constexpr int kPumpSleepMs = 10;
-constexpr const char* kFrameOwnButtons[] = {"Exit_", "Mini_", "Lang1_", "Lang2_", "Lang3_"};
 
 } // namespace
 
 void TForm1::ShowBusyOverlays()
 {
-    for (int n = 1; n <= kPageCopies; ++n)
-        if (QWidget* overlay = controls_.get(QStringLiteral("Disable_All_") + QString::number(n))) {
-            overlay->raise();
-            overlay->show();
-            // The frame's own buttons stay above it: the window can always be closed, minimised
-            // and switched to another language (it is dragged by the overlay itself).
-            for (const char* button : kFrameOwnButtons)
-                for (const char* part : {"Img_", "Btn_"})
-                    if (QWidget* w = controls_.find(QLatin1String(part) + QLatin1String(button) + QString::number(n)))
-                        w->raise();
+    for (const FrameControls& frame : frames_) {
+        frame.overlay->raise();
+        frame.overlay->show();
+        // The frame's own buttons stay above it: the window can always be closed, minimised
+        // and switched to another language (it is dragged by the overlay itself).
+        for (const FrameButton* button : frame.OwnButtons()) {
+            button->picture->raise();
+            button->label->raise();
         }
+    }
 }
 
 void TForm1::HideBusyOverlays()
 {
-    for (int n = 1; n <= kPageCopies; ++n)
-        if (QWidget* overlay = controls_.get(QStringLiteral("Disable_All_") + QString::number(n)))
-            overlay->hide();
+    for (const FrameControls& frame : frames_)
+        frame.overlay->hide();
 }
 
 void TForm1::ShowLoadingProgress(const QString& stage, qint64 done, qint64 total)

@@ -14,12 +14,6 @@
 
 namespace tarq {
 
-namespace {
-
-constexpr int kTextMacroName = 510, kTextOk = 511, kTextClear = 512, kTextDelay = 521;
-
-} // namespace
-
 QString WindowPrompts::ChooseFile(FileUse use)
 {
     if (use == FileUse::Save)

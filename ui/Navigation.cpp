@@ -13,11 +13,17 @@
 #include <QTabWidget>
 #include <QUrl>
 
+#include <algorithm>
+
 #include "config/ui/SettingsMapping.h"
 #include "firemacros/ui/GunPage.h"
-#include "ui/Controls.h"
 #include "ui/WindowServices.h"
 #include "ui/engineer/EngineerPage.h"
+#include "ui/pages/ButtonPageControls.h"
+#include "ui/pages/EngineerPageControls.h"
+#include "ui/pages/MacroPageControls.h"
+#include "ui/pages/MenuControls.h"
+#include "ui/pages/PageViewControls.h"
 #include "ui/state/AppContext.h"
 #include "ui/SkinLabel.h"
 #include "ui/skin/SkinWindow.h"
@@ -26,52 +32,42 @@ namespace tarq {
 
 namespace {
 
-constexpr int kPages = 6;
 constexpr int kMenuHeightShort = 170;      // the eighth entry of Pnl_Main and Pnl_Special cut off
 constexpr int kMenuHeightFull = 194;
 constexpr int kRollingWrap = 20;           // the rolling counter restarts at 2 after this
 constexpr int kRollingGap = 4;             // spaces put between the end and the start once per hover
 constexpr int kLabelRunMs = 200;           // one step of the rolling caption
 
+// In the order of the views, which is the order of the view radios.
 struct ViewInfo {
     View view;
-    const char* radio;       // the layout's hidden radio showing the view
     int page;
-    const char* ownButton;   // page button name without Btn_/Img_ and copy number
+    FrameButton FrameControls::*ownButton;   // the page button showing the view as chosen
 };
 
 constexpr ViewInfo kViews[] = {
-    {View::Office, "rb_1", 1, "Main_"},
-    {View::Game, "rb_2", 1, "Second_"},
-    {View::Advanced, "rb_4", 2, "Adv_"},
-    {View::Light, "rb_5", 3, "Breath_"},
-    {View::Macro, "rb_6", 4, "Macro_"},
-    {View::Engineer, "rb_7", 6, "Engineer_"},
+    {View::Office, 1, &FrameControls::main},     {View::Game, 1, &FrameControls::second},
+    {View::Advanced, 2, &FrameControls::adv},    {View::Light, 3, &FrameControls::breath},
+    {View::Macro, 4, &FrameControls::macro},     {View::Engineer, 6, &FrameControls::engineer},
 };
+static_assert(std::size(kViews) == PageViewControls::kViews);
 
-const ViewInfo& InfoOf(View view)
+size_t IndexOf(View view)
 {
-    for (const ViewInfo& info : kViews)
-        if (info.view == view)
-            return info;
-    return kViews[0];
+    for (size_t i = 0; i < std::size(kViews); ++i)
+        if (kViews[i].view == view)
+            return i;
+    return 0;
 }
 
-const char* const kPageButtons[] = {"Main_", "Second_", "Adv_", "Breath_", "Macro_", "Engineer_"};
-const char* const kMenus[] = {"Pnl_Main", "Pnl_MseKey", "Pnl_Special", "Pnl_CPIKey", "Pnl_Media",
-                              "Pnl_WWW", "Pnl_MyPC", "LB_Name", "LB_Script", "Pnl_PCMacro",
-                              "Pnl_DevContent"};
-const char* const kDelayCaptions[] = {"lbl_Record_Delay", "lbl_Delay_Setting", "lbl_No_Delay",
-                                      "lbl_MS", "lbl_Stop_Release", "lbl_Stop_Over"};
-
-QString PageName(int page) { return QStringLiteral("gbPage") + QString::number(page); }
+const ViewInfo& InfoOf(View view) { return kViews[IndexOf(view)]; }
 
 } // namespace
 
-Navigation::Navigation(const AppContext& app, const FrameCopies& frames, Controls& controls, WindowServices& window, SettingsMapping& settings,
+Navigation::Navigation(const AppContext& app, Pages pages, WindowServices& window, SettingsMapping& settings,
                        GunPage& gun, EngineerPage& engineer, Hooks hooks)
-    : QObject(window.Window()), app_(app), frames_(frames), controls_(controls), window_(window), settings_(settings), gun_(gun),
-      engineer_(engineer), hooks_(std::move(hooks))
+    : QObject(window.Window()), app_(app), pages_(pages), frames_(pages.frames), window_(window), settings_(settings),
+      gun_(gun), engineer_(engineer), hooks_(std::move(hooks))
 {
     labelRun_.setObjectName(QStringLiteral("LabelRun"));
     labelRun_.setInterval(kLabelRunMs);
@@ -95,8 +91,6 @@ View Navigation::CurrentView() const { return view_; }
 
 int Navigation::PageOf(View view) { return InfoOf(view).page; }
 
-QString Navigation::OwnButton(View view) const { return InfoOf(view).ownButton; }
-
 void Navigation::ChangeView(View view)
 {
     if (!MouseOpen()) {
@@ -119,8 +113,7 @@ void Navigation::ShowView(View view)
     }
     view_ = view;
     // The layout's hidden radio of the view shows it; it holds nothing.
-    if (auto* radio = controls_.get<QRadioButton>(info.radio))
-        radio->setChecked(true);
+    pages_.views.viewRadios[IndexOf(view)]->setChecked(true);
     ApplyViewSteps(view);
 
     ShowOnlyPage(info.page);
@@ -140,30 +133,26 @@ void Navigation::ShowView(View view)
     }
 
     SetPictures(info.ownButton, QStringLiteral("SetS_03"));
-    if (info.page <= kPageCopies) {
-        const QString picture = LanguagePicture(app_.LanguageIndex, QStringLiteral("Back%1").arg(info.page));
-        SetPicture(QStringLiteral("Img_P") + QString::number(info.page), picture);
-    }
+    if (info.page <= kPageCopies)
+        frames_[size_t(info.page - 1)].pagePicture->setPicture(
+            LanguagePicture(app_.LanguageIndex, QStringLiteral("Back%1").arg(info.page)));
 }
 
 void Navigation::ApplyViewSteps(View view)
 {
-    auto* keyMode = controls_.get<QComboBox>("cb_KeyMode");
+    QComboBox* keyMode = pages_.engineerPage.settings.keyMode;
     auto setOption3 = [this](bool shown) {
-        for (const char* name : {"IB_ComboKey3", "Img_ComboKey3"})
-            if (QWidget* w = controls_.get(name))
-                w->setVisible(shown);
+        pages_.buttonPage.longPressCaptions[2]->setVisible(shown);
+        pages_.buttonPage.longPressMarks[2]->setVisible(shown);
     };
     switch (view) {
     case View::Office:
-        if (keyMode)
-            keyMode->setCurrentIndex(0);
+        keyMode->setCurrentIndex(0);
         SetMenuHeights(kMenuHeightShort);
         setOption3(false);
         break;
     case View::Game: {
-        if (keyMode)
-            keyMode->setCurrentIndex(1);
+        keyMode->setCurrentIndex(1);
         const bool gun = app_.Org.gdEnable;
         SetMenuHeights(gun ? kMenuHeightFull : kMenuHeightShort);
         setOption3(gun && app_.ComboKey3Enable);
@@ -171,14 +160,12 @@ void Navigation::ApplyViewSteps(View view)
     }
     case View::Macro: {
         const bool insert = InsertPanelOpen();
-        if (QWidget* delay = controls_.get("Gb_Delay"))
-            delay->setVisible(!insert);
-        for (const char* name : kDelayCaptions)
-            if (QWidget* caption = controls_.get(name))
-                caption->setVisible(!insert);
-        for (const char* name : {"Gb_Insert", "Img_InsertBase"})
-            if (QWidget* w = controls_.get(name))
-                w->setVisible(insert);
+        const MacroPageControls& macro = pages_.macroPage;
+        macro.delayBox->setVisible(!insert);
+        for (TSkinLabel* caption : macro.delayCaptions)
+            caption->setVisible(!insert);
+        macro.insertPanel->setVisible(insert);
+        macro.insertBase->setVisible(insert);
         break;
     }
     case View::Engineer:
@@ -191,26 +178,23 @@ void Navigation::ApplyViewSteps(View view)
 
 void Navigation::SetMenuHeights(int height)
 {
-    for (const char* name : {"Pnl_Main", "Pnl_Special"})
-        if (QWidget* menu = controls_.get(name))
-            menu->resize(menu->width(), height);
+    for (QWidget* menu : {pages_.menus.main, pages_.menus.special})
+        menu->resize(menu->width(), height);
 }
 
 void Navigation::ShowOnlyPage(int page)
 {
     // Show the new page before hiding the old ones, so the window never flashes empty.
-    if (QWidget* shown = controls_.get(PageName(page)))
-        shown->show();
-    for (int p = 1; p <= kPages; ++p)
+    pages_.views.Page(page)->show();
+    for (int p = 1; p <= PageViewControls::kPages; ++p)
         if (p != page)
-            if (QWidget* other = controls_.get(PageName(p)))
-                other->hide();
+            pages_.views.Page(p)->hide();
 }
 
 void Navigation::ButtonTypeB_1IconInit()
 {
-    for (const char* button : kPageButtons)
-        SetPictures(button, QStringLiteral("SetS_01"));
+    for (const ViewInfo& info : kViews)
+        SetPictures(info.ownButton, QStringLiteral("SetS_01"));
 }
 
 void Navigation::RefreshAPPage()
@@ -227,44 +211,49 @@ void Navigation::RefreshAPPage()
 
 // ---------------------------------------------------------------- pop-ups
 
+std::array<QWidget*, 11> Navigation::Menus() const
+{
+    const MenuControls& m = pages_.menus;
+    return {m.main, m.mouseKeys, m.special, m.dpiKeys, m.media, m.web, m.myComputer, m.macros, m.gunKeys,
+            pages_.macroPage.macroMenu, pages_.macroPage.eventMenu};
+}
+
 void Navigation::HideAllMenu()
 {
-    for (const char* name : kMenus)
-        if (QWidget* menu = controls_.get(name))
-            menu->hide();
+    for (QWidget* menu : Menus())
+        menu->hide();
 }
 
 bool Navigation::AnyMenuShown() const
 {
-    for (const char* name : kMenus)
-        if (QWidget* menu = controls_.get(name); menu && menu->isVisible())
+    for (QWidget* menu : Menus())
+        if (menu->isVisible())
             return true;
     return false;
 }
 
 void Navigation::ShowPnlMain_OnClick(TSkinLabel* label)
 {
-    const QString name = label->objectName();
-    const QChar last = name.isEmpty() ? QChar() : name.back();
-    MenuKeyNumber = last.isDigit() ? last.digitValue() : -1;
+    const auto& keys = pages_.buttonPage.keys;
+    const auto found = std::find(keys.begin(), keys.end(), label);
+    const int key = found == keys.end() ? -1 : int(found - keys.begin());
+    MenuKeyNumber = key < 0 ? -1 : key + 1;
 
-    SetPicture(QStringLiteral("Img_") + name, QStringLiteral("KeyS_01"));
+    if (key >= 0)
+        pages_.buttonPage.keyPictures[size_t(key)]->setPicture(QStringLiteral("KeyS_01"));
     RestoreHoveredCaption();
 
     HideAllMenu();
-    QWidget* menu = controls_.get("Pnl_Main");
-    if (!menu)
-        return;
-    if (QWidget* entry = controls_.get("Key_FireMacro"))
-        entry->show();
-    for (const char* name : {"Key_TLFireMacro", "ST_TLFireMacro"})
-        if (QWidget* w = controls_.get(name))
-            w->hide();
+    const MenuControls& menus = pages_.menus;
+    QWidget* menu = menus.main;
+    menus.fireMacro->show();
+    menus.engineerFireMacro->hide();
+    menus.engineerFireMacroMarker->hide();
     Origin = MenuOrigin::ButtonPage;
 
     // A corner of the menu at the label's centre; it opens to the left of or above the centre
     // when it would otherwise reach the right or bottom edge of the skin.
-    const QRect r(label->mapTo(controls_.Root(), QPoint(0, 0)), label->size());
+    const QRect r(label->mapTo(window_.Window(), QPoint(0, 0)), label->size());
     const int cx = r.left() + r.width() / 2;
     const int cy = r.top() + r.height() / 2;
     const int x = r.left() + r.width() + menu->width() < app_.SkinWidth ? cx : cx - menu->width();
@@ -276,26 +265,33 @@ void Navigation::ShowPnlMain_OnClick(TSkinLabel* label)
 
 void Navigation::TLShowPnlMain_OnClick(QPushButton* button)
 {
-    const QString name = button->objectName();
-    EngineerKeyNumber = name.right(3).toInt();
+    // Button k of key mode m is number 100 m + k.
+    const EngineerSettingsControls& settings = pages_.engineerPage.settings;
+    int mode = 0;
+    int key = 0;
+    for (int m = 1; m <= 2; ++m)
+        for (int k = 1; k <= EngineerSettingsControls::kKeysPerMode; ++k)
+            if (settings.keys[size_t(m - 1)][size_t(k - 1)] == button) {
+                mode = m;
+                key = k;
+            }
+    if (mode == 0)
+        return;
+    EngineerKeyNumber = mode * 100 + key;
 
     HideAllMenu();
-    QWidget* menu = controls_.get("Pnl_Main");
-    auto* tabs = controls_.get<QTabWidget>("Pg_Parameter");
-    if (!menu || !tabs)
-        return;
-    if (QWidget* entry = controls_.get("Key_FireMacro"))
-        entry->hide();
-    for (const char* name : {"Key_TLFireMacro", "ST_TLFireMacro"})
-        if (QWidget* w = controls_.get(name))
-            w->show();
+    const MenuControls& menus = pages_.menus;
+    QWidget* menu = menus.main;
+    QTabWidget* tabs = pages_.engineerPage.tabs;
+    menus.fireMacro->hide();
+    menus.engineerFireMacro->show();
+    menus.engineerFireMacroMarker->show();
     Origin = MenuOrigin::EngineerPage;
 
     const QRect b = button->geometry();
     const int x = b.left() + menu->width() > tabs->width() ? b.left() + b.width() - menu->width() + 10
                                                            : b.left() + 10;
-    QWidget* group = controls_.get(EngineerKeyNumber < 200 ? "gbKeyMode1" : "gbKeyMode2");
-    const int groupTop = group ? group->y() : 0;
+    const int groupTop = settings.keyModeGroups[size_t(mode - 1)]->y();
     const int y = b.top() + tabs->y() + groupTop - menu->height() + 38;
     menu->move(x, y);
     menu->raise();
@@ -304,36 +300,21 @@ void Navigation::TLShowPnlMain_OnClick(QPushButton* button)
 
 // ---------------------------------------------------------------- pointer feedback
 
-QString Navigation::PictureOf(const TSkinLabel* label) const
+void Navigation::SetPictures(FrameMember button, const QString& picture)
 {
-    QString name = label->objectName();
-    if (name.startsWith(QLatin1String("Btn_")))
-        name.remove(0, 4);
-    return QStringLiteral("Img_") + name;
+    for (const FrameControls& frame : frames_)
+        (frame.*button).picture->setPicture(picture);
 }
 
-QString Navigation::FamilyBase(const TSkinLabel* label)
+void Navigation::SetLanguagePictures(const QString& picture)
 {
-    // "Btn_Apply_3" -> "Apply_": the copy suffix is the last character.
-    QString name = label->objectName().mid(4);
-    name.chop(1);
-    return name;
-}
-
-void Navigation::SetPicture(const QString& control, const QString& picture)
-{
-    window_.SetPicture(control, picture);
-}
-
-void Navigation::SetPictures(const QString& pictureBase, const QString& picture)
-{
-    for (int copy = 1; copy <= kPageCopies; ++copy)
-        SetPicture(QStringLiteral("Img_") + pictureBase + QString::number(copy), picture);
+    for (const FrameControls& frame : frames_)
+        frame.languages[size_t(app_.LanguageIndex - 1)].picture->setPicture(picture);
 }
 
 void Navigation::BeginHover(TSkinLabel* label)
 {
-    HoveredLabel = label->objectName();
+    HoveredLabel = label;
     HoveredCaption = label->text();
     RollingCaption = HoveredCaption;
     RollingCount = 0;
@@ -343,7 +324,7 @@ void Navigation::BeginHover(TSkinLabel* label)
 
 void Navigation::RestoreHoveredCaption()
 {
-    if (auto* hovered = controls_.get<QLabel>(HoveredLabel)) {
+    if (QLabel* hovered = HoveredLabel) {
         AdoptChangedCaption(hovered);
         hovered->setText(HoveredCaption);
     }
@@ -366,97 +347,95 @@ void Navigation::EndHover()
     labelRun_.stop();
 }
 
-void Navigation::ButtonTypeAMouseEnter(TSkinLabel* label)
+void Navigation::ButtonTypeAMouseEnter(FrameMember button, TSkinLabel* label)
 {
-    SetPictures(FamilyBase(label), QStringLiteral("BtnS_02"));
+    SetPictures(button, QStringLiteral("BtnS_02"));
     BeginHover(label);
 }
 
-void Navigation::ButtonTypeAMouseLeave(TSkinLabel* label)
+void Navigation::ButtonTypeAMouseLeave(FrameMember button)
 {
     EndHover();
-    SetPictures(FamilyBase(label), QStringLiteral("BtnS_01"));
+    SetPictures(button, QStringLiteral("BtnS_01"));
     RestoreHoveredCaption();
 }
 
-void Navigation::ButtonTypeBMouseEnter(TSkinLabel* label)
+void Navigation::ButtonTypeBMouseEnter(const FrameButton& button)
 {
-    SetPicture(PictureOf(label), QStringLiteral("SetS_02"));
-    BeginHover(label);
+    button.picture->setPicture(QStringLiteral("SetS_02"));
+    BeginHover(button.label);
 }
 
-void Navigation::ButtonTypeBMouseLeave(TSkinLabel* label)
+void Navigation::ButtonTypeBMouseLeave(const FrameButton& button)
 {
     EndHover();
-    SetPicture(PictureOf(label), QStringLiteral("SetS_01"));
+    button.picture->setPicture(QStringLiteral("SetS_01"));
     if (!app_.NoDeviceView)
-        SetPictures(OwnButton(CurrentView()), QStringLiteral("SetS_03"));
+        SetPictures(InfoOf(CurrentView()).ownButton, QStringLiteral("SetS_03"));
     RestoreHoveredCaption();
 }
 
-void Navigation::ButtonTypeCMouseEnter(TSkinLabel* label)
+void Navigation::ButtonTypeCMouseEnter(int key)
 {
-    SetPicture(PictureOf(label), QStringLiteral("KeyS_02"));
-    BeginHover(label);
+    pages_.buttonPage.keyPictures[size_t(key)]->setPicture(QStringLiteral("KeyS_02"));
+    BeginHover(pages_.buttonPage.keys[size_t(key)]);
 }
 
-void Navigation::ButtonTypeCMouseLeave(TSkinLabel* label)
+void Navigation::ButtonTypeCMouseLeave(int key)
 {
     EndHover();
-    SetPicture(PictureOf(label), QStringLiteral("KeyS_01"));
+    pages_.buttonPage.keyPictures[size_t(key)]->setPicture(QStringLiteral("KeyS_01"));
     RestoreHoveredCaption();
 }
 
-void Navigation::ButtonTypeDMouseEnter(TSkinLabel* label)
+void Navigation::ButtonTypeDMouseEnter(const FrameButton& button)
 {
-    SetPicture(PictureOf(label), QStringLiteral("SetS_02"));
-    BeginHover(label);
+    button.picture->setPicture(QStringLiteral("SetS_02"));
+    BeginHover(button.label);
 }
 
-void Navigation::ButtonTypeDMouseLeave(TSkinLabel* label)
+void Navigation::ButtonTypeDMouseLeave(const FrameButton& button)
 {
     EndHover();
-    SetPicture(PictureOf(label), QStringLiteral("SetS_01"));
-    SetPictures(QStringLiteral("Lang%1_").arg(app_.LanguageIndex), QStringLiteral("SetS_03"));
+    button.picture->setPicture(QStringLiteral("SetS_01"));
+    SetLanguagePictures(QStringLiteral("SetS_03"));
     RestoreHoveredCaption();
 }
 
 void Navigation::ButtonTypeGMouseEnter(TSkinLabel* label)
 {
-    SetPicture(PictureOf(label), QStringLiteral("MacroBtnS_02"));
     BeginHover(label);
 }
 
-void Navigation::ButtonTypeGMouseLeave(TSkinLabel* label)
+void Navigation::ButtonTypeGMouseLeave()
 {
     EndHover();
-    SetPicture(PictureOf(label), QStringLiteral("MacroBtnS_01"));
     RestoreHoveredCaption();
 }
 
-void Navigation::ButtonTypeIMouseEnter(TSkinLabel* label)
+void Navigation::ButtonTypeIMouseEnter(FrameMember button, TSkinLabel* label)
 {
-    SetPictures(FamilyBase(label), QStringLiteral("ExitS_02"));
+    SetPictures(button, QStringLiteral("ExitS_02"));
     BeginHover(label);
 }
 
-void Navigation::ButtonTypeIMouseLeave(TSkinLabel* label)
+void Navigation::ButtonTypeIMouseLeave(FrameMember button)
 {
     EndHover();
-    SetPictures(FamilyBase(label), QStringLiteral("ExitS_01"));
+    SetPictures(button, QStringLiteral("ExitS_01"));
     RestoreHoveredCaption();
 }
 
-void Navigation::ButtonTypeJMouseEnter(TSkinLabel* label)
+void Navigation::ButtonTypeJMouseEnter(FrameMember button, TSkinLabel* label)
 {
-    SetPictures(FamilyBase(label), QStringLiteral("MiniS_02"));
+    SetPictures(button, QStringLiteral("MiniS_02"));
     BeginHover(label);
 }
 
-void Navigation::ButtonTypeJMouseLeave(TSkinLabel* label)
+void Navigation::ButtonTypeJMouseLeave(FrameMember button)
 {
     EndHover();
-    SetPictures(FamilyBase(label), QStringLiteral("MiniS_01"));
+    SetPictures(button, QStringLiteral("MiniS_01"));
     RestoreHoveredCaption();
 }
 
@@ -484,7 +463,7 @@ void Navigation::ButtonTypeHMouseLeave(TSkinLabel* label)
     label->setPalette(palette);
 }
 
-void Navigation::RestartRolling(const QString& label, const QString& caption)
+void Navigation::RestartRolling(QLabel* label, const QString& caption)
 {
     HoveredLabel = label;
     HoveredCaption = caption;
@@ -496,7 +475,7 @@ void Navigation::LabelRunTimer()
 {
     if (!app_.Org.trEnable || RollingCaption.isEmpty())
         return;
-    if (auto* hovered = controls_.get<QLabel>(HoveredLabel))
+    if (QLabel* hovered = HoveredLabel)
         AdoptChangedCaption(hovered);
     if (++RollingCount > kRollingWrap)
         RollingCount = 2;
@@ -505,7 +484,7 @@ void Navigation::LabelRunTimer()
     if (RollingCount == 1)
         RollingCaption += QString(kRollingGap, QLatin1Char(' '));
     RollingCaption += first;
-    if (auto* hovered = controls_.get<QLabel>(HoveredLabel))
+    if (QLabel* hovered = HoveredLabel)
         hovered->setText(RollingCaption);
 }
 
@@ -514,18 +493,18 @@ void Navigation::LabelRunTimer()
 void Navigation::Btn_Web_0MouseEnter()
 {
     if (MouseOpen())
-        SetPictures(QStringLiteral("Web_"), QStringLiteral("WebS_03"));
+        SetPictures(&FrameControls::web, QStringLiteral("WebS_03"));
 }
 
 void Navigation::Btn_Web_0MouseLeave()
 {
     if (MouseOpen())
-        SetPictures(QStringLiteral("Web_"), QStringLiteral("WebS_01"));
+        SetPictures(&FrameControls::web, QStringLiteral("WebS_01"));
 }
 
 void Navigation::Btn_Web_0Click()
 {
-    SetPictures(QStringLiteral("Web_"), QStringLiteral("WebS_02"));
+    SetPictures(&FrameControls::web, QStringLiteral("WebS_02"));
     if (app_.Org.webEnable)
         QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(app_.Org.web)));
 }

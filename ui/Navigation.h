@@ -6,9 +6,11 @@
 // pop-up, the web button and the program's message dialog.
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 
+#include <array>
 #include <functional>
 
 #include "ui/pages/FrameControls.h"
@@ -19,8 +21,13 @@ class QWidget;
 
 namespace tarq {
 
-class Controls;
 class EngineerPage;
+struct ButtonPageControls;
+struct EngineerPageControls;
+struct GunPageControls;
+struct MacroPageControls;
+struct MenuControls;
+struct PageViewControls;
 class GunPage;
 class SettingsMapping;
 class TSkinLabel;
@@ -47,8 +54,21 @@ public:
         std::function<bool()> insertPanelOpen;
     };
 
-    Navigation(const AppContext& app, const FrameCopies& frames, Controls& controls, WindowServices& window, SettingsMapping& settings,
-               GunPage& gun, EngineerPage& engineer, Hooks hooks);
+    // The controls the navigation shows, hides and gives pointer feedback: the pages and view
+    // radios, the frame of pages 1-4, the button page's labels, the menus, the macro and gun
+    // pages' buttons and pop-ups, and the engineer page's view buttons, key buttons and tabs.
+    struct Pages {
+        const PageViewControls& views;
+        const FrameCopies& frames;
+        const ButtonPageControls& buttonPage;
+        const MenuControls& menus;
+        const MacroPageControls& macroPage;
+        const GunPageControls& gunPage;
+        const EngineerPageControls& engineerPage;
+    };
+
+    Navigation(const AppContext& app, Pages pages, WindowServices& window, SettingsMapping& settings, GunPage& gun,
+               EngineerPage& engineer, Hooks hooks);
 
     // Connects the page buttons, pointer handlers, menus openers and backgrounds. The language
     // buttons' clicks belong to the language switch, the window buttons' to the form.
@@ -80,25 +100,32 @@ public:
     void TLShowPnlMain_OnClick(QPushButton* button);
 
     // --- pointer feedback ---
-    void ButtonTypeAMouseEnter(TSkinLabel* label);
-    void ButtonTypeAMouseLeave(TSkinLabel* label);
-    void ButtonTypeBMouseEnter(TSkinLabel* label);
-    void ButtonTypeBMouseLeave(TSkinLabel* label);
-    void ButtonTypeCMouseEnter(TSkinLabel* label);
-    void ButtonTypeCMouseLeave(TSkinLabel* label);
-    void ButtonTypeDMouseEnter(TSkinLabel* label);
-    void ButtonTypeDMouseLeave(TSkinLabel* label);
+    // A frame button, the same on the four page copies.
+    using FrameMember = FrameButton FrameControls::*;
+    // Frame buttons whose pictures change on all four copies (A: transfer commands, I: exit,
+    // J: minimise).
+    void ButtonTypeAMouseEnter(FrameMember button, TSkinLabel* label);
+    void ButtonTypeAMouseLeave(FrameMember button);
+    void ButtonTypeIMouseEnter(FrameMember button, TSkinLabel* label);
+    void ButtonTypeIMouseLeave(FrameMember button);
+    void ButtonTypeJMouseEnter(FrameMember button, TSkinLabel* label);
+    void ButtonTypeJMouseLeave(FrameMember button);
+    // Page buttons (B) and language buttons (D): the hovered copy lights up.
+    void ButtonTypeBMouseEnter(const FrameButton& button);
+    void ButtonTypeBMouseLeave(const FrameButton& button);
+    void ButtonTypeDMouseEnter(const FrameButton& button);
+    void ButtonTypeDMouseLeave(const FrameButton& button);
+    // The button page's labels Key1 … Key9 (C), index 0 … 8.
+    void ButtonTypeCMouseEnter(int key);
+    void ButtonTypeCMouseLeave(int key);
+    // Buttons whose pictures the page builder changes (G): only the caption rolls.
     void ButtonTypeGMouseEnter(TSkinLabel* label);
-    void ButtonTypeGMouseLeave(TSkinLabel* label);
-    void ButtonTypeIMouseEnter(TSkinLabel* label);
-    void ButtonTypeIMouseLeave(TSkinLabel* label);
-    void ButtonTypeJMouseEnter(TSkinLabel* label);
-    void ButtonTypeJMouseLeave(TSkinLabel* label);
+    void ButtonTypeGMouseLeave();
     void ButtonTypeHMouseEnter(TSkinLabel* label);
     void ButtonTypeHMouseLeave(TSkinLabel* label);
     void LabelRunTimer();
     // The rolling caption starts again on `label` with its caption (after a language switch).
-    void RestartRolling(const QString& label, const QString& caption);
+    void RestartRolling(QLabel* label, const QString& caption);
     // The rolling caption's step timer.
     QTimer& LabelRun() { return labelRun_; }
 
@@ -114,7 +141,7 @@ public:
     MenuOrigin Origin = MenuOrigin::None;
 
     // --- hover state ---
-    QString HoveredLabel;
+    QPointer<QLabel> HoveredLabel;
     QString HoveredCaption;
     QString RollingCaption;
     int RollingCount = 0;
@@ -123,12 +150,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Picture control of a caption label: Img_ + the name without Btn_.
-    QString PictureOf(const TSkinLabel* label) const;
-    // "Apply_" for "Btn_Apply_3": the button name without prefix and copy number.
-    static QString FamilyBase(const TSkinLabel* label);
-    void SetPictures(const QString& pictureBase, const QString& picture);   // all four copies
-    void SetPicture(const QString& control, const QString& picture);
+    // The picture of a frame button on all four copies.
+    void SetPictures(FrameMember button, const QString& picture);
+    // The pictures of the current language's button on all four copies.
+    void SetLanguagePictures(const QString& picture);
+    // Every pop-up HideAllMenu closes.
+    std::array<QWidget*, 11> Menus() const;
     // Enter and leave steps shared by the captioned families.
     void BeginHover(TSkinLabel* label);
     void EndHover();
@@ -137,14 +164,13 @@ private:
     void AdoptChangedCaption(const QLabel* hovered);
     void ApplyViewSteps(View view);
     void SetMenuHeights(int height);
-    QString OwnButton(View view) const;
 
     bool MouseOpen() const;
     bool InsertPanelOpen() const;
 
     const AppContext& app_;
+    Pages pages_;
     const FrameCopies& frames_;
-    Controls& controls_;
     WindowServices& window_;
     SettingsMapping& settings_;
     GunPage& gun_;

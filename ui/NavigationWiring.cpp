@@ -12,117 +12,118 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include <algorithm>
+
 #include "config/ui/SettingsMapping.h"
 #include "firemacros/ui/GunPage.h"
-#include "ui/Controls.h"
 #include "ui/WindowServices.h"
 #include "ui/engineer/EngineerPage.h"
+#include "ui/pages/ButtonPageControls.h"
+#include "ui/pages/EngineerPageControls.h"
+#include "ui/pages/GunPageControls.h"
+#include "ui/pages/MacroPageControls.h"
+#include "ui/pages/MenuControls.h"
+#include "ui/pages/PageViewControls.h"
 #include "ui/SkinLabel.h"
 
 namespace tarq {
 
 namespace {
 
-
-using Handler = void (Navigation::*)(TSkinLabel*);
-
 struct PageButton {
-    FrameButton FrameControls::*button;   // the skinned copies on pages 1-4
-    const char* engineerButton;           // the push button of the engineer page
+    FrameButton FrameControls::*button;                 // the skinned copies on pages 1-4
+    QPushButton* EngineerPageControls::*engineerButton; // the push button of the engineer page
     void (Navigation::*click)();
 };
 
 constexpr PageButton kPageButtons[] = {
-    {&FrameControls::main, "Btn_Main_6", &Navigation::Btn_Main_0Click},
-    {&FrameControls::second, "Btn_Switch_6", &Navigation::Btn_Second_0Click},
-    {&FrameControls::adv, "Btn_Adv_6", &Navigation::Btn_Adv_0Click},
-    {&FrameControls::breath, "Btn_Breath_6", &Navigation::Btn_Breath_0Click},
-    {&FrameControls::macro, "Btn_Macro_6", &Navigation::Btn_Macro_0Click},
-    {&FrameControls::engineer, "Btn_Engineer_6", &Navigation::Btn_Engineer_0Click},
+    {&FrameControls::main, &EngineerPageControls::office, &Navigation::Btn_Main_0Click},
+    {&FrameControls::second, &EngineerPageControls::game, &Navigation::Btn_Second_0Click},
+    {&FrameControls::adv, &EngineerPageControls::advanced, &Navigation::Btn_Adv_0Click},
+    {&FrameControls::breath, &EngineerPageControls::light, &Navigation::Btn_Breath_0Click},
+    {&FrameControls::macro, &EngineerPageControls::macro, &Navigation::Btn_Macro_0Click},
+    {&FrameControls::engineer, &EngineerPageControls::engineer, &Navigation::Btn_Engineer_0Click},
 };
 
 // Frame buttons whose pictures change on all four copies together (family A).
 constexpr FrameButton FrameControls::*kFamilyA[] = {
     &FrameControls::confirm, &FrameControls::apply, &FrameControls::read, &FrameControls::confirm1,
     &FrameControls::confirm2, &FrameControls::confirm3, &FrameControls::save, &FrameControls::load};
-const char* const kFamilyG[] = {"Btn_OK", "Btn_Cancel", "Btn_FireOK", "Btn_FireCancel"};
-const char* const kFamilyH[] = {"Btn_Del", "Btn_Insert", "Btn_Edit", "Btn_FireDel",
-                                "Btn_FireInsert", "Btn_FireEdit", "Btn_NewMacro",
-                                "Btn_ImportOne", "Btn_Export", "Btn_Import", "Btn_ExportOne",
-                                "Btn_NewName", "Btn_DelPCMacro"};
 
 } // namespace
 
 void Navigation::Wire()
 {
-    auto hover = [this](TSkinLabel* label, Handler enter, Handler leave) {
-        if (!label)
-            return;
-        connect(label, &TSkinLabel::mouseEntered, this, [this, label, enter] { (this->*enter)(label); });
-        connect(label, &TSkinLabel::mouseLeft, this, [this, label, leave] { (this->*leave)(label); });
+    auto hover = [this](TSkinLabel* label, auto enter, auto leave) {
+        connect(label, &TSkinLabel::mouseEntered, this, enter);
+        connect(label, &TSkinLabel::mouseLeft, this, leave);
+    };
+    // Families A, I and J: the pictures of all four copies change together.
+    auto hoverAllCopies = [this, hover](FrameMember button, TSkinLabel* label,
+                                        void (Navigation::*enter)(FrameMember, TSkinLabel*),
+                                        void (Navigation::*leave)(FrameMember)) {
+        hover(label, [this, button, label, enter] { (this->*enter)(button, label); },
+              [this, button, leave] { (this->*leave)(button); });
     };
     for (const PageButton& b : kPageButtons) {
         for (const FrameControls& frame : frames_) {
-            TSkinLabel* label = (frame.*b.button).label;
-            hover(label, &Navigation::ButtonTypeBMouseEnter, &Navigation::ButtonTypeBMouseLeave);
-            if (label)
-                connect(label, &TSkinLabel::clicked, this, b.click);
+            const FrameButton& button = frame.*b.button;
+            hover(button.label, [this, &button] { ButtonTypeBMouseEnter(button); },
+                  [this, &button] { ButtonTypeBMouseLeave(button); });
+            connect(button.label, &TSkinLabel::clicked, this, b.click);
         }
-        if (auto* push = controls_.get<QPushButton>(b.engineerButton))
-            connect(push, &QPushButton::clicked, this, b.click);
+        connect(pages_.engineerPage.*b.engineerButton, &QPushButton::clicked, this, b.click);
     }
 
     for (const FrameControls& frame : frames_) {
-        for (FrameButton FrameControls::*button : kFamilyA)
-            hover((frame.*button).label, &Navigation::ButtonTypeAMouseEnter, &Navigation::ButtonTypeAMouseLeave);
+        for (FrameMember button : kFamilyA)
+            hoverAllCopies(button, (frame.*button).label, &Navigation::ButtonTypeAMouseEnter,
+                           &Navigation::ButtonTypeAMouseLeave);
 
         for (const FrameButton& language : frame.languages)
-            hover(language.label, &Navigation::ButtonTypeDMouseEnter, &Navigation::ButtonTypeDMouseLeave);
+            hover(language.label, [this, &language] { ButtonTypeDMouseEnter(language); },
+                  [this, &language] { ButtonTypeDMouseLeave(language); });
 
-        hover(frame.exit.label, &Navigation::ButtonTypeIMouseEnter, &Navigation::ButtonTypeIMouseLeave);
-        hover(frame.mini.label, &Navigation::ButtonTypeJMouseEnter, &Navigation::ButtonTypeJMouseLeave);
-        if (TSkinLabel* web = frame.web.label) {
-            connect(web, &TSkinLabel::mouseEntered, this, &Navigation::Btn_Web_0MouseEnter);
-            connect(web, &TSkinLabel::mouseLeft, this, &Navigation::Btn_Web_0MouseLeave);
-            connect(web, &TSkinLabel::clicked, this, &Navigation::Btn_Web_0Click);
+        hoverAllCopies(&FrameControls::exit, frame.exit.label, &Navigation::ButtonTypeIMouseEnter,
+                       &Navigation::ButtonTypeIMouseLeave);
+        hoverAllCopies(&FrameControls::mini, frame.mini.label, &Navigation::ButtonTypeJMouseEnter,
+                       &Navigation::ButtonTypeJMouseLeave);
+        TSkinLabel* web = frame.web.label;
+        connect(web, &TSkinLabel::mouseEntered, this, &Navigation::Btn_Web_0MouseEnter);
+        connect(web, &TSkinLabel::mouseLeft, this, &Navigation::Btn_Web_0MouseLeave);
+        connect(web, &TSkinLabel::clicked, this, &Navigation::Btn_Web_0Click);
+    }
+
+    for (int k = 0; k < ButtonPageControls::kButtons; ++k) {
+        TSkinLabel* key = pages_.buttonPage.keys[size_t(k)];
+        hover(key, [this, k] { ButtonTypeCMouseEnter(k); }, [this, k] { ButtonTypeCMouseLeave(k); });
+        connect(key, &TSkinLabel::clicked, this, [this, key] { ShowPnlMain_OnClick(key); });
+        for (const auto& modeKeys : pages_.engineerPage.settings.keys) {
+            QPushButton* button = modeKeys[size_t(k)];
+            connect(button, &QPushButton::clicked, this, [this, button] { TLShowPnlMain_OnClick(button); });
         }
     }
 
-    for (int k = 1; k <= 9; ++k) {
-        TSkinLabel* key = controls_.get<TSkinLabel>(QStringLiteral("Key") + QString::number(k));
-        hover(key, &Navigation::ButtonTypeCMouseEnter, &Navigation::ButtonTypeCMouseLeave);
-        if (key)
-            connect(key, &TSkinLabel::clicked, this, [this, key] { ShowPnlMain_OnClick(key); });
-        for (int mode = 1; mode <= 2; ++mode) {
-            const QString name = QStringLiteral("btn_Key") + QString::number(mode * 100 + k);
-            if (auto* button = controls_.get<QPushButton>(name))
-                connect(button, &QPushButton::clicked, this,
-                        [this, button] { TLShowPnlMain_OnClick(button); });
-        }
-    }
-
-    for (const char* name : kFamilyG)
-        hover(controls_.get<TSkinLabel>(name), &Navigation::ButtonTypeGMouseEnter,
-              &Navigation::ButtonTypeGMouseLeave);
-    for (const char* name : kFamilyH)
-        hover(controls_.get<TSkinLabel>(name), &Navigation::ButtonTypeHMouseEnter,
-              &Navigation::ButtonTypeHMouseLeave);
+    // The insert panels' OK and Cancel: their builders change the pictures, the caption rolls.
+    const MacroPageControls& macro = pages_.macroPage;
+    const FireMacroEditorControls& fire = pages_.gunPage.editor;
+    for (TSkinLabel* label : {macro.ok, macro.cancel, fire.ok.button, fire.cancel.button})
+        hover(label, [this, label] { ButtonTypeGMouseEnter(label); }, [this] { ButtonTypeGMouseLeave(); });
+    // The text buttons of the context panels (family H).
+    for (TSkinLabel* label : {macro.deleteEvent, macro.insertEvent, macro.editEvent, fire.remove, fire.insert,
+                              fire.edit, macro.newMacro, macro.importOne, macro.exportAll, macro.importAll,
+                              macro.exportOne, macro.newName, macro.deleteMacro})
+        hover(label, [this, label] { ButtonTypeHMouseEnter(label); }, [this, label] { ButtonTypeHMouseLeave(label); });
 
     // The macro page's new-macro and insert-record buttons roll their captions like the
-    // families above, with their own pictures.
-    for (const char* name : {"Btn_New", "Btn_InsertStart"}) {
-        TSkinLabel* label = controls_.get<TSkinLabel>(name);
-        if (!label)
-            continue;
+    // families above; their builder changes their pictures.
+    for (TSkinLabel* label : {macro.newButton, macro.insertStart}) {
         connect(label, &TSkinLabel::mouseEntered, this, [this, label] {
-            if (!label->isEnabled())   // locked while the insert panel is open
-                return;
-            SetPicture(PictureOf(label), QStringLiteral("MacroS_02"));
-            BeginHover(label);
+            if (label->isEnabled())   // locked while the insert panel is open
+                BeginHover(label);
         });
-        connect(label, &TSkinLabel::mouseLeft, this, [this, label] {
+        connect(label, &TSkinLabel::mouseLeft, this, [this] {
             EndHover();
-            SetPicture(PictureOf(label), QStringLiteral("MacroS_01"));
             RestoreHoveredCaption();
         });
     }
@@ -132,28 +133,25 @@ void Navigation::Wire()
         window->installEventFilter(this);
 
     // Clicks on the page backgrounds close the pop-ups.
-    for (int page = 1; page <= 5; ++page)
-        if (auto* base = controls_.get<TSkinLabel>(QStringLiteral("Img_Base_") + QString::number(page)))
-            connect(base, &TSkinLabel::clicked, this, &Navigation::ClearAP);
-    if (auto* picture = controls_.get<TSkinLabel>("Img_P1"))
-        connect(picture, &TSkinLabel::clicked, this, &Navigation::ClearAP);
-    for (const char* page : {"gbPage1", "gbPage6"})
-        if (QWidget* w = controls_.get(page))
-            w->installEventFilter(this);
+    for (const FrameControls& frame : frames_)
+        connect(frame.background, &TSkinLabel::clicked, this, &Navigation::ClearAP);
+    connect(pages_.gunPage.base, &TSkinLabel::clicked, this, &Navigation::ClearAP);
+    connect(frames_[0].pagePicture, &TSkinLabel::clicked, this, &Navigation::ClearAP);
+    const PageViewControls& views = pages_.views;
+    views.Page(1)->installEventFilter(this);
+    views.Page(6)->installEventFilter(this);
 
     // The engineer page closes the pop-ups on a click on its captions and groups, when one of
     // its combo boxes takes the focus and when its tab changes.
-    if (QWidget* engineer = controls_.get("gbPage6")) {
-        for (TSkinLabel* caption : engineer->findChildren<TSkinLabel*>())
-            if (caption->objectName() != QLatin1String("Btn_Close"))
-                connect(caption, &TSkinLabel::clicked, this, &Navigation::HideAllMenu);
-        for (QGroupBox* group : engineer->findChildren<QGroupBox*>())
-            group->installEventFilter(this);
-        for (QComboBox* combo : engineer->findChildren<QComboBox*>())
-            combo->installEventFilter(this);
-    }
-    if (auto* tabs = controls_.get<QTabWidget>("Pg_Parameter"))
-        connect(tabs, &QTabWidget::currentChanged, this, &Navigation::HideAllMenu);
+    QWidget* engineer = views.Page(6);
+    for (TSkinLabel* caption : engineer->findChildren<TSkinLabel*>())
+        if (caption != pages_.engineerPage.close)
+            connect(caption, &TSkinLabel::clicked, this, &Navigation::HideAllMenu);
+    for (QGroupBox* group : engineer->findChildren<QGroupBox*>())
+        group->installEventFilter(this);
+    for (QComboBox* combo : engineer->findChildren<QComboBox*>())
+        combo->installEventFilter(this);
+    connect(pages_.engineerPage.tabs, &QTabWidget::currentChanged, this, &Navigation::HideAllMenu);
 
     connect(&labelRun_, &QTimer::timeout, this, &Navigation::LabelRunTimer);
 }
@@ -162,7 +160,8 @@ bool Navigation::eventFilter(QObject* watched, QEvent* event)
 {
     const bool click = event->type() == QEvent::MouseButtonRelease
                        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-    if (click && (qobject_cast<QGroupBox*>(watched) || watched->objectName().startsWith(QLatin1String("gbPage"))))
+    const auto& pages = pages_.views.pages;
+    if (click && (qobject_cast<QGroupBox*>(watched) || std::find(pages.begin(), pages.end(), watched) != pages.end()))
         HideAllMenu();
     if (event->type() == QEvent::FocusIn && qobject_cast<QComboBox*>(watched))
         HideAllMenu();

@@ -98,6 +98,7 @@ private slots:
     void backgroundsAndEngineerControlsCloseThePopups();
     void messageDialogTurnsCarriageReturnsIntoLines();
     void escapeClosesAnOpenMenu();
+    void insertPanelButtonsRollTheirCaptionsAndLockedOnesStayStill();
 };
 
 void NavigationTest::familiesWithFourCopiesChangeEveryCopy_data()
@@ -138,6 +139,7 @@ void NavigationTest::familiesWithOnePictureChangeOnlyIt_data()
     QTest::newRow("G OK") << "Btn_OK" << "Img_OK" << "MacroBtnS_02" << "MacroBtnS_01";
     QTest::newRow("G fire cancel") << "Btn_FireCancel" << "Img_FireCancel" << "MacroBtnS_02" << "MacroBtnS_01";
     QTest::newRow("new macro") << "Btn_New" << "Img_New" << "MacroS_02" << "MacroS_01";
+    QTest::newRow("insert record") << "Btn_InsertStart" << "Img_InsertStart" << "MacroS_02" << "MacroS_01";
 }
 
 void NavigationTest::familiesWithOnePictureChangeOnlyIt()
@@ -532,6 +534,32 @@ void NavigationTest::escapeClosesAnOpenMenu()
     // With no menu open Escape changes nothing on the page.
     QTest::keyClick(&c.form, Qt::Key_Escape);
     QVERIFY(c.form.control("gbPage1")->isVisible());
+}
+
+// The insert panels' OK and Cancel change their pictures by themselves and roll their captions
+// through the navigation; New and the record button, locked while the insert panel is open,
+// neither light up nor roll.
+void NavigationTest::insertPanelButtonsRollTheirCaptionsAndLockedOnesStayStill()
+{
+    Connected c(View::Macro);
+    for (const char* name : {"Btn_OK", "Btn_FireOK"}) {
+        QWidget* button = c.form.control(name);
+        Enter(button);
+        QVERIFY2(c.form.Nav().LabelRun().isActive(), name);
+        Leave(button);
+        QVERIFY2(!c.form.Nav().LabelRun().isActive(), name);
+    }
+
+    for (const char* name : {"Btn_New", "Btn_InsertStart"}) {
+        QWidget* button = c.form.control(name);
+        const QString picture = QStringLiteral("Img_") + QString::fromLatin1(name).mid(4);
+        button->setEnabled(false);
+        Enter(button);
+        QCOMPARE(Picture(c.form, picture), QStringLiteral("MacroS_01"));
+        QVERIFY2(!c.form.Nav().LabelRun().isActive(), name);
+        Leave(button);
+        QCOMPARE(Picture(c.form, picture), QStringLiteral("MacroS_01"));
+    }
 }
 
 QTEST_MAIN(NavigationTest)

@@ -72,7 +72,7 @@ bool SwitchLanguage(QWidget* root, int languageIndex, LanguageSwitchSteps& steps
     // Rolling caption of the language's first button.
     const QString firstButton = QStringLiteral("Btn_Lang%1_1").arg(languageIndex);
     auto* label = Find<QLabel>(root, firstButton);
-    steps.RestartRolling(firstButton, label ? label->text() : QString());
+    steps.RestartRolling(label, label ? label->text() : QString());
     return true;
 }
 
@@ -89,7 +89,7 @@ QString LanguageSwitch::ApplyLayout(int languageIndex) { return applyLayout_(lan
 
 void LanguageSwitch::RefreshPage() { nav_.RefreshAPPage(); }
 
-void LanguageSwitch::RestartRolling(const QString& label, const QString& caption) { nav_.RestartRolling(label, caption); }
+void LanguageSwitch::RestartRolling(QLabel* label, const QString& caption) { nav_.RestartRolling(label, caption); }
 
 void LanguageSwitch::Wire()
 {

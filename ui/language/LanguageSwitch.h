@@ -10,6 +10,7 @@
 
 #include <functional>
 
+class QLabel;
 class QWidget;
 
 namespace tarq {
@@ -26,8 +27,8 @@ public:
     virtual void SetTitle(const QString& title) = 0;
     // RefreshAPPage: shows the page of the current view again.
     virtual void RefreshPage() = 0;
-    // Restarts the rolling-caption state with the named caption label and its new caption.
-    virtual void RestartRolling(const QString& label, const QString& caption) = 0;
+    // Restarts the rolling-caption state with the caption label and its new caption.
+    virtual void RestartRolling(QLabel* label, const QString& caption) = 0;
 
 protected:
     ~LanguageSwitchSteps() = default;
@@ -68,7 +69,7 @@ private:
     QString ApplyLayout(int languageIndex) override;
     void SetTitle(const QString&) override {}   // the layout pass took the title with the texts
     void RefreshPage() override;
-    void RestartRolling(const QString& label, const QString& caption) override;
+    void RestartRolling(QLabel* label, const QString& caption) override;
 
     Controls& controls_;
     WindowServices& window_;

@@ -70,8 +70,8 @@ FrameControls BuildFrame(QWidget* page, int copy)
 {
     FrameControls frame;
     const QString n = QString::number(copy);
-    Picture(page, "Img_Base_" + n, {0, 0}, "L1_BackGround");
-    Picture(page, "Img_P" + n, {0, 0});
+    frame.background = Picture(page, "Img_Base_" + n, {0, 0}, "L1_BackGround");
+    frame.pagePicture = Picture(page, "Img_P" + n, {0, 0});
     BuildFooter(page, copy);
 
     int language = 0;

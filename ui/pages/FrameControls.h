@@ -18,6 +18,9 @@ struct FrameButton {
 };
 
 struct FrameControls {
+    // The page's background (Img_Base_<copy>) and its picture (Img_P<copy>).
+    TSkinLabel* background = nullptr;
+    TSkinLabel* pagePicture = nullptr;
     // The transfer commands.
     FrameButton read, apply, confirm, confirm1, confirm2, confirm3, save, load;
     // The page buttons.
@@ -27,6 +30,12 @@ struct FrameControls {
     std::array<FrameButton, 3> languages;
     // Takes every click while a transfer runs or no mouse is there (Disable_All_<copy>).
     TSkinLabel* overlay = nullptr;
+
+    // The window's own buttons, which stay above the busy overlay: exit, minimise, languages.
+    std::array<const FrameButton*, 5> OwnButtons() const
+    {
+        return {&exit, &mini, &languages[0], &languages[1], &languages[2]};
+    }
 };
 
 // The frames of pages 1-4, index copy - 1.

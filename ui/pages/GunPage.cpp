@@ -234,9 +234,7 @@ SkinChoiceControls ChoiceOf(QWidget* parent, const char* marker, const char* cap
 
 void HoverPictures(const SkinButtonControls& b, const char* entered, const char* left)
 {
-    TSkinLabel* picture = b.picture;
-    QObject::connect(b.button, &TSkinLabel::mouseEntered, picture, [picture, entered] { picture->setPicture(entered); });
-    QObject::connect(b.button, &TSkinLabel::mouseLeft, picture, [picture, left] { picture->setPicture(left); });
+    pages::HoverPictures(b.button, b.picture, QString::fromLatin1(entered), QString::fromLatin1(left));
 }
 
 GunPageControls Collect(QWidget* page, QWidget* form)

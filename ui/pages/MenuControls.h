@@ -26,6 +26,7 @@ struct MenuControls {
     TSkinLabel* assembly = nullptr;           // Key_Assembly: the combination-key dialog
     TSkinLabel* fireMacro = nullptr;          // Key_FireMacro: the gun page
     TSkinLabel* engineerFireMacro = nullptr;  // Key_TLFireMacro: its place on the engineer page
+    QWidget* engineerFireMacroMarker = nullptr;   // ST_TLFireMacro: the submenu mark beside it
 
     // The panels that hold entries assigning a fixed key code.
     std::array<QFrame*, 6> FixedCodePanels() const { return {mouseKeys, dpiKeys, media, web, special, myComputer}; }

@@ -135,8 +135,9 @@ MenuControls BuildMenus(QWidget* form)
     c.engineerFireMacro = c.main->findChild<TSkinLabel*>("Key_TLFireMacro");
 
     // The fire macro entry of the engineer page replaces the button page's one when it opens.
+    c.engineerFireMacroMarker = c.main->findChild<QWidget*>("ST_TLFireMacro");
     c.engineerFireMacro->hide();
-    c.main->findChild<QWidget*>("ST_TLFireMacro")->hide();
+    c.engineerFireMacroMarker->hide();
 
     c.macros = List(form, "LB_Name", QRect(0, 0, kOtherWidth, 170));
     c.macros->hide();

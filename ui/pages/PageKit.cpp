@@ -62,6 +62,16 @@ TSkinLabel* SkinButton(QWidget* parent, const QString& button, const QString& ca
     return label;
 }
 
+void HoverPictures(TSkinLabel* button, TSkinLabel* picture, const QString& entered, const QString& left,
+                   bool onlyWhenEnabled)
+{
+    QObject::connect(button, &TSkinLabel::mouseEntered, picture, [button, picture, entered, onlyWhenEnabled] {
+        if (!onlyWhenEnabled || button->isEnabled())
+            picture->setPicture(entered);
+    });
+    QObject::connect(button, &TSkinLabel::mouseLeft, picture, [picture, left] { picture->setPicture(left); });
+}
+
 QRadioButton* HiddenRadio(QWidget* parent, const QString& name, QButtonGroup* group)
 {
     auto* radio = Named<QRadioButton>(parent, name);

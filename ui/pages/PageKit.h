@@ -45,6 +45,11 @@ TSkinLabel* Caption(QWidget* parent, const QString& name, const QString& text, Q
 TSkinLabel* SkinButton(QWidget* parent, const QString& button, const QString& caption,
                        QPoint pos, const QString& picture);
 
+// While the pointer is over `button`, its `picture` shows `entered`; when it leaves, `left`.
+// With `onlyWhenEnabled`, the pointer coming over a disabled button leaves the picture alone.
+void HoverPictures(TSkinLabel* button, TSkinLabel* picture, const QString& entered, const QString& left,
+                   bool onlyWhenEnabled = false);
+
 // A radio button or check box that only holds a state behind a skinned picture.
 QRadioButton* HiddenRadio(QWidget* parent, const QString& name, QButtonGroup* group = nullptr);
 

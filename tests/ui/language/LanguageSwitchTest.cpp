@@ -25,7 +25,10 @@ struct ScriptedSteps final : LanguageSwitchSteps {
     QString ApplyLayout(int language) override { return applyLayout(language); }
     void SetTitle(const QString& title) override { setTitle(title); }
     void RefreshPage() override { refreshPage(); }
-    void RestartRolling(const QString& label, const QString& caption) override { restartRolling(label, caption); }
+    void RestartRolling(QLabel* label, const QString& caption) override
+    {
+        restartRolling(label ? label->objectName() : QString(), caption);
+    }
 };
 
 class LanguageSwitchTest : public QObject {
