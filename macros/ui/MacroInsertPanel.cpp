@@ -10,7 +10,7 @@
 #include "ui/state/MacroLibraries.h"
 
 #include "macros/MacroLibrary.h"
-#include "macros/ui/MacroLibraryView.h"
+#include "macros/ui/MacroLibraryInUse.h"
 #include "macros/ui/MacroRecording.h"
 #include "ui/pages/MacroPageControls.h"
 #include "ui/SkinLabel.h"
@@ -256,7 +256,7 @@ void MacroEditor::CloseInsertPanel()
                        static_cast<QWidget*>(page_.startButton)})
         w->setEnabled(true);
     // A full library keeps New Macro disabled.
-    page_.newButton->setEnabled(MacroLibraryView(config_, libraries_).Count() < kPcMacroLibraryRows);
+    page_.newButton->setEnabled(config_.Home->LibraryInUse(libraries_)->Count() < kPcMacroLibraryRows);
     page_.delayBox->show();
     for (QWidget* caption : page_.delayCaptions)
         caption->show();
