@@ -30,6 +30,7 @@ namespace {
 
 using tarq::testing::SendClick;
 using tarq::testing::ClickRow;
+using tarq::testing::RightClickRow;
 
 
 struct EditorForm : tarq::testing::GunForm {
@@ -194,9 +195,7 @@ void FireMacroEditorFormTest::recordListTakesNoInputWhileRecording()
     SendClick(e.form.control("Btn_FireStart"));
     e.scripted.source->Play(InputEvent::Button(MouseButton::Left, true, 1)).Play(InputEvent::Button(MouseButton::Left, false, 2));
     QTRY_COMPARE(e.List("LB_FireMacro")->count(), 2);
-    const QPoint onSixth = names->visualItemRect(names->item(5)).center();
-    QTest::mousePress(names->viewport(), Qt::RightButton, {}, onSixth);
-    QTest::mouseRelease(names->viewport(), Qt::RightButton, {}, onSixth);
+    RightClickRow(names, 5);
     ClickRow(names, 5);
     QTest::keyClick(names, Qt::Key_Down);
     QCOMPARE(names->currentRow(), 2);
@@ -222,9 +221,7 @@ void FireMacroEditorFormTest::theRecordShownIsTheRecordSelected()
 
     // Delete the first event of record 2 through the pop-up.
     QListWidget* events = e.List("LB_FireMacro");
-    const QPoint at = events->visualItemRect(events->item(0)).center();
-    QTest::mousePress(events->viewport(), Qt::RightButton, {}, at);
-    QTest::mouseRelease(events->viewport(), Qt::RightButton, {}, at);
+    RightClickRow(events, 0);
     SendClick(e.form.control("Btn_FireDel"));
     MacroScript expected = DecodeFireMacro(second).script;
     QVERIFY(DeleteFireEvent(expected, 0));
@@ -232,9 +229,7 @@ void FireMacroEditorFormTest::theRecordShownIsTheRecordSelected()
     QCOMPARE(e.Record(1), first);
 
     // A right press on record 4 shows record 4.
-    const QPoint onFourth = names->visualItemRect(names->item(3)).center();
-    QTest::mousePress(names->viewport(), Qt::RightButton, {}, onFourth);
-    QTest::mouseRelease(names->viewport(), Qt::RightButton, {}, onFourth);
+    RightClickRow(names, 3);
     QCOMPARE(names->currentRow(), 3);
     QCOMPARE(e.Rows().size(), int(DecodeFireMacro(e.Record(4)).script.size()) - 1);
 }

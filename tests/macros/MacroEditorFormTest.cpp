@@ -601,7 +601,7 @@ void MacroEditorFormTest::assignedMacroChangesAreTold()
     f.Menu("LB_PCMacroName", 1, "Btn_NewName");
     QCOMPARE(f.messages.size(), 2);
     f.form->Nav().ChangeView(View::Office);
-    QTest::mouseClick(f.form->control<TSkinLabel>("Key5"), Qt::LeftButton);
+    Click(f.form->control("Key5"));
     QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
     QApplication::sendEvent(f.Control("Key_Macro"), &enter);
     QListWidget* menu = f.List("LB_Name");

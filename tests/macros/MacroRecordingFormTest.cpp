@@ -255,10 +255,8 @@ void MacroRecordingFormTest::macroListTakesNoInputWhileRecording()
         scripted.source->Play(InputEvent::Key(key, true, 10)).Play(InputEvent::Key(key, false, 11));
     QTRY_COMPARE(f.List("LB_macro")->count(), 10);
     QListWidget* names = f.List("LB_PCMacroName");
-    const QPoint onFourth = names->visualItemRect(names->item(0)).center();
-    QTest::mousePress(names->viewport(), Qt::RightButton, {}, onFourth);
-    QTest::mouseRelease(names->viewport(), Qt::RightButton, {}, onFourth);
-    QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, onFourth);
+    testing::RightClickRow(names, 0);
+    testing::ClickRow(names, 0);
     QTest::keyClick(names, Qt::Key_Up);
     QCOMPARE(names->currentRow(), 1);
     QVERIFY(!f.form->control("Pnl_PCMacro")->isVisible());
