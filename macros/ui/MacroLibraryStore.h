@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// The macro library on the PC: read at start-up (LoadMacroLibrary) from "Macro.bin", or from
-// "Driver_Macro.bin" in driver mode, and written back whole after every change
-// (RefreshPCMacro, RefreshDriverPCMacro). A missing "Macro.bin" is created from the built-in
+// The macro library on the PC: read at start-up (LoadMacroLibrary) from the file of the
+// configuration's home ("Macro.bin", or "Driver_Macro.bin" where the driver holds the
+// configuration), and written back whole after every change (RefreshPCMacro,
+// RefreshDriverPCMacro; the home says which of the steps to take). A missing "Macro.bin" is created from the built-in
 // empty library. Every write is atomic and never goes through a link. The library's names
 // fill the menu's macro list LB_Name and the macro page's LB_PCMacroName (RefreshPCMacroName).
 //

@@ -6,8 +6,9 @@
 //
 // Input comes from the platform's capture through a RecordingSession: the worker thread feeds
 // the MacroRecorder and posts every written line to the UI thread. The macro library is the
-// form's (FormState::MacroLibrary); closing the menus belongs to Navigation and comes in as a
-// hook, like the input source and the name question that tests replace.
+// form's (MacroLibraries), edited as the configuration's home hands it out
+// (MacroLibraryInUse); closing the menus belongs to Navigation and comes in as a hook, like the
+// input source that tests replace.
 
 #include "macros/InputCapture.h"
 #include "macros/MacroRecorder.h"
