@@ -103,8 +103,8 @@ void MacroEditor::Wire()
     };
     connectClick(page_.newName, &MacroEditor::Btn_NewNameClick);
     connectClick(page_.deleteMacro, &MacroEditor::Btn_DelPCMacroClick);
-    connectClick(page_.releaseStop.label, &MacroEditor::IB_ReleaseStopClick);
-    connectClick(page_.releaseContinue.label, &MacroEditor::IB_ReleaseContiueClick);
+    connectClick(page_.releaseStop.caption, &MacroEditor::IB_ReleaseStopClick);
+    connectClick(page_.releaseContinue.caption, &MacroEditor::IB_ReleaseContiueClick);
     connectClick(page_.editEvent, &MacroEditor::Btn_EditClick);
     connectClick(page_.deleteEvent, &MacroEditor::Btn_DelClick);
     connectClick(page_.insertEvent, &MacroEditor::Btn_InsertClick);

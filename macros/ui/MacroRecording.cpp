@@ -152,18 +152,18 @@ MacroRecording::~MacroRecording()
 
 void MacroRecording::Wire()
 {
-    connect(page_.startButton, &TSkinLabel::clicked, this, &MacroRecording::Btn_StartClick);
-    connect(page_.insertStart, &TSkinLabel::clicked, this, &MacroRecording::Btn_InsertStartClick);
+    connect(page_.start.button, &TSkinLabel::clicked, this, &MacroRecording::Btn_StartClick);
+    connect(page_.insertStart.button, &TSkinLabel::clicked, this, &MacroRecording::Btn_InsertStartClick);
     connect(page_.newButton, &TSkinLabel::clicked, this, &MacroRecording::Btn_NewClick);
     connect(page_.newMacro, &TSkinLabel::clicked, this, &MacroRecording::Btn_NewMacroClick);
 
     const std::pair<TSkinLabel*, void (MacroRecording::*)()> choices[] = {
-        {page_.delayChoices[0].label, &MacroRecording::IB_RecDelayClick},
-        {page_.delayChoices[1].label, &MacroRecording::IB_DelayTimeClick},
-        {page_.delayChoices[2].label, &MacroRecording::IB_NoDelayClick},
-        {page_.insertChoices[0].label, &MacroRecording::IB_InsertRecDelayClick},
-        {page_.insertChoices[1].label, &MacroRecording::IB_InsertDelayTimeClick},
-        {page_.insertChoices[2].label, &MacroRecording::IB_InsertNoDelayClick}};
+        {page_.delayChoices[0].caption, &MacroRecording::IB_RecDelayClick},
+        {page_.delayChoices[1].caption, &MacroRecording::IB_DelayTimeClick},
+        {page_.delayChoices[2].caption, &MacroRecording::IB_NoDelayClick},
+        {page_.insertChoices[0].caption, &MacroRecording::IB_InsertRecDelayClick},
+        {page_.insertChoices[1].caption, &MacroRecording::IB_InsertDelayTimeClick},
+        {page_.insertChoices[2].caption, &MacroRecording::IB_InsertNoDelayClick}};
     for (const auto& [label, handler] : choices)
         connect(label, &TSkinLabel::clicked, this, handler);
 
@@ -176,7 +176,7 @@ void MacroRecording::Wire()
     // The click that stops a recording must not be recorded: the pointer-over flag follows the
     // pointer over the buttons that start and stop one.
     auto* hover = new HoverWatch(this, [this](bool over) { SetPointerOver(over); });
-    for (QWidget* w : {page_.startButton, page_.newButton, page_.insertStart})
+    for (QWidget* w : {page_.start.button, page_.newButton, page_.insertStart.button})
         w->installEventFilter(hover);
 
     // Leaving the macro page ends a recording as its button would; a minimised window does not.
@@ -387,8 +387,8 @@ void MacroRecording::Btn_StartClick()
             return;
         ClearMacroView();
         Library()->ClearBody(row);
-        SetStartCaption(page_.startButton, true);
-        SetPicture(page_.startImage, QStringLiteral("MacroS_04"));
+        SetStartCaption(page_.start.button, true);
+        SetPicture(page_.start.picture, QStringLiteral("MacroS_04"));
         page_.delayBox->setEnabled(false);
         SetTextColour(page_.delay, kGrey);
         page_.events->setFocus();
@@ -399,8 +399,8 @@ void MacroRecording::Btn_StartClick()
     if (inserting_)
         return;   // the insert panel's own button stops an insert-recording
     StopSession();
-    SetStartCaption(page_.startButton, false);
-    SetPicture(page_.startImage, QStringLiteral("MacroS_03"));
+    SetStartCaption(page_.start.button, false);
+    SetPicture(page_.start.picture, QStringLiteral("MacroS_03"));
     page_.delayBox->setEnabled(true);
     // The field keeps the colour of the chosen mode.
     ChooseDelay(false, ChosenDelay(false).mode);
@@ -423,15 +423,15 @@ void MacroRecording::StopRecording()
 
 void MacroRecording::Btn_InsertStartClick()
 {
-    SetPicture(page_.insertStartImage, QStringLiteral("MacroS_03"));
+    SetPicture(page_.insertStart.picture, QStringLiteral("MacroS_03"));
     const int capacity = config_.Home->RecordingCapacity();
     const int row = SelectedMacro();
 
     auto coverOptions = [this](bool cover) {
         page_.insertKind->setEnabled(!cover);
-        for (const MacroPageChoice& c : page_.insertChoices) {
-            c.label->setEnabled(!cover);
-            SetTextColour(c.label, cover ? kGrey : QColor(Qt::white));
+        for (const SkinChoiceControls& c : page_.insertChoices) {
+            c.caption->setEnabled(!cover);
+            SetTextColour(c.caption, cover ? kGrey : QColor(Qt::white));
         }
         for (QWidget* w : {page_.ok, page_.cancel}) {
             w->setEnabled(!cover);
@@ -465,7 +465,7 @@ void MacroRecording::Btn_InsertStartClick()
         if (!StartSession(settings))
             return;
         inserting_ = true;
-        SetStartCaption(page_.insertStart, true);
+        SetStartCaption(page_.insertStart.button, true);
         coverOptions(true);
         return;
     }
@@ -474,7 +474,7 @@ void MacroRecording::Btn_InsertStartClick()
         return;
     StopSession();
     inserting_ = false;
-    SetStartCaption(page_.insertStart, false);
+    SetStartCaption(page_.insertStart.button, false);
     coverOptions(false);
     // The inserted lines stay in the script; the panel's OK builds them into the body.
     ShowScript(page_.events->currentRow());
