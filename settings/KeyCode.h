@@ -91,6 +91,13 @@ constexpr uint16_t DriverMacroCodeAddress(int index)
     return static_cast<uint16_t>(kDriverMacroBaseAddress + kDriverMacroStride * index);
 }
 
+// The base macro page 1-6 whose code address is `address`; nothing for any other address.
+std::optional<int> BaseMacroPageAt(uint16_t address);
+
+// The driver macro (0-based) whose code address is `address`; nothing for an address below the
+// first record or between two records.
+std::optional<int> DriverMacroIndexAt(uint16_t address);
+
 // The code of a macro at `address`: type 0x06 for release mode 0, 0x0E for release mode 1.
 constexpr KeyCode MacroKeyCode(uint16_t address, bool stopsOnRelease)
 {

@@ -10,9 +10,6 @@ namespace tarq {
 
 namespace {
 
-// Base macro pages searched by address in EEPROM mode.
-constexpr int kBaseMacroPages = static_cast<int>(layout::kBaseMacroPageCount);
-
 bool IsAimText(std::string_view codeText)
 {
     return codeText.size() >= 2 && codeText[0] == '0' && (codeText[1] == 'A' || codeText[1] == 'a');
@@ -25,21 +22,6 @@ std::optional<int> FixedNameId(const KeyCode& code)
             return fixed.strId;
     }
     return std::nullopt;
-}
-
-std::string MacroNameAt(uint16_t address, const KeyCodeNameSource& source)
-{
-    if (source.EepromMode()) {
-        for (int page = 1; page <= kBaseMacroPages; ++page) {
-            if (BaseMacroCodeAddress(page) == address)
-                return source.BaseMacroName(page);
-        }
-        return {};
-    }
-    if (address < kDriverMacroBaseAddress || (address - kDriverMacroBaseAddress) % kDriverMacroStride != 0)
-        return {};
-    const int index = (address - kDriverMacroBaseAddress) / kDriverMacroStride;
-    return source.DriverMacroName(index).value_or(std::string{});
 }
 
 std::string FireMacroCodeName(const KeyCode& code, const KeyCodeNameSource& source)
@@ -98,7 +80,7 @@ std::string KeyCodeToName(std::string_view codeText, const KeyCodeNameSource& so
         return KeyCombinationName(code->data1, code->data2);
     case KeyCodeType::Macro:
     case KeyCodeType::MacroUntilRelease:
-        return MacroNameAt(code->Data16(), source);
+        return source.MacroNameAt(code->Data16());
     case KeyCodeType::FireMacro:
         return FireMacroCodeName(*code, source);
     default:

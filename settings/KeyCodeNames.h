@@ -24,14 +24,10 @@ public:
     // Text of language entry `strId` in the current language; empty when the entry is missing.
     virtual std::string LanguageText(int strId) const = 0;
 
-    // True in EEPROM mode (macros live in the base pages), false in driver mode.
-    virtual bool EepromMode() const = 0;
-
-    // Name of the macro in base page 1-6.
-    virtual std::string BaseMacroName(int page) const = 0;
-
-    // Name of macro `index` (0-based) of the driver's macro list; nothing past its end.
-    virtual std::optional<std::string> DriverMacroName(int index) const = 0;
+    // Name of the macro that a macro code with this address plays (a base macro page's, or a
+    // driver macro's, as the configuration in use keeps them: BaseMacroPageAt,
+    // DriverMacroIndexAt); empty when the address plays none.
+    virtual std::string MacroNameAt(uint16_t address) const = 0;
 
     // The ten fire macro codes of the loaded gun key list; nothing when none was loaded.
     virtual std::optional<GunKeyCodes> LoadedGunKeyList() const = 0;

@@ -30,35 +30,14 @@ constexpr int kSliderStep = 100;      // a DPI slider value v means value index 
 constexpr int kContinuousFireRepeatShown = 3;
 const QString kNoModeItem = QStringLiteral("------");
 
-std::string NameText(std::span<const uint8_t> record)
-{
-    MacroName name{};
-    std::copy_n(record.begin(), std::min(record.size(), name.size()), name.begin());
-    return QString::fromStdU16String(MacroNameToUtf16(name)).toStdString();
-}
 
 // Key-function names over the form's state.
 class FormKeyNames : public KeyCodeNameSource {
 public:
     FormKeyNames(const ConfigurationState& config, const AppContext& app) : config_(config), app_(app) {}
     std::string LanguageText(int strId) const override { return app_.Text(strId).toStdString(); }
-    bool EepromMode() const override { return (config_.Home.Mode() == ConfigurationMode::Eeprom); }
-
-    std::string BaseMacroName(int page) const override
-    {
-        const auto& pages = config_.MacroAreas.basePages;
-        if (page < 1 || page > static_cast<int>(pages.size()))
-            return {};
-        return NameText(std::span(pages[page - 1]).first(layout::kMacroPageNameSize));
-    }
-
-    std::optional<std::string> DriverMacroName(int index) const override
-    {
-        const auto& records = config_.AssignedDriverMacros;
-        if (index < 0 || index >= static_cast<int>(records.size()))
-            return std::nullopt;
-        return NameText(records[index]);
-    }
+    // The configuration's home keeps the macros that the codes play.
+    std::string MacroNameAt(uint16_t address) const override { return config_.Home->MacroNameAt(address, config_); }
 
     // The gun key list file's codes, when the file was there at start-up.
     std::optional<GunKeyCodes> LoadedGunKeyList() const override

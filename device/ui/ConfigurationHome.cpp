@@ -12,6 +12,7 @@
 #include "macros/MacroLibrary.h"
 #include "macros/MacroPages.h"
 #include "macros/MacroRecorder.h"
+#include "macros/ui/MacroLibraryInUse.h"
 #include "settings/KeyCode.h"
 #include "ui/state/ConfigurationState.h"
 #include "ui/state/MacroLibraries.h"
@@ -23,6 +24,14 @@ namespace {
 QString Latin1(std::string_view text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
 
 QString NameText(const MacroName& name) { return QString::fromStdU16String(MacroNameToUtf16(name)); }
+
+// The name at the start of a stored record (a base macro page, an assigned driver record).
+std::string RecordName(std::span<const uint8_t> record)
+{
+    MacroName name{};
+    std::copy_n(record.begin(), std::min(record.size(), name.size()), name.begin());
+    return NameText(name).toStdString();
+}
 
 // A base macro page of the image areas as a macro record, and back.
 MacroRecord PageRecord(const std::array<uint8_t, layout::kBaseMacroPageSize>& page)
@@ -91,6 +100,24 @@ public:
     MacroImportResult ImportMacro(MacroLibraries& l, std::span<const uint8_t> file) const override
     {
         return ImportOneMacro(l.PcMacros, file);
+    }
+    std::unique_ptr<MacroLibraryInUse> LibraryInUse(MacroLibraries& l) const override { return PcLibraryInUse(l.PcMacros); }
+    void LoadLibrary(LibraryFiles& files) const override { files.LoadPcLibrary(); }
+    bool SaveLibrary(LibraryFiles& files) const override { return files.RefreshPCMacro(); }
+    // A base macro page that a button plays keeps the copy placed there.
+    bool ButtonKeepsCopy(const MacroName& name, bool, const ConfigurationState& config) const override
+    {
+        std::vector<std::string> codes(config.OfficeKeyCodes.begin(), config.OfficeKeyCodes.end());
+        codes.insert(codes.end(), config.GameKeyCodes.begin(), config.GameKeyCodes.end());
+        std::array<MacroName, kBaseMacroPageCount> pageNames{};
+        for (size_t p = 0; p < pageNames.size(); ++p)
+            std::copy_n(config.MacroAreas.basePages[p].begin(), kMacroNameSize, pageNames[p].begin());
+        return PlayedPagesNamed(codes, pageNames, name).any();
+    }
+    std::string MacroNameAt(uint16_t address, const ConfigurationState& config) const override
+    {
+        const std::optional<int> page = BaseMacroPageAt(address);
+        return page ? RecordName(config.MacroAreas.basePages[size_t(*page - 1)]) : std::string{};
     }
 
     // ---- fire data ----
@@ -187,6 +214,22 @@ public:
     MacroImportResult ImportMacro(MacroLibraries& l, std::span<const uint8_t> file) const override
     {
         return ImportOneDriverMacro(l.DriverMacros, file);
+    }
+    std::unique_ptr<MacroLibraryInUse> LibraryInUse(MacroLibraries& l) const override
+    {
+        return DriverLibraryInUse(l.DriverMacros);
+    }
+    void LoadLibrary(LibraryFiles& files) const override { files.LoadDriverLibrary(); }
+    bool SaveLibrary(LibraryFiles& files) const override { return files.RefreshDriverPCMacro(); }
+    bool ButtonKeepsCopy(const MacroName& name, bool renamedOrRemoved, const ConfigurationState& config) const override
+    {
+        return renamedOrRemoved && AssignedRecordOf(config.AssignedDriverMacros, name) < config.AssignedDriverMacros.size();
+    }
+    std::string MacroNameAt(uint16_t address, const ConfigurationState& config) const override
+    {
+        const std::optional<int> index = DriverMacroIndexAt(address);
+        const auto& assigned = config.AssignedDriverMacros;
+        return index && size_t(*index) < assigned.size() ? RecordName(assigned[size_t(*index)]) : std::string{};
     }
 
     // ---- fire data ----

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include "macros/MacroName.h"
 #include "macros/MacroScript.h"
 
 #include <cstdint>
@@ -29,6 +30,7 @@ namespace tarq {
 
 struct MacroImportResult;
 struct MacroLibraries;
+class MacroLibraryInUse;
 
 enum class ConfigurationMode { Eeprom, Driver };
 
@@ -118,6 +120,34 @@ public:
     virtual void ReadLibrary(MacroLibraries& libraries, std::span<const uint8_t> file) const = 0;
     virtual std::vector<uint8_t> WriteOneMacro(const MacroLibraries& libraries, int row) const = 0;
     virtual MacroImportResult ImportMacro(MacroLibraries& libraries, std::span<const uint8_t> file) const = 0;
+    // The library of this home in the libraries, as the macro page edits it, for one use.
+    virtual std::unique_ptr<MacroLibraryInUse> LibraryInUse(MacroLibraries& libraries) const = 0;
+    // The steps of the library file's start-up load and of its save after a change, done by
+    // the macro library store: the home says which file's steps to take.
+    class LibraryFiles {
+    public:
+        // Macro.bin: 100 records, made from the built-in empty library when missing.
+        virtual void LoadPcLibrary() = 0;
+        virtual bool RefreshPCMacro() = 0;
+        // Driver_Macro.bin: as many records as it holds; a save also brings the assigned
+        // copies up to date with their library macros.
+        virtual void LoadDriverLibrary() = 0;
+        virtual bool RefreshDriverPCMacro() = 0;
+
+    protected:
+        ~LibraryFiles() = default;
+    };
+    virtual void LoadLibrary(LibraryFiles& files) const = 0;
+    // False when the library was not written (the user told).
+    virtual bool SaveLibrary(LibraryFiles& files) const = 0;
+    // Whether a button keeps its own copy of the library macro `name` after a change to it: a
+    // rename or a delete (`renamedOrRemoved`), or an edit of its events or release mode. The
+    // base macro pages keep a copy in every case; the assigned driver records follow the
+    // library's edits by name, so only a rename or a delete leaves them with a copy.
+    virtual bool ButtonKeepsCopy(const MacroName& name, bool renamedOrRemoved, const ConfigurationState& config) const = 0;
+    // The name of the macro that a button's macro code with this address plays: a base macro
+    // page's, or an assigned driver record's; empty when the address plays none.
+    virtual std::string MacroNameAt(uint16_t address, const ConfigurationState& config) const = 0;
 
     // ---- fire data ----
     // Hands the fire data to where this home keeps it: the EEPROM home runs `writeToMouse`,

@@ -3,8 +3,10 @@
 
 #include "macros/MacroLibrary.h"
 #include "macros/ui/MacroLibraryStore.h"
-#include "macros/ui/MacroLibraryView.h"
+#include "macros/ui/MacroLibraryInUse.h"
 #include "ui/state/AppContext.h"
+#include "ui/state/ConfigurationState.h"
+#include "ui/state/MacroLibraries.h"
 #include "macros/ui/MacroListDrawing.h"
 #include "macros/ui/MacroRecording.h"
 #include "ui/pages/MacroPageControls.h"
@@ -85,7 +87,7 @@ void MacroEditor::SaveLibrary()
 int MacroEditor::SelectedMacro() const
 {
     const int row = page_.macroNames->currentRow();
-    return row >= 0 && row < MacroLibraryView(config_, libraries_).Count() ? row : -1;
+    return row >= 0 && row < config_.Home->LibraryInUse(libraries_)->Count() ? row : -1;
 }
 
 int MacroEditor::SelectedEvent() const
@@ -101,8 +103,8 @@ void MacroEditor::Wire()
     };
     connectClick(page_.newName, &MacroEditor::Btn_NewNameClick);
     connectClick(page_.deleteMacro, &MacroEditor::Btn_DelPCMacroClick);
-    connectClick(page_.releaseStop.label, &MacroEditor::IB_ReleaseStopClick);
-    connectClick(page_.releaseContinue.label, &MacroEditor::IB_ReleaseContiueClick);
+    connectClick(page_.releaseStop.caption, &MacroEditor::IB_ReleaseStopClick);
+    connectClick(page_.releaseContinue.caption, &MacroEditor::IB_ReleaseContiueClick);
     connectClick(page_.editEvent, &MacroEditor::Btn_EditClick);
     connectClick(page_.deleteEvent, &MacroEditor::Btn_DelClick);
     connectClick(page_.insertEvent, &MacroEditor::Btn_InsertClick);
@@ -261,8 +263,7 @@ void MacroEditor::Btn_NewNameClick()
         return;
     }
     NoteAssignedCopy(row, true);
-    MacroLibraryView library(config_, libraries_);
-    library.NameBytes(row) = MacroNameFromUtf16(name.toStdU16String());
+    config_.Home->LibraryInUse(libraries_)->SetName(row, MacroNameFromUtf16(name.toStdU16String()));
     store_.RefreshPCMacroName();
     {
         const QSignalBlocker quiet(list);
@@ -283,10 +284,7 @@ void MacroEditor::Btn_DelPCMacroClick()
         return;
     NoteAssignedCopy(row, true);
     ClearEventView();
-    if ((config_.Home.Mode() == ConfigurationMode::Eeprom))
-        RemoveMacroRecord(libraries_.PcMacros, row);
-    else
-        libraries_.DriverMacros.erase(libraries_.DriverMacros.begin() + row);
+    config_.Home->LibraryInUse(libraries_)->Remove(row);
     auto* list = page_.macroNames;
     store_.RefreshPCMacroName();
     SaveLibrary();
@@ -307,11 +305,10 @@ void MacroEditor::SetReleaseMode(ReleaseMode mode)
     if (row < 0)
         return;
     // Byte 0 is outside the checksum: the rest of the body stays as it is.
-    uint8_t& byte = (config_.Home.Mode() == ConfigurationMode::Eeprom) ? libraries_.PcMacros[size_t(row)].body[macro_body::kModeOffset]
-                                      : libraries_.DriverMacros[size_t(row)].body[driver_macro_body::kModeOffset];
-    if (byte == uint8_t(mode))
+    const auto library = config_.Home->LibraryInUse(libraries_);
+    if (library->ModeByte(row) == uint8_t(mode))
         return;
-    byte = uint8_t(mode);
+    library->SetModeByte(row, uint8_t(mode));
     NoteAssignedCopy(row, false);
     SaveLibrary();
 }
@@ -333,27 +330,12 @@ bool MacroEditor::CommitScript(const ScriptEdit& edit)
     return true;
 }
 
-void MacroEditor::NoteAssignedCopy(int row, bool always)
+void MacroEditor::NoteAssignedCopy(int row, bool renamedOrRemoved)
 {
-    if (row < 0 || (!always && notedRow_ == row))
+    if (row < 0 || (!renamedOrRemoved && notedRow_ == row))
         return;
-    MacroLibraryView library(config_, libraries_);
-    const MacroName& name = library.NameBytes(row);
-    bool assigned = false;
-    if ((config_.Home.Mode() == ConfigurationMode::Eeprom)) {
-        std::vector<std::string> codes(config_.OfficeKeyCodes.begin(), config_.OfficeKeyCodes.end());
-        codes.insert(codes.end(), config_.GameKeyCodes.begin(), config_.GameKeyCodes.end());
-        std::array<MacroName, kBaseMacroPageCount> pageNames{};
-        for (size_t p = 0; p < pageNames.size(); ++p)
-            std::copy_n(config_.MacroAreas.basePages[p].begin(), kMacroNameSize, pageNames[p].begin());
-        assigned = PlayedPagesNamed(codes, pageNames, name).any();
-    } else if (always) {
-        // Assigned driver macros follow their library macro's edits by name; a rename or a
-        // delete leaves them with the copy they have.
-        for (const auto& record : config_.AssignedDriverMacros)
-            assigned = assigned || (record.size() >= kMacroNameSize && std::equal(name.begin(), name.end(), record.begin()));
-    }
-    if (!assigned)
+    const MacroName name = config_.Home->LibraryInUse(libraries_)->NameBytes(row);
+    if (!config_.Home->ButtonKeepsCopy(name, renamedOrRemoved, config_))
         return;
     notedRow_ = row;
     Tell(Text(kAssignedCopyText, "A button plays a copy of this macro. It keeps that copy until the macro is "

@@ -89,8 +89,9 @@ private:
     // Shows the edited script, rebuilds the body and saves; false (and the user told) when the
     // macro would no longer fit its body.
     bool CommitScript(const ScriptEdit& edit);
-    // Tells the user, once per shown macro, that buttons keep the copy of it they were given.
-    void NoteAssignedCopy(int row, bool always);
+    // Tells the user, once per shown macro (at every rename or delete), that buttons keep the
+    // copy of it they were given.
+    void NoteAssignedCopy(int row, bool renamedOrRemoved);
     void CloseInsertPanel();
     void ShowInsertFields(int item);
     void WireInsertFields();

@@ -9,7 +9,7 @@
 #include "device/ImageTransfer.h"
 #include "macros/MacroFiles.h"
 #include "macros/ui/MacroLibraryStore.h"
-#include "macros/ui/MacroLibraryView.h"
+#include "macros/ui/MacroLibraryInUse.h"
 #include "macros/ui/MacroRecording.h"
 #include "platform/AtomicSave.h"
 #include "platform/ReadFileBytes.h"
@@ -121,8 +121,7 @@ std::optional<std::vector<uint8_t>> MacroImportExport::ReadImportFile(const QStr
 
 void MacroImportExport::Btn_ImportOneClick()
 {
-    MacroLibraryView library(config_, libraries_);
-    if (size_t(library.Count()) >= config_.Home->MacroImportLimit())
+    if (size_t(config_.Home->LibraryInUse(libraries_)->Count()) >= config_.Home->MacroImportLimit())
         return;
     const QString path = window_.Prompts().ChooseFile(UserPrompts::FileUse::Open);
     if (path.isEmpty())
@@ -167,15 +166,15 @@ void MacroImportExport::Btn_ImportClick()
         Tell(app_.Text(kNotALibraryText).arg(why));
         return;
     }
-    MacroLibraryView library(config_, libraries_);
-    if (library.Count() > 0) {
+    const auto library = config_.Home->LibraryInUse(libraries_);
+    if (library->Count() > 0) {
         QStringList names;
-        for (int row = 0; row < std::min(library.Count(), kNamesListed); ++row)
-            names << library.Name(row);
-        if (library.Count() > kNamesListed)
+        for (int row = 0; row < std::min(library->Count(), kNamesListed); ++row)
+            names << library->Name(row);
+        if (library->Count() > kNamesListed)
             names << QStringLiteral("\u2026");
         const QString question =
-            app_.Text(kReplaceLibraryText).arg(library.Count()).arg(names.join(QStringLiteral(", ")), store_.ImportBackupPath());
+            app_.Text(kReplaceLibraryText).arg(library->Count()).arg(names.join(QStringLiteral(", ")), store_.ImportBackupPath());
         if (!window_.Prompts().Confirm(question))
             return;
         if (!store_.KeepLibraryForImport())
@@ -202,7 +201,7 @@ void MacroImportExport::Btn_ExportOneClick()
 {
     const int row = page_.macroNames->currentRow();
     HidePanels();
-    if (row < 0 || row >= MacroLibraryView(config_, libraries_).Count())
+    if (row < 0 || row >= config_.Home->LibraryInUse(libraries_)->Count())
         return;
     const QString chosen = window_.Prompts().ChooseFile(UserPrompts::FileUse::Save);
     if (chosen.isEmpty())

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // The macro list's Import One, Import All, Export One and Export All (Pnl_PCMacro), in the
-// library of the current mode, and the engineer page's import of a base macro file straight
+// library the configuration's home keeps, and the engineer page's import of a base macro file straight
 // into the mouse (Btn_ImportBaseMacro).
 //
 // A file chosen for an import must hold at least one whole record (256 bytes, 2048 in driver

@@ -10,7 +10,7 @@
 #include "ui/state/MacroLibraries.h"
 
 #include "macros/MacroLibrary.h"
-#include "macros/ui/MacroLibraryView.h"
+#include "macros/ui/MacroLibraryInUse.h"
 #include "macros/ui/MacroRecording.h"
 #include "ui/pages/MacroPageControls.h"
 #include "ui/SkinLabel.h"
@@ -88,9 +88,9 @@ std::vector<QWidget*> MacroEditor::InsertFields() const
 {
     const MacroPageControls& c = page_;
     std::vector<QWidget*> fields{c.insertDelayLabel, c.insertDelay, c.insertDelayUnit};
-    for (const MacroPageChoice& choice : c.insertChoices)
-        fields.insert(fields.end(), {choice.marker, choice.label});
-    fields.insert(fields.end(), {c.insertStartImage, c.insertStart, c.repeatLabel, c.repeat, c.xLabel, c.x,
+    for (const SkinChoiceControls& choice : c.insertChoices)
+        fields.insert(fields.end(), {choice.marker, choice.caption});
+    fields.insert(fields.end(), {c.insertStart.picture, c.insertStart.button, c.repeatLabel, c.repeat, c.xLabel, c.x,
                                  c.yLabel, c.y});
     return fields;
 }
@@ -114,7 +114,7 @@ void MacroEditor::Btn_InsertClick()
     // The panel edits the macro shown: the macro list stays put until it closes, so recorded
     // lines cannot land in another macro's body.
     for (QWidget* w : {static_cast<QWidget*>(page_.macroNames), static_cast<QWidget*>(page_.pageNames),
-                       static_cast<QWidget*>(page_.startButton), static_cast<QWidget*>(page_.newButton)})
+                       static_cast<QWidget*>(page_.start.button), static_cast<QWidget*>(page_.newButton)})
         w->setEnabled(false);
     insertTopRow_ = events->verticalScrollBar()->value();
     insertSelectedRow_ = events->currentRow();
@@ -148,9 +148,9 @@ void MacroEditor::ShowInsertFields(int item)
     case DelayBack: shown = {c.insertDelayLabel, c.insertDelay, c.insertDelayUnit}; break;
     case KeyFront:
     case KeyBack:
-        for (const MacroPageChoice& choice : c.insertChoices)
-            shown.insert(shown.end(), {choice.marker, choice.label});
-        shown.insert(shown.end(), {c.insertStartImage, c.insertStart, c.insertDelay, c.insertDelayUnit});
+        for (const SkinChoiceControls& choice : c.insertChoices)
+            shown.insert(shown.end(), {choice.marker, choice.caption});
+        shown.insert(shown.end(), {c.insertStart.picture, c.insertStart.button, c.insertDelay, c.insertDelayUnit});
         break;
     case RepeatStart:
     case RepeatStop: shown = {c.repeatLabel, c.repeat}; break;
@@ -253,10 +253,10 @@ void MacroEditor::CloseInsertPanel()
     page_.insertPanel->hide();
     page_.insertBase->hide();
     for (QWidget* w : {static_cast<QWidget*>(page_.macroNames), static_cast<QWidget*>(page_.pageNames),
-                       static_cast<QWidget*>(page_.startButton)})
+                       static_cast<QWidget*>(page_.start.button)})
         w->setEnabled(true);
     // A full library keeps New Macro disabled.
-    page_.newButton->setEnabled(MacroLibraryView(config_, libraries_).Count() < kPcMacroLibraryRows);
+    page_.newButton->setEnabled(config_.Home->LibraryInUse(libraries_)->Count() < kPcMacroLibraryRows);
     page_.delayBox->show();
     for (QWidget* caption : page_.delayCaptions)
         caption->show();

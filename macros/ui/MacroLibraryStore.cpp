@@ -13,6 +13,7 @@
 #include "ui/state/MacroLibraries.h"
 #include "config/DefaultImages.h"
 #include "macros/MacroFiles.h"
+#include "macros/ui/MacroLibraryInUse.h"
 #include "platform/AtomicSave.h"
 #include "platform/ReadFileBytes.h"
 #include "ui/SkinLabel.h"
@@ -31,8 +32,6 @@ constexpr int kTooManyText = 717;
 constexpr qint64 kCopyAsideLimit = qint64(1) << 20;
 // The largest macro file read: a driver library of 9999 records.
 constexpr qint64 kMaxDriverFileSize = static_cast<qint64>(kDriverMacroImportLimit) * kDriverMacroRecordSize;
-
-QString NameText(const MacroName& name) { return QString::fromStdU16String(MacroNameToUtf16(name)); }
 
 // A free name beside the file for its untouched copy: "Macro.bin.bak", then ".bak2", ...
 QString AsideName(const QString& path)
@@ -117,10 +116,7 @@ bool MacroLibraryStore::MayWriteLibrary()
     if (ReadFileBytes(path, 1, &error)) {
         // Readable now: what it holds is the library; the change made on the empty one is undone.
         unreadable_ = false;
-        if ((config_.Home.Mode() == ConfigurationMode::Eeprom))
-            LoadPcLibrary();
-        else
-            LoadDriverLibrary();
+        config_.Home->LoadLibrary(*this);
         RefreshPCMacroName();
         if (window_.ShowDialogMessage)
             window_.ShowDialogMessage(app_.Text(kReadableNowText).arg(path));
@@ -162,10 +158,7 @@ void MacroLibraryStore::LoadMacroLibrary()
 {
     keptAside_.clear();
     unreadable_ = false;
-    if ((config_.Home.Mode() == ConfigurationMode::Eeprom))
-        LoadPcLibrary();
-    else
-        LoadDriverLibrary();
+    config_.Home->LoadLibrary(*this);
     RefreshPCMacroName();
 }
 
@@ -259,13 +252,9 @@ bool MacroLibraryStore::RefreshDriverPCMacro()
 void MacroLibraryStore::RefreshPCMacroName()
 {
     QStringList names;
-    if ((config_.Home.Mode() == ConfigurationMode::Eeprom)) {
-        for (int row = 0; row < MacroLibraryCount(libraries_.PcMacros); ++row)
-            names << NameText(libraries_.PcMacros[row].name);
-    } else {
-        for (const DriverMacroRecord& record : libraries_.DriverMacros)
-            names << NameText(record.name);
-    }
+    const auto library = config_.Home->LibraryInUse(libraries_);
+    for (int row = 0; row < library->Count(); ++row)
+        names << library->Name(row);
     for (QListWidget* w : {page_.macroNames, page_.assignmentNames})
         if (w) {
             const QSignalBlocker quiet(w);
@@ -279,7 +268,7 @@ void MacroLibraryStore::RefreshPCMacroName()
 
 bool MacroLibraryStore::SaveLibrary()
 {
-    return (config_.Home.Mode() == ConfigurationMode::Eeprom) ? RefreshPCMacro() : RefreshDriverPCMacro();
+    return config_.Home->SaveLibrary(*this);
 }
 
 } // namespace tarq

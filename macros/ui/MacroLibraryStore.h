@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
-// The macro library on the PC: read at start-up (LoadMacroLibrary) from "Macro.bin", or from
-// "Driver_Macro.bin" in driver mode, and written back whole after every change
-// (RefreshPCMacro, RefreshDriverPCMacro). A missing "Macro.bin" is created from the built-in
+// The macro library on the PC: read at start-up (LoadMacroLibrary) from the file of the
+// configuration's home ("Macro.bin", or "Driver_Macro.bin" where the driver holds the
+// configuration), and written back whole after every change (RefreshPCMacro,
+// RefreshDriverPCMacro; the home says which of the steps to take). A missing "Macro.bin" is created from the built-in
 // empty library. Every write is atomic and never goes through a link. The library's names
 // fill the menu's macro list LB_Name and the macro page's LB_PCMacroName (RefreshPCMacroName).
 //
@@ -18,6 +19,8 @@
 
 #include <QString>
 
+#include "device/ui/ConfigurationHome.h"
+
 namespace tarq {
 
 struct MacroPageControls;
@@ -26,7 +29,7 @@ struct AppContext;
 struct ConfigurationState;
 struct MacroLibraries;
 
-class MacroLibraryStore {
+class MacroLibraryStore : private ConfigurationHome::LibraryFiles {
 public:
     MacroLibraryStore(const AppContext& app, ConfigurationState& config, MacroLibraries& libraries,
                       MacroPageControls& page, WindowServices& window);
@@ -34,21 +37,21 @@ public:
     // Start-up load from the data folder. Any problem is shown once in the message dialog.
     void LoadMacroLibrary();
 
-    // Writes the library file of the current mode; false (and the user told) when it fails or
-    // when the file could not be read at start-up and the user keeps it.
-    bool RefreshPCMacro();
-    bool RefreshDriverPCMacro();
-    // The one of the two above that the current mode keeps.
+    // Writes the library file; false (and the user told) when it fails or when the file could
+    // not be read at start-up and the user keeps it.
+    bool RefreshPCMacro() override;
+    bool RefreshDriverPCMacro() override;
+    // The one of the two above that the configuration's home keeps.
     bool SaveLibrary();
 
-    // LB_PCMacroName and LB_Name from the library of the current mode.
+    // LB_PCMacroName and LB_Name from the library in use.
     void RefreshPCMacroName();
 
     QString MacroFilePath() const;
     QString DriverMacroFilePath() const;
     // Where a library file of the wrong size was kept (empty when none was).
     QString KeptAsidePath() const { return keptAside_; }
-    // Whether the library file of the current mode exists but could not be read.
+    // Whether the library file in use exists but could not be read.
     bool Unreadable() const { return unreadable_; }
 
     // The one backup kept before Import All, and keeping the library there (replacing an
@@ -57,8 +60,8 @@ public:
     bool KeepLibraryForImport();
 
 private:
-    void LoadPcLibrary();
-    void LoadDriverLibrary();
+    void LoadPcLibrary() override;
+    void LoadDriverLibrary() override;
     void Tell(const QString& text);
     QString LibraryPath() const;
     // Keeps the file at `path` aside once; the user is told with `text`, whose last open

@@ -8,6 +8,8 @@
 #include "macros/ui/Unit3.h"
 #include "ui/pages/MacroPageControls.h"
 #include "ui/state/AppContext.h"
+#include "ui/state/ConfigurationState.h"
+#include "ui/state/MacroLibraries.h"
 #include "macros/ui/MacroLibraryStore.h"
 #include "ui/HexEdit.h"
 #include "ui/SkinLabel.h"
@@ -27,7 +29,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
-#include <sstream>
 
 namespace tarq {
 
@@ -47,14 +48,6 @@ std::string JoinLines(const MacroScript& script)
     return text;
 }
 
-MacroScript SplitLines(const std::string& text)
-{
-    MacroScript lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 const QColor kGrey(114, 113, 113);
 
 int ChoiceIndex(DelayMode mode)
@@ -126,7 +119,7 @@ private:
 
 MacroRecording::MacroRecording(const AppContext& app, ConfigurationState& config, MacroLibraries& libraries,
                                MacroPageControls& page, WindowServices& window, MacroLibraryStore& store, Hooks hooks)
-    : app_(app), page_(page), window_(window), store_(store), library_(config, libraries), hooks_(std::move(hooks))
+    : app_(app), page_(page), window_(window), store_(store), config_(config), libraries_(libraries), hooks_(std::move(hooks))
 {
     Q_ASSERT_X(hooks_.hideAllMenu, "MacroRecording", "hideAllMenu is required");
     if (!hooks_.createCapture)
@@ -159,18 +152,18 @@ MacroRecording::~MacroRecording()
 
 void MacroRecording::Wire()
 {
-    connect(page_.startButton, &TSkinLabel::clicked, this, &MacroRecording::Btn_StartClick);
-    connect(page_.insertStart, &TSkinLabel::clicked, this, &MacroRecording::Btn_InsertStartClick);
+    connect(page_.start.button, &TSkinLabel::clicked, this, &MacroRecording::Btn_StartClick);
+    connect(page_.insertStart.button, &TSkinLabel::clicked, this, &MacroRecording::Btn_InsertStartClick);
     connect(page_.newButton, &TSkinLabel::clicked, this, &MacroRecording::Btn_NewClick);
     connect(page_.newMacro, &TSkinLabel::clicked, this, &MacroRecording::Btn_NewMacroClick);
 
     const std::pair<TSkinLabel*, void (MacroRecording::*)()> choices[] = {
-        {page_.delayChoices[0].label, &MacroRecording::IB_RecDelayClick},
-        {page_.delayChoices[1].label, &MacroRecording::IB_DelayTimeClick},
-        {page_.delayChoices[2].label, &MacroRecording::IB_NoDelayClick},
-        {page_.insertChoices[0].label, &MacroRecording::IB_InsertRecDelayClick},
-        {page_.insertChoices[1].label, &MacroRecording::IB_InsertDelayTimeClick},
-        {page_.insertChoices[2].label, &MacroRecording::IB_InsertNoDelayClick}};
+        {page_.delayChoices[0].caption, &MacroRecording::IB_RecDelayClick},
+        {page_.delayChoices[1].caption, &MacroRecording::IB_DelayTimeClick},
+        {page_.delayChoices[2].caption, &MacroRecording::IB_NoDelayClick},
+        {page_.insertChoices[0].caption, &MacroRecording::IB_InsertRecDelayClick},
+        {page_.insertChoices[1].caption, &MacroRecording::IB_InsertDelayTimeClick},
+        {page_.insertChoices[2].caption, &MacroRecording::IB_InsertNoDelayClick}};
     for (const auto& [label, handler] : choices)
         connect(label, &TSkinLabel::clicked, this, handler);
 
@@ -183,7 +176,7 @@ void MacroRecording::Wire()
     // The click that stops a recording must not be recorded: the pointer-over flag follows the
     // pointer over the buttons that start and stop one.
     auto* hover = new HoverWatch(this, [this](bool over) { SetPointerOver(over); });
-    for (QWidget* w : {page_.startButton, page_.newButton, page_.insertStart})
+    for (QWidget* w : {page_.start.button, page_.newButton, page_.insertStart.button})
         w->installEventFilter(hover);
 
     // Leaving the macro page ends a recording as its button would; a minimised window does not.
@@ -215,7 +208,7 @@ void MacroRecording::SetPointerOver(bool over)
 int MacroRecording::SelectedMacro() const
 {
     auto* list = page_.macroNames;
-    if (list->currentRow() < 0 || list->currentRow() >= library_.Count())
+    if (list->currentRow() < 0 || list->currentRow() >= Library()->Count())
         return -1;
     return list->currentRow();
 }
@@ -368,7 +361,7 @@ void MacroRecording::ShowEditedScript(MacroScript script, int selectRow)
 void MacroRecording::Btn_StartClick()
 {
     hooks_.hideAllMenu();
-    const int capacity = library_.home->RecordingCapacity();
+    const int capacity = config_.Home->RecordingCapacity();
     const int row = SelectedMacro();
     if (row < 0)
         return;
@@ -386,19 +379,16 @@ void MacroRecording::Btn_StartClick()
         settings.reserve = ChosenDelay(false).mode == DelayMode::None || ChosenDelay(true).mode == DelayMode::None
                                ? recording_capacity::kReserveNoDelay
                                : recording_capacity::kReserveWithDelays;
-        settings.bodyEventLimit = library_.home->BodyEventLimit();
+        settings.bodyEventLimit = config_.Home->BodyEventLimit();
         script_.clear();
         inserting_ = false;
         stopFlag_ = false;
         if (!StartSession(settings))
             return;
         ClearMacroView();
-        if (library_.eepromMode())
-            library_.pc[size_t(row)].body = {};
-        else
-            library_.driver[size_t(row)].body = {};
-        SetStartCaption(page_.startButton, true);
-        SetPicture(page_.startImage, QStringLiteral("MacroS_04"));
+        Library()->ClearBody(row);
+        SetStartCaption(page_.start.button, true);
+        SetPicture(page_.start.picture, QStringLiteral("MacroS_04"));
         page_.delayBox->setEnabled(false);
         SetTextColour(page_.delay, kGrey);
         page_.events->setFocus();
@@ -409,8 +399,8 @@ void MacroRecording::Btn_StartClick()
     if (inserting_)
         return;   // the insert panel's own button stops an insert-recording
     StopSession();
-    SetStartCaption(page_.startButton, false);
-    SetPicture(page_.startImage, QStringLiteral("MacroS_03"));
+    SetStartCaption(page_.start.button, false);
+    SetPicture(page_.start.picture, QStringLiteral("MacroS_03"));
     page_.delayBox->setEnabled(true);
     // The field keeps the colour of the chosen mode.
     ChooseDelay(false, ChosenDelay(false).mode);
@@ -433,15 +423,15 @@ void MacroRecording::StopRecording()
 
 void MacroRecording::Btn_InsertStartClick()
 {
-    SetPicture(page_.insertStartImage, QStringLiteral("MacroS_03"));
-    const int capacity = library_.home->RecordingCapacity();
+    SetPicture(page_.insertStart.picture, QStringLiteral("MacroS_03"));
+    const int capacity = config_.Home->RecordingCapacity();
     const int row = SelectedMacro();
 
     auto coverOptions = [this](bool cover) {
         page_.insertKind->setEnabled(!cover);
-        for (const MacroPageChoice& c : page_.insertChoices) {
-            c.label->setEnabled(!cover);
-            SetTextColour(c.label, cover ? kGrey : QColor(Qt::white));
+        for (const SkinChoiceControls& c : page_.insertChoices) {
+            c.caption->setEnabled(!cover);
+            SetTextColour(c.caption, cover ? kGrey : QColor(Qt::white));
         }
         for (QWidget* w : {page_.ok, page_.cancel}) {
             w->setEnabled(!cover);
@@ -453,9 +443,7 @@ void MacroRecording::Btn_InsertStartClick()
         if (stopFlag_ || row < 0)
             return;
         const int selected = page_.events->currentRow();
-        const std::optional<size_t> count =
-            library_.eepromMode() ? MacroBodyEventCount(library_.pc[size_t(row)].body)
-                                : DriverMacroBodyEventCount(library_.driver[size_t(row)].body);
+        const std::optional<size_t> count = Library()->EventCount(row);
         // The counter starts at the length field L: the events and the checksum byte.
         const int startCount = count && *count > 0 ? int(*count) + 1 : 0;
         if (selected < 0 || startCount >= capacity)
@@ -470,14 +458,14 @@ void MacroRecording::Btn_InsertStartClick()
         settings.reserve = settings.header.mode == DelayMode::None || settings.delay.mode == DelayMode::None
                                ? recording_capacity::kReserveNoDelay
                                : recording_capacity::kReserveWithDelays;
-        settings.bodyEventLimit = library_.home->BodyEventLimit();
+        settings.bodyEventLimit = config_.Home->BodyEventLimit();
         settings.startCount = startCount;
         settings.insertionPoint = selected;
         settings.side = page_.insertKind->currentIndex() == 3 ? InsertSide::Back : InsertSide::Front;
         if (!StartSession(settings))
             return;
         inserting_ = true;
-        SetStartCaption(page_.insertStart, true);
+        SetStartCaption(page_.insertStart.button, true);
         coverOptions(true);
         return;
     }
@@ -486,7 +474,7 @@ void MacroRecording::Btn_InsertStartClick()
         return;
     StopSession();
     inserting_ = false;
-    SetStartCaption(page_.insertStart, false);
+    SetStartCaption(page_.insertStart.button, false);
     coverOptions(false);
     // The inserted lines stay in the script; the panel's OK builds them into the body.
     ShowScript(page_.events->currentRow());
@@ -502,23 +490,14 @@ void MacroRecording::BuildMacroBody()
     if (row < 0)
         return;
     const ReleaseMode mode = page_.releaseStop.radio->isChecked() ? ReleaseMode::StopOnRelease : ReleaseMode::PlayToEnd;
-    MacroBuildResult result;
-    if (library_.eepromMode()) {
-        BuiltMacroBody built = tarq::BuildMacroBody(script_, mode);
-        if (built.ok())
-            library_.pc[size_t(row)].body = built.body;
-        result = built;
-    } else {
-        BuiltDriverMacroBody built = BuildDriverMacroBody(script_, mode);
-        if (built.ok())
-            library_.driver[size_t(row)].body = built.body;
-        result = built;
-    }
+    const MacroBuildResult result = Library()->Build(row, script_, mode);
     page_.writeMemo->setPlainText(QString::fromStdString(result.hexDump));
     if (!result.ok())
         std::fprintf(stderr, "The macro script does not fit its body (%zu event bytes); the body was left empty\n",
                      result.eventBytes);
 }
+
+std::unique_ptr<MacroLibraryInUse> MacroRecording::Library() const { return config_.Home->LibraryInUse(libraries_); }
 
 void MacroRecording::SaveLibrary()
 {
@@ -550,22 +529,11 @@ void MacroRecording::LB_PCMacroNameClick()
     const int row = SelectedMacro();
     if (row < 0)
         return;
-    LoadedMacroScript loaded;
-    if (library_.eepromMode()) {
-        const MacroBody& body = library_.pc[size_t(row)].body;
-        if (body[macro_body::kLengthOffset] == 0 || body[macro_body::kLengthOffset] == 0xFF)
-            return;
-        loaded = LoadMacroScript(body);
-        page_.writeMemo->setPlainText(QString::fromStdString(MacroBodyHexDump(body)));
-    } else {
-        const DriverMacroBody& body = library_.driver[size_t(row)].body;
-        const uint8_t hi = body[driver_macro_body::kLengthHighOffset];
-        const uint8_t lo = body[driver_macro_body::kLengthLowOffset];
-        if ((hi == 0 && lo == 0) || (hi == 0xFF && lo == 0xFF))
-            return;
-        loaded = LoadDriverMacroScript(body);
-        page_.writeMemo->setPlainText(QString::fromStdString(DriverMacroBodyHexDump(body)));
-    }
+    std::optional<MacroLibraryInUse::Shown> shown = Library()->Load(row);
+    if (!shown)
+        return;
+    page_.writeMemo->setPlainText(QString::fromStdString(shown->hexDump));
+    LoadedMacroScript& loaded = shown->macro;
     if (loaded.releaseMode) {
         const bool stop = *loaded.releaseMode == ReleaseMode::StopOnRelease;
         (stop ? page_.releaseStop : page_.releaseContinue).radio->setChecked(true);
@@ -579,7 +547,7 @@ void MacroRecording::LB_PCMacroNameClick()
 
 void MacroRecording::Btn_NewClick()
 {
-    if (library_.Count() >= kMaxMacros) {
+    if (Library()->Count() >= kMaxMacros) {
         page_.macroMenu->hide();
         page_.eventMenu->hide();
         return;
@@ -594,9 +562,9 @@ void MacroRecording::Btn_NewMacroClick()
     // A new macro from the list's menu starts as "Stop after the macro is over". The macro that
     // was selected keeps its own release mode, and without a new macro the choice shown stays
     // the selected macro's.
-    const int before = library_.Count();
+    const int before = Library()->Count();
     Btn_NewClick();
-    if (library_.Count() == before)
+    if (Library()->Count() == before)
         return;
     page_.releaseContinue.radio->setChecked(true);
     SetPicture(page_.releaseContinue.marker, QStringLiteral("RdS_E"));
@@ -612,15 +580,9 @@ void MacroRecording::ApplyNewName(const QString& name)
         ShowMessage(Text(106, "This macro already exists"));
         return;
     }
-    const int row = library_.Count();
-    const MacroName bytes = MacroNameFromUtf16(name.toStdU16String());
-    if (library_.eepromMode()) {
-        library_.pc[size_t(row)].name = bytes;
-    } else {
-        DriverMacroRecord record{};
-        record.name = bytes;
-        library_.driver.push_back(record);
-    }
+    const auto library = Library();
+    const int row = library->Count();
+    library->Append(MacroNameFromUtf16(name.toStdU16String()));
     RefreshPCMacroName();
     {
         const QSignalBlocker quiet(list);

@@ -6,13 +6,14 @@
 //
 // Input comes from the platform's capture through a RecordingSession: the worker thread feeds
 // the MacroRecorder and posts every written line to the UI thread. The macro library is the
-// form's (FormState::MacroLibrary); closing the menus belongs to Navigation and comes in as a
-// hook, like the input source and the name question that tests replace.
+// form's (MacroLibraries), edited as the configuration's home hands it out
+// (MacroLibraryInUse); closing the menus belongs to Navigation and comes in as a hook, like the
+// input source that tests replace.
 
 #include "macros/InputCapture.h"
 #include "macros/MacroRecorder.h"
 #include "macros/MacroScript.h"
-#include "macros/ui/MacroLibraryView.h"
+#include "macros/ui/MacroLibraryInUse.h"
 #include "macros/ui/PlatformInputCapture.h"
 
 #include <QColor>
@@ -31,6 +32,8 @@ struct MacroPageControls;
 class RecordingSession;
 class WindowServices;
 struct AppContext;
+struct ConfigurationState;
+struct MacroLibraries;
 
 class MacroRecording : public QObject {
 public:
@@ -95,6 +98,8 @@ private:
     void TellIfEndedFull();
     void LineArrived(unsigned generation, int scriptIndex, const QString& line, int row);
     void ShowScript(int selectRow);
+    // The library the home keeps, for one use.
+    std::unique_ptr<MacroLibraryInUse> Library() const;
     void SaveLibrary();
     void ClearMacroView();
     void ApplyNewName(const QString& name);
@@ -108,7 +113,8 @@ private:
     MacroPageControls& page_;
     WindowServices& window_;
     MacroLibraryStore& store_;
-    MacroLibraryView library_;
+    ConfigurationState& config_;
+    MacroLibraries& libraries_;
     Hooks hooks_;
     std::unique_ptr<InputCapture> capture_;
     std::unique_ptr<MacroRecorder> recorder_;

@@ -15,7 +15,7 @@
 #include "firemacros/FireScriptEdits.h"
 #include "firemacros/ui/FireMacroEditor.h"
 #include "firemacros/ui/GunPage.h"
-#include "macros/ScriptedCapture.h"
+#include "support/ScriptedCapture.h"
 #include "macros/TestHex.h"
 #include "firemacros/GunForm.h"
 #include "support/FormWithMouse.h"
@@ -24,22 +24,18 @@
 #include "ui/SkinLabel.h"
 
 using namespace tarq;
-using tarq::testing::ScriptedCapture;
 using tarq::testing::PromptsOf;
 
 namespace {
 
 using tarq::testing::SendClick;
 using tarq::testing::ClickRow;
+using tarq::testing::RightClickRow;
 
 
 struct EditorForm : tarq::testing::GunForm {
     EditorForm()
-        : GunForm([this] {
-              auto capture = std::make_unique<ScriptedCapture>();
-              source = capture.get();
-              return PlatformCapture{std::move(capture), ""};
-          })
+        : GunForm([this] { return scripted.Factory()(); })
     {
         OpenGunPageFor(4);
         OpenEditor();
@@ -65,15 +61,15 @@ struct EditorForm : tarq::testing::GunForm {
     {
         SendClick(form.control("Btn_FireStart"));
         QVERIFY(form.FireMacros().Recording());
-        QVERIFY(source && source->Running());
+        QVERIFY(scripted.source && scripted.source->Running());
         for (const InputEvent& e : input.events)
-            source->Play(e);
+            scripted.source->Play(e);
         SendClick(form.control("Btn_FireStart"));
         QVERIFY(!form.FireMacros().Recording());
     }
 
-    // Set when the editor's recording makes its capture, after construction.
-    ScriptedCapture* source = nullptr;
+    // The editor's recording makes its capture after construction.
+    tarq::testing::ScriptedCaptures scripted;
 };
 
 } // namespace
@@ -166,12 +162,12 @@ void FireMacroEditorFormTest::aFullRecordingStopsAndKeepsWhatFits()
     SendClick(e.form.control("IB_FireReleaseContiue"));
     SendClick(e.form.control("IB_FireNoDelay"));
     SendClick(e.form.control("Btn_FireStart"));
-    QVERIFY(e.source && e.source->Running());
+    QVERIFY(e.scripted.source && e.scripted.source->Running());
     tarq::testing::VirtualInput input;
     for (int i = 0; i < 11; ++i)
         input.Press(MouseButton::Left).Release(MouseButton::Left);   // 22 event bytes
     for (const InputEvent& ev : input.events)
-        e.source->Play(ev);
+        e.scripted.source->Play(ev);
     QTRY_VERIFY(!e.form.FireMacros().Recording());
     QCOMPARE(e.messages, QStringList{e.form.State().Text(861)});
     QCOMPARE(e.form.control<TSkinLabel>("Btn_FireStart")->text(), e.form.State().Text(400));
@@ -197,11 +193,9 @@ void FireMacroEditorFormTest::recordListTakesNoInputWhileRecording()
     const FireMacroRecord sixth = e.Record(6);
     SendClick(e.form.control("IB_FireNoDelay"));
     SendClick(e.form.control("Btn_FireStart"));
-    e.source->Play(InputEvent::Button(MouseButton::Left, true, 1)).Play(InputEvent::Button(MouseButton::Left, false, 2));
+    e.scripted.source->Play(InputEvent::Button(MouseButton::Left, true, 1)).Play(InputEvent::Button(MouseButton::Left, false, 2));
     QTRY_COMPARE(e.List("LB_FireMacro")->count(), 2);
-    const QPoint onSixth = names->visualItemRect(names->item(5)).center();
-    QTest::mousePress(names->viewport(), Qt::RightButton, {}, onSixth);
-    QTest::mouseRelease(names->viewport(), Qt::RightButton, {}, onSixth);
+    RightClickRow(names, 5);
     ClickRow(names, 5);
     QTest::keyClick(names, Qt::Key_Down);
     QCOMPARE(names->currentRow(), 2);
@@ -227,9 +221,7 @@ void FireMacroEditorFormTest::theRecordShownIsTheRecordSelected()
 
     // Delete the first event of record 2 through the pop-up.
     QListWidget* events = e.List("LB_FireMacro");
-    const QPoint at = events->visualItemRect(events->item(0)).center();
-    QTest::mousePress(events->viewport(), Qt::RightButton, {}, at);
-    QTest::mouseRelease(events->viewport(), Qt::RightButton, {}, at);
+    RightClickRow(events, 0);
     SendClick(e.form.control("Btn_FireDel"));
     MacroScript expected = DecodeFireMacro(second).script;
     QVERIFY(DeleteFireEvent(expected, 0));
@@ -237,9 +229,7 @@ void FireMacroEditorFormTest::theRecordShownIsTheRecordSelected()
     QCOMPARE(e.Record(1), first);
 
     // A right press on record 4 shows record 4.
-    const QPoint onFourth = names->visualItemRect(names->item(3)).center();
-    QTest::mousePress(names->viewport(), Qt::RightButton, {}, onFourth);
-    QTest::mouseRelease(names->viewport(), Qt::RightButton, {}, onFourth);
+    RightClickRow(names, 3);
     QCOMPARE(names->currentRow(), 3);
     QCOMPARE(e.Rows().size(), int(DecodeFireMacro(e.Record(4)).script.size()) - 1);
 }

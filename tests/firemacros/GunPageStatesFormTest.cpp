@@ -79,9 +79,7 @@ void GunPageStatesFormTest::lockedRecordListShowsGreyed()
     const QColor atRest = selectedBack();
 
     // The event list's pop-up, by a right click on an event, and its Insert.
-    const QPoint event = events->visualItemRect(events->item(1)).center();
-    QTest::mousePress(events->viewport(), Qt::RightButton, {}, event);
-    QTest::mouseRelease(events->viewport(), Qt::RightButton, {}, event);
+    testing::RightClickRow(events, 1);
     Click(form.control("Btn_FireInsert"));
     QVERIFY(form.control("Gb_InsertFire")->isVisible());
     QVERIFY(!names->isEnabled());

@@ -67,7 +67,7 @@ void ChoiceMarkersFormTest::macroPageMarkersChooseAsTheirCaptions()
     form.State().PcMacros[0] = tap;
     form.MacroLibrary().RefreshPCMacroName();
     form.show();
-    QTest::mouseClick(form.control("Btn_Macro_1"), Qt::LeftButton);
+    testing::Click(form.control("Btn_Macro_1"));
     auto* names = form.control<QListWidget>("LB_PCMacroName");
     testing::ClickRow(names, 0);
     QCOMPARE(names->currentRow(), 0);
@@ -94,11 +94,8 @@ void ChoiceMarkersFormTest::macroPageMarkersChooseAsTheirCaptions()
     QCOMPARE(form.State().PcMacros[0].body, BuildMacroBody(kTap, ReleaseMode::PlayToEnd).body);
 
     // The insert panel's recording choices, for recorded keys.
-    auto* events = form.control<QListWidget>("LB_macro");
-    const QPoint row = events->visualItemRect(events->item(0)).center();
-    QTest::mousePress(events->viewport(), Qt::RightButton, {}, row);
-    QTest::mouseRelease(events->viewport(), Qt::RightButton, {}, row);
-    QTest::mouseClick(form.control("Btn_Insert"), Qt::LeftButton);
+    testing::RightClickRow(form.control<QListWidget>("LB_macro"), 0);
+    testing::Click(form.control("Btn_Insert"));
     auto* items = form.control<QComboBox>("CB_Insert");
     items->setCurrentIndex(2);
     emit items->activated(2);

@@ -18,7 +18,6 @@
 #include "ui/Navigation.h"
 #include "macros/MacroBody.h"
 #include "macros/MacroFiles.h"
-#include "macros/ScriptedCapture.h"
 #include "macros/ui/MacroEditor.h"
 #include "macros/ui/MacroImportExport.h"
 #include "macros/ui/MacroLibraryStore.h"
@@ -29,7 +28,7 @@
 #include "platform/AtomicSave.h"
 #include "platform/ReadFileBytes.h"
 #include "settings/ui/Unit5.h"
-#include "support/FormWithMouse.h"
+#include "support/MacroPageForm.h"
 #include "support/UserActions.h"
 #include "ui/HexEdit.h"
 #include "ui/SkinLabel.h"
@@ -37,26 +36,11 @@
 #include <memory>
 
 using namespace tarq;
-using tarq::testing::ScriptedCapture;
 using tarq::testing::PromptsOf;
 
 namespace {
 
 using tarq::testing::Click;
-
-// Answers the next modal dialog of type D: types `text` into its field and clicks "OK".
-template <class D>
-void AnswerDialog(const char* field, const QString& text, bool clearFirst = true)
-{
-    testing::WhenDialogOpens<D>([field, text, clearFirst](D* dialog) {
-        auto* edit = dialog->template findChild<QLineEdit*>(field);
-        QVERIFY(edit);
-        if (clearFirst)
-            Click(dialog->template findChild<QWidget*>("IB_Cancel"));
-        QTest::keyClicks(edit, text);
-        Click(dialog->template findChild<QWidget*>("IB_Confirm"));
-    });
-}
 
 // Answers the single-key dialog with one key.
 void AnswerKeyDialog(Qt::Key key)
@@ -67,80 +51,14 @@ void AnswerKeyDialog(Qt::Key key)
     });
 }
 
-struct Scripted {
-    std::function<PlatformCapture()> Factory()
-    {
-        return [this] {
-            auto capture = std::make_unique<ScriptedCapture>();
-            source = capture.get();
-            return PlatformCapture{std::move(capture), ""};
-        };
-    }
-    ScriptedCapture* source = nullptr;
-};
+struct EditorForm : testing::MacroPageForm {
+    using MacroPageForm::MacroPageForm;
 
-struct EditorForm {
-    explicit EditorForm(bool driverMode = false, std::function<PlatformCapture()> capture = {})
-        : device(driverMode, nullptr, capture ? std::move(capture) : scripted.Factory()), form(device.form.get())
-    {
-        device.prompts.UseOwnNameAndDelayDialogs(device.form->OwnPrompts());
-        device.OpenMouse();
-        form->State().NoDeviceView = false;
-        form->ShowDialogMessage = [this](const QString& text) { messages << text; };
-        PromptsOf(*form).confirm = [this](const QString& text) {
-            questions << text;
-            return answer;
-        };
-        form->State().DataFolder = dir.path() + QLatin1Char('/');
-        form->MacroLibrary().LoadMacroLibrary();
-        PromptsOf(*form).file = ([this](UserPrompts::FileUse) { return nextFile; });
-        form->show();
-        Click(form->control("Btn_Macro_1"));
-    }
-
-    QListWidget* List(const char* name) { return form->control<QListWidget>(name); }
-    QWidget* Control(const char* name) { return form->control(name); }
     const MacroScript& Script() { return form->Recording().Script(); }
     MacroScript Events()
     {
         const MacroScript& script = Script();
         return script.empty() ? MacroScript{} : MacroScript(script.begin() + 1, script.end());
-    }
-    bool Driver() const { return !(form->State().Home.Mode() == ConfigurationMode::Eeprom); }
-
-    // A right click on a row of a list (below the rows when `row` is past the end).
-    void RightClick(const char* list, int row) { testing::RightClickRow(List(list), row); }
-    void LeftClick(const char* list, int row) { testing::ClickRow(List(list), row); }
-    // An item of a context panel, opened by a right click on `row`.
-    void Menu(const char* list, int row, const char* item)
-    {
-        RightClick(list, row);
-        Click(Control(item));
-    }
-
-    void NewMacro(const QString& name)
-    {
-        AnswerDialog<TForm3>("Edt_MacroName", name, false);
-        Click(Control("Btn_New"));
-    }
-
-    // A library macro made from a script, as if it had been recorded, then shown.
-    void AddMacro(const QString& name, const MacroScript& script, ReleaseMode mode = ReleaseMode::PlayToEnd)
-    {
-        NewMacro(name);
-        const int row = List("LB_PCMacroName")->currentRow();
-        if (Driver())
-            form->State().DriverMacros[size_t(row)].body = BuildDriverMacroBody(script, mode).body;
-        else
-            form->State().PcMacros[size_t(row)].body = BuildMacroBody(script, mode).body;
-        List("LB_PCMacroName")->setCurrentRow(-1);
-        LeftClick("LB_PCMacroName", row);
-    }
-
-    std::vector<uint8_t> SavedFile()
-    {
-        const QString path = Driver() ? form->MacroLibrary().DriverMacroFilePath() : form->MacroLibrary().MacroFilePath();
-        return ReadFileBytes(path, 1 << 24).value_or(std::vector<uint8_t>{});
     }
 
     // The selected macro's body in memory and in the file equal the one built from `script`.
@@ -163,29 +81,12 @@ struct EditorForm {
         }
     }
 
-    QStringList Names(const char* list = "LB_PCMacroName")
-    {
-        QStringList names;
-        for (int i = 0; i < List(list)->count(); ++i)
-            names << List(list)->item(i)->text();
-        return names;
-    }
-
     QString WriteFile(const QString& name, const std::vector<uint8_t>& bytes)
     {
         const QString path = dir.path() + QLatin1Char('/') + name;
         SaveFileAtomically(path, bytes);
         return path;
     }
-
-    Scripted scripted;
-    tarq::testing::FormWithMouse device;
-    TForm1* form;
-    QTemporaryDir dir;
-    QStringList messages;
-    QStringList questions;
-    bool answer = true;   // the answer to every question
-    QString nextFile;
 };
 
 const MacroScript kTap = {"00", "1 A CODE:8204", "0 24", "2 A CODE:0204"};
@@ -222,15 +123,15 @@ void MacroEditorFormTest::newRenameAndDelete()
     // Rename through the list's panel: an empty name changes nothing, the macro's own name and
     // another macro's name are refused, a long name is cut at 16 characters by the field.
     f.List("LB_PCMacroName")->setCurrentRow(1);
-    AnswerDialog<TForm3>("Edt_MacroName", "");
+    testing::TypeIntoDialog<TForm3>("Edt_MacroName", "", true);
     f.Menu("LB_PCMacroName", 1, "Btn_NewName");
     QCOMPARE(f.Names(), (QStringList{"One", "Two", "Three"}));
     for (const char* taken : {"Two", "One"}) {
-        AnswerDialog<TForm3>("Edt_MacroName", taken);
+        testing::TypeIntoDialog<TForm3>("Edt_MacroName", taken, true);
         f.Menu("LB_PCMacroName", 1, "Btn_NewName");
     }
     QCOMPARE(f.messages, (QStringList{"This macro already exists", "This macro already exists"}));
-    AnswerDialog<TForm3>("Edt_MacroName", "A name far too long");
+    testing::TypeIntoDialog<TForm3>("Edt_MacroName", "A name far too long", true);
     f.Menu("LB_PCMacroName", 1, "Btn_NewName");
     QCOMPARE(f.Names(), (QStringList{"One", "A name far too l", "Three"}));
     QCOMPARE(f.Names("LB_Name"), f.Names());
@@ -264,7 +165,7 @@ void MacroEditorFormTest::newRenameAndDelete()
 void MacroEditorFormTest::contextPanelsFollowTheSelection()
 {
     EditorForm f;
-    f.AddMacro("Tap", kTap);
+    f.MakeMacro("Tap", kTap);
     QCOMPARE(f.List("LB_macro")->count(), 3);
     f.RightClick("LB_macro", 2);
     QVERIFY(f.Control("Pnl_DevContent")->isVisible());
@@ -286,19 +187,19 @@ void MacroEditorFormTest::contextPanelsFollowTheSelection()
 void MacroEditorFormTest::editEachKindOfEvent()
 {
     EditorForm f;
-    f.AddMacro("Kinds", {"00", "1 A CODE:8204", "0 24", "3 FB05", "6 FAF4", "7 FD02", "2 A CODE:0204", "8 00FC"});
+    f.MakeMacro("Kinds", {"00", "1 A CODE:8204", "0 24", "3 FB05", "6 FAF4", "7 FD02", "2 A CODE:0204", "8 00FC"});
 
-    AnswerDialog<TForm6>("Edt_EditTime", "99999");   // kept at 2040
+    testing::TypeIntoDialog<TForm6>("Edt_EditTime", "99999", true);   // kept at 2040
     f.Menu("LB_macro", 1, "Btn_Edit");
     f.ExpectBody({"00", "1 A CODE:8204", "0 2040", "3 FB05", "6 FAF4", "7 FD02", "2 A CODE:0204", "8 00FC"});
     QCOMPARE(f.List("LB_macro")->currentRow(), 1);
     QCOMPARE(f.List("LB_macro")->item(1)->text(), QStringLiteral("2040 ms"));
 
-    AnswerDialog<TForm7>("Edt_EditTime", "-12");
+    testing::TypeIntoDialog<TForm7>("Edt_EditTime", "-12", true);
     f.Menu("LB_macro", 2, "Btn_Edit");
-    AnswerDialog<TForm7>("Edt_EditTime", "200");    // kept at 127
+    testing::TypeIntoDialog<TForm7>("Edt_EditTime", "200", true);    // kept at 127
     f.Menu("LB_macro", 3, "Btn_Edit");
-    AnswerDialog<TForm7>("Edt_EditTime", "0");      // a repeat count of 0 reads 1
+    testing::TypeIntoDialog<TForm7>("Edt_EditTime", "0", true);      // a repeat count of 0 reads 1
     f.Menu("LB_macro", 4, "Btn_Edit");
     AnswerKeyDialog(Qt::Key_B);
     f.Menu("LB_macro", 5, "Btn_Edit");
@@ -317,7 +218,7 @@ void MacroEditorFormTest::deleteEventsWithTheirPartner()
     EditorForm f;
     const MacroScript script{"00", "1 A CODE:8204", "1 A CODE:8204", "0 40", "2 A CODE:0204", "1 LeftKey CODE:00A1",
                              "2 LeftKey CODE:0021"};
-    f.AddMacro("Pairs", script);
+    f.MakeMacro("Pairs", script);
     // The release of the left button takes its press; the row above them is selected.
     f.Menu("LB_macro", 5, "Btn_Del");
     f.ExpectBody({"00", "1 A CODE:8204", "1 A CODE:8204", "0 40", "2 A CODE:0204"});
@@ -336,7 +237,7 @@ void MacroEditorFormTest::deleteEventsWithTheirPartner()
 void MacroEditorFormTest::insertPanelAddsLinesInFrontAndBehind()
 {
     EditorForm f;
-    f.AddMacro("Insert", kTap);
+    f.MakeMacro("Insert", kTap);
     auto insert = [&f](int row, int item, const char* field, const QString& text) {
         f.Menu("LB_macro", row, "Btn_Insert");
         QVERIFY(f.Control("Gb_Insert")->isVisible());
@@ -379,7 +280,7 @@ void MacroEditorFormTest::insertPanelAddsLinesInFrontAndBehind()
 void MacroEditorFormTest::insertKeysByRecordingFrontAndBack()
 {
     EditorForm f;
-    f.AddMacro("Keys", kTap);
+    f.MakeMacro("Keys", kTap);
     auto record = [&f](int row, int item, uint16_t vk) {
         f.Menu("LB_macro", row, "Btn_Insert");
         auto* combo = f.form->control<QComboBox>("CB_Insert");
@@ -421,7 +322,7 @@ void MacroEditorFormTest::cancelAfterAFullInsertRecordingAllowsAnother()
     MacroScript moves{"00"};
     for (int i = 0; i < 90; ++i)
         moves.push_back("3 FB01");   // 180 event bytes: one more key tap fits, a second does not
-    f.AddMacro("Nearly full", moves);
+    f.MakeMacro("Nearly full", moves);
     auto startInsertRecording = [&f] {
         f.Menu("LB_macro", 0, "Btn_Insert");
         auto* combo = f.form->control<QComboBox>("CB_Insert");
@@ -449,7 +350,7 @@ void MacroEditorFormTest::cancelAfterAFullInsertRecordingAllowsAnother()
 void MacroEditorFormTest::releaseModeIsStoredAtOnce()
 {
     EditorForm f;
-    f.AddMacro("Mode", kTap);
+    f.MakeMacro("Mode", kTap);
     Click(f.Control("IB_ReleaseStop"));
     QVERIFY(f.form->control<QRadioButton>("rb_ReleaseStop")->isChecked());
     QCOMPARE(f.form->control<TSkinLabel>("Img_ReleaseStop")->picture(), QStringLiteral("RdS_E"));
@@ -468,7 +369,7 @@ void MacroEditorFormTest::tooLongEditIsRefused()
     MacroScript full{"00"};
     for (int i = 0; i < 110; ++i)
         full.push_back("3 FB01");   // 220 event bytes: one more byte fits, two do not
-    f.AddMacro("Full", full);
+    f.MakeMacro("Full", full);
     const std::vector<uint8_t> before = f.SavedFile();
     f.Menu("LB_macro", 0, "Btn_Insert");
     Click(f.Control("Btn_OK"));   // a delay: two more bytes
@@ -498,7 +399,7 @@ void MacroEditorFormTest::driverModeEditsTheDriverRecord()
 {
     EditorForm f(true);
     QVERIFY(f.Driver());
-    f.AddMacro("Driver", {"00", "1 A CODE:8204", "0 5000", "2 A CODE:0204"});
+    f.MakeMacro("Driver", {"00", "1 A CODE:8204", "0 5000", "2 A CODE:0204"});
     f.Menu("LB_macro", 0, "Btn_Insert");
     auto* combo = f.form->control<QComboBox>("CB_Insert");
     combo->setCurrentIndex(8);
@@ -508,7 +409,7 @@ void MacroEditorFormTest::driverModeEditsTheDriverRecord()
     QTest::keyClicks(y, "-5");
     Click(f.Control("Btn_OK"));
     f.ExpectBody({"00", "6 FAFB", "1 A CODE:8204", "0 5000", "2 A CODE:0204"});
-    AnswerDialog<TForm7>("Edt_EditTime", "-128");
+    testing::TypeIntoDialog<TForm7>("Edt_EditTime", "-128", true);
     f.Menu("LB_macro", 0, "Btn_Edit");
     f.Menu("LB_macro", 2, "Btn_Del");
     f.ExpectBody({"00", "6 FA80", "1 A CODE:8204", "2 A CODE:0204"});
@@ -518,8 +419,8 @@ void MacroEditorFormTest::exportOneImportOneRoundTrip()
 {
     for (const bool driver : {false, true}) {
         EditorForm f(driver);
-        f.AddMacro("Trip", kTap, ReleaseMode::StopOnRelease);
-        f.AddMacro("Other", {"00", "3 FB01"});
+        f.MakeMacro("Trip", kTap, ReleaseMode::StopOnRelease);
+        f.MakeMacro("Other", {"00", "3 FB01"});
         f.List("LB_PCMacroName")->setCurrentRow(0);
         f.nextFile = f.dir.path() + "/one";   // the dialog's name without the extension
         f.Menu("LB_PCMacroName", 0, "Btn_ExportOne");
@@ -593,7 +494,7 @@ void MacroEditorFormTest::shortOrEmptyFilesAreRefused()
 {
     for (const bool driver : {false, true}) {
         EditorForm f(driver);
-        f.AddMacro("Keep", kTap);
+        f.MakeMacro("Keep", kTap);
         const std::vector<uint8_t> before = f.SavedFile();
         const size_t record = driver ? kDriverMacroRecordSize : kMacroRecordSize;
         std::vector<uint8_t> shortFile = WriteSingleMacroFile({MacroNameFromUtf16(u"Short"), {}});
@@ -674,8 +575,8 @@ void MacroEditorFormTest::baseMacroImportWritesPagesOneToFour()
 void MacroEditorFormTest::assignedMacroChangesAreTold()
 {
     EditorForm f;
-    f.AddMacro("Played", kTap);
-    f.AddMacro("Free", kTap);
+    f.MakeMacro("Played", kTap);
+    f.MakeMacro("Free", kTap);
     // Page 1 holds a copy of "Played" and button 4 plays it.
     const MacroName name = MacroNameFromUtf16(u"Played");
     std::copy(name.begin(), name.end(), f.form->State().MacroAreas.basePages[0].begin());
@@ -690,17 +591,17 @@ void MacroEditorFormTest::assignedMacroChangesAreTold()
     f.Menu("LB_macro", 1, "Btn_Del");
     f.Menu("LB_macro", 0, "Btn_Del");
     QCOMPARE(f.messages, QStringList{told});
-    AnswerDialog<TForm3>("Edt_MacroName", "Renamed");
+    testing::TypeIntoDialog<TForm3>("Edt_MacroName", "Renamed", true);
     f.Menu("LB_PCMacroName", 0, "Btn_NewName");
     QCOMPARE(f.messages, (QStringList{told, told}));
 
     // Another macro takes the old name; assigning it to button 5 reuses page 1 by that name, so
     // button 4 plays it too: the user is told.
-    AnswerDialog<TForm3>("Edt_MacroName", "Played");
+    testing::TypeIntoDialog<TForm3>("Edt_MacroName", "Played", true);
     f.Menu("LB_PCMacroName", 1, "Btn_NewName");
     QCOMPARE(f.messages.size(), 2);
     f.form->Nav().ChangeView(View::Office);
-    QTest::mouseClick(f.form->control<TSkinLabel>("Key5"), Qt::LeftButton);
+    Click(f.form->control("Key5"));
     QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
     QApplication::sendEvent(f.Control("Key_Macro"), &enter);
     QListWidget* menu = f.List("LB_Name");

@@ -16,19 +16,17 @@
 #include "app/Main.h"
 #include "macros/MacroBody.h"
 #include "macros/MacroFiles.h"
-#include "macros/ScriptedCapture.h"
 #include "macros/ui/MacroLibraryStore.h"
 #include "macros/ui/MacroRecording.h"
 #include "macros/ui/Unit3.h"
 #include "platform/ReadFileBytes.h"
-#include "support/FormWithMouse.h"
+#include "support/MacroPageForm.h"
 #include "support/UserActions.h"
 #include "ui/SkinLabel.h"
 
 #include <memory>
 
 using namespace tarq;
-using tarq::testing::ScriptedCapture;
 
 namespace {
 
@@ -46,71 +44,7 @@ void Leave(QWidget* w)
     QApplication::sendEvent(w, &event);
 }
 
-// Answers the next name dialog: types `text` and clicks "OK".
-void AnswerName(const QString& text)
-{
-    testing::WhenDialogOpens<TForm3>([text](TForm3* dialog) {
-        // Typed character by character, as a keyboard or an input method sends them.
-        auto* edit = dialog->findChild<QLineEdit*>("Edt_MacroName");
-        for (const QChar c : text) {
-            QTest::sendKeyEvent(QTest::Press, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-            QTest::sendKeyEvent(QTest::Release, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
-        Click(dialog->findChild<QWidget*>("IB_Confirm"));
-    });
-}
-
-struct MacroPageForm {
-    MacroPageForm()
-        : device(false, nullptr,
-                 [this] {
-                     auto capture = std::make_unique<ScriptedCapture>();
-                     source = capture.get();
-                     return PlatformCapture{std::move(capture), ""};
-                 }),
-          form(device.form.get())
-    {
-        device.prompts.UseOwnNameAndDelayDialogs(device.form->OwnPrompts());
-        device.OpenMouse();
-        form->State().NoDeviceView = false;
-        form->ShowDialogMessage = [this](const QString& text) { messages << text; };
-        form->ShowStandardMessage = [this](const QString& text) { messages << text; };
-        form->State().DataFolder = dir.path() + QLatin1Char('/');
-        form->MacroLibrary().LoadMacroLibrary();
-        form->show();
-        Click(form->control("Btn_Macro_1"));
-    }
-
-    QListWidget* List(const char* name) { return form->control<QListWidget>(name); }
-    QWidget* Control(const char* name) { return form->control(name); }
-
-    void RightClick(const char* list, int row) { testing::RightClickRow(List(list), row); }
-    void LeftClick(const char* list, int row) { testing::ClickRow(List(list), row); }
-
-    void AddMacro(const QString& name, const MacroScript& script)
-    {
-        AnswerName(name);
-        Click(Control("Btn_New"));
-        const int row = List("LB_PCMacroName")->currentRow();
-        form->State().PcMacros[size_t(row)].body = BuildMacroBody(script, ReleaseMode::PlayToEnd).body;
-        form->MacroLibrary().RefreshPCMacro();
-        List("LB_PCMacroName")->setCurrentRow(-1);
-    }
-
-    QStringList Names()
-    {
-        QStringList names;
-        for (int i = 0; i < List("LB_PCMacroName")->count(); ++i)
-            names << List("LB_PCMacroName")->item(i)->text();
-        return names;
-    }
-
-    MacroRecord Saved(int row)
-    {
-        const auto bytes = ReadFileBytes(form->MacroLibrary().MacroFilePath(), 1 << 20);
-        return bytes ? ReadMacroLibraryFile(*bytes)[size_t(row)] : MacroRecord{};
-    }
-
+struct CornersForm : testing::MacroPageForm {
     // Opens the insert panel on `row` at "Insert Key Back", as the pop-up and the item list do.
     void OpenKeyInsert(int row)
     {
@@ -121,12 +55,6 @@ struct MacroPageForm {
         emit combo->activated(3);
         Click(Control("IB_InsertNoDelay"));
     }
-
-    ScriptedCapture* source = nullptr;
-    tarq::testing::FormWithMouse device;
-    TForm1* form;
-    QTemporaryDir dir;
-    QStringList messages;
 };
 
 const MacroScript kTap = {"00", "1 A CODE:8204", "0 24", "2 A CODE:0204"};
@@ -145,7 +73,7 @@ private slots:
 
 void MacroPageCornersFormTest::insertRecordButtonSaysStopWhileItRecords()
 {
-    MacroPageForm f;
+    CornersForm f;
     f.AddMacro("Tap", kTap);
     f.LeftClick("LB_PCMacroName", 0);
     f.OpenKeyInsert(0);
@@ -175,23 +103,23 @@ void MacroPageCornersFormTest::insertRecordButtonSaysStopWhileItRecords()
 
 void MacroPageCornersFormTest::leavingThePageEndsARecording()
 {
-    MacroPageForm f;
-    AnswerName(QStringLiteral("Walk"));
+    CornersForm f;
+    testing::AnswerNameDialog(QStringLiteral("Walk"), testing::NameTyping::Characters);
     Click(f.Control("Btn_New"));
     Click(f.Control("IB_NoDelay"));
     Click(f.Control("Btn_Start"));
     QVERIFY(f.form->Recording().Recording());
-    f.source->Play(InputEvent::Key(0x41, true, 1)).Play(InputEvent::Key(0x41, false, 2));
+    f.scripted.source->Play(InputEvent::Key(0x41, true, 1)).Play(InputEvent::Key(0x41, false, 2));
     QTRY_COMPARE(f.List("LB_macro")->count(), 2);
 
     // The Light page button: the recording ends as Stop ends it, the macro is kept and saved.
     Click(f.Control("Btn_Breath_4"));
     QVERIFY(f.Control("gbPage3")->isVisible());
     QVERIFY(!f.form->Recording().Recording());
-    QVERIFY(f.source == nullptr || !f.source->Running());
+    QVERIFY(f.scripted.source == nullptr || !f.scripted.source->Running());
     const MacroScript expected = {"00", "1 A CODE:8204", "2 A CODE:0204"};
     QCOMPARE(f.form->State().PcMacros[0].body, BuildMacroBody(expected, ReleaseMode::PlayToEnd).body);
-    QCOMPARE(f.Saved(0).body, f.form->State().PcMacros[0].body);
+    QCOMPARE(f.SavedRecord(0).body, f.form->State().PcMacros[0].body);
 
     // Back on the macro page everything takes clicks again and Record starts afresh.
     Click(f.Control("Btn_Macro_3"));
@@ -202,13 +130,13 @@ void MacroPageCornersFormTest::leavingThePageEndsARecording()
 
 void MacroPageCornersFormTest::leavingThePageEndsAnInsertRecording()
 {
-    MacroPageForm f;
+    CornersForm f;
     f.AddMacro("Tap", kTap);
     f.LeftClick("LB_PCMacroName", 0);
     f.OpenKeyInsert(0);
     Click(f.Control("Btn_InsertStart"));
     QVERIFY(f.form->Recording().Inserting());
-    f.source->Play(InputEvent::Key(0x31, true, 10)).Play(InputEvent::Key(0x31, false, 11));
+    f.scripted.source->Play(InputEvent::Key(0x31, true, 10)).Play(InputEvent::Key(0x31, false, 11));
     QTRY_COMPARE(f.List("LB_macro")->count(), 5);
 
     Click(f.Control("Btn_Main_4"));
@@ -225,20 +153,20 @@ void MacroPageCornersFormTest::leavingThePageEndsAnInsertRecording()
 
 void MacroPageCornersFormTest::namesOfSpacesAreRefused()
 {
-    MacroPageForm f;
-    AnswerName(QStringLiteral("   "));
+    CornersForm f;
+    testing::AnswerNameDialog(QStringLiteral("   "), testing::NameTyping::Characters);
     Click(f.Control("Btn_New"));
     QCOMPARE(f.Names(), QStringList{});
 
     f.AddMacro("Tap", kTap);
-    AnswerName(QString(3, QChar(0x3000)));   // ideographic spaces
+    testing::AnswerNameDialog(QString(3, QChar(0x3000)), testing::NameTyping::Characters);   // ideographic spaces
     f.RightClick("LB_PCMacroName", 0);
     Click(f.Control("Btn_NewName"));
     QCOMPARE(f.Names(), QStringList{"Tap"});
-    QCOMPARE(MacroNameToUtf16(f.Saved(0).name), std::u16string(u"Tap"));
+    QCOMPARE(MacroNameToUtf16(f.SavedRecord(0).name), std::u16string(u"Tap"));
 
     // A name with spaces around a letter is a name.
-    AnswerName(QStringLiteral(" B "));
+    testing::AnswerNameDialog(QStringLiteral(" B "), testing::NameTyping::Characters);
     f.RightClick("LB_PCMacroName", 0);
     Click(f.Control("Btn_NewName"));
     QCOMPARE(f.Names(), QStringList{" B "});
@@ -246,7 +174,7 @@ void MacroPageCornersFormTest::namesOfSpacesAreRefused()
 
 void MacroPageCornersFormTest::eventListOpensAtTheFirstEvent()
 {
-    MacroPageForm f;
+    CornersForm f;
     MacroScript taps = {"00"};
     for (int i = 0; i < 30; ++i)
         taps.insert(taps.end(), {"1 A CODE:8204", "2 A CODE:0204"});

@@ -2,7 +2,7 @@
 #include "macros/MacroRecorder.h"
 
 #include "macros/MacroBody.h"
-#include "macros/ScriptedCapture.h"
+#include "support/ScriptedCapture.h"
 #include "macros/TestHex.h"
 
 #include <functional>

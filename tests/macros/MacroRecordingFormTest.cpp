@@ -19,11 +19,11 @@
 #include "support/XvfbServer.h"
 
 #include "app/Main.h"
-#include "support/FormWithMouse.h"
+#include "support/MacroPageForm.h"
 #include "support/UserActions.h"
 #include "macros/MacroBody.h"
 #include "macros/MacroFiles.h"
-#include "macros/ScriptedCapture.h"
+#include "support/ScriptedCapture.h"
 #include "macros/ui/MacroLibraryStore.h"
 #include "macros/ui/MacroRecording.h"
 #include "macros/ui/Unit3.h"
@@ -41,72 +41,10 @@ namespace {
 
 using tarq::testing::Click;
 
-// Answers the next name dialog: types the name and clicks "OK".
-void AnswerNameDialog(const QString& name)
-{
-    testing::WhenDialogOpens<TForm3>([name](TForm3* dialog) {
-        auto* edit = dialog->findChild<QLineEdit*>("Edt_MacroName");
-        QTest::keyClicks(edit, name);
-        Click(dialog->findChild<QWidget*>("IB_Confirm"));
-    });
-}
-
-// A form whose macro library lives in a folder of the test.
-struct RecordingForm {
-    explicit RecordingForm(std::function<PlatformCapture()> capture)
-        : device(false, nullptr, std::move(capture)), form(device.form.get())
-    {
-        device.prompts.UseOwnNameAndDelayDialogs(device.form->OwnPrompts());
-        device.OpenMouse();
-        form->State().NoDeviceView = false;
-        form->ShowDialogMessage = [this](const QString& text) { messages << text; };
-        form->State().DataFolder = dir.path() + QLatin1Char('/');
-        form->MacroLibrary().LoadMacroLibrary();
-        form->Recording().RefreshPCMacroName();
-        form->show();
-        Click(form->control("Btn_Macro_1"));
-    }
-
-    QListWidget* List(const char* name) { return form->control<QListWidget>(name); }
-
-    void NewMacro(const QString& name)
-    {
-        AnswerNameDialog(name);
-        Click(form->control("Btn_New"));
-    }
-
-    MacroRecord SavedRecord(int row)
-    {
-        const auto bytes = ReadFileBytes(form->MacroLibrary().MacroFilePath(), 1 << 20);
-        return bytes ? ReadMacroLibraryFile(*bytes)[size_t(row)] : MacroRecord{};
-    }
-
-    QStringList Rows()
-    {
-        QStringList rows;
-        for (int i = 0; i < List("LB_macro")->count(); ++i)
-            rows << List("LB_macro")->item(i)->text();
-        return rows;
-    }
-
-    tarq::testing::FormWithMouse device;
-    TForm1* form;
-    QTemporaryDir dir;
-    QStringList messages;
-};
-
-// The scripted source the form's recorder listens to.
-struct Scripted {
-    std::function<PlatformCapture()> Factory(bool wholeDesktop = true)
-    {
-        return [this, wholeDesktop] {
-            auto capture = std::make_unique<ScriptedCapture>();
-            capture->wholeDesktop = wholeDesktop;
-            source = capture.get();
-            return PlatformCapture{std::move(capture), wholeDesktop ? "" : "test"};
-        };
-    }
-    ScriptedCapture* source = nullptr;
+// A form whose recording listens to the source the test hands in.
+struct RecordingForm : testing::MacroPageForm {
+    explicit RecordingForm(std::function<PlatformCapture()> capture) : MacroPageForm(false, std::move(capture)) {}
+    QStringList Rows() { return Names("LB_macro"); }
 };
 
 std::vector<uint8_t> EventBytesWithoutDelays(const MacroBody& body)
@@ -142,7 +80,7 @@ private slots:
 
 void MacroRecordingFormTest::newMacroIsListedAndSavedAndDuplicatesAreRefused()
 {
-    Scripted scripted;
+    testing::ScriptedCaptures scripted;
     RecordingForm f(scripted.Factory());
     f.NewMacro("Reload");
     QCOMPARE(f.List("LB_PCMacroName")->count(), 1);
@@ -161,7 +99,7 @@ void MacroRecordingFormTest::newMacroIsListedAndSavedAndDuplicatesAreRefused()
 
 void MacroRecordingFormTest::recordingFillsTheListLiveAndStopSavesTheBody()
 {
-    Scripted scripted;
+    testing::ScriptedCaptures scripted;
     RecordingForm f(scripted.Factory());
     f.NewMacro("Shift A");
     auto* start = f.form->control<TSkinLabel>("Btn_Start");
@@ -203,7 +141,7 @@ void MacroRecordingFormTest::recordingFillsTheListLiveAndStopSavesTheBody()
 
 void MacroRecordingFormTest::recordNeedsASelectedMacro()
 {
-    Scripted scripted;
+    testing::ScriptedCaptures scripted;
     RecordingForm f(scripted.Factory());
     Click(f.form->control("Btn_Start"));
     QVERIFY(!f.form->Recording().Recording());
@@ -212,7 +150,7 @@ void MacroRecordingFormTest::recordNeedsASelectedMacro()
 
 void MacroRecordingFormTest::delayTimeModeRecordsTheFixedDelay()
 {
-    Scripted scripted;
+    testing::ScriptedCaptures scripted;
     RecordingForm f(scripted.Factory());
     auto* delay = f.form->control<TIntEdit>("Edt_Delay");
     QVERIFY(delay->isReadOnly());
@@ -250,7 +188,7 @@ void MacroRecordingFormTest::delayTimeModeRecordsTheFixedDelay()
 
 void MacroRecordingFormTest::windowOnlyCaptureShowsTheHint()
 {
-    Scripted scripted;
+    testing::ScriptedCaptures scripted;
     RecordingForm whole(scripted.Factory(true));
     QVERIFY(!whole.form->control("lbl_RecordScope")->isVisible());
     RecordingForm window(scripted.Factory(false));
@@ -270,7 +208,7 @@ void MacroRecordingFormTest::waylandSessionGetsTheWindowCapture()
 
 void MacroRecordingFormTest::fullBodyEndsTheRecordingAndSavesIt()
 {
-    Scripted scripted;
+    testing::ScriptedCaptures scripted;
     RecordingForm f(scripted.Factory());
     Click(f.form->control("IB_NoDelay"));
     f.NewMacro("Long");
@@ -298,7 +236,7 @@ void MacroRecordingFormTest::fullBodyEndsTheRecordingAndSavesIt()
 // selects it nor opens the list's menu, and Stop writes into the macro the recording started in.
 void MacroRecordingFormTest::macroListTakesNoInputWhileRecording()
 {
-    Scripted scripted;
+    testing::ScriptedCaptures scripted;
     RecordingForm f(scripted.Factory());
     PromptsOf(*f.form).confirm = [](const QString&) { return true; };
     Click(f.form->control("IB_NoDelay"));
@@ -317,10 +255,8 @@ void MacroRecordingFormTest::macroListTakesNoInputWhileRecording()
         scripted.source->Play(InputEvent::Key(key, true, 10)).Play(InputEvent::Key(key, false, 11));
     QTRY_COMPARE(f.List("LB_macro")->count(), 10);
     QListWidget* names = f.List("LB_PCMacroName");
-    const QPoint onFourth = names->visualItemRect(names->item(0)).center();
-    QTest::mousePress(names->viewport(), Qt::RightButton, {}, onFourth);
-    QTest::mouseRelease(names->viewport(), Qt::RightButton, {}, onFourth);
-    QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, onFourth);
+    testing::RightClickRow(names, 0);
+    testing::ClickRow(names, 0);
     QTest::keyClick(names, Qt::Key_Up);
     QCOMPARE(names->currentRow(), 1);
     QVERIFY(!f.form->control("Pnl_PCMacro")->isVisible());
@@ -335,7 +271,7 @@ void MacroRecordingFormTest::macroListTakesNoInputWhileRecording()
 
 void MacroRecordingFormTest::insertRecordingPutsKeysBehindTheSelectedEvent()
 {
-    Scripted scripted;
+    testing::ScriptedCaptures scripted;
     RecordingForm f(scripted.Factory());
     Click(f.form->control("IB_NoDelay"));
     f.NewMacro("Insert");
@@ -385,7 +321,7 @@ void MacroRecordingFormTest::endToEndOnXvfbWithXTest()
     qputenv("DISPLAY", server.Display().c_str());
     qunsetenv("XDG_SESSION_TYPE");
 
-    RecordingForm f({});   // the platform's own capture
+    RecordingForm f(CreatePlatformInputCapture);   // the platform's own capture
     QVERIFY2(f.form->Recording().SeesWholeDesktop(), "the X11 capture did not open");
     f.NewMacro("abc");
     Click(f.form->control("Btn_Start"));

@@ -15,85 +15,24 @@
 #include "app/Main.h"
 #include "macros/MacroBody.h"
 #include "macros/MacroFiles.h"
-#include "macros/ScriptedCapture.h"
 #include "macros/ui/MacroLibraryStore.h"
 #include "macros/ui/MacroRecording.h"
 #include "macros/ui/Unit3.h"
 #include "platform/ReadFileBytes.h"
-#include "support/FormWithMouse.h"
+#include "support/MacroPageForm.h"
 #include "support/UserActions.h"
 #include "ui/SkinLabel.h"
 
 #include <memory>
 
 using namespace tarq;
-using tarq::testing::ScriptedCapture;
 
 namespace {
 
 using tarq::testing::Click;
 
-// Answers the next name dialog: types `text` and clicks "OK", or closes it when `text` is empty.
-void AnswerName(const QString& text)
-{
-    testing::WhenDialogOpens<TForm3>([text](TForm3* dialog) {
-        if (text.isEmpty()) {
-            Click(dialog->findChild<QWidget*>("IB_Close"));
-            return;
-        }
-        QTest::keyClicks(dialog->findChild<QLineEdit*>("Edt_MacroName"), text);
-        Click(dialog->findChild<QWidget*>("IB_Confirm"));
-    });
-}
-
-struct WalkForm {
-    WalkForm()
-        : device(false, nullptr,
-                 [this] {
-                     auto capture = std::make_unique<ScriptedCapture>();
-                     source = capture.get();
-                     return PlatformCapture{std::move(capture), ""};
-                 }),
-          form(device.form.get())
-    {
-        device.prompts.UseOwnNameAndDelayDialogs(device.form->OwnPrompts());
-        device.OpenMouse();
-        form->State().NoDeviceView = false;
-        form->ShowDialogMessage = [this](const QString& text) { messages << text; };
-        form->State().DataFolder = dir.path() + QLatin1Char('/');
-        form->MacroLibrary().LoadMacroLibrary();
-        form->show();
-        Click(form->control("Btn_Macro_1"));
-    }
-
-    QListWidget* List(const char* name) { return form->control<QListWidget>(name); }
-    QWidget* Control(const char* name) { return form->control(name); }
-
-    void RightClick(const char* list, int row) { testing::RightClickRow(List(list), row); }
-    void LeftClick(const char* list, int row) { testing::ClickRow(List(list), row); }
-
-    // A library macro made from a script, as if it had been recorded and saved.
-    void AddMacro(const QString& name, const MacroScript& script, ReleaseMode mode)
-    {
-        AnswerName(name);
-        Click(Control("Btn_New"));
-        const int row = List("LB_PCMacroName")->currentRow();
-        form->State().PcMacros[size_t(row)].body = BuildMacroBody(script, mode).body;
-        form->MacroLibrary().RefreshPCMacro();
-        List("LB_PCMacroName")->setCurrentRow(-1);
-    }
-
-    PcMacroLibrary Saved()
-    {
-        return ReadMacroLibraryFile(
-            ReadFileBytes(form->MacroLibrary().MacroFilePath(), 1 << 20).value_or(std::vector<uint8_t>{}));
-    }
-
-    ScriptedCapture* source = nullptr;
-    tarq::testing::FormWithMouse device;
-    TForm1* form;
-    QTemporaryDir dir;
-    QStringList messages;
+struct WalkForm : testing::MacroPageForm {
+    PcMacroLibrary Saved() { return ReadMacroLibraryFile(SavedFile()); }
 };
 
 const MacroScript kTap = {"00", "1 A CODE:8204", "0 24", "2 A CODE:0204"};
@@ -118,7 +57,7 @@ void MacroWalkthroughFormTest::newMacroFromTheMenuLeavesTheSelectedMacroAlone()
 
     // The menu's New Macro, closed without a name: nothing changes, the choice still shows the
     // selected macro's mode.
-    AnswerName({});
+    testing::AnswerNameDialog({});
     f.RightClick("LB_PCMacroName", 0);
     Click(f.Control("Btn_NewMacro"));
     QCOMPARE(f.List("LB_PCMacroName")->count(), 1);
@@ -127,7 +66,7 @@ void MacroWalkthroughFormTest::newMacroFromTheMenuLeavesTheSelectedMacroAlone()
 
     // With a name: the new macro starts as "Stop after the macro is over"; the selected one
     // keeps "Stop until the key release", in memory and in Macro.bin.
-    AnswerName(QStringLiteral("Fresh"));
+    testing::AnswerNameDialog(QStringLiteral("Fresh"));
     f.RightClick("LB_PCMacroName", 0);
     Click(f.Control("Btn_NewMacro"));
     QCOMPARE(f.List("LB_PCMacroName")->count(), 2);
@@ -159,7 +98,7 @@ void MacroWalkthroughFormTest::insertPanelKeepsToTheMacroItOpenedOn()
     QVERIFY(!f.List("LB_PCMacroName")->isEnabled());
     f.LeftClick("LB_PCMacroName", 1);
     QCOMPARE(f.List("LB_PCMacroName")->currentRow(), 0);
-    f.source->Play(InputEvent::Key(0x31, true, 10)).Play(InputEvent::Key(0x31, false, 11));
+    f.scripted.source->Play(InputEvent::Key(0x31, true, 10)).Play(InputEvent::Key(0x31, false, 11));
     QTRY_COMPARE(f.form->Recording().Script().size(), kTap.size() + 2);
     Click(f.Control("Btn_InsertStart"));
     Click(f.Control("Btn_OK"));

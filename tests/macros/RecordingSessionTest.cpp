@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "macros/RecordingSession.h"
 
-#include "macros/ScriptedCapture.h"
+#include "support/ScriptedCapture.h"
 
 #include <gtest/gtest.h>
 

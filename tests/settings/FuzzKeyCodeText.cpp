@@ -15,18 +15,18 @@ class FuzzSource : public tarq::KeyCodeNameSource {
 public:
     bool eeprom = true;
     std::string LanguageText(int strId) const override { return std::to_string(strId); }
-    bool EepromMode() const override { return eeprom; }
-    std::string BaseMacroName(int page) const override
+    std::string MacroNameAt(uint16_t address) const override
     {
-        if (page < 1 || page > 6)
+        if (eeprom) {
+            const std::optional<int> page = tarq::BaseMacroPageAt(address);
+            if (page && (*page < 1 || *page > 6))
+                std::abort();
+            return page ? "page" : "";
+        }
+        const std::optional<int> index = tarq::DriverMacroIndexAt(address);
+        if (index && (*index < 0 || *index > 31))
             std::abort();
-        return "page";
-    }
-    std::optional<std::string> DriverMacroName(int index) const override
-    {
-        if (index < 0 || index > 31)
-            std::abort();
-        return index < 4 ? std::optional<std::string>("driver") : std::nullopt;
+        return index && *index < 4 ? "driver" : "";
     }
     std::optional<tarq::GunKeyCodes> LoadedGunKeyList() const override { return std::nullopt; }
 };

@@ -34,13 +34,18 @@ public:
         const auto it = kTexts.find(strId);
         return it == kTexts.end() ? std::string{} : it->second;
     }
-    bool EepromMode() const override { return eeprom; }
-    std::string BaseMacroName(int page) const override { return "Page" + std::to_string(page); }
-    std::optional<std::string> DriverMacroName(int index) const override
+    // The base macro pages in EEPROM mode, the driver's list in driver mode, found by the
+    // core's address rules as the configuration homes find them.
+    std::string MacroNameAt(uint16_t address) const override
     {
-        if (index < 0 || index >= static_cast<int>(driverMacros.size()))
-            return std::nullopt;
-        return driverMacros[index];
+        if (eeprom) {
+            const std::optional<int> page = BaseMacroPageAt(address);
+            return page ? "Page" + std::to_string(*page) : std::string{};
+        }
+        const std::optional<int> index = DriverMacroIndexAt(address);
+        if (!index || *index >= static_cast<int>(driverMacros.size()))
+            return {};
+        return driverMacros[size_t(*index)];
     }
     std::optional<GunKeyCodes> LoadedGunKeyList() const override { return gunKeys; }
 };

@@ -42,6 +42,28 @@ TEST(KeyCode, MacroAddresses)
     EXPECT_EQ(KeyCodeText(MacroKeyCode(BaseMacroCodeAddress(5), true)), "0E0621");
 }
 
+TEST(KeyCode, MacroOfAnAddress)
+{
+    const struct {
+        uint16_t address;
+        std::optional<int> page, index;
+    } cases[] = {
+        {0x0121, 1, std::nullopt}, {0x0421, 4, std::nullopt}, {0x0621, 5, std::nullopt},
+        {0x0721, 6, std::nullopt}, {0x0521, std::nullopt, std::nullopt},
+        {0x0120, std::nullopt, 0}, {0x0920, std::nullopt, 1}, {0xF920, std::nullopt, 31},
+        {0x011F, std::nullopt, std::nullopt}, {0x0000, std::nullopt, std::nullopt},
+        {0x00F0, std::nullopt, std::nullopt}, {0x0220, std::nullopt, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(BaseMacroPageAt(c.address), c.page) << std::hex << c.address;
+        EXPECT_EQ(DriverMacroIndexAt(c.address), c.index) << std::hex << c.address;
+    }
+    for (int page = 1; page <= 6; ++page)
+        EXPECT_EQ(BaseMacroPageAt(BaseMacroCodeAddress(page)), page);
+    for (int index : {0, 5, 31})
+        EXPECT_EQ(DriverMacroIndexAt(DriverMacroCodeAddress(index)), index);
+}
+
 TEST(KeyCode, ButtonCodesOfBothKeyModesInDataBuf)
 {
     DataBuf buf{};

@@ -38,6 +38,7 @@
 #include "settings/ui/Unit2.h"
 #include "support/FormWithMouse.h"
 #include "support/ImageAfterEdit.h"
+#include "support/UserActions.h"
 #include "ui/Navigation.h"
 #include "ui/SkinLabel.h"
 
@@ -52,11 +53,7 @@ using namespace tarq;
 
 namespace {
 
-void Click(QWidget* w)
-{
-    QVERIFY2(w, "control missing");
-    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-}
+using tarq::testing::SendClick;
 
 // The form with its messages collected, its data folder in a temporary folder, shown, and the
 // mouse read by the first device check. Recording takes the window's own key events.
@@ -127,26 +124,26 @@ void FormWalkthroughTest::readEditAndApplyReachTheMouse()
 
     // Button 2 becomes Ctrl+Shift+A in the combination-key dialog, typed as keys.
     f.form.Nav().ChangeView(View::Office);
-    Click(f.w("Key2"));
+    SendClick(f.w("Key2"));
     QVERIFY(f.w("Pnl_Main")->isVisible());
-    Click(f.w("Key_Assembly"));
+    SendClick(f.w("Key_Assembly"));
     TForm2* dialog = f.form.Assignment().CombinationKeyDialog();
     QVERIFY(dialog && dialog->isVisible());
     auto* edit = dialog->findChild<QLineEdit*>("Edt_Assembly");
-    Click(dialog->findChild<QCheckBox*>("CB_Ctrl"));
-    Click(dialog->findChild<QCheckBox*>("CB_Shift"));
+    SendClick(dialog->findChild<QCheckBox*>("CB_Ctrl"));
+    SendClick(dialog->findChild<QCheckBox*>("CB_Shift"));
     QTest::keyClick(edit, Qt::Key_A);
     QCOMPARE(edit->text(), QStringLiteral("Ctrl+Shift+A"));
-    Click(dialog->findChild<QWidget*>("IB_Confirm"));
+    SendClick(dialog->findChild<QWidget*>("IB_Confirm"));
     QCOMPARE(f.form.State().OfficeKeyCodes[1], std::string("020304"));
 
     // The game mode page (the mouse switches to game mode), DPI level 3 at the right end of its
     // slider: 6400.
-    Click(f.w("Btn_Second_1"));
+    SendClick(f.w("Btn_Second_1"));
     f.ReleaseSlider("slider_DPI3", 239);
     QCOMPARE(f.form.control<QLabel>("lbl_DPI3Value")->text(), QStringLiteral("6400"));
 
-    Click(f.w("Btn_Apply_1"));
+    SendClick(f.w("Btn_Apply_1"));
     QVERIFY2(f.messages.isEmpty(), qPrintable(f.messages.join('|')));
     const std::vector<uint8_t> expected = testing::ImageAfterEdit(before, [](DataBuf& b) {
         QVERIFY(WriteButtonKeyCode(b, 1, 2, "020304"));
@@ -156,35 +153,35 @@ void FormWalkthroughTest::readEditAndApplyReachTheMouse()
     QVERIFY2(f.memory() == expected, qPrintable(FirstDifference(f.memory(), expected)));
 
     // Read brings back what was written, and a second Apply writes the same bytes.
-    Click(f.w("Btn_Read_1"));
+    SendClick(f.w("Btn_Read_1"));
     QCOMPARE(f.form.control<QLabel>("lbl_DPI3Value")->text(), QStringLiteral("6400"));
     QCOMPARE(f.form.State().OfficeKeyCodes[1], std::string("020304"));
-    Click(f.w("Btn_Apply_1"));
+    SendClick(f.w("Btn_Apply_1"));
     QVERIFY2(f.memory() == expected, qPrintable(FirstDifference(f.memory(), expected)));
 }
 
 void FormWalkthroughTest::recordingInTheWindowIsSavedByteForByte()
 {
     Walkthrough f;
-    Click(f.w("Btn_Macro_1"));
+    SendClick(f.w("Btn_Macro_1"));
     QTimer::singleShot(0, [] {
         auto* names = qobject_cast<TForm3*>(QApplication::activeModalWidget());
         QVERIFY2(names, "the name dialog is not open");
         QTest::keyClicks(names->findChild<QLineEdit*>("Edt_MacroName"), QStringLiteral("Reload"));
-        Click(names->findChild<QWidget*>("IB_Confirm"));
+        SendClick(names->findChild<QWidget*>("IB_Confirm"));
     });
-    Click(f.w("Btn_New"));
+    SendClick(f.w("Btn_New"));
     QCOMPARE(f.form.control<QListWidget>("LB_PCMacroName")->item(0)->text(), QStringLiteral("Reload"));
 
     auto* start = f.form.control<TSkinLabel>("Btn_Start");
-    Click(start);
+    SendClick(start);
     QVERIFY(f.form.Recording().Recording());
     // Input reaches the window as the system delivers it: through the window, not the widget.
     QWindow* window = f.form.windowHandle();
     QTest::keyClick(window, Qt::Key_R, Qt::ShiftModifier);   // Shift down, R, Shift up
     QTest::mouseClick(window, Qt::RightButton, {}, f.w("LB_macro")->mapTo(&f.form, QPoint(5, 5)));
     QTRY_VERIFY(!f.form.Recording().Script().empty() && f.form.Recording().Script().back().ends_with("CODE:0022"));
-    Click(start);
+    SendClick(start);
     QVERIFY(!f.form.Recording().Recording());
 
     // The events as recorded, the waits left out: Shift, R, R up, Shift up, right button.
@@ -212,7 +209,7 @@ void FormWalkthroughTest::profileSavedAndLoadedThroughTheFileChoice()
     QVERIFY(QDir().mkpath(folder));
     const QString chosen = folder + QStringLiteral("/fps");
     f.device.prompts.file = [&](UserPrompts::FileUse) { return chosen; };
-    Click(f.w("Btn_Save_1"));
+    SendClick(f.w("Btn_Save_1"));
     QVERIFY2(f.messages.isEmpty(), qPrintable(f.messages.join('|')));
     QFile saved(chosen + QStringLiteral(".bin"));
     QVERIFY(saved.open(QIODevice::ReadOnly));
@@ -227,7 +224,7 @@ void FormWalkthroughTest::profileSavedAndLoadedThroughTheFileChoice()
     saved.write(reinterpret_cast<const char*>(profile.data()), qsizetype(profile.size()));
     saved.close();
     f.device.prompts.file = [&](UserPrompts::FileUse) { return chosen + QStringLiteral(".bin"); };
-    Click(f.w("Btn_Load_1"));
+    SendClick(f.w("Btn_Load_1"));
     QVERIFY2(f.messages.isEmpty(), qPrintable(f.messages.join('|')));
     QVERIFY2(f.memory() == profile, qPrintable(FirstDifference(f.memory(), profile)));
 }
@@ -274,7 +271,7 @@ void FormWalkthroughTest::pointerSettingsReachTheRegistryAndTheSystem()
 
     WinPointerSettingsStore store;
     Walkthrough f(&store);
-    Click(f.w("Btn_Adv_1"));
+    SendClick(f.w("Btn_Adv_1"));
     QCOMPARE(f.form.control<QSlider>("slider_Spd")->value(), 500);
     QCOMPARE(f.form.control<QSlider>("slider_DbSpd")->value(), 600);
     QCOMPARE(f.form.control<TSkinLabel>("Img_IsControl")->picture(), QStringLiteral("CbS_D"));
@@ -282,7 +279,7 @@ void FormWalkthroughTest::pointerSettingsReachTheRegistryAndTheSystem()
     f.ReleaseSlider("slider_Spd", 300);      // past the end: speed 20
     f.ReleaseSlider("slider_DbSpd", 270);    // level 11: 200 ms
     f.ReleaseSlider("slider_SrcSpd", 220);   // level 9: 9 lines
-    Click(f.w("lbl_IsControl"));             // enhanced precision on
+    SendClick(f.w("lbl_IsControl"));             // enhanced precision on
     QVERIFY2(f.messages.isEmpty(), qPrintable(f.messages.join('|')));
 
     QCOMPARE(UserValue("Control Panel\\Mouse", "MouseSensitivity"), QStringLiteral("20"));

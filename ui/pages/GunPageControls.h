@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include "ui/pages/SkinControls.h"
+
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -18,12 +20,6 @@ namespace tarq {
 
 class TRectShape;
 class TSkinLabel;
-
-// A caption button lying on its picture ("Btn_<name>" over "Img_<name>").
-struct SkinButtonControls {
-    TSkinLabel* button = nullptr;
-    TSkinLabel* picture = nullptr;
-};
 
 // One parameter column of the selected gun (columns 1-3).
 struct GunColumnControls {
@@ -39,13 +35,6 @@ struct GunColumnControls {
     TSkinLabel* colourFrame = nullptr;      // Img_FireColor<n>
     TRectShape* colour = nullptr;           // cs_FireColor<n>
     TSkinLabel* colourArea = nullptr;       // IB_FireColor<n>
-};
-
-// A radio choice drawn as a marker picture and a caption over a hidden radio button.
-struct SkinChoiceControls {
-    TSkinLabel* marker = nullptr;
-    TSkinLabel* caption = nullptr;
-    QRadioButton* radio = nullptr;
 };
 
 struct FireMacroEditorControls {

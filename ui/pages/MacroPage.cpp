@@ -41,7 +41,7 @@ T* Child(QWidget* parent, const char* name)
     return parent->findChild<T*>(QString::fromLatin1(name));
 }
 
-MacroPageChoice ChoiceOf(QWidget* parent, const char* marker, const char* label, const char* radio)
+SkinChoiceControls ChoiceOf(QWidget* parent, const char* marker, const char* label, const char* radio)
 {
     return {Child(parent, marker), Child(parent, label), Child<QRadioButton>(parent, radio)};
 }
@@ -182,8 +182,7 @@ void BuildInsertPanel(QWidget* page, MacroPageControls& c)
     c.insertChoices = {ChoiceOf(insert, "Img_InsertRecDelay", "IB_InsertRecDelay", "rb_InsertRecDelay"),
                        ChoiceOf(insert, "Img_InsertDelayTime", "IB_InsertDelayTime", "rb_InsertDelayTime"),
                        ChoiceOf(insert, "Img_InsertNoDelay", "IB_InsertNoDelay", "rb_InsertNoDelay")};
-    c.insertStart = Child(insert, "Btn_InsertStart");
-    c.insertStartImage = Child(insert, "Img_InsertStart");
+    c.insertStart = {Child(insert, "Btn_InsertStart"), Child(insert, "Img_InsertStart")};
     c.repeatLabel = Child(insert, "lbl_Repeat");
     c.repeat = Child<TIntEdit>(insert, "edt_Repeat");
     c.xLabel = Child(insert, "lbl_XAxisValue");
@@ -208,8 +207,8 @@ MacroPageControls BuildMacroPage(QWidget* page, QWidget* form)
     c.events = List(page, "LB_macro", QRect(320, 132, 290, 440));
 
     c.newButton = SkinButton(page, "New", DefaultText(432), {kPanelX, 132}, "MacroS_01");
-    c.startButton = SkinButton(page, "Start", DefaultText(400), {kPanelX + 130, 132}, "MacroS_01");
-    c.startImage = Child(page, "Img_Start");
+    c.start = {SkinButton(page, "Start", DefaultText(400), {kPanelX + 130, 132}, "MacroS_01"),
+               Child(page, "Img_Start")};
 
     BuildDelayBox(page, c);
     BuildInsertPanel(page, c);

@@ -6,6 +6,8 @@
 
 #include <array>
 
+#include "ui/pages/SkinControls.h"
+
 class QComboBox;
 class QFrame;
 class QListWidget;
@@ -20,13 +22,6 @@ class TIntEdit;
 class TKVRNEdit;
 class TSkinLabel;
 
-// A skinned choice: its marker picture, its clickable caption and the hidden radio holding it.
-struct MacroPageChoice {
-    TSkinLabel* marker = nullptr;
-    TSkinLabel* label = nullptr;
-    QRadioButton* radio = nullptr;
-};
-
 struct MacroPageControls {
     QWidget* page = nullptr;               // gbPage4
     // ---- the lists ----
@@ -36,15 +31,14 @@ struct MacroPageControls {
 
     // ---- record and new macro ----
     TSkinLabel* newButton = nullptr;       // Btn_New
-    TSkinLabel* startButton = nullptr;     // Btn_Start
-    TSkinLabel* startImage = nullptr;      // Img_Start
+    SkinButtonControls start;              // Btn_Start over Img_Start
 
     // ---- the delay and release box ----
     QFrame* delayBox = nullptr;            // Gb_Delay
-    std::array<MacroPageChoice, 3> delayChoices{};   // rec delay, fixed delay, no delay
+    std::array<SkinChoiceControls, 3> delayChoices{};   // rec delay, fixed delay, no delay
     TIntEdit* delay = nullptr;             // Edt_Delay
-    MacroPageChoice releaseStop;           // Img/IB/rb_ReleaseStop
-    MacroPageChoice releaseContinue;       // Img/IB_ReleaseContiue, rb_ReleaseContinue
+    SkinChoiceControls releaseStop;        // Img/IB/rb_ReleaseStop
+    SkinChoiceControls releaseContinue;    // Img/IB_ReleaseContiue, rb_ReleaseContinue
     TSkinLabel* recordScope = nullptr;     // lbl_RecordScope
     // The box's captions on the page (hidden with it while the insert panel is open).
     std::array<TSkinLabel*, 6> delayCaptions{};
@@ -56,9 +50,8 @@ struct MacroPageControls {
     TSkinLabel* insertDelayLabel = nullptr;   // lbl_Delay
     TIntEdit* insertDelay = nullptr;       // Edt_InsertDelay
     TSkinLabel* insertDelayUnit = nullptr;    // lbl_s_A
-    std::array<MacroPageChoice, 3> insertChoices{};  // rec delay, fixed delay, no delay
-    TSkinLabel* insertStart = nullptr;     // Btn_InsertStart
-    TSkinLabel* insertStartImage = nullptr;   // Img_InsertStart
+    std::array<SkinChoiceControls, 3> insertChoices{};  // rec delay, fixed delay, no delay
+    SkinButtonControls insertStart;        // Btn_InsertStart over Img_InsertStart
     TSkinLabel* repeatLabel = nullptr;     // lbl_Repeat
     TIntEdit* repeat = nullptr;            // edt_Repeat
     TSkinLabel* xLabel = nullptr;          // lbl_XAxisValue

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #pragma once
 // A capture source for tests: it plays scripted events into whatever sink is started, and a
-// virtual clock stamps them, so delays are exact and no real time passes.
+// virtual clock stamps them, so delays are exact and no real time passes. ScriptedCaptures hands
+// the form one each time its recording opens an input source.
 
 #include "macros/InputCapture.h"
+#include "macros/ui/PlatformInputCapture.h"
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -44,6 +48,22 @@ public:
 
 private:
     InputSink sink_;
+};
+
+// The input source factory a form takes (DeviceOptions, FormWithMouse): every source it makes
+// is a ScriptedCapture, and `source` is the last one made (none until the form asks).
+// `wholeDesktop` false makes sources that see only the program's window, with a note saying so.
+struct ScriptedCaptures {
+    std::function<PlatformCapture()> Factory(bool wholeDesktop = true)
+    {
+        return [this, wholeDesktop] {
+            auto capture = std::make_unique<ScriptedCapture>();
+            capture->wholeDesktop = wholeDesktop;
+            source = capture.get();
+            return PlatformCapture{std::move(capture), wholeDesktop ? "" : "test"};
+        };
+    }
+    ScriptedCapture* source = nullptr;
 };
 
 // Builds events on a virtual millisecond clock.
