@@ -117,7 +117,7 @@ void Navigation::Wire()
 
     // The macro page's new-macro and insert-record buttons roll their captions like the
     // families above; their builder changes their pictures.
-    for (TSkinLabel* label : {macro.newButton, macro.insertStart}) {
+    for (TSkinLabel* label : {macro.newButton, macro.insertStart.button}) {
         connect(label, &TSkinLabel::mouseEntered, this, [this, label] {
             if (label->isEnabled())   // locked while the insert panel is open
                 BeginHover(label);

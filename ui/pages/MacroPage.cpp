@@ -234,7 +234,7 @@ MacroPageControls BuildMacroPage(QWidget* page, QWidget* form)
     // The buttons show their hover pictures themselves; New and the insert panel's record button
     // stay as they are while locked.
     HoverPictures(c.newButton, Child(page, "Img_New"), QStringLiteral("MacroS_02"), QStringLiteral("MacroS_01"), true);
-    HoverPictures(c.insertStart, c.insertStartImage, QStringLiteral("MacroS_02"), QStringLiteral("MacroS_01"), true);
+    HoverPictures(c.insertStart.button, c.insertStart.picture, QStringLiteral("MacroS_02"), QStringLiteral("MacroS_01"), true);
     HoverPictures(c.ok, Child(c.insertPanel, "Img_OK"), QStringLiteral("MacroBtnS_02"), QStringLiteral("MacroBtnS_01"));
     HoverPictures(c.cancel, Child(c.insertPanel, "Img_Cancel"), QStringLiteral("MacroBtnS_02"),
                   QStringLiteral("MacroBtnS_01"));
