@@ -223,16 +223,32 @@ void TForm1::CreateSubsystems()
     gun_->hooks.menuKeyNumber = [this] { return nav_->MenuKeyNumber; };
     gun_->hooks.gameView = [this] { return nav_->CurrentView() == View::Game; };
     gun_->hooks.device = [this] { return device_.get(); };
+    // The macro page's subsystems need nothing built later: the navigation and the engineer
+    // page below hold them.
+    macroPage_.fireEventMenu = gunPage_.editor.popup;
+    macroPage_.assignmentNames = menus_.macros;
+    macroPage_.importBaseMacro = engineerPage_.importBaseMacro;
+    macroLibrary_ = std::make_unique<MacroLibraryStore>(state_, state_, state_, macroPage_, *this);
+    recording_ = std::make_unique<MacroRecording>(state_, state_, state_, macroPage_, *this, *macroLibrary_,
+                                                  deviceOptions_.inputCapture);
+    macroEditor_ = std::make_unique<MacroEditor>(state_, state_, state_, macroPage_, *this, *recording_, *macroLibrary_);
+    macroFiles_ = std::make_unique<MacroImportExport>(
+        state_, state_, state_, state_, macroPage_, *this, *recording_, *macroLibrary_,
+        MacroImportExport::Hooks{[this] { return device_.get(); },
+                                 [this] {
+                                     if (commands_)
+                                         commands_->WriteCutByUnplug();
+                                 }});
     engineer_ = std::make_unique<EngineerPage>(
-        state_, state_, engineerPage_, frames_, *this,
-        EngineerPage::Hooks{[this]() -> FeatureProtocol* { return device_ ? &device_->Protocol : nullptr; },
-                            [this] { return recording_ && recording_->Recording(); }});
+        state_, state_, engineerPage_, frames_, *this, *recording_,
+        EngineerPage::Hooks{[this]() -> FeatureProtocol* { return device_ ? &device_->Protocol : nullptr; }});
     nav_ = std::make_unique<Navigation>(state_,
                                         Navigation::Pages{pageViews_, frames_, buttonPage_, menus_, macroPage_, gunPage_,
                                                           engineerPage_},
-                                        *this, *settings_, *gun_, *engineer_,
-                                        Navigation::Hooks{[this] { return device_ && device_->Link.mouseOpen(); },
-                                                          [this] { return macroEditor_->InsertPanelOpen(); }});
+                                        *this, *settings_, *gun_, *engineer_, *macroEditor_,
+                                        Navigation::Hooks{[this] { return device_ && device_->Link.mouseOpen(); }});
+    connect(recording_.get(), &MacroRecording::menusHideRequested, nav_.get(), [this] { nav_->HideAllMenu(); });
+    connect(macroFiles_.get(), &MacroImportExport::menusHideRequested, nav_.get(), [this] { nav_->HideAllMenu(); });
     connect(engineer_.get(), &EngineerPage::menusHideRequested, nav_.get(), [this] { nav_->HideAllMenu(); });
     connect(engineer_.get(), &EngineerPage::pageRequested, nav_.get(), [this] { nav_->Btn_Engineer_0Click(); });
     settings_->hooks.showKeyModeView = [this](bool game) {
@@ -257,25 +273,9 @@ void TForm1::CreateSubsystems()
     dpiEditor_ = std::make_unique<DpiEditor>(state_, state_, engineerPage_.settings, *this, *settings_, dpiPage_);
     lightEditor_ = std::make_unique<LightEditor>(engineerPage_.settings, *settings_, lightPage_);
     fireKey_ = std::make_unique<FireKeyEditor>(engineerPage_.settings, *settings_, fireKeyPage_);
-    macroPage_.fireEventMenu = gunPage_.editor.popup;
-    macroPage_.assignmentNames = menus_.macros;
-    macroPage_.importBaseMacro = engineerPage_.importBaseMacro;
-    macroLibrary_ = std::make_unique<MacroLibraryStore>(state_, state_, state_, macroPage_, *this);
-    recording_ = std::make_unique<MacroRecording>(
-        state_, state_, state_, macroPage_, *this, *macroLibrary_,
-        MacroRecording::Hooks{[this] { nav_->HideAllMenu(); }, deviceOptions_.inputCapture});
-    macroEditor_ = std::make_unique<MacroEditor>(state_, state_, state_, macroPage_, *this, *recording_, *macroLibrary_);
     assignmentEditor_ = std::make_unique<AssignmentEditor>(
         state_, state_, state_, buttonPage_, menus_, *this,
         AssignmentEditor::Peers{*nav_, *settings_, *engineer_, *gun_, *macroEditor_});
-    macroFiles_ = std::make_unique<MacroImportExport>(
-        state_, state_, state_, state_, macroPage_, *this, *recording_, *macroLibrary_,
-        MacroImportExport::Hooks{[this] { nav_->HideAllMenu(); },
-                                 [this] { return device_.get(); },
-                                 [this] {
-                                     if (commands_)
-                                         commands_->WriteCutByUnplug();
-                                 }});
     gunKeys_ = std::make_unique<GunKeyListEditor>(state_, state_, engineerPage_, menus_, *this, *gun_, *nav_);
     connect(gun_.get(), &GunPage::menusHideRequested, nav_.get(), [this] { nav_->HideAllMenu(); });
     connect(gun_.get(), &GunPage::pageRequested, nav_.get(), [this](int page) { nav_->ShowOnlyPage(page); });

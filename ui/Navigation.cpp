@@ -17,6 +17,7 @@
 
 #include "config/ui/SettingsMapping.h"
 #include "firemacros/ui/GunPage.h"
+#include "macros/ui/MacroEditor.h"
 #include "ui/WindowServices.h"
 #include "ui/engineer/EngineerPage.h"
 #include "ui/pages/ButtonPageControls.h"
@@ -65,9 +66,9 @@ const ViewInfo& InfoOf(View view) { return kViews[IndexOf(view)]; }
 } // namespace
 
 Navigation::Navigation(const AppContext& app, Pages pages, WindowServices& window, SettingsMapping& settings,
-                       GunPage& gun, EngineerPage& engineer, Hooks hooks)
+                       GunPage& gun, EngineerPage& engineer, const MacroEditor& macroEditor, Hooks hooks)
     : QObject(window.Window()), app_(app), pages_(pages), frames_(pages.frames), window_(window), settings_(settings),
-      gun_(gun), engineer_(engineer), hooks_(std::move(hooks))
+      gun_(gun), engineer_(engineer), macroEditor_(macroEditor), hooks_(std::move(hooks))
 {
     labelRun_.setObjectName(QStringLiteral("LabelRun"));
     labelRun_.setInterval(kLabelRunMs);
@@ -79,11 +80,7 @@ bool Navigation::MouseOpen() const
     return hooks_.mouseOpen();
 }
 
-bool Navigation::InsertPanelOpen() const
-{
-    Q_ASSERT_X(hooks_.insertPanelOpen, "Navigation", "the insertPanelOpen hook is required");
-    return hooks_.insertPanelOpen();
-}
+bool Navigation::InsertPanelOpen() const { return macroEditor_.InsertPanelOpen(); }
 
 // ---------------------------------------------------------------- views and pages
 

@@ -22,6 +22,7 @@ class QWidget;
 namespace tarq {
 
 class EngineerPage;
+class MacroEditor;
 struct ButtonPageControls;
 struct EngineerPageControls;
 struct GunPageControls;
@@ -45,13 +46,11 @@ public:
     // "Finding the specified device": a page button pressed without a mouse.
     static constexpr int kTextFindingDevice = 20;
 
-    // Both required: the device session and the macro editor are built after the navigation.
+    // Required: the device session is built after the navigation, and built again.
     struct Hooks {
         // Whether the mouse's configuration interface is open (page buttons are refused
         // without it).
         std::function<bool()> mouseOpen;
-        // Whether the macro page's insert panel is open (it takes the delay group's place).
-        std::function<bool()> insertPanelOpen;
     };
 
     // The controls the navigation shows, hides and gives pointer feedback: the pages and view
@@ -67,8 +66,10 @@ public:
         const EngineerPageControls& engineerPage;
     };
 
+    // `macroEditor` says whether the macro page's insert panel is open (it takes the delay
+    // group's place).
     Navigation(const AppContext& app, Pages pages, WindowServices& window, SettingsMapping& settings, GunPage& gun,
-               EngineerPage& engineer, Hooks hooks);
+               EngineerPage& engineer, const MacroEditor& macroEditor, Hooks hooks);
 
     // Connects the page buttons, pointer handlers, menus openers and backgrounds. The language
     // buttons' clicks belong to the language switch, the window buttons' to the form.
@@ -175,6 +176,7 @@ private:
     SettingsMapping& settings_;
     GunPage& gun_;
     EngineerPage& engineer_;
+    const MacroEditor& macroEditor_;
     Hooks hooks_;
     QTimer labelRun_;
     // The engineer view until an image is shown.

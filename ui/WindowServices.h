@@ -28,6 +28,7 @@ public:
     virtual ~WindowServices() = default;
 
     // How messages reach the user; tests replace them to see the text instead of a modal box.
+    // The window sets both before any subsystem exists, and callers rely on it.
     std::function<void(const QString&)> ShowStandardMessage;    // message box, one OK button
     std::function<void(const QString&)> ShowDialogMessage;      // the program's message dialog
 

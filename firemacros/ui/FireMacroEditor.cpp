@@ -180,8 +180,7 @@ void FireMacroEditor::HideEditor()
 
 void FireMacroEditor::Tell(const QString& text)
 {
-    if (window_.ShowDialogMessage)
-        window_.ShowDialogMessage(text);
+    window_.ShowDialogMessage(text);
 }
 
 int FireMacroEditor::SelectedRecord() const

@@ -64,8 +64,7 @@ QString GunKeyListEditor::FilePath() const
 
 void GunKeyListEditor::Tell(const QString& text)
 {
-    if (window_.ShowDialogMessage)
-        window_.ShowDialogMessage(text);
+    window_.ShowDialogMessage(text);
 }
 
 std::array<QListWidget*, 2> GunKeyListEditor::Lists() const { return {page_.engineerTab.scriptNames, menus_.gunKeys}; }

@@ -226,8 +226,7 @@ void GunSlotEdits::LoadGun(int gun)
 
 void GunSlotEdits::Reject(const QString& text)
 {
-    if (window_.ShowDialogMessage)
-        window_.ShowDialogMessage(app_.Text(kNotWholeNumberText).arg(text));
+    window_.ShowDialogMessage(app_.Text(kNotWholeNumberText).arg(text));
 }
 
 void GunSlotEdits::WriteYOffset(int record, int offset)

@@ -75,8 +75,7 @@ QString MacroEditor::Text(int strId, const char* fallback) const
 
 void MacroEditor::Tell(const QString& text)
 {
-    if (window_.ShowDialogMessage)
-        window_.ShowDialogMessage(text);
+    window_.ShowDialogMessage(text);
 }
 
 void MacroEditor::SaveLibrary()

@@ -51,7 +51,7 @@ MacroImportExport::MacroImportExport(const AppContext& app, ConfigurationState& 
       hooks_(std::move(hooks))
 {
     // The hooks reach subsystems built later than this one: all of them are required.
-    Q_ASSERT_X(hooks_.hideAllMenu && hooks_.device && hooks_.writeCutByUnplug, "MacroImportExport",
+    Q_ASSERT_X(hooks_.device && hooks_.writeCutByUnplug, "MacroImportExport",
                "every hook is required");
 }
 
@@ -77,8 +77,7 @@ QString MacroImportExport::Text(int strId, const char* fallback) const
 
 void MacroImportExport::Tell(const QString& text)
 {
-    if (window_.ShowDialogMessage)
-        window_.ShowDialogMessage(text);
+    window_.ShowDialogMessage(text);
 }
 
 void MacroImportExport::HidePanels()
@@ -234,7 +233,7 @@ void MacroImportExport::RefreshMacroName()
 
 void MacroImportExport::Btn_ImportBaseMacroClick()
 {
-    hooks_.hideAllMenu();
+    emit menusHideRequested();
     const QString path = window_.Prompts().ChooseFile(UserPrompts::FileUse::Open);
     if (path.isEmpty())
         return;

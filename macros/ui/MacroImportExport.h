@@ -35,11 +35,10 @@ struct DeviceTimers;
 struct MacroLibraries;
 
 class MacroImportExport : public QObject {
+    Q_OBJECT
 public:
     // Every hook is required (they reach subsystems built after this one).
     struct Hooks {
-        // HideAllMenu: closes the open menus.
-        std::function<void()> hideAllMenu;
         // The device session of the form; null while there is none.
         std::function<DeviceSession*()> device;
         // A write to the mouse was cut by an unplug: the device side names it in its one
@@ -58,6 +57,10 @@ public:
     void Btn_ExportOneClick();
     void Btn_ExportClick();
     void Btn_ImportBaseMacroClick();
+
+signals:
+    // The base-macro import starts: the open menus close (the navigation connects).
+    void menusHideRequested();
 
 private:
     QString Text(int strId, const char* fallback) const;

@@ -79,8 +79,7 @@ bool MacroLibraryStore::KeepLibraryForImport()
     QString error;
     if (SaveOwnFile(ImportBackupPath(), bytes, &error))
         return true;
-    if (window_.ShowDialogMessage)
-        window_.ShowDialogMessage(app_.Text(kCannotKeepText).arg(LibraryPath(), ImportBackupPath(), error));
+    window_.ShowDialogMessage(app_.Text(kCannotKeepText).arg(LibraryPath(), ImportBackupPath(), error));
     return false;
 }
 
@@ -118,8 +117,7 @@ bool MacroLibraryStore::MayWriteLibrary()
         unreadable_ = false;
         config_.Home->LoadLibrary(*this);
         RefreshPCMacroName();
-        if (window_.ShowDialogMessage)
-            window_.ShowDialogMessage(app_.Text(kReadableNowText).arg(path));
+        window_.ShowDialogMessage(app_.Text(kReadableNowText).arg(path));
         return false;
     }
     const QString aside = AsideName(path);
@@ -129,8 +127,7 @@ bool MacroLibraryStore::MayWriteLibrary()
             keptAside_ = aside;
             return true;
         }
-        if (window_.ShowDialogMessage)
-            window_.ShowDialogMessage(app_.Text(kCannotKeepText).arg(path, aside, QStringLiteral("rename failed")));
+        window_.ShowDialogMessage(app_.Text(kCannotKeepText).arg(path, aside, QStringLiteral("rename failed")));
     }
     // The change is undone: the library stays as it was loaded (empty), the file untouched.
     libraries_.PcMacros = PcMacroLibrary{};
@@ -149,8 +146,7 @@ void MacroLibraryStore::Tell(const QString& text)
 {
     // Shown once the window is up (the load runs while the form is being created).
     QTimer::singleShot(0, window_.Window(), [this, text] {
-        if (window_.ShowDialogMessage)
-            window_.ShowDialogMessage(text);
+        window_.ShowDialogMessage(text);
     });
 }
 

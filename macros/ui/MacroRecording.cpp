@@ -118,12 +118,13 @@ private:
 } // namespace
 
 MacroRecording::MacroRecording(const AppContext& app, ConfigurationState& config, MacroLibraries& libraries,
-                               MacroPageControls& page, WindowServices& window, MacroLibraryStore& store, Hooks hooks)
-    : app_(app), page_(page), window_(window), store_(store), config_(config), libraries_(libraries), hooks_(std::move(hooks))
+                               MacroPageControls& page, WindowServices& window, MacroLibraryStore& store,
+                               std::function<PlatformCapture()> createCapture)
+    : app_(app), page_(page), window_(window), store_(store), config_(config), libraries_(libraries),
+      createCapture_(std::move(createCapture))
 {
-    Q_ASSERT_X(hooks_.hideAllMenu, "MacroRecording", "hideAllMenu is required");
-    if (!hooks_.createCapture)
-        hooks_.createCapture = [] { return CreatePlatformInputCapture(); };
+    if (!createCapture_)
+        createCapture_ = [] { return CreatePlatformInputCapture(); };
 }
 
 QString MacroRecording::Text(int strId, const char* fallback) const
@@ -139,8 +140,7 @@ void MacroRecording::SetPicture(const QWidget* control, const QString& picture)
 
 void MacroRecording::ShowMessage(const QString& text)
 {
-    if (window_.ShowDialogMessage)
-        window_.ShowDialogMessage(text);
+    window_.ShowDialogMessage(text);
 }
 
 MacroRecording::~MacroRecording()
@@ -190,7 +190,7 @@ void MacroRecording::Wire()
 bool MacroRecording::EnsureCapture()
 {
     if (!capture_) {
-        PlatformCapture platform = hooks_.createCapture();
+        PlatformCapture platform = createCapture_();
         capture_ = std::move(platform.capture);
         if (capture_ && !capture_->SeesWholeDesktop() && !platform.note.empty())
             std::fprintf(stderr, "Macro recording sees only this window: %s\n", platform.note.c_str());
@@ -360,7 +360,7 @@ void MacroRecording::ShowEditedScript(MacroScript script, int selectRow)
 
 void MacroRecording::Btn_StartClick()
 {
-    hooks_.hideAllMenu();
+    emit menusHideRequested();
     const int capacity = config_.Home->RecordingCapacity();
     const int row = SelectedMacro();
     if (row < 0)

@@ -36,16 +36,13 @@ struct ConfigurationState;
 struct MacroLibraries;
 
 class MacroRecording : public QObject {
+    Q_OBJECT
 public:
-    struct Hooks {
-        // HideAllMenu: closes the open menu panels (required).
-        std::function<void()> hideAllMenu;
-        // The input source; the platform's when empty. Tests hand in a scripted one.
-        std::function<PlatformCapture()> createCapture;
-    };
-
+    // `createCapture` makes the input source; the platform's when empty. Tests hand in a
+    // scripted one.
     MacroRecording(const AppContext& app, ConfigurationState& config, MacroLibraries& libraries,
-                   MacroPageControls& page, WindowServices& window, MacroLibraryStore& store, Hooks hooks);
+                   MacroPageControls& page, WindowServices& window, MacroLibraryStore& store,
+                   std::function<PlatformCapture()> createCapture);
     ~MacroRecording() override;
 
     // Connects the controls and opens the input source (showing the hint when it sees only this
@@ -85,6 +82,10 @@ public:
     // LB_macro), with `selectRow` selected (none when -1).
     void ShowEditedScript(MacroScript script, int selectRow);
 
+signals:
+    // A recording starts: the open menus close (the navigation connects).
+    void menusHideRequested();
+
 private:
     void SetStartCaption(TSkinLabel* button, bool recording);
     void ChooseDelay(bool insert, DelayMode mode);
@@ -115,7 +116,7 @@ private:
     MacroLibraryStore& store_;
     ConfigurationState& config_;
     MacroLibraries& libraries_;
-    Hooks hooks_;
+    std::function<PlatformCapture()> createCapture_;
     std::unique_ptr<InputCapture> capture_;
     std::unique_ptr<MacroRecorder> recorder_;
     std::unique_ptr<RecordingSession> session_;

@@ -218,8 +218,7 @@ bool DpiEditor::WriteAimButtons(int index)
 void DpiEditor::NoAimButton()
 {
     shown::SetIndex(engineer_.aimLevel, 0);
-    if (window_.ShowStandardMessage)
-        window_.ShowStandardMessage(app_.Text(kNoAimButtonTextId));
+    window_.ShowStandardMessage(app_.Text(kNoAimButtonTextId));
 }
 
 void DpiEditor::cb_AIMKeyValueChange()

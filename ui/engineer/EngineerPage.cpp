@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "device/ui/DeviceTimers.h"
+#include "macros/ui/MacroRecording.h"
 #include "ui/SkinLabel.h"
 #include "ui/WindowServices.h"
 #include "ui/engineer/KeyTest.h"
@@ -36,11 +37,12 @@ QPushButton* EngineerKeyButton(const EngineerSettingsControls& settings, int num
 }
 
 EngineerPage::EngineerPage(DeviceTimers& timers, const AppContext& app, EngineerPageControls& page,
-                           const FrameCopies& frames, WindowServices& window, Hooks givenHooks)
-    : hooks(std::move(givenHooks)), timers_(timers), page_(page), frames_(frames), window_(window),
+                           const FrameCopies& frames, WindowServices& window, const MacroRecording& recording,
+                           Hooks givenHooks)
+    : hooks(std::move(givenHooks)), timers_(timers), page_(page), frames_(frames), window_(window), recording_(recording),
       keyTest_(std::make_unique<KeyTest>(timers, app, page, window, [this] { return hooks.protocol(); }))
 {
-    Q_ASSERT_X(hooks.protocol && hooks.recording, "EngineerPage", "both hooks are required");
+    Q_ASSERT_X(hooks.protocol, "EngineerPage", "the protocol hook is required");
     connect(keyTest_.get(), &KeyTest::menusHideRequested, this, &EngineerPage::menusHideRequested);
 }
 
@@ -113,7 +115,7 @@ bool EngineerPage::eventFilter(QObject* watched, QEvent* event)
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != window_.Window())
         return false;
-    if (hooks.recording())
+    if (recording_.Recording())
         return false;   // the keys belong to the recording
     if (!key->isAutoRepeat())
         emit pageRequested();

@@ -25,6 +25,7 @@ namespace tarq {
 
 class FeatureProtocol;
 class KeyTest;
+class MacroRecording;
 class WindowServices;
 struct AppContext;
 struct DeviceTimers;
@@ -38,18 +39,16 @@ QPushButton* EngineerKeyButton(const EngineerSettingsControls& settings, int num
 class EngineerPage : public QObject {
     Q_OBJECT
 public:
-    // Both required: the device session is made (and made again) and the macro recording is
-    // built after this page.
+    // Required: the device session is made after this page, and made again.
     struct Hooks {
         // The device session's protocol; null before the session exists.
         std::function<FeatureProtocol*()> protocol;
-        // Whether a macro recording is running.
-        std::function<bool()> recording;
     };
 
-    // `frames` carry the engineer page button of pages 1-4.
+    // `frames` carry the engineer page button of pages 1-4; the chord is ignored while
+    // `recording` records.
     EngineerPage(DeviceTimers& timers, const AppContext& app, EngineerPageControls& page, const FrameCopies& frames,
-                 WindowServices& window, Hooks hooks);
+                 WindowServices& window, const MacroRecording& recording, Hooks hooks);
     ~EngineerPage() override;
 
     // Filled by the form; the key test asks these for the protocol.
@@ -87,6 +86,7 @@ private:
     EngineerPageControls& page_;
     const FrameCopies& frames_;
     WindowServices& window_;
+    const MacroRecording& recording_;
     std::unique_ptr<KeyTest> keyTest_;
 };
 
