@@ -323,8 +323,8 @@ void TForm1::CreatePointerSettings()
 void TForm1::WireWindowButtons()
 {
     for (const FrameControls& frame : frames_) {
-        connect(frame.exit.label, &TSkinLabel::clicked, this, &TForm1::Btn_Exit_0Click);
-        connect(frame.mini.label, &TSkinLabel::clicked, this, &TForm1::Btn_Minimize_0Click);
+        connect(frame.exit.button, &TSkinLabel::clicked, this, &TForm1::Btn_Exit_0Click);
+        connect(frame.mini.button, &TSkinLabel::clicked, this, &TForm1::Btn_Minimize_0Click);
     }
     connect(engineerPage_.close, &TSkinLabel::clicked, this, &TForm1::Btn_CloseClick);
 }

@@ -28,7 +28,7 @@ void TForm1::ShowBusyOverlays()
         // and switched to another language (it is dragged by the overlay itself).
         for (const FrameButton* button : frame.OwnButtons()) {
             button->picture->raise();
-            button->label->raise();
+            button->button->raise();
         }
     }
 }

@@ -360,7 +360,7 @@ void Navigation::ButtonTypeAMouseLeave(FrameMember button)
 void Navigation::ButtonTypeBMouseEnter(const FrameButton& button)
 {
     button.picture->setPicture(QStringLiteral("SetS_02"));
-    BeginHover(button.label);
+    BeginHover(button.button);
 }
 
 void Navigation::ButtonTypeBMouseLeave(const FrameButton& button)
@@ -388,7 +388,7 @@ void Navigation::ButtonTypeCMouseLeave(int key)
 void Navigation::ButtonTypeDMouseEnter(const FrameButton& button)
 {
     button.picture->setPicture(QStringLiteral("SetS_02"));
-    BeginHover(button.label);
+    BeginHover(button.button);
 }
 
 void Navigation::ButtonTypeDMouseLeave(const FrameButton& button)

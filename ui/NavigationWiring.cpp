@@ -68,27 +68,27 @@ void Navigation::Wire()
     for (const PageButton& b : kPageButtons) {
         for (const FrameControls& frame : frames_) {
             const FrameButton& button = frame.*b.button;
-            hover(button.label, [this, &button] { ButtonTypeBMouseEnter(button); },
+            hover(button.button, [this, &button] { ButtonTypeBMouseEnter(button); },
                   [this, &button] { ButtonTypeBMouseLeave(button); });
-            connect(button.label, &TSkinLabel::clicked, this, b.click);
+            connect(button.button, &TSkinLabel::clicked, this, b.click);
         }
         connect(pages_.engineerPage.*b.engineerButton, &QPushButton::clicked, this, b.click);
     }
 
     for (const FrameControls& frame : frames_) {
         for (FrameMember button : kFamilyA)
-            hoverAllCopies(button, (frame.*button).label, &Navigation::ButtonTypeAMouseEnter,
+            hoverAllCopies(button, (frame.*button).button, &Navigation::ButtonTypeAMouseEnter,
                            &Navigation::ButtonTypeAMouseLeave);
 
         for (const FrameButton& language : frame.languages)
-            hover(language.label, [this, &language] { ButtonTypeDMouseEnter(language); },
+            hover(language.button, [this, &language] { ButtonTypeDMouseEnter(language); },
                   [this, &language] { ButtonTypeDMouseLeave(language); });
 
-        hoverAllCopies(&FrameControls::exit, frame.exit.label, &Navigation::ButtonTypeIMouseEnter,
+        hoverAllCopies(&FrameControls::exit, frame.exit.button, &Navigation::ButtonTypeIMouseEnter,
                        &Navigation::ButtonTypeIMouseLeave);
-        hoverAllCopies(&FrameControls::mini, frame.mini.label, &Navigation::ButtonTypeJMouseEnter,
+        hoverAllCopies(&FrameControls::mini, frame.mini.button, &Navigation::ButtonTypeJMouseEnter,
                        &Navigation::ButtonTypeJMouseLeave);
-        TSkinLabel* web = frame.web.label;
+        TSkinLabel* web = frame.web.button;
         connect(web, &TSkinLabel::mouseEntered, this, &Navigation::Btn_Web_0MouseEnter);
         connect(web, &TSkinLabel::mouseLeft, this, &Navigation::Btn_Web_0MouseLeave);
         connect(web, &TSkinLabel::clicked, this, &Navigation::Btn_Web_0Click);

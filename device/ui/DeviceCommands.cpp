@@ -129,7 +129,7 @@ void DeviceCommands::Wire()
     };
     for (const FrameCommand& c : commands)
         for (const FrameControls& frame : frames_)
-            if (TSkinLabel* label = (frame.*c.button).label)
+            if (TSkinLabel* label = (frame.*c.button).button)
                 QObject::connect(label, &TSkinLabel::clicked, label, [this, h = c.handler] { (this->*h)(); });
 
     struct Command { QPushButton* button; void (DeviceCommands::*handler)(); };

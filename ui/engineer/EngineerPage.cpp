@@ -80,7 +80,7 @@ void EngineerPage::Img_Logo4DblClick()
 void EngineerPage::ShowEngineerButtons(bool shown)
 {
     for (const FrameControls& frame : frames_) {
-        frame.engineer.label->setVisible(shown);
+        frame.engineer.button->setVisible(shown);
         frame.engineer.picture->setVisible(shown);
     }
     page_.engineer->setVisible(shown);

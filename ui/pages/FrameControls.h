@@ -7,15 +7,12 @@
 #include <array>
 
 #include "skin/LayoutKeys.h"
+#include "ui/pages/SkinControls.h"
 
 namespace tarq {
 
-class TSkinLabel;
-
-struct FrameButton {
-    TSkinLabel* label = nullptr;
-    TSkinLabel* picture = nullptr;
-};
+// A frame button: its caption label (`button`) over its picture.
+using FrameButton = SkinButtonControls;
 
 struct FrameControls {
     // The page's background (Img_Base_<copy>) and its picture (Img_P<copy>).

@@ -227,11 +227,6 @@ SkinButtonControls ButtonOf(QWidget* parent, const QString& name)
     return {Child<TSkinLabel>(parent, "Btn_" + name), Child<TSkinLabel>(parent, "Img_" + name)};
 }
 
-SkinChoiceControls ChoiceOf(QWidget* parent, const char* marker, const char* caption, const char* radio)
-{
-    return {Child<TSkinLabel>(parent, marker), Child<TSkinLabel>(parent, caption), Child<QRadioButton>(parent, radio)};
-}
-
 void HoverPictures(const SkinButtonControls& b, const char* entered, const char* left)
 {
     pages::HoverPictures(b.button, b.picture, QString::fromLatin1(entered), QString::fromLatin1(left));

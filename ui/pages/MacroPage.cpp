@@ -41,11 +41,6 @@ T* Child(QWidget* parent, const char* name)
     return parent->findChild<T*>(QString::fromLatin1(name));
 }
 
-SkinChoiceControls ChoiceOf(QWidget* parent, const char* marker, const char* label, const char* radio)
-{
-    return {Child(parent, marker), Child(parent, label), Child<QRadioButton>(parent, radio)};
-}
-
 void Choice(QWidget* parent, const QString& marker, const QString& label, const QString& radio,
             const QString& text, QPoint pos, bool selected, QButtonGroup* group)
 {

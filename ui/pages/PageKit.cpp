@@ -62,6 +62,13 @@ TSkinLabel* SkinButton(QWidget* parent, const QString& button, const QString& ca
     return label;
 }
 
+SkinChoiceControls ChoiceOf(QWidget* parent, const char* marker, const char* caption, const char* radio)
+{
+    return {parent->findChild<TSkinLabel*>(QString::fromLatin1(marker)),
+            parent->findChild<TSkinLabel*>(QString::fromLatin1(caption)),
+            parent->findChild<QRadioButton*>(QString::fromLatin1(radio))};
+}
+
 void HoverPictures(TSkinLabel* button, TSkinLabel* picture, const QString& entered, const QString& left,
                    bool onlyWhenEnabled)
 {

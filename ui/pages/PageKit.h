@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "ui/pages/SkinControls.h"
+
 class QButtonGroup;
 class QFrame;
 class QCheckBox;
@@ -49,6 +51,9 @@ TSkinLabel* SkinButton(QWidget* parent, const QString& button, const QString& ca
 // With `onlyWhenEnabled`, the pointer coming over a disabled button leaves the picture alone.
 void HoverPictures(TSkinLabel* button, TSkinLabel* picture, const QString& entered, const QString& left,
                    bool onlyWhenEnabled = false);
+
+// The controls of a skinned choice built earlier below `parent`, found by their names.
+SkinChoiceControls ChoiceOf(QWidget* parent, const char* marker, const char* caption, const char* radio);
 
 // A radio button or check box that only holds a state behind a skinned picture.
 QRadioButton* HiddenRadio(QWidget* parent, const QString& name, QButtonGroup* group = nullptr);
