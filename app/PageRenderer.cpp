@@ -48,7 +48,6 @@ namespace {
 
 // The texts of the pictured dialogs that their owners keep to themselves: the event value
 // dialog's title, the full macro library and fire macro record, and the macro delete question.
-constexpr int kTextInputValue = 523, kTextMacroFull = 860, kTextFireMacroFull = 861, kTextDeleteMacro = 863;
 
 // Ten fire macro records as a user who has tuned the guns would have them: each a loop of shots
 // (press, an X and a Y move, a wait, release), so the gun pages show real counts and moves.
@@ -145,12 +144,12 @@ void RenderMacroEditor(TForm1& form, const QString& folder, QStringList& written
         }
         form.MacroEdits().Btn_CancelClick();
 
-        const QString ok = state.Text(WindowPrompts::kTextOk), clear = state.Text(WindowPrompts::kTextClear);
-        TForm6 delay(&form, {state.Text(WindowPrompts::kTextDelay), ok, clear});
+        const QString ok = state.Text(MacroDialogFrame::kTextOk), clear = state.Text(MacroDialogFrame::kTextClear);
+        TForm6 delay(&form, {state.Text(MacroDialogFrame::kTextDelay), ok, clear});
         delay.SetValue(QStringLiteral("120"));
-        TForm7 value(&form, {state.Text(kTextInputValue), ok, clear}, TForm7::Kind::Move);
+        TForm7 value(&form, {state.Text(MacroDialogFrame::kTextInputValue), ok, clear}, TForm7::Kind::Move);
         value.SetValue(QStringLiteral("-12"));
-        TForm3 name(&form, {state.Text(WindowPrompts::kTextMacroName), ok, clear});
+        TForm3 name(&form, {state.Text(MacroDialogFrame::kTextMacroName), ok, clear});
         for (auto [dialog, file] : {std::pair<QDialog*, const char*>{&delay, "23-delay-dialog"},
                                     std::pair<QDialog*, const char*>{&value, "24-value-dialog"},
                                     std::pair<QDialog*, const char*>{&name, "24-name-dialog"}}) {
@@ -181,15 +180,15 @@ void RenderQuestions(TForm1& form, const QString& folder, QStringList& written)
             bool question;
         } boxes[] = {
             {"29-question-reset", state.Text(DeviceCommands::kTextResetQuestion), true},
-            {"29-question-delete-macro", state.Text(kTextDeleteMacro).arg(QStringLiteral("Reload combo")), true},
+            {"29-question-delete-macro", state.Text(MacroEditor::kDeleteQuestionText).arg(QStringLiteral("Reload combo")), true},
             {"29-question-codes",
              state.Text(DeviceCommands::kTextCodesQuestion).arg(18).arg(state.ExpectedProductCode)
                  .arg(state.ExpectedVendorCode).arg(state.ExpectedProductCode),
              true},
             {"29-question-foreign-mouse",
              state.Text(DeviceCommands::kTextForeignQuestion).arg(18).arg(state.ExpectedProductCode), true},
-            {"30-message-macro-full", state.Text(kTextMacroFull), false},
-            {"30-message-fire-macro-full", state.Text(kTextFireMacroFull), false},
+            {"30-message-macro-full", state.Text(MacroRecording::kMacroFullText), false},
+            {"30-message-fire-macro-full", state.Text(FireMacroEditor::kFullText), false},
         };
         for (const auto& b : boxes) {
             const std::unique_ptr<QMessageBox> box = form.DialogBox(b.text, b.question);

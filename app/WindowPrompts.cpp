@@ -8,6 +8,7 @@
 
 #include "app/Main.h"
 #include "device/ui/BusyScope.h"
+#include "macros/ui/MacroDialogFrame.h"
 #include "macros/ui/Unit3.h"
 #include "macros/ui/Unit6.h"
 #include "ui/FileDialogs.h"
@@ -34,8 +35,8 @@ std::optional<QColor> WindowPrompts::ChooseColour(const QColor& initial)
 QString WindowPrompts::AskMacroName()
 {
     const AppContext& texts = form_.State();
-    TForm3 dialog(form_.Window(), {texts.Text(kTextMacroName, "Macro Name"), texts.Text(kTextOk, "OK"),
-                                   texts.Text(kTextClear, "Clear")});
+    TForm3 dialog(form_.Window(), {texts.Text(MacroDialogFrame::kTextMacroName, "Macro Name"), texts.Text(MacroDialogFrame::kTextOk, "OK"),
+                                   texts.Text(MacroDialogFrame::kTextClear, "Clear")});
     dialog.exec();
     return dialog.PendingName();
 }
@@ -43,8 +44,8 @@ QString WindowPrompts::AskMacroName()
 QString WindowPrompts::AskDelay(const QString& current)
 {
     const AppContext& texts = form_.State();
-    TForm6 dialog(form_.Window(), {texts.Text(kTextDelay, "Input Delay Time"), texts.Text(kTextOk, "OK"),
-                                   texts.Text(kTextClear, "Clear")});
+    TForm6 dialog(form_.Window(), {texts.Text(MacroDialogFrame::kTextDelay, "Input Delay Time"), texts.Text(MacroDialogFrame::kTextOk, "OK"),
+                                   texts.Text(MacroDialogFrame::kTextClear, "Clear")});
     dialog.SetValue(current);
     if (dialog.exec() != QDialog::Accepted)
         return {};

@@ -13,7 +13,6 @@ class TForm1;
 class WindowPrompts : public UserPrompts {
 public:
     // The name and delay dialogs' titles and their two buttons.
-    static constexpr int kTextMacroName = 510, kTextOk = 511, kTextClear = 512, kTextDelay = 521;
 
     explicit WindowPrompts(TForm1& form) : form_(form) {}
 

@@ -26,7 +26,6 @@ namespace {
 constexpr int kNotWholeNumberText = 940;
 constexpr int kDoesNotFitText = 941;
 constexpr int kCannotRecordText = 946;
-constexpr int kFullText = 861;
 constexpr int kRecordText = 400;
 constexpr int kStopText = 401;
 const QColor kGreyFont(114, 113, 113);

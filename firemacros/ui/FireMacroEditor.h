@@ -33,6 +33,9 @@ struct FireMacroEditorControls;
 class FireMacroEditor : public QObject {
     Q_OBJECT
 public:
+    // The fire macro is full: the recording stopped.
+    static constexpr int kFullText = 861;
+
     FireMacroEditor(ConfigurationState& config, const AppContext& app, WindowServices& window,
                     FireMacroEditorControls& controls, std::function<PlatformCapture()> createCapture = {});
     ~FireMacroEditor() override;

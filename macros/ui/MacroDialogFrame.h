@@ -16,6 +16,10 @@ namespace tarq {
 class MacroDialogFrame : public QDialog {
     Q_OBJECT
 public:
+    // The language texts of the macro dialogs: titles and the two buttons.
+    static constexpr int kTextMacroName = 510, kTextOk = 511, kTextClear = 512, kTextDelay = 521,
+                         kTextInputValue = 523;
+
     struct Texts {
         QString title;
         QString ok = QStringLiteral("OK");

@@ -31,7 +31,6 @@ namespace {
 
 constexpr int kDuplicateText = 106;
 constexpr int kAssignedCopyText = 922;
-constexpr int kDeleteQuestionText = 863;
 
 // Passes the presses and releases of a list's rows to the editor. A list that is disabled (a
 // recording runs) takes no pointer input at all: no selection, no context panel.

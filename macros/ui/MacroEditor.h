@@ -34,6 +34,9 @@ struct MacroLibraries;
 
 class MacroEditor : public QObject {
 public:
+    // "Delete the macro \"%1\"?"
+    static constexpr int kDeleteQuestionText = 863;
+
     MacroEditor(ConfigurationState& config, MacroLibraries& libraries, const AppContext& app,
                 MacroPageControls& page, WindowServices& window, MacroRecording& recording, MacroLibraryStore& store);
 

@@ -28,7 +28,8 @@ void MacroEditor::Btn_EditClick()
     const std::string line = recording_.Script()[size_t(row) + 1];
     const int type = ScriptLineType(line);
     const QString value = QString::fromStdString(ScriptLineValue(line));
-    const ValueDialog::Texts valueTexts{Text(523, "Input Value"), Text(511, "OK"), Text(512, "Clear")};
+    const ValueDialog::Texts valueTexts{Text(ValueDialog::kTextInputValue, "Input Value"), Text(ValueDialog::kTextOk, "OK"),
+                                        Text(ValueDialog::kTextClear, "Clear")};
 
     std::string edited;
     switch (type) {

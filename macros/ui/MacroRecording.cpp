@@ -35,7 +35,6 @@ namespace tarq {
 namespace {
 
 constexpr int kMaxMacros = 100;
-constexpr int kMacroFullText = 860;
 
 std::string JoinLines(const MacroScript& script)
 {

@@ -38,6 +38,9 @@ struct MacroLibraries;
 class MacroRecording : public QObject {
     Q_OBJECT
 public:
+    // "The macro is full, so the recording stopped."
+    static constexpr int kMacroFullText = 860;
+
     // `createCapture` makes the input source; the platform's when empty. Tests hand in a
     // scripted one.
     MacroRecording(const AppContext& app, ConfigurationState& config, MacroLibraries& libraries,
