@@ -59,8 +59,6 @@ size_t AssignedRecordOf(const std::vector<std::vector<uint8_t>>& assigned, const
     return j;
 }
 
-constexpr uint32_t kFirstDriverRecordAddress = 0x0120;
-
 // The mouse's memory holds the configuration.
 class EepromHome final : public ConfigurationHome {
 public:
@@ -260,10 +258,10 @@ public:
         const uint8_t release = j < assigned.size() ? assigned[j][kMacroNameSize + driver_macro_body::kModeOffset]
                                                     : macro.body[driver_macro_body::kModeOffset];
         const uint8_t type = release == 1 ? 0x0E : 0x06;
-        const uint32_t address = static_cast<uint32_t>(j) * kDriverMacroRecordSize + kFirstDriverRecordAddress;
+        const uint16_t address = DriverMacroCodeAddress(int(j));
         place.outcome = MacroPlacement::Outcome::Placed;
         place.name = NameText(macro.name);
-        place.code = KeyCodeText({type, static_cast<uint8_t>(address >> 8 & 0xFF), static_cast<uint8_t>(address & 0xFF)});
+        place.code = KeyCodeText({type, static_cast<uint8_t>(address >> 8), static_cast<uint8_t>(address & 0xFF)});
         place.slot = int(j);
         place.slotCount = int(j) + 1;
         return place;
