@@ -70,13 +70,6 @@ bool WriteButtonKeyCode(DataBuf& buf, int keyMode, int button, std::string_view 
     return KeyCodeTextToBytes(text, std::span<uint8_t>(buf).subspan(at).first<3>());
 }
 
-std::optional<int> BaseMacroPageAt(uint16_t address)
-{
-    for (int page = 1; page <= static_cast<int>(layout::kBaseMacroPageCount); ++page)
-        if (BaseMacroCodeAddress(page) == address)
-            return page;
-    return std::nullopt;
-}
 
 std::optional<int> DriverMacroIndexAt(uint16_t address)
 {

@@ -91,9 +91,6 @@ constexpr uint16_t DriverMacroCodeAddress(int index)
     return static_cast<uint16_t>(kDriverMacroBaseAddress + kDriverMacroStride * index);
 }
 
-// The base macro page 1-6 whose code address is `address`; nothing for any other address.
-std::optional<int> BaseMacroPageAt(uint16_t address);
-
 // The driver macro (0-based) whose code address is `address`; nothing for an address below the
 // first record or between two records.
 std::optional<int> DriverMacroIndexAt(uint16_t address);

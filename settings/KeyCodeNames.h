@@ -25,7 +25,7 @@ public:
     virtual std::string LanguageText(int strId) const = 0;
 
     // Name of the macro that a macro code with this address plays (a base macro page's, or a
-    // driver macro's, as the configuration in use keeps them: BaseMacroPageAt,
+    // driver macro's, as the configuration in use keeps them: BaseMacroPageFromCode,
     // DriverMacroIndexAt); empty when the address plays none.
     virtual std::string MacroNameAt(uint16_t address) const = 0;
 

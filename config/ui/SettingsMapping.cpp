@@ -277,7 +277,7 @@ void SettingsMapping::ShowLongPressPictures()
 
 void SettingsMapping::ShowKeyModePage()
 {
-    const bool game = config_.DataBuf[databuf::kKeyMode] & kGameModeBit;
+    const bool game = config_.Settings.keyModeIndex == 1;
     // The view's own steps: its radio button, the menu heights, the gun-key option, the button
     // labels of the key mode, and the first user page alone.
     Q_ASSERT_X(hooks.showKeyModeView, "SettingsMapping", "the hook showKeyModeView is required");

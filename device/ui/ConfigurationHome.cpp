@@ -114,7 +114,7 @@ public:
     }
     std::string MacroNameAt(uint16_t address, const ConfigurationState& config) const override
     {
-        const std::optional<int> page = BaseMacroPageAt(address);
+        const std::optional<int> page = BaseMacroPageFromCode(address);
         return page ? RecordName(config.MacroAreas.basePages[size_t(*page - 1)]) : std::string{};
     }
 
@@ -257,11 +257,9 @@ public:
         // A record already assigned keeps its own release mode.
         const uint8_t release = j < assigned.size() ? assigned[j][kMacroNameSize + driver_macro_body::kModeOffset]
                                                     : macro.body[driver_macro_body::kModeOffset];
-        const uint8_t type = release == 1 ? 0x0E : 0x06;
-        const uint16_t address = DriverMacroCodeAddress(int(j));
         place.outcome = MacroPlacement::Outcome::Placed;
         place.name = NameText(macro.name);
-        place.code = KeyCodeText({type, static_cast<uint8_t>(address >> 8), static_cast<uint8_t>(address & 0xFF)});
+        place.code = KeyCodeText(MacroKeyCode(DriverMacroCodeAddress(int(j)), release == 1));
         place.slot = int(j);
         place.slotCount = int(j) + 1;
         return place;

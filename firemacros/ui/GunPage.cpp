@@ -169,13 +169,8 @@ void GunPage::Btn_FireConfirmClick()
     buttons_.keys[size_t(k - 1)]->setText(app_.Text(kFirstGunNameText + gun - 1));
     const std::string code = GunKeyCode(gun, app_.Org.gun6Num, app_.Org.gun7Num);
     if (Required(hooks.gameView, "gameView")()) {
-        if (const std::optional<KeyCode> bytes = ParseKeyCode(code)) {
+        if (WriteButtonKeyCode(config_.DataBuf, 2, k, code))
             config_.GameKeyCodes[size_t(k - 1)] = code;
-            const size_t at = databuf::KeyCodeOffset(2, k);
-            config_.DataBuf[at] = bytes->type;
-            config_.DataBuf[at + 1] = bytes->data1;
-            config_.DataBuf[at + 2] = bytes->data2;
-        }
     }
     CopyFireRecordsToArea(config_.FireMacroWork, config_.MacroAreas.fireMacroArea);
     TellFireDataOutcome(WriteFireData(true));

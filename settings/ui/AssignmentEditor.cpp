@@ -277,14 +277,8 @@ void AssignmentEditor::RefuseForLeftClick(const Target& t)
 
 void AssignmentEditor::StoreCode(const Target& t, const std::string& code)
 {
-    const std::optional<KeyCode> bytes = ParseKeyCode(code);
-    if (!bytes)
-        return;
-    CodeOf(t) = code;
-    const size_t at = databuf::KeyCodeOffset(t.keyMode, t.button);
-    config_.DataBuf[at] = bytes->type;
-    config_.DataBuf[at + 1] = bytes->data1;
-    config_.DataBuf[at + 2] = bytes->data2;
+    if (WriteButtonKeyCode(config_.DataBuf, t.keyMode, t.button, code))
+        CodeOf(t) = code;
 }
 
 bool AssignmentEditor::Assign(const Target& t, const QString& name, const std::string& code, bool keepLeft)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 // Feeds arbitrary text to the code and name decoders that read stored or typed text: code
 // text parsing, display names and hexadecimal UTF-16 names. Nothing may crash or overrun.
+#include "macros/MacroPages.h"
 #include "settings/KeyCodeNames.h"
 #include "settings/UnicodeHex.h"
 
@@ -18,7 +19,7 @@ public:
     std::string MacroNameAt(uint16_t address) const override
     {
         if (eeprom) {
-            const std::optional<int> page = tarq::BaseMacroPageAt(address);
+            const std::optional<int> page = tarq::BaseMacroPageFromCode(address);
             if (page && (*page < 1 || *page > 6))
                 std::abort();
             return page ? "page" : "";

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "settings/FixedKeyCodes.h"
+#include "macros/MacroPages.h"
 #include "settings/KeyCodeNames.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +40,7 @@ public:
     std::string MacroNameAt(uint16_t address) const override
     {
         if (eeprom) {
-            const std::optional<int> page = BaseMacroPageAt(address);
+            const std::optional<int> page = BaseMacroPageFromCode(address);
             return page ? "Page" + std::to_string(*page) : std::string{};
         }
         const std::optional<int> index = DriverMacroIndexAt(address);

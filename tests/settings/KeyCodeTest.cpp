@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 #include "settings/KeyCode.h"
+#include "macros/MacroPages.h"
 #include "settings/UnicodeHex.h"
 #include "config/DefaultImages.h"
 
@@ -55,11 +56,11 @@ TEST(KeyCode, MacroOfAnAddress)
         {0x00F0, std::nullopt, std::nullopt}, {0x0220, std::nullopt, std::nullopt},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(BaseMacroPageAt(c.address), c.page) << std::hex << c.address;
+        EXPECT_EQ(BaseMacroPageFromCode(c.address), c.page) << std::hex << c.address;
         EXPECT_EQ(DriverMacroIndexAt(c.address), c.index) << std::hex << c.address;
     }
     for (int page = 1; page <= 6; ++page)
-        EXPECT_EQ(BaseMacroPageAt(BaseMacroCodeAddress(page)), page);
+        EXPECT_EQ(BaseMacroPageFromCode(BaseMacroCodeAddress(page)), page);
     for (int index : {0, 5, 31})
         EXPECT_EQ(DriverMacroIndexAt(DriverMacroCodeAddress(index)), index);
 }

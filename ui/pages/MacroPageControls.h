@@ -61,7 +61,7 @@ struct MacroPageControls {
     TSkinLabel* ok = nullptr;              // Btn_OK
     TSkinLabel* cancel = nullptr;          // Btn_Cancel
 
-    // ---- views of the script (the fire macro editor still writes mmo_wrscript) ----
+    // ---- hidden views of the macro script and its hex dump ----
     QPlainTextEdit* scriptMemo = nullptr;  // mmo_macro
     QPlainTextEdit* writeMemo = nullptr;   // mmo_wrscript
 
